@@ -1,0 +1,271 @@
+#include "giadsp.h"
+
+#include "app/keypad.h"
+#include "app/lastinputs.h"
+#include "calc/gearcalc.h"
+#include "calc/rangelabels.h"
+#include "calc/survey.h"
+#include "common/numbertext.h"
+#include "common/textfile.h"
+#include "machines/machineregistry.h"
+#include "manual/manual.h"
+#include "modules/moduletable.h"
+#include "modules/ratiogrid.h"
+#include "print/printout.h"
+
+#include <QHash>
+#include <functional>
+
+using Quantity = GearCalc::Quantity;
+
+Giadsp::Giadsp(Host& host, const QString& folder) : m_host(host), m_files(folder) {}
+
+bool Giadsp::raise(QStringView name)
+{
+    using Handler = std::function<void(Giadsp&)>;
+    static const QHash<QString, Handler> handlers = [] {
+        QHash<QString, Handler> h;
+        const std::pair<const char*, void (Giadsp::*)()> named[] = {
+            {"Command1", &Giadsp::Command1_Click},   {"Command2", &Giadsp::Command2_Click},
+            {"Command3", &Giadsp::Command3_Click},   {"Command4", &Giadsp::Command4_Click},
+            {"Command5", &Giadsp::Command5_Click},   {"Command6", &Giadsp::Command6_Click},
+            {"Command7", &Giadsp::Command7_Click},   {"Command8", &Giadsp::Command8_Click},
+            {"Command9", &Giadsp::Command9_Click},   {"Command10", &Giadsp::Command10_Click},
+            {"Command11", &Giadsp::Command11_Click}, {"Command12", &Giadsp::Command12_Click},
+            {"Command13", &Giadsp::Command13_Click}, {"Command14", &Giadsp::Command14_Click},
+            {"Command15", &Giadsp::Command15_Click}, {"Command16", &Giadsp::Command16_Click},
+            {"Command17", &Giadsp::Command17_Click}, {"Command18", &Giadsp::Command18_Click},
+            {"Command19", &Giadsp::Command19_Click}, {"Command20", &Giadsp::Command20_Click},
+            {"Command21", &Giadsp::Command21_Click}, {"Command22", &Giadsp::Command22_Click},
+            {"Command23", &Giadsp::Command23_Click}, {"Command24", &Giadsp::Command24_Click},
+            {"Command25", &Giadsp::Command25_Click}, {"Command26", &Giadsp::Command26_Click},
+            {"Command27", &Giadsp::Command27_Click}, {"Command28", &Giadsp::Command28_Click},
+            {"Command29", &Giadsp::Command29_Click}, {"Command30", &Giadsp::Command30_Click},
+            {"Combo1", &Giadsp::Combo1_Click},       {"Combo2", &Giadsp::Combo2_Click},
+            {"Combo3", &Giadsp::Combo3_Click},       {"Combo4", &Giadsp::Combo4_Click},
+            {"Combo7", &Giadsp::Combo7_Click},       {"List1", &Giadsp::List1_Click},
+            {"torisetutoziru", &Giadsp::torisetutoziru_Click},
+            {"torisetuhiraku", &Giadsp::torisetuhiraku_Click},
+            {"purinto", &Giadsp::purinto_Click},     {"verinf", &Giadsp::verinf_Click},
+            {"owaru", &Giadsp::owaru_Click},
+        };
+        for (const auto& [name, method] : named)
+            h.insert(QString::fromLatin1(name), std::mem_fn(method));
+        const char* topics[] = {"tzigensoku", "tspgia",   "tpinion",  "tgensokuhi",
+                                "tsitei",     "tsiteipr", "tmasinst", "tprinto"};
+        for (int i = 0; i < 8; ++i)
+            h.insert(QString::fromLatin1(topics[i]), [i](Giadsp& g) { g.manualTopic_Click(i); });
+        return h;
+    }();
+    const auto it = handlers.constFind(name.toString());
+    if (it == handlers.constEnd())
+        return false;
+    (*it)(*this);
+    return true;
+}
+
+// ---- Start-up ------------------------------------------------------------
+
+void Giadsp::Form_Load()
+{
+    Form& f = m_form;
+    // Fonts and places come from the control table, which the front end applies.
+    f.Combo5.items = QStringList{"1", "2", "3", "4", "5"};
+    f.Combo6.items = QStringList{"1", "2"};
+    f.Combo5.text = QStringLiteral("1");
+    f.Combo6.text = QStringLiteral("1");
+
+    RatioGrid::layout(f.MSFlexGrid1);
+
+    MachineRegistry::ensureExists(m_host, m_files);
+    MachineRegistry::fillList(f, m_host, m_files);
+    ModuleTable::fillSelector(f, m_host, m_files);
+
+    const TextFile::ReadResult saved = TextFile::read(m_files.lastInputs());
+    if (!saved.ok && !saved.missing)
+        m_host.message(saved.error);
+    const QStringList values = LastInputs::fromLines(saved.lines);
+    Control* restoredFirst[] = {&f.Label13, &f.Label6, &f.Label7, &f.Label8, &f.Label9, &f.Combo7};
+    for (int i = 0; i < 6; ++i)
+        restoredFirst[i]->text = values[i];
+    LoadSelectedModule();
+    Control* restoredAfter[] = {&f.Combo1, &f.Combo2, &f.Combo3, &f.Combo4, &f.Combo5, &f.Combo6};
+    for (int i = 0; i < 6; ++i)
+        restoredAfter[i]->text = values[6 + i];
+
+    f.Label11.text = Keypad::Empty;
+    f.Text1.text.clear();
+    f.Label34.text.clear();
+    f.Label35.text = QStringLiteral("XXモジュールを選択した場合表再作成で新しいモジュールを作れます");
+    f.Label35.visible = false;
+    f.Text2.text = ModuleTable::NewNamePlaceholder;
+    f.Text2.visible = false;
+    f.Label12.text = QStringLiteral("減速比を計算表示します");
+
+    BuildRatioGrid();
+    ShowRangeLabels();
+    // The footer lines are drawn by the front end from the control table.
+    f.List2.visible = false;
+    f.Command30.visible = false;
+}
+
+// ---- Keypad --------------------------------------------------------------
+
+void Giadsp::Command6_Click() { m_form.Label11.text = Keypad::pressDigit(m_form.Label11.text, u'7'); }
+void Giadsp::Command7_Click() { m_form.Label11.text = Keypad::pressDigit(m_form.Label11.text, u'8'); }
+void Giadsp::Command8_Click() { m_form.Label11.text = Keypad::pressDigit(m_form.Label11.text, u'9'); }
+void Giadsp::Command9_Click() { m_form.Label11.text = Keypad::pressDigit(m_form.Label11.text, u'4'); }
+void Giadsp::Command10_Click() { m_form.Label11.text = Keypad::pressDigit(m_form.Label11.text, u'5'); }
+void Giadsp::Command11_Click() { m_form.Label11.text = Keypad::pressDigit(m_form.Label11.text, u'6'); }
+void Giadsp::Command12_Click() { m_form.Label11.text = Keypad::pressDigit(m_form.Label11.text, u'1'); }
+void Giadsp::Command13_Click() { m_form.Label11.text = Keypad::pressDigit(m_form.Label11.text, u'2'); }
+void Giadsp::Command14_Click() { m_form.Label11.text = Keypad::pressDigit(m_form.Label11.text, u'3'); }
+void Giadsp::Command15_Click() { m_form.Label11.text = Keypad::pressDigit(m_form.Label11.text, u'0'); }
+void Giadsp::Command16_Click() { m_form.Label11.text = Keypad::pressPoint(m_form.Label11.text); }
+void Giadsp::Command17_Click() { m_form.Label11.text = Keypad::Empty; }
+
+// ---- SET buttons, selectors, survey --------------------------------------
+
+bool Giadsp::takeKeypadEntry(Control& target, bool asCount)
+{
+    QString& entry = m_form.Label11.text;
+    if (entry == Keypad::Empty)
+        return true;
+    if (asCount) {
+        const auto count = NumberText::toCount(entry);
+        if (!count) {
+            // The entry stays on the keypad so the user sees what was refused.
+            m_host.message(
+                NumberText::toDouble(entry)
+                    ? QStringLiteral("入力「%1」が歯数の範囲（-32768～32767）を超えています").arg(entry)
+                    : QStringLiteral("入力「%1」は数値ではありません").arg(entry));
+            return false;
+        }
+        target.text = NumberText::count(*count);
+    } else {
+        target.text = entry;
+    }
+    entry = Keypad::Empty;
+    return true;
+}
+
+void Giadsp::setRow(int quantity)
+{
+    Control* targets[] = {&m_form.Label6, &m_form.Label7, &m_form.Label8, &m_form.Label9};
+    // A refused entry calculates nothing; the inputs are saved as they stand.
+    if (takeKeypadEntry(*targets[quantity], quantity == 1 || quantity == 2))
+        CalculateSelected();
+    SaveLastInputs();
+}
+
+void Giadsp::Command1_Click() { setRow(0); }
+void Giadsp::Command2_Click() { setRow(1); }
+void Giadsp::Command3_Click() { setRow(2); }
+void Giadsp::Command4_Click() { setRow(3); }
+
+void Giadsp::Command5_Click()
+{
+    if (takeKeypadEntry(m_form.Label9, false))
+        SurveyWantedRatio();
+    SaveLastInputs();
+}
+
+void Giadsp::Command18_Click() { GearCalc::select(m_form, Quantity::Secondary); }
+void Giadsp::Command19_Click() { GearCalc::select(m_form, Quantity::Spur); }
+void Giadsp::Command20_Click() { GearCalc::select(m_form, Quantity::Pinion); }
+void Giadsp::Command21_Click() { GearCalc::select(m_form, Quantity::Total); }
+
+// ---- Range selectors and modules -----------------------------------------
+
+void Giadsp::Combo1_Click() { ShowRangeLabels(); }
+void Giadsp::Combo2_Click() { ShowRangeLabels(); }
+void Giadsp::Combo3_Click() { ShowRangeLabels(); }
+void Giadsp::Combo4_Click() { ShowRangeLabels(); }
+
+void Giadsp::Combo7_Click()
+{
+    ModuleTable::showCreationMode(m_form);
+    LoadSelectedModule();
+    ShowRangeLabels();
+}
+
+void Giadsp::Command29_Click()
+{
+    BuildRatioGrid();
+    ModuleTable::storeTypedModule(m_form, m_host, m_files, m_rememberedModule);
+}
+
+// ---- Machines ------------------------------------------------------------
+
+void Giadsp::Command22_Click() { MachineRegistry::registerMachine(m_form, m_host, m_files); }
+void Giadsp::Command27_Click() { MachineRegistry::deleteSelected(m_form, m_host, m_files); }
+
+void Giadsp::List1_Click()
+{
+    Form& f = m_form;
+    const QString name = f.List1.listText();
+    if (name.isEmpty())
+        return;
+    for (const auto& machine : MachineRegistry::recordsNamed(name, m_host, m_files)) {
+        f.Label13.text = machine.Name;
+        f.Combo7.text = machine.Module;
+        LoadSelectedModule();
+        f.Label6.text = machine.SecondaryRatio;
+        f.Combo1.text = machine.SpurStart;
+        f.Combo2.text = machine.SpurSpan;
+        f.Combo3.text = machine.PinionStart;
+        f.Combo4.text = machine.PinionSpan;
+        f.Combo5.text = machine.SpurInterval;
+        f.Combo6.text = machine.PinionInterval;
+    }
+    f.Label7.text = QStringLiteral("0");
+    f.Label8.text = QStringLiteral("0");
+    f.Label9.text = QStringLiteral("5.5");
+    SurveyWantedRatio();
+    SaveLastInputs();
+}
+
+void Giadsp::Command23_Click() { MachineRegistry::transferAll(m_form); }
+void Giadsp::Command24_Click() { MachineRegistry::transferSecondary(m_form); }
+void Giadsp::Command25_Click() { MachineRegistry::transferSpur(m_form); }
+void Giadsp::Command26_Click() { MachineRegistry::transferPinion(m_form); }
+void Giadsp::Command28_Click() { MachineRegistry::transferModule(m_form); }
+
+// ---- Manual --------------------------------------------------------------
+
+void Giadsp::manualTopic_Click(int topic)
+{
+    Manual::ShowManualTopic(m_form, m_host, m_files.help(), Manual::topicTitles().value(topic));
+}
+
+void Giadsp::torisetutoziru_Click()
+{
+    if (m_form.List2.visible)
+        Manual::close(m_form);
+}
+
+void Giadsp::torisetuhiraku_Click() { Manual::reopen(m_form, m_host, m_files.help()); }
+void Giadsp::Command30_Click() { Manual::close(m_form); }
+
+// ---- Menu bar ------------------------------------------------------------
+
+void Giadsp::purinto_Click() { PrintOut::print(m_form, m_host); }
+void Giadsp::verinf_Click() { m_host.showVersionDialog(); }
+void Giadsp::owaru_Click() { m_host.quit(); }
+
+// ---- Private procedures --------------------------------------------------
+
+void Giadsp::SaveLastInputs()
+{
+    const auto error = TextFile::writeAtomically(
+        m_files.lastInputs(), LastInputs::toLines(LastInputs::collect(m_form)));
+    if (error)
+        m_host.message(*error);
+}
+
+void Giadsp::CalculateSelected() { GearCalc::CalculateSelected(m_form, m_host); }
+void Giadsp::SurveyWantedRatio() { Survey::SurveyWantedRatio(m_form, m_host); }
+void Giadsp::LoadSelectedModule() { ModuleTable::LoadSelectedModule(m_form, m_host, m_files); }
+void Giadsp::BuildRatioGrid() { RatioGrid::BuildRatioGrid(m_form, m_host); }
+
+void Giadsp::ShowRangeLabels() { RangeLabels::ShowRangeLabels(m_form); }

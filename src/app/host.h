@@ -1,0 +1,45 @@
+#pragma once
+
+#include "print/printpage.h"
+
+#include <QString>
+
+// The one door to the platform. The Qt front end implements it with real
+// dialogs and the printer; tests implement it with a scripted fake.
+class Host
+{
+public:
+    virtual ~Host() = default;
+
+    // A modal message box titled "ZELTAN" with an OK button.
+    virtual void message(const QString& text) = 0;
+    // A modal Yes/No question titled "ZELTAN"; true for Yes.
+    virtual bool askYesNo(const QString& text) = 0;
+    // The busy (hourglass) pointer on or off.
+    virtual void setBusy(bool busy) = 0;
+    // The modal version dialog, created afresh; returns when it was closed.
+    virtual void showVersionDialog() = 0;
+    // Ends the program at once; nothing is written.
+    virtual void quit() = 0;
+
+    struct PrintResult {
+        enum class Outcome { Printed, SavedAsPdf, Failed };
+        Outcome outcome = Outcome::Failed;
+        QString detail; // the printer's name, the PDF's path, or what went wrong
+    };
+    // Hands one page to the default printer (or a PDF when there is none).
+    virtual PrintResult printPage(const PrintPage& page) = 0;
+};
+
+// Shows the busy pointer for the lifetime of the guard, however the scope ends.
+class BusyPointer
+{
+public:
+    explicit BusyPointer(Host& host) : m_host(host) { m_host.setBusy(true); }
+    ~BusyPointer() { m_host.setBusy(false); }
+    BusyPointer(const BusyPointer&) = delete;
+    BusyPointer& operator=(const BusyPointer&) = delete;
+
+private:
+    Host& m_host;
+};

@@ -1,0 +1,19 @@
+#include "keypad.h"
+
+namespace Keypad {
+
+QString pressDigit(const QString& entry, QChar digit)
+{
+    if (entry == Empty)
+        return digit == u'0' ? entry : QString(digit);
+    return entry + digit;
+}
+
+QString pressPoint(const QString& entry)
+{
+    if (entry.contains(u'.') || entry == Empty)
+        return entry;
+    return entry + u'.';
+}
+
+} // namespace Keypad

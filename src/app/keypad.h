@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QChar>
+#include <QString>
+
+// The keypad builds a number as text in its display; "0" means nothing typed.
+namespace Keypad {
+
+inline const QString Empty = QStringLiteral("0");
+
+// A digit key: "0" does not extend an empty entry, any other digit replaces it.
+QString pressDigit(const QString& entry, QChar digit);
+
+// The point key adds "." once, and never to an empty entry. The whole entry is
+// checked, so however long it grows it never takes a second point.
+QString pressPoint(const QString& entry);
+
+} // namespace Keypad

@@ -1,0 +1,30 @@
+#include "lastinputs.h"
+
+#include "common/recordsyntax.h"
+
+namespace LastInputs {
+
+QStringList collect(const Form& f)
+{
+    return {f.Label13.text, f.Label6.text, f.Label7.text, f.Label8.text,
+            f.Label9.text,  f.Combo7.text, f.Combo1.text, f.Combo2.text,
+            f.Combo3.text,  f.Combo4.text, f.Combo5.text, f.Combo6.text};
+}
+
+QStringList toLines(const QStringList& values)
+{
+    QStringList lines;
+    for (const QString& v : values)
+        lines.append(RecordSyntax::writeField(v));
+    return lines;
+}
+
+QStringList fromLines(const QStringList& lines)
+{
+    QStringList values;
+    for (int i = 0; i < Count; ++i)
+        values.append(i < lines.size() ? RecordSyntax::readFirstField(lines[i]) : QString());
+    return values;
+}
+
+} // namespace LastInputs

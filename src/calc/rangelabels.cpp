@@ -1,0 +1,31 @@
+#include "rangelabels.h"
+
+#include "calc/ranges.h"
+#include "common/numbertext.h"
+
+namespace RangeLabels {
+
+namespace {
+QString caption(const QString& title, const Control& start, const Control& width)
+{
+    const auto s = NumberText::toCount(start.text);
+    const auto w = NumberText::toCount(width.text);
+    // Texts that are not counts get no made-up end.
+    const QString end =
+        s && w ? NumberText::fixed(double(*s) + double(*w), 0) : QStringLiteral("?");
+    return title + QStringLiteral(" ( ") + start.text + QStringLiteral("～") + end +
+           QStringLiteral(" )");
+}
+} // namespace
+
+void ShowRangeLabels(Form& f)
+{
+    const Control* selectors[] = {&f.Combo1, &f.Combo2, &f.Combo3, &f.Combo4};
+    for (int i = 0; i < 4; ++i)
+        if (Ranges::isUnset(*selectors[i], QStringLiteral("Combo%1").arg(i + 1)))
+            return;
+    f.Label5.text = caption(QStringLiteral("スパー範囲"), f.Combo1, f.Combo2);
+    f.Label10.text = caption(QStringLiteral("ピニオン範囲"), f.Combo3, f.Combo4);
+}
+
+} // namespace RangeLabels

@@ -1,0 +1,104 @@
+#include "ranges.h"
+
+#include "common/numbertext.h"
+
+namespace Ranges {
+
+namespace {
+
+struct AxisFields {
+    const Control& start;
+    const Control& width;
+    const Control& interval;
+    QString name; // スパー or ピニオン
+};
+
+std::optional<int> readInt(const Control& c, const QString& field, Host& host)
+{
+    const auto value = NumberText::toCount(c.text);
+    if (value)
+        return *value;
+    if (NumberText::toDouble(c.text))
+        host.message(QStringLiteral("%1「%2」が範囲（-32768～32767）を超えています").arg(field, c.text));
+    else
+        host.message(QStringLiteral("%1「%2」は数値ではありません").arg(field, c.text));
+    return std::nullopt;
+}
+
+std::optional<QList<int>> readAxis(const AxisFields& a, Host& host, bool emptyIntervalIsOne)
+{
+    const auto start = readInt(a.start, a.name + QStringLiteral("範囲の開始"), host);
+    if (!start)
+        return std::nullopt;
+    const auto width = readInt(a.width, a.name + QStringLiteral("範囲の幅"), host);
+    if (!width)
+        return std::nullopt;
+    std::optional<int> interval = 1;
+    if (!(emptyIntervalIsOne && a.interval.text.isEmpty()))
+        interval = readInt(a.interval, a.name + QStringLiteral("の計算間隔"), host);
+    if (!interval)
+        return std::nullopt;
+    if (*interval < 1) {
+        host.message(QStringLiteral("%1の計算間隔は1以上にして下さい").arg(a.name));
+        return std::nullopt;
+    }
+    const int end = *start + *width;
+    if (end < -32768 || end > 32767) {
+        host.message(QStringLiteral("%1範囲の終わり（開始＋幅）が範囲（-32768～32767）を超えています")
+                         .arg(a.name));
+        return std::nullopt;
+    }
+    QList<int> values;
+    int v = *start;
+    do {
+        if (values.size() == MaxValues) {
+            host.message(QStringLiteral("%1範囲の値が多すぎます（%2個まで）。幅を小さくするか計算間隔を大きくして下さい")
+                             .arg(a.name)
+                             .arg(MaxValues));
+            return std::nullopt;
+        }
+        values.append(v);
+        v += *interval;
+    } while (v <= end);
+    return values;
+}
+
+} // namespace
+
+bool isUnset(const Control& combo, const QString& ownName)
+{
+    return combo.text.isEmpty() || combo.text == ownName;
+}
+
+std::optional<Axes> read(const Form& f, Host& host, bool emptyIntervalIsOne)
+{
+    auto spurs = readAxis({f.Combo1, f.Combo2, f.Combo5, QStringLiteral("スパー")}, host,
+                          emptyIntervalIsOne);
+    if (!spurs)
+        return std::nullopt;
+    auto pinions = readAxis({f.Combo3, f.Combo4, f.Combo6, QStringLiteral("ピニオン")}, host,
+                            emptyIntervalIsOne);
+    if (!pinions)
+        return std::nullopt;
+    if (pinions->contains(0)) {
+        host.message(QStringLiteral("ピニオン範囲に0が含まれているため計算できません"));
+        return std::nullopt;
+    }
+    return Axes{*spurs, *pinions};
+}
+
+std::optional<double> secondaryRatio(const Form& f, Host& host, bool emptyIsZero)
+{
+    if (f.Label6.text.isEmpty()) {
+        if (emptyIsZero)
+            return 0.0;
+        host.message(QStringLiteral("２次減速比が設定されていません"));
+        return std::nullopt;
+    }
+    const auto value = NumberText::toDouble(f.Label6.text);
+    if (!value)
+        host.message(QStringLiteral("２次減速比「%1」は数値ではありません").arg(f.Label6.text));
+    return value;
+}
+
+} // namespace Ranges

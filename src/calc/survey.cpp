@@ -1,0 +1,57 @@
+#include "survey.h"
+
+#include "calc/gearcalc.h"
+#include "calc/ranges.h"
+#include "common/colour.h"
+#include "common/numbertext.h"
+#include "modules/ratiogrid.h"
+
+namespace Survey {
+
+void SurveyWantedRatio(Form& form, Host& host)
+{
+    // Everything is checked before anything changes, so a refused survey
+    // leaves the window as it was.
+    if (form.Label9.text.isEmpty()) {
+        host.message(QStringLiteral("減速比が設定されていません"));
+        return;
+    }
+    const auto wanted = NumberText::toDouble(form.Label9.text);
+    if (!wanted) {
+        host.message(QStringLiteral("指定減速比「%1」は数値ではありません").arg(form.Label9.text));
+        return;
+    }
+    const auto secondary = Ranges::secondaryRatio(form, host, false);
+    if (!secondary)
+        return;
+    if (*secondary == 0.0) {
+        host.message(QStringLiteral("２次減速比が0のため計算できません"));
+        return;
+    }
+    const auto axes = Ranges::read(form, host, true);
+    if (!axes)
+        return;
+
+    BusyPointer busy(host);
+    GearCalc::select(form, GearCalc::Quantity::Total);
+    const QString status =
+        form.Combo7.text + QStringLiteral(" 指定減速比 ") + form.Label9.text;
+    FlexGrid& grid = form.MSFlexGrid1;
+    const auto best = RatioGrid::fill(grid, *axes, *secondary, *wanted);
+    if (best) {
+        form.Label12.text = status;
+        form.Label7.text = NumberText::count(best->spur);
+        form.Label8.text = NumberText::count(best->pinion);
+        form.Label9.text = NumberText::ratio5(best->ratio);
+        grid.setCurrentCell(best->row, best->col);
+        grid.setColour(Colour::LightBlue);
+        grid.setBold(true);
+        grid.setText(NumberText::ratio3(best->ratio));
+    } else {
+        form.Label12.text = status + QStringLiteral("：10.0以内の組み合わせがありません");
+    }
+    grid.setCurrentCell(0, 0);
+    grid.show();
+}
+
+} // namespace Survey

@@ -1,0 +1,133 @@
+#include "numbertext.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+#include <string>
+
+namespace NumberText {
+
+namespace {
+bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+} // namespace
+
+std::optional<double> toDouble(const QString& text)
+{
+    qsizetype begin = 0;
+    qsizetype end = text.size();
+    while (begin < end && isBlank(text[begin]))
+        ++begin;
+    while (end > begin && isBlank(text[end - 1]))
+        --end;
+
+    std::string ascii;
+    ascii.reserve(std::size_t(end - begin));
+    qsizetype i = begin;
+    if (i < end && (text[i] == u'+' || text[i] == u'-'))
+        ascii.push_back(char(text[i++].unicode()));
+    int digits = 0;
+    int points = 0;
+    for (; i < end; ++i) {
+        const QChar c = text[i];
+        if (c >= u'0' && c <= u'9') {
+            ++digits;
+        } else if (c == u'.') {
+            if (++points > 1)
+                return std::nullopt;
+        } else {
+            return std::nullopt;
+        }
+        ascii.push_back(char(c.unicode()));
+    }
+    if (digits == 0)
+        return std::nullopt;
+    // strtod is locale dependent; the syntax check above keeps it to plain
+    // ASCII and the C locale is what Qt applications run with.
+    const double value = std::strtod(ascii.c_str(), nullptr);
+    if (!std::isfinite(value))
+        return std::nullopt;
+    return value;
+}
+
+double roundHalfEven(double value)
+{
+    const double lower = std::floor(value);
+    const double diff = value - lower;
+    if (diff < 0.5)
+        return lower;
+    if (diff > 0.5)
+        return lower + 1.0;
+    return std::fmod(lower, 2.0) == 0.0 ? lower : lower + 1.0;
+}
+
+std::optional<qint16> countOf(double value)
+{
+    if (!std::isfinite(value))
+        return std::nullopt;
+    const double rounded = roundHalfEven(value);
+    if (rounded < -32768.0 || rounded > 32767.0)
+        return std::nullopt;
+    return qint16(rounded);
+}
+
+std::optional<qint16> toCount(const QString& text)
+{
+    const auto value = toDouble(text);
+    if (!value)
+        return std::nullopt;
+    return countOf(*value);
+}
+
+QString fixed(double value, int decimals)
+{
+    if (!std::isfinite(value))
+        return QStringLiteral("0");
+    // The value as a user reads it: 15 significant digits, which hides the
+    // binary noise of sums like 2.675 before the decimal rounding.
+    char buf[64];
+    const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value),
+                                   std::chars_format::scientific, 14);
+    std::string mantissa;
+    int exponent = 0;
+    for (char* p = buf; p < res.ptr; ++p) {
+        if (*p >= '0' && *p <= '9') {
+            mantissa.push_back(*p);
+        } else if (*p == 'e') {
+            exponent = std::atoi(p + 1);
+            break;
+        }
+    }
+    // Digits of the integer part and the kept decimals: value = 0.d1d2… × 10^(exponent+1).
+    const int pointPos = exponent + 1; // digits before the point in mantissa
+    const int keep = pointPos + decimals; // digits kept from mantissa
+    std::string digits; // integer part followed by decimals, no point
+    bool roundUp = false;
+    if (keep < 0) {
+        digits.assign(std::size_t(decimals + 1), '0');
+    } else {
+        for (int k = 0; k < keep; ++k)
+            digits.push_back(k < int(mantissa.size()) ? mantissa[std::size_t(k)] : '0');
+        roundUp = keep < int(mantissa.size()) && mantissa[std::size_t(keep)] >= '5';
+        if (pointPos <= 0) // leading zeros of a value below 1
+            digits.insert(0, std::size_t(-pointPos + 1), '0');
+    }
+    if (roundUp) {
+        int k = int(digits.size()) - 1;
+        while (k >= 0 && digits[std::size_t(k)] == '9')
+            digits[std::size_t(k--)] = '0';
+        if (k >= 0)
+            ++digits[std::size_t(k)];
+        else
+            digits.insert(digits.begin(), '1');
+    }
+    while (int(digits.size()) < decimals + 1)
+        digits.insert(digits.begin(), '0');
+    std::string out = digits.substr(0, digits.size() - std::size_t(decimals));
+    if (decimals > 0)
+        out += '.' + digits.substr(digits.size() - std::size_t(decimals));
+    const bool negative =
+        std::signbit(value) && out.find_first_not_of("0.") != std::string::npos;
+    return QString::fromLatin1((negative ? "-" : "") + out);
+}
+
+} // namespace NumberText

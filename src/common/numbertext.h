@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+#include <optional>
+
+// Numbers live as texts in the window's controls; these turn them into values
+// and back. Every reader reports "not a number" instead of inventing a zero.
+namespace NumberText {
+
+// Optional blanks, optional sign, digits with at most one ".", nothing else.
+// "12." and ".5" are numbers; "", ".", "1.2.3" and "Combo1" are not.
+std::optional<double> toDouble(const QString& text);
+
+// A value rounded to the nearest whole number, halves to the even neighbour.
+double roundHalfEven(double value);
+
+// The count of a value: rounded half to even, within −32768…32767.
+std::optional<qint16> countOf(double value);
+
+// The count of a text (22.5 → 22, 23.5 → 24); none when the text is not a
+// number or the count leaves the 16-bit range.
+std::optional<qint16> toCount(const QString& text);
+
+// "0.00000"-style pattern with the given number of decimals: at least one digit
+// before the point, halves away from zero on the value as shown to 15
+// significant digits (7.954545… → "7.95455", 8 → "8.00000").
+QString fixed(double value, int decimals);
+
+inline QString ratio5(double value) { return fixed(value, 5); }
+inline QString ratio3(double value) { return fixed(value, 3); }
+
+// A count as plain digits (74, -3).
+inline QString count(int value) { return QString::number(value); }
+
+} // namespace NumberText

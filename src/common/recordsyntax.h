@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+// The field syntax shared by every data file: a field ends at a comma or the
+// line end, blanks before it are skipped, and a field opening with a double
+// quote runs to its closing quote. We write a value in quotes whenever the
+// plain form would not read back exactly (commas, surrounding blanks, quotes);
+// a quote inside a quoted field is doubled.
+namespace RecordSyntax {
+
+// The fields of one line, in order. An empty line gives one empty field.
+QStringList readFields(QStringView line);
+
+// The first field of a line (the saved-input file holds one value a line).
+QString readFirstField(QStringView line);
+
+// One value as it must be written to read back exactly.
+QString writeField(const QString& value);
+
+// Fields joined by "," (no line end).
+QString writeRecord(const QStringList& fields);
+
+// Records of a file: blank lines skipped, each record padded with empty
+// fields (or cut) to the given count.
+QList<QStringList> readRecords(const QStringList& lines, int fieldCount);
+
+} // namespace RecordSyntax

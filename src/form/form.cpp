@@ -1,0 +1,42 @@
+#include "form.h"
+
+#include "controltable.h"
+
+#include <QHash>
+
+namespace {
+using Member = Control Form::*;
+
+const QHash<QString, Member>& members()
+{
+    static const QHash<QString, Member> table = [] {
+        QHash<QString, Member> t;
+#define ZELTAN_ENTRY(name) t.insert(QStringLiteral(#name), &Form::name);
+        ZELTAN_CONTROLS(ZELTAN_ENTRY)
+#undef ZELTAN_ENTRY
+        return t;
+    }();
+    return table;
+}
+} // namespace
+
+Form::Form()
+{
+    for (const ControlSpec& spec : ControlTable::controls()) {
+        if (Control* c = control(spec.name)) {
+            c->text = spec.caption;
+            c->visible = !spec.hiddenAtStart;
+        }
+    }
+}
+
+Control* Form::control(QStringView name)
+{
+    const auto it = members().constFind(name.toString());
+    return it == members().constEnd() ? nullptr : &(this->*(*it));
+}
+
+const Control* Form::control(QStringView name) const
+{
+    return const_cast<Form*>(this)->control(name);
+}

@@ -1,0 +1,184 @@
+#include "machineregistry.h"
+
+#include "common/recordsyntax.h"
+#include "common/textfile.h"
+
+#include <QFile>
+
+namespace MachineRegistry {
+
+namespace {
+
+bool isEmptyOrZero(const Control& c) { return c.text.isEmpty() || c.text == u"0"; }
+
+// Every record except those of the given name, rewritten by the line syntax;
+// the new record, if any, goes first.
+std::optional<QString> rewriteWithout(const DataFolder& files, const QString& name,
+                                      const std::optional<MachineRecord>& added)
+{
+    return TextFile::RewriteThroughWorkFile(
+        files.machines(), files.machinesWork(), [&](const QStringList& current) {
+            QStringList lines;
+            if (added)
+                lines.append(RecordSyntax::writeRecord(added->fields()));
+            for (const QStringList& fields :
+                 RecordSyntax::readRecords(current, MachineRecord::FieldCount)) {
+                if (fields.value(0) != name)
+                    lines.append(RecordSyntax::writeRecord(fields));
+            }
+            return lines;
+        });
+}
+
+// The first failed check of "登録", or "" when the panel may be stored.
+QString validate(const Form& f)
+{
+    if (f.Text1.text.isEmpty())
+        return QStringLiteral("マシン名を入力して下さい");
+    if (f.Text1.text.contains(u'"'))
+        return QStringLiteral("マシン名に「\"」は使えません");
+    if (f.Label20.text == u"0")
+        return QStringLiteral("２次減速比が設定されていません");
+    for (const Control* c : {&f.Label23, &f.Label24, &f.Label31})
+        if (isEmptyOrZero(*c))
+            return QStringLiteral("スパー範囲が設定されていません");
+    for (const Control* c : {&f.Label26, &f.Label27, &f.Label32})
+        if (isEmptyOrZero(*c))
+            return QStringLiteral("ピニオン範囲が設定されていません");
+    if (f.Label34.text.isEmpty())
+        return QStringLiteral("モジュールが設定されていません");
+    return QString();
+}
+
+} // namespace
+
+MachineRecord MachineRecord::fromFields(const QStringList& f)
+{
+    return {f.value(0), f.value(1), f.value(2), f.value(3), f.value(4),
+            f.value(5), f.value(6), f.value(7), f.value(8)};
+}
+
+QStringList MachineRecord::fields() const
+{
+    return {Name,        Module,     SecondaryRatio, SpurStart,     SpurSpan,
+            PinionStart, PinionSpan, SpurInterval,   PinionInterval};
+}
+
+Registry read(const DataFolder& files)
+{
+    Registry registry;
+    const TextFile::ReadResult file = TextFile::read(files.machines());
+    if (!file.ok) {
+        if (!file.missing)
+            registry.error = file.error;
+        return registry;
+    }
+    for (const QStringList& fields :
+         RecordSyntax::readRecords(file.lines, MachineRecord::FieldCount))
+        registry.records.append(MachineRecord::fromFields(fields));
+    return registry;
+}
+
+void ensureExists(Host& host, const DataFolder& files)
+{
+    QFile file(files.machines());
+    if (file.exists())
+        return;
+    if (!file.open(QIODevice::WriteOnly))
+        host.message(QStringLiteral("masin.dat を作成できませんでした"));
+}
+
+void fillList(Form& form, Host& host, const DataFolder& files)
+{
+    const Registry registry = read(files);
+    if (!registry.error.isEmpty())
+        host.message(registry.error);
+    form.List1.clearList();
+    for (const MachineRecord& r : registry.records)
+        form.List1.items.append(r.Name);
+}
+
+void registerMachine(Form& f, Host& host, const DataFolder& files)
+{
+    const QString problem = validate(f);
+    if (!problem.isEmpty()) {
+        host.message(problem);
+        return;
+    }
+    const MachineRecord added{f.Text1.text,  f.Label34.text, f.Label20.text,
+                              f.Label23.text, f.Label24.text, f.Label26.text,
+                              f.Label27.text, f.Label31.text, f.Label32.text};
+    if (const auto error = rewriteWithout(files, added.Name, added)) {
+        host.message(*error);
+        return;
+    }
+    f.Text1.text.clear();
+    f.Label20.text = QStringLiteral("0");
+    for (Control* c : {&f.Label23, &f.Label24, &f.Label26, &f.Label27, &f.Label31, &f.Label32,
+                       &f.Label34})
+        c->text.clear();
+    fillList(f, host, files);
+}
+
+void deleteSelected(Form& f, Host& host, const DataFolder& files)
+{
+    const QString name = f.List1.listText();
+    if (name.isEmpty()) {
+        host.message(QStringLiteral("マシン名を選択して下さい"));
+        return;
+    }
+    if (const auto error = rewriteWithout(files, name, std::nullopt)) {
+        host.message(*error);
+        return;
+    }
+    f.Text1.text.clear();
+    f.Label20.text = QStringLiteral("0");
+    for (Control* c : {&f.Label23, &f.Label24, &f.Label26, &f.Label27})
+        c->text.clear();
+    fillList(f, host, files);
+}
+
+QList<MachineRecord> recordsNamed(const QString& name, Host& host, const DataFolder& files)
+{
+    const Registry registry = read(files);
+    if (!registry.error.isEmpty())
+        host.message(registry.error);
+    QList<MachineRecord> matches;
+    for (const MachineRecord& r : registry.records)
+        if (r.Name == name)
+            matches.append(r);
+    return matches;
+}
+
+void transferAll(Form& f)
+{
+    f.Text1.text = f.Label13.text;
+    f.Label20.text = f.Label6.text;
+    f.Label23.text = f.Combo1.text;
+    f.Label24.text = f.Combo2.text;
+    f.Label26.text = f.Combo3.text;
+    f.Label27.text = f.Combo4.text;
+    f.Label31.text = f.Combo5.text;
+    f.Label32.text = f.Combo6.text;
+    f.Label34.text = f.Combo7.text;
+}
+
+void transferSecondary(Form& f) { f.Label20.text = f.Label6.text; }
+
+void transferSpur(Form& f)
+{
+    f.Label23.text = f.Combo1.text;
+    f.Label24.text = f.Combo2.text;
+    f.Label31.text = f.Combo5.text;
+}
+
+void transferPinion(Form& f)
+{
+    f.Label26.text = f.Combo3.text;
+    f.Label27.text = f.Combo4.text;
+    f.Label32.text = f.Combo6.text;
+}
+
+void transferModule(Form& f) { f.Label34.text = f.Combo7.text; }
+
+} // namespace MachineRegistry

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "app/host.h"
+#include "form/form.h"
+
+#include <QString>
+#include <QStringList>
+
+// The built-in manual: topics of help.txt shown in the panel List2.
+namespace Manual {
+
+// The topic titles in help.txt, in the order of the eight menu items.
+const QStringList& topicTitles();
+
+// Replaces the panel's rows by an empty row and the topic read from help.txt
+// (its title, then its items up to "end"), and shows the panel.
+void ShowManualTopic(Form& form, Host& host, const QString& helpPath, const QString& title);
+
+// Hides the panel; the rows stay for reopening.
+void close(Form& form);
+
+// Shows the panel again with the rows as they were; loads the first topic
+// when no topic was loaded before.
+void reopen(Form& form, Host& host, const QString& helpPath);
+
+// The items of a help text: a line is an item, a comma ends an item, a quoted
+// item keeps its commas, an empty line is an empty item.
+QStringList items(const QStringList& lines);
+
+} // namespace Manual

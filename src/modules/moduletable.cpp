@@ -1,0 +1,199 @@
+#include "moduletable.h"
+
+#include "common/numbertext.h"
+#include "common/recordsyntax.h"
+#include "common/textfile.h"
+
+#include <QFileInfo>
+#include <cmath>
+
+namespace ModuleTable {
+
+namespace {
+
+// A hostile file must not make a selector list of tens of thousands of items.
+constexpr int MaxListItems = 1000;
+
+void fillCountList(Control& combo, const QString& fromText, const QString& toText)
+{
+    const auto from = NumberText::toCount(fromText);
+    if (!from)
+        return;
+    const int to = NumberText::toCount(toText).value_or(*from);
+    int v = *from;
+    do {
+        combo.items.append(NumberText::count(v));
+        ++v;
+    } while (v <= to && combo.items.size() < MaxListItems);
+}
+
+void fillWidths(Control& combo)
+{
+    for (int i = 1; i <= 30; ++i)
+        combo.items.append(NumberText::count(i));
+    combo.text = QStringLiteral("15");
+}
+
+// A range start stored in a new module: a whole number that stays in 16 bits
+// once the 30 further counts of its list are added.
+std::optional<int> listStart(const Control& combo, const QString& field, Host& host)
+{
+    const auto value = NumberText::toDouble(combo.text);
+    if (!value || *value != std::floor(*value)) {
+        host.message(QStringLiteral("%1「%2」は整数で指定して下さい").arg(field, combo.text));
+        return std::nullopt;
+    }
+    if (*value < -32768 || *value + 30 > 32767) {
+        host.message(QStringLiteral("%1「%2」が大きすぎます（32737まで）").arg(field, combo.text));
+        return std::nullopt;
+    }
+    return int(*value);
+}
+
+} // namespace
+
+ModuleRecord ModuleRecord::fromFields(const QStringList& f)
+{
+    return {f.value(0), f.value(1), f.value(2), f.value(3), f.value(4),
+            f.value(5), f.value(6), f.value(7), f.value(8)};
+}
+
+QStringList ModuleRecord::fields() const
+{
+    return {Name,           SpurListFrom,  SpurListTo,     SpurInterval, SpurStart,
+            PinionListFrom, PinionListTo, PinionInterval, PinionStart};
+}
+
+Table read(const DataFolder& files)
+{
+    Table table;
+    const TextFile::ReadResult file = TextFile::read(files.modules());
+    if (!file.ok) {
+        table.error = file.error;
+        return table;
+    }
+    for (const QStringList& fields :
+         RecordSyntax::readRecords(file.lines, ModuleRecord::FieldCount))
+        table.records.append(ModuleRecord::fromFields(fields));
+    return table;
+}
+
+void fillSelector(Form& form, Host& host, const DataFolder& files)
+{
+    const Table table = read(files);
+    if (!table.error.isEmpty())
+        host.message(table.error);
+    form.Combo7.clearList();
+    for (const ModuleRecord& r : table.records)
+        form.Combo7.items.append(r.Name);
+}
+
+void LoadSelectedModule(Form& form, Host& host, const DataFolder& files)
+{
+    for (Control* c : {&form.Combo1, &form.Combo2, &form.Combo3, &form.Combo4}) {
+        c->clearList();
+        c->text.clear();
+    }
+    const Table table = read(files);
+    const ModuleRecord* found = nullptr;
+    for (const ModuleRecord& r : table.records) {
+        if (r.Name == form.Combo7.text) {
+            found = &r;
+            break;
+        }
+    }
+    if (!found) {
+        host.message(table.error.isEmpty() ? MissingModule : table.error);
+        return;
+    }
+    form.Combo5.text = found->SpurInterval;
+    form.Combo6.text = found->PinionInterval;
+    fillCountList(form.Combo1, found->SpurListFrom, found->SpurListTo);
+    form.Combo1.text = found->SpurStart;
+    fillWidths(form.Combo2);
+    fillCountList(form.Combo3, found->PinionListFrom, found->PinionListTo);
+    form.Combo3.text = found->PinionStart;
+    fillWidths(form.Combo4);
+}
+
+void showCreationMode(Form& form)
+{
+    const bool creating = form.Combo7.text == Template;
+    if (creating)
+        form.Text2.text = NewNamePlaceholder;
+    form.Label35.visible = creating;
+    form.Text2.visible = creating;
+}
+
+void storeTypedModule(Form& form, Host& host, const DataFolder& files, QString& remembered)
+{
+    remembered.clear();
+    const QString name = form.Text2.text;
+    if (name == Template || name == NewNamePlaceholder || name.isEmpty())
+        return;
+    if (name.contains(u'"')) {
+        host.message(QStringLiteral("モジュール名に「\"」は使えません"));
+        return;
+    }
+    const auto spurFrom = listStart(form.Combo1, QStringLiteral("スパー範囲の開始"), host);
+    if (!spurFrom)
+        return;
+    const auto pinionFrom = listStart(form.Combo3, QStringLiteral("ピニオン範囲の開始"), host);
+    if (!pinionFrom)
+        return;
+    // The starts go into fields 5 and 9 too, which is what loading the module
+    // puts back into the start selectors.
+    const ModuleRecord added{name,
+                             form.Combo1.text,
+                             NumberText::count(*spurFrom + 30),
+                             form.Combo5.text,
+                             form.Combo1.text,
+                             form.Combo3.text,
+                             NumberText::count(*pinionFrom + 30),
+                             form.Combo6.text,
+                             form.Combo3.text};
+
+    const Table table = read(files);
+    if (!table.error.isEmpty() && QFileInfo::exists(files.modules())) {
+        host.message(table.error);
+        return;
+    }
+    bool exists = false;
+    for (const ModuleRecord& r : table.records)
+        exists = exists || r.Name == name;
+
+    bool writeNew = true;
+    if (exists && !host.askYesNo(QStringLiteral("同じモジュールが有りますが、上書きしますか？"))) {
+        if (!host.askYesNo(QStringLiteral("同じモジュールが有りますが、削除しますか？"))) {
+            form.Label35.visible = false;
+            form.Text2.visible = false;
+            return;
+        }
+        remembered = form.Combo7.text;
+        writeNew = false;
+    }
+
+    const auto error = TextFile::RewriteThroughWorkFile(
+        files.modules(), files.modulesWork(), [&](const QStringList& current) {
+            QStringList lines;
+            if (writeNew)
+                lines.append(RecordSyntax::writeRecord(added.fields()));
+            for (const QStringList& fields :
+                 RecordSyntax::readRecords(current, ModuleRecord::FieldCount)) {
+                if (fields.value(0) != name)
+                    lines.append(RecordSyntax::writeRecord(fields));
+            }
+            return lines;
+        });
+    if (error) {
+        host.message(*error);
+        return;
+    }
+    fillSelector(form, host, files);
+    form.Combo7.text = remembered.isEmpty() ? form.Text2.text : remembered;
+    form.Text2.text.clear();
+    form.Label35.visible = false;
+    form.Text2.visible = false;
+}
+
+} // namespace ModuleTable

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "app/datafolder.h"
+#include "app/host.h"
+#include "form/form.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// module.dat: the gear modules, each with the spur and pinion tooth counts its
+// range selectors offer, default intervals and the range starts.
+namespace ModuleTable {
+
+inline const QString Template = QStringLiteral("XXモジュール");
+inline const QString NewNamePlaceholder = QStringLiteral("??モジュール");
+inline const QString MissingModule = QStringLiteral("システム中に設定されたモジュールが存在しません");
+
+struct ModuleRecord {
+    QString Name, SpurListFrom, SpurListTo, SpurInterval, SpurStart;
+    QString PinionListFrom, PinionListTo, PinionInterval, PinionStart;
+
+    static constexpr int FieldCount = 9;
+    static ModuleRecord fromFields(const QStringList& fields);
+    QStringList fields() const;
+};
+
+// The records of module.dat in file order; a message for an unreadable file.
+struct Table {
+    QList<ModuleRecord> records;
+    QString error; // empty when the file was read
+};
+Table read(const DataFolder& files);
+
+// Refills the module selector's list from module.dat (its text stays).
+void fillSelector(Form& form, Host& host, const DataFolder& files);
+
+// Loads the module named in Combo7 into the range selectors Combo1…Combo6.
+void LoadSelectedModule(Form& form, Host& host, const DataFolder& files);
+
+// Entering or leaving creation mode when a module is picked.
+void showCreationMode(Form& form);
+
+// The store, overwrite or delete of "表再作成" after the grid was rebuilt.
+// rememberedModule is the window's remembered module (emptied first).
+void storeTypedModule(Form& form, Host& host, const DataFolder& files,
+                      QString& rememberedModule);
+
+} // namespace ModuleTable

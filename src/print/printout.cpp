@@ -1,0 +1,127 @@
+#include "printout.h"
+
+#include "common/colour.h"
+#include "form/controltable.h"
+
+namespace PrintOut {
+
+namespace {
+constexpr int FrameLeft = 500;
+constexpr int FrameTop = 1200;
+constexpr int ColPitch = 850;
+constexpr int RowPitch = 320;
+constexpr int FrameCols = 18;
+constexpr int FrameRows = 30;
+constexpr int Inset = 50;
+
+void text(PrintPage& page, int x, int y, const QString& s, int size, bool bold = false,
+          int ink = Colour::Black)
+{
+    PageOp op;
+    op.kind = PageOp::Kind::Text;
+    op.x = x;
+    op.y = y;
+    op.text = s;
+    op.pointSize = size;
+    op.bold = bold;
+    op.ink = ink;
+    page.ops.append(op);
+}
+
+void line(PrintPage& page, int x1, int y1, int x2, int y2)
+{
+    PageOp op;
+    op.kind = PageOp::Kind::Line;
+    op.x = x1;
+    op.y = y1;
+    op.x2 = x2;
+    op.y2 = y2;
+    page.ops.append(op);
+}
+
+int inkOf(int colour)
+{
+    if (colour == Colour::LightBlue)
+        return Colour::LightBlue;
+    if (colour == Colour::Red)
+        return Colour::Red;
+    return Colour::Black;
+}
+} // namespace
+
+QString field8(const QString& s) { return s.left(8).rightJustified(8, u' '); }
+
+PrintPage buildPage(Form& f)
+{
+    PrintPage page;
+    page.landscape = true;
+    page.face = Face;
+
+    const struct {
+        int x, y;
+        const Control& control;
+    } headings[] = {
+        {500, 400, f.Label13}, {7500, 400, f.Label12}, {500, 800, f.Label1},
+        {3000, 800, f.Label6}, {4000, 800, f.Label2},  {6500, 800, f.Label7},
+        {7500, 800, f.Label3}, {10000, 800, f.Label8}, {11000, 800, f.Label4},
+        {13500, 800, f.Label9},
+    };
+    for (const auto& h : headings)
+        text(page, h.x, h.y, h.control.text, 14);
+    text(page, FrameLeft, FrameTop + FrameRows * RowPitch + Inset, ControlTable::ContactLine, 8);
+
+    const int right = FrameLeft + FrameCols * ColPitch;
+    const int bottom = FrameTop + FrameRows * RowPitch;
+    for (int i = 0; i <= FrameCols; ++i)
+        line(page, FrameLeft + ColPitch * i, FrameTop, FrameLeft + ColPitch * i, bottom);
+    for (int j = 0; j <= FrameRows; ++j)
+        line(page, FrameLeft, FrameTop + RowPitch * j, right, FrameTop + RowPitch * j);
+
+    // Row 0 is always visited; a later row only while its first cell holds a
+    // text; a row ends at its first empty cell. Grid row 30 has no frame row
+    // of its own (its place is the contact line), so the walk stops before it.
+    FlexGrid& grid = f.MSFlexGrid1;
+    for (int r = 0; r < FrameRows && r < grid.rows(); ++r) {
+        if (r > 0) {
+            grid.setCurrentCell(r, 0);
+            if (grid.text().isEmpty())
+                break;
+        }
+        for (int c = 0; c < FrameCols && c < grid.cols(); ++c) {
+            grid.setCurrentCell(r, c);
+            const QString s = grid.text();
+            if (s.isEmpty())
+                break;
+            text(page, FrameLeft + Inset + ColPitch * c, FrameTop + Inset + RowPitch * r,
+                 field8(s), 10, grid.bold(), inkOf(grid.colour()));
+        }
+    }
+    grid.setCurrentCell(0, 0);
+    return page;
+}
+
+void print(Form& form, Host& host)
+{
+    if (!host.askYesNo(QStringLiteral(
+            "プリンターは接続されていますか？接続されていない場合はエラー停止します。")))
+        return;
+    Host::PrintResult result;
+    {
+        BusyPointer busy(host);
+        result = host.printPage(buildPage(form));
+    }
+    switch (result.outcome) {
+    case Host::PrintResult::Outcome::Printed:
+        host.message(QStringLiteral("PRINT OUTしました"));
+        break;
+    case Host::PrintResult::Outcome::SavedAsPdf:
+        host.message(QStringLiteral("PRINT OUTしました\nプリンターが無いため、PDFファイルに保存しました：\n%1")
+                         .arg(result.detail));
+        break;
+    case Host::PrintResult::Outcome::Failed:
+        host.message(QStringLiteral("印刷できませんでした：%1").arg(result.detail));
+        break;
+    }
+}
+
+} // namespace PrintOut

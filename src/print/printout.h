@@ -1,0 +1,23 @@
+#pragma once
+
+#include "app/host.h"
+#include "form/form.h"
+#include "print/printpage.h"
+
+// The one-page print-out of the current results: machine, status line, the
+// four quantities, the ratio grid inside a ruled frame, the contact line.
+namespace PrintOut {
+
+inline const QString Face = QStringLiteral("MS Pｺﾞｼｯｸ");
+
+// Builds the page from the window. Walks the grid through its current cell,
+// which is left at (0, 0).
+PrintPage buildPage(Form& form);
+
+// A cell's text in its 8-character field: right-aligned, cut to 8.
+QString field8(const QString& text);
+
+// The question, the busy pointer, the page to the printer, the final message.
+void print(Form& form, Host& host);
+
+} // namespace PrintOut
