@@ -84,7 +84,8 @@ EncodeResult encodeLines(const QStringList& lines)
             for (qsizetype i = 0; i < line.size(); ++i) {
                 const qsizetype len = line[i].isHighSurrogate() && i + 1 < line.size() ? 2 : 1;
                 QStringEncoder single("CP932", QStringConverter::Flag::Stateless);
-                (void)single.encode(QStringView(line).mid(i, len));
+                const QByteArray probe = single.encode(QStringView(line).mid(i, len));
+                Q_UNUSED(probe);
                 if (single.hasError()) {
                     result.badText = line.mid(i, len);
                     break;

@@ -1,2 +1,51 @@
+#include "app/giadsp.h"
+#include "support/fakehost.h"
+#include "support/tempfolder.h"
+
 #include <gtest/gtest.h>
-TEST(Placeholder, Builds) { SUCCEED(); }
+
+namespace {
+
+// Presses keys by caption and returns the display.
+QString press(Giadsp& app, const QString& start, const QStringList& keys)
+{
+    static const QHash<QString, QString> buttons = {
+        {"7", "Command6"},  {"8", "Command7"},  {"9", "Command8"},  {"4", "Command9"},
+        {"5", "Command10"}, {"6", "Command11"}, {"1", "Command12"}, {"2", "Command13"},
+        {"3", "Command14"}, {"0", "Command15"}, {"・", "Command16"}, {"CLS", "Command17"},
+    };
+    app.form().Label11.text = start;
+    for (const QString& key : keys)
+        EXPECT_TRUE(app.raise(buttons.value(key)));
+    return app.form().Label11.text;
+}
+
+TEST(Keypad, BuildsTheEntryByItsRules)
+{
+    FakeHost host;
+    TempFolder dir;
+    Giadsp app(host, dir.path());
+    const struct {
+        const char* start;
+        QStringList keys;
+        const char* entry;
+    } cases[] = {
+        {"0", {"7", "・", "5"}, "7.5"},
+        {"0", {"0"}, "0"},
+        {"0", {"・"}, "0"},
+        {"12", {"0", "0"}, "1200"},
+        {"7.5", {"・"}, "7.5"},
+        {"1", {"・", "0"}, "1.0"},
+        {"1", {"・"}, "1."},
+        {"84", {"CLS"}, "0"},
+        {"0", {"CLS"}, "0"},
+        {"0", {"1", "2", "3", "4", "5", "6", "7", "8", "9"}, "123456789"},
+        // The whole entry is checked: a point after the 12th character still
+        // keeps a second one out.
+        {"1234567890123.5", {"・", "1"}, "1234567890123.51"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(press(app, c.start, c.keys), QString::fromUtf8(c.entry)) << c.start;
+}
+
+} // namespace

@@ -1,2 +1,55 @@
+#include "common/recordsyntax.h"
+
 #include <gtest/gtest.h>
-TEST(Placeholder, Builds) { SUCCEED(); }
+
+namespace {
+
+TEST(RecordSyntax, ReadsFieldsAsTheDataFilesHoldThem)
+{
+    const struct {
+        const char* line;
+        QStringList fields;
+    } cases[] = {
+        {"Car A,48P,2.6,80,15,20,15,1,1",
+         {"Car A", "48P", "2.6", "80", "15", "20", "15", "1", "1"}},
+        {"", {""}},
+        {"a,,b", {"a", "", "b"}},
+        {"  a,\tb", {"a", "b"}},
+        {"\"x, y\",z", {"x, y", "z"}},
+        {"\"quoted\" trailing,next", {"quoted", "next"}},
+        {"\"unterminated, still one", {"unterminated, still one"}},
+        {"a,", {"a", ""}},
+        {"\"say \"\"hi\"\"\"", {"say \"hi\""}},
+        {"XXモジュール,60,90", {"XXモジュール", "60", "90"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(RecordSyntax::readFields(QString::fromUtf8(c.line)), c.fields) << c.line;
+}
+
+TEST(RecordSyntax, WrittenValuesReadBackExactly)
+{
+    const QStringList values = {"plain", "with,comma", " lead", "trail ", "\ttab",
+                                "say \"hi\"", "", "\"", "ｽﾊﾟｰ～２＆", ",", "  "};
+    const QString line = RecordSyntax::writeRecord(values);
+    EXPECT_EQ(RecordSyntax::readFields(line), values) << qPrintable(line);
+    for (const QString& v : values)
+        EXPECT_EQ(RecordSyntax::readFirstField(RecordSyntax::writeField(v)), v) << qPrintable(v);
+}
+
+TEST(RecordSyntax, PlainValuesAreWrittenWithoutQuotes)
+{
+    EXPECT_EQ(RecordSyntax::writeRecord({"Car A", "48P", "2.6", "80", "15", "20", "15", "1", "1"}),
+              "Car A,48P,2.6,80,15,20,15,1,1");
+    EXPECT_EQ(RecordSyntax::writeField("ギア比確認ツール"), "ギア比確認ツール");
+}
+
+TEST(RecordSyntax, RecordsSkipBlankLinesAndPadShortOnes)
+{
+    const auto records = RecordSyntax::readRecords({"a,b,c", "", "   ", "d", "e,f,g,h"}, 3);
+    ASSERT_EQ(records.size(), 3);
+    EXPECT_EQ(records[0], (QStringList{"a", "b", "c"}));
+    EXPECT_EQ(records[1], (QStringList{"d", "", ""}));
+    EXPECT_EQ(records[2], (QStringList{"e", "f", "g"}));
+}
+
+} // namespace

@@ -1,2 +1,141 @@
+#include "common/colour.h"
+#include "form/controltable.h"
+#include "form/flexgrid.h"
+#include "form/form.h"
+#include "modules/ratiogrid.h"
+
 #include <gtest/gtest.h>
-TEST(Placeholder, Builds) { SUCCEED(); }
+
+namespace {
+
+TEST(FlexGrid, CellPropertiesReadBackUntilTheNextClear)
+{
+    FlexGrid grid;
+    RatioGrid::layout(grid);
+    ASSERT_TRUE(grid.setCurrentCell(6, 11));
+    grid.setText("8.000");
+    grid.setColour(Colour::LightBlue);
+    grid.setBold(true);
+    grid.setAlignment(CellAlign::Right);
+    grid.setCurrentCell(0, 0);
+    ASSERT_TRUE(grid.setCurrentCell(6, 11));
+    EXPECT_EQ(grid.text(), "8.000");
+    EXPECT_EQ(grid.colour(), 16711680);
+    EXPECT_TRUE(grid.bold());
+    EXPECT_EQ(grid.alignment(), CellAlign::Right);
+
+    grid.clear();
+    EXPECT_EQ(grid.text(), "");
+    EXPECT_NE(grid.colour(), Colour::Red);
+    EXPECT_NE(grid.colour(), Colour::LightBlue);
+    EXPECT_FALSE(grid.bold());
+}
+
+TEST(FlexGrid, LayoutIs31By31WithTwipSizesAndTheCornerText)
+{
+    FlexGrid grid;
+    RatioGrid::layout(grid);
+    EXPECT_EQ(grid.rows(), 31);
+    EXPECT_EQ(grid.cols(), 31);
+    EXPECT_EQ(grid.fixedRows(), 1);
+    EXPECT_EQ(grid.fixedCols(), 1);
+    EXPECT_EQ(grid.width(), 5535);
+    EXPECT_EQ(grid.height(), 8175);
+    for (int i = 0; i < 31; ++i) {
+        EXPECT_EQ(grid.colWidth(i), 700);
+        EXPECT_EQ(grid.rowHeight(i), 300);
+    }
+    EXPECT_EQ(grid.cell(0, 0).text, "P/S");
+    EXPECT_EQ(grid.cell(0, 0).align, CellAlign::Centre);
+    EXPECT_TRUE(grid.isVisible());
+}
+
+TEST(FlexGrid, CellsOutsideTheGridAreNeverWritten)
+{
+    FlexGrid grid;
+    RatioGrid::layout(grid);
+    const std::pair<int, int> outside[] = {{31, 0}, {0, 31}, {-1, 0}, {0, -1}, {40, 40}};
+    for (auto [r, c] : outside) {
+        EXPECT_FALSE(grid.setCurrentCell(r, c));
+        grid.setText("x");
+        grid.setBold(true);
+        EXPECT_EQ(grid.text(), "");
+        EXPECT_FALSE(grid.bold());
+    }
+    for (int r = 0; r < grid.rows(); ++r)
+        for (int c = 0; c < grid.cols(); ++c)
+            EXPECT_NE(grid.cell(r, c).text, "x");
+}
+
+TEST(FlexGrid, GrowingKeepsCellsAndGivesNewOnesTheDefaultSizes)
+{
+    FlexGrid grid;
+    RatioGrid::layout(grid);
+    grid.setRows(60);
+    grid.setCols(45);
+    EXPECT_EQ(grid.cell(0, 0).text, "P/S");
+    EXPECT_EQ(grid.colWidth(44), 700);
+    EXPECT_EQ(grid.rowHeight(59), 300);
+    EXPECT_TRUE(grid.setCurrentCell(59, 44));
+}
+
+TEST(Form, ControlsStartAtTheirDesignCaptionsAndVisibility)
+{
+    Form form;
+    EXPECT_EQ(form.Command21.text, "★");
+    EXPECT_EQ(form.Command18.text, "");
+    EXPECT_EQ(form.Label11.text, "0");
+    EXPECT_EQ(form.Combo1.text, "Combo1");
+    EXPECT_EQ(form.Command16.text, "・");
+    for (const Control* hidden : {&form.Label35, &form.Text2, &form.List2, &form.Command30})
+        EXPECT_FALSE(hidden->visible);
+    EXPECT_TRUE(form.Label13.visible);
+    EXPECT_EQ(form.control(u"Label13"), &form.Label13);
+    EXPECT_EQ(form.control(u"Nothing"), nullptr);
+}
+
+TEST(ControlTable, EveryControlOfTheWindowHasOnePlace)
+{
+    // Every named control of the Form is in the table once, and nothing else is.
+    Form form;
+    QStringList seen;
+    for (const ControlSpec& spec : ControlTable::controls()) {
+        EXPECT_FALSE(seen.contains(spec.name)) << qPrintable(spec.name);
+        seen << spec.name;
+        EXPECT_TRUE(spec.name == "MSFlexGrid1" || form.control(spec.name)) << qPrintable(spec.name);
+        EXPECT_LE(spec.left + spec.width, ControlTable::ClientWidth) << qPrintable(spec.name);
+        EXPECT_LE(spec.top + spec.height, ControlTable::ClientHeight) << qPrintable(spec.name);
+    }
+    EXPECT_EQ(seen.size(), 35 + 30 + 7 + 2 + 2 + 1 + 1);
+    EXPECT_EQ(ControlTable::focusOrder().size(), 30 + 7 + 2 + 2 + 1 + 1);
+}
+
+TEST(ControlTable, PlacesAndLooksOfSampleControls)
+{
+    const struct {
+        const char* name;
+        int left, top, width, height, size;
+        bool bold;
+    } cases[] = {
+        {"Label13", 240, 240, 14775, 615, 26, true}, {"Label9", 3600, 2880, 2175, 375, 16, true},
+        {"Command4", 6360, 2880, 1095, 375, 9, false}, {"Command17", 8760, 3240, 615, 615, 9, false},
+        {"Label11", 7560, 1080, 1815, 375, 14, true}, {"Combo6", 8640, 5400, 495, 300, 9, false},
+        {"Label14", 3360, 5445, 375, 255, 10, true},  {"Command27", 8400, 8160, 735, 975, 9, false},
+        {"Label32", 8880, 7800, 255, 255, 9, false},  {"List2", 9480, 1080, 5535, 8160, 9, false},
+    };
+    for (const auto& c : cases) {
+        const ControlSpec* spec = ControlTable::find(c.name);
+        ASSERT_TRUE(spec) << c.name;
+        EXPECT_EQ(spec->left, c.left) << c.name;
+        EXPECT_EQ(spec->top, c.top) << c.name;
+        EXPECT_EQ(spec->width, c.width) << c.name;
+        EXPECT_EQ(spec->height, c.height) << c.name;
+        EXPECT_EQ(spec->pointSize, c.size) << c.name;
+        EXPECT_EQ(spec->bold, c.bold) << c.name;
+    }
+    EXPECT_EQ(ControlTable::find("Label13")->face, "ＭＳ 明朝");
+    EXPECT_EQ(ControlTable::find("Label12")->face, "ＭＳ Ｐゴシック");
+    EXPECT_EQ(ControlTable::find("Label13")->foreground, Colour::number(128, 128, 255));
+}
+
+} // namespace

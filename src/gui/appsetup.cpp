@@ -1,0 +1,52 @@
+#include "appsetup.h"
+
+#include "appicon.h"
+#include "form/controltable.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QStandardPaths>
+#include <QTranslator>
+
+namespace AppSetup {
+
+void installFontSubstitutes()
+{
+    const QStringList gothic = {QStringLiteral("IPAPGothic"), QStringLiteral("Noto Sans CJK JP")};
+    const QStringList mincho = {QStringLiteral("IPAMincho"), QStringLiteral("Noto Serif CJK JP")};
+    // fontconfig knows none of these names, so without the mapping Latin
+    // faces would be picked and the Japanese drawn from a random fallback.
+    QFont::insertSubstitutions(ControlTable::GothicFace, gothic);
+    QFont::insertSubstitutions(QStringLiteral("MS PGothic"), gothic);
+    QFont::insertSubstitutions(QStringLiteral("MS Pｺﾞｼｯｸ"), gothic);
+    QFont::insertSubstitutions(ControlTable::MinchoFace, mincho);
+}
+
+void apply(QApplication& app)
+{
+    const QLocale japanese(QLocale::Japanese, QLocale::Japan);
+    QLocale::setDefault(japanese);
+
+    auto* translator = new QTranslator(&app);
+    if (translator->load(japanese, QStringLiteral("qtbase"), QStringLiteral("_"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translator);
+    else
+        delete translator; // English button texts are better than none
+
+    installFontSubstitutes();
+    QApplication::setWindowIcon(appIcon());
+}
+
+QString dataFolder()
+{
+    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    const QString folder = QDir(base).filePath(QStringLiteral("zeltan"));
+    QDir().mkpath(folder);
+    return folder;
+}
+
+} // namespace AppSetup

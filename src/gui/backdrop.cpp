@@ -1,0 +1,42 @@
+#include "backdrop.h"
+
+#include "common/colour.h"
+#include "form/controltable.h"
+#include "twips.h"
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace {
+QColor colourOf(int number)
+{
+    return QColor(Colour::red(number), Colour::green(number), Colour::blue(number));
+}
+} // namespace
+
+Backdrop::Backdrop(QWidget* parent) : QWidget(parent)
+{
+    setFixedSize(Twips::toPx(ControlTable::ClientWidth), Twips::toPx(ControlTable::ClientHeight));
+}
+
+void Backdrop::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    for (const LineSpec& line : ControlTable::lines()) {
+        p.setPen(QPen(colourOf(line.colour), 0)); // cosmetic: one pixel at any scale
+        p.drawLine(Twips::toPx(line.x1), Twips::toPx(line.y1), Twips::toPx(line.x2),
+                   Twips::toPx(line.y2));
+    }
+    for (const FooterText& text : ControlTable::footer()) {
+        QFont font(text.face, text.pointSize);
+        font.setBold(text.bold);
+        font.setItalic(text.italic);
+        p.setFont(font);
+        p.setPen(colourOf(text.colour));
+        // The place is the top-left corner of the text, not its baseline.
+        const QFontMetrics metrics(font);
+        p.drawText(QPoint(Twips::toPx(text.left), Twips::toPx(text.top) + metrics.ascent()),
+                   text.text);
+    }
+}

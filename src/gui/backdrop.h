@@ -1,0 +1,16 @@
+#pragma once
+
+#include <QWidget>
+
+// The window's client area: the frame lines and the two footer lines are
+// painted on its background on every paint, so they survive being covered.
+class Backdrop : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Backdrop(QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};

@@ -1,0 +1,85 @@
+#include "keyboardkeypad.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTimer>
+
+namespace {
+
+struct KeyBinding {
+    int key;
+    const char* button;
+};
+
+// Digit keys arrive with the same key code from the main row and the number
+// pad (the latter only adds KeypadModifier).
+constexpr KeyBinding Bindings[] = {
+    {Qt::Key_7, "Command6"},       {Qt::Key_8, "Command7"},       {Qt::Key_9, "Command8"},
+    {Qt::Key_4, "Command9"},       {Qt::Key_5, "Command10"},      {Qt::Key_6, "Command11"},
+    {Qt::Key_1, "Command12"},      {Qt::Key_2, "Command13"},      {Qt::Key_3, "Command14"},
+    {Qt::Key_0, "Command15"},      {Qt::Key_Period, "Command16"}, {Qt::Key_Comma, "Command16"},
+    {Qt::Key_Escape, "Command17"}, {Qt::Key_Delete, "Command17"},
+};
+
+constexpr int PressedLookMs = 100;
+
+} // namespace
+
+KeyboardKeypad::KeyboardKeypad(QWidget* window) : QObject(window), m_window(window)
+{
+    qApp->installEventFilter(this);
+}
+
+QString KeyboardKeypad::buttonFor(int key)
+{
+    for (const KeyBinding& binding : Bindings)
+        if (binding.key == key)
+            return QString::fromLatin1(binding.button);
+    return QString();
+}
+
+void KeyboardKeypad::bind(const QString& buttonName, QAbstractButton* button)
+{
+    m_buttons.insert(buttonName, button);
+}
+
+bool KeyboardKeypad::keysBelongToField() const
+{
+    QWidget* focus = QApplication::focusWidget();
+    return qobject_cast<QLineEdit*>(focus) || qobject_cast<QComboBox*>(focus);
+}
+
+bool KeyboardKeypad::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+        return false;
+    if (static_cast<QWidget*>(watched)->window() != m_window)
+        return false;
+    if (QApplication::activeModalWidget() || QApplication::activePopupWidget() ||
+        keysBelongToField())
+        return false;
+
+    const auto* key = static_cast<QKeyEvent*>(event);
+    // Shortcuts with Ctrl, Alt or Meta are not keypad keys.
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    QPointer<QAbstractButton> button = m_buttons.value(buttonFor(key->key()));
+    if (!button || !button->isVisible() || !button->isEnabled())
+        return false;
+
+    // click() runs the handler at once, so keys typed faster than a button's
+    // press animation are neither lost nor reordered; the pressed look follows.
+    button->click();
+    if (button) {
+        button->setDown(true);
+        QTimer::singleShot(PressedLookMs, button, [button] {
+            if (button)
+                button->setDown(false);
+        });
+    }
+    return true;
+}

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QHash>
+#include <QObject>
+#include <QString>
+
+class QAbstractButton;
+class QWidget;
+
+// Lets the keyboard drive the on-screen keypad: digits, "." or "," and
+// Esc/Delete press the keypad's buttons, so a typed key takes exactly the path
+// of a click. Fields the user types into (combo boxes, line edits) keep their
+// keys, and so do popups and modal dialogs.
+class KeyboardKeypad : public QObject
+{
+    Q_OBJECT
+
+public:
+    // Watches the application's key presses for the widgets of window.
+    explicit KeyboardKeypad(QWidget* window);
+
+    // The keypad button, by control name, that a keyboard key presses; "" for none.
+    static QString buttonFor(int key);
+
+    void bind(const QString& buttonName, QAbstractButton* button);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    bool keysBelongToField() const;
+
+    QWidget* m_window;
+    QHash<QString, QAbstractButton*> m_buttons;
+};

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "app/giadsp.h"
+#include "qthost.h"
+
+#include <QHash>
+#include <QList>
+#include <QMainWindow>
+
+class Backdrop;
+class KeyboardKeypad;
+class QAction;
+class RatioGridView;
+struct ControlSpec;
+
+// The window "ギア比確認" on screen. Every widget is built from the control
+// table; each user edit goes straight into the Form, a click runs the
+// control's handler by name, and then the whole Form is rendered back with
+// signals blocked, so code that sets a selector never raises its click.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    explicit MainWindow(const QString& dataFolder, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Seeds the data folder with the shipped files, runs the start-up handler
+    // and shows its result. Call once, before the window is shown.
+    void start();
+    void centreOnScreen();
+
+    Giadsp& app() { return m_app; }
+    // The widget of a control ("Label11", "MSFlexGrid1" …), or nullptr.
+    QWidget* control(const QString& name) const;
+    // The action of a menu item ("verinf", "tzigensoku" …), or nullptr.
+    QAction* menuAction(const QString& name) const;
+
+    // Writes the whole Form onto the widgets.
+    void render();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Entry {
+        const ControlSpec* spec;
+        Control* control; // nullptr for the grid, which the Form keeps apart
+        QWidget* widget;
+    };
+
+    QWidget* createControl(const ControlSpec& spec, Control* control, QWidget* parent);
+    void buildMenus();
+    void setFocusOrder();
+    // Runs the handler of a control or menu item, then renders the Form.
+    void handle(const QString& name);
+    void renderEntry(const Entry& entry);
+
+    QtHost m_host;
+    Giadsp m_app;
+    Backdrop* m_backdrop;
+    RatioGridView* m_grid = nullptr;
+    KeyboardKeypad* m_keypad;
+    QList<Entry> m_entries;
+    QHash<QString, QWidget*> m_widgets;
+    QHash<QString, QAction*> m_actions;
+    // Set when a mouse press on a list has already changed its row (and run
+    // the handler), so the click that follows does not run it twice.
+    bool m_listRowChangedByPress = false;
+};

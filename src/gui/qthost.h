@@ -1,0 +1,28 @@
+#pragma once
+
+#include "app/host.h"
+#include "pageprinter.h"
+
+class QWidget;
+
+// The platform side of the window: real message boxes, the override cursor,
+// the version dialog, the event loop and the printer.
+class QtHost : public Host
+{
+public:
+    // Dialogs are centred on the window.
+    explicit QtHost(QWidget* window);
+    ~QtHost() override;
+
+    void message(const QString& text) override;
+    bool askYesNo(const QString& text) override;
+    void setBusy(bool busy) override;
+    void showVersionDialog() override;
+    void quit() override;
+    PrintResult printPage(const PrintPage& page) override;
+
+private:
+    QWidget* m_window;
+    int m_busyDepth = 0;
+    PagePrinter m_printer;
+};

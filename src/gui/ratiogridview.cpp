@@ -1,0 +1,127 @@
+#include "ratiogridview.h"
+
+#include "form/flexgrid.h"
+#include "gridmodel.h"
+#include "twips.h"
+
+#include <QEvent>
+#include <QHeaderView>
+#include <QScrollBar>
+
+namespace {
+
+void configure(QTableView* view)
+{
+    view->horizontalHeader()->hide();
+    view->verticalHeader()->hide();
+    // Sizes come from the grid in twips, however small.
+    view->horizontalHeader()->setMinimumSectionSize(1);
+    view->verticalHeader()->setMinimumSectionSize(1);
+    view->setSelectionMode(QAbstractItemView::NoSelection);
+    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    view->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    view->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    view->setWordWrap(false);
+    view->setCornerButtonEnabled(false);
+}
+
+} // namespace
+
+RatioGridView::RatioGridView(const FlexGrid& grid, QWidget* parent)
+    : QTableView(parent), m_grid(grid), m_model(new GridModel(grid, this))
+{
+    configure(this);
+    setModel(m_model);
+    m_model->setFixedColour(palette().color(QPalette::Button).darker(112));
+    m_fixedRow = makeOverlay();
+    m_fixedCol = makeOverlay();
+    m_corner = makeOverlay();
+
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, m_fixedRow->horizontalScrollBar(),
+            &QScrollBar::setValue);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, m_fixedCol->verticalScrollBar(),
+            &QScrollBar::setValue);
+    applySizes(this);
+}
+
+QTableView* RatioGridView::makeOverlay()
+{
+    auto* view = new QTableView(this);
+    configure(view);
+    view->setModel(m_model);
+    view->setFrameShape(QFrame::NoFrame);
+    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    view->setFocusPolicy(Qt::NoFocus);
+    // Clicks and the wheel reach the body underneath, which drives the scrolling.
+    view->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return view;
+}
+
+void RatioGridView::applySizes(QTableView* view)
+{
+    for (int c = 0; c < m_grid.cols(); ++c)
+        view->setColumnWidth(c, Twips::toPx(m_grid.colWidth(c)));
+    for (int r = 0; r < m_grid.rows(); ++r)
+        view->setRowHeight(r, Twips::toPx(m_grid.rowHeight(r)));
+}
+
+int RatioGridView::fixedWidth() const
+{
+    int width = 0;
+    for (int c = 0; c < qMin(m_grid.fixedCols(), m_grid.cols()); ++c)
+        width += columnWidth(c);
+    return width;
+}
+
+int RatioGridView::fixedHeight() const
+{
+    int height = 0;
+    for (int r = 0; r < qMin(m_grid.fixedRows(), m_grid.rows()); ++r)
+        height += rowHeight(r);
+    return height;
+}
+
+void RatioGridView::sync()
+{
+    m_model->sync();
+    for (QTableView* view : {static_cast<QTableView*>(this), m_fixedRow, m_fixedCol, m_corner})
+        applySizes(view);
+    placeOverlays();
+    // Cells may change without a new fill; they are read live, so a repaint shows them.
+    for (QTableView* view : {static_cast<QTableView*>(this), m_fixedRow, m_fixedCol, m_corner})
+        view->viewport()->update();
+}
+
+void RatioGridView::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::FontChange)
+        m_model->setBaseFont(font());
+    QTableView::changeEvent(event);
+}
+
+void RatioGridView::updateGeometries()
+{
+    QTableView::updateGeometries();
+    placeOverlays();
+}
+
+void RatioGridView::placeOverlays()
+{
+    if (!m_fixedRow || !m_fixedCol || !m_corner)
+        return;
+    const QRect body = viewport()->geometry();
+    const int w = qMin(fixedWidth(), body.width());
+    const int h = qMin(fixedHeight(), body.height());
+
+    m_fixedRow->setGeometry(body.left(), body.top(), body.width(), h);
+    m_fixedCol->setGeometry(body.left(), body.top(), w, body.height());
+    m_corner->setGeometry(body.left(), body.top(), w, h);
+    m_fixedRow->setVisible(h > 0);
+    m_fixedCol->setVisible(w > 0);
+    m_corner->setVisible(w > 0 && h > 0);
+    m_corner->raise();
+
+    m_fixedRow->horizontalScrollBar()->setValue(horizontalScrollBar()->value());
+    m_fixedCol->verticalScrollBar()->setValue(verticalScrollBar()->value());
+}
