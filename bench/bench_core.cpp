@@ -1,0 +1,303 @@
+// Handler costs of the headless window, measured through Giadsp exactly as the
+// front end calls them, so the figures include file reads and writes. The
+// summary at the end compares each handler with one 60 Hz frame: a handler
+// well inside a frame never makes the window stutter.
+
+#include "app/giadsp.h"
+#include "app/host.h"
+#include "common/textfile.h"
+#include "manual/manual.h"
+#include "print/printout.h"
+
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <benchmark/benchmark.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+// Never blocks: a benchmark must not wait for a dialog. Messages are counted
+// so a run that took an error path instead of the real work is reported.
+class CountingHost : public Host
+{
+public:
+    int messages = 0;
+    QString lastMessage;
+
+    void message(const QString& text) override
+    {
+        ++messages;
+        lastMessage = text;
+    }
+    bool askYesNo(const QString&) override { return false; }
+    void setBusy(bool) override {}
+    void showVersionDialog() override {}
+    void quit() override {}
+    PrintResult printPage(const PrintPage&) override
+    {
+        return {PrintResult::Outcome::Printed, QString()};
+    }
+};
+
+const QStringList kMachines = {
+    QStringLiteral("TA05,48P,2.6,75,15,20,15,1,1"),
+    QStringLiteral("TB03,0.6M,2.4,65,20,14,20,1,1"),
+    QStringLiteral("ツーリングカー,64P,1.9,100,25,20,25,1,1"),
+    QStringLiteral("バギー,0.5M,2.5,70,15,15,15,1,1"),
+    QStringLiteral("\"F103, 改\",32P,1.0,70,20,10,20,1,1"),
+};
+
+// A manual of about the size a finished one has: eight topics of a few dozen
+// lines each, with the commas that split a line into several items.
+QStringList realisticHelp()
+{
+    const QStringList prose = {
+        QStringLiteral("スパーギアとピニオンギアの歯数から減速比を計算します。"),
+        QStringLiteral("テンキーで数値を入力し、ＳＥＴボタンを押して下さい。"),
+        QStringLiteral("計算したい項目の★を選んでから、残りの項目を設定します。"),
+        QStringLiteral("2次減速比はシャーシの説明書に記載されている値です,例：2.6"),
+        QStringLiteral("\"範囲の開始,幅,計算間隔\"を選ぶと表が作り直されます。"),
+        QStringLiteral("赤い数値は指定減速比の±2.5%以内の組み合わせです。"),
+        QStringLiteral("水色の数値が最も指定減速比に近い組み合わせです。"),
+        QStringLiteral("マシンを登録しておくと、次回から一覧で選ぶだけで設定できます。"),
+    };
+    QStringList lines;
+    for (const QString& title : Manual::topicTitles()) {
+        lines.append(title);
+        for (int i = 0; i < 40; ++i)
+            lines.append(QStringLiteral("%1 %2").arg(i + 1).arg(prose[i % prose.size()]));
+        lines.append(QStringLiteral("end"));
+        lines.append(QString());
+    }
+    return lines;
+}
+
+// A working folder seeded as at first start, plus a few machines and the
+// manual, with the window loaded from it.
+struct Window
+{
+    QTemporaryDir dir;
+    CountingHost host;
+    std::unique_ptr<Giadsp> app;
+
+    Window()
+    {
+        DataFolder files(dir.path());
+        files.seedShippedFiles();
+        TextFile::writeAtomically(files.machines(), kMachines);
+        TextFile::writeAtomically(files.help(), realisticHelp());
+        app = std::make_unique<Giadsp>(host, dir.path());
+        app->Form_Load();
+    }
+
+    Form& form() { return app->form(); }
+
+    // Spur from 70 and pinion from 20, both `width` + 1 values at interval 1.
+    void setRanges(int width)
+    {
+        Form& f = form();
+        f.Combo1.text = QStringLiteral("70");
+        f.Combo2.text = QString::number(width);
+        f.Combo3.text = QStringLiteral("20");
+        f.Combo4.text = QString::number(width);
+        f.Combo5.text = QStringLiteral("1");
+        f.Combo6.text = QStringLiteral("1");
+    }
+
+    void survey()
+    {
+        form().Label9.text = QStringLiteral("8");
+        app->Command5_Click();
+    }
+
+    // A benchmark that ended in a message measured an error path.
+    bool failed(benchmark::State& state)
+    {
+        state.counters["messages"] = host.messages;
+        if (host.messages == 0)
+            return false;
+        state.SkipWithError(host.lastMessage.toStdString().c_str());
+        return true;
+    }
+};
+
+void BM_FormLoad(benchmark::State& state)
+{
+    Window w;
+    for (auto _ : state) {
+        Giadsp app(w.host, w.dir.path());
+        app.Form_Load();
+        benchmark::DoNotOptimize(app.form().MSFlexGrid1.revision());
+    }
+    w.failed(state);
+}
+BENCHMARK(BM_FormLoad)->Name("start_up/Form_Load")->Unit(benchmark::kMicrosecond);
+
+void BM_SetTotal(benchmark::State& state)
+{
+    Window w;
+    w.app->Command21_Click(); // the star on the total
+    for (auto _ : state) {
+        w.app->Command4_Click();
+        benchmark::DoNotOptimize(w.form().Label9.text.size());
+    }
+    w.failed(state);
+}
+BENCHMARK(BM_SetTotal)->Name("SET_total/Command4_Click")->Unit(benchmark::kMicrosecond);
+
+void BM_Survey(benchmark::State& state)
+{
+    Window w;
+    const int values = int(state.range(0));
+    w.setRanges(values - 1);
+    for (auto _ : state) {
+        w.survey();
+        benchmark::DoNotOptimize(w.form().MSFlexGrid1.revision());
+    }
+    if (w.failed(state))
+        return;
+    if (w.form().MSFlexGrid1.cell(1, 1).text.isEmpty())
+        state.SkipWithError("the survey filled no grid");
+    state.counters["cells"] = double(values) * values;
+}
+BENCHMARK(BM_Survey)
+    ->Name("survey/Command5_Click")
+    ->ArgName("values")
+    ->Arg(30)
+    ->Arg(200)
+    ->Unit(benchmark::kMicrosecond);
+
+void BM_BuildRatioGrid(benchmark::State& state)
+{
+    Window w;
+    const int values = int(state.range(0));
+    w.setRanges(values - 1);
+    w.form().Text2.text.clear(); // builds the table only, stores no module
+    for (auto _ : state) {
+        w.app->Command29_Click();
+        benchmark::DoNotOptimize(w.form().MSFlexGrid1.revision());
+    }
+    w.failed(state);
+}
+BENCHMARK(BM_BuildRatioGrid)
+    ->Name("BuildRatioGrid/Command29_Click")
+    ->ArgName("values")
+    ->Arg(30)
+    ->Arg(200)
+    ->Unit(benchmark::kMicrosecond);
+
+void BM_SelectMachine(benchmark::State& state)
+{
+    Window w;
+    Form& f = w.form();
+    if (f.List1.items.size() != kMachines.size()) {
+        state.SkipWithError("masin.dat was not listed");
+        return;
+    }
+    for (auto _ : state) {
+        f.List1.listIndex = 2;
+        w.app->List1_Click();
+        benchmark::DoNotOptimize(f.Label9.text.size());
+    }
+    w.failed(state);
+}
+BENCHMARK(BM_SelectMachine)->Name("select_machine/List1_Click")->Unit(benchmark::kMicrosecond);
+
+void BM_ManualTopic(benchmark::State& state)
+{
+    Window w;
+    for (auto _ : state) {
+        w.app->manualTopic_Click(4);
+        benchmark::DoNotOptimize(w.form().List2.items.size());
+    }
+    if (!w.failed(state) && w.form().List2.items.size() < 40)
+        state.SkipWithError("the topic was not found in help.txt");
+}
+BENCHMARK(BM_ManualTopic)->Name("manual_topic/manualTopic_Click_4")->Unit(benchmark::kMicrosecond);
+
+void BM_BuildPage(benchmark::State& state)
+{
+    Window w;
+    w.setRanges(int(state.range(0)) - 1);
+    w.survey();
+    for (auto _ : state) {
+        const PrintPage page = PrintOut::buildPage(w.form());
+        benchmark::DoNotOptimize(page.ops.size());
+    }
+    w.failed(state);
+}
+BENCHMARK(BM_BuildPage)
+    ->Name("print_page/PrintOut_buildPage")
+    ->ArgName("values")
+    ->Arg(30)
+    ->Arg(200)
+    ->Unit(benchmark::kMicrosecond);
+
+// The usual console table, then every handler as a share of one frame.
+class FrameReporter : public benchmark::ConsoleReporter
+{
+public:
+    void ReportRuns(const std::vector<Run>& runs) override
+    {
+        ConsoleReporter::ReportRuns(runs);
+        for (const Run& run : runs) {
+            if (run.error_occurred)
+                continue;
+            const bool mean = run.run_type == Run::RT_Aggregate && run.aggregate_name == "mean";
+            if (run.run_type == Run::RT_Aggregate && !mean)
+                continue;
+            const double ms =
+                run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) * 1e3;
+            const std::string name = run.run_name.str();
+            // With repetitions the mean stands for the single runs.
+            if (mean || !m_hasMean[name])
+                m_ms[name] = ms;
+            m_hasMean[name] = m_hasMean[name] || mean;
+        }
+    }
+
+    void Finalize() override
+    {
+        ConsoleReporter::Finalize();
+        if (m_ms.empty())
+            return;
+        constexpr double frameMs = 1000.0 / 60.0;
+        std::vector<std::pair<std::string, double>> sorted(m_ms.begin(), m_ms.end());
+        std::sort(sorted.begin(), sorted.end(),
+                  [](const auto& a, const auto& b) { return a.second > b.second; });
+        std::printf("\nShare of one 60 Hz frame (%.2f ms), slowest first:\n", frameMs);
+        for (const auto& [name, ms] : sorted)
+            std::printf("  %-48s %10.4f ms  %8.4f frames\n", name.c_str(), ms, ms / frameMs);
+        std::printf("Slowest handler: %s, %.4f ms = %.4f of a frame\n",
+                    sorted.front().first.c_str(), sorted.front().second,
+                    sorted.front().second / frameMs);
+    }
+
+private:
+    std::map<std::string, double> m_ms;
+    std::map<std::string, bool> m_hasMean;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // The shipped data files live in zeltan_core's resources, which a static
+    // library only links in when something names them.
+    Q_INIT_RESOURCE(data);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    FrameReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    return 0;
+}
