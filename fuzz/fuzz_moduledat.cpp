@@ -1,0 +1,86 @@
+// module.dat through the real paths: the reader, start-up (selector list and
+// the restored module), picking modules (range lists, grid), a survey, and
+// storing a new module, which rewrites the file; records other than the new
+// one must survive that rewrite exactly.
+
+#include "app/giadsp.h"
+#include "common/textfile.h"
+#include "fuzzsupport.h"
+#include "modules/moduletable.h"
+
+#include <cstddef>
+#include <cstdint>
+
+namespace {
+
+QList<QStringList> fieldsOf(const QList<ModuleTable::ModuleRecord>& records)
+{
+    QList<QStringList> out;
+    for (const auto& r : records)
+        out.append(r.fields());
+    return out;
+}
+
+void checkWindow(const Fuzz::Host& host, const Form& f)
+{
+    Fuzz::check(host.busyDepth == 0, "busy pointer left on");
+    for (const Control* c : {&f.Combo1, &f.Combo3})
+        Fuzz::check(c->items.size() <= 1000, "range list beyond its cap");
+    Fuzz::check(f.MSFlexGrid1.rows() <= 201 && f.MSFlexGrid1.cols() <= 201,
+                "grid beyond 200 values");
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const QByteArray raw = Fuzz::bytes(data, size);
+    const Fuzz::Folder& folder = Fuzz::folder();
+    folder.reset();
+    folder.put(QStringLiteral("module.dat"), raw);
+
+    const ModuleTable::Table table = ModuleTable::read(folder.files());
+    Fuzz::check(table.error.isEmpty(), "an existing module.dat did not read", table.error);
+
+    Fuzz::Host host;
+    Giadsp app(host, folder.path());
+    Form& f = app.form();
+    app.Form_Load();
+    checkWindow(host, f);
+    Fuzz::check(f.Combo7.items.size() == table.records.size(), "selector list is not the file");
+
+    // A few modules of the file, as the user would pick them.
+    const QStringList names = f.Combo7.items.mid(0, 4);
+    for (const QString& name : names) {
+        f.Combo7.text = name;
+        app.Combo7_Click();
+        checkWindow(host, f);
+        f.Text2.text.clear();
+        app.Command29_Click();
+        checkWindow(host, f);
+        f.Label6.text = QStringLiteral("2.5");
+        f.Label9.text = QStringLiteral("8");
+        app.Command5_Click();
+        checkWindow(host, f);
+    }
+
+    // Store the ranges on screen as a new module: the file is rewritten.
+    const QString added = QStringLiteral("ＦＵＺＺモジュール");
+    const QList<ModuleTable::ModuleRecord> before = ModuleTable::read(folder.files()).records;
+    const QByteArray beforeBytes = folder.read(QStringLiteral("module.dat"));
+    f.Text2.text = added;
+    host.answers = {true};
+    app.Command29_Click();
+    checkWindow(host, f);
+    if (folder.read(QStringLiteral("module.dat")) != beforeBytes) {
+        const QList<ModuleTable::ModuleRecord> after = ModuleTable::read(folder.files()).records;
+        Fuzz::check(!after.isEmpty() && after.first().Name == added, "the new module is not first");
+        QList<ModuleTable::ModuleRecord> kept;
+        for (const auto& r : before)
+            if (r.Name != added)
+                kept.append(r);
+        Fuzz::check(fieldsOf(after.mid(1)) == fieldsOf(kept),
+                    "storing a module changed the other records");
+    }
+    return 0;
+}

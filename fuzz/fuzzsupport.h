@@ -1,0 +1,129 @@
+#pragma once
+
+// Shared by the fuzz targets: a host that never blocks, one working folder per
+// process reset to the shipped files before each input, and a check that
+// aborts (a crash to libFuzzer, a failure to the replay test) with a reason.
+
+#include "app/datafolder.h"
+#include "app/host.h"
+#include "common/textfile.h"
+
+#include <QByteArray>
+#include <QDir>
+#include <QFile>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+
+// The shipped files live in zeltan_core's resources; a static library links
+// them in only when something names them. Must stand at global scope.
+inline void initShippedData()
+{
+    static const bool done = [] {
+        Q_INIT_RESOURCE(data);
+        return true;
+    }();
+    (void)done;
+}
+
+namespace Fuzz {
+
+[[noreturn]] inline void fail(const char* what, const QString& detail = QString())
+{
+    std::fprintf(stderr, "fuzz invariant broken: %s %s\n", what, qUtf8Printable(detail));
+    std::abort();
+}
+
+inline void check(bool ok, const char* what, const QString& detail = QString())
+{
+    if (!ok)
+        fail(what, detail);
+}
+
+inline QByteArray bytes(const uint8_t* data, size_t size)
+{
+    return QByteArray(reinterpret_cast<const char*>(data), qsizetype(size));
+}
+
+// Answers Yes/No from a queue (No when empty) and never shows anything.
+class Host : public ::Host
+{
+public:
+    int messages = 0;
+    QString lastMessage;
+    QList<bool> answers;
+    int busyDepth = 0;
+    int pages = 0;
+
+    void message(const QString& text) override
+    {
+        ++messages;
+        lastMessage = text;
+    }
+    bool askYesNo(const QString&) override
+    {
+        return answers.isEmpty() ? false : answers.takeFirst();
+    }
+    void setBusy(bool busy) override { busyDepth += busy ? 1 : -1; }
+    void showVersionDialog() override {}
+    void quit() override {}
+    PrintResult printPage(const PrintPage& page) override
+    {
+        ++pages;
+        check(page.ops.size() < 100000, "print page grew without bound");
+        return {PrintResult::Outcome::Printed, QStringLiteral("fuzz")};
+    }
+};
+
+// One folder for the whole run: a fresh folder per input would measure mkdir.
+class Folder
+{
+public:
+    Folder()
+    {
+        initShippedData();
+        check(m_dir.isValid(), "no temporary folder");
+    }
+
+    QString path() const { return m_dir.path(); }
+    DataFolder files() const { return DataFolder(m_dir.path()); }
+
+    // Back to a first start: only the shipped files, no machines, no work files.
+    void reset() const
+    {
+        QDir dir(m_dir.path());
+        for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
+            dir.remove(name);
+        const QString error = files().seedShippedFiles();
+        check(error.isEmpty(), "seeding the shipped files failed", error);
+    }
+
+    void put(const QString& name, const QByteArray& content) const
+    {
+        QFile f(files().path(name));
+        check(f.open(QIODevice::WriteOnly) && f.write(content) == content.size(),
+              "cannot write the input file", name);
+    }
+
+    QByteArray read(const QString& name) const
+    {
+        QFile f(files().path(name));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+inline const Folder& folder()
+{
+    static const Folder f;
+    return f;
+}
+
+} // namespace Fuzz
