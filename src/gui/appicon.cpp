@@ -54,4 +54,7 @@ QPixmap drawIcon()
 } // namespace
 
 // Drawn afresh on each call: a pixmap must not outlive the application object.
-QIcon appIcon() { return QIcon(drawIcon()); }
+QIcon appIcon()
+{
+    return QIcon(drawIcon());
+}

@@ -10,7 +10,8 @@
 
 namespace {
 
-struct KeyBinding {
+struct KeyBinding
+{
     int key;
     const char* button;
 };
@@ -40,6 +41,15 @@ QString KeyboardKeypad::buttonFor(int key)
         if (binding.key == key)
             return QString::fromLatin1(binding.button);
     return QString();
+}
+
+QStringList KeyboardKeypad::buttonNames()
+{
+    QStringList names;
+    for (const KeyBinding& binding : Bindings)
+        if (!names.contains(QLatin1String(binding.button)))
+            names << QString::fromLatin1(binding.button);
+    return names;
 }
 
 void KeyboardKeypad::bind(const QString& buttonName, QAbstractButton* button)

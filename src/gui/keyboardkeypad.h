@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 
 class QAbstractButton;
 class QWidget;
@@ -21,6 +22,8 @@ public:
 
     // The keypad button, by control name, that a keyboard key presses; "" for none.
     static QString buttonFor(int key);
+    // Every keypad button some key presses.
+    static QStringList buttonNames();
 
     void bind(const QString& buttonName, QAbstractButton* button);
 

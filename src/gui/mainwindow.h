@@ -43,7 +43,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    struct Entry {
+    struct Entry
+    {
         const ControlSpec* spec;
         Control* control; // nullptr for the grid, which the Form keeps apart
         QWidget* widget;

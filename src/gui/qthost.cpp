@@ -53,8 +53,7 @@ void QtHost::message(const QString& text)
 bool QtHost::askYesNo(const QString& text)
 {
     const NormalPointer pointer(m_busyDepth > 0);
-    QMessageBox box(QMessageBox::NoIcon, Title, text, QMessageBox::Yes | QMessageBox::No,
-                    m_window);
+    QMessageBox box(QMessageBox::NoIcon, Title, text, QMessageBox::Yes | QMessageBox::No, m_window);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes;
@@ -84,4 +83,7 @@ void QtHost::quit()
     QCoreApplication::exit(0);
 }
 
-Host::PrintResult QtHost::printPage(const PrintPage& page) { return m_printer.print(page); }
+Host::PrintResult QtHost::printPage(const PrintPage& page)
+{
+    return m_printer.print(page);
+}

@@ -1,0 +1,394 @@
+#include "mainwindow.h"
+
+#include "appicon.h"
+#include "backdrop.h"
+#include "common/colour.h"
+#include "form/controltable.h"
+#include "keyboardkeypad.h"
+#include "ratiogridview.h"
+#include "twips.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <algorithm>
+
+namespace {
+
+QColor colourOf(int number)
+{
+    return QColor(Colour::red(number), Colour::green(number), Colour::blue(number));
+}
+
+Qt::Alignment alignmentOf(TextAlign align)
+{
+    switch (align) {
+    case TextAlign::Right:
+        return Qt::AlignRight | Qt::AlignVCenter;
+    case TextAlign::Centre:
+        return Qt::AlignCenter;
+    case TextAlign::Left:
+        break;
+    }
+    return Qt::AlignLeft | Qt::AlignVCenter;
+}
+
+// Colours from the table onto the palette roles that kind of widget paints with.
+void applyColours(QWidget* widget, const ControlSpec& spec)
+{
+    QPalette::ColorRole back = QPalette::Window;
+    QPalette::ColorRole fore = QPalette::WindowText;
+    switch (spec.kind) {
+    case ControlKind::Button:
+        back = QPalette::Button;
+        fore = QPalette::ButtonText;
+        break;
+    case ControlKind::Combo:
+    case ControlKind::List:
+    case ControlKind::Text:
+    case ControlKind::Grid:
+        back = QPalette::Base;
+        fore = QPalette::Text;
+        break;
+    case ControlKind::Label:
+    case ControlKind::Check:
+        break;
+    }
+
+    QPalette palette = widget->palette();
+    if (spec.foreground >= 0)
+        palette.setColor(fore, colourOf(spec.foreground));
+    if (spec.background >= 0)
+        palette.setColor(back, colourOf(spec.background));
+    else if (spec.background == Look::Face)
+        palette.setColor(back, palette.color(QPalette::Button));
+    widget->setPalette(palette);
+
+    // A label fills its box only when it has a colour of its own; transparent
+    // and default ones show the window behind them.
+    if (spec.kind == ControlKind::Label)
+        widget->setAutoFillBackground(spec.background >= 0 || spec.background == Look::Face);
+}
+
+QStringList itemsOf(const QComboBox* combo)
+{
+    QStringList items;
+    for (int i = 0; i < combo->count(); ++i)
+        items << combo->itemText(i);
+    return items;
+}
+
+QStringList itemsOf(const QListWidget* list)
+{
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+        items << list->item(i)->text();
+    return items;
+}
+
+} // namespace
+
+MainWindow::MainWindow(const QString& dataFolder, QWidget* parent)
+    : QMainWindow(parent), m_host(this), m_app(m_host, dataFolder), m_backdrop(new Backdrop(this)),
+      m_keypad(new KeyboardKeypad(this))
+{
+    setObjectName(QStringLiteral("GIADSP"));
+    setWindowTitle(ControlTable::WindowCaption);
+    setWindowIcon(appIcon());
+    setCentralWidget(m_backdrop);
+
+    for (const ControlSpec& spec : ControlTable::controls()) {
+        Control* control = m_app.form().control(spec.name);
+        Q_ASSERT(control || spec.kind == ControlKind::Grid);
+        QWidget* widget = createControl(spec, control, m_backdrop);
+        widget->setObjectName(spec.name);
+        widget->setGeometry(Twips::rect(spec.left, spec.top, spec.width, spec.height));
+        QFont font(spec.face, spec.pointSize);
+        font.setBold(spec.bold);
+        widget->setFont(font);
+        applyColours(widget, spec);
+        widget->setVisible(!spec.hiddenAtStart);
+        m_entries.append({&spec, control, widget});
+        m_widgets.insert(spec.name, widget);
+    }
+
+    // Keyboard keys press the keypad buttons, found by name once here.
+    for (const QString& name : KeyboardKeypad::buttonNames())
+        m_keypad->bind(name, qobject_cast<QAbstractButton*>(m_widgets.value(name)));
+
+    buildMenus();
+    setFocusOrder();
+    // The layout never changes: the window is exactly the menu bar over the client area.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+MainWindow::~MainWindow() = default;
+
+QWidget* MainWindow::createControl(const ControlSpec& spec, Control* control, QWidget* parent)
+{
+    const QString name = spec.name;
+    switch (spec.kind) {
+    case ControlKind::Label: {
+        auto* label = new QLabel(spec.caption, parent);
+        label->setTextFormat(Qt::PlainText); // captions are data, never markup
+        label->setAlignment(alignmentOf(spec.align));
+        if (spec.bordered) {
+            label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            label->setLineWidth(1);
+        }
+        return label;
+    }
+    case ControlKind::Button: {
+        auto* button = new QPushButton(spec.caption, parent);
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this, [this, name] { handle(name); });
+        return button;
+    }
+    case ControlKind::Combo: {
+        auto* combo = new QComboBox(parent);
+        combo->setEditable(true);
+        // The box takes what is typed as it is: no completion, no items added
+        // on Return, and only a pick from the list counts as a click.
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setCompleter(nullptr);
+        combo->setEditText(spec.caption);
+        combo->installEventFilter(this);
+        connect(combo, &QComboBox::editTextChanged, this,
+                [control](const QString& text) { control->text = text; });
+        connect(combo, &QComboBox::activated, this, [this, combo, control, name](int index) {
+            control->text = combo->itemText(index);
+            handle(name);
+        });
+        return combo;
+    }
+    case ControlKind::List: {
+        auto* list = new QListWidget(parent);
+        list->setSelectionMode(QAbstractItemView::SingleSelection);
+        list->viewport()->installEventFilter(this);
+        // A changed row is a click, by mouse or arrow keys; clicking the row
+        // that is already selected is one as well.
+        connect(list, &QListWidget::currentRowChanged, this, [this, control, name](int row) {
+            m_listRowChangedByPress = true;
+            control->listIndex = row;
+            handle(name);
+        });
+        connect(list, &QListWidget::itemClicked, this,
+                [this, list, control, name](QListWidgetItem* item) {
+                    if (m_listRowChangedByPress)
+                        return;
+                    control->listIndex = list->row(item);
+                    handle(name);
+                });
+        return list;
+    }
+    case ControlKind::Text: {
+        auto* edit = new QLineEdit(spec.caption, parent);
+        connect(edit, &QLineEdit::textChanged, this,
+                [control](const QString& text) { control->text = text; });
+        return edit;
+    }
+    case ControlKind::Check: {
+        auto* check = new QCheckBox(spec.caption, parent);
+        connect(check, &QCheckBox::toggled, this,
+                [control](bool checked) { control->checked = checked; });
+        return check;
+    }
+    case ControlKind::Grid:
+        m_grid = new RatioGridView(m_app.form().MSFlexGrid1, parent);
+        return m_grid;
+    }
+    Q_UNREACHABLE();
+}
+
+void MainWindow::buildMenus()
+{
+    QMenuBar* bar = menuBar();
+    bar->setNativeMenuBar(false); // the fixed layout counts on a bar inside the window
+    QHash<QString, QMenu*> submenus;
+    const QList<MenuSpec>& specs = ControlTable::menus();
+    for (const MenuSpec& spec : specs) {
+        const bool hasItems = std::any_of(specs.begin(), specs.end(),
+                                          [&](const MenuSpec& s) { return s.parent == spec.name; });
+        QMenu* parentMenu = submenus.value(spec.parent);
+        QAction* action = nullptr;
+        if (hasItems) {
+            auto* menu = new QMenu(spec.caption, parentMenu ? static_cast<QWidget*>(parentMenu)
+                                                            : static_cast<QWidget*>(bar));
+            submenus.insert(spec.name, menu);
+            action = menu->menuAction();
+        } else {
+            action = new QAction(spec.caption, this);
+            const QString name = spec.name;
+            connect(action, &QAction::triggered, this, [this, name] { handle(name); });
+        }
+        action->setObjectName(spec.name);
+        if (parentMenu)
+            parentMenu->addAction(action);
+        else
+            bar->addAction(action);
+        m_actions.insert(spec.name, action);
+    }
+}
+
+void MainWindow::setFocusOrder()
+{
+    const QStringList& order = ControlTable::focusOrder();
+    for (qsizetype i = 1; i < order.size(); ++i) {
+        QWidget* before = m_widgets.value(order[i - 1]);
+        QWidget* after = m_widgets.value(order[i]);
+        if (before && after)
+            QWidget::setTabOrder(before, after);
+    }
+}
+
+void MainWindow::start()
+{
+    const QString error = m_app.files().seedShippedFiles();
+    if (!error.isEmpty())
+        m_host.message(error);
+    m_app.Form_Load();
+    render();
+    if (QWidget* first = m_widgets.value(ControlTable::focusOrder().value(0)))
+        first->setFocus();
+}
+
+void MainWindow::centreOnScreen()
+{
+    adjustSize();
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, frameGeometry().size(),
+                             screen->availableGeometry())
+             .topLeft());
+}
+
+QWidget* MainWindow::control(const QString& name) const
+{
+    return m_widgets.value(name);
+}
+
+QAction* MainWindow::menuAction(const QString& name) const
+{
+    return m_actions.value(name);
+}
+
+void MainWindow::handle(const QString& name)
+{
+    // The handler may run modal dialogs of its own; the Form is drawn once it returns.
+    m_app.raise(name);
+    render();
+}
+
+void MainWindow::render()
+{
+    for (const Entry& entry : std::as_const(m_entries))
+        renderEntry(entry);
+}
+
+void MainWindow::renderEntry(const Entry& entry)
+{
+    QWidget* widget = entry.widget;
+    const QSignalBlocker blocker(widget);
+
+    if (entry.spec->kind == ControlKind::Grid) {
+        const FlexGrid& grid = m_app.form().MSFlexGrid1;
+        m_grid->sync();
+        if (widget->isHidden() == grid.isVisible())
+            widget->setVisible(grid.isVisible());
+        return;
+    }
+
+    const Control& c = *entry.control;
+    switch (entry.spec->kind) {
+    case ControlKind::Label: {
+        auto* label = static_cast<QLabel*>(widget);
+        if (label->text() != c.text)
+            label->setText(c.text);
+        break;
+    }
+    case ControlKind::Button: {
+        auto* button = static_cast<QPushButton*>(widget);
+        if (button->text() != c.text)
+            button->setText(c.text);
+        break;
+    }
+    case ControlKind::Combo: {
+        auto* combo = static_cast<QComboBox*>(widget);
+        if (itemsOf(combo) != c.items) {
+            combo->clear();
+            combo->addItems(c.items);
+        }
+        const int index = combo->findText(c.text);
+        if (combo->currentIndex() != index)
+            combo->setCurrentIndex(index);
+        if (combo->currentText() != c.text)
+            combo->setEditText(c.text);
+        break;
+    }
+    case ControlKind::List: {
+        auto* list = static_cast<QListWidget*>(widget);
+        if (itemsOf(list) != c.items) {
+            list->clear();
+            list->addItems(c.items);
+        }
+        const int row = c.listIndex >= 0 && c.listIndex < list->count() ? c.listIndex : -1;
+        if (list->currentRow() != row)
+            list->setCurrentRow(row);
+        if (row < 0)
+            list->clearSelection();
+        else if (!list->item(row)->isSelected())
+            list->item(row)->setSelected(true);
+        break;
+    }
+    case ControlKind::Text: {
+        auto* edit = static_cast<QLineEdit*>(widget);
+        if (edit->text() != c.text)
+            edit->setText(c.text);
+        break;
+    }
+    case ControlKind::Check: {
+        auto* check = static_cast<QCheckBox*>(widget);
+        if (check->isChecked() != c.checked)
+            check->setChecked(c.checked);
+        break;
+    }
+    case ControlKind::Grid:
+        break;
+    }
+    if (widget->isHidden() == c.visible)
+        widget->setVisible(c.visible);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::MouseButtonPress:
+        // A list's viewport: this press has not changed any row yet.
+        m_listRowChangedByPress = false;
+        break;
+    case QEvent::Wheel:
+        // The wheel over a combo box the user is not in would change its
+        // pick, and so run its handler, by accident.
+        if (auto* combo = qobject_cast<QComboBox*>(watched); combo && !combo->hasFocus()) {
+            event->ignore();
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,227 @@
+#include "appsetup.h"
+#include "gridmodel.h"
+#include "keyboardkeypad.h"
+#include "mainwindow.h"
+#include "ratiogridview.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_home;
+    std::unique_ptr<MainWindow> m_window;
+
+    QString caption(const char* name) const
+    {
+        auto* label = qobject_cast<QLabel*>(m_window->control(QString::fromLatin1(name)));
+        return label ? label->text() : QStringLiteral("<no label>");
+    }
+    QPushButton* button(const char* name) const
+    {
+        return qobject_cast<QPushButton*>(m_window->control(QString::fromLatin1(name)));
+    }
+    void click(const char* name) { QTest::mouseClick(button(name), Qt::LeftButton); }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_home.isValid());
+        qputenv("XDG_DATA_HOME", m_home.path().toUtf8());
+        AppSetup::apply(*qApp);
+        const QString folder = AppSetup::dataFolder();
+        QCOMPARE(folder, QDir(m_home.path()).filePath(QStringLiteral("zeltan")));
+        QVERIFY(QDir(folder).exists());
+
+        m_window = std::make_unique<MainWindow>(folder);
+        m_window->start();
+        m_window->centreOnScreen();
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        // The window opens with the focus on the first SET button.
+        QCOMPARE(QApplication::focusWidget(), m_window->control(QStringLiteral("Command1")));
+    }
+
+    void cleanupTestCase() { m_window.reset(); }
+
+    void init()
+    {
+        click("Command17"); // every case starts from an empty keypad entry
+        QCOMPARE(caption("Label11"), QStringLiteral("0"));
+    }
+
+    void windowHasItsCaptionAndFixedClientArea()
+    {
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("ギア比確認"));
+        QCOMPARE(m_window->centralWidget()->size(), QSize(1016, 712));
+        QVERIFY(!m_window->windowIcon().isNull());
+    }
+
+    void controlsSitAtTheirPlaces_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QRect>("place");
+        QTest::newRow("title banner") << "Label13" << QRect(16, 16, 985, 41);
+        QTest::newRow("keypad display") << "Label11" << QRect(504, 72, 121, 25);
+        QTest::newRow("key 7") << "Command6" << QRect(504, 96, 41, 41);
+        QTest::newRow("CLS") << "Command17" << QRect(584, 216, 41, 41);
+        QTest::newRow("machine list") << "List1" << QRect(32, 472, 249, 136);
+        QTest::newRow("grid") << "MSFlexGrid1" << QRect(632, 72, 369, 545);
+    }
+
+    void controlsSitAtTheirPlaces()
+    {
+        QFETCH(QString, name);
+        QFETCH(QRect, place);
+        QWidget* widget = m_window->control(name);
+        QVERIFY(widget);
+        QCOMPARE(widget->geometry(), place);
+    }
+
+    void startsWithTheStarOnTotalRatioAndTheManualHidden()
+    {
+        QCOMPARE(button("Command21")->text(), QStringLiteral("★"));
+        QCOMPARE(button("Command18")->text(), QString());
+        for (const char* hidden : {"List2", "Command30", "Label35", "Text2"})
+            QVERIFY2(m_window->control(QString::fromLatin1(hidden))->isHidden(), hidden);
+        QVERIFY(m_window->control(QStringLiteral("MSFlexGrid1"))->isVisible());
+    }
+
+    void gridShowsTheFormsCells()
+    {
+        auto* grid = qobject_cast<RatioGridView*>(m_window->control(QStringLiteral("MSFlexGrid1")));
+        QVERIFY(grid);
+        const FlexGrid& cells = m_window->app().form().MSFlexGrid1;
+        QCOMPARE(grid->model()->rowCount(), cells.rows());
+        QCOMPARE(grid->model()->columnCount(), cells.cols());
+        QCOMPARE(grid->model()->index(0, 0).data().toString(), QStringLiteral("P/S"));
+        QCOMPARE(grid->model()->index(0, 0).data(Qt::TextAlignmentRole).toInt(),
+                 int(Qt::AlignCenter));
+        QCOMPARE(grid->columnWidth(0), 47);
+        QCOMPARE(grid->rowHeight(0), 20);
+    }
+
+    void menusCarryNoShortcuts()
+    {
+        for (const char* name : {"owaru", "toriatukai", "tzigensoku", "purinto", "verinf"}) {
+            QAction* action = m_window->menuAction(QString::fromLatin1(name));
+            QVERIFY2(action, name);
+            QVERIFY2(action->shortcut().isEmpty(), name);
+        }
+        QCOMPARE(m_window->menuAction(QStringLiteral("verinf"))->text(),
+                 QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
+    }
+
+    void keypadClicksBuildTheEntry()
+    {
+        click("Command6");  // 7
+        click("Command16"); // ・
+        click("Command10"); // 5
+        QCOMPARE(caption("Label11"), QStringLiteral("7.5"));
+        QCOMPARE(m_window->app().form().Label11.text, QStringLiteral("7.5"));
+        click("Command17"); // CLS
+        QCOMPARE(caption("Label11"), QStringLiteral("0"));
+    }
+
+    void keyboardKeysMapToTheKeypad_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("button");
+        QTest::newRow("7") << int(Qt::Key_7) << "Command6";
+        QTest::newRow("0") << int(Qt::Key_0) << "Command15";
+        QTest::newRow(".") << int(Qt::Key_Period) << "Command16";
+        QTest::newRow(",") << int(Qt::Key_Comma) << "Command16";
+        QTest::newRow("Esc") << int(Qt::Key_Escape) << "Command17";
+        QTest::newRow("Delete") << int(Qt::Key_Delete) << "Command17";
+        QTest::newRow("letter") << int(Qt::Key_A) << "";
+    }
+
+    void keyboardKeysMapToTheKeypad()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, button);
+        QCOMPARE(KeyboardKeypad::buttonFor(key), button);
+    }
+
+    void typingOnAButtonPressesTheKeypad()
+    {
+        QPushButton* set = button("Command1");
+        set->setFocus();
+        QCOMPARE(QApplication::focusWidget(), set);
+        QTest::keyClick(set, Qt::Key_7);
+        QCOMPARE(caption("Label11"), QStringLiteral("7"));
+        QTest::keyClick(set, Qt::Key_Period);
+        QTest::keyClick(set, Qt::Key_5, Qt::KeypadModifier);
+        QTest::keyClick(set, Qt::Key_5);
+        QCOMPARE(caption("Label11"), QStringLiteral("7.55"));
+        QTest::keyClick(set, Qt::Key_Escape);
+        QCOMPARE(caption("Label11"), QStringLiteral("0"));
+    }
+
+    void typingInAFieldLeavesTheKeypadAlone()
+    {
+        auto* name = qobject_cast<QLineEdit*>(m_window->control(QStringLiteral("Text1")));
+        QVERIFY(name);
+        name->setFocus();
+        QTest::keyClicks(name, QStringLiteral("12.5"));
+        QTest::keyClick(name, Qt::Key_Escape);
+        QCOMPARE(caption("Label11"), QStringLiteral("0"));
+        QCOMPARE(name->text(), QStringLiteral("12.5"));
+        QCOMPARE(m_window->app().form().Text1.text, QStringLiteral("12.5"));
+
+        auto* interval = qobject_cast<QComboBox*>(m_window->control(QStringLiteral("Combo5")));
+        QVERIFY(interval);
+        interval->setFocus();
+        interval->lineEdit()->selectAll();
+        QTest::keyClicks(interval->lineEdit(), QStringLiteral("3"));
+        QCOMPARE(caption("Label11"), QStringLiteral("0"));
+        QCOMPARE(m_window->app().form().Combo5.text, QStringLiteral("3"));
+    }
+
+    void versionDialogOpensFromTheMenuAndClosesOnAnyKey()
+    {
+        QString title;
+        QStringList texts;
+        QPointer<QWidget> seen;
+        QTimer::singleShot(100, this, [&] {
+            seen = QApplication::activeModalWidget();
+            if (!seen)
+                return;
+            title = seen->windowTitle();
+            for (const QLabel* label : seen->findChildren<QLabel*>())
+                texts << label->text();
+            QTest::keyClick(seen, Qt::Key_A);
+        });
+        // Should the key not close it, the test fails rather than hangs.
+        QTimer::singleShot(5000, this, [] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+                dialog->reject();
+        });
+        m_window->menuAction(QStringLiteral("verinf"))->trigger();
+
+        QVERIFY(seen.isNull()); // closed and deleted
+        QCOMPARE(title, QStringLiteral("Zeltanバージョン情報"));
+        QVERIFY(texts.contains(QStringLiteral("RC-EPカーギア比確認　ZELTAN")));
+        QVERIFY(texts.contains(QStringLiteral("Ver.1.00.0005 2004/9/2")));
+        QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "test_mainwindow.moc"
