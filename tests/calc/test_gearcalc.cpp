@@ -1,0 +1,175 @@
+#include "support/appfixture.h"
+
+namespace {
+
+class GearCalc : public AppFixture
+{
+};
+
+struct Case {
+    const char* selector; // the starred quantity
+    const char* setButton;
+    const char* entry;
+    QStringList before; // secondary, spur, pinion, total
+    bool keepOther;     // Check1
+    QStringList after;
+    const char* status;
+};
+
+TEST_F(GearCalc, WorkedExamplesHoldToTheLastDigit)
+{
+    const Case cases[] = {
+        // Spur with pinion 22: 70.4 → 70, the pinion is recomputed (22 again).
+        {"Command19", "Command2", "0", {"2.5", "", "22", "8.0"}, false,
+         {"2.5", "70", "22", "7.95455"}, "スパー計算終了 ピニオンも変更"},
+        // Pinion with spur 75: 23.4375 → 23, the spur becomes 74.
+        {"Command20", "Command3", "0", {"2.5", "75", "", "8.0"}, false,
+         {"2.5", "74", "23", "8.04348"}, "ピニオン計算終了 スパーも変更"},
+        {"Command20", "Command3", "0", {"2.5", "75", "", "8.0"}, true,
+         {"2.5", "75", "23", "8.15217"}, "ピニオン計算終了"},
+        {"Command18", "Command1", "0", {"", "70", "22", "8.0"}, false,
+         {"2.51429", "70", "22", "8.0"}, "２次減速比計算終了"},
+        {"Command21", "Command4", "0", {"2.5", "70", "22", ""}, false,
+         {"2.5", "70", "22", "7.95455"}, "減速比計算終了"},
+        // Exactly half: 22.5 → 22 (even), then the spur becomes 88.
+        {"Command20", "Command3", "0", {"2", "90", "", "8"}, false,
+         {"2", "88", "22", "8.00000"}, "ピニオン計算終了 スパーも変更"},
+        {"Command20", "Command3", "0", {"2", "94", "", "8"}, false,
+         {"2", "96", "24", "8.00000"}, "ピニオン計算終了 スパーも変更"},
+        // A deviation of 0.3 does not adjust (spur 69.3 → 69 with pinion 21).
+        {"Command19", "Command2", "0", {"1", "", "21", "3.3"}, false,
+         {"1", "69", "21", "3.28571"}, "スパー計算終了"},
+        // With the star on the total, 80 typed into the spur row.
+        {"Command21", "Command2", "80", {"2.5", "70", "25", ""}, false,
+         {"2.5", "80", "25", "8.00000"}, "減速比計算終了"},
+        // The keypad entry is rounded to a whole count, halves to even.
+        {"Command21", "Command2", "22.5", {"1", "", "11", ""}, false,
+         {"1", "22", "11", "2.00000"}, "減速比計算終了"},
+        {"Command21", "Command2", "23.5", {"1", "", "12", ""}, false,
+         {"1", "24", "12", "2.00000"}, "減速比計算終了"},
+        // An entry typed into the starred quantity is overwritten by its result.
+        {"Command21", "Command4", "9", {"2.5", "70", "22", "8"}, false,
+         {"2.5", "70", "22", "7.95455"}, "減速比計算終了"},
+    };
+    for (const Case& c : cases) {
+        press(c.selector);
+        quantities(c.before[0], c.before[1], c.before[2], c.before[3]);
+        f.Check1.checked = c.keepOther;
+        f.Label11.text = c.entry;
+        press(c.setButton);
+        EXPECT_EQ(QStringList({f.Label6.text, f.Label7.text, f.Label8.text, f.Label9.text}),
+                  c.after)
+            << c.selector << " " << c.before.join(',').toStdString();
+        EXPECT_EQ(f.Label12.text, QString::fromUtf8(c.status)) << c.selector;
+        EXPECT_EQ(f.Label11.text, "0");
+        EXPECT_TRUE(host.messages.isEmpty()) << host.messages.join('\n').toStdString();
+    }
+}
+
+TEST_F(GearCalc, SelectorsMoveTheStarAndAnnounce)
+{
+    const struct {
+        const char* button;
+        const char* announcement;
+    } cases[] = {
+        {"Command18", "2次減速比を計算表示します"},
+        {"Command19", "ｽﾊﾟｰｷﾞｱ歯数を計算表示します"},
+        {"Command20", "ﾋﾟﾆｵﾝｷﾞｱ歯数を計算表示します"},
+        {"Command21", "減速比を計算表示します"},
+    };
+    for (const auto& c : cases) {
+        press(c.button);
+        EXPECT_EQ(f.Label12.text, QString::fromUtf8(c.announcement));
+        int stars = 0;
+        for (const Control* s : {&f.Command18, &f.Command19, &f.Command20, &f.Command21})
+            stars += s->text == "★";
+        EXPECT_EQ(stars, 1);
+        EXPECT_EQ(f.control(QString::fromLatin1(c.button))->text, "★");
+    }
+}
+
+TEST_F(GearCalc, MissingInputsAreReportedInTheirOrder)
+{
+    const struct {
+        const char* selector;
+        QStringList before;
+        const char* message;
+    } cases[] = {
+        {"Command18", {"", "", "", ""}, "スパーが設定されていません"},
+        {"Command18", {"", "70", "0", ""}, "ピニオンが設定されていません"},
+        {"Command18", {"", "70", "22", "0"}, "減速比が設定されていません"},
+        {"Command19", {"", "", "", ""}, "２次減速比が設定されていません"},
+        {"Command19", {"2.5", "", "", ""}, "ピニオンが設定されていません"},
+        {"Command19", {"2.5", "", "22", ""}, "減速比が設定されていません"},
+        {"Command20", {"0", "", "", ""}, "２次減速比が設定されていません"},
+        {"Command20", {"2.5", "", "", ""}, "スパーが設定されていません"},
+        {"Command20", {"2.5", "70", "", ""}, "減速比が設定されていません"},
+        {"Command21", {"", "", "", ""}, "２次減速比が設定されていません"},
+        {"Command21", {"2.5", "0", "", ""}, "スパーが設定されていません"},
+        {"Command21", {"2.5", "70", "", ""}, "ピニオンが設定されていません"},
+    };
+    for (const auto& c : cases) {
+        press(c.selector);
+        quantities(c.before[0], c.before[1], c.before[2], c.before[3]);
+        host.messages.clear();
+        press("Command4");
+        EXPECT_EQ(host.messages, QStringList{QString::fromUtf8(c.message)}) << c.selector;
+        EXPECT_EQ(QStringList({f.Label6.text, f.Label7.text, f.Label8.text, f.Label9.text}),
+                  c.before);
+        EXPECT_EQ(f.Label12.text, "");
+    }
+}
+
+TEST_F(GearCalc, UnusableInputsNameTheFieldAndChangeNothing)
+{
+    const struct {
+        const char* selector;
+        QStringList before;
+        const char* entry;
+        const char* setButton;
+        const char* messagePart;
+    } cases[] = {
+        {"Command21", {"2.5", "70", "abc", ""}, "0", "Command4", "ピニオンギア歯数「abc」"},
+        {"Command21", {"2.5", "70", "0.0", ""}, "0", "Command4", "ピニオンギア歯数が0"},
+        {"Command19", {"0.00", "", "22", "8"}, "0", "Command4", "２次減速比が0"},
+        {"Command20", {"2.5", "70", "", "0.0"}, "0", "Command4", "１次減速比"},
+        {"Command18", {"", "0.0", "22", "8"}, "0", "Command4", "１次減速比"},
+        {"Command20", {"2.5", "1", "", "30000"}, "0", "Command4", "ピニオンギア歯数が0"},
+        {"Command19", {"0.001", "", "22", "8"}, "0", "Command4", "スパーギア歯数が範囲"},
+        // A keypad entry too large for a tooth count stays on the keypad.
+        {"Command21", {"2.5", "70", "22", ""}, "40000", "Command2", "入力「40000」"},
+    };
+    for (const auto& c : cases) {
+        press(c.selector);
+        quantities(c.before[0], c.before[1], c.before[2], c.before[3]);
+        f.Label11.text = c.entry;
+        host.messages.clear();
+        press(c.setButton);
+        ASSERT_EQ(host.messages.size(), 1) << c.messagePart;
+        EXPECT_TRUE(host.messages[0].contains(QString::fromUtf8(c.messagePart)))
+            << host.messages[0].toStdString();
+        EXPECT_EQ(QStringList({f.Label6.text, f.Label7.text, f.Label8.text, f.Label9.text}),
+                  c.before);
+        EXPECT_EQ(f.Label11.text, QString::fromLatin1(c.entry));
+    }
+}
+
+TEST_F(GearCalc, EverySetPressSavesTwelveLinesEvenAfterAMessage)
+{
+    f.Label13.text = "Car, A";
+    quantities("2.5", "70", "22", "");
+    ranges("70", "15", "20", "15");
+    f.Combo7.text = " 48P";
+    press("Command4");
+    EXPECT_EQ(dir.bytes("GIA.DAT"),
+              cp932({"\"Car, A\"", "2.5", "70", "22", "7.95455", "\" 48P\"", "70", "15", "20",
+                     "15", "1", "1"}));
+
+    f.Label6.text.clear();
+    press("Command4");
+    EXPECT_EQ(host.messages.last(), "２次減速比が設定されていません");
+    EXPECT_EQ(dir.lines("GIA.DAT").size(), 12);
+    EXPECT_EQ(dir.lines("GIA.DAT")[1], "");
+}
+
+} // namespace

@@ -1,0 +1,228 @@
+#include "common/colour.h"
+#include "support/appfixture.h"
+
+namespace {
+
+class Survey : public AppFixture
+{
+protected:
+    // The survey example: spurs 70…85, pinions 20…35, secondary 2.5, wanted 8.
+    void example()
+    {
+        ranges("70", "15", "20", "15");
+        f.Combo7.text = "ABC";
+        quantities("2.5", "0", "0", "0");
+        f.Label11.text = "8";
+        press("Command5");
+    }
+    const GridCell& cell(int r, int c) const { return f.MSFlexGrid1.cell(r, c); }
+};
+
+TEST_F(Survey, TheWorkedExampleHoldsCellByCell)
+{
+    press("Command19"); // the star moves back to the total
+    example();
+    EXPECT_EQ(f.Label7.text, "80");
+    EXPECT_EQ(f.Label8.text, "25");
+    EXPECT_EQ(f.Label9.text, "8.00000");
+    EXPECT_EQ(f.Label12.text, "ABC 指定減速比 8");
+    EXPECT_EQ(f.Label11.text, "0");
+    EXPECT_EQ(f.Command21.text, "★");
+    EXPECT_EQ(f.Command19.text, "");
+    EXPECT_TRUE(host.messages.isEmpty());
+
+    EXPECT_EQ(cell(0, 0).text, "P/S");
+    for (int i = 1; i <= 16; ++i) {
+        EXPECT_EQ(cell(0, i).text, QString::number(69 + i));
+        EXPECT_EQ(cell(i, 0).text, QString::number(19 + i));
+        EXPECT_EQ(cell(0, i).align, CellAlign::Centre);
+        EXPECT_EQ(cell(i, 0).align, CellAlign::Centre);
+    }
+    EXPECT_EQ(cell(0, 17).text, "");
+    EXPECT_EQ(cell(17, 0).text, "");
+
+    int red = 0, blue = 0, band = 0;
+    for (int r = 1; r <= 16; ++r) {
+        for (int c = 1; c <= 16; ++c) {
+            const double ratio = (69.0 + c) / (19.0 + r) * 2.5;
+            EXPECT_EQ(cell(r, c).text, QString::asprintf("%.3f", ratio + 1e-12)) << r << "," << c;
+            EXPECT_EQ(cell(r, c).align, CellAlign::Right);
+            const bool inBand = 8.0 / ratio > 0.975 && 8.0 / ratio < 1.025;
+            band += inBand;
+            red += cell(r, c).colour == Colour::Red;
+            blue += cell(r, c).colour == Colour::LightBlue;
+            if (cell(r, c).colour == Colour::Black)
+                EXPECT_FALSE(cell(r, c).bold);
+            else
+                EXPECT_TRUE(cell(r, c).bold);
+        }
+    }
+    EXPECT_EQ(band, 20);
+    EXPECT_EQ(red, 19);
+    EXPECT_EQ(blue, 1);
+    EXPECT_EQ(cell(6, 11).text, "8.000");
+    EXPECT_EQ(cell(6, 11).colour, Colour::LightBlue);
+    EXPECT_EQ(cell(3, 3).text, "8.182"); // spur 72, pinion 22
+    EXPECT_EQ(cell(3, 3).colour, Colour::Red);
+    EXPECT_EQ(cell(3, 1).text, "7.955"); // spur 70, pinion 22
+    EXPECT_EQ(cell(3, 1).colour, Colour::Red);
+    EXPECT_EQ(cell(5, 10).text, "8.229"); // spur 79, pinion 24
+    EXPECT_EQ(cell(5, 10).colour, Colour::Black);
+    EXPECT_EQ(f.MSFlexGrid1.row(), 0);
+    EXPECT_EQ(f.MSFlexGrid1.col(), 0);
+    EXPECT_TRUE(f.MSFlexGrid1.isVisible());
+    EXPECT_EQ(host.busyDepth, 0);
+    EXPECT_GE(host.busyCalls, 1);
+}
+
+TEST_F(Survey, TiesGoToTheFirstCellInScanOrder)
+{
+    ranges("60", "25", "20", "10");
+    quantities("2.5", "0", "0", "8");
+    press("Command5");
+    EXPECT_EQ(f.Label7.text, "64");
+    EXPECT_EQ(f.Label8.text, "20");
+    EXPECT_EQ(cell(1, 5).colour, Colour::LightBlue);
+    EXPECT_EQ(cell(6, 21).colour, Colour::Red); // 80 / 25, equally close
+}
+
+TEST_F(Survey, QuotientsExactlyAtTheBandEdgesAreBlack)
+{
+    // A ratio of exactly 1 (spur 40 / pinion 40) against wanted 0.975 and
+    // 1.025; the neighbouring spur is the exact match and takes the best.
+    const struct {
+        const char* spurStart;
+        const char* wanted;
+        int edgeColumn;
+    } cases[] = {{"39", "0.975", 2}, {"40", "1.025", 1}};
+    for (const auto& c : cases) {
+        ranges(c.spurStart, "1", "40", "0");
+        quantities("1", "0", "0", c.wanted);
+        press("Command5");
+        EXPECT_EQ(cell(1, c.edgeColumn).text, "1.000");
+        EXPECT_EQ(cell(1, c.edgeColumn).colour, Colour::Black) << c.wanted;
+        EXPECT_FALSE(cell(1, c.edgeColumn).bold);
+        EXPECT_EQ(cell(1, 3 - c.edgeColumn).colour, Colour::LightBlue) << c.wanted;
+    }
+}
+
+TEST_F(Survey, RangeShapes)
+{
+    const struct {
+        const char* width;
+        const char* step;
+        int columns;
+    } cases[] = {{"0", "1", 1}, {"3", "5", 1}, {"15", "5", 4}, {"30", "1", 31}, {"", "1", -1}};
+    for (const auto& c : cases) {
+        ranges("70", c.width, "20", "0", c.step, "");
+        quantities("2.5", "0", "0", "8");
+        host.messages.clear();
+        press("Command5");
+        if (c.columns < 0) {
+            EXPECT_EQ(host.messages.size(), 1);
+            continue;
+        }
+        int columns = 0;
+        while (!cell(0, columns + 1).text.isEmpty())
+            ++columns;
+        EXPECT_EQ(columns, c.columns) << c.width << "/" << c.step;
+        EXPECT_GE(f.MSFlexGrid1.cols(), c.columns + 1);
+        EXPECT_TRUE(host.messages.isEmpty());
+    }
+}
+
+TEST_F(Survey, AWantedRatioOfZeroTakesTheSmallestRatio)
+{
+    ranges("70", "2", "20", "2");
+    quantities("2.5", "0", "0", "0");
+    press("Command5");
+    EXPECT_EQ(f.Label7.text, "70");
+    EXPECT_EQ(f.Label8.text, "22");
+    for (int r = 1; r <= 3; ++r)
+        for (int c = 1; c <= 3; ++c)
+            EXPECT_NE(cell(r, c).colour, Colour::Red);
+}
+
+TEST_F(Survey, NothingWithinTenKeepsTheInputsAndShowsNoStaleBest)
+{
+    example();
+    ranges("70", "2", "20", "2");
+    quantities("2.5", "80", "25", "30");
+    press("Command5");
+    EXPECT_EQ(f.Label7.text, "80");
+    EXPECT_EQ(f.Label8.text, "25");
+    EXPECT_EQ(f.Label9.text, "30");
+    EXPECT_TRUE(f.Label12.text.startsWith("ABC 指定減速比 30"));
+    EXPECT_TRUE(f.Label12.text.contains("ありません"));
+    for (int r = 0; r < f.MSFlexGrid1.rows(); ++r)
+        for (int c = 0; c < f.MSFlexGrid1.cols(); ++c)
+            EXPECT_NE(cell(r, c).colour, Colour::LightBlue);
+}
+
+TEST_F(Survey, BadInputsAreReportedAndChangeNothing)
+{
+    const struct {
+        QStringList selectors; // spur start, width, pinion start, width, spur step, pinion step
+        const char* secondary;
+        const char* wanted;
+        const char* messagePart;
+    } cases[] = {
+        {{"Combo1", "15", "20", "15", "1", "1"}, "2.5", "8", "スパー範囲の開始「Combo1」"},
+        {{"70", "15", "20", "15", "0", "1"}, "2.5", "8", "スパーの計算間隔は1以上"},
+        {{"70", "15", "20", "15", "1", "-1"}, "2.5", "8", "ピニオンの計算間隔は1以上"},
+        {{"70", "15", "40000", "15", "1", "1"}, "2.5", "8", "ピニオン範囲の開始「40000」が範囲"},
+        {{"32760", "15", "20", "15", "1", "1"}, "2.5", "8", "スパー範囲の終わり"},
+        {{"70", "200", "20", "15", "1", "1"}, "2.5", "8", "スパー範囲の値が多すぎます"},
+        {{"70", "15", "-5", "15", "1", "1"}, "2.5", "8", "ピニオン範囲に0"},
+        {{"70", "15", "20", "15", "1", "1"}, "", "8", "２次減速比が設定されていません"},
+        {{"70", "15", "20", "15", "1", "1"}, "0", "8", "２次減速比が0"},
+        {{"70", "15", "20", "15", "1", "1"}, "x", "8", "２次減速比「x」"},
+        {{"70", "15", "20", "15", "1", "1"}, "2.5", "8.1.2", "指定減速比「8.1.2」"},
+        {{"70", "15", "20", "15", "1", "1"}, "2.5", "", "減速比が設定されていません"},
+    };
+    example();
+    const FlexGrid before = f.MSFlexGrid1;
+    for (const auto& c : cases) {
+        const QStringList& s = c.selectors;
+        ranges(s[0], s[1], s[2], s[3], s[4], s[5]);
+        press("Command20");
+        quantities(c.secondary, "80", "25", c.wanted);
+        host.messages.clear();
+        press("Command5");
+        ASSERT_EQ(host.messages.size(), 1) << c.messagePart;
+        EXPECT_TRUE(host.messages[0].contains(QString::fromUtf8(c.messagePart)))
+            << host.messages[0].toStdString();
+        EXPECT_EQ(f.Command20.text, "★");
+        EXPECT_EQ(f.Label9.text, QString::fromUtf8(c.wanted));
+        EXPECT_EQ(f.MSFlexGrid1.cell(6, 11).colour, before.cell(6, 11).colour);
+        EXPECT_EQ(f.MSFlexGrid1.cell(1, 1).text, before.cell(1, 1).text);
+        EXPECT_EQ(dir.lines("GIA.DAT").value(4), QString::fromUtf8(c.wanted)); // still saved
+    }
+}
+
+TEST_F(Survey, TwoHundredValuesGrowTheGridToFit)
+{
+    ranges("1", "199", "1", "199");
+    quantities("1", "0", "0", "1");
+    press("Command5");
+    EXPECT_EQ(f.MSFlexGrid1.rows(), 201);
+    EXPECT_EQ(f.MSFlexGrid1.cols(), 201);
+    EXPECT_EQ(cell(200, 0).text, "200");
+    EXPECT_EQ(cell(0, 200).text, "200");
+    EXPECT_EQ(cell(200, 200).text, "1.000");
+    EXPECT_EQ(f.Label7.text, "1"); // first of the ties
+    EXPECT_EQ(f.Label8.text, "1");
+}
+
+TEST_F(Survey, ASecondSurveyTakesTheRoundedBestAsItsWantedRatio)
+{
+    ranges("70", "15", "20", "15");
+    quantities("2.5", "0", "0", "7.9");
+    press("Command5");
+    const QString first = f.Label9.text;
+    press("Command5");
+    EXPECT_EQ(f.Label9.text, first);
+    EXPECT_TRUE(f.Label12.text.endsWith(" 指定減速比 " + first));
+}
+
+} // namespace

@@ -1,0 +1,41 @@
+#pragma once
+
+#include "app/giadsp.h"
+#include "support/fakehost.h"
+#include "support/tempfolder.h"
+
+#include <gtest/gtest.h>
+
+// The window model in a fresh folder with a scripted host.
+class AppFixture : public ::testing::Test
+{
+protected:
+    FakeHost host;
+    TempFolder dir;
+    Giadsp app{host, dir.path()};
+    Form& f = app.form();
+
+    // The four quantities at once: secondary, spur, pinion, total.
+    void quantities(const QString& secondary, const QString& spur, const QString& pinion,
+                    const QString& total)
+    {
+        f.Label6.text = secondary;
+        f.Label7.text = spur;
+        f.Label8.text = pinion;
+        f.Label9.text = total;
+    }
+    // The six range selectors: spur start, width, pinion start, width, intervals.
+    void ranges(const QString& spurStart, const QString& spurWidth, const QString& pinionStart,
+                const QString& pinionWidth, const QString& spurStep = "1",
+                const QString& pinionStep = "1")
+    {
+        f.Combo1.text = spurStart;
+        f.Combo2.text = spurWidth;
+        f.Combo3.text = pinionStart;
+        f.Combo4.text = pinionWidth;
+        f.Combo5.text = spurStep;
+        f.Combo6.text = pinionStep;
+    }
+    void press(const char* name) { ASSERT_TRUE(app.raise(QString::fromLatin1(name))) << name; }
+    QString cellText(int row, int col) const { return f.MSFlexGrid1.cell(row, col).text; }
+};
