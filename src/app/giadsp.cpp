@@ -191,8 +191,9 @@ void Giadsp::Combo7_Click()
 
 void Giadsp::Command29_Click()
 {
-    BuildRatioGrid();
-    ModuleTable::storeTypedModule(m_form, m_host, m_files, m_rememberedModule);
+    // Values the grid refused are not stored as a module either.
+    if (BuildRatioGrid())
+        ModuleTable::storeTypedModule(m_form, m_host, m_files, m_rememberedModule);
 }
 
 // ---- Machines ------------------------------------------------------------
@@ -266,6 +267,6 @@ void Giadsp::SaveLastInputs()
 void Giadsp::CalculateSelected() { GearCalc::CalculateSelected(m_form, m_host); }
 void Giadsp::SurveyWantedRatio() { Survey::SurveyWantedRatio(m_form, m_host); }
 void Giadsp::LoadSelectedModule() { ModuleTable::LoadSelectedModule(m_form, m_host, m_files); }
-void Giadsp::BuildRatioGrid() { RatioGrid::BuildRatioGrid(m_form, m_host); }
+bool Giadsp::BuildRatioGrid() { return RatioGrid::BuildRatioGrid(m_form, m_host); }
 
 void Giadsp::ShowRangeLabels() { RangeLabels::ShowRangeLabels(m_form); }

@@ -96,7 +96,7 @@ private:
     void SurveyWantedRatio();
     void ShowRangeLabels();
     void LoadSelectedModule();
-    void BuildRatioGrid();
+    bool BuildRatioGrid();
 
     bool takeKeypadEntry(Control& target, bool asCount);
     void setRow(int quantity);

@@ -93,7 +93,9 @@ QString fixed(double value, int decimals)
         if (*p >= '0' && *p <= '9') {
             mantissa.push_back(*p);
         } else if (*p == 'e') {
-            exponent = std::atoi(p + 1);
+            // to_chars does not terminate its output; parse within its bounds.
+            const char* digitsStart = p + 1 + (p[1] == '+');
+            std::from_chars(digitsStart, res.ptr, exponent);
             break;
         }
     }

@@ -6,9 +6,42 @@
 
 #include <QEvent>
 #include <QHeaderView>
+#include <QPainter>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
 
 namespace {
+
+// Draws a cell as the grid control does: a narrow margin and the text clipped
+// at the cell's edge, so "10.000" fits a 700-twip column instead of turning
+// into "10.0…".
+class CellDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override
+    {
+        const QVariant background = index.data(Qt::BackgroundRole);
+        if (background.isValid())
+            painter->fillRect(option.rect, background.value<QColor>());
+        const QVariant font = index.data(Qt::FontRole);
+        const QVariant colour = index.data(Qt::ForegroundRole);
+        painter->save();
+        painter->setFont(font.isValid() ? font.value<QFont>() : option.font);
+        painter->setPen(colour.isValid() ? colour.value<QColor>()
+                                         : option.palette.color(QPalette::Text));
+        painter->setClipRect(option.rect);
+        const int align = index.data(Qt::TextAlignmentRole).toInt();
+        painter->drawText(option.rect.adjusted(Margin, 0, -Margin, 0), align,
+                          index.data(Qt::DisplayRole).toString());
+        painter->restore();
+    }
+
+private:
+    static constexpr int Margin = 2;
+};
 
 void configure(QTableView* view)
 {
@@ -23,6 +56,7 @@ void configure(QTableView* view)
     view->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     view->setWordWrap(false);
     view->setCornerButtonEnabled(false);
+    view->setItemDelegate(new CellDelegate(view));
 }
 
 } // namespace

@@ -84,25 +84,26 @@ std::optional<Best> fill(FlexGrid& grid, const Ranges::Axes& axes, double second
     return best;
 }
 
-void BuildRatioGrid(Form& form, Host& host)
+bool BuildRatioGrid(Form& form, Host& host)
 {
     const Control* selectors[] = {&form.Combo1, &form.Combo2, &form.Combo3,
                                   &form.Combo4, &form.Combo5, &form.Combo6};
     for (int i = 0; i < 6; ++i)
         if (Ranges::isUnset(*selectors[i], QStringLiteral("Combo%1").arg(i + 1)))
-            return;
+            return true;
     const auto axes = Ranges::read(form, host, false);
     if (!axes)
-        return;
+        return false;
     const auto secondary = Ranges::secondaryRatio(form, host, true);
     if (!secondary)
-        return;
+        return false;
 
     BusyPointer busy(host);
     FlexGrid& grid = form.MSFlexGrid1;
     fill(grid, *axes, *secondary, std::nullopt);
     grid.setCurrentCell(0, 0);
     grid.show();
+    return true;
 }
 
 } // namespace RatioGrid

@@ -35,7 +35,8 @@ std::optional<Best> fill(FlexGrid& grid, const Ranges::Axes& axes, double second
                          std::optional<double> wanted);
 
 // Rebuilds the plain table from the range selectors and the secondary ratio.
-// Does nothing while a selector is unset; reports unusable values.
-void BuildRatioGrid(Form& form, Host& host);
+// Does nothing while a selector is unset; reports unusable values and then
+// returns false.
+bool BuildRatioGrid(Form& form, Host& host);
 
 } // namespace RatioGrid
