@@ -2,8 +2,13 @@
 
 #include <QFile>
 
+// The shipped files are compiled into the static core library; its resource
+// initialiser must be referenced or the linker drops it.
+static void initShippedResources() { Q_INIT_RESOURCE(data); }
+
 QString DataFolder::seedShippedFiles() const
 {
+    initShippedResources();
     if (!m_dir.exists() && !QDir().mkpath(m_dir.absolutePath()))
         return QStringLiteral("データフォルダ %1 を作成できませんでした").arg(m_dir.absolutePath());
     for (const char* name : {"module.dat", "GIA.DAT", "help.txt"}) {
