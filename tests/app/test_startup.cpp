@@ -110,7 +110,8 @@ TEST_F(Startup, ShortBlankAndHostileFilesStillOpenTheWindow)
 {
     dir.write("GIA.DAT", {"Only a name"});
     dir.write("masin.dat", {"", "A", "", "B,48P"});
-    dir.writeBytes("module.dat", QByteArray("48P,60,90,1,75,15,45,1,20\r\n\x00\xff\x81\r\n", 35));
+    static const char raw[] = "48P,60,90,1,75,15,45,1,20\r\n\x00\xff\x81\r\n";
+    dir.writeBytes("module.dat", QByteArray(raw, sizeof raw - 1));
     app.Form_Load();
     EXPECT_EQ(f.Label13.text, "Only a name");
     EXPECT_EQ(f.List1.items, (QStringList{"A", "B"}));
