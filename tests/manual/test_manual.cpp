@@ -1,0 +1,105 @@
+#include "support/appfixture.h"
+
+namespace {
+
+class ManualPanel : public AppFixture
+{
+protected:
+    void SetUp() override
+    {
+        dir.write("help.txt", {"前書き", "２次減速比の調査", "一行目", "", "a,b", "\"c,d\"", "End",
+                               "END", "end", "無関係", "減速比の調査", "本文", "end",
+                               "減速比の調査", "二度目", "end", "開いたまま", "終わりなし"});
+    }
+    QStringList rows() const { return f.List2.items; }
+    bool shown() const { return f.List2.visible && f.Command30.visible; }
+    bool hidden() const { return !f.List2.visible && !f.Command30.visible; }
+};
+
+TEST_F(ManualPanel, ATopicShowsItsTitleAndRowsUpToLowerCaseEnd)
+{
+    app.manualTopic_Click(0);
+    EXPECT_TRUE(shown());
+    EXPECT_EQ(rows(), (QStringList{"", "２次減速比の調査", "一行目", "", "a", "b", "c,d", "End",
+                                   "END"}));
+    EXPECT_TRUE(host.messages.isEmpty());
+}
+
+TEST_F(ManualPanel, TheFirstOccurrenceOfATitleWins)
+{
+    press("tgensokuhi");
+    EXPECT_EQ(rows(), (QStringList{"", "減速比の調査", "本文"}));
+}
+
+TEST_F(ManualPanel, StateTable)
+{
+    press("torisetutoziru"); // empty: nothing happens
+    EXPECT_TRUE(hidden());
+    EXPECT_TRUE(rows().isEmpty());
+
+    press("torisetuhiraku"); // empty → the first topic
+    EXPECT_TRUE(shown());
+    EXPECT_EQ(rows().value(1), "２次減速比の調査");
+
+    press("tgensokuhi"); // showing → replaced, still shown
+    EXPECT_TRUE(shown());
+    EXPECT_EQ(rows().value(1), "減速比の調査");
+
+    press("torisetuhiraku"); // showing: nothing
+    EXPECT_EQ(rows().value(1), "減速比の調査");
+
+    press("Command30"); // → kept
+    EXPECT_TRUE(hidden());
+    dir.write("help.txt", {"減速比の調査", "changed", "end"});
+    press("torisetuhiraku"); // kept → the old rows, the file is not read
+    EXPECT_TRUE(shown());
+    EXPECT_EQ(rows(), (QStringList{"", "減速比の調査", "本文"}));
+
+    press("torisetutoziru");
+    EXPECT_TRUE(hidden());
+    EXPECT_EQ(rows().size(), 3);
+}
+
+TEST_F(ManualPanel, AMissingTitleShowsOneEmptyRowAndReopenLoadsTheFirstTopic)
+{
+    press("tprinto");
+    EXPECT_TRUE(shown());
+    EXPECT_EQ(rows(), QStringList{""});
+    EXPECT_TRUE(host.messages.isEmpty());
+    press("Command30");
+    press("torisetuhiraku");
+    EXPECT_EQ(rows().value(1), "２次減速比の調査");
+}
+
+TEST_F(ManualPanel, ATopicWithoutEndAndAMissingFileAreReported)
+{
+    dir.write("help.txt", {"マシンの選択＆登録", "一", "二"});
+    press("tmasinst");
+    EXPECT_EQ(rows(), (QStringList{"", "マシンの選択＆登録", "一", "二"}));
+    ASSERT_EQ(host.messages.size(), 1);
+    EXPECT_TRUE(host.messages[0].contains("end"));
+
+    QFile::remove(dir.file("help.txt"));
+    press("tsitei");
+    EXPECT_TRUE(shown());
+    EXPECT_EQ(rows(), QStringList{""});
+    EXPECT_EQ(host.messages.size(), 2);
+    EXPECT_TRUE(host.messages[1].contains("help.txt"));
+}
+
+TEST_F(ManualPanel, TheShippedManualHasEveryTopic)
+{
+    ASSERT_EQ(app.files().seedShippedFiles(), "");
+    QFile::remove(dir.file("help.txt"));
+    ASSERT_EQ(app.files().seedShippedFiles(), "");
+    const char* items[] = {"tzigensoku", "tspgia",   "tpinion",  "tgensokuhi",
+                           "tsitei",     "tsiteipr", "tmasinst", "tprinto"};
+    for (const char* item : items) {
+        press(item);
+        EXPECT_GE(rows().size(), 3) << item;
+        EXPECT_FALSE(rows().value(1).isEmpty()) << item;
+    }
+    EXPECT_TRUE(host.messages.isEmpty()) << host.messages.join('\n').toStdString();
+}
+
+} // namespace
