@@ -82,6 +82,14 @@ QString fixed(double value, int decimals)
 {
     if (!std::isfinite(value))
         return QStringLiteral("0");
+    if (std::fabs(value) >= 1e15) {
+        // Whole numbers already: their exact digits, so the text reads back
+        // even next to the largest double.
+        char big[400];
+        const auto r = std::to_chars(big, big + sizeof big, value, std::chars_format::fixed,
+                                     decimals);
+        return QString::fromLatin1(big, r.ptr - big);
+    }
     // The value as a user reads it: 15 significant digits, which hides the
     // binary noise of sums like 2.675 before the decimal rounding.
     char buf[64];
