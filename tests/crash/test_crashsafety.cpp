@@ -1,0 +1,123 @@
+#include "app/giadsp.h"
+#include "common/recordsyntax.h"
+#include "support/fakehost.h"
+#include "support/tempfolder.h"
+
+#include <QProcess>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QStringList steps = {"work-open", "work-write", "work-sync",
+                           "data-open", "data-write", "data-commit"};
+
+const QStringList machines = {"Car A,48P,2.5,70,15,20,15,1,1", "Car B,64P,2.0,100,15,30,15,1,1",
+                              "\"Car, C\",0.5M,2.6,70,10,20,10,1,1"};
+
+QStringList names(const QStringList& lines)
+{
+    QStringList out;
+    for (const QStringList& r : RecordSyntax::readRecords(lines, 9))
+        out << r.value(0);
+    return out;
+}
+
+struct Operation {
+    const char* name;
+    const char* file;
+};
+
+const Operation operations[] = {
+    {"register", "masin.dat"},        {"delete", "masin.dat"},
+    {"module-create", "module.dat"},  {"module-overwrite", "module.dat"},
+    {"module-delete", "module.dat"},  {"save", "GIA.DAT"},
+};
+
+class CrashSafety : public ::testing::Test
+{
+protected:
+    // Runs the victim; returns its exit status and whether it was killed.
+    std::pair<int, bool> run(const TempFolder& dir, const Operation& op, const QString& step,
+                             const char* mode)
+    {
+        QProcess victim;
+        victim.start(QStringLiteral(CRASHRUNNER), {dir.path(), op.name, step, mode});
+        EXPECT_TRUE(victim.waitForFinished(60000));
+        return {victim.exitCode(), victim.exitStatus() == QProcess::CrashExit};
+    }
+
+    void prepare(TempFolder& dir)
+    {
+        FakeHost host;
+        Giadsp seed(host, dir.path());
+        ASSERT_EQ(seed.files().seedShippedFiles(), "");
+        dir.write("masin.dat", machines);
+    }
+};
+
+TEST_F(CrashSafety, EveryWriteKilledOrFailingAtEveryStepLeavesOldOrNewFiles)
+{
+    int survived = 0;
+    for (const Operation& op : operations) {
+        // The new content, from a run to the end.
+        TempFolder reference;
+        prepare(reference);
+        const QByteArray oldBytes = reference.bytes(op.file);
+        ASSERT_EQ(run(reference, op, "none", "kill").first, 0) << op.name;
+        const QByteArray newBytes = reference.bytes(op.file);
+        ASSERT_NE(oldBytes, newBytes) << op.name;
+
+        for (const QString& step : steps) {
+            for (const char* mode : {"kill", "fail"}) {
+                TempFolder dir;
+                prepare(dir);
+                const QStringList namesBefore = names(dir.lines("masin.dat"));
+                const auto [code, killed] = run(dir, op, step, mode);
+                const bool writesWorkFile = op.file != QStringLiteral("GIA.DAT");
+                const bool stepHappens = writesWorkFile || step.startsWith("data");
+                if (stepHappens) {
+                    EXPECT_EQ(killed, qstrcmp(mode, "kill") == 0) << op.name << " " << qPrintable(step);
+                    if (!killed) {
+                        EXPECT_EQ(code, 3) << "a failed write is reported";
+                    }
+                }
+                const QByteArray after = dir.bytes(op.file);
+                EXPECT_TRUE(after == oldBytes || after == newBytes)
+                    << op.name << " " << qPrintable(step) << " " << mode;
+                if (stepHappens) {
+                    EXPECT_EQ(after, oldBytes) << "the data file is replaced only at the commit";
+                }
+
+                // The program opens again and has lost no record.
+                FakeHost host;
+                Giadsp restarted(host, dir.path());
+                restarted.Form_Load();
+                EXPECT_TRUE(host.messages.isEmpty())
+                    << op.name << " " << qPrintable(step) << ": "
+                    << host.messages.join('\n').toStdString();
+                const QStringList listed = restarted.form().List1.items;
+                for (const QString& name : namesBefore) {
+                    EXPECT_TRUE(listed.contains(name) || (op.name == QStringLiteral("delete") &&
+                                                          after == newBytes))
+                        << qPrintable(name);
+                }
+                // And a further write goes through: no stale lock or temp file blocks it.
+                restarted.form().Text1.text = "After";
+                restarted.form().Label34.text = "48P";
+                for (Control* c : {&restarted.form().Label20, &restarted.form().Label23,
+                                   &restarted.form().Label24, &restarted.form().Label26,
+                                   &restarted.form().Label27, &restarted.form().Label31,
+                                   &restarted.form().Label32})
+                    c->text = "1";
+                restarted.Command22_Click();
+                EXPECT_TRUE(host.messages.isEmpty()) << host.messages.join('\n').toStdString();
+                EXPECT_EQ(restarted.form().List1.items.value(0), "After");
+                ++survived;
+            }
+        }
+    }
+    std::printf("injected faults survived: %d\n", survived);
+    EXPECT_EQ(survived, int(std::size(operations)) * int(steps.size()) * 2);
+}
+
+} // namespace
