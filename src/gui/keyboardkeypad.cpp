@@ -57,10 +57,9 @@ void KeyboardKeypad::bind(const QString& buttonName, QAbstractButton* button)
     m_buttons.insert(buttonName, button);
 }
 
-bool KeyboardKeypad::keysBelongToField() const
+bool KeyboardKeypad::isField(const QObject* widget)
 {
-    QWidget* focus = QApplication::focusWidget();
-    return qobject_cast<QLineEdit*>(focus) || qobject_cast<QComboBox*>(focus);
+    return qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QComboBox*>(widget);
 }
 
 bool KeyboardKeypad::eventFilter(QObject* watched, QEvent* event)
@@ -69,8 +68,10 @@ bool KeyboardKeypad::eventFilter(QObject* watched, QEvent* event)
         return false;
     if (static_cast<QWidget*>(watched)->window() != m_window)
         return false;
+    // The receiver is asked too: a key a field passed on (Esc) must not clear
+    // the keypad, and one sent to a field directly is the field's.
     if (QApplication::activeModalWidget() || QApplication::activePopupWidget() ||
-        keysBelongToField())
+        isField(QApplication::focusWidget()) || isField(watched))
         return false;
 
     const auto* key = static_cast<QKeyEvent*>(event);

@@ -31,7 +31,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    bool keysBelongToField() const;
+    static bool isField(const QObject* widget);
 
     QWidget* m_window;
     QHash<QString, QAbstractButton*> m_buttons;

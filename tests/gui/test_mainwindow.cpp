@@ -10,6 +10,8 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -17,6 +19,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <utility>
 
 class MainWindowTest : public QObject
 {
@@ -25,6 +28,10 @@ class MainWindowTest : public QObject
 private:
     QTemporaryDir m_home;
     std::unique_ptr<MainWindow> m_window;
+    // Message boxes are answered at once and recorded, so a stray one fails a
+    // case instead of hanging the run.
+    QTimer m_boxCloser;
+    QStringList m_messages;
 
     QString caption(const char* name) const
     {
@@ -47,6 +54,15 @@ private slots:
         QCOMPARE(folder, QDir(m_home.path()).filePath(QStringLiteral("zeltan")));
         QVERIFY(QDir(folder).exists());
 
+        m_boxCloser.setInterval(50);
+        connect(&m_boxCloser, &QTimer::timeout, this, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                m_messages << box->text();
+                box->reject();
+            }
+        });
+        m_boxCloser.start();
+
         m_window = std::make_unique<MainWindow>(folder);
         m_window->start();
         m_window->centreOnScreen();
@@ -59,6 +75,12 @@ private slots:
     }
 
     void cleanupTestCase() { m_window.reset(); }
+
+    void cleanup()
+    {
+        const QStringList shown = std::exchange(m_messages, {});
+        QVERIFY2(shown.isEmpty(), qPrintable(shown.join(u'|')));
+    }
 
     void init()
     {
@@ -178,10 +200,11 @@ private slots:
     {
         auto* name = qobject_cast<QLineEdit*>(m_window->control(QStringLiteral("Text1")));
         QVERIFY(name);
+        click("Command6"); // 7
         name->setFocus();
         QTest::keyClicks(name, QStringLiteral("12.5"));
         QTest::keyClick(name, Qt::Key_Escape);
-        QCOMPARE(caption("Label11"), QStringLiteral("0"));
+        QCOMPARE(caption("Label11"), QStringLiteral("7"));
         QCOMPARE(name->text(), QStringLiteral("12.5"));
         QCOMPARE(m_window->app().form().Text1.text, QStringLiteral("12.5"));
 
@@ -190,8 +213,86 @@ private slots:
         interval->setFocus();
         interval->lineEdit()->selectAll();
         QTest::keyClicks(interval->lineEdit(), QStringLiteral("3"));
-        QCOMPARE(caption("Label11"), QStringLiteral("0"));
+        QTest::keyClick(interval->lineEdit(), Qt::Key_Delete);
+        QCOMPARE(caption("Label11"), QStringLiteral("7"));
         QCOMPARE(m_window->app().form().Combo5.text, QStringLiteral("3"));
+        interval->setFocus();
+        interval->lineEdit()->selectAll();
+        QTest::keyClicks(interval->lineEdit(), QStringLiteral("1"));
+    }
+
+    void pickingAnIntervalStoresItsText()
+    {
+        auto* interval = qobject_cast<QComboBox*>(m_window->control(QStringLiteral("Combo6")));
+        QVERIFY(interval);
+        QCOMPARE(interval->currentText(), QStringLiteral("1"));
+        interval->setFocus();
+        QTest::keyClick(interval, Qt::Key_Down); // picks the next item, as a click would
+        QCOMPARE(m_window->app().form().Combo6.text, QStringLiteral("2"));
+        QCOMPARE(interval->currentText(), QStringLiteral("2"));
+        QTest::keyClick(interval, Qt::Key_Up);
+        QCOMPARE(m_window->app().form().Combo6.text, QStringLiteral("1"));
+    }
+
+    void rebuildingTheTableRefreshesTheGrid()
+    {
+        auto* width = qobject_cast<QComboBox*>(m_window->control(QStringLiteral("Combo2")));
+        QVERIFY(width);
+        const QString before = width->currentText();
+        width->setFocus();
+        width->lineEdit()->selectAll();
+        QTest::keyClicks(width->lineEdit(), QStringLiteral("2"));
+        click("Command29"); // 表再作成
+
+        QAbstractItemModel* grid =
+            qobject_cast<QTableView*>(m_window->control(QStringLiteral("MSFlexGrid1")))->model();
+        const QString start = m_window->app().form().Combo1.text;
+        QCOMPARE(grid->index(0, 1).data().toString(), start);
+        QCOMPARE(grid->index(0, 3).data().toString(), QString::number(start.toInt() + 2));
+        QCOMPARE(grid->index(0, 4).data().toString(), QString());
+        QCOMPARE(grid->index(1, 4).data().toString(), QString());
+
+        width->setFocus();
+        width->lineEdit()->selectAll();
+        QTest::keyClicks(width->lineEdit(), before);
+        click("Command29");
+        QCOMPARE(grid->index(0, 4).data().toString(), QString::number(start.toInt() + 3));
+    }
+
+    void aRegisteredMachineComesBackFromTheList()
+    {
+        auto* name = qobject_cast<QLineEdit*>(m_window->control(QStringLiteral("Text1")));
+        auto* list = qobject_cast<QListWidget*>(m_window->control(QStringLiteral("List1")));
+        QVERIFY(name && list);
+        const QString ratio = caption("Label6");
+
+        click("Command23"); // copy the values above into the panel
+        name->setFocus();
+        name->selectAll();
+        QTest::keyClicks(name, QStringLiteral("Racer 1"));
+        click("Command22"); // 登録
+        QCOMPARE(list->count(), 1);
+        QCOMPARE(list->item(0)->text(), QStringLiteral("Racer 1"));
+
+        click("Command12"); // 1
+        click("Command1");  // SET of the secondary ratio
+        QCOMPARE(caption("Label6"), QStringLiteral("1"));
+
+        const QPoint row = list->visualItemRect(list->item(0)).center();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row);
+        QCOMPARE(m_window->app().form().List1.listIndex, 0);
+        QCOMPARE(caption("Label13"), QStringLiteral("Racer 1"));
+        QCOMPARE(caption("Label6"), ratio);
+
+        // Clicking the row that is already selected restores the machine again.
+        click("Command12");
+        click("Command1");
+        QCOMPARE(caption("Label6"), QStringLiteral("1"));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row);
+        QCOMPARE(caption("Label6"), ratio);
+
+        click("Command27"); // 削除 of the selected machine
+        QCOMPARE(list->count(), 0);
     }
 
     void versionDialogOpensFromTheMenuAndClosesOnAnyKey()
