@@ -56,6 +56,7 @@ void configure(QTableView* view)
     view->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
     view->setWordWrap(false);
     view->setCornerButtonEnabled(false);
+    view->setTabKeyNavigation(false); // Tab moves on to the next control
     view->setItemDelegate(new CellDelegate(view));
 }
 

@@ -125,6 +125,32 @@ private slots:
         QVERIFY(m_window->control(QStringLiteral("MSFlexGrid1"))->isVisible());
     }
 
+    void tabWalksTheControlsInTheirOrder()
+    {
+        const QStringList expected = {"Command1",    "Command2",  "Command3",  "Command4",
+                                      "Command5",    "Command6",  "Command7",  "Command8",
+                                      "Command9",    "Command10", "Command11", "Command12",
+                                      "Command13",   "Command14", "Command15", "Command16",
+                                      "Command17",   "Command18", "Command19", "Command20",
+                                      "Command21",   "Check1",    "Combo1",    "Combo2",
+                                      "Combo3",      "Combo4",    "List1",     "Text1",
+                                      "Command22",   "Command23", "Command24", "Command25",
+                                      "Command26",   "Command27", "Combo5",    "Combo6",
+                                      "MSFlexGrid1", "Combo7",    "Command28", "Command29",
+                                      "Command1"}; // hidden ones skipped
+        button("Command1")->setFocus();
+        QStringList walked;
+        for (qsizetype i = 0; i < expected.size(); ++i) {
+            QWidget* focus = QApplication::focusWidget();
+            // An editable combo box keeps its focus in its line edit.
+            if (auto* combo = qobject_cast<QComboBox*>(focus ? focus->parentWidget() : nullptr))
+                focus = combo;
+            walked << (focus ? focus->objectName() : QStringLiteral("<none>"));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        QCOMPARE(walked, expected);
+    }
+
     void gridShowsTheFormsCells()
     {
         auto* grid = qobject_cast<RatioGridView*>(m_window->control(QStringLiteral("MSFlexGrid1")));
