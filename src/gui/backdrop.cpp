@@ -32,6 +32,12 @@ void Backdrop::paintEvent(QPaintEvent*)
         QFont font(text.face, text.pointSize);
         font.setBold(text.bold);
         font.setItalic(text.italic);
+        // The stand-in faces run wider than the Windows ones; a line that
+        // would pass the window's edge is narrowed to fit, at its point size.
+        const int room = width() - Twips::toPx(text.left);
+        const int natural = QFontMetrics(font).horizontalAdvance(text.text);
+        if (natural > room && room > 0)
+            font.setStretch(qMax(50, 100 * room / natural));
         p.setFont(font);
         p.setPen(colourOf(text.colour));
         // The place is the top-left corner of the text, not its baseline.
