@@ -17,7 +17,7 @@ namespace {
 void checkText(const QString& text)
 {
     static const QRegularExpression syntax(
-        QStringLiteral("^[ \\t]*[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)[ \\t]*$"));
+        QStringLiteral("\\A[ \\t]*[+-]?([0-9]+\\.?[0-9]*|\\.[0-9]+)[ \\t]*\\z"));
     const auto value = NumberText::toDouble(text);
     const bool wellFormed = syntax.match(text).hasMatch();
     if (value) {
@@ -59,11 +59,12 @@ void checkValue(double value, int decimals)
     const QString shown = NumberText::fixed(value, decimals);
     if (!std::isfinite(value))
         return;
-    const QString pattern = decimals > 0 ? QStringLiteral("^-?[0-9]+\\.[0-9]{%1}$").arg(decimals)
-                                         : QStringLiteral("^-?[0-9]+$");
+    const QString pattern = decimals > 0
+                                ? QStringLiteral("\\A-?[0-9]+\\.[0-9]{%1}\\z").arg(decimals)
+                                : QStringLiteral("\\A-?[0-9]+\\z");
     const QString where = QString::number(value, 'g', 17) + QStringLiteral(" → ") + shown;
     Fuzz::check(QRegularExpression(pattern).match(shown).hasMatch(), "fixed() shape", where);
-    Fuzz::check(!QRegularExpression(QStringLiteral("^-[0.]*$")).match(shown).hasMatch(),
+    Fuzz::check(!QRegularExpression(QStringLiteral("\\A-[0.]*\\z")).match(shown).hasMatch(),
                 "fixed() shows a negative zero", where);
     const auto back = NumberText::toDouble(shown);
     Fuzz::check(back.has_value(), "fixed() does not read back", where);
