@@ -3,22 +3,33 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace TextFile {
 
 namespace {
 FaultHook g_faultHook;
 
-bool stepAllowed(const char* step) { return !g_faultHook || g_faultHook(step); }
+bool stepAllowed(const char* step)
+{
+    return !g_faultHook || g_faultHook(step);
+}
 
-QString fileName(const QString& path) { return QFileInfo(path).fileName(); }
+QString fileName(const QString& path)
+{
+    return QFileInfo(path).fileName();
+}
 
 QString writeFailed(const QString& path)
 {
-    return QStringLiteral("%1 に書き込めませんでした。ディスクの空き容量と書き込み権限を確認して下さい")
+    return QStringLiteral(
+               "%1 に書き込めませんでした。ディスクの空き容量と書き込み権限を確認して下さい")
         .arg(fileName(path));
 }
 
@@ -26,7 +37,10 @@ QString writeFailed(const QString& path)
 constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
 } // namespace
 
-void setFaultHook(FaultHook hook) { g_faultHook = std::move(hook); }
+void setFaultHook(FaultHook hook)
+{
+    g_faultHook = std::move(hook);
+}
 
 QStringList decodeLines(const QByteArray& bytes)
 {
@@ -60,7 +74,8 @@ ReadResult read(const QString& path)
         return result;
     }
     if (file.size() > kMaxFileSize) {
-        result.error = QStringLiteral("%1 が大きすぎるため読み込めませんでした").arg(fileName(path));
+        result.error =
+            QStringLiteral("%1 が大きすぎるため読み込めませんでした").arg(fileName(path));
         return result;
     }
     const QByteArray bytes = file.read(kMaxFileSize + 1);
@@ -105,22 +120,89 @@ EncodeResult encodeLines(const QStringList& lines)
 
 QString unencodableMessage(const QString& badText)
 {
-    return QStringLiteral("「%1」はファイルに保存できない文字です。別の文字に置き換えて下さい").arg(badText);
+    return QStringLiteral("「%1」はファイルに保存できない文字です。別の文字に置き換えて下さい")
+        .arg(badText);
 }
 
 namespace {
+// Plain POSIX calls on purpose: every write, sync, close and rename is checked.
+// (QSaveFile in Qt 6.4 can report a commit as done after its buffered write
+// hit a full disk, replacing the file with an empty one.)
+class TempFile
+{
+public:
+    explicit TempFile(const QString& path)
+        : m_name((path + QStringLiteral(".tmp-XXXXXX")).toLocal8Bit())
+    {
+        m_fd = ::mkstemp(m_name.data());
+    }
+    ~TempFile()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        if (!m_renamed)
+            ::unlink(m_name.constData());
+    }
+    bool isOpen() const { return m_fd >= 0; }
+    bool write(const QByteArray& bytes)
+    {
+        const mode_t mask = ::umask(0);
+        ::umask(mask);
+        if (::fchmod(m_fd, 0666 & ~mask) != 0)
+            return false;
+        const char* data = bytes.constData();
+        qsizetype left = bytes.size();
+        while (left > 0) {
+            const ssize_t n = ::write(m_fd, data, size_t(left));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                return false;
+            data += n;
+            left -= n;
+        }
+        return true;
+    }
+    bool syncAndClose()
+    {
+        const bool synced = ::fsync(m_fd) == 0;
+        const bool closed = ::close(m_fd) == 0;
+        m_fd = -1;
+        return synced && closed;
+    }
+    bool renameTo(const QString& path)
+    {
+        if (::rename(m_name.constData(), path.toLocal8Bit().constData()) != 0)
+            return false;
+        m_renamed = true;
+        // The rename itself must reach the disk too.
+        const int dir = ::open(QFileInfo(path).absolutePath().toLocal8Bit().constData(),
+                               O_RDONLY | O_DIRECTORY);
+        if (dir >= 0) {
+            ::fsync(dir);
+            ::close(dir);
+        }
+        return true;
+    }
+
+private:
+    QByteArray m_name;
+    int m_fd = -1;
+    bool m_renamed = false;
+};
+
 std::optional<QString> saveBytes(const QString& path, const QByteArray& bytes, bool work)
 {
-    QSaveFile file(path);
     // A folder standing where the file should be must not be replaced.
-    if (QFileInfo(path).isDir() || !stepAllowed(work ? "work-open" : "data-open") ||
-        !file.open(QIODevice::WriteOnly))
+    if (QFileInfo(path).isDir() || !stepAllowed(work ? "work-open" : "data-open"))
         return writeFailed(path);
-    if (!stepAllowed(work ? "work-write" : "data-write") || file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
+    TempFile file(path);
+    if (!file.isOpen())
         return writeFailed(path);
-    }
-    if (!stepAllowed(work ? "work-sync" : "data-commit") || !file.commit())
+    if (!stepAllowed(work ? "work-write" : "data-write") || !file.write(bytes))
+        return writeFailed(path);
+    if (!stepAllowed(work ? "work-sync" : "data-commit") || !file.syncAndClose() ||
+        !file.renameTo(path))
         return writeFailed(path);
     return std::nullopt;
 }

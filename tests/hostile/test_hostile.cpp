@@ -1,0 +1,181 @@
+#include "support/appfixture.h"
+
+#include <QDir>
+#include <QRandomGenerator>
+#include <sys/mount.h>
+#include <unistd.h>
+
+namespace {
+
+class Hostile : public AppFixture
+{
+protected:
+    void SetUp() override { ASSERT_EQ(app.files().seedShippedFiles(), ""); }
+
+    void fillPanel(const QString& name)
+    {
+        f.Text1.text = name;
+        f.Label34.text = "48P";
+        for (Control* c :
+             {&f.Label20, &f.Label23, &f.Label24, &f.Label26, &f.Label27, &f.Label31, &f.Label32})
+            c->text = "1";
+    }
+};
+
+TEST_F(Hostile, HugeLinesNulBytesAndInvalidCp932StillOpen)
+{
+    QByteArray bytes = "Car A,48P,2.5,70,15,20,15,1,1\r\n";
+    bytes += QByteArray(8 * 1024 * 1024, 'x') + "\r\n";
+    QByteArray noise(4096, '\0');
+    QRandomGenerator rng(7);
+    for (char& b : noise)
+        b = char(rng.bounded(256));
+    static const char tail[] =
+        "\r\n\x81\r\n\xff\xfe\x00\x00,\x82\r\nCar B,48P,2.5,70,15,20,15,1,1\r\n";
+    bytes += noise + QByteArray(tail, sizeof tail - 1);
+    dir.writeBytes("masin.dat", bytes);
+    app.Form_Load();
+    EXPECT_EQ(f.List1.items.first(), "Car A");
+    EXPECT_EQ(f.List1.items.last(), "Car B");
+    EXPECT_EQ(f.List1.items[1].size(), 8 * 1024 * 1024);
+    for (const QString& item : f.List1.items)
+        EXPECT_FALSE(item.contains(QChar(0)));
+
+    // Rewriting would have to turn undecodable bytes into something else:
+    // the file is left as it is and the user is told.
+    fillPanel("New");
+    host.messages.clear();
+    press("Command22");
+    ASSERT_EQ(host.messages.size(), 1);
+    EXPECT_EQ(dir.bytes("masin.dat"), bytes);
+}
+
+TEST_F(Hostile, AMillionRecordsAreListed)
+{
+    QByteArray bytes;
+    bytes.reserve(40 * 1000 * 1000);
+    for (int i = 0; i < 1000000; ++i)
+        bytes += "Car " + QByteArray::number(i) + ",48P,2.5,70,15,20,15,1,1\r\n";
+    dir.writeBytes("masin.dat", bytes);
+    app.Form_Load();
+    EXPECT_TRUE(host.messages.isEmpty());
+    ASSERT_EQ(f.List1.items.size(), 1000000);
+    EXPECT_EQ(f.List1.items.last(), "Car 999999");
+}
+
+TEST_F(Hostile, AFileBeyondAnySensibleSizeIsReportedNotLoaded)
+{
+    QFile big(dir.file("masin.dat"));
+    ASSERT_TRUE(big.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(big.resize(65LL * 1024 * 1024)); // sparse
+    big.close();
+    app.Form_Load();
+    EXPECT_TRUE(host.messages.join('\n').contains("masin.dat"));
+    EXPECT_TRUE(f.List1.items.isEmpty());
+    fillPanel("New");
+    press("Command22");
+    EXPECT_EQ(QFileInfo(dir.file("masin.dat")).size(), 65LL * 1024 * 1024);
+}
+
+TEST_F(Hostile, FoldersInPlaceOfEveryFileAreReportedAndKept)
+{
+    for (const char* name : {"GIA.DAT", "module.dat", "masin.dat", "help.txt", "mawork.dat"}) {
+        QFile::remove(dir.file(name));
+        ASSERT_TRUE(QDir(dir.path()).mkdir(name));
+    }
+    app.Form_Load();
+    EXPECT_FALSE(host.messages.isEmpty());
+    f.Label11.text = "8";
+    press("Command4");
+    fillPanel("New");
+    press("Command22");
+    press("tsitei");
+    for (const char* name : {"GIA.DAT", "module.dat", "masin.dat", "help.txt", "mawork.dat"})
+        EXPECT_TRUE(QFileInfo(dir.file(name)).isDir()) << name;
+}
+
+// A small filesystem of our own, for a full disk and a read-only folder.
+class OwnMount : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        if (geteuid() != 0)
+            GTEST_SKIP() << "mounting a tmpfs needs root";
+        if (::mount("tmpfs", tmp.path().toLocal8Bit().constData(), "tmpfs", 0, "size=256k") != 0)
+            GTEST_SKIP() << "tmpfs cannot be mounted here";
+        mounted = true;
+    }
+    void TearDown() override
+    {
+        if (mounted)
+            ::umount2(tmp.path().toLocal8Bit().constData(), MNT_DETACH);
+    }
+    void remount(const char* options)
+    {
+        ASSERT_EQ(::mount("tmpfs", tmp.path().toLocal8Bit().constData(), "tmpfs",
+                          MS_REMOUNT | (qstrcmp(options, "ro") == 0 ? MS_RDONLY : 0), "size=256k"),
+                  0);
+    }
+    QTemporaryDir tmp;
+    bool mounted = false;
+};
+
+TEST_F(OwnMount, AFullDiskLeavesEveryFileAsItWas)
+{
+    FakeHost host;
+    Giadsp app(host, tmp.path());
+    ASSERT_EQ(app.files().seedShippedFiles(), "");
+    TempFolder sample;
+    sample.write("masin.dat", {"Car A,48P,2.5,70,15,20,15,1,1"});
+    QFile::copy(sample.file("masin.dat"), tmp.filePath("masin.dat"));
+    app.Form_Load();
+    const QByteArray gia = [&] {
+        QFile g(tmp.filePath("GIA.DAT"));
+        return g.open(QIODevice::ReadOnly) ? g.readAll() : QByteArray();
+    }();
+    // Fill the disk to the last byte.
+    QFile filler(tmp.filePath("filler"));
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    const QByteArray block(4096, 'f');
+    while (filler.write(block) == block.size()) {
+    }
+    while (filler.write("f", 1) == 1) {
+    }
+    filler.close();
+
+    Form& f = app.form();
+    f.Label11.text = "84";
+    app.Command2_Click();
+    f.Text1.text = "New";
+    f.Label34.text = "48P";
+    for (Control* c :
+         {&f.Label20, &f.Label23, &f.Label24, &f.Label26, &f.Label27, &f.Label31, &f.Label32})
+        c->text = "1";
+    app.Command22_Click();
+    EXPECT_GE(host.messages.size(), 2);
+    QFile g(tmp.filePath("GIA.DAT"));
+    ASSERT_TRUE(g.open(QIODevice::ReadOnly));
+    EXPECT_EQ(g.readAll(), gia);
+    QFile m(tmp.filePath("masin.dat"));
+    ASSERT_TRUE(m.open(QIODevice::ReadOnly));
+    EXPECT_EQ(m.readAll(), sample.bytes("masin.dat"));
+    EXPECT_EQ(f.List1.items, QStringList{"Car A"});
+}
+
+TEST_F(OwnMount, AReadOnlyFolderOpensAndReportsEveryWrite)
+{
+    remount("ro");
+    FakeHost host;
+    Giadsp app(host, tmp.path());
+    EXPECT_NE(app.files().seedShippedFiles(), "");
+    app.Form_Load();
+    EXPECT_FALSE(host.messages.isEmpty());
+    host.messages.clear();
+    app.form().Label11.text = "7";
+    app.Command4_Click();
+    EXPECT_FALSE(host.messages.isEmpty());
+    EXPECT_TRUE(QDir(tmp.path()).entryList(QDir::Files).isEmpty());
+}
+
+} // namespace
