@@ -11,13 +11,6 @@
 #include <QStandardPaths>
 #include <QTranslator>
 
-// The shipped data files live in the core library's resources; a static
-// library's resource initialiser is dropped by the linker unless referenced.
-static void initShippedData()
-{
-    Q_INIT_RESOURCE(data);
-}
-
 namespace AppSetup {
 
 void installFontSubstitutes()
@@ -46,7 +39,6 @@ void apply(QApplication& app)
 
     installFontSubstitutes();
     QApplication::setWindowIcon(appIcon());
-    initShippedData();
 }
 
 QString dataFolder()

@@ -108,6 +108,8 @@ MainWindow::MainWindow(const QString& dataFolder, QWidget* parent)
     setWindowTitle(ControlTable::WindowCaption);
     setWindowIcon(appIcon());
     setCentralWidget(m_backdrop);
+    // Without a printer the page is kept as a PDF beside the data files.
+    m_host.printer().setPdfFolder(m_app.files().folder());
 
     for (const ControlSpec& spec : ControlTable::controls()) {
         Control* control = m_app.form().control(spec.name);

@@ -21,6 +21,8 @@ public:
     void quit() override;
     PrintResult printPage(const PrintPage& page) override;
 
+    PagePrinter& printer() { return m_printer; }
+
 private:
     QWidget* m_window;
     int m_busyDepth = 0;

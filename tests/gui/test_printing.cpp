@@ -1,0 +1,372 @@
+#include "app/giadsp.h"
+#include "appsetup.h"
+#include "common/colour.h"
+#include "mainwindow.h"
+#include "pageprinter.h"
+#include "print/printout.h"
+#include "support/fakehost.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFontMetricsF>
+#include <QImage>
+#include <QMessageBox>
+#include <QPdfWriter>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <optional>
+
+namespace {
+
+// pdftotext -bbox puts a word's box from the font's ascent to its descent, as
+// Qt places a text, so positions agree to a fraction of a point. Half a point
+// (10 twips) still catches a text off by one pixel at 72 dpi or a baseline
+// set without the ascent (several points at 10 pt).
+constexpr double Tolerance = 0.5;
+
+struct Word
+{
+    QString text;
+    double xMin = 0, yMin = 0, xMax = 0, yMax = 0;
+};
+
+struct PdfText
+{
+    double width = 0, height = 0;
+    QList<Word> words;
+
+    std::optional<Word> first(const QString& text) const
+    {
+        for (const Word& w : words)
+            if (w.text == text)
+                return w;
+        return std::nullopt;
+    }
+};
+
+PdfText readBack(const QString& pdf)
+{
+    QProcess run;
+    run.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
+    PdfText out;
+    if (!run.waitForFinished(30000) || run.exitCode() != 0)
+        return out;
+    const QString html = QString::fromUtf8(run.readAllStandardOutput());
+    static const QRegularExpression page(
+        QStringLiteral(R"re(<page width="([\d.]+)" height="([\d.]+)">)re"));
+    static const QRegularExpression word(QStringLiteral(
+        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
+    if (const auto m = page.match(html); m.hasMatch()) {
+        out.width = m.captured(1).toDouble();
+        out.height = m.captured(2).toDouble();
+    }
+    for (auto it = word.globalMatch(html); it.hasNext();) {
+        const auto m = it.next();
+        out.words.append({m.captured(5), m.captured(1).toDouble(), m.captured(2).toDouble(),
+                          m.captured(3).toDouble(), m.captured(4).toDouble()});
+    }
+    return out;
+}
+
+// The page as pixels at 72 dpi, one pixel per point.
+QImage rasterise(const QString& pdf, const QString& folder)
+{
+    const QString stem = QDir(folder).filePath(QStringLiteral("raster"));
+    QProcess run;
+    run.start(QStringLiteral("pdftoppm"),
+              {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("72"),
+               QStringLiteral("-singlefile"), pdf, stem});
+    if (!run.waitForFinished(30000) || run.exitCode() != 0)
+        return QImage();
+    return QImage(stem + QStringLiteral(".png"));
+}
+
+// How far the leading blanks of a right-aligned cell push its digits, in points.
+double blanksWidth(int count, int pointSize)
+{
+    QPdfWriter device(QStringLiteral("/dev/null"));
+    device.setResolution(1200);
+    QFont font(PrintOut::Face);
+    font.setPointSize(pointSize);
+    return QFontMetricsF(font, &device).horizontalAdvance(QString(count, u' ')) * 72.0 / 1200.0;
+}
+
+// Pixels of a grid cell (row r, column c) inside its rules.
+QList<QColor> cellPixels(const QImage& image, int r, int c)
+{
+    QList<QColor> out;
+    const int left = qRound((500 + 850 * c) / 20.0) + 2;
+    const int top = qRound((1200 + 320 * r) / 20.0) + 2;
+    for (int y = top; y < top + 12; ++y)
+        for (int x = left; x < left + 38; ++x)
+            out << image.pixelColor(x, y);
+    return out;
+}
+
+bool hasInk(const QList<QColor>& pixels, const QColor& ink)
+{
+    // Glyph edges blend with the paper; a stem's middle keeps the ink.
+    for (const QColor& p : pixels)
+        if (qAbs(p.red() - ink.red()) < 40 && qAbs(p.green() - ink.green()) < 40 &&
+            qAbs(p.blue() - ink.blue()) < 40)
+            return true;
+    return false;
+}
+
+bool isDark(const QImage& image, int x, int y)
+{
+    return qGray(image.pixel(x, y)) < 160;
+}
+
+} // namespace
+
+// The print-out through the real Qt back end into a PDF, read back with
+// poppler: every text must sit where the page put it, in its ink.
+class PrintingTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_dir;
+    QString m_surveyPdf;
+    QStringList m_shown;
+    QList<QMessageBox::StandardButton> m_answers;
+
+    // The worked survey: wanted ratio 8 with secondary ratio 2.5 over spurs
+    // 70–85 and pinions 20–35.
+    static void runSurvey(Giadsp& app)
+    {
+        Form& f = app.form();
+        f.Combo1.text = QStringLiteral("70");
+        f.Combo2.text = QStringLiteral("15");
+        f.Combo3.text = QStringLiteral("20");
+        f.Combo4.text = QStringLiteral("15");
+        f.Combo5.text = QStringLiteral("1");
+        f.Combo6.text = QStringLiteral("1");
+        f.Combo7.text = QStringLiteral("48P");
+        f.Label6.text = QStringLiteral("2.5");
+        f.Label11.text = QStringLiteral("8");
+        app.raise(u"Command5");
+    }
+
+    QStringList pdfsIn(const QString& folder) const
+    {
+        return QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
+    }
+
+    // Answers every box of the window from m_answers (OK when empty) and
+    // records its text, so a stray box fails a case instead of hanging it.
+    void answerBoxes()
+    {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box)
+            return;
+        m_shown << box->text();
+        const auto answer = m_answers.isEmpty() ? QMessageBox::Ok : m_answers.takeFirst();
+        if (QAbstractButton* button = box->button(answer))
+            button->click();
+        else
+            box->reject();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_dir.isValid());
+        AppSetup::installFontSubstitutes();
+        auto* closer = new QTimer(this);
+        connect(closer, &QTimer::timeout, this, &PrintingTest::answerBoxes);
+        closer->start(50);
+
+        FakeHost host;
+        Giadsp app(host, m_dir.path());
+        runSurvey(app);
+        QCOMPARE(app.form().MSFlexGrid1.cell(6, 11).text, QStringLiteral("8.000"));
+        m_surveyPdf = m_dir.filePath(QStringLiteral("survey.pdf"));
+        const Host::PrintResult result =
+            PagePrinter::printToPdf(PrintOut::buildPage(app.form()), m_surveyPdf);
+        QCOMPARE(result.outcome, Host::PrintResult::Outcome::SavedAsPdf);
+        QCOMPARE(result.detail, m_surveyPdf);
+        // docs/printout.png is this page: ZELTAN_KEEP_PDF=out.pdf, then pdftoppm -png -r 80.
+        if (const QString keep = qEnvironmentVariable("ZELTAN_KEEP_PDF"); !keep.isEmpty()) {
+            QFile::remove(keep);
+            QVERIFY(QFile::copy(m_surveyPdf, keep));
+        }
+    }
+
+    void thePageIsA4Landscape()
+    {
+        const PdfText pdf = readBack(m_surveyPdf);
+        QVERIFY2(!pdf.words.isEmpty(), "pdftotext read nothing");
+        QVERIFY(qAbs(pdf.width - 842) < 1);
+        QVERIFY(qAbs(pdf.height - 595) < 1);
+    }
+
+    void theWindowsFaceBecomesIpaPGothic()
+    {
+        QProcess run;
+        run.start(QStringLiteral("pdffonts"), {m_surveyPdf});
+        QVERIFY(run.waitForFinished(30000));
+        const QString fonts = QString::fromUtf8(run.readAllStandardOutput());
+        QVERIFY2(fonts.contains(QStringLiteral("IPAPGothic")), qPrintable(fonts));
+        QVERIFY2(fonts.count(QStringLiteral(" yes ")) >= 1, qPrintable(fonts)); // embedded
+    }
+
+    void textsLandWhereThePagePutsThem_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<int>("x");      // twips, of the text's first character
+        QTest::addColumn<int>("y");      // twips, of its top
+        QTest::addColumn<int>("blanks"); // leading blanks of an 8-character cell field
+        QTest::addColumn<int>("size");
+        QTest::newRow("machine name") << "ギア比確認ツール" << 500 << 400 << 0 << 14;
+        QTest::newRow("status line") << "48P" << 7500 << 400 << 0 << 14;
+        QTest::newRow("Label1 title") << "２次減速比" << 500 << 800 << 0 << 14;
+        QTest::newRow("secondary ratio") << "2.5" << 3000 << 800 << 0 << 14;
+        QTest::newRow("Label4 title") << "減速比" << 11000 << 800 << 0 << 14;
+        QTest::newRow("total ratio") << "8.00000" << 13500 << 800 << 0 << 14;
+        QTest::newRow("corner cell") << "P/S" << 550 << 1250 << 5 << 10;
+        QTest::newRow("best cell") << "8.000" << 9900 << 3170 << 3 << 10;
+        QTest::newRow("contact line") << "〒150-0002" << 500 << 10850 << 0 << 8;
+    }
+
+    void textsLandWhereThePagePutsThem()
+    {
+        QFETCH(QString, word);
+        QFETCH(int, x);
+        QFETCH(int, y);
+        QFETCH(int, blanks);
+        QFETCH(int, size);
+        const std::optional<Word> found = readBack(m_surveyPdf).first(word);
+        QVERIFY2(found, qPrintable(word));
+        // Blanks are ordinary characters of the proportional face: the
+        // digits start after them.
+        const double expectedX = x / 20.0 + (blanks ? blanksWidth(blanks, size) : 0.0);
+        const double expectedY = y / 20.0;
+        QVERIFY2(qAbs(found->xMin - expectedX) < Tolerance,
+                 qPrintable(QStringLiteral("x %1, expected %2").arg(found->xMin).arg(expectedX)));
+        QVERIFY2(qAbs(found->yMin - expectedY) < Tolerance,
+                 qPrintable(QStringLiteral("y %1, expected %2").arg(found->yMin).arg(expectedY)));
+        // The height tells the point size: a 10 pt face is about 10 pt tall.
+        QVERIFY2(qAbs((found->yMax - found->yMin) - size) < size * 0.25,
+                 qPrintable(QString::number(found->yMax - found->yMin)));
+    }
+
+    void cellsPrintInTheirInk()
+    {
+        const QImage page = rasterise(m_surveyPdf, m_dir.path());
+        QVERIFY(!page.isNull());
+        QCOMPARE(page.size(), QSize(842, 595));
+        const QColor blue(0, 0, 255), red(128, 0, 0), black(0, 0, 0);
+        QVERIFY(hasInk(cellPixels(page, 6, 11), blue)); // 8.000, the best
+        QVERIFY(!hasInk(cellPixels(page, 6, 11), red));
+        QVERIFY(hasInk(cellPixels(page, 6, 10), red)); // 7.900, near it
+        QVERIFY(!hasInk(cellPixels(page, 6, 10), blue));
+        QVERIFY(hasInk(cellPixels(page, 1, 1), black)); // 8.750, plain
+        QVERIFY(!hasInk(cellPixels(page, 1, 1), red));
+        QVERIFY(!hasInk(cellPixels(page, 20, 5), black)); // below the grid: empty
+    }
+
+    void theFrameIsRuled()
+    {
+        const QImage page = rasterise(m_surveyPdf, m_dir.path());
+        QVERIFY(!page.isNull());
+        // Midway along each outer rule, the rule's pixel or its neighbour is dark.
+        auto ruled = [&](int x, int y, bool across) {
+            return isDark(page, x, y) || isDark(page, across ? x : x - 1, across ? y - 1 : y);
+        };
+        QVERIFY(ruled(25, 300, false));   // left, x = 500 twips
+        QVERIFY(ruled(790, 300, false));  // right, x = 15800
+        QVERIFY(ruled(400, 60, true));    // top, y = 1200
+        QVERIFY(ruled(400, 540, true));   // bottom, y = 10800
+        QVERIFY(!isDark(page, 810, 300)); // nothing right of the frame
+    }
+
+    void withoutAPrinterThePageGoesToTheDataFolder()
+    {
+        if (!QPrinterInfo::defaultPrinter().isNull())
+            QSKIP("a default printer is configured; this would print on it");
+        QTemporaryDir folder;
+        PagePrinter printer;
+        printer.setPdfFolder(folder.path());
+        PrintPage page;
+        page.face = PrintOut::Face;
+        const Host::PrintResult first = printer.print(page);
+        const Host::PrintResult second = printer.print(page);
+        QCOMPARE(first.outcome, Host::PrintResult::Outcome::SavedAsPdf);
+        QCOMPARE(second.outcome, Host::PrintResult::Outcome::SavedAsPdf);
+        QVERIFY(first.detail != second.detail); // within one second, still two files
+        static const QRegularExpression name(
+            QStringLiteral(R"(^zeltan-print-\d{8}-\d{6}(-\d+)?\.pdf$)"));
+        for (const QString& path : {first.detail, second.detail}) {
+            const QFileInfo file(path);
+            QCOMPARE(file.absolutePath(), QDir(folder.path()).absolutePath());
+            QVERIFY2(name.match(file.fileName()).hasMatch(), qPrintable(file.fileName()));
+            QVERIFY(file.size() > 0);
+        }
+    }
+
+    void anUnwritablePdfFails()
+    {
+        const QString path = m_dir.filePath(QStringLiteral("no such folder/page.pdf"));
+        const Host::PrintResult result = PagePrinter::printToPdf(PrintPage(), path);
+        QCOMPARE(result.outcome, Host::PrintResult::Outcome::Failed);
+        QVERIFY2(result.detail.contains(QStringLiteral("書き込めませんでした")),
+                 qPrintable(result.detail));
+        QVERIFY(result.detail.contains(QStringLiteral("page.pdf")));
+    }
+
+    void answeringNoPrintsNothing()
+    {
+        QTemporaryDir folder;
+        MainWindow window(folder.path());
+        window.start();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        m_shown.clear();
+        m_answers = {QMessageBox::No};
+        window.menuAction(QStringLiteral("purinto"))->trigger();
+
+        QCOMPARE(m_shown,
+                 QStringList{QStringLiteral(
+                     "プリンターは接続されていますか？接続されていない場合はエラー停止します。")});
+        QVERIFY(pdfsIn(folder.path()).isEmpty());
+        QCOMPARE(QApplication::overrideCursor(), nullptr);
+    }
+
+    void answeringYesWithoutAPrinterSavesAPdfAndSaysWhere()
+    {
+        if (!QPrinterInfo::defaultPrinter().isNull())
+            QSKIP("a default printer is configured; this would print on it");
+        QTemporaryDir folder;
+        MainWindow window(folder.path());
+        window.start();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        m_shown.clear();
+        m_answers = {QMessageBox::Yes};
+        window.menuAction(QStringLiteral("purinto"))->trigger();
+
+        const QStringList pdfs = pdfsIn(folder.path());
+        QCOMPARE(pdfs.size(), 1);
+        const QString path = QDir(folder.path()).absoluteFilePath(pdfs.first());
+        QCOMPARE(m_shown.size(), 2);
+        QCOMPARE(m_shown.last(),
+                 QStringLiteral(
+                     "PRINT OUTしました\nプリンターが無いため、PDFファイルに保存しました：\n") +
+                     path);
+        QCOMPARE(QApplication::overrideCursor(), nullptr); // the busy pointer is gone
+        QVERIFY(readBack(path).first(QStringLiteral("P/S")));
+    }
+
+    void cleanup() { m_answers.clear(); }
+};
+
+QTEST_MAIN(PrintingTest)
+#include "test_printing.moc"
