@@ -1,7 +1,6 @@
 #include "machineregistry.h"
 
-#include "common/recordsyntax.h"
-#include "common/textfile.h"
+#include "common/recordfile.h"
 
 #include <QFile>
 
@@ -9,25 +8,9 @@ namespace MachineRegistry {
 
 namespace {
 
-bool isEmptyOrZero(const Control& c) { return c.text.isEmpty() || c.text == u"0"; }
-
-// Every record except those of the given name, rewritten by the line syntax;
-// the new record, if any, goes first.
-std::optional<QString> rewriteWithout(const DataFolder& files, const QString& name,
-                                      const std::optional<MachineRecord>& added)
+bool isEmptyOrZero(const Control& c)
 {
-    return TextFile::RewriteThroughWorkFile(
-        files.machines(), files.machinesWork(), [&](const QStringList& current) {
-            QStringList lines;
-            if (added)
-                lines.append(RecordSyntax::writeRecord(added->fields()));
-            for (const QStringList& fields :
-                 RecordSyntax::readRecords(current, MachineRecord::FieldCount)) {
-                if (fields.value(0) != name)
-                    lines.append(RecordSyntax::writeRecord(fields));
-            }
-            return lines;
-        });
+    return c.text.isEmpty() || c.text == u"0";
 }
 
 // The first failed check of "登録", or "" when the panel may be stored.
@@ -66,15 +49,10 @@ QStringList MachineRecord::fields() const
 
 Registry read(const DataFolder& files)
 {
+    const RecordFile::Records file = RecordFile::read(files.machines(), MachineRecord::FieldCount);
     Registry registry;
-    const TextFile::ReadResult file = TextFile::read(files.machines());
-    if (!file.ok) {
-        if (!file.missing)
-            registry.error = file.error;
-        return registry;
-    }
-    for (const QStringList& fields :
-         RecordSyntax::readRecords(file.lines, MachineRecord::FieldCount))
+    registry.error = file.missing ? QString() : file.error; // created at start-up
+    for (const QStringList& fields : file.records)
         registry.records.append(MachineRecord::fromFields(fields));
     return registry;
 }
@@ -105,17 +83,19 @@ void registerMachine(Form& f, Host& host, const DataFolder& files)
         host.message(problem);
         return;
     }
-    const MachineRecord added{f.Text1.text,  f.Label34.text, f.Label20.text,
+    const MachineRecord added{f.Text1.text,   f.Label34.text, f.Label20.text,
                               f.Label23.text, f.Label24.text, f.Label26.text,
                               f.Label27.text, f.Label31.text, f.Label32.text};
-    if (const auto error = rewriteWithout(files, added.Name, added)) {
+    if (const auto error =
+            RecordFile::replaceByName(files.machines(), files.machinesWork(),
+                                      MachineRecord::FieldCount, added.Name, added.fields())) {
         host.message(*error);
         return;
     }
     f.Text1.text.clear();
     f.Label20.text = QStringLiteral("0");
-    for (Control* c : {&f.Label23, &f.Label24, &f.Label26, &f.Label27, &f.Label31, &f.Label32,
-                       &f.Label34})
+    for (Control* c :
+         {&f.Label23, &f.Label24, &f.Label26, &f.Label27, &f.Label31, &f.Label32, &f.Label34})
         c->text.clear();
     fillList(f, host, files);
 }
@@ -127,7 +107,9 @@ void deleteSelected(Form& f, Host& host, const DataFolder& files)
         host.message(QStringLiteral("マシン名を選択して下さい"));
         return;
     }
-    if (const auto error = rewriteWithout(files, name, std::nullopt)) {
+    if (const auto error =
+            RecordFile::replaceByName(files.machines(), files.machinesWork(),
+                                      MachineRecord::FieldCount, name, std::nullopt)) {
         host.message(*error);
         return;
     }
@@ -163,7 +145,10 @@ void transferAll(Form& f)
     f.Label34.text = f.Combo7.text;
 }
 
-void transferSecondary(Form& f) { f.Label20.text = f.Label6.text; }
+void transferSecondary(Form& f)
+{
+    f.Label20.text = f.Label6.text;
+}
 
 void transferSpur(Form& f)
 {
@@ -179,6 +164,9 @@ void transferPinion(Form& f)
     f.Label32.text = f.Combo6.text;
 }
 
-void transferModule(Form& f) { f.Label34.text = f.Combo7.text; }
+void transferModule(Form& f)
+{
+    f.Label34.text = f.Combo7.text;
+}
 
 } // namespace MachineRegistry

@@ -1,7 +1,7 @@
 #include "moduletable.h"
 
 #include "common/numbertext.h"
-#include "common/recordsyntax.h"
+#include "common/recordfile.h"
 #include "common/textfile.h"
 
 #include <QFileInfo>
@@ -60,20 +60,16 @@ ModuleRecord ModuleRecord::fromFields(const QStringList& f)
 
 QStringList ModuleRecord::fields() const
 {
-    return {Name,           SpurListFrom,  SpurListTo,     SpurInterval, SpurStart,
+    return {Name,           SpurListFrom, SpurListTo,     SpurInterval, SpurStart,
             PinionListFrom, PinionListTo, PinionInterval, PinionStart};
 }
 
 Table read(const DataFolder& files)
 {
+    const RecordFile::Records file = RecordFile::read(files.modules(), ModuleRecord::FieldCount);
     Table table;
-    const TextFile::ReadResult file = TextFile::read(files.modules());
-    if (!file.ok) {
-        table.error = file.error;
-        return table;
-    }
-    for (const QStringList& fields :
-         RecordSyntax::readRecords(file.lines, ModuleRecord::FieldCount))
+    table.error = file.error;
+    for (const QStringList& fields : file.records)
         table.records.append(ModuleRecord::fromFields(fields));
     return table;
 }
@@ -173,18 +169,9 @@ void storeTypedModule(Form& form, Host& host, const DataFolder& files, QString& 
         writeNew = false;
     }
 
-    const auto error = TextFile::RewriteThroughWorkFile(
-        files.modules(), files.modulesWork(), [&](const QStringList& current) {
-            QStringList lines;
-            if (writeNew)
-                lines.append(RecordSyntax::writeRecord(added.fields()));
-            for (const QStringList& fields :
-                 RecordSyntax::readRecords(current, ModuleRecord::FieldCount)) {
-                if (fields.value(0) != name)
-                    lines.append(RecordSyntax::writeRecord(fields));
-            }
-            return lines;
-        });
+    const auto error = RecordFile::replaceByName(
+        files.modules(), files.modulesWork(), ModuleRecord::FieldCount, name,
+        writeNew ? std::optional<QStringList>(added.fields()) : std::nullopt);
     if (error) {
         host.message(*error);
         return;

@@ -1,0 +1,37 @@
+#include "recordfile.h"
+
+#include "common/recordsyntax.h"
+#include "common/textfile.h"
+
+namespace RecordFile {
+
+Records read(const QString& path, int fieldCount)
+{
+    Records result;
+    const TextFile::ReadResult file = TextFile::read(path);
+    result.missing = file.missing;
+    if (!file.ok) {
+        result.error = file.error;
+        return result;
+    }
+    result.records = RecordSyntax::readRecords(file.lines, fieldCount);
+    return result;
+}
+
+std::optional<QString> replaceByName(const QString& dataPath, const QString& workPath,
+                                     int fieldCount, const QString& name,
+                                     const std::optional<QStringList>& added)
+{
+    return TextFile::RewriteThroughWorkFile(dataPath, workPath, [&](const QStringList& current) {
+        QStringList lines;
+        if (added)
+            lines.append(RecordSyntax::writeRecord(*added));
+        for (const QStringList& fields : RecordSyntax::readRecords(current, fieldCount)) {
+            if (fields.value(0) != name)
+                lines.append(RecordSyntax::writeRecord(fields));
+        }
+        return lines;
+    });
+}
+
+} // namespace RecordFile
