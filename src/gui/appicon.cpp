@@ -23,20 +23,29 @@ QPolygonF gearOutline(QPointF centre, int teeth, qreal rootRadius, qreal tipRadi
     return outline;
 }
 
-QPixmap drawIcon()
+} // namespace
+
+QImage appIconImage(int size)
 {
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    // No antialiasing: the icon keeps to the 16-colour palette.
-    p.setRenderHint(QPainter::Antialiasing, false);
+    QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    QPainter p(&image);
+    // Small sizes keep to the 16-colour palette; large ones would show steps.
+    p.setRenderHint(QPainter::Antialiasing, size > 32);
+    // Drawn in the 32-pixel grid it was designed in.
+    p.scale(size / 32.0, size / 32.0);
 
     // The two centres are one pitch-radius sum apart, and the pinion turns a
     // tooth into the spur's gap on the line between them.
     const QPointF spur(12.5, 12.5), pinion(24.0, 23.0);
     const qreal towardsPinion = qAtan2(pinion.y() - spur.y(), pinion.x() - spur.x());
 
-    p.setPen(QPen(Qt::black, 1));
+    // Below the design size an outline would swallow the teeth; the fills
+    // alone keep the two gears apart.
+    if (size < 32)
+        p.setPen(Qt::NoPen);
+    else
+        p.setPen(QPen(Qt::black, 1));
     p.setBrush(QColor(0, 0, 255));
     p.drawPolygon(gearOutline(spur, 12, 8.5, 11.5, towardsPinion - M_PI / 12));
     p.setBrush(Qt::white);
@@ -48,13 +57,14 @@ QPixmap drawIcon()
     p.drawPolygon(gearOutline(pinion, 8, 4.5, 7.2, towardsPinion + M_PI));
     p.setBrush(QColor(128, 128, 128));
     p.drawEllipse(pinion, 1.5, 1.5);
-    return pixmap;
+    return image;
 }
-
-} // namespace
 
 // Drawn afresh on each call: a pixmap must not outlive the application object.
 QIcon appIcon()
 {
-    return QIcon(drawIcon());
+    QIcon icon;
+    for (const int size : AppIconSizes)
+        icon.addPixmap(QPixmap::fromImage(appIconImage(size)));
+    return icon;
 }

@@ -1,7 +1,14 @@
 #pragma once
 
 #include <QIcon>
+#include <QImage>
 
-// The program's 32 × 32 icon: a spur gear meshing with a pinion, drawn in the
-// classic 16 colours.
+// The program's icon: a spur gear meshing with a pinion. At 32 × 32 and below
+// it keeps to the classic 16 colours; larger sizes are the same drawing,
+// scaled and antialiased.
+QImage appIconImage(int size);
+
+// The sizes the desktop theme gets, one PNG each.
+inline constexpr int AppIconSizes[] = {16, 32, 48, 64, 128, 256};
+
 QIcon appIcon();

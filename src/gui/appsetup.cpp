@@ -39,6 +39,8 @@ void apply(QApplication& app)
 
     installFontSubstitutes();
     QApplication::setWindowIcon(appIcon());
+    // Lets the desktop match the window to its menu entry (and its icon).
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zeltan.Zeltan"));
 }
 
 QString dataFolder()

@@ -1,0 +1,54 @@
+# cmake -DBUILD_DIR=… -DPREFIX=… -DAPP_ID=… -DSIZES=… [-DDESKTOP_FILE_VALIDATE=…] -P checkinstall.cmake
+# Installs the build into PREFIX and checks the desktop files are where a
+# desktop looks for them.
+cmake_minimum_required(VERSION 3.25)
+file(REMOVE_RECURSE ${PREFIX})
+execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
+                RESULT_VARIABLE rc OUTPUT_QUIET)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "cmake --install failed: ${rc}")
+endif()
+
+set(expected bin/zeltan share/applications/${APP_ID}.desktop
+             share/metainfo/${APP_ID}.metainfo.xml share/doc/zeltan/copyright)
+foreach(size IN LISTS SIZES)
+  list(APPEND expected share/icons/hicolor/${size}x${size}/apps/zeltan.png)
+endforeach()
+foreach(f IN LISTS expected)
+  if(NOT EXISTS ${PREFIX}/${f})
+    message(FATAL_ERROR "not installed: ${f}")
+  endif()
+endforeach()
+
+# Each icon is a PNG of its nominal size: width and height from the IHDR chunk.
+foreach(size IN LISTS SIZES)
+  set(png ${PREFIX}/share/icons/hicolor/${size}x${size}/apps/zeltan.png)
+  file(READ ${png} header LIMIT 24 HEX)
+  string(SUBSTRING ${header} 0 16 magic)
+  string(SUBSTRING ${header} 32 8 width)
+  string(SUBSTRING ${header} 40 8 height)
+  math(EXPR w "0x${width}")
+  math(EXPR h "0x${height}")
+  if(NOT magic STREQUAL "89504e470d0a1a0a" OR NOT w EQUAL size OR NOT h EQUAL size)
+    message(FATAL_ERROR "${png}: ${w}x${h}, expected a ${size}x${size} PNG")
+  endif()
+endforeach()
+
+# The menu entry and the metainfo point at each other and at the program.
+file(READ ${PREFIX}/share/metainfo/${APP_ID}.metainfo.xml metainfo)
+if(NOT metainfo MATCHES "<launchable type=\"desktop-id\">${APP_ID}.desktop</launchable>")
+  message(FATAL_ERROR "metainfo launchable is not ${APP_ID}.desktop")
+endif()
+file(STRINGS ${PREFIX}/share/applications/${APP_ID}.desktop entry)
+foreach(line "Exec=zeltan" "Icon=zeltan")
+  if(NOT line IN_LIST entry)
+    message(FATAL_ERROR "desktop entry lacks ${line}")
+  endif()
+endforeach()
+if(DESKTOP_FILE_VALIDATE)
+  execute_process(COMMAND ${DESKTOP_FILE_VALIDATE} ${PREFIX}/share/applications/${APP_ID}.desktop
+                  RESULT_VARIABLE rc)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "installed desktop entry does not validate")
+  endif()
+endif()
