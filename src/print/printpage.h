@@ -3,8 +3,8 @@
 #include <QList>
 #include <QString>
 
-// The print-out as drawing operations in twips from the top-left corner of the
-// printable area, in the order they are drawn. A text is placed by the top-left
+// The print-out as drawing operations in twips from the paper's top-left
+// corner (the page is printed full-page), in the order they are drawn. A text is placed by the top-left
 // corner of its first character.
 struct PageOp {
     enum class Kind { Text, Line };
