@@ -1,10 +1,11 @@
 # The fuzz targets as ordinary tests: each target's source with a small main
 # that feeds it every file of its corpus in fuzz/corpus/<target>/. Builds with
 # any compiler; include it from the test suite or from fuzz/CMakeLists.txt.
-include_guard(GLOBAL)
 
+# Set before the guard: a second includer (fuzz/ after tests/) needs the list too.
 set(ZELTAN_FUZZ_DIR ${CMAKE_CURRENT_LIST_DIR})
 set(ZELTAN_FUZZ_TARGETS recordsyntax textfile numbertext lastinputs moduledat masindat helptxt)
+include_guard(GLOBAL)
 
 foreach(name IN LISTS ZELTAN_FUZZ_TARGETS)
   add_executable(replay_${name} ${ZELTAN_FUZZ_DIR}/fuzz_${name}.cpp
@@ -13,4 +14,5 @@ foreach(name IN LISTS ZELTAN_FUZZ_TARGETS)
   target_include_directories(replay_${name} PRIVATE ${ZELTAN_FUZZ_DIR})
   zeltan_strict(replay_${name})
   add_test(NAME replay_${name} COMMAND replay_${name} ${ZELTAN_FUZZ_DIR}/corpus/${name})
+  set_tests_properties(replay_${name} PROPERTIES LABELS fuzz-replay TIMEOUT 300)
 endforeach()
