@@ -82,22 +82,6 @@ void applyColours(QWidget* widget, const ControlSpec& spec)
         widget->setAutoFillBackground(spec.background >= 0 || spec.background == Look::Face);
 }
 
-QStringList itemsOf(const QComboBox* combo)
-{
-    QStringList items;
-    for (int i = 0; i < combo->count(); ++i)
-        items << combo->itemText(i);
-    return items;
-}
-
-QStringList itemsOf(const QListWidget* list)
-{
-    QStringList items;
-    for (int i = 0; i < list->count(); ++i)
-        items << list->item(i)->text();
-    return items;
-}
-
 } // namespace
 
 MainWindow::MainWindow(const QString& dataFolder, QWidget* parent)
@@ -122,7 +106,7 @@ MainWindow::MainWindow(const QString& dataFolder, QWidget* parent)
         widget->setFont(font);
         applyColours(widget, spec);
         widget->setVisible(!spec.hiddenAtStart);
-        m_entries.append({&spec, control, widget});
+        m_entries.append({&spec, control, widget, {}});
         m_widgets.insert(spec.name, widget);
     }
 
@@ -296,11 +280,11 @@ void MainWindow::handle(const QString& name)
 
 void MainWindow::render()
 {
-    for (const Entry& entry : std::as_const(m_entries))
+    for (Entry& entry : m_entries)
         renderEntry(entry);
 }
 
-void MainWindow::renderEntry(const Entry& entry)
+void MainWindow::renderEntry(Entry& entry)
 {
     QWidget* widget = entry.widget;
     const QSignalBlocker blocker(widget);
@@ -329,9 +313,10 @@ void MainWindow::renderEntry(const Entry& entry)
     }
     case ControlKind::Combo: {
         auto* combo = static_cast<QComboBox*>(widget);
-        if (itemsOf(combo) != c.items) {
+        if (entry.renderedItems != c.items) {
             combo->clear();
             combo->addItems(c.items);
+            entry.renderedItems = c.items;
         }
         const int index = combo->findText(c.text);
         if (combo->currentIndex() != index)
@@ -342,9 +327,10 @@ void MainWindow::renderEntry(const Entry& entry)
     }
     case ControlKind::List: {
         auto* list = static_cast<QListWidget*>(widget);
-        if (itemsOf(list) != c.items) {
+        if (entry.renderedItems != c.items) {
             list->clear();
             list->addItems(c.items);
+            entry.renderedItems = c.items;
         }
         const int row = c.listIndex >= 0 && c.listIndex < list->count() ? c.listIndex : -1;
         if (list->currentRow() != row)

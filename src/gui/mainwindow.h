@@ -48,6 +48,9 @@ private:
         const ControlSpec* spec;
         Control* control; // nullptr for the grid, which the Form keeps apart
         QWidget* widget;
+        // The item list last put into the widget: the Form's lists are shared
+        // copies, so an unchanged list compares equal at once, however long.
+        QStringList renderedItems;
     };
 
     QWidget* createControl(const ControlSpec& spec, Control* control, QWidget* parent);
@@ -55,7 +58,7 @@ private:
     void setFocusOrder();
     // Runs the handler of a control or menu item, then renders the Form.
     void handle(const QString& name);
-    void renderEntry(const Entry& entry);
+    void renderEntry(Entry& entry);
 
     QtHost m_host;
     Giadsp m_app;
