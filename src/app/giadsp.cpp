@@ -26,27 +26,46 @@ bool Giadsp::raise(QStringView name)
     static const QHash<QString, Handler> handlers = [] {
         QHash<QString, Handler> h;
         const std::pair<const char*, void (Giadsp::*)()> named[] = {
-            {"Command1", &Giadsp::Command1_Click},   {"Command2", &Giadsp::Command2_Click},
-            {"Command3", &Giadsp::Command3_Click},   {"Command4", &Giadsp::Command4_Click},
-            {"Command5", &Giadsp::Command5_Click},   {"Command6", &Giadsp::Command6_Click},
-            {"Command7", &Giadsp::Command7_Click},   {"Command8", &Giadsp::Command8_Click},
-            {"Command9", &Giadsp::Command9_Click},   {"Command10", &Giadsp::Command10_Click},
-            {"Command11", &Giadsp::Command11_Click}, {"Command12", &Giadsp::Command12_Click},
-            {"Command13", &Giadsp::Command13_Click}, {"Command14", &Giadsp::Command14_Click},
-            {"Command15", &Giadsp::Command15_Click}, {"Command16", &Giadsp::Command16_Click},
-            {"Command17", &Giadsp::Command17_Click}, {"Command18", &Giadsp::Command18_Click},
-            {"Command19", &Giadsp::Command19_Click}, {"Command20", &Giadsp::Command20_Click},
-            {"Command21", &Giadsp::Command21_Click}, {"Command22", &Giadsp::Command22_Click},
-            {"Command23", &Giadsp::Command23_Click}, {"Command24", &Giadsp::Command24_Click},
-            {"Command25", &Giadsp::Command25_Click}, {"Command26", &Giadsp::Command26_Click},
-            {"Command27", &Giadsp::Command27_Click}, {"Command28", &Giadsp::Command28_Click},
-            {"Command29", &Giadsp::Command29_Click}, {"Command30", &Giadsp::Command30_Click},
-            {"Combo1", &Giadsp::Combo1_Click},       {"Combo2", &Giadsp::Combo2_Click},
-            {"Combo3", &Giadsp::Combo3_Click},       {"Combo4", &Giadsp::Combo4_Click},
-            {"Combo7", &Giadsp::Combo7_Click},       {"List1", &Giadsp::List1_Click},
+            {"Command1", &Giadsp::Command1_Click},
+            {"Command2", &Giadsp::Command2_Click},
+            {"Command3", &Giadsp::Command3_Click},
+            {"Command4", &Giadsp::Command4_Click},
+            {"Command5", &Giadsp::Command5_Click},
+            {"Command6", &Giadsp::Command6_Click},
+            {"Command7", &Giadsp::Command7_Click},
+            {"Command8", &Giadsp::Command8_Click},
+            {"Command9", &Giadsp::Command9_Click},
+            {"Command10", &Giadsp::Command10_Click},
+            {"Command11", &Giadsp::Command11_Click},
+            {"Command12", &Giadsp::Command12_Click},
+            {"Command13", &Giadsp::Command13_Click},
+            {"Command14", &Giadsp::Command14_Click},
+            {"Command15", &Giadsp::Command15_Click},
+            {"Command16", &Giadsp::Command16_Click},
+            {"Command17", &Giadsp::Command17_Click},
+            {"Command18", &Giadsp::Command18_Click},
+            {"Command19", &Giadsp::Command19_Click},
+            {"Command20", &Giadsp::Command20_Click},
+            {"Command21", &Giadsp::Command21_Click},
+            {"Command22", &Giadsp::Command22_Click},
+            {"Command23", &Giadsp::Command23_Click},
+            {"Command24", &Giadsp::Command24_Click},
+            {"Command25", &Giadsp::Command25_Click},
+            {"Command26", &Giadsp::Command26_Click},
+            {"Command27", &Giadsp::Command27_Click},
+            {"Command28", &Giadsp::Command28_Click},
+            {"Command29", &Giadsp::Command29_Click},
+            {"Command30", &Giadsp::Command30_Click},
+            {"Combo1", &Giadsp::Combo1_Click},
+            {"Combo2", &Giadsp::Combo2_Click},
+            {"Combo3", &Giadsp::Combo3_Click},
+            {"Combo4", &Giadsp::Combo4_Click},
+            {"Combo7", &Giadsp::Combo7_Click},
+            {"List1", &Giadsp::List1_Click},
             {"torisetutoziru", &Giadsp::torisetutoziru_Click},
             {"torisetuhiraku", &Giadsp::torisetuhiraku_Click},
-            {"purinto", &Giadsp::purinto_Click},     {"verinf", &Giadsp::verinf_Click},
+            {"purinto", &Giadsp::purinto_Click},
+            {"verinf", &Giadsp::verinf_Click},
             {"owaru", &Giadsp::owaru_Click},
         };
         for (const auto& [name, method] : named)
@@ -96,7 +115,8 @@ void Giadsp::Form_Load()
     f.Label11.text = Keypad::Empty;
     f.Text1.text.clear();
     f.Label34.text.clear();
-    f.Label35.text = QStringLiteral("XXモジュールを選択した場合表再作成で新しいモジュールを作れます");
+    f.Label35.text =
+        QStringLiteral("XXモジュールを選択した場合表再作成で新しいモジュールを作れます");
     f.Label35.visible = false;
     f.Text2.text = ModuleTable::NewNamePlaceholder;
     f.Text2.visible = false;
@@ -111,18 +131,54 @@ void Giadsp::Form_Load()
 
 // ---- Keypad --------------------------------------------------------------
 
-void Giadsp::Command6_Click() { m_form.Label11.text = Keypad::pressDigit(m_form.Label11.text, u'7'); }
-void Giadsp::Command7_Click() { m_form.Label11.text = Keypad::pressDigit(m_form.Label11.text, u'8'); }
-void Giadsp::Command8_Click() { m_form.Label11.text = Keypad::pressDigit(m_form.Label11.text, u'9'); }
-void Giadsp::Command9_Click() { m_form.Label11.text = Keypad::pressDigit(m_form.Label11.text, u'4'); }
-void Giadsp::Command10_Click() { m_form.Label11.text = Keypad::pressDigit(m_form.Label11.text, u'5'); }
-void Giadsp::Command11_Click() { m_form.Label11.text = Keypad::pressDigit(m_form.Label11.text, u'6'); }
-void Giadsp::Command12_Click() { m_form.Label11.text = Keypad::pressDigit(m_form.Label11.text, u'1'); }
-void Giadsp::Command13_Click() { m_form.Label11.text = Keypad::pressDigit(m_form.Label11.text, u'2'); }
-void Giadsp::Command14_Click() { m_form.Label11.text = Keypad::pressDigit(m_form.Label11.text, u'3'); }
-void Giadsp::Command15_Click() { m_form.Label11.text = Keypad::pressDigit(m_form.Label11.text, u'0'); }
-void Giadsp::Command16_Click() { m_form.Label11.text = Keypad::pressPoint(m_form.Label11.text); }
-void Giadsp::Command17_Click() { m_form.Label11.text = Keypad::Empty; }
+void Giadsp::Command6_Click()
+{
+    m_form.Label11.text = Keypad::pressDigit(m_form.Label11.text, u'7');
+}
+void Giadsp::Command7_Click()
+{
+    m_form.Label11.text = Keypad::pressDigit(m_form.Label11.text, u'8');
+}
+void Giadsp::Command8_Click()
+{
+    m_form.Label11.text = Keypad::pressDigit(m_form.Label11.text, u'9');
+}
+void Giadsp::Command9_Click()
+{
+    m_form.Label11.text = Keypad::pressDigit(m_form.Label11.text, u'4');
+}
+void Giadsp::Command10_Click()
+{
+    m_form.Label11.text = Keypad::pressDigit(m_form.Label11.text, u'5');
+}
+void Giadsp::Command11_Click()
+{
+    m_form.Label11.text = Keypad::pressDigit(m_form.Label11.text, u'6');
+}
+void Giadsp::Command12_Click()
+{
+    m_form.Label11.text = Keypad::pressDigit(m_form.Label11.text, u'1');
+}
+void Giadsp::Command13_Click()
+{
+    m_form.Label11.text = Keypad::pressDigit(m_form.Label11.text, u'2');
+}
+void Giadsp::Command14_Click()
+{
+    m_form.Label11.text = Keypad::pressDigit(m_form.Label11.text, u'3');
+}
+void Giadsp::Command15_Click()
+{
+    m_form.Label11.text = Keypad::pressDigit(m_form.Label11.text, u'0');
+}
+void Giadsp::Command16_Click()
+{
+    m_form.Label11.text = Keypad::pressPoint(m_form.Label11.text);
+}
+void Giadsp::Command17_Click()
+{
+    m_form.Label11.text = Keypad::Empty;
+}
 
 // ---- SET buttons, selectors, survey --------------------------------------
 
@@ -137,7 +193,8 @@ bool Giadsp::takeKeypadEntry(Control& target, bool asCount)
             // The entry stays on the keypad so the user sees what was refused.
             m_host.message(
                 NumberText::toDouble(entry)
-                    ? QStringLiteral("入力「%1」が歯数の範囲（-32768～32767）を超えています").arg(entry)
+                    ? QStringLiteral("入力「%1」が歯数の範囲（-32768～32767）を超えています")
+                          .arg(entry)
                     : QStringLiteral("入力「%1」は数値ではありません").arg(entry));
             return false;
         }
@@ -158,10 +215,22 @@ void Giadsp::setRow(int quantity)
     SaveLastInputs();
 }
 
-void Giadsp::Command1_Click() { setRow(0); }
-void Giadsp::Command2_Click() { setRow(1); }
-void Giadsp::Command3_Click() { setRow(2); }
-void Giadsp::Command4_Click() { setRow(3); }
+void Giadsp::Command1_Click()
+{
+    setRow(0);
+}
+void Giadsp::Command2_Click()
+{
+    setRow(1);
+}
+void Giadsp::Command3_Click()
+{
+    setRow(2);
+}
+void Giadsp::Command4_Click()
+{
+    setRow(3);
+}
 
 void Giadsp::Command5_Click()
 {
@@ -170,17 +239,41 @@ void Giadsp::Command5_Click()
     SaveLastInputs();
 }
 
-void Giadsp::Command18_Click() { GearCalc::select(m_form, Quantity::Secondary); }
-void Giadsp::Command19_Click() { GearCalc::select(m_form, Quantity::Spur); }
-void Giadsp::Command20_Click() { GearCalc::select(m_form, Quantity::Pinion); }
-void Giadsp::Command21_Click() { GearCalc::select(m_form, Quantity::Total); }
+void Giadsp::Command18_Click()
+{
+    GearCalc::select(m_form, Quantity::Secondary);
+}
+void Giadsp::Command19_Click()
+{
+    GearCalc::select(m_form, Quantity::Spur);
+}
+void Giadsp::Command20_Click()
+{
+    GearCalc::select(m_form, Quantity::Pinion);
+}
+void Giadsp::Command21_Click()
+{
+    GearCalc::select(m_form, Quantity::Total);
+}
 
 // ---- Range selectors and modules -----------------------------------------
 
-void Giadsp::Combo1_Click() { ShowRangeLabels(); }
-void Giadsp::Combo2_Click() { ShowRangeLabels(); }
-void Giadsp::Combo3_Click() { ShowRangeLabels(); }
-void Giadsp::Combo4_Click() { ShowRangeLabels(); }
+void Giadsp::Combo1_Click()
+{
+    ShowRangeLabels();
+}
+void Giadsp::Combo2_Click()
+{
+    ShowRangeLabels();
+}
+void Giadsp::Combo3_Click()
+{
+    ShowRangeLabels();
+}
+void Giadsp::Combo4_Click()
+{
+    ShowRangeLabels();
+}
 
 void Giadsp::Combo7_Click()
 {
@@ -198,8 +291,14 @@ void Giadsp::Command29_Click()
 
 // ---- Machines ------------------------------------------------------------
 
-void Giadsp::Command22_Click() { MachineRegistry::registerMachine(m_form, m_host, m_files); }
-void Giadsp::Command27_Click() { MachineRegistry::deleteSelected(m_form, m_host, m_files); }
+void Giadsp::Command22_Click()
+{
+    MachineRegistry::registerMachine(m_form, m_host, m_files);
+}
+void Giadsp::Command27_Click()
+{
+    MachineRegistry::deleteSelected(m_form, m_host, m_files);
+}
 
 void Giadsp::List1_Click()
 {
@@ -226,11 +325,26 @@ void Giadsp::List1_Click()
     SaveLastInputs();
 }
 
-void Giadsp::Command23_Click() { MachineRegistry::transferAll(m_form); }
-void Giadsp::Command24_Click() { MachineRegistry::transferSecondary(m_form); }
-void Giadsp::Command25_Click() { MachineRegistry::transferSpur(m_form); }
-void Giadsp::Command26_Click() { MachineRegistry::transferPinion(m_form); }
-void Giadsp::Command28_Click() { MachineRegistry::transferModule(m_form); }
+void Giadsp::Command23_Click()
+{
+    MachineRegistry::transferAll(m_form);
+}
+void Giadsp::Command24_Click()
+{
+    MachineRegistry::transferSecondary(m_form);
+}
+void Giadsp::Command25_Click()
+{
+    MachineRegistry::transferSpur(m_form);
+}
+void Giadsp::Command26_Click()
+{
+    MachineRegistry::transferPinion(m_form);
+}
+void Giadsp::Command28_Click()
+{
+    MachineRegistry::transferModule(m_form);
+}
 
 // ---- Manual --------------------------------------------------------------
 
@@ -245,28 +359,58 @@ void Giadsp::torisetutoziru_Click()
         Manual::close(m_form);
 }
 
-void Giadsp::torisetuhiraku_Click() { Manual::reopen(m_form, m_host, m_files.help()); }
-void Giadsp::Command30_Click() { Manual::close(m_form); }
+void Giadsp::torisetuhiraku_Click()
+{
+    Manual::reopen(m_form, m_host, m_files.help());
+}
+void Giadsp::Command30_Click()
+{
+    Manual::close(m_form);
+}
 
 // ---- Menu bar ------------------------------------------------------------
 
-void Giadsp::purinto_Click() { PrintOut::print(m_form, m_host); }
-void Giadsp::verinf_Click() { m_host.showVersionDialog(); }
-void Giadsp::owaru_Click() { m_host.quit(); }
+void Giadsp::purinto_Click()
+{
+    PrintOut::print(m_form, m_host);
+}
+void Giadsp::verinf_Click()
+{
+    m_host.showVersionDialog();
+}
+void Giadsp::owaru_Click()
+{
+    m_host.quit();
+}
 
 // ---- Private procedures --------------------------------------------------
 
 void Giadsp::SaveLastInputs()
 {
-    const auto error = TextFile::writeAtomically(
-        m_files.lastInputs(), LastInputs::toLines(LastInputs::collect(m_form)));
+    const auto error = TextFile::writeAtomically(m_files.lastInputs(),
+                                                 LastInputs::toLines(LastInputs::collect(m_form)));
     if (error)
         m_host.message(*error);
 }
 
-void Giadsp::CalculateSelected() { GearCalc::CalculateSelected(m_form, m_host); }
-void Giadsp::SurveyWantedRatio() { Survey::SurveyWantedRatio(m_form, m_host); }
-void Giadsp::LoadSelectedModule() { ModuleTable::LoadSelectedModule(m_form, m_host, m_files); }
-bool Giadsp::BuildRatioGrid() { return RatioGrid::BuildRatioGrid(m_form, m_host); }
+void Giadsp::CalculateSelected()
+{
+    GearCalc::CalculateSelected(m_form, m_host);
+}
+void Giadsp::SurveyWantedRatio()
+{
+    Survey::SurveyWantedRatio(m_form, m_host);
+}
+void Giadsp::LoadSelectedModule()
+{
+    ModuleTable::LoadSelectedModule(m_form, m_host, m_files);
+}
+bool Giadsp::BuildRatioGrid()
+{
+    return RatioGrid::BuildRatioGrid(m_form, m_host);
+}
 
-void Giadsp::ShowRangeLabels() { RangeLabels::ShowRangeLabels(m_form); }
+void Giadsp::ShowRangeLabels()
+{
+    RangeLabels::ShowRangeLabels(m_form);
+}

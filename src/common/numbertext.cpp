@@ -8,7 +8,10 @@
 namespace NumberText {
 
 namespace {
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+bool isBlank(QChar c)
+{
+    return c == u' ' || c == u'\t';
+}
 } // namespace
 
 std::optional<double> toDouble(const QString& text)
@@ -86,15 +89,15 @@ QString fixed(double value, int decimals)
         // Whole numbers already: their exact digits, so the text reads back
         // even next to the largest double.
         char big[400];
-        const auto r = std::to_chars(big, big + sizeof big, value, std::chars_format::fixed,
-                                     decimals);
+        const auto r =
+            std::to_chars(big, big + sizeof big, value, std::chars_format::fixed, decimals);
         return QString::fromLatin1(big, r.ptr - big);
     }
     // The value as a user reads it: 15 significant digits, which hides the
     // binary noise of sums like 2.675 before the decimal rounding.
     char buf[64];
-    const auto res = std::to_chars(buf, buf + sizeof buf, std::fabs(value),
-                                   std::chars_format::scientific, 14);
+    const auto res =
+        std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
     std::string mantissa;
     int exponent = 0;
     for (char* p = buf; p < res.ptr; ++p) {
@@ -108,9 +111,9 @@ QString fixed(double value, int decimals)
         }
     }
     // Digits of the integer part and the kept decimals: value = 0.d1d2… × 10^(exponent+1).
-    const int pointPos = exponent + 1; // digits before the point in mantissa
+    const int pointPos = exponent + 1;    // digits before the point in mantissa
     const int keep = pointPos + decimals; // digits kept from mantissa
-    std::string digits; // integer part followed by decimals, no point
+    std::string digits;                   // integer part followed by decimals, no point
     bool roundUp = false;
     if (keep < 0) {
         digits.assign(std::size_t(decimals + 1), '0');
@@ -135,8 +138,7 @@ QString fixed(double value, int decimals)
     std::string out = digits.substr(0, digits.size() - std::size_t(decimals));
     if (decimals > 0)
         out += '.' + digits.substr(digits.size() - std::size_t(decimals));
-    const bool negative =
-        std::signbit(value) && out.find_first_not_of("0.") != std::string::npos;
+    const bool negative = std::signbit(value) && out.find_first_not_of("0.") != std::string::npos;
     return QString::fromLatin1((negative ? "-" : "") + out);
 }
 

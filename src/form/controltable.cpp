@@ -10,7 +10,7 @@ using K = ControlKind;
 using A = TextAlign;
 
 constexpr int Black = 0;
-const int Lilac = number(192, 192, 255);  // text of headings and quantities
+const int Lilac = number(192, 192, 255); // text of headings and quantities
 const int Blue = number(0, 0, 255);
 constexpr int D = Look::Default;
 constexpr int F = Look::Face;
@@ -19,8 +19,21 @@ constexpr int T = Look::Transparent;
 ControlSpec label(const char* name, int l, int t, int w, int h, const QString& caption, int size,
                   bool bold, int fg, int bg, bool border, A align, bool hidden = false)
 {
-    return {QString::fromLatin1(name), K::Label, l, t, w, h, caption, GothicFace, size, bold, fg,
-            bg, border, align, hidden};
+    return {QString::fromLatin1(name),
+            K::Label,
+            l,
+            t,
+            w,
+            h,
+            caption,
+            GothicFace,
+            size,
+            bold,
+            fg,
+            bg,
+            border,
+            align,
+            hidden};
 }
 
 ControlSpec heading(const char* name, int l, int t, int w, int h, const QString& caption)
@@ -29,11 +42,24 @@ ControlSpec heading(const char* name, int l, int t, int w, int h, const QString&
 }
 
 ControlSpec control(const char* name, K kind, int l, int t, int w, int h,
-                    const QString& caption = QString(), int fg = D, int bg = D,
-                    bool hidden = false, int size = 9)
+                    const QString& caption = QString(), int fg = D, int bg = D, bool hidden = false,
+                    int size = 9)
 {
-    return {QString::fromLatin1(name), kind, l, t, w, h, caption, GothicFace, size, false, fg, bg,
-            false, A::Left, hidden};
+    return {QString::fromLatin1(name),
+            kind,
+            l,
+            t,
+            w,
+            h,
+            caption,
+            GothicFace,
+            size,
+            false,
+            fg,
+            bg,
+            false,
+            A::Left,
+            hidden};
 }
 
 QList<ControlSpec> buildControls()
@@ -158,9 +184,9 @@ const QList<ControlSpec>& controls()
 
 const ControlSpec* find(const QString& name)
 {
-    for (const ControlSpec& spec : controls())
-        if (spec.name == name)
-            return &spec;
+    for (const ControlSpec& desc : controls())
+        if (desc.name == name)
+            return &desc;
     return nullptr;
 }
 
@@ -168,11 +194,11 @@ const QList<LineSpec>& lines()
 {
     static const int blue = Colour::number(0, 0, 255);
     static const QList<LineSpec> table = {
-        {"Line1", 240, 4440, 9360, 4440, blue}, {"Line2", 240, 4440, 240, 6000, blue},
-        {"Line3", 9360, 4440, 9360, 6000, blue}, {"Line4", 240, 6000, 9360, 6000, blue},
-        {"Line5", 6600, 3840, 6600, 4440, blue}, {"Line6", 240, 6240, 9360, 6240, blue},
-        {"Line7", 240, 9240, 240, 6240, blue},   {"Line8", 9360, 6240, 9360, 9240, blue},
-        {"Line9", 240, 9240, 9360, 9240, blue},  {"Line10", 7080, 4440, 7080, 4080, blue},
+        {"Line1", 240, 4440, 9360, 4440, blue},   {"Line2", 240, 4440, 240, 6000, blue},
+        {"Line3", 9360, 4440, 9360, 6000, blue},  {"Line4", 240, 6000, 9360, 6000, blue},
+        {"Line5", 6600, 3840, 6600, 4440, blue},  {"Line6", 240, 6240, 9360, 6240, blue},
+        {"Line7", 240, 9240, 240, 6240, blue},    {"Line8", 9360, 6240, 9360, 9240, blue},
+        {"Line9", 240, 9240, 9360, 9240, blue},   {"Line10", 7080, 4440, 7080, 4080, blue},
         {"Line11", 7560, 4080, 7080, 4080, blue},
     };
     return table;
@@ -205,11 +231,24 @@ const QStringList& focusOrder()
         QStringList o;
         for (int i = 1; i <= 21; ++i)
             o << QStringLiteral("Command%1").arg(i);
-        o << "Check1" << "Combo1" << "Combo2" << "Combo3" << "Combo4" << "List1" << "Text1";
+        o << "Check1"
+          << "Combo1"
+          << "Combo2"
+          << "Combo3"
+          << "Combo4"
+          << "List1"
+          << "Text1";
         for (int i = 22; i <= 27; ++i)
             o << QStringLiteral("Command%1").arg(i);
-        o << "Combo5" << "Combo6" << "MSFlexGrid1" << "Combo7" << "Command28" << "Command29"
-          << "Text2" << "List2" << "Command30";
+        o << "Combo5"
+          << "Combo6"
+          << "MSFlexGrid1"
+          << "Combo7"
+          << "Command28"
+          << "Command29"
+          << "Text2"
+          << "List2"
+          << "Command30";
         return o;
     }();
     return order;

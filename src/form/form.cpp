@@ -22,10 +22,10 @@ const QHash<QString, Member>& members()
 
 Form::Form()
 {
-    for (const ControlSpec& spec : ControlTable::controls()) {
-        if (Control* c = control(spec.name)) {
-            c->text = spec.caption;
-            c->visible = !spec.hiddenAtStart;
+    for (const ControlSpec& desc : ControlTable::controls()) {
+        if (Control* c = control(desc.name)) {
+            c->text = desc.caption;
+            c->visible = !desc.hiddenAtStart;
         }
     }
 }

@@ -46,11 +46,11 @@ Qt::Alignment alignmentOf(TextAlign align)
 }
 
 // Colours from the table onto the palette roles that kind of widget paints with.
-void applyColours(QWidget* widget, const ControlSpec& spec)
+void applyColours(QWidget* widget, const ControlSpec& desc)
 {
     QPalette::ColorRole back = QPalette::Window;
     QPalette::ColorRole fore = QPalette::WindowText;
-    switch (spec.kind) {
+    switch (desc.kind) {
     case ControlKind::Button:
         back = QPalette::Button;
         fore = QPalette::ButtonText;
@@ -68,18 +68,18 @@ void applyColours(QWidget* widget, const ControlSpec& spec)
     }
 
     QPalette palette = widget->palette();
-    if (spec.foreground >= 0)
-        palette.setColor(fore, colourOf(spec.foreground));
-    if (spec.background >= 0)
-        palette.setColor(back, colourOf(spec.background));
-    else if (spec.background == Look::Face)
+    if (desc.foreground >= 0)
+        palette.setColor(fore, colourOf(desc.foreground));
+    if (desc.background >= 0)
+        palette.setColor(back, colourOf(desc.background));
+    else if (desc.background == Look::Face)
         palette.setColor(back, palette.color(QPalette::Button));
     widget->setPalette(palette);
 
     // A label fills its box only when it has a colour of its own; transparent
     // and default ones show the window behind them.
-    if (spec.kind == ControlKind::Label)
-        widget->setAutoFillBackground(spec.background >= 0 || spec.background == Look::Face);
+    if (desc.kind == ControlKind::Label)
+        widget->setAutoFillBackground(desc.background >= 0 || desc.background == Look::Face);
 }
 
 } // namespace
@@ -95,19 +95,19 @@ MainWindow::MainWindow(const QString& dataFolder, QWidget* parent)
     // Without a printer the page is kept as a PDF beside the data files.
     m_host.printer().setPdfFolder(m_app.files().folder());
 
-    for (const ControlSpec& spec : ControlTable::controls()) {
-        Control* control = m_app.form().control(spec.name);
-        Q_ASSERT(control || spec.kind == ControlKind::Grid);
-        QWidget* widget = createControl(spec, control, m_backdrop);
-        widget->setObjectName(spec.name);
-        widget->setGeometry(Twips::rect(spec.left, spec.top, spec.width, spec.height));
-        QFont font(spec.face, spec.pointSize);
-        font.setBold(spec.bold);
+    for (const ControlSpec& desc : ControlTable::controls()) {
+        Control* control = m_app.form().control(desc.name);
+        Q_ASSERT(control || desc.kind == ControlKind::Grid);
+        QWidget* widget = createControl(desc, control, m_backdrop);
+        widget->setObjectName(desc.name);
+        widget->setGeometry(Twips::rect(desc.left, desc.top, desc.width, desc.height));
+        QFont font(desc.face, desc.pointSize);
+        font.setBold(desc.bold);
         widget->setFont(font);
-        applyColours(widget, spec);
-        widget->setVisible(!spec.hiddenAtStart);
-        m_entries.append({&spec, control, widget, {}});
-        m_widgets.insert(spec.name, widget);
+        applyColours(widget, desc);
+        widget->setVisible(!desc.hiddenAtStart);
+        m_entries.append({&desc, control, widget, {}});
+        m_widgets.insert(desc.name, widget);
     }
 
     // Keyboard keys press the keypad buttons, found by name once here.
@@ -122,22 +122,22 @@ MainWindow::MainWindow(const QString& dataFolder, QWidget* parent)
 
 MainWindow::~MainWindow() = default;
 
-QWidget* MainWindow::createControl(const ControlSpec& spec, Control* control, QWidget* parent)
+QWidget* MainWindow::createControl(const ControlSpec& desc, Control* control, QWidget* parent)
 {
-    const QString name = spec.name;
-    switch (spec.kind) {
+    const QString name = desc.name;
+    switch (desc.kind) {
     case ControlKind::Label: {
-        auto* label = new QLabel(spec.caption, parent);
+        auto* label = new QLabel(desc.caption, parent);
         label->setTextFormat(Qt::PlainText); // captions are data, never markup
-        label->setAlignment(alignmentOf(spec.align));
-        if (spec.bordered) {
+        label->setAlignment(alignmentOf(desc.align));
+        if (desc.bordered) {
             label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
             label->setLineWidth(1);
         }
         return label;
     }
     case ControlKind::Button: {
-        auto* button = new QPushButton(spec.caption, parent);
+        auto* button = new QPushButton(desc.caption, parent);
         button->setAutoDefault(false);
         connect(button, &QPushButton::clicked, this, [this, name] { handle(name); });
         return button;
@@ -149,7 +149,7 @@ QWidget* MainWindow::createControl(const ControlSpec& spec, Control* control, QW
         // on Return, and only a pick from the list counts as a click.
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setCompleter(nullptr);
-        combo->setEditText(spec.caption);
+        combo->setEditText(desc.caption);
         combo->installEventFilter(this);
         connect(combo, &QComboBox::editTextChanged, this,
                 [control](const QString& text) { control->text = text; });
@@ -180,13 +180,13 @@ QWidget* MainWindow::createControl(const ControlSpec& spec, Control* control, QW
         return list;
     }
     case ControlKind::Text: {
-        auto* edit = new QLineEdit(spec.caption, parent);
+        auto* edit = new QLineEdit(desc.caption, parent);
         connect(edit, &QLineEdit::textChanged, this,
                 [control](const QString& text) { control->text = text; });
         return edit;
     }
     case ControlKind::Check: {
-        auto* check = new QCheckBox(spec.caption, parent);
+        auto* check = new QCheckBox(desc.caption, parent);
         connect(check, &QCheckBox::toggled, this,
                 [control](bool checked) { control->checked = checked; });
         return check;
@@ -203,28 +203,28 @@ void MainWindow::buildMenus()
     QMenuBar* bar = menuBar();
     bar->setNativeMenuBar(false); // the fixed layout counts on a bar inside the window
     QHash<QString, QMenu*> submenus;
-    const QList<MenuSpec>& specs = ControlTable::menus();
-    for (const MenuSpec& spec : specs) {
-        const bool hasItems = std::any_of(specs.begin(), specs.end(),
-                                          [&](const MenuSpec& s) { return s.parent == spec.name; });
-        QMenu* parentMenu = submenus.value(spec.parent);
+    const QList<MenuSpec>& menuTable = ControlTable::menus();
+    for (const MenuSpec& desc : menuTable) {
+        const bool hasItems = std::any_of(menuTable.begin(), menuTable.end(),
+                                          [&](const MenuSpec& s) { return s.parent == desc.name; });
+        QMenu* parentMenu = submenus.value(desc.parent);
         QAction* action = nullptr;
         if (hasItems) {
-            auto* menu = new QMenu(spec.caption, parentMenu ? static_cast<QWidget*>(parentMenu)
+            auto* menu = new QMenu(desc.caption, parentMenu ? static_cast<QWidget*>(parentMenu)
                                                             : static_cast<QWidget*>(bar));
-            submenus.insert(spec.name, menu);
+            submenus.insert(desc.name, menu);
             action = menu->menuAction();
         } else {
-            action = new QAction(spec.caption, this);
-            const QString name = spec.name;
+            action = new QAction(desc.caption, this);
+            const QString name = desc.name;
             connect(action, &QAction::triggered, this, [this, name] { handle(name); });
         }
-        action->setObjectName(spec.name);
+        action->setObjectName(desc.name);
         if (parentMenu)
             parentMenu->addAction(action);
         else
             bar->addAction(action);
-        m_actions.insert(spec.name, action);
+        m_actions.insert(desc.name, action);
     }
 }
 
@@ -289,7 +289,7 @@ void MainWindow::renderEntry(Entry& entry)
     QWidget* widget = entry.widget;
     const QSignalBlocker blocker(widget);
 
-    if (entry.spec->kind == ControlKind::Grid) {
+    if (entry.desc->kind == ControlKind::Grid) {
         const FlexGrid& grid = m_app.form().MSFlexGrid1;
         m_grid->sync();
         if (widget->isHidden() == grid.isVisible())
@@ -298,7 +298,7 @@ void MainWindow::renderEntry(Entry& entry)
     }
 
     const Control& c = *entry.control;
-    switch (entry.spec->kind) {
+    switch (entry.desc->kind) {
     case ControlKind::Label: {
         auto* label = static_cast<QLabel*>(widget);
         if (label->text() != c.text)

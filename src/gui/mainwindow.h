@@ -45,7 +45,7 @@ protected:
 private:
     struct Entry
     {
-        const ControlSpec* spec;
+        const ControlSpec* desc;
         Control* control; // nullptr for the grid, which the Form keeps apart
         QWidget* widget;
         // The item list last put into the widget: the Form's lists are shared
@@ -53,7 +53,7 @@ private:
         QStringList renderedItems;
     };
 
-    QWidget* createControl(const ControlSpec& spec, Control* control, QWidget* parent);
+    QWidget* createControl(const ControlSpec& desc, Control* control, QWidget* parent);
     void buildMenus();
     void setFocusOrder();
     // Runs the handler of a control or menu item, then renders the Form.

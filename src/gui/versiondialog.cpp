@@ -43,12 +43,12 @@ VersionDialog::VersionDialog(QWidget* parent) : QDialog(parent)
     setFont(QFont(ControlTable::GothicFace, 9));
     setFixedSize(Twips::toPx(VersionTexts::ClientWidth), Twips::toPx(VersionTexts::ClientHeight));
 
-    for (const VersionTexts::LabelSpec& spec : VersionTexts::labels()) {
-        auto* label = new QLabel(spec.caption, this);
-        label->setObjectName(QString::fromLatin1(spec.name));
+    for (const VersionTexts::LabelSpec& desc : VersionTexts::labels()) {
+        auto* label = new QLabel(desc.caption, this);
+        label->setObjectName(QString::fromLatin1(desc.name));
         label->setTextFormat(Qt::PlainText);
-        label->setAlignment((spec.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
-        label->setGeometry(Twips::rect(VersionTexts::LabelLeft, spec.top, VersionTexts::LabelWidth,
+        label->setAlignment((desc.centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignVCenter);
+        label->setGeometry(Twips::rect(VersionTexts::LabelLeft, desc.top, VersionTexts::LabelWidth,
                                        VersionTexts::LabelHeight));
     }
 

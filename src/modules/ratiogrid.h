@@ -19,7 +19,8 @@ constexpr int HeightTwips = 8175;
 void layout(FlexGrid& grid);
 
 // The cell the survey found closest to the wanted ratio.
-struct Best {
+struct Best
+{
     int row = 0, col = 0;
     int spur = 0, pinion = 0;
     double ratio = 0.0;

@@ -4,9 +4,10 @@
 #include <QString>
 
 // The print-out as drawing operations in twips from the paper's top-left
-// corner (the page is printed full-page), in the order they are drawn. A text is placed by the top-left
-// corner of its first character.
-struct PageOp {
+// corner (the page is printed full-page), in the order they are drawn. A text is placed by the
+// top-left corner of its first character.
+struct PageOp
+{
     enum class Kind { Text, Line };
     Kind kind = Kind::Text;
     int x = 0, y = 0;   // text position, or the line's first point
@@ -17,7 +18,8 @@ struct PageOp {
     int ink = 0; // colour number
 };
 
-struct PrintPage {
+struct PrintPage
+{
     bool landscape = true; // A4 landscape
     QString face;          // one face for everything
     QList<PageOp> ops;

@@ -99,12 +99,12 @@ TEST(ControlTable, EveryControlOfTheWindowHasOnePlace)
     // Every named control of the Form is in the table once, and nothing else is.
     Form form;
     QStringList seen;
-    for (const ControlSpec& spec : ControlTable::controls()) {
-        EXPECT_FALSE(seen.contains(spec.name)) << qPrintable(spec.name);
-        seen << spec.name;
-        EXPECT_TRUE(spec.name == "MSFlexGrid1" || form.control(spec.name)) << qPrintable(spec.name);
-        EXPECT_LE(spec.left + spec.width, ControlTable::ClientWidth) << qPrintable(spec.name);
-        EXPECT_LE(spec.top + spec.height, ControlTable::ClientHeight) << qPrintable(spec.name);
+    for (const ControlSpec& desc : ControlTable::controls()) {
+        EXPECT_FALSE(seen.contains(desc.name)) << qPrintable(desc.name);
+        seen << desc.name;
+        EXPECT_TRUE(desc.name == "MSFlexGrid1" || form.control(desc.name)) << qPrintable(desc.name);
+        EXPECT_LE(desc.left + desc.width, ControlTable::ClientWidth) << qPrintable(desc.name);
+        EXPECT_LE(desc.top + desc.height, ControlTable::ClientHeight) << qPrintable(desc.name);
     }
     EXPECT_EQ(seen.size(), 35 + 30 + 7 + 2 + 2 + 1 + 1);
     EXPECT_EQ(ControlTable::focusOrder().size(), 30 + 7 + 2 + 2 + 1 + 1);
@@ -112,26 +112,32 @@ TEST(ControlTable, EveryControlOfTheWindowHasOnePlace)
 
 TEST(ControlTable, PlacesAndLooksOfSampleControls)
 {
-    const struct {
+    const struct
+    {
         const char* name;
         int left, top, width, height, size;
         bool bold;
     } cases[] = {
-        {"Label13", 240, 240, 14775, 615, 26, true}, {"Label9", 3600, 2880, 2175, 375, 16, true},
-        {"Command4", 6360, 2880, 1095, 375, 9, false}, {"Command17", 8760, 3240, 615, 615, 9, false},
-        {"Label11", 7560, 1080, 1815, 375, 14, true}, {"Combo6", 8640, 5400, 495, 300, 9, false},
-        {"Label14", 3360, 5445, 375, 255, 10, true},  {"Command27", 8400, 8160, 735, 975, 9, false},
-        {"Label32", 8880, 7800, 255, 255, 9, false},  {"List2", 9480, 1080, 5535, 8160, 9, false},
+        {"Label13", 240, 240, 14775, 615, 26, true},
+        {"Label9", 3600, 2880, 2175, 375, 16, true},
+        {"Command4", 6360, 2880, 1095, 375, 9, false},
+        {"Command17", 8760, 3240, 615, 615, 9, false},
+        {"Label11", 7560, 1080, 1815, 375, 14, true},
+        {"Combo6", 8640, 5400, 495, 300, 9, false},
+        {"Label14", 3360, 5445, 375, 255, 10, true},
+        {"Command27", 8400, 8160, 735, 975, 9, false},
+        {"Label32", 8880, 7800, 255, 255, 9, false},
+        {"List2", 9480, 1080, 5535, 8160, 9, false},
     };
     for (const auto& c : cases) {
-        const ControlSpec* spec = ControlTable::find(c.name);
-        ASSERT_TRUE(spec) << c.name;
-        EXPECT_EQ(spec->left, c.left) << c.name;
-        EXPECT_EQ(spec->top, c.top) << c.name;
-        EXPECT_EQ(spec->width, c.width) << c.name;
-        EXPECT_EQ(spec->height, c.height) << c.name;
-        EXPECT_EQ(spec->pointSize, c.size) << c.name;
-        EXPECT_EQ(spec->bold, c.bold) << c.name;
+        const ControlSpec* desc = ControlTable::find(c.name);
+        ASSERT_TRUE(desc) << c.name;
+        EXPECT_EQ(desc->left, c.left) << c.name;
+        EXPECT_EQ(desc->top, c.top) << c.name;
+        EXPECT_EQ(desc->width, c.width) << c.name;
+        EXPECT_EQ(desc->height, c.height) << c.name;
+        EXPECT_EQ(desc->pointSize, c.size) << c.name;
+        EXPECT_EQ(desc->bold, c.bold) << c.name;
     }
     EXPECT_EQ(ControlTable::find("Label13")->face, "ＭＳ 明朝");
     EXPECT_EQ(ControlTable::find("Label12")->face, "ＭＳ Ｐゴシック");
