@@ -9,13 +9,14 @@ namespace GearCalc {
 
 namespace {
 
-struct QuantityInfo {
+struct QuantityInfo
+{
     Control Form::*value;
     Control Form::*selector;
-    QString fieldName;      // as the window titles it
-    QString missing;        // message when not set
-    QString announcement;   // status line when selected
-    QString finished;       // status line after the calculation
+    QString fieldName;    // as the window titles it
+    QString missing;      // message when not set
+    QString announcement; // status line when selected
+    QString finished;     // status line after the calculation
 };
 
 const QuantityInfo& info(Quantity q)
@@ -31,8 +32,8 @@ const QuantityInfo& info(Quantity q)
          QStringLiteral("ピニオンが設定されていません"),
          QStringLiteral("ﾋﾟﾆｵﾝｷﾞｱ歯数を計算表示します"), QStringLiteral("ピニオン計算終了")},
         {&Form::Label9, &Form::Command21, QStringLiteral("減速比"),
-         QStringLiteral("減速比が設定されていません"),
-         QStringLiteral("減速比を計算表示します"), QStringLiteral("減速比計算終了")},
+         QStringLiteral("減速比が設定されていません"), QStringLiteral("減速比を計算表示します"),
+         QStringLiteral("減速比計算終了")},
     };
     return table[int(q)];
 }
@@ -41,7 +42,10 @@ const QuantityInfo& info(Quantity q)
 // noise the division left behind.
 constexpr double AdjustLimit = 0.3 + 1e-9;
 
-bool isNotSet(const QString& caption) { return caption.isEmpty() || caption == u"0"; }
+bool isNotSet(const QString& caption)
+{
+    return caption.isEmpty() || caption == u"0";
+}
 
 // The inputs of one calculation as values; any problem is reported at once.
 class Reader
@@ -79,6 +83,14 @@ public:
     {
         if (!m_failed && v == 0.0)
             fail(QStringLiteral("%1が0のため計算できません").arg(what));
+        return v;
+    }
+
+    // A result beyond the range of numbers is reported, never shown as 0.
+    double finite(double v, Quantity q)
+    {
+        if (!m_failed && !std::isfinite(v))
+            fail(QStringLiteral("計算した%1が大きすぎて表示できません").arg(info(q).fieldName));
         return v;
     }
 
@@ -121,9 +133,10 @@ void calculateSecondary(Form& f, Reader& in)
     if (in.failed())
         return;
     const double primary = in.divisor(spur / pinion, PrimaryRatio);
+    const double secondary = in.finite(total / primary, Quantity::Secondary);
     if (in.failed())
         return;
-    f.Label6.text = NumberText::ratio5(total / primary);
+    f.Label6.text = NumberText::ratio5(secondary);
     f.Label12.text = info(Quantity::Secondary).finished;
 }
 
@@ -160,6 +173,7 @@ void calculateCount(Form& f, Reader& in, Quantity computed)
             spur = in.count(primary * pinion, other);
     }
     in.divisor(pinion, info(Quantity::Pinion).fieldName);
+    const double achieved = in.finite(spur / pinion * secondary, Quantity::Total);
     if (in.failed())
         return;
 
@@ -167,10 +181,11 @@ void calculateCount(Form& f, Reader& in, Quantity computed)
     QString status = info(computed).finished;
     if (adjust) {
         (f.*info(other).value).text = NumberText::count(int(spurComputed ? pinion : spur));
-        status += spurComputed ? QStringLiteral(" ピニオンも変更") : QStringLiteral(" スパーも変更");
+        status +=
+            spurComputed ? QStringLiteral(" ピニオンも変更") : QStringLiteral(" スパーも変更");
     }
     f.Label12.text = status;
-    f.Label9.text = NumberText::ratio5(spur / pinion * secondary);
+    f.Label9.text = NumberText::ratio5(achieved);
 }
 
 void calculateTotal(Form& f, Reader& in)
@@ -180,9 +195,10 @@ void calculateTotal(Form& f, Reader& in)
     const double secondary = in.value(Quantity::Secondary);
     const double spur = in.value(Quantity::Spur);
     const double pinion = in.divisor(in.value(Quantity::Pinion), info(Quantity::Pinion).fieldName);
+    const double total = in.finite(spur / pinion * secondary, Quantity::Total);
     if (in.failed())
         return;
-    f.Label9.text = NumberText::ratio5(spur / pinion * secondary);
+    f.Label9.text = NumberText::ratio5(total);
     f.Label12.text = info(Quantity::Total).finished;
 }
 

@@ -2,11 +2,14 @@
 
 #include "common/numbertext.h"
 
+#include <cmath>
+
 namespace Ranges {
 
 namespace {
 
-struct AxisFields {
+struct AxisFields
+{
     const Control& start;
     const Control& width;
     const Control& interval;
@@ -19,7 +22,8 @@ std::optional<int> readInt(const Control& c, const QString& field, Host& host)
     if (value)
         return *value;
     if (NumberText::toDouble(c.text))
-        host.message(QStringLiteral("%1「%2」が範囲（-32768～32767）を超えています").arg(field, c.text));
+        host.message(
+            QStringLiteral("%1「%2」が範囲（-32768～32767）を超えています").arg(field, c.text));
     else
         host.message(QStringLiteral("%1「%2」は数値ではありません").arg(field, c.text));
     return std::nullopt;
@@ -44,15 +48,17 @@ std::optional<QList<int>> readAxis(const AxisFields& a, Host& host, bool emptyIn
     }
     const int end = *start + *width;
     if (end < -32768 || end > 32767) {
-        host.message(QStringLiteral("%1範囲の終わり（開始＋幅）が範囲（-32768～32767）を超えています")
-                         .arg(a.name));
+        host.message(
+            QStringLiteral("%1範囲の終わり（開始＋幅）が範囲（-32768～32767）を超えています")
+                .arg(a.name));
         return std::nullopt;
     }
     QList<int> values;
     int v = *start;
     do {
         if (values.size() == MaxValues) {
-            host.message(QStringLiteral("%1範囲の値が多すぎます（%2個まで）。幅を小さくするか計算間隔を大きくして下さい")
+            host.message(QStringLiteral("%1範囲の値が多すぎます（%"
+                                        "2個まで）。幅を小さくするか計算間隔を大きくして下さい")
                              .arg(a.name)
                              .arg(MaxValues));
             return std::nullopt;
@@ -96,8 +102,16 @@ std::optional<double> secondaryRatio(const Form& f, Host& host, bool emptyIsZero
         return std::nullopt;
     }
     const auto value = NumberText::toDouble(f.Label6.text);
-    if (!value)
+    if (!value) {
         host.message(QStringLiteral("２次減速比「%1」は数値ではありません").arg(f.Label6.text));
+        return std::nullopt;
+    }
+    // Every ratio of the grid must stay a number: 32767 teeth over one.
+    if (!std::isfinite(32767.0 * *value)) {
+        host.message(
+            QStringLiteral("２次減速比「%1」が大きすぎて計算できません").arg(f.Label6.text));
+        return std::nullopt;
+    }
     return value;
 }
 

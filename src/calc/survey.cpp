@@ -34,8 +34,7 @@ void SurveyWantedRatio(Form& form, Host& host)
 
     BusyPointer busy(host);
     GearCalc::select(form, GearCalc::Quantity::Total);
-    const QString status =
-        form.Combo7.text + QStringLiteral(" 指定減速比 ") + form.Label9.text;
+    const QString status = form.Combo7.text + QStringLiteral(" 指定減速比 ") + form.Label9.text;
     FlexGrid& grid = form.MSFlexGrid1;
     const auto best = RatioGrid::fill(grid, *axes, *secondary, *wanted);
     if (best) {

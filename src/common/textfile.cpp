@@ -78,7 +78,9 @@ ReadResult read(const QString& path)
             QStringLiteral("%1 が大きすぎるため読み込めませんでした").arg(fileName(path));
         return result;
     }
-    const QByteArray bytes = file.read(kMaxFileSize + 1);
+    // The size was checked above; reading at most one byte more than it
+    // catches a file that grew meanwhile without reserving the whole limit.
+    const QByteArray bytes = file.read(file.size() + 1);
     if (file.error() != QFileDevice::NoError || bytes.size() > kMaxFileSize) {
         result.error = QStringLiteral("%1 を読み込めませんでした").arg(fileName(path));
         return result;

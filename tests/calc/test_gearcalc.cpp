@@ -6,7 +6,8 @@ class GearCalc : public AppFixture
 {
 };
 
-struct Case {
+struct Case
+{
     const char* selector; // the starred quantity
     const char* setButton;
     const char* entry;
@@ -20,36 +21,96 @@ TEST_F(GearCalc, WorkedExamplesHoldToTheLastDigit)
 {
     const Case cases[] = {
         // Spur with pinion 22: 70.4 → 70, the pinion is recomputed (22 again).
-        {"Command19", "Command2", "0", {"2.5", "", "22", "8.0"}, false,
-         {"2.5", "70", "22", "7.95455"}, "スパー計算終了 ピニオンも変更"},
+        {"Command19",
+         "Command2",
+         "0",
+         {"2.5", "", "22", "8.0"},
+         false,
+         {"2.5", "70", "22", "7.95455"},
+         "スパー計算終了 ピニオンも変更"},
         // Pinion with spur 75: 23.4375 → 23, the spur becomes 74.
-        {"Command20", "Command3", "0", {"2.5", "75", "", "8.0"}, false,
-         {"2.5", "74", "23", "8.04348"}, "ピニオン計算終了 スパーも変更"},
-        {"Command20", "Command3", "0", {"2.5", "75", "", "8.0"}, true,
-         {"2.5", "75", "23", "8.15217"}, "ピニオン計算終了"},
-        {"Command18", "Command1", "0", {"", "70", "22", "8.0"}, false,
-         {"2.51429", "70", "22", "8.0"}, "２次減速比計算終了"},
-        {"Command21", "Command4", "0", {"2.5", "70", "22", ""}, false,
-         {"2.5", "70", "22", "7.95455"}, "減速比計算終了"},
+        {"Command20",
+         "Command3",
+         "0",
+         {"2.5", "75", "", "8.0"},
+         false,
+         {"2.5", "74", "23", "8.04348"},
+         "ピニオン計算終了 スパーも変更"},
+        {"Command20",
+         "Command3",
+         "0",
+         {"2.5", "75", "", "8.0"},
+         true,
+         {"2.5", "75", "23", "8.15217"},
+         "ピニオン計算終了"},
+        {"Command18",
+         "Command1",
+         "0",
+         {"", "70", "22", "8.0"},
+         false,
+         {"2.51429", "70", "22", "8.0"},
+         "２次減速比計算終了"},
+        {"Command21",
+         "Command4",
+         "0",
+         {"2.5", "70", "22", ""},
+         false,
+         {"2.5", "70", "22", "7.95455"},
+         "減速比計算終了"},
         // Exactly half: 22.5 → 22 (even), then the spur becomes 88.
-        {"Command20", "Command3", "0", {"2", "90", "", "8"}, false,
-         {"2", "88", "22", "8.00000"}, "ピニオン計算終了 スパーも変更"},
-        {"Command20", "Command3", "0", {"2", "94", "", "8"}, false,
-         {"2", "96", "24", "8.00000"}, "ピニオン計算終了 スパーも変更"},
+        {"Command20",
+         "Command3",
+         "0",
+         {"2", "90", "", "8"},
+         false,
+         {"2", "88", "22", "8.00000"},
+         "ピニオン計算終了 スパーも変更"},
+        {"Command20",
+         "Command3",
+         "0",
+         {"2", "94", "", "8"},
+         false,
+         {"2", "96", "24", "8.00000"},
+         "ピニオン計算終了 スパーも変更"},
         // A deviation of 0.3 does not adjust (spur 69.3 → 69 with pinion 21).
-        {"Command19", "Command2", "0", {"1", "", "21", "3.3"}, false,
-         {"1", "69", "21", "3.28571"}, "スパー計算終了"},
+        {"Command19",
+         "Command2",
+         "0",
+         {"1", "", "21", "3.3"},
+         false,
+         {"1", "69", "21", "3.28571"},
+         "スパー計算終了"},
         // With the star on the total, 80 typed into the spur row.
-        {"Command21", "Command2", "80", {"2.5", "70", "25", ""}, false,
-         {"2.5", "80", "25", "8.00000"}, "減速比計算終了"},
+        {"Command21",
+         "Command2",
+         "80",
+         {"2.5", "70", "25", ""},
+         false,
+         {"2.5", "80", "25", "8.00000"},
+         "減速比計算終了"},
         // The keypad entry is rounded to a whole count, halves to even.
-        {"Command21", "Command2", "22.5", {"1", "", "11", ""}, false,
-         {"1", "22", "11", "2.00000"}, "減速比計算終了"},
-        {"Command21", "Command2", "23.5", {"1", "", "12", ""}, false,
-         {"1", "24", "12", "2.00000"}, "減速比計算終了"},
+        {"Command21",
+         "Command2",
+         "22.5",
+         {"1", "", "11", ""},
+         false,
+         {"1", "22", "11", "2.00000"},
+         "減速比計算終了"},
+        {"Command21",
+         "Command2",
+         "23.5",
+         {"1", "", "12", ""},
+         false,
+         {"1", "24", "12", "2.00000"},
+         "減速比計算終了"},
         // An entry typed into the starred quantity is overwritten by its result.
-        {"Command21", "Command4", "9", {"2.5", "70", "22", "8"}, false,
-         {"2.5", "70", "22", "7.95455"}, "減速比計算終了"},
+        {"Command21",
+         "Command4",
+         "9",
+         {"2.5", "70", "22", "8"},
+         false,
+         {"2.5", "70", "22", "7.95455"},
+         "減速比計算終了"},
     };
     for (const Case& c : cases) {
         press(c.selector);
@@ -68,7 +129,8 @@ TEST_F(GearCalc, WorkedExamplesHoldToTheLastDigit)
 
 TEST_F(GearCalc, SelectorsMoveTheStarAndAnnounce)
 {
-    const struct {
+    const struct
+    {
         const char* button;
         const char* announcement;
     } cases[] = {
@@ -90,7 +152,8 @@ TEST_F(GearCalc, SelectorsMoveTheStarAndAnnounce)
 
 TEST_F(GearCalc, MissingInputsAreReportedInTheirOrder)
 {
-    const struct {
+    const struct
+    {
         const char* selector;
         QStringList before;
         const char* message;
@@ -122,7 +185,8 @@ TEST_F(GearCalc, MissingInputsAreReportedInTheirOrder)
 
 TEST_F(GearCalc, UnusableInputsNameTheFieldAndChangeNothing)
 {
-    const struct {
+    const struct
+    {
         const char* selector;
         QStringList before;
         const char* entry;
@@ -136,6 +200,17 @@ TEST_F(GearCalc, UnusableInputsNameTheFieldAndChangeNothing)
         {"Command18", {"", "0.0", "22", "8"}, "0", "Command4", "１次減速比"},
         {"Command20", {"2.5", "1", "", "30000"}, "0", "Command4", "ピニオンギア歯数が0"},
         {"Command19", {"0.001", "", "22", "8"}, "0", "Command4", "スパーギア歯数が範囲"},
+        // Results beyond the range of numbers are reported, never shown as 0.
+        {"Command21",
+         {QString(308, u'9'), "80", "25", ""},
+         "0",
+         "Command4",
+         "計算した減速比が大きすぎ"},
+        {"Command18",
+         {"", "1", "32767", QString(305, u'9')},
+         "0",
+         "Command4",
+         "計算した２次減速比が大きすぎ"},
         // A keypad entry too large for a tooth count stays on the keypad.
         {"Command21", {"2.5", "70", "22", ""}, "40000", "Command2", "入力「40000」"},
     };
@@ -161,9 +236,8 @@ TEST_F(GearCalc, EverySetPressSavesTwelveLinesEvenAfterAMessage)
     ranges("70", "15", "20", "15");
     f.Combo7.text = " 48P";
     press("Command4");
-    EXPECT_EQ(dir.bytes("GIA.DAT"),
-              cp932({"\"Car, A\"", "2.5", "70", "22", "7.95455", "\" 48P\"", "70", "15", "20",
-                     "15", "1", "1"}));
+    EXPECT_EQ(dir.bytes("GIA.DAT"), cp932({"\"Car, A\"", "2.5", "70", "22", "7.95455", "\" 48P\"",
+                                           "70", "15", "20", "15", "1", "1"}));
 
     f.Label6.text.clear();
     press("Command4");

@@ -19,9 +19,9 @@ TEST_F(RatioGridBuild, FillsHeadersAndPlainRatios)
     f.Label6.text = "2.5";
     rebuild();
     const FlexGrid& g = f.MSFlexGrid1;
-    EXPECT_EQ(QStringList({g.cell(0, 0).text, g.cell(0, 1).text, g.cell(0, 2).text,
-                           g.cell(0, 3).text}),
-              QStringList({"P/S", "80", "81", "82"}));
+    EXPECT_EQ(
+        QStringList({g.cell(0, 0).text, g.cell(0, 1).text, g.cell(0, 2).text, g.cell(0, 3).text}),
+        QStringList({"P/S", "80", "81", "82"}));
     EXPECT_EQ(g.cell(1, 0).text, "20");
     EXPECT_EQ(g.cell(2, 0).text, "21");
     EXPECT_EQ(g.cell(3, 0).text, "");
@@ -86,7 +86,8 @@ TEST_F(RatioGridBuild, ThirtyOneValuesAreAllShown)
 
 TEST_F(RatioGridBuild, RangeLabelsFollowTheStartAsTyped)
 {
-    const struct {
+    const struct
+    {
         QStringList selectors;
         const char* spur;
         const char* pinion;

@@ -90,7 +90,8 @@ TEST_F(Survey, QuotientsExactlyAtTheBandEdgesAreBlack)
 {
     // A ratio of exactly 1 (spur 40 / pinion 40) against wanted 0.975 and
     // 1.025; the neighbouring spur is the exact match and takes the best.
-    const struct {
+    const struct
+    {
         const char* spurStart;
         const char* wanted;
         int edgeColumn;
@@ -108,7 +109,8 @@ TEST_F(Survey, QuotientsExactlyAtTheBandEdgesAreBlack)
 
 TEST_F(Survey, RangeShapes)
 {
-    const struct {
+    const struct
+    {
         const char* width;
         const char* step;
         int columns;
@@ -161,7 +163,9 @@ TEST_F(Survey, NothingWithinTenKeepsTheInputsAndShowsNoStaleBest)
 
 TEST_F(Survey, BadInputsAreReportedAndChangeNothing)
 {
-    const struct {
+    static const std::string huge = "1" + std::string(305, '0');
+    const struct
+    {
         QStringList selectors; // spur start, width, pinion start, width, spur step, pinion step
         const char* secondary;
         const char* wanted;
@@ -177,6 +181,7 @@ TEST_F(Survey, BadInputsAreReportedAndChangeNothing)
         {{"70", "15", "20", "15", "1", "1"}, "", "8", "２次減速比が設定されていません"},
         {{"70", "15", "20", "15", "1", "1"}, "0", "8", "２次減速比が0"},
         {{"70", "15", "20", "15", "1", "1"}, "x", "8", "２次減速比「x」"},
+        {{"70", "15", "20", "15", "1", "1"}, huge.c_str(), "8", "が大きすぎて計算できません"},
         {{"70", "15", "20", "15", "1", "1"}, "2.5", "8.1.2", "指定減速比「8.1.2」"},
         {{"70", "15", "20", "15", "1", "1"}, "2.5", "", "減速比が設定されていません"},
     };
