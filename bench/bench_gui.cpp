@@ -1,0 +1,356 @@
+// What the user waits for after a click: each handler run through the real
+// MainWindow, the way a click reaches it, until the window has been drawn
+// again. Every case is timed per iteration and reported as a median, and as a
+// share of one 60 Hz frame (16.67 ms).
+//
+// Two figures per case:
+//   event loop    the click, then the event loop until it is idle: layout,
+//                 the item views' deferred layout and the paint of the
+//                 region the handler made dirty, as after a real click
+//   + full paint  the same, then QWidget::repaint() of the whole window: the
+//                 upper bound, as if every widget had changed
+//
+// Run on the offscreen platform (bench/run sets it); any other platform works
+// as well, e.g. under xvfb-run with QT_QPA_PLATFORM=xcb.
+
+#include "appsetup.h"
+#include "benchwindow.h"
+#include "form/flexgrid.h"
+#include "mainwindow.h"
+#include "pageprinter.h"
+#include "print/printout.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <ctime>
+#include <functional>
+#include <memory>
+#include <utility>
+#include <vector>
+
+#include <sys/resource.h>
+
+namespace {
+
+constexpr double FrameMs = 1000.0 / 60.0;
+
+double clockMs(clockid_t clock)
+{
+    timespec ts{};
+    clock_gettime(clock, &ts);
+    return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
+}
+
+// Counts the events the application delivers, and the paint events among
+// them: the event loop is idle once a pass delivers nothing, and a case that
+// painted nothing measured no repaint.
+class EventCounter : public QObject
+{
+public:
+    long long events = 0;
+    long long paints = 0;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        ++events;
+        if (event->type() == QEvent::Paint)
+            ++paints;
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+struct Figures
+{
+    double medianMs = 0, p90Ms = 0, minMs = 0, cpuMs = 0;
+    double paints = 0;
+};
+
+double percentile(std::vector<double> v, double q)
+{
+    if (v.empty())
+        return 0;
+    std::sort(v.begin(), v.end());
+    const size_t i = std::min(v.size() - 1, size_t(q * double(v.size() - 1) + 0.5));
+    return v[i];
+}
+
+class GuiBench
+{
+public:
+    explicit GuiBench(const QString& folder) : m_window(folder)
+    {
+        qApp->installEventFilter(&m_counter);
+        // A message box inside a handler would wait for a user: it is closed
+        // at once and the case is reported as having taken an error path.
+        m_boxCloser.setInterval(20);
+        QObject::connect(&m_boxCloser, &QTimer::timeout, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                m_messages << box->text();
+                box->reject();
+            }
+        });
+        m_boxCloser.start();
+
+        m_window.start();
+        m_window.centreOnScreen();
+        m_window.show();
+        if (!QTest::qWaitForWindowExposed(&m_window))
+            std::fprintf(stderr, "the window was never exposed\n");
+        settle();
+    }
+
+    MainWindow& window() { return m_window; }
+    Form& form() { return m_window.app().form(); }
+
+    QPushButton* button(const char* name)
+    {
+        return qobject_cast<QPushButton*>(m_window.control(QString::fromLatin1(name)));
+    }
+    void setCombo(const char* name, const QString& text)
+    {
+        // As typed: the box's edit text changes, and with it the Form.
+        if (auto* combo = qobject_cast<QComboBox*>(m_window.control(QString::fromLatin1(name))))
+            combo->setEditText(text);
+    }
+    // Spur from 70 and pinion from 20, `values` each at interval 1.
+    void setRanges(int values)
+    {
+        setCombo("Combo1", QStringLiteral("70"));
+        setCombo("Combo2", QString::number(values - 1));
+        setCombo("Combo3", QStringLiteral("20"));
+        setCombo("Combo4", QString::number(values - 1));
+        setCombo("Combo5", QStringLiteral("1"));
+        setCombo("Combo6", QStringLiteral("1"));
+    }
+
+    // Runs the event loop until a pass delivers no event at all.
+    void settle()
+    {
+        for (int pass = 0; pass < 50; ++pass) {
+            const long long before = m_counter.events;
+            QCoreApplication::processEvents();
+            if (m_counter.events == before)
+                return;
+        }
+    }
+
+    // Times `iterations` runs of action plus the repaint; `fullPaint` adds a
+    // synchronous repaint of the whole window.
+    Figures measure(const std::function<void()>& action, int iterations, bool fullPaint)
+    {
+        for (int i = 0; i < 3; ++i) // warm-up: caches, first layout of new rows
+            once(action, fullPaint);
+        std::vector<double> wall, cpu;
+        const long long paintsBefore = m_counter.paints;
+        for (int i = 0; i < iterations; ++i) {
+            const double c0 = clockMs(CLOCK_PROCESS_CPUTIME_ID);
+            const double t0 = clockMs(CLOCK_MONOTONIC);
+            once(action, fullPaint);
+            wall.push_back(clockMs(CLOCK_MONOTONIC) - t0);
+            cpu.push_back(clockMs(CLOCK_PROCESS_CPUTIME_ID) - c0);
+        }
+        Figures f;
+        f.medianMs = percentile(wall, 0.5);
+        f.p90Ms = percentile(wall, 0.9);
+        f.minMs = percentile(wall, 0.0);
+        f.cpuMs = percentile(cpu, 0.5);
+        f.paints = double(m_counter.paints - paintsBefore) / iterations;
+        return f;
+    }
+
+    QStringList takeMessages() { return std::exchange(m_messages, {}); }
+
+private:
+    void once(const std::function<void()>& action, bool fullPaint)
+    {
+        action();
+        settle();
+        if (fullPaint)
+            m_window.repaint();
+    }
+
+    EventCounter m_counter;
+    MainWindow m_window;
+    QTimer m_boxCloser;
+    QStringList m_messages;
+};
+
+struct Case
+{
+    const char* name;
+    std::function<void(GuiBench&)> setUp;
+    std::function<void(GuiBench&)> action;
+    int iterations;
+    // What the handler must have left behind, or the case measured nothing.
+    std::function<bool(GuiBench&)> check = [](GuiBench&) { return true; };
+    bool frameBound = true; // false: the user does not wait on a frame for it
+};
+
+struct Result
+{
+    const Case* c;
+    Figures loop, full;
+    QStringList messages;
+    bool checked = false;
+};
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    // The offscreen platform unless the caller chose one (xvfb-run, a desktop).
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    double scale = 1;
+    if (argc > 1)
+        scale = std::max(0.05, std::atof(argv[1])); // fewer or more iterations
+
+    QTemporaryDir home;
+    qputenv("XDG_DATA_HOME", home.path().toUtf8());
+    int qtArgc = 1;
+    QApplication app(qtArgc, argv);
+    AppSetup::apply(app);
+
+    // The data folder of a user who has registered a few machines.
+    const QString folder = AppSetup::dataFolder();
+    DataFolder files(folder);
+    if (!files.seedShippedFiles().isEmpty() ||
+        TextFile::writeAtomically(files.machines(), kMachines) ||
+        TextFile::writeAtomically(files.help(), realisticHelp())) {
+        std::fprintf(stderr, "could not seed the data folder\n");
+        return 1;
+    }
+
+    GuiBench bench(folder);
+
+    auto click = [](const char* name) { return [name](GuiBench& b) { b.button(name)->click(); }; };
+    auto survey = [](GuiBench& b) {
+        b.form().Label9.text = QStringLiteral("8"); // the wanted ratio, as SET leaves it
+        b.button("Command5")->click();
+    };
+    auto rangesFor = [](int values, bool clearModuleName) {
+        return [values, clearModuleName](GuiBench& b) {
+            b.setRanges(values);
+            if (clearModuleName)
+                qobject_cast<QLineEdit*>(b.window().control(QStringLiteral("Text2")))->clear();
+        };
+    };
+    auto pageAfterSurvey = [survey](int values) {
+        return [survey, values](GuiBench& b) {
+            b.setRanges(values);
+            survey(b);
+            b.settle();
+        };
+    };
+    auto buildPage = [](GuiBench& b) {
+        const PrintPage page = PrintOut::buildPage(b.form());
+        if (page.ops.isEmpty())
+            std::fprintf(stderr, "an empty page\n");
+    };
+
+    auto gridOf = [](int values) {
+        return [values](GuiBench& b) {
+            const FlexGrid& g = b.form().MSFlexGrid1;
+            return g.rows() == values + 1 && g.cols() == values + 1 && !g.cell(1, 1).text.isEmpty();
+        };
+    };
+
+    const std::vector<Case> cases = {
+        {"SET, star on total (Command4)", click("Command21"), click("Command4"), 200,
+         [](GuiBench& b) { return !b.form().Label9.text.isEmpty(); }},
+        {"survey 30 x 30 (Command5)", rangesFor(30, false), survey, 200, gridOf(30)},
+        {"survey 200 x 200 (Command5)", rangesFor(200, false), survey, 40, gridOf(200)},
+        {"module rebuild 30 x 30 (Command29, Text2 empty)", rangesFor(30, true), click("Command29"),
+         200, gridOf(30)},
+        {"module rebuild 200 x 200 (Command29, Text2 empty)", rangesFor(200, true),
+         click("Command29"), 40, gridOf(200)},
+        {"machine selection (List1, 3rd of 5)", [](GuiBench& b) { b.settle(); },
+         [](GuiBench& b) {
+             // A real mouse click on the row: the first selects it, the
+             // following ones click the selected row, which runs it again.
+             auto* list = qobject_cast<QListWidget*>(b.window().control(QStringLiteral("List1")));
+             const QRect row = list->visualItemRect(list->item(2));
+             QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
+         },
+         200,
+         [](GuiBench& b) {
+             return b.form().List1.listIndex == 2 &&
+                    b.form().Label13.text == QStringLiteral("ツーリングカー");
+         }},
+        {"manual topic (menu tsitei)", [](GuiBench& b) { b.settle(); },
+         [](GuiBench& b) { b.window().menuAction(QStringLiteral("tsitei"))->trigger(); }, 200,
+         [](GuiBench& b) { return b.form().List2.items.size() >= 40; }},
+        {"print page, survey grid 30 x 30 (PrintOut::buildPage)", pageAfterSurvey(30), buildPage,
+         200, gridOf(30)},
+        {"print page, survey grid 200 x 200 (PrintOut::buildPage)", pageAfterSurvey(200), buildPage,
+         200, gridOf(200)},
+        // The cost of drawing every widget once; its "full" figure is two.
+        {"whole window repaint() alone, nothing changed", [](GuiBench& b) { b.settle(); },
+         [](GuiBench& b) { b.window().repaint(); }, 200},
+        {"print page to PDF (PagePrinter::printToPdf, 200 x 200)", pageAfterSurvey(200),
+         [&home](GuiBench& b) {
+             const QString pdf = QDir(home.path()).filePath(QStringLiteral("page.pdf"));
+             PagePrinter::printToPdf(PrintOut::buildPage(b.form()), pdf);
+         },
+         20,
+         [&home](GuiBench&) {
+             return QFileInfo(QDir(home.path()).filePath(QStringLiteral("page.pdf"))).size() > 0;
+         },
+         false},
+    };
+
+    std::vector<Result> results;
+    for (const Case& c : cases) {
+        c.setUp(bench);
+        bench.settle();
+        bench.takeMessages();
+        const int n = std::max(5, int(c.iterations * scale));
+        Result r{&c, {}, {}, {}};
+        r.loop = bench.measure([&] { c.action(bench); }, n, false);
+        r.full = bench.measure([&] { c.action(bench); }, n, true);
+        r.messages = bench.takeMessages();
+        r.checked = c.check(bench);
+        results.push_back(r);
+    }
+
+    double load[3] = {0, 0, 0};
+    getloadavg(load, 3);
+    std::printf("== bench_gui: platform %s, handler + repaint through MainWindow; medians; "
+                "load average %.2f %.2f %.2f\n",
+                qgetenv("QT_QPA_PLATFORM").constData(), load[0], load[1], load[2]);
+    std::printf("%-56s %5s | %9s %9s %9s %7s %7s | %9s %7s\n", "case", "iters", "loop ms", "p90 ms",
+                "cpu ms", "frames", "paints", "full ms", "frames");
+    const Result* slowest = nullptr;
+    for (const Result& r : results) {
+        std::printf("%-56s %5d | %9.3f %9.3f %9.3f %7.3f %7.1f | %9.3f %7.3f%s\n", r.c->name,
+                    std::max(5, int(r.c->iterations * scale)), r.loop.medianMs, r.loop.p90Ms,
+                    r.loop.cpuMs, r.loop.medianMs / FrameMs, r.loop.paints, r.full.medianMs,
+                    r.full.medianMs / FrameMs, r.c->frameBound ? "" : "   (not a frame: paper)");
+        if (!r.checked)
+            std::printf("    ERROR: the handler did not leave the expected result\n");
+        if (!r.messages.isEmpty())
+            std::printf("    ERROR: the handler showed a message: %s\n",
+                        qPrintable(r.messages.join(QStringLiteral(" | "))));
+        if (r.c->frameBound && (!slowest || r.full.medianMs > slowest->full.medianMs))
+            slowest = &r;
+    }
+    if (slowest)
+        std::printf("Slowest: %s, %.3f ms with the event loop = %.3f of a frame; %.3f ms with a "
+                    "full repaint = %.3f of a frame (goal: under 1)\n",
+                    slowest->c->name, slowest->loop.medianMs, slowest->loop.medianMs / FrameMs,
+                    slowest->full.medianMs, slowest->full.medianMs / FrameMs);
+    return 0;
+}
