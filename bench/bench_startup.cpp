@@ -128,12 +128,16 @@ private:
         m_marks.frame = nowNs();
         const long hwm = statusKb("VmHWM");
         const long rss = statusKb("VmRSS");
+        // Split of the resident pages: private memory, and mapped files
+        // (libraries, fonts), which other processes share.
+        const long anon = statusKb("RssAnon");
+        const long file = statusKb("RssFile");
         const long long base = m_marks.spawn ? m_marks.spawn : m_marks.main;
         auto ms = [base](long long t) { return double(t - base) / 1e6; };
         std::printf("main=%.3f app=%.3f built=%.3f shown=%.3f paint=%.3f frame=%.3f "
-                    "hwm=%ld rss=%ld size=%dx%d\n",
+                    "hwm=%ld rss=%ld anon=%ld file=%ld size=%dx%d\n",
                     m_marks.spawn ? ms(m_marks.main) : 0.0, ms(m_marks.app), ms(m_marks.built),
-                    ms(m_marks.shown), ms(m_marks.paint), ms(m_marks.frame), hwm, rss,
+                    ms(m_marks.shown), ms(m_marks.paint), ms(m_marks.frame), hwm, rss, anon, file,
                     m_window->width(), m_window->height());
         std::fflush(stdout);
         // For profiling the memory: where the resident pages are, by mapping.
@@ -206,7 +210,7 @@ struct Run
 {
     double wall = 0;                                                      // spawn to exit, ms
     double main = 0, app = 0, built = 0, shown = 0, paint = 0, frame = 0; // child marks, ms
-    double hwm = 0, rss = 0, maxrss = 0;                                  // kB
+    double hwm = 0, rss = 0, anon = 0, file = 0, maxrss = 0;              // kB
     QString size;
     bool ok = false;
 };
@@ -290,6 +294,8 @@ Run spawnOnce(const std::string& exe, const char* mode, const std::string& arg,
     run.frame = num("frame");
     run.hwm = num("hwm");
     run.rss = num("rss");
+    run.anon = num("anon");
+    run.file = num("file");
     run.size = QString::fromStdString(fields["size"]);
     run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0 && run.frame > 0;
     return run;
@@ -377,40 +383,44 @@ int compare(int runs)
                 platform ? platform : "(default)", size.c_str(), runs, load[0], load[1], load[2]);
     std::printf("%-44s %11s %11s %11s %8s %8s\n", "median", "zeltan", "empty", "label", "z/empty",
                 "z/label");
-    auto medianOf = [&](int m, auto field) {
+    auto medianOf = [&](int m, double (*field)(const Run&)) {
         std::vector<double> v;
         for (const Run& r : runsOf[m])
             v.push_back(field(r));
         return median(v);
     };
-    auto row = [&](const char* label, auto field, const char* unit, double scale) {
+    auto row = [&](const char* label, double (*field)(const Run&), const char* unit, double scale) {
         const double z = medianOf(0, field) * scale, e = medianOf(1, field) * scale,
                      l = medianOf(2, field) * scale;
         std::printf("%-44s %8.1f %-2s %8.1f %-2s %8.1f %-2s %8.2f %8.2f\n", label, z, unit, e, unit,
                     l, unit, e > 0 ? z / e : 0.0, l > 0 ? z / l : 0.0);
     };
-    row(
-        "time, spawn to exit (driver clock)", [](const Run& r) { return r.wall; }, "ms", 1);
-    row(
-        "time, spawn to first frame drawn", [](const Run& r) { return r.frame; }, "ms", 1);
-    row(
-        "  spawn to main() (loader)", [](const Run& r) { return r.main; }, "ms", 1);
-    row(
-        "  main() to QApplication + AppSetup::apply", [](const Run& r) { return r.app - r.main; },
-        "ms", 1);
-    row(
-        "  window built (ctor, start, centreOnScreen)",
-        [](const Run& r) { return r.built - r.app; }, "ms", 1);
-    row(
-        "  show()", [](const Run& r) { return r.shown - r.built; }, "ms", 1);
-    row(
-        "  shown to first paint event", [](const Run& r) { return r.paint - r.shown; }, "ms", 1);
-    row(
-        "  first paint event to frame done", [](const Run& r) { return r.frame - r.paint; }, "ms",
-        1);
-    row(
-        "time, main() to first frame drawn", [](const Run& r) { return r.frame - r.main; }, "ms",
-        1);
+    struct Row
+    {
+        const char* label;
+        double (*field)(const Run&);
+    };
+    const Row times[] = {
+        {"time, spawn to exit (driver clock)", [](const Run& r) { return r.wall; }},
+        {"time, spawn to first frame drawn", [](const Run& r) { return r.frame; }},
+        {"  spawn to main() (loader)", [](const Run& r) { return r.main; }},
+        {"  main() to QApplication + AppSetup::apply", [](const Run& r) { return r.app - r.main; }},
+        {"  window built (ctor, start, centreOnScreen)",
+         [](const Run& r) { return r.built - r.app; }},
+        {"  show()", [](const Run& r) { return r.shown - r.built; }},
+        {"  shown to first paint event", [](const Run& r) { return r.paint - r.shown; }},
+        {"  first paint event to frame done", [](const Run& r) { return r.frame - r.paint; }},
+        {"time, main() to first frame drawn", [](const Run& r) { return r.frame - r.main; }},
+    };
+    const Row sizes[] = {
+        {"peak RSS, VmHWM at the first frame", [](const Run& r) { return r.hwm; }},
+        {"RSS, VmRSS at the first frame", [](const Run& r) { return r.rss; }},
+        {"  of which private (RssAnon)", [](const Run& r) { return r.anon; }},
+        {"  of which mapped files (RssFile)", [](const Run& r) { return r.file; }},
+        {"peak RSS, ru_maxrss of the child (wait4)", [](const Run& r) { return r.maxrss; }},
+    };
+    for (const Row& r : times)
+        row(r.label, r.field, "ms", 1);
     {
         double fastest[3];
         for (int m = 0; m < 3; ++m) {
@@ -423,13 +433,8 @@ int compare(int runs)
                     "time, spawn to exit, fastest run", fastest[0], fastest[1], fastest[2],
                     fastest[0] / fastest[1], fastest[0] / fastest[2]);
     }
-    row(
-        "peak RSS, VmHWM at the first frame", [](const Run& r) { return r.hwm; }, "MB", 1.0 / 1024);
-    row(
-        "RSS, VmRSS at the first frame", [](const Run& r) { return r.rss; }, "MB", 1.0 / 1024);
-    row(
-        "peak RSS, ru_maxrss of the child (wait4)", [](const Run& r) { return r.maxrss; }, "MB",
-        1.0 / 1024);
+    for (const Row& r : sizes)
+        row(r.label, r.field, "MB", 1.0 / 1024);
 
     const double timeRatio = medianOf(0, [](const Run& r) { return r.wall; }) /
                              medianOf(1, [](const Run& r) { return r.wall; });
