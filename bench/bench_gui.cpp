@@ -12,6 +12,8 @@
 //
 // Run on the offscreen platform (bench/run sets it); any other platform works
 // as well, e.g. under xvfb-run with QT_QPA_PLATFORM=xcb.
+//
+//   bench_gui [scale of the iterations, default 1] [only cases naming this text]
 
 #include "appsetup.h"
 #include "benchwindow.h"
@@ -217,6 +219,8 @@ int main(int argc, char** argv)
     double scale = 1;
     if (argc > 1)
         scale = std::max(0.05, std::atof(argv[1])); // fewer or more iterations
+    // Only the cases whose name holds this text, e.g. for callgrind.
+    const QString filter = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
 
     QTemporaryDir home;
     qputenv("XDG_DATA_HOME", home.path().toUtf8());
@@ -314,6 +318,8 @@ int main(int argc, char** argv)
 
     std::vector<Result> results;
     for (const Case& c : cases) {
+        if (!QString::fromUtf8(c.name).contains(filter))
+            continue;
         c.setUp(bench);
         bench.settle();
         bench.takeMessages();

@@ -132,13 +132,14 @@ private:
         // (libraries, fonts), which other processes share.
         const long anon = statusKb("RssAnon");
         const long file = statusKb("RssFile");
+        const long shmem = statusKb("RssShmem"); // the X11 window's shared image
         const long long base = m_marks.spawn ? m_marks.spawn : m_marks.main;
         auto ms = [base](long long t) { return double(t - base) / 1e6; };
         std::printf("main=%.3f app=%.3f built=%.3f shown=%.3f paint=%.3f frame=%.3f "
-                    "hwm=%ld rss=%ld anon=%ld file=%ld size=%dx%d\n",
+                    "hwm=%ld rss=%ld anon=%ld file=%ld shmem=%ld size=%dx%d\n",
                     m_marks.spawn ? ms(m_marks.main) : 0.0, ms(m_marks.app), ms(m_marks.built),
                     ms(m_marks.shown), ms(m_marks.paint), ms(m_marks.frame), hwm, rss, anon, file,
-                    m_window->width(), m_window->height());
+                    shmem, m_window->width(), m_window->height());
         std::fflush(stdout);
         // For profiling the memory: where the resident pages are, by mapping.
         if (const char* path = std::getenv("ZELTAN_BENCH_SMAPS"))
@@ -210,7 +211,7 @@ struct Run
 {
     double wall = 0;                                                      // spawn to exit, ms
     double main = 0, app = 0, built = 0, shown = 0, paint = 0, frame = 0; // child marks, ms
-    double hwm = 0, rss = 0, anon = 0, file = 0, maxrss = 0;              // kB
+    double hwm = 0, rss = 0, anon = 0, file = 0, shmem = 0, maxrss = 0;   // kB
     QString size;
     bool ok = false;
 };
@@ -296,6 +297,7 @@ Run spawnOnce(const std::string& exe, const char* mode, const std::string& arg,
     run.rss = num("rss");
     run.anon = num("anon");
     run.file = num("file");
+    run.shmem = num("shmem");
     run.size = QString::fromStdString(fields["size"]);
     run.ok = WIFEXITED(status) && WEXITSTATUS(status) == 0 && run.frame > 0;
     return run;
@@ -417,6 +419,7 @@ int compare(int runs)
         {"RSS, VmRSS at the first frame", [](const Run& r) { return r.rss; }},
         {"  of which private (RssAnon)", [](const Run& r) { return r.anon; }},
         {"  of which mapped files (RssFile)", [](const Run& r) { return r.file; }},
+        {"  of which shared memory (RssShmem)", [](const Run& r) { return r.shmem; }},
         {"peak RSS, ru_maxrss of the child (wait4)", [](const Run& r) { return r.maxrss; }},
     };
     for (const Row& r : times)
