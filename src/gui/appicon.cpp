@@ -64,7 +64,7 @@ QImage appIconImage(int size)
 QIcon appIcon()
 {
     QIcon icon;
-    for (const int size : AppIconSizes)
+    for (const int size : WindowIconSizes)
         icon.addPixmap(QPixmap::fromImage(appIconImage(size)));
     return icon;
 }

@@ -10,5 +10,7 @@ QImage appIconImage(int size);
 
 // The sizes the desktop theme gets, one PNG each.
 inline constexpr int AppIconSizes[] = {16, 32, 48, 64, 128, 256};
+// The sizes a running window needs; the larger ones are installed as files.
+inline constexpr int WindowIconSizes[] = {16, 32, 48};
 
 QIcon appIcon();

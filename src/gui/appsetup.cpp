@@ -38,9 +38,20 @@ void apply(QApplication& app)
         delete translator; // English button texts are better than none
 
     installFontSubstitutes();
+    // The menu bar and dialogs use the application font: the window's own face
+    // keeps them from loading a second Japanese font.
+    QApplication::setFont(font(ControlTable::GothicFace, 9));
     QApplication::setWindowIcon(appIcon());
     // Lets the desktop match the window to its menu entry (and its icon).
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zeltan.Zeltan"));
+}
+
+QFont font(const QString& face, int pointSize, bool bold, bool italic)
+{
+    QFont f(QFont::substitute(face), pointSize);
+    f.setBold(bold);
+    f.setItalic(italic);
+    return f;
 }
 
 QString dataFolder()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QString>
 
 class QApplication;
@@ -12,6 +13,10 @@ void apply(QApplication& app);
 
 // Maps the Windows face names the window uses onto installed Japanese faces.
 void installFontSubstitutes();
+
+// A font of one of the window's faces, resolved to the installed stand-in at
+// once, so drawing never searches fallbacks for a face that is not there.
+QFont font(const QString& face, int pointSize, bool bold = false, bool italic = false);
 
 // The working folder: $XDG_DATA_HOME/zeltan, normally ~/.local/share/zeltan,
 // created when missing.

@@ -4,6 +4,8 @@
 #include "form/controltable.h"
 #include "twips.h"
 
+#include "appsetup.h"
+
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
@@ -29,9 +31,7 @@ void Backdrop::paintEvent(QPaintEvent*)
                    Twips::toPx(line.y2));
     }
     for (const FooterText& text : ControlTable::footer()) {
-        QFont font(text.face, text.pointSize);
-        font.setBold(text.bold);
-        font.setItalic(text.italic);
+        QFont font = AppSetup::font(text.face, text.pointSize, text.bold, text.italic);
         // The stand-in faces run wider than the Windows ones; a line that
         // would pass the window's edge is narrowed to fit, at its point size.
         const int room = width() - Twips::toPx(text.left);

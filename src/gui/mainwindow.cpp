@@ -1,6 +1,6 @@
 #include "mainwindow.h"
 
-#include "appicon.h"
+#include "appsetup.h"
 #include "backdrop.h"
 #include "common/colour.h"
 #include "form/controltable.h"
@@ -90,7 +90,6 @@ MainWindow::MainWindow(const QString& dataFolder, QWidget* parent)
 {
     setObjectName(QStringLiteral("GIADSP"));
     setWindowTitle(ControlTable::WindowCaption);
-    setWindowIcon(appIcon());
     setCentralWidget(m_backdrop);
     // Without a printer the page is kept as a PDF beside the data files.
     m_host.printer().setPdfFolder(m_app.files().folder());
@@ -101,9 +100,7 @@ MainWindow::MainWindow(const QString& dataFolder, QWidget* parent)
         QWidget* widget = createControl(desc, control, m_backdrop);
         widget->setObjectName(desc.name);
         widget->setGeometry(Twips::rect(desc.left, desc.top, desc.width, desc.height));
-        QFont font(desc.face, desc.pointSize);
-        font.setBold(desc.bold);
-        widget->setFont(font);
+        widget->setFont(AppSetup::font(desc.face, desc.pointSize, desc.bold));
         applyColours(widget, desc);
         widget->setVisible(!desc.hiddenAtStart);
         m_entries.append({&desc, control, widget, {}});

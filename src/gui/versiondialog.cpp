@@ -1,7 +1,8 @@
 #include "versiondialog.h"
 
+#include "appsetup.h"
+
 #include "app/versiontexts.h"
-#include "appicon.h"
 #include "form/controltable.h"
 #include "twips.h"
 
@@ -39,8 +40,7 @@ VersionDialog::VersionDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("verdsp"));
     setWindowTitle(VersionTexts::Caption);
-    setWindowIcon(appIcon());
-    setFont(QFont(ControlTable::GothicFace, 9));
+    setFont(AppSetup::font(ControlTable::GothicFace, 9));
     setFixedSize(Twips::toPx(VersionTexts::ClientWidth), Twips::toPx(VersionTexts::ClientHeight));
 
     for (const VersionTexts::LabelSpec& desc : VersionTexts::labels()) {
