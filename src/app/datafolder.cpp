@@ -4,10 +4,7 @@
 
 // The shipped files are compiled into the static core library; its resource
 // initialiser must be referenced or the linker drops it.
-static void initShippedResources()
-{
-    Q_INIT_RESOURCE(data);
-}
+static void initShippedResources() { Q_INIT_RESOURCE(data); }
 
 QString DataFolder::seedShippedFiles() const
 {

@@ -131,54 +131,23 @@ void Giadsp::Form_Load()
 
 // ---- Keypad --------------------------------------------------------------
 
-void Giadsp::Command6_Click()
+void Giadsp::typeOnKeypad(QString (*press)(const QString&, QChar), QChar key)
 {
-    m_form.Label11.text = Keypad::pressDigit(m_form.Label11.text, u'7');
+    m_form.Label11.text = press(m_form.Label11.text, key);
 }
-void Giadsp::Command7_Click()
-{
-    m_form.Label11.text = Keypad::pressDigit(m_form.Label11.text, u'8');
-}
-void Giadsp::Command8_Click()
-{
-    m_form.Label11.text = Keypad::pressDigit(m_form.Label11.text, u'9');
-}
-void Giadsp::Command9_Click()
-{
-    m_form.Label11.text = Keypad::pressDigit(m_form.Label11.text, u'4');
-}
-void Giadsp::Command10_Click()
-{
-    m_form.Label11.text = Keypad::pressDigit(m_form.Label11.text, u'5');
-}
-void Giadsp::Command11_Click()
-{
-    m_form.Label11.text = Keypad::pressDigit(m_form.Label11.text, u'6');
-}
-void Giadsp::Command12_Click()
-{
-    m_form.Label11.text = Keypad::pressDigit(m_form.Label11.text, u'1');
-}
-void Giadsp::Command13_Click()
-{
-    m_form.Label11.text = Keypad::pressDigit(m_form.Label11.text, u'2');
-}
-void Giadsp::Command14_Click()
-{
-    m_form.Label11.text = Keypad::pressDigit(m_form.Label11.text, u'3');
-}
-void Giadsp::Command15_Click()
-{
-    m_form.Label11.text = Keypad::pressDigit(m_form.Label11.text, u'0');
-}
-void Giadsp::Command16_Click()
-{
-    m_form.Label11.text = Keypad::pressPoint(m_form.Label11.text);
-}
-void Giadsp::Command17_Click()
-{
-    m_form.Label11.text = Keypad::Empty;
-}
+
+void Giadsp::Command6_Click() { typeOnKeypad(Keypad::pressDigit, u'7'); }
+void Giadsp::Command7_Click() { typeOnKeypad(Keypad::pressDigit, u'8'); }
+void Giadsp::Command8_Click() { typeOnKeypad(Keypad::pressDigit, u'9'); }
+void Giadsp::Command9_Click() { typeOnKeypad(Keypad::pressDigit, u'4'); }
+void Giadsp::Command10_Click() { typeOnKeypad(Keypad::pressDigit, u'5'); }
+void Giadsp::Command11_Click() { typeOnKeypad(Keypad::pressDigit, u'6'); }
+void Giadsp::Command12_Click() { typeOnKeypad(Keypad::pressDigit, u'1'); }
+void Giadsp::Command13_Click() { typeOnKeypad(Keypad::pressDigit, u'2'); }
+void Giadsp::Command14_Click() { typeOnKeypad(Keypad::pressDigit, u'3'); }
+void Giadsp::Command15_Click() { typeOnKeypad(Keypad::pressDigit, u'0'); }
+void Giadsp::Command16_Click() { typeOnKeypad(Keypad::pressPoint, u'.'); }
+void Giadsp::Command17_Click() { m_form.Label11.text = Keypad::Empty; }
 
 // ---- SET buttons, selectors, survey --------------------------------------
 
@@ -215,22 +184,10 @@ void Giadsp::setRow(int quantity)
     SaveLastInputs();
 }
 
-void Giadsp::Command1_Click()
-{
-    setRow(0);
-}
-void Giadsp::Command2_Click()
-{
-    setRow(1);
-}
-void Giadsp::Command3_Click()
-{
-    setRow(2);
-}
-void Giadsp::Command4_Click()
-{
-    setRow(3);
-}
+void Giadsp::Command1_Click() { setRow(0); }
+void Giadsp::Command2_Click() { setRow(1); }
+void Giadsp::Command3_Click() { setRow(2); }
+void Giadsp::Command4_Click() { setRow(3); }
 
 void Giadsp::Command5_Click()
 {
@@ -239,41 +196,17 @@ void Giadsp::Command5_Click()
     SaveLastInputs();
 }
 
-void Giadsp::Command18_Click()
-{
-    GearCalc::select(m_form, Quantity::Secondary);
-}
-void Giadsp::Command19_Click()
-{
-    GearCalc::select(m_form, Quantity::Spur);
-}
-void Giadsp::Command20_Click()
-{
-    GearCalc::select(m_form, Quantity::Pinion);
-}
-void Giadsp::Command21_Click()
-{
-    GearCalc::select(m_form, Quantity::Total);
-}
+void Giadsp::Command18_Click() { GearCalc::select(m_form, Quantity::Secondary); }
+void Giadsp::Command19_Click() { GearCalc::select(m_form, Quantity::Spur); }
+void Giadsp::Command20_Click() { GearCalc::select(m_form, Quantity::Pinion); }
+void Giadsp::Command21_Click() { GearCalc::select(m_form, Quantity::Total); }
 
 // ---- Range selectors and modules -----------------------------------------
 
-void Giadsp::Combo1_Click()
-{
-    ShowRangeLabels();
-}
-void Giadsp::Combo2_Click()
-{
-    ShowRangeLabels();
-}
-void Giadsp::Combo3_Click()
-{
-    ShowRangeLabels();
-}
-void Giadsp::Combo4_Click()
-{
-    ShowRangeLabels();
-}
+void Giadsp::Combo1_Click() { ShowRangeLabels(); }
+void Giadsp::Combo2_Click() { ShowRangeLabels(); }
+void Giadsp::Combo3_Click() { ShowRangeLabels(); }
+void Giadsp::Combo4_Click() { ShowRangeLabels(); }
 
 void Giadsp::Combo7_Click()
 {
@@ -291,14 +224,8 @@ void Giadsp::Command29_Click()
 
 // ---- Machines ------------------------------------------------------------
 
-void Giadsp::Command22_Click()
-{
-    MachineRegistry::registerMachine(m_form, m_host, m_files);
-}
-void Giadsp::Command27_Click()
-{
-    MachineRegistry::deleteSelected(m_form, m_host, m_files);
-}
+void Giadsp::Command22_Click() { MachineRegistry::registerMachine(m_form, m_host, m_files); }
+void Giadsp::Command27_Click() { MachineRegistry::deleteSelected(m_form, m_host, m_files); }
 
 void Giadsp::List1_Click()
 {
@@ -325,26 +252,11 @@ void Giadsp::List1_Click()
     SaveLastInputs();
 }
 
-void Giadsp::Command23_Click()
-{
-    MachineRegistry::transferAll(m_form);
-}
-void Giadsp::Command24_Click()
-{
-    MachineRegistry::transferSecondary(m_form);
-}
-void Giadsp::Command25_Click()
-{
-    MachineRegistry::transferSpur(m_form);
-}
-void Giadsp::Command26_Click()
-{
-    MachineRegistry::transferPinion(m_form);
-}
-void Giadsp::Command28_Click()
-{
-    MachineRegistry::transferModule(m_form);
-}
+void Giadsp::Command23_Click() { MachineRegistry::transferAll(m_form); }
+void Giadsp::Command24_Click() { MachineRegistry::transferSecondary(m_form); }
+void Giadsp::Command25_Click() { MachineRegistry::transferSpur(m_form); }
+void Giadsp::Command26_Click() { MachineRegistry::transferPinion(m_form); }
+void Giadsp::Command28_Click() { MachineRegistry::transferModule(m_form); }
 
 // ---- Manual --------------------------------------------------------------
 
@@ -359,29 +271,14 @@ void Giadsp::torisetutoziru_Click()
         Manual::close(m_form);
 }
 
-void Giadsp::torisetuhiraku_Click()
-{
-    Manual::reopen(m_form, m_host, m_files.help());
-}
-void Giadsp::Command30_Click()
-{
-    Manual::close(m_form);
-}
+void Giadsp::torisetuhiraku_Click() { Manual::reopen(m_form, m_host, m_files.help()); }
+void Giadsp::Command30_Click() { Manual::close(m_form); }
 
 // ---- Menu bar ------------------------------------------------------------
 
-void Giadsp::purinto_Click()
-{
-    PrintOut::print(m_form, m_host);
-}
-void Giadsp::verinf_Click()
-{
-    m_host.showVersionDialog();
-}
-void Giadsp::owaru_Click()
-{
-    m_host.quit();
-}
+void Giadsp::purinto_Click() { PrintOut::print(m_form, m_host); }
+void Giadsp::verinf_Click() { m_host.showVersionDialog(); }
+void Giadsp::owaru_Click() { m_host.quit(); }
 
 // ---- Private procedures --------------------------------------------------
 
@@ -393,24 +290,9 @@ void Giadsp::SaveLastInputs()
         m_host.message(*error);
 }
 
-void Giadsp::CalculateSelected()
-{
-    GearCalc::CalculateSelected(m_form, m_host);
-}
-void Giadsp::SurveyWantedRatio()
-{
-    Survey::SurveyWantedRatio(m_form, m_host);
-}
-void Giadsp::LoadSelectedModule()
-{
-    ModuleTable::LoadSelectedModule(m_form, m_host, m_files);
-}
-bool Giadsp::BuildRatioGrid()
-{
-    return RatioGrid::BuildRatioGrid(m_form, m_host);
-}
+void Giadsp::CalculateSelected() { GearCalc::CalculateSelected(m_form, m_host); }
+void Giadsp::SurveyWantedRatio() { Survey::SurveyWantedRatio(m_form, m_host); }
+void Giadsp::LoadSelectedModule() { ModuleTable::LoadSelectedModule(m_form, m_host, m_files); }
+bool Giadsp::BuildRatioGrid() { return RatioGrid::BuildRatioGrid(m_form, m_host); }
 
-void Giadsp::ShowRangeLabels()
-{
-    RangeLabels::ShowRangeLabels(m_form);
-}
+void Giadsp::ShowRangeLabels() { RangeLabels::ShowRangeLabels(m_form); }

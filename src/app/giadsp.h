@@ -98,6 +98,7 @@ private:
     void LoadSelectedModule();
     bool BuildRatioGrid();
 
+    void typeOnKeypad(QString (*press)(const QString&, QChar), QChar key);
     bool takeKeypadEntry(Control& target, bool asCount);
     void setRow(int quantity);
 

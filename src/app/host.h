@@ -22,7 +22,8 @@ public:
     // Ends the program at once; nothing is written.
     virtual void quit() = 0;
 
-    struct PrintResult {
+    struct PrintResult
+    {
         enum class Outcome { Printed, SavedAsPdf, Failed };
         Outcome outcome = Outcome::Failed;
         QString detail; // the printer's name, the PDF's path, or what went wrong

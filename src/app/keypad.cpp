@@ -9,11 +9,11 @@ QString pressDigit(const QString& entry, QChar digit)
     return entry + digit;
 }
 
-QString pressPoint(const QString& entry)
+QString pressPoint(const QString& entry, QChar point)
 {
-    if (entry.contains(u'.') || entry == Empty)
+    if (entry.contains(point) || entry == Empty)
         return entry;
-    return entry + u'.';
+    return entry + point;
 }
 
 } // namespace Keypad

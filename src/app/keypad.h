@@ -13,6 +13,7 @@ QString pressDigit(const QString& entry, QChar digit);
 
 // The point key adds "." once, and never to an empty entry. The whole entry is
 // checked, so however long it grows it never takes a second point.
-QString pressPoint(const QString& entry);
+// (The key is always "."; it is taken so every key press has one shape.)
+QString pressPoint(const QString& entry, QChar point = u'.');
 
 } // namespace Keypad

@@ -10,7 +10,8 @@ inline const QString Caption = QStringLiteral("Zeltanバージョン情報");
 constexpr int ClientWidth = 4680;  // twips
 constexpr int ClientHeight = 3345; // twips
 
-struct LabelSpec {
+struct LabelSpec
+{
     const char* name;
     int top;
     bool centred;

@@ -42,10 +42,7 @@ const QuantityInfo& info(Quantity q)
 // noise the division left behind.
 constexpr double AdjustLimit = 0.3 + 1e-9;
 
-bool isNotSet(const QString& caption)
-{
-    return caption.isEmpty() || caption == u"0";
-}
+bool isNotSet(const QString& caption) { return caption.isEmpty() || caption == u"0"; }
 
 // The inputs of one calculation as values; any problem is reported at once.
 class Reader

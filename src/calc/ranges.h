@@ -15,7 +15,8 @@ namespace Ranges {
 // The most values one axis may hold; the grid grows to fit up to this.
 constexpr int MaxValues = 200;
 
-struct Axes {
+struct Axes
+{
     QList<int> spurs;
     QList<int> pinions;
 };

@@ -9,7 +9,7 @@ constexpr int green(int colour) { return (colour >> 8) & 0xff; }
 constexpr int blue(int colour) { return (colour >> 16) & 0xff; }
 
 constexpr int Black = number(0, 0, 0);
-constexpr int Red = number(128, 0, 0);           // the near-ratio marking
-constexpr int LightBlue = number(0, 0, 255);     // the best ratio
+constexpr int Red = number(128, 0, 0);       // the near-ratio marking
+constexpr int LightBlue = number(0, 0, 255); // the best ratio
 
 } // namespace Colour

@@ -8,10 +8,7 @@
 namespace NumberText {
 
 namespace {
-bool isBlank(QChar c)
-{
-    return c == u' ' || c == u'\t';
-}
+bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
 } // namespace
 
 std::optional<double> toDouble(const QString& text)

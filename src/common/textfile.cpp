@@ -16,15 +16,9 @@ namespace TextFile {
 namespace {
 FaultHook g_faultHook;
 
-bool stepAllowed(const char* step)
-{
-    return !g_faultHook || g_faultHook(step);
-}
+bool stepAllowed(const char* step) { return !g_faultHook || g_faultHook(step); }
 
-QString fileName(const QString& path)
-{
-    return QFileInfo(path).fileName();
-}
+QString fileName(const QString& path) { return QFileInfo(path).fileName(); }
 
 QString writeFailed(const QString& path)
 {
@@ -37,10 +31,7 @@ QString writeFailed(const QString& path)
 constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
 } // namespace
 
-void setFaultHook(FaultHook hook)
-{
-    g_faultHook = std::move(hook);
-}
+void setFaultHook(FaultHook hook) { g_faultHook = std::move(hook); }
 
 QStringList decodeLines(const QByteArray& bytes)
 {

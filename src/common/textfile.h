@@ -10,7 +10,8 @@
 // Conversion happens here and nowhere else; inside the program text is Unicode.
 namespace TextFile {
 
-struct ReadResult {
+struct ReadResult
+{
     bool ok = false;
     bool missing = false; // the file does not exist
     QStringList lines;    // without line ends; a final line end adds no empty line
@@ -24,7 +25,8 @@ ReadResult read(const QString& path);
 // Decodes CP932 bytes into lines (CR LF or a lone LF end a line).
 QStringList decodeLines(const QByteArray& bytes);
 
-struct EncodeResult {
+struct EncodeResult
+{
     QByteArray bytes;
     QString badText; // the first character CP932 cannot hold, if any
     bool ok() const { return badText.isEmpty(); }

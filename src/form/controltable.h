@@ -18,7 +18,8 @@ constexpr int Face = -2;        // the dialog/button face colour
 constexpr int Transparent = -3; // the window background shows through
 } // namespace Look
 
-struct ControlSpec {
+struct ControlSpec
+{
     QString name;
     ControlKind kind;
     int left, top, width, height;
@@ -33,19 +34,22 @@ struct ControlSpec {
     bool hiddenAtStart;
 };
 
-struct LineSpec {
+struct LineSpec
+{
     QString name;
     int x1, y1, x2, y2;
     int colour;
 };
 
-struct MenuSpec {
+struct MenuSpec
+{
     QString name;
     QString caption;
     QString parent; // "" for the menu bar
 };
 
-struct FooterText {
+struct FooterText
+{
     int left, top; // twips, top-left corner of the text
     QString text;
     QString face;

@@ -4,10 +4,7 @@ namespace {
 const GridCell kEmptyCell;
 }
 
-FlexGrid::FlexGrid()
-{
-    resizeCells(m_rows, m_cols);
-}
+FlexGrid::FlexGrid() { resizeCells(m_rows, m_cols); }
 
 void FlexGrid::resizeCells(int rows, int cols)
 {
@@ -64,14 +61,8 @@ void FlexGrid::setRowHeight(int row, int twips)
         m_rowHeights[row] = twips;
 }
 
-int FlexGrid::colWidth(int col) const
-{
-    return m_colWidths.value(col, DefaultColWidth);
-}
-int FlexGrid::rowHeight(int row) const
-{
-    return m_rowHeights.value(row, DefaultRowHeight);
-}
+int FlexGrid::colWidth(int col) const { return m_colWidths.value(col, DefaultColWidth); }
+int FlexGrid::rowHeight(int row) const { return m_rowHeights.value(row, DefaultRowHeight); }
 
 bool FlexGrid::setCurrentCell(int row, int col)
 {
@@ -87,10 +78,7 @@ GridCell* FlexGrid::current()
     return &m_cells[qsizetype(m_row) * m_cols + m_col];
 }
 
-const GridCell* FlexGrid::current() const
-{
-    return const_cast<FlexGrid*>(this)->current();
-}
+const GridCell* FlexGrid::current() const { return const_cast<FlexGrid*>(this)->current(); }
 
 const GridCell& FlexGrid::cell(int row, int col) const
 {

@@ -6,7 +6,8 @@
 
 enum class CellAlign { General, Centre, Right };
 
-struct GridCell {
+struct GridCell
+{
     QString text;
     CellAlign align = CellAlign::General;
     int colour = 0; // colour number; 0 is the default black

@@ -10,10 +10,7 @@ GridModel::GridModel(const FlexGrid& grid, QObject* parent)
     m_boldFont.setBold(true);
 }
 
-int GridModel::rowCount(const QModelIndex& parent) const
-{
-    return parent.isValid() ? 0 : m_rows;
-}
+int GridModel::rowCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : m_rows; }
 
 int GridModel::columnCount(const QModelIndex& parent) const
 {
@@ -75,10 +72,7 @@ void GridModel::setBaseFont(const QFont& font)
     m_boldFont.setBold(true);
 }
 
-void GridModel::setFixedColour(const QColor& colour)
-{
-    m_fixedColour = colour;
-}
+void GridModel::setFixedColour(const QColor& colour) { m_fixedColour = colour; }
 
 bool GridModel::sync()
 {

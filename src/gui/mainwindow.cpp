@@ -258,15 +258,9 @@ void MainWindow::centreOnScreen()
              .topLeft());
 }
 
-QWidget* MainWindow::control(const QString& name) const
-{
-    return m_widgets.value(name);
-}
+QWidget* MainWindow::control(const QString& name) const { return m_widgets.value(name); }
 
-QAction* MainWindow::menuAction(const QString& name) const
-{
-    return m_actions.value(name);
-}
+QAction* MainWindow::menuAction(const QString& name) const { return m_actions.value(name); }
 
 void MainWindow::handle(const QString& name)
 {

@@ -83,7 +83,4 @@ void QtHost::quit()
     QCoreApplication::exit(0);
 }
 
-Host::PrintResult QtHost::printPage(const PrintPage& page)
-{
-    return m_printer.print(page);
-}
+Host::PrintResult QtHost::printPage(const PrintPage& page) { return m_printer.print(page); }

@@ -6,10 +6,7 @@
 // everything in Qt's logical pixels, which Qt scales on high-density screens.
 namespace Twips {
 
-constexpr int toPx(int twips)
-{
-    return (2 * twips + 15) / 30;
-} // twips / 15, rounded
+constexpr int toPx(int twips) { return (2 * twips + 15) / 30; } // twips / 15, rounded
 
 inline QRect rect(int left, int top, int width, int height)
 {

@@ -8,10 +8,7 @@ namespace MachineRegistry {
 
 namespace {
 
-bool isEmptyOrZero(const Control& c)
-{
-    return c.text.isEmpty() || c.text == u"0";
-}
+bool isEmptyOrZero(const Control& c) { return c.text.isEmpty() || c.text == u"0"; }
 
 // The first failed check of "登録", or "" when the panel may be stored.
 QString validate(const Form& f)
@@ -145,10 +142,7 @@ void transferAll(Form& f)
     f.Label34.text = f.Combo7.text;
 }
 
-void transferSecondary(Form& f)
-{
-    f.Label20.text = f.Label6.text;
-}
+void transferSecondary(Form& f) { f.Label20.text = f.Label6.text; }
 
 void transferSpur(Form& f)
 {
@@ -164,9 +158,6 @@ void transferPinion(Form& f)
     f.Label32.text = f.Combo6.text;
 }
 
-void transferModule(Form& f)
-{
-    f.Label34.text = f.Combo7.text;
-}
+void transferModule(Form& f) { f.Label34.text = f.Combo7.text; }
 
 } // namespace MachineRegistry

@@ -11,7 +11,8 @@
 // masin.dat: the registered cars with their gear settings.
 namespace MachineRegistry {
 
-struct MachineRecord {
+struct MachineRecord
+{
     QString Name, Module, SecondaryRatio, SpurStart, SpurSpan, PinionStart, PinionSpan,
         SpurInterval, PinionInterval;
 
@@ -20,7 +21,8 @@ struct MachineRecord {
     QStringList fields() const;
 };
 
-struct Registry {
+struct Registry
+{
     QList<MachineRecord> records;
     QString error; // empty when the file was read
 };

@@ -18,10 +18,10 @@ void showPanel(Form& form)
 const QStringList& topicTitles()
 {
     static const QStringList titles = {
-        QStringLiteral("２次減速比の調査"),     QStringLiteral("スパーギア歯数の調査"),
+        QStringLiteral("２次減速比の調査"),       QStringLiteral("スパーギア歯数の調査"),
         QStringLiteral("ピニオンギア歯数の調査"), QStringLiteral("減速比の調査"),
-        QStringLiteral("指定減速比の調査"),     QStringLiteral("指定減速比調査時のパラメータ"),
-        QStringLiteral("マシンの選択＆登録"),   QStringLiteral("計算結果のプリント"),
+        QStringLiteral("指定減速比の調査"),       QStringLiteral("指定減速比調査時のパラメータ"),
+        QStringLiteral("マシンの選択＆登録"),     QStringLiteral("計算結果のプリント"),
     };
     return titles;
 }

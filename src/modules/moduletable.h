@@ -15,9 +15,11 @@ namespace ModuleTable {
 
 inline const QString Template = QStringLiteral("XXモジュール");
 inline const QString NewNamePlaceholder = QStringLiteral("??モジュール");
-inline const QString MissingModule = QStringLiteral("システム中に設定されたモジュールが存在しません");
+inline const QString MissingModule =
+    QStringLiteral("システム中に設定されたモジュールが存在しません");
 
-struct ModuleRecord {
+struct ModuleRecord
+{
     QString Name, SpurListFrom, SpurListTo, SpurInterval, SpurStart;
     QString PinionListFrom, PinionListTo, PinionInterval, PinionStart;
 
@@ -27,7 +29,8 @@ struct ModuleRecord {
 };
 
 // The records of module.dat in file order; a message for an unreadable file.
-struct Table {
+struct Table
+{
     QList<ModuleRecord> records;
     QString error; // empty when the file was read
 };
@@ -44,7 +47,6 @@ void showCreationMode(Form& form);
 
 // The store, overwrite or delete of "表再作成" after the grid was rebuilt.
 // rememberedModule is the window's remembered module (emptied first).
-void storeTypedModule(Form& form, Host& host, const DataFolder& files,
-                      QString& rememberedModule);
+void storeTypedModule(Form& form, Host& host, const DataFolder& files, QString& rememberedModule);
 
 } // namespace ModuleTable

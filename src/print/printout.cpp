@@ -57,13 +57,14 @@ PrintPage buildPage(Form& f)
     page.landscape = true;
     page.face = Face;
 
-    const struct {
+    const struct
+    {
         int x, y;
         const Control& control;
     } headings[] = {
-        {500, 400, f.Label13}, {7500, 400, f.Label12}, {500, 800, f.Label1},
-        {3000, 800, f.Label6}, {4000, 800, f.Label2},  {6500, 800, f.Label7},
-        {7500, 800, f.Label3}, {10000, 800, f.Label8}, {11000, 800, f.Label4},
+        {500, 400, f.Label13},  {7500, 400, f.Label12}, {500, 800, f.Label1},
+        {3000, 800, f.Label6},  {4000, 800, f.Label2},  {6500, 800, f.Label7},
+        {7500, 800, f.Label3},  {10000, 800, f.Label8}, {11000, 800, f.Label4},
         {13500, 800, f.Label9},
     };
     for (const auto& h : headings)
@@ -92,8 +93,8 @@ PrintPage buildPage(Form& f)
             const QString s = grid.text();
             if (s.isEmpty())
                 break;
-            text(page, FrameLeft + Inset + ColPitch * c, FrameTop + Inset + RowPitch * r,
-                 field8(s), 10, grid.bold(), inkOf(grid.colour()));
+            text(page, FrameLeft + Inset + ColPitch * c, FrameTop + Inset + RowPitch * r, field8(s),
+                 10, grid.bold(), inkOf(grid.colour()));
         }
     }
     grid.setCurrentCell(0, 0);
@@ -115,7 +116,8 @@ void print(Form& form, Host& host)
         host.message(QStringLiteral("PRINT OUTしました"));
         break;
     case Host::PrintResult::Outcome::SavedAsPdf:
-        host.message(QStringLiteral("PRINT OUTしました\nプリンターが無いため、PDFファイルに保存しました：\n%1")
+        host.message(QStringLiteral(
+                         "PRINT OUTしました\nプリンターが無いため、PDFファイルに保存しました：\n%1")
                          .arg(result.detail));
         break;
     case Host::PrintResult::Outcome::Failed:

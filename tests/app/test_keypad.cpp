@@ -10,8 +10,8 @@ namespace {
 QString press(Giadsp& app, const QString& start, const QStringList& keys)
 {
     static const QHash<QString, QString> buttons = {
-        {"7", "Command6"},  {"8", "Command7"},  {"9", "Command8"},  {"4", "Command9"},
-        {"5", "Command10"}, {"6", "Command11"}, {"1", "Command12"}, {"2", "Command13"},
+        {"7", "Command6"},  {"8", "Command7"},  {"9", "Command8"},   {"4", "Command9"},
+        {"5", "Command10"}, {"6", "Command11"}, {"1", "Command12"},  {"2", "Command13"},
         {"3", "Command14"}, {"0", "Command15"}, {"・", "Command16"}, {"CLS", "Command17"},
     };
     app.form().Label11.text = start;
@@ -25,7 +25,8 @@ TEST(Keypad, BuildsTheEntryByItsRules)
     FakeHost host;
     TempFolder dir;
     Giadsp app(host, dir.path());
-    const struct {
+    const struct
+    {
         const char* start;
         QStringList keys;
         const char* entry;

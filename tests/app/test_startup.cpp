@@ -18,9 +18,9 @@ protected:
         messagesAfterRestart = host2.messages;
         const Form& g = next.form();
         restarted = g;
-        return {g.Label13.text, g.Label6.text, g.Label7.text, g.Label8.text, g.Label9.text,
-                g.Combo7.text,  g.Combo1.text, g.Combo2.text, g.Combo3.text, g.Combo4.text,
-                g.Combo5.text,  g.Combo6.text};
+        return {g.Label13.text, g.Label6.text, g.Label7.text, g.Label8.text,
+                g.Label9.text,  g.Combo7.text, g.Combo1.text, g.Combo2.text,
+                g.Combo3.text,  g.Combo4.text, g.Combo5.text, g.Combo6.text};
     }
     QStringList messagesAfterRestart;
     Form restarted;
@@ -95,8 +95,8 @@ TEST_F(Startup, ExitWithoutACalculationLosesTheChange)
 
 TEST_F(Startup, ADeletedModuleIsReportedOnceAndTheWindowStillOpens)
 {
-    dir.write("GIA.DAT", {"Car", "2.5", "80", "25", "8.00000", "Gone", "70", "15", "20", "15",
-                          "1", "1"});
+    dir.write("GIA.DAT",
+              {"Car", "2.5", "80", "25", "8.00000", "Gone", "70", "15", "20", "15", "1", "1"});
     app.Form_Load();
     EXPECT_EQ(host.messages, QStringList{"システム中に設定されたモジュールが存在しません"});
     EXPECT_EQ(f.Combo7.text, "Gone");

@@ -4,7 +4,8 @@
 
 namespace {
 
-struct CountCase {
+struct CountCase
+{
     const char* text;
     std::optional<int> count;
 };
@@ -12,13 +13,33 @@ struct CountCase {
 TEST(NumberText, CountsRoundHalfToEvenAndRejectWhatIsNotACount)
 {
     const CountCase cases[] = {
-        {"22.5", 22},   {"23.5", 24},     {"20.5", 20},    {"21.5", 22},   {"84", 84},
-        {" 70 ", 70},   {"\t15", 15},     {"-3", -3},      {"+7", 7},      {"12.", 12},
-        {".5", 0},      {"1.5", 2},       {"2.5", 2},      {"-2.5", -2},   {"32767", 32767},
-        {"-32768", -32768}, {"32767.5", std::nullopt}, {"40000", std::nullopt},
-        {"-32769", std::nullopt}, {"", std::nullopt},  {"Combo1", std::nullopt},
-        {"1.2.3", std::nullopt},  {".", std::nullopt}, {"1 2", std::nullopt},
-        {"1e3", std::nullopt},    {"０", std::nullopt}, {"-", std::nullopt},
+        {"22.5", 22},
+        {"23.5", 24},
+        {"20.5", 20},
+        {"21.5", 22},
+        {"84", 84},
+        {" 70 ", 70},
+        {"\t15", 15},
+        {"-3", -3},
+        {"+7", 7},
+        {"12.", 12},
+        {".5", 0},
+        {"1.5", 2},
+        {"2.5", 2},
+        {"-2.5", -2},
+        {"32767", 32767},
+        {"-32768", -32768},
+        {"32767.5", std::nullopt},
+        {"40000", std::nullopt},
+        {"-32769", std::nullopt},
+        {"", std::nullopt},
+        {"Combo1", std::nullopt},
+        {"1.2.3", std::nullopt},
+        {".", std::nullopt},
+        {"1 2", std::nullopt},
+        {"1e3", std::nullopt},
+        {"０", std::nullopt},
+        {"-", std::nullopt},
     };
     for (const auto& c : cases) {
         const auto got = NumberText::toCount(QString::fromUtf8(c.text));
@@ -41,7 +62,8 @@ TEST(NumberText, DoublesReadOnlyPlainDecimalText)
     EXPECT_FALSE(NumberText::toDouble(QString(400, u'9')));
 }
 
-struct FixedCase {
+struct FixedCase
+{
     double value;
     int decimals;
     const char* text;
@@ -56,8 +78,8 @@ TEST(NumberText, FixedPatternsRoundHalvesAwayFromZero)
         {74.0 / 23.0 * 2.5, 5, "8.04348"},
         {75.0 / 23.0 * 2.5, 5, "8.15217"},
         {82.0 / 21.0 * 2.5, 3, "9.762"},
-        {6.9225, 3, "6.923"},  // the half as shown, though the binary value lies just below
-        {2.675, 2, "2.68"},    // likewise
+        {6.9225, 3, "6.923"}, // the half as shown, though the binary value lies just below
+        {2.675, 2, "2.68"},   // likewise
         {0.015625, 5, "0.01563"},
         {0.5, 0, "1"},
         {2.5, 0, "3"},

@@ -6,7 +6,8 @@ namespace {
 
 TEST(RecordSyntax, ReadsFieldsAsTheDataFilesHoldThem)
 {
-    const struct {
+    const struct
+    {
         const char* line;
         QStringList fields;
     } cases[] = {
@@ -28,8 +29,8 @@ TEST(RecordSyntax, ReadsFieldsAsTheDataFilesHoldThem)
 
 TEST(RecordSyntax, WrittenValuesReadBackExactly)
 {
-    const QStringList values = {"plain", "with,comma", " lead", "trail ", "\ttab",
-                                "say \"hi\"", "", "\"", "ｽﾊﾟｰ～２＆", ",", "  "};
+    const QStringList values = {"plain", "with,comma", " lead", "trail ", "\ttab", "say \"hi\"", "",
+                                "\"",    "ｽﾊﾟｰ～２＆", ",",     "  "};
     const QString line = RecordSyntax::writeRecord(values);
     EXPECT_EQ(RecordSyntax::readFields(line), values) << qPrintable(line);
     for (const QString& v : values)

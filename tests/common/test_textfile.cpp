@@ -12,11 +12,20 @@ namespace {
 // Texts the program writes or shows, with the characters that differ between
 // Shift-JIS variants and the half-width forms.
 const QStringList systemTexts = {
-    "スパー範囲 ( 70～85 )", "２次減速比が設定されていません", "マシン登録＆選択",
-    "ｽﾊﾟｰｷﾞｱ歯数を計算表示します", "ﾋﾟﾆｵﾝｷﾞｱ歯数を計算表示します", "ﾓｼﾞｭｰﾙ", "ﾊﾞｰｼﾞｮﾝ情報",
-    "RC-EPカーギア比確認　ZELTAN", "プリンターは接続されていますか？接続されていない場合はエラー停止します。",
-    "XXモジュールを選択した場合表再作成で新しいモジュールを作れます", "??モジュール",
-    "登録マシン一覧（選択で上部に転記します）", "＋", "・",
+    "スパー範囲 ( 70～85 )",
+    "２次減速比が設定されていません",
+    "マシン登録＆選択",
+    "ｽﾊﾟｰｷﾞｱ歯数を計算表示します",
+    "ﾋﾟﾆｵﾝｷﾞｱ歯数を計算表示します",
+    "ﾓｼﾞｭｰﾙ",
+    "ﾊﾞｰｼﾞｮﾝ情報",
+    "RC-EPカーギア比確認　ZELTAN",
+    "プリンターは接続されていますか？接続されていない場合はエラー停止します。",
+    "XXモジュールを選択した場合表再作成で新しいモジュールを作れます",
+    "??モジュール",
+    "登録マシン一覧（選択で上部に転記します）",
+    "＋",
+    "・",
 };
 
 TEST(TextFile, SystemTextsRoundTripThroughCp932)
@@ -35,7 +44,8 @@ TEST(TextFile, WritesTheWindowsCodePageBytes)
 
 TEST(TextFile, CharactersOutsideCp932AreReportedNotWritten)
 {
-    for (const QString& bad : {QString(QChar(0x301C)), QString(QChar(0x2212)), QStringLiteral("😀")}) {
+    for (const QString& bad :
+         {QString(QChar(0x301C)), QString(QChar(0x2212)), QStringLiteral("😀")}) {
         const auto encoded = TextFile::encodeLines({"ok", "a" + bad + "b"});
         EXPECT_FALSE(encoded.ok());
         EXPECT_EQ(encoded.badText, bad);
@@ -73,9 +83,8 @@ TEST_F(Rewrite, NewContentGoesThroughTheWorkFileWhichStays)
 {
     dir.write("data.dat", {"old"});
     const auto error = TextFile::RewriteThroughWorkFile(
-        dir.file("data.dat"), dir.file("work.dat"), [](const QStringList& current) {
-            return QStringList{"new"} + current;
-        });
+        dir.file("data.dat"), dir.file("work.dat"),
+        [](const QStringList& current) { return QStringList{"new"} + current; });
     EXPECT_FALSE(error);
     EXPECT_EQ(dir.bytes("data.dat"), cp932({"new", "old"}));
     EXPECT_EQ(dir.bytes("work.dat"), cp932({"new", "old"}));
@@ -115,9 +124,9 @@ TEST_F(Rewrite, UnencodableContentChangesNothing)
 TEST_F(Rewrite, AFolderInPlaceOfTheDataFileIsReportedAndKept)
 {
     QDir(dir.path()).mkdir("data.dat");
-    const auto error = TextFile::RewriteThroughWorkFile(
-        dir.file("data.dat"), dir.file("work.dat"),
-        [](const QStringList&) { return QStringList{"x"}; });
+    const auto error =
+        TextFile::RewriteThroughWorkFile(dir.file("data.dat"), dir.file("work.dat"),
+                                         [](const QStringList&) { return QStringList{"x"}; });
     EXPECT_TRUE(error);
     EXPECT_TRUE(QFileInfo(dir.file("data.dat")).isDir());
 }
@@ -129,9 +138,9 @@ TEST_F(Rewrite, AHeldLockMakesASecondWriterWaitThenGiveUp)
     dir.write("data.dat", {"keep"});
     // The lock wait is bounded; the rewrite reports instead of interleaving.
     TextFile::setFaultHook(nullptr);
-    const auto error = TextFile::RewriteThroughWorkFile(
-        dir.file("data.dat"), dir.file("work.dat"),
-        [](const QStringList&) { return QStringList{"x"}; });
+    const auto error =
+        TextFile::RewriteThroughWorkFile(dir.file("data.dat"), dir.file("work.dat"),
+                                         [](const QStringList&) { return QStringList{"x"}; });
     EXPECT_TRUE(error);
     EXPECT_EQ(dir.bytes("data.dat"), cp932({"keep"}));
 }

@@ -58,8 +58,8 @@ int main(int argc, char** argv)
         f.Text2.text = operation == "module-create" ? "New module" : "48P";
         f.Combo1.text = "71";
         f.Combo3.text = "19";
-        host.answers = operation == "module-overwrite" ? QList<bool>{true}
-                                                        : QList<bool>{false, true};
+        host.answers =
+            operation == "module-overwrite" ? QList<bool>{true} : QList<bool>{false, true};
         app.Command29_Click();
     } else if (operation == "save") {
         f.Label11.text = "84";

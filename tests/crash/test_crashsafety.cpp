@@ -22,15 +22,16 @@ QStringList names(const QStringList& lines)
     return out;
 }
 
-struct Operation {
+struct Operation
+{
     const char* name;
     const char* file;
 };
 
 const Operation operations[] = {
-    {"register", "masin.dat"},        {"delete", "masin.dat"},
-    {"module-create", "module.dat"},  {"module-overwrite", "module.dat"},
-    {"module-delete", "module.dat"},  {"save", "GIA.DAT"},
+    {"register", "masin.dat"},       {"delete", "masin.dat"},
+    {"module-create", "module.dat"}, {"module-overwrite", "module.dat"},
+    {"module-delete", "module.dat"}, {"save", "GIA.DAT"},
 };
 
 class CrashSafety : public ::testing::Test
@@ -76,7 +77,8 @@ TEST_F(CrashSafety, EveryWriteKilledOrFailingAtEveryStepLeavesOldOrNewFiles)
                 const bool writesWorkFile = op.file != QStringLiteral("GIA.DAT");
                 const bool stepHappens = writesWorkFile || step.startsWith("data");
                 if (stepHappens) {
-                    EXPECT_EQ(killed, qstrcmp(mode, "kill") == 0) << op.name << " " << qPrintable(step);
+                    EXPECT_EQ(killed, qstrcmp(mode, "kill") == 0)
+                        << op.name << " " << qPrintable(step);
                     if (!killed) {
                         EXPECT_EQ(code, 3) << "a failed write is reported";
                     }
@@ -92,13 +94,12 @@ TEST_F(CrashSafety, EveryWriteKilledOrFailingAtEveryStepLeavesOldOrNewFiles)
                 FakeHost host;
                 Giadsp restarted(host, dir.path());
                 restarted.Form_Load();
-                EXPECT_TRUE(host.messages.isEmpty())
-                    << op.name << " " << qPrintable(step) << ": "
-                    << host.messages.join('\n').toStdString();
+                EXPECT_TRUE(host.messages.isEmpty()) << op.name << " " << qPrintable(step) << ": "
+                                                     << host.messages.join('\n').toStdString();
                 const QStringList listed = restarted.form().List1.items;
                 for (const QString& name : namesBefore) {
-                    EXPECT_TRUE(listed.contains(name) || (op.name == QStringLiteral("delete") &&
-                                                          after == newBytes))
+                    EXPECT_TRUE(listed.contains(name) ||
+                                (op.name == QStringLiteral("delete") && after == newBytes))
                         << qPrintable(name);
                 }
                 // And a further write goes through: no stale lock or temp file blocks it.

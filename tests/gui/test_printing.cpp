@@ -119,10 +119,7 @@ bool hasInk(const QList<QColor>& pixels, const QColor& ink)
     return false;
 }
 
-bool isDark(const QImage& image, int x, int y)
-{
-    return qGray(image.pixel(x, y)) < 160;
-}
+bool isDark(const QImage& image, int x, int y) { return qGray(image.pixel(x, y)) < 160; }
 
 } // namespace
 

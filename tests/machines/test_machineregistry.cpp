@@ -7,11 +7,12 @@ class Machines : public AppFixture
 protected:
     void SetUp() override
     {
-        dir.write("module.dat", {"XXモジュール,60,90,1,70,15,45,1,20", "48P,60,90,1,75,15,45,1,20"});
+        dir.write("module.dat",
+                  {"XXモジュール,60,90,1,70,15,45,1,20", "48P,60,90,1,75,15,45,1,20"});
     }
     // The panel as the transfer buttons would fill it.
-    void panel(const QString& name, const QStringList& v = {"48P", "2.6", "80", "15", "1", "20",
-                                                            "15", "1"})
+    void panel(const QString& name,
+               const QStringList& v = {"48P", "2.6", "80", "15", "1", "20", "15", "1"})
     {
         f.Text1.text = name;
         f.Label34.text = v[0];
@@ -45,8 +46,8 @@ TEST_F(Machines, RegisteringWritesTheRecordFirstAndEmptiesThePanel)
     EXPECT_EQ(f.List1.listIndex, -1);
     EXPECT_EQ(f.Text1.text, "");
     EXPECT_EQ(f.Label20.text, "0");
-    for (const Control* c : {&f.Label23, &f.Label24, &f.Label26, &f.Label27, &f.Label31,
-                             &f.Label32, &f.Label34})
+    for (const Control* c :
+         {&f.Label23, &f.Label24, &f.Label26, &f.Label27, &f.Label31, &f.Label32, &f.Label34})
         EXPECT_EQ(c->text, "");
 
     panel("Car A");
@@ -56,7 +57,8 @@ TEST_F(Machines, RegisteringWritesTheRecordFirstAndEmptiesThePanel)
 
 TEST_F(Machines, RegisterValidationsInTheirOrder)
 {
-    const struct {
+    const struct
+    {
         const char* name;
         QStringList values; // module, secondary, spur start/width/step, pinion start/width/step
         const char* message;
@@ -169,7 +171,8 @@ TEST_F(Machines, TransferButtonsCopyTheirGroups)
     f.Label6.text = "2.6";
     ranges("80", "15", "20", "10", "2", "1");
     f.Combo7.text = "48P";
-    const struct {
+    const struct
+    {
         const char* button;
         QStringList filled;
     } cases[] = {
@@ -177,13 +180,14 @@ TEST_F(Machines, TransferButtonsCopyTheirGroups)
         {"Command25", {"Label23", "Label24", "Label31"}},
         {"Command26", {"Label26", "Label27", "Label32"}},
         {"Command28", {"Label34"}},
-        {"Command23", {"Text1", "Label20", "Label23", "Label24", "Label26", "Label27", "Label31",
-                       "Label32", "Label34"}},
+        {"Command23",
+         {"Text1", "Label20", "Label23", "Label24", "Label26", "Label27", "Label31", "Label32",
+          "Label34"}},
     };
     const QHash<QString, QString> expected = {
-        {"Text1", "T"},    {"Label20", "2.6"}, {"Label23", "80"}, {"Label24", "15"},
-        {"Label26", "20"}, {"Label27", "10"},  {"Label31", "2"},  {"Label32", "1"},
-        {"Label34", "48P"}};
+        {"Text1", "T"},    {"Label20", "2.6"}, {"Label23", "80"},
+        {"Label24", "15"}, {"Label26", "20"},  {"Label27", "10"},
+        {"Label31", "2"},  {"Label32", "1"},   {"Label34", "48P"}};
     for (const auto& c : cases) {
         for (const QString& name : expected.keys())
             f.control(name)->text = "-";

@@ -20,8 +20,8 @@ TEST_F(ManualPanel, ATopicShowsItsTitleAndRowsUpToLowerCaseEnd)
 {
     app.manualTopic_Click(0);
     EXPECT_TRUE(shown());
-    EXPECT_EQ(rows(), (QStringList{"", "２次減速比の調査", "一行目", "", "a", "b", "c,d", "End",
-                                   "END"}));
+    EXPECT_EQ(rows(),
+              (QStringList{"", "２次減速比の調査", "一行目", "", "a", "b", "c,d", "End", "END"}));
     EXPECT_TRUE(host.messages.isEmpty());
 }
 

@@ -113,15 +113,21 @@ TEST_F(Modules, CreatingAModuleWritesItFirstWithItsStarts)
 
 TEST_F(Modules, DuplicateNamesAnswerPaths)
 {
-    const struct {
+    const struct
+    {
         QList<bool> answers;
         int questions;
         QStringList file;
         const char* selected;
     } cases[] = {
-        {{true}, 1, {"48P,80,110,1,80,22,52,1,22", "XXモジュール,60,90,1,70,15,45,1,20",
-                     "64P,90,120,2,100,20,50,1,30"}, "48P"},
-        {{false, true}, 2, {"XXモジュール,60,90,1,70,15,45,1,20", "64P,90,120,2,100,20,50,1,30"},
+        {{true},
+         1,
+         {"48P,80,110,1,80,22,52,1,22", "XXモジュール,60,90,1,70,15,45,1,20",
+          "64P,90,120,2,100,20,50,1,30"},
+         "48P"},
+        {{false, true},
+         2,
+         {"XXモジュール,60,90,1,70,15,45,1,20", "64P,90,120,2,100,20,50,1,30"},
          "XXモジュール"},
         {{false, false}, 2, {}, "XXモジュール"},
     };
@@ -149,8 +155,8 @@ TEST_F(Modules, DuplicateNamesAnswerPaths)
 
 TEST_F(Modules, ARebuildUnderADuplicatedNameRemovesBoth)
 {
-    dir.write("module.dat", {"D,60,90,1,60,15,45,1,20", "E,60,90,1,60,15,45,1,20",
-                             "D,70,100,1,70,15,45,1,20"});
+    dir.write("module.dat",
+              {"D,60,90,1,60,15,45,1,20", "E,60,90,1,60,15,45,1,20", "D,70,100,1,70,15,45,1,20"});
     host.answers = {true};
     create("D", "80", "20");
     EXPECT_EQ(dir.lines("module.dat"),
@@ -159,7 +165,8 @@ TEST_F(Modules, ARebuildUnderADuplicatedNameRemovesBoth)
 
 TEST_F(Modules, NamesAndStartsThatCannotBeStoredAreRefused)
 {
-    const struct {
+    const struct
+    {
         const char* name;
         const char* spurStart;
         const char* messagePart;

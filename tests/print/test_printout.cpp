@@ -38,12 +38,16 @@ TEST_F(PrintOutPage, HeadingsContactLineAndRules)
     const PrintPage page = PrintOut::buildPage(f);
     EXPECT_TRUE(page.landscape);
     EXPECT_EQ(page.face, "MS Pｺﾞｼｯｸ");
-    const struct {
+    const struct
+    {
         int x, y;
         QString text;
-    } headings[] = {{500, 400, "Car A"},         {7500, 400, f.Label12.text},
-                    {500, 800, "２次減速比"},     {4000, 800, "スパーギア歯数"},
-                    {7500, 800, "ピニオンギア歯数"}, {11000, 800, "減速比"},
+    } headings[] = {{500, 400, "Car A"},
+                    {7500, 400, f.Label12.text},
+                    {500, 800, "２次減速比"},
+                    {4000, 800, "スパーギア歯数"},
+                    {7500, 800, "ピニオンギア歯数"},
+                    {11000, 800, "減速比"},
                     {500, 10850, ControlTable::ContactLine}};
     for (const auto& h : headings) {
         const PageOp* op = textAt(page, h.x, h.y);
@@ -144,13 +148,15 @@ TEST_F(PrintOutPage, AnEmptyGridPrintsTheFrameAndHeadingsOnly)
 TEST_F(PrintOutPage, TheQuestionTheBusyPointerAndTheOutcomeMessages)
 {
     press("purinto");
-    EXPECT_EQ(host.questions,
-              QStringList{"プリンターは接続されていますか？接続されていない場合はエラー停止します。"});
+    EXPECT_EQ(
+        host.questions,
+        QStringList{"プリンターは接続されていますか？接続されていない場合はエラー停止します。"});
     EXPECT_TRUE(host.pages.isEmpty());
     EXPECT_TRUE(host.messages.isEmpty());
     EXPECT_EQ(host.busyCalls, 0);
 
-    const struct {
+    const struct
+    {
         Host::PrintResult::Outcome outcome;
         const char* detail;
         const char* messagePart;
