@@ -47,7 +47,7 @@ void SurveyWantedRatio(Form& form, Host& host)
         grid.setBold(true);
         grid.setText(NumberText::ratio3(best->ratio));
     } else {
-        form.Label12.text = status + QStringLiteral("：10.0以内の組み合わせがありません");
+        form.Label12.text = status + QStringLiteral(" 該当なし");
     }
     grid.setCurrentCell(0, 0);
     grid.show();
