@@ -20,10 +20,8 @@ QString caption(const QString& title, const Control& start, const Control& width
 
 void ShowRangeLabels(Form& f)
 {
-    const Control* selectors[] = {&f.Combo1, &f.Combo2, &f.Combo3, &f.Combo4};
-    for (int i = 0; i < 4; ++i)
-        if (Ranges::isUnset(*selectors[i], QStringLiteral("Combo%1").arg(i + 1)))
-            return;
+    if (Ranges::anyUnset(f, 4))
+        return;
     f.Label5.text = caption(QStringLiteral("スパー範囲"), f.Combo1, f.Combo2);
     f.Label10.text = caption(QStringLiteral("ピニオン範囲"), f.Combo3, f.Combo4);
 }

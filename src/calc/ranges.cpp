@@ -71,9 +71,15 @@ std::optional<QList<int>> readAxis(const AxisFields& a, Host& host, bool emptyIn
 
 } // namespace
 
-bool isUnset(const Control& combo, const QString& ownName)
+bool anyUnset(const Form& form, int count)
 {
-    return combo.text.isEmpty() || combo.text == ownName;
+    for (int i = 1; i <= count; ++i) {
+        const QString name = QStringLiteral("Combo%1").arg(i);
+        const QString& text = form.control(name)->text;
+        if (text.isEmpty() || text == name)
+            return true;
+    }
+    return false;
 }
 
 std::optional<Axes> read(const Form& f, Host& host, bool emptyIntervalIsOne)

@@ -21,8 +21,9 @@ struct Axes
     QList<int> pinions;
 };
 
-// A selector that is empty or still shows its own name counts as not set.
-bool isUnset(const Control& combo, const QString& ownName);
+// Whether any of Combo1 … Combo<count> is empty or still shows its own name,
+// which counts as not set.
+bool anyUnset(const Form& form, int count);
 
 // Reads the six range selectors. An empty interval counts as 1 when
 // emptyIntervalIsOne. Texts that are not whole numbers within 16 bits, ends

@@ -18,20 +18,31 @@ Records read(const QString& path, int fieldCount)
     return result;
 }
 
-std::optional<QString> replaceByName(const QString& dataPath, const QString& workPath,
-                                     int fieldCount, const QString& name,
-                                     const std::optional<QStringList>& added)
+Rewritten replaceByName(const QString& dataPath, const QString& workPath, int fieldCount,
+                        const QString& name, const std::optional<QStringList>& added)
 {
-    return TextFile::RewriteThroughWorkFile(dataPath, workPath, [&](const QStringList& current) {
-        QStringList lines;
-        if (added)
-            lines.append(RecordSyntax::writeRecord(*added));
-        for (const QStringList& fields : RecordSyntax::readRecords(current, fieldCount)) {
-            if (fields.value(0) != name)
-                lines.append(RecordSyntax::writeRecord(fields));
-        }
-        return lines;
-    });
+    Rewritten result;
+    const auto error =
+        TextFile::RewriteThroughWorkFile(dataPath, workPath, [&](const QStringList& current) {
+            QStringList lines;
+            result.names.clear();
+            if (added) {
+                lines.append(RecordSyntax::writeRecord(*added));
+                result.names.append(added->value(0));
+            }
+            for (const QStringList& fields : RecordSyntax::readRecords(current, fieldCount)) {
+                if (fields.value(0) != name) {
+                    lines.append(RecordSyntax::writeRecord(fields));
+                    result.names.append(fields.value(0));
+                }
+            }
+            return lines;
+        });
+    if (error) {
+        result.error = *error;
+        result.names.clear();
+    }
+    return result;
 }
 
 } // namespace RecordFile

@@ -18,10 +18,16 @@ struct Records
 
 Records read(const QString& path, int fieldCount);
 
+struct Rewritten
+{
+    QString error;     // a message when the file was left as it was
+    QStringList names; // the keys of the records now in the file, in order
+};
+
 // Rewrites the file through its work file: the added record first (if any),
-// then every record whose key differs from name, in file order.
-std::optional<QString> replaceByName(const QString& dataPath, const QString& workPath,
-                                     int fieldCount, const QString& name,
-                                     const std::optional<QStringList>& added);
+// then every record whose key differs from name, in file order. The keys come
+// back so the lists on screen need not read the file again.
+Rewritten replaceByName(const QString& dataPath, const QString& workPath, int fieldCount,
+                        const QString& name, const std::optional<QStringList>& added);
 
 } // namespace RecordFile

@@ -30,6 +30,22 @@ QString validate(const Form& f)
     return QString();
 }
 
+// Rewrites masin.dat without the records of that name (the added one first)
+// and shows the list as it now stands, none selected.
+bool rewriteList(Form& f, Host& host, const DataFolder& files, const QString& name,
+                 const std::optional<QStringList>& added)
+{
+    const RecordFile::Rewritten result = RecordFile::replaceByName(
+        files.machines(), files.machinesWork(), MachineRecord::FieldCount, name, added);
+    if (!result.error.isEmpty()) {
+        host.message(result.error);
+        return false;
+    }
+    f.List1.clearList();
+    f.List1.items = result.names;
+    return true;
+}
+
 } // namespace
 
 MachineRecord MachineRecord::fromFields(const QStringList& f)
@@ -83,18 +99,13 @@ void registerMachine(Form& f, Host& host, const DataFolder& files)
     const MachineRecord added{f.Text1.text,   f.Label34.text, f.Label20.text,
                               f.Label23.text, f.Label24.text, f.Label26.text,
                               f.Label27.text, f.Label31.text, f.Label32.text};
-    if (const auto error =
-            RecordFile::replaceByName(files.machines(), files.machinesWork(),
-                                      MachineRecord::FieldCount, added.Name, added.fields())) {
-        host.message(*error);
+    if (!rewriteList(f, host, files, added.Name, added.fields()))
         return;
-    }
     f.Text1.text.clear();
     f.Label20.text = QStringLiteral("0");
     for (Control* c :
          {&f.Label23, &f.Label24, &f.Label26, &f.Label27, &f.Label31, &f.Label32, &f.Label34})
         c->text.clear();
-    fillList(f, host, files);
 }
 
 void deleteSelected(Form& f, Host& host, const DataFolder& files)
@@ -104,17 +115,12 @@ void deleteSelected(Form& f, Host& host, const DataFolder& files)
         host.message(QStringLiteral("マシン名を選択して下さい"));
         return;
     }
-    if (const auto error =
-            RecordFile::replaceByName(files.machines(), files.machinesWork(),
-                                      MachineRecord::FieldCount, name, std::nullopt)) {
-        host.message(*error);
+    if (!rewriteList(f, host, files, name, std::nullopt))
         return;
-    }
     f.Text1.text.clear();
     f.Label20.text = QStringLiteral("0");
     for (Control* c : {&f.Label23, &f.Label24, &f.Label26, &f.Label27})
         c->text.clear();
-    fillList(f, host, files);
 }
 
 QList<MachineRecord> recordsNamed(const QString& name, Host& host, const DataFolder& files)

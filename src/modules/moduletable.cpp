@@ -169,14 +169,15 @@ void storeTypedModule(Form& form, Host& host, const DataFolder& files, QString& 
         writeNew = false;
     }
 
-    const auto error = RecordFile::replaceByName(
+    const RecordFile::Rewritten result = RecordFile::replaceByName(
         files.modules(), files.modulesWork(), ModuleRecord::FieldCount, name,
         writeNew ? std::optional<QStringList>(added.fields()) : std::nullopt);
-    if (error) {
-        host.message(*error);
+    if (!result.error.isEmpty()) {
+        host.message(result.error);
         return;
     }
-    fillSelector(form, host, files);
+    form.Combo7.clearList();
+    form.Combo7.items = result.names;
     form.Combo7.text = remembered.isEmpty() ? form.Text2.text : remembered;
     form.Text2.text.clear();
     form.Label35.visible = false;

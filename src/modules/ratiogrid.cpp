@@ -86,11 +86,8 @@ std::optional<Best> fill(FlexGrid& grid, const Ranges::Axes& axes, double second
 
 bool BuildRatioGrid(Form& form, Host& host)
 {
-    const Control* selectors[] = {&form.Combo1, &form.Combo2, &form.Combo3,
-                                  &form.Combo4, &form.Combo5, &form.Combo6};
-    for (int i = 0; i < 6; ++i)
-        if (Ranges::isUnset(*selectors[i], QStringLiteral("Combo%1").arg(i + 1)))
-            return true;
+    if (Ranges::anyUnset(form, 6))
+        return true;
     const auto axes = Ranges::read(form, host, false);
     if (!axes)
         return false;
