@@ -119,13 +119,13 @@ int RatioGridView::fixedHeight() const
 
 void RatioGridView::sync()
 {
-    m_model->sync();
+    // Every fill of the grid ends by showing it, which counts a new revision;
+    // a handler that left the grid alone costs no relayout and no repaint.
+    if (!m_model->sync())
+        return;
     for (QTableView* view : {static_cast<QTableView*>(this), m_fixedRow, m_fixedCol, m_corner})
         applySizes(view);
     placeOverlays();
-    // Cells may change without a new fill; they are read live, so a repaint shows them.
-    for (QTableView* view : {static_cast<QTableView*>(this), m_fixedRow, m_fixedCol, m_corner})
-        view->viewport()->update();
 }
 
 void RatioGridView::changeEvent(QEvent* event)
