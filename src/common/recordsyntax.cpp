@@ -87,6 +87,36 @@ QString writeRecord(const QStringList& fields)
     return written.join(u',');
 }
 
+namespace {
+bool isControl(QChar c) { return c.unicode() < 0x20 || c.unicode() == 0x7F; }
+} // namespace
+
+QString singleLine(const QString& text)
+{
+    if (firstControl(text) < 0)
+        return text;
+    QString line;
+    line.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!isControl(text[i])) {
+            line += text[i];
+            continue;
+        }
+        if (text[i] == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            ++i;
+        line += u' ';
+    }
+    return line;
+}
+
+qsizetype firstControl(QStringView value)
+{
+    for (qsizetype i = 0; i < value.size(); ++i)
+        if (isControl(value[i]))
+            return i;
+    return -1;
+}
+
 QList<QStringList> readRecords(const QStringList& lines, int fieldCount)
 {
     QList<QStringList> records;

@@ -24,6 +24,13 @@ QString writeField(const QString& value);
 // Fields joined by "," (no line end).
 QString writeRecord(const QStringList& fields);
 
+// Fields are single-line: every control character (a pasted line break, a
+// tab …) becomes one blank, a CR LF pair one blank too.
+QString singleLine(const QString& text);
+
+// The first control character (U+0000–U+001F, U+007F) in a value, or -1.
+qsizetype firstControl(QStringView value);
+
 // Records of a file: blank lines skipped, each record padded with empty
 // fields (or cut) to the given count.
 QList<QStringList> readRecords(const QStringList& lines, int fieldCount);

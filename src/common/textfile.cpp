@@ -209,6 +209,11 @@ std::optional<QString> writeAtomically(const QString& path, const QStringList& l
     return saveBytes(path, encoded.bytes, false);
 }
 
+std::optional<QString> writeBytesAtomically(const QString& path, const QByteArray& bytes)
+{
+    return saveBytes(path, bytes, false);
+}
+
 std::optional<QString> RewriteThroughWorkFile(const QString& dataPath, const QString& workPath,
                                               const Rewrite& rewrite)
 {

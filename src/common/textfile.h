@@ -49,6 +49,9 @@ void setFaultHook(FaultHook hook);
 // Returns an error message, or nothing on success.
 std::optional<QString> writeAtomically(const QString& path, const QStringList& lines);
 
+// The same for bytes that are already encoded (a rendered PDF, say).
+std::optional<QString> writeBytesAtomically(const QString& path, const QByteArray& bytes);
+
 // Builds the new lines of a data file from its current lines.
 using Rewrite = std::function<QStringList(const QStringList& current)>;
 
