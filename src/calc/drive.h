@@ -1,0 +1,185 @@
+#pragma once
+
+#include "common/numbertext.h"
+#include "form/flexgrid.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+#include <utility>
+
+// The figures of the 走行計算 window: how far the car rolls per motor turn, how
+// fast the wheels turn, how big the gears are, and how a tooth more or less or
+// another setup changes that. Inputs arrive as the texts the user typed; every
+// problem comes back as the message to show, never as inf or NaN.
+namespace Drive {
+
+struct Failure
+{
+    QString message;
+};
+
+// A value, or the message the user sees instead.
+template <typename T> class Result
+{
+public:
+    Result(T value) : m_value(std::move(value)) {}
+    Result(Failure failure) : m_error(std::move(failure.message)) {}
+    explicit operator bool() const { return m_value.has_value(); }
+    const T& operator*() const { return *m_value; }
+    const T* operator->() const { return &*m_value; }
+    const QString& error() const { return m_error; }
+
+private:
+    std::optional<T> m_value;
+    QString m_error;
+};
+
+// Field names as the messages give them.
+namespace Field {
+inline const QString TyreDiameter = QStringLiteral("タイヤ径");
+inline const QString Kv = QStringLiteral("モーターKV値");
+inline const QString Voltage = QStringLiteral("バッテリー電圧");
+inline const QString MotorRpm = QStringLiteral("モーター回転数");
+inline const QString Module = QStringLiteral("モジュール");
+inline const QString Secondary = QStringLiteral("２次減速比");
+inline const QString Spur = QStringLiteral("スパーギア歯数");
+inline const QString Pinion = QStringLiteral("ピニオンギア歯数");
+inline const QString Reference = QStringLiteral("基準の"); // prefix for the reference setup
+inline const QString WantedRollout = QStringLiteral("指定ロールアウト");
+inline const QString WantedSpeed = QStringLiteral("指定最高速度");
+inline const QString WantedWheelRpm = QStringLiteral("指定タイヤ回転数");
+} // namespace Field
+
+// Every input message comes from here, so all fields speak alike: "…が設定されていません",
+// "…「abc」は数値ではありません", "…は0より大きい値を指定して下さい".
+enum class Problem { Blank, NotNumber, NotPositive };
+Failure problem(const QString& field, Problem kind, const QString& text = {});
+
+// The one reader of every number field: blank, not a number (NumberText's
+// grammar) and zero or below are refused with the problem's message.
+Result<double> positive(const QString& field, const QString& text);
+
+// Module in mm of a module name: "48P" is a diametral pitch (25.4 ÷ 48 mm),
+// "0.5M" a module; any other name has none.
+std::optional<double> moduleFromName(const QString& name);
+
+// The pitches the equivalents table compares against.
+const QStringList& commonPitches();
+
+struct Inputs
+{
+    QString tyreDiameter; // mm
+    QString kv;           // rpm per volt
+    QString voltage;      // V
+    QString motorRpm;     // when not blank, used instead of KV × voltage
+    QString moduleName;   // "48P", "0.5M" …; any other name uses moduleTyped
+    QString moduleTyped;  // mm
+};
+
+// One setup as the quantity panel shows it.
+struct Setup
+{
+    QString secondary, spur, pinion;
+};
+
+struct Tool
+{
+    double tyre = 0.0;
+    std::optional<double> motorRpm; // none when KV, voltage and rpm are all blank
+    std::optional<double> module;   // none when neither name nor typed value gives one
+};
+
+struct Gear
+{
+    double secondary = 0.0, spur = 0.0, pinion = 0.0;
+};
+
+Result<Tool> readTool(const Inputs& inputs);
+// A reference setup's messages name the field with Field::Reference before it.
+Result<Gear> readGear(const Setup& setup, bool reference = false);
+
+struct Figures
+{
+    double total = 0.0;                              // spur ÷ pinion × secondary
+    double rollout = 0.0;                            // mm the car rolls per motor turn
+    std::optional<double> motorRpm, wheelRpm, speed; // with a motor rpm; speed in km/h
+    std::optional<double> spurDiameter, pinionDiameter, centreDistance; // with a module, mm
+};
+
+Result<Figures> figures(const Tool& tool, const Gear& gear);
+
+// Percent changes, (current − reference) ÷ reference × 100.
+struct Change
+{
+    double total = 0.0, rollout = 0.0;
+    std::optional<double> wheelRpm, speed;
+};
+
+// Before/after: both setups with the same tool inputs.
+Result<Change> beforeAfter(const Tool& tool, const Setup& reference, const Setup& current);
+
+// Pinion +1, pinion −1, spur +1, spur −1 in that order; a step that would leave
+// no teeth is left out.
+struct ToothStep
+{
+    int spurDelta = 0, pinionDelta = 0;
+    Figures figures;
+    Change change;
+};
+QList<ToothStep> toothSteps(const Tool& tool, const Gear& gear);
+
+// The total ratio that gives a wanted rollout, top speed or wheel rpm.
+enum class Target { Rollout, Speed, WheelRpm };
+Result<double> wantedRatio(const Tool& tool, Target target, const QString& wanted);
+
+// Rollouts for every pinion (rows) and spur (columns).
+using Table = QList<QList<double>>;
+Result<Table> rolloutTable(const QList<int>& spurs, const QList<int>& pinions, double secondary,
+                           double tyre);
+
+// A copy of a filled ratio grid with each ratio cell showing its rollout
+// ("0.00"); headings, colours and bold marks stay.
+Result<FlexGrid> rolloutGrid(const FlexGrid& ratioGrid, double secondary, double tyre);
+
+// Pitch equivalents: for each pitch other than the tool's module, the pair with
+// the nearest total ratio and the pair with the nearest centre distance within
+// its ranges (at most 200 values each). Ties go to the first found, spurs
+// ascending outside, pinions ascending inside. Needs a module.
+struct PitchRange
+{
+    QString name; // a module name, e.g. "64P"
+    int spurFrom = 0, spurTo = 0, pinionFrom = 0, pinionTo = 0;
+};
+struct Pair
+{
+    int spur = 0, pinion = 0;
+    double total = 0.0, centreDistance = 0.0;
+};
+struct Equivalent
+{
+    QString name;
+    double module = 0.0;
+    std::optional<Pair> nearestRatio, nearestCentre; // none for an empty range
+};
+Result<QList<Equivalent>> pitchEquivalents(const Tool& tool, const Gear& gear,
+                                           const QList<PitchRange>& pitches);
+
+// Texts as the window shows them.
+inline QString mmText(double mm) { return NumberText::fixed(mm, 2); }
+inline QString rpmText(double rpm) { return NumberText::fixed(rpm, 0); }
+inline QString speedText(double kmh) { return NumberText::fixed(kmh, 1); }
+inline QString moduleText(double mm) { return NumberText::fixed(mm, 5); }
+QString percentText(double percent); // "+2.3", "-1.5", "0.0"
+
+// The tool's saved inputs and reference setup, one value a line.
+struct Saved
+{
+    Inputs inputs;
+    Setup reference;
+};
+QStringList toLines(const Saved& saved);
+Saved fromLines(const QStringList& lines); // missing lines read as empty
+
+} // namespace Drive

@@ -1,0 +1,114 @@
+#include "drive.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+// The tables of the window: rollouts over the ratio grid and the same gearing
+// in other pitches.
+namespace Drive {
+
+namespace {
+// The ratio grid's own limit; a wider scan would only freeze the window.
+constexpr qint64 MaxRangeValues = 200;
+
+bool usable(double v) { return std::isfinite(v) && v > 0.0; }
+bool sameModule(double a, double b) { return std::fabs(a - b) <= 1e-9 * std::max(a, b); }
+} // namespace
+
+Result<Table> rolloutTable(const QList<int>& spurs, const QList<int>& pinions, double secondary,
+                           double tyre)
+{
+    if (!usable(secondary))
+        return problem(Field::Secondary, Problem::NotPositive);
+    if (!usable(tyre))
+        return problem(Field::TyreDiameter, Problem::NotPositive);
+    Table table;
+    for (int pinion : pinions) {
+        QList<double> row;
+        for (int spur : spurs) {
+            if (spur <= 0 || pinion <= 0)
+                return problem(spur <= 0 ? Field::Spur : Field::Pinion, Problem::NotPositive);
+            const auto f =
+                figures(Tool{tyre, {}, {}}, Gear{secondary, double(spur), double(pinion)});
+            if (!f)
+                return Failure{f.error()};
+            row.append(f->rollout);
+        }
+        table.append(row);
+    }
+    return table;
+}
+
+Result<FlexGrid> rolloutGrid(const FlexGrid& ratioGrid, double secondary, double tyre)
+{
+    // The headings are the counts; columns and rows beyond the ranges have none.
+    QList<int> spurs, pinions, cols, rows;
+    for (int c = ratioGrid.fixedCols(); c < ratioGrid.cols(); ++c) {
+        if (const auto spur = NumberText::toCount(ratioGrid.cell(0, c).text)) {
+            spurs.append(*spur);
+            cols.append(c);
+        }
+    }
+    for (int r = ratioGrid.fixedRows(); r < ratioGrid.rows(); ++r) {
+        if (const auto pinion = NumberText::toCount(ratioGrid.cell(r, 0).text)) {
+            pinions.append(*pinion);
+            rows.append(r);
+        }
+    }
+    const auto table = rolloutTable(spurs, pinions, secondary, tyre);
+    if (!table)
+        return Failure{table.error()};
+    FlexGrid grid = ratioGrid;
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        for (qsizetype j = 0; j < cols.size(); ++j) {
+            grid.setCurrentCell(rows[i], cols[j]);
+            grid.setText(mmText((*table)[i][j]));
+        }
+    }
+    grid.setCurrentCell(0, 0);
+    return grid;
+}
+
+Result<QList<Equivalent>> pitchEquivalents(const Tool& tool, const Gear& gear,
+                                           const QList<PitchRange>& pitches)
+{
+    if (!tool.module)
+        return problem(Field::Module, Problem::Blank);
+    const auto base = figures(tool, gear);
+    if (!base)
+        return Failure{base.error()};
+    QList<Equivalent> result;
+    for (const PitchRange& p : pitches) {
+        const auto module = moduleFromName(p.name);
+        if (!module || sameModule(*module, *tool.module))
+            continue;
+        const qint64 spurFrom = qMax(p.spurFrom, 1), pinionFrom = qMax(p.pinionFrom, 1);
+        if (p.spurTo - spurFrom >= MaxRangeValues || p.pinionTo - pinionFrom >= MaxRangeValues)
+            return Failure{QStringLiteral("%1の歯数の範囲が広すぎます（%2個まで）")
+                               .arg(p.name)
+                               .arg(MaxRangeValues)};
+        Equivalent e{p.name, *module, {}, {}};
+        double ratioGap = std::numeric_limits<double>::infinity();
+        double centreGap = ratioGap;
+        for (qint64 s = spurFrom; s <= p.spurTo; ++s) {
+            for (qint64 q = pinionFrom; q <= p.pinionTo; ++q) {
+                const Pair pair{int(s), int(q), double(s) / double(q) * gear.secondary,
+                                *module * double(s + q) / 2.0};
+                if (const double gap = std::fabs(pair.total - base->total); gap < ratioGap) {
+                    ratioGap = gap;
+                    e.nearestRatio = pair;
+                }
+                const double gap = std::fabs(pair.centreDistance - *base->centreDistance);
+                if (gap < centreGap) {
+                    centreGap = gap;
+                    e.nearestCentre = pair;
+                }
+            }
+        }
+        result.append(e);
+    }
+    return result;
+}
+
+} // namespace Drive
