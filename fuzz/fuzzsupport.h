@@ -6,6 +6,7 @@
 
 #include "app/datafolder.h"
 #include "app/host.h"
+#include "common/recordfile.h"
 #include "common/textfile.h"
 
 #include <QByteArray>
@@ -43,6 +44,18 @@ inline void check(bool ok, const char* what, const QString& detail = QString())
 {
     if (!ok)
         fail(what, detail);
+}
+
+// The records of a list file other than those keyed name, as their bytes:
+// what a rewrite for name must keep exactly.
+inline QList<QByteArray> recordsWithout(const QByteArray& file, const QString& name)
+{
+    const RecordFile::Snapshot records = RecordFile::Snapshot::of(file);
+    QList<QByteArray> kept;
+    for (qsizetype i = 0; i < records.size(); ++i)
+        if (records.keys()[i] != name)
+            kept.append(records.raw(i).toByteArray());
+    return kept;
 }
 
 inline QByteArray bytes(const uint8_t* data, size_t size)

@@ -1,6 +1,9 @@
 #include "datafolder.h"
 
+#include "common/textfile.h"
+
 #include <QFile>
+#include <QFileInfo>
 
 // The shipped files are compiled into the static core library; its resource
 // initialiser must be referenced or the linker drops it.
@@ -13,17 +16,18 @@ QString DataFolder::seedShippedFiles() const
         return QStringLiteral("データフォルダ %1 を作成できませんでした").arg(m_dir.absolutePath());
     for (const char* name : {"module.dat", "GIA.DAT", "help.txt"}) {
         const QString target = path(QString::fromLatin1(name));
-        if (QFile::exists(target))
-            continue;
         QFile shipped(QStringLiteral(":/data/") + QString::fromLatin1(name));
-        QFile out(target);
-        if (!shipped.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly) ||
-            out.write(shipped.readAll()) != shipped.size() || !out.flush()) {
-            out.remove();
+        if (!shipped.open(QIODevice::ReadOnly))
             return QStringLiteral("%1 を作成できませんでした").arg(QString::fromLatin1(name));
-        }
-        out.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                           QFileDevice::ReadGroup | QFileDevice::ReadOther);
+        const QByteArray bytes = shipped.readAll();
+        // An empty shipped file is what an older version left when it was
+        // stopped while seeding; no user keeps one on purpose.
+        const QFileInfo info(target);
+        const auto error = info.isFile() && !info.isSymLink() && info.size() == 0
+                               ? TextFile::writeBytesAtomically(target, bytes)
+                               : TextFile::createIfMissing(target, bytes);
+        if (error)
+            return *error;
     }
     return QString();
 }

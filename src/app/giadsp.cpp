@@ -7,6 +7,7 @@
 #include "calc/survey.h"
 #include "common/numbertext.h"
 #include "common/textfile.h"
+#include "common/usertext.h"
 #include "machines/machineregistry.h"
 #include "manual/manual.h"
 #include "modules/moduletable.h"
@@ -161,10 +162,11 @@ bool Giadsp::takeKeypadEntry(Control& target, bool asCount)
         if (!count) {
             // The entry stays on the keypad so the user sees what was refused.
             m_host.message(
-                NumberText::toDouble(entry)
+                NumberText::isNumberText(entry)
                     ? QStringLiteral("入力「%1」が歯数の範囲（-32768～32767）を超えています")
-                          .arg(entry)
-                    : QStringLiteral("入力「%1」は数値ではありません").arg(entry));
+                          .arg(UserText::elided(entry))
+                    : QStringLiteral("入力「%1」は数値ではありません")
+                          .arg(UserText::elided(entry)));
             return false;
         }
         target.text = NumberText::count(*count);
@@ -284,8 +286,10 @@ void Giadsp::owaru_Click() { m_host.quit(); }
 
 void Giadsp::SaveLastInputs()
 {
-    const auto error = TextFile::writeAtomically(m_files.lastInputs(),
-                                                 LastInputs::toLines(LastInputs::collect(m_form)));
+    const QStringList values = LastInputs::collect(m_form);
+    auto error = LastInputs::problem(values);
+    if (!error)
+        error = TextFile::writeAtomically(m_files.lastInputs(), LastInputs::toLines(values));
     if (error)
         m_host.message(*error);
 }

@@ -11,6 +11,31 @@ QStringList collect(const Form& f)
             f.Combo3.text,  f.Combo4.text, f.Combo5.text, f.Combo6.text};
 }
 
+const QStringList& fieldNames()
+{
+    static const QStringList names = {QStringLiteral("マシン名"),
+                                      QStringLiteral("２次減速比"),
+                                      QStringLiteral("スパーギア歯数"),
+                                      QStringLiteral("ピニオンギア歯数"),
+                                      QStringLiteral("減速比"),
+                                      QStringLiteral("モジュール"),
+                                      QStringLiteral("スパー範囲の開始"),
+                                      QStringLiteral("スパー範囲の幅"),
+                                      QStringLiteral("ピニオン範囲の開始"),
+                                      QStringLiteral("ピニオン範囲の幅"),
+                                      QStringLiteral("スパーの計算間隔"),
+                                      QStringLiteral("ピニオンの計算間隔")};
+    return names;
+}
+
+std::optional<QString> problem(const QStringList& values)
+{
+    for (qsizetype i = 0; i < values.size(); ++i)
+        if (RecordSyntax::firstControl(values[i]) >= 0)
+            return RecordSyntax::controlMessage(fieldNames().value(i));
+    return std::nullopt;
+}
+
 QStringList toLines(const QStringList& values)
 {
     QStringList lines;

@@ -1,6 +1,7 @@
 #include "gearcalc.h"
 
 #include "common/numbertext.h"
+#include "common/usertext.h"
 
 #include <cmath>
 #include <optional>
@@ -69,7 +70,8 @@ public:
         const QString& text = (m_form.*info(q).value).text;
         const auto v = NumberText::toDouble(text);
         if (!v) {
-            fail(QStringLiteral("%1「%2」は数値ではありません").arg(info(q).fieldName, text));
+            fail(QStringLiteral("%1「%2」は数値ではありません")
+                     .arg(info(q).fieldName, UserText::elided(text)));
             return 0.0;
         }
         return *v;

@@ -1,6 +1,7 @@
 #include "ranges.h"
 
 #include "common/numbertext.h"
+#include "common/usertext.h"
 
 #include <cmath>
 
@@ -21,11 +22,12 @@ std::optional<int> readInt(const Control& c, const QString& field, Host& host)
     const auto value = NumberText::toCount(c.text);
     if (value)
         return *value;
-    if (NumberText::toDouble(c.text))
-        host.message(
-            QStringLiteral("%1「%2」が範囲（-32768～32767）を超えています").arg(field, c.text));
+    if (NumberText::isNumberText(c.text))
+        host.message(QStringLiteral("%1「%2」が範囲（-32768～32767）を超えています")
+                         .arg(field, UserText::elided(c.text)));
     else
-        host.message(QStringLiteral("%1「%2」は数値ではありません").arg(field, c.text));
+        host.message(
+            QStringLiteral("%1「%2」は数値ではありません").arg(field, UserText::elided(c.text)));
     return std::nullopt;
 }
 
@@ -109,13 +111,14 @@ std::optional<double> secondaryRatio(const Form& f, Host& host, bool emptyIsZero
     }
     const auto value = NumberText::toDouble(f.Label6.text);
     if (!value) {
-        host.message(QStringLiteral("２次減速比「%1」は数値ではありません").arg(f.Label6.text));
+        host.message(QStringLiteral("２次減速比「%1」は数値ではありません")
+                         .arg(UserText::elided(f.Label6.text)));
         return std::nullopt;
     }
     // Every ratio of the grid must stay a number: 32767 teeth over one.
     if (!std::isfinite(32767.0 * *value)) {
-        host.message(
-            QStringLiteral("２次減速比「%1」が大きすぎて計算できません").arg(f.Label6.text));
+        host.message(QStringLiteral("２次減速比「%1」が大きすぎて計算できません")
+                         .arg(UserText::elided(f.Label6.text)));
         return std::nullopt;
     }
     return value;

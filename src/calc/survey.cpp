@@ -4,6 +4,7 @@
 #include "calc/ranges.h"
 #include "common/colour.h"
 #include "common/numbertext.h"
+#include "common/usertext.h"
 #include "modules/ratiogrid.h"
 
 namespace Survey {
@@ -18,7 +19,8 @@ void SurveyWantedRatio(Form& form, Host& host)
     }
     const auto wanted = NumberText::toDouble(form.Label9.text);
     if (!wanted) {
-        host.message(QStringLiteral("指定減速比「%1」は数値ではありません").arg(form.Label9.text));
+        host.message(QStringLiteral("指定減速比「%1」は数値ではありません")
+                         .arg(UserText::elided(form.Label9.text)));
         return;
     }
     const auto secondary = Ranges::secondaryRatio(form, host, false);

@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdlib>
 #include <string>
 
 namespace NumberText {
@@ -11,7 +10,9 @@ namespace {
 bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
 } // namespace
 
-std::optional<double> toDouble(const QString& text)
+namespace {
+// The number grammar as plain ASCII for the parser ('+' dropped), or none.
+std::optional<std::string> numberChars(const QString& text)
 {
     qsizetype begin = 0;
     qsizetype end = text.size();
@@ -23,8 +24,11 @@ std::optional<double> toDouble(const QString& text)
     std::string ascii;
     ascii.reserve(std::size_t(end - begin));
     qsizetype i = begin;
-    if (i < end && (text[i] == u'+' || text[i] == u'-'))
-        ascii.push_back(char(text[i++].unicode()));
+    if (i < end && (text[i] == u'+' || text[i] == u'-')) {
+        if (text[i] == u'-')
+            ascii.push_back('-');
+        ++i;
+    }
     int digits = 0;
     int points = 0;
     for (; i < end; ++i) {
@@ -41,10 +45,24 @@ std::optional<double> toDouble(const QString& text)
     }
     if (digits == 0)
         return std::nullopt;
-    // strtod is locale dependent; the syntax check above keeps it to plain
-    // ASCII and the C locale is what Qt applications run with.
-    const double value = std::strtod(ascii.c_str(), nullptr);
-    if (!std::isfinite(value))
+    return ascii;
+}
+} // namespace
+
+bool isNumberText(const QString& text) { return numberChars(text).has_value(); }
+
+std::optional<double> toDouble(const QString& text)
+{
+    const auto ascii = numberChars(text);
+    if (!ascii)
+        return std::nullopt;
+    // from_chars reads "." as the point under every locale (strtod would
+    // follow LC_NUMERIC and read "2.5" as 2 in a comma-decimal locale).
+    double value = 0;
+    const char* first = ascii->data();
+    const char* last = first + ascii->size();
+    const auto [ptr, ec] = std::from_chars(first, last, value);
+    if (ec != std::errc() || ptr != last || !std::isfinite(value))
         return std::nullopt;
     return value;
 }

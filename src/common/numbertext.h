@@ -10,7 +10,12 @@ namespace NumberText {
 
 // Optional blanks, optional sign, digits with at most one ".", nothing else.
 // "12." and ".5" are numbers; "", ".", "1.2.3" and "Combo1" are not.
+// Read the same way under every locale.
 std::optional<double> toDouble(const QString& text);
+
+// Whether a text has the form of a number, however large (toDouble gives none
+// for a number beyond the range of doubles).
+bool isNumberText(const QString& text);
 
 // A value rounded to the nearest whole number, halves to the even neighbour.
 double roundHalfEven(double value);

@@ -3,40 +3,171 @@
 #include "common/recordsyntax.h"
 #include "common/textfile.h"
 
+#include <QDateTime>
+#include <QFile>
+#include <QHash>
+#include <sys/stat.h>
+
 namespace RecordFile {
 
-Records read(const QString& path, int fieldCount)
+namespace {
+
+bool isBlankByte(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
+
+// Whether a line holds nothing but blanks (the ideographic space 0x8140 too).
+bool isBlankLine(QByteArrayView line)
 {
-    Records result;
-    const TextFile::ReadResult file = TextFile::read(path);
-    result.missing = file.missing;
-    if (!file.ok) {
-        result.error = file.error;
-        return result;
+    for (qsizetype i = 0; i < line.size(); ++i) {
+        if (isBlankByte(line[i]))
+            continue;
+        if (uchar(line[i]) == 0x81 && i + 1 < line.size() && uchar(line[i + 1]) == 0x40) {
+            ++i;
+            continue;
+        }
+        return false;
     }
-    result.records = RecordSyntax::readRecords(file.lines, fieldCount);
-    return result;
+    return true;
 }
 
-Rewritten replaceByName(const QString& dataPath, const QString& workPath, int fieldCount,
-                        const QString& name, const std::optional<QStringList>& added)
+// The first field of a line. Comma and quote never occur inside a CP932
+// character, so a plain first field can be cut from the bytes before decoding.
+QString keyOf(QByteArrayView line)
+{
+    qsizetype start = 0;
+    while (start < line.size() && (line[start] == ' ' || line[start] == '\t'))
+        ++start;
+    if (start < line.size() && line[start] == '"')
+        return RecordSyntax::readFirstField(TextFile::decode(line));
+    const qsizetype comma = line.indexOf(',', start);
+    return RecordSyntax::readFirstField(
+        TextFile::decode(line.first(comma < 0 ? line.size() : comma)));
+}
+
+struct Stamp
+{
+    dev_t dev = 0;
+    ino_t ino = 0;
+    off_t size = 0;
+    timespec mtime{}, ctime{};
+    bool operator==(const Stamp& o) const
+    {
+        return dev == o.dev && ino == o.ino && size == o.size && mtime.tv_sec == o.mtime.tv_sec &&
+               mtime.tv_nsec == o.mtime.tv_nsec && ctime.tv_sec == o.ctime.tv_sec &&
+               ctime.tv_nsec == o.ctime.tv_nsec;
+    }
+};
+
+std::optional<Stamp> stampOf(const QString& path)
+{
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0 || !S_ISREG(st.st_mode))
+        return std::nullopt;
+    return Stamp{st.st_dev, st.st_ino, st.st_size, st.st_mtim, st.st_ctim};
+}
+
+// File times are coarse: a change within the same tick can keep them. Only a
+// file left alone for a while can be told unchanged by its stamp.
+bool settled(const Stamp& s)
+{
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    return s.mtime.tv_sec < now - 1 && s.ctime.tv_sec < now - 1;
+}
+
+struct Cached
+{
+    Stamp stamp;
+    std::shared_ptr<const Snapshot> snapshot;
+};
+QHash<QString, Cached>& cache()
+{
+    static QHash<QString, Cached> c;
+    return c;
+}
+
+} // namespace
+
+Snapshot Snapshot::of(QByteArray bytes)
+{
+    Snapshot s;
+    s.m_bytes = std::move(bytes);
+    const QByteArrayView all(s.m_bytes);
+    TextFile::LineReader reader(all);
+    for (QByteArrayView line; reader.next(line);) {
+        if (isBlankLine(line))
+            continue;
+        s.m_lines.append({qint32(line.data() - all.data()), qint32(line.size())});
+        s.m_keys.append(keyOf(line));
+    }
+    return s;
+}
+
+QStringList Snapshot::fields(qsizetype i, int count) const
+{
+    QStringList fields = RecordSyntax::readFields(TextFile::decode(raw(i)), count);
+    while (fields.size() < count)
+        fields.append(QString());
+    return fields;
+}
+
+QList<qsizetype> Snapshot::indexesOf(const QString& name) const
+{
+    QList<qsizetype> found;
+    for (qsizetype i = 0; i < m_keys.size(); ++i)
+        if (m_keys[i] == name)
+            found.append(i);
+    return found;
+}
+
+std::shared_ptr<const Snapshot> read(const QString& path)
+{
+    const std::optional<Stamp> stamp = stampOf(path);
+    if (stamp) {
+        const auto it = cache().constFind(path);
+        if (it != cache().constEnd() && it->stamp == *stamp)
+            return it->snapshot;
+    }
+    TextFile::RawRead file = TextFile::readBytes(path);
+    auto snapshot = std::make_shared<Snapshot>(Snapshot::of(std::move(file.bytes)));
+    snapshot->missing = file.missing;
+    snapshot->error = file.error;
+    cache().remove(path);
+    if (file.ok && stamp && settled(*stamp) && stampOf(path) == stamp)
+        cache().insert(path, {*stamp, snapshot});
+    return snapshot;
+}
+
+Rewritten replaceByName(const QString& dataPath, const QString& workPath, const QString& name,
+                        const std::optional<QStringList>& added, const QStringList& fieldNames)
 {
     Rewritten result;
-    const auto error =
-        TextFile::RewriteThroughWorkFile(dataPath, workPath, [&](const QStringList& current) {
-            QStringList lines;
+    const auto error = TextFile::RewriteThroughWorkFile(
+        dataPath, workPath,
+        [&](QByteArrayView current, QByteArray& next) -> std::optional<QString> {
             result.names.clear();
+            next.reserve(current.size() + 256);
             if (added) {
-                lines.append(RecordSyntax::writeRecord(*added));
+                for (qsizetype i = 0; i < added->size(); ++i)
+                    if (RecordSyntax::firstControl(added->at(i)) >= 0)
+                        return RecordSyntax::controlMessage(fieldNames.value(i));
+                const TextFile::EncodeResult line =
+                    TextFile::encode(RecordSyntax::writeRecord(*added));
+                if (!line.ok())
+                    return TextFile::unencodableMessage(line.badText);
+                next += line.bytes + "\r\n";
                 result.names.append(added->value(0));
             }
-            for (const QStringList& fields : RecordSyntax::readRecords(current, fieldCount)) {
-                if (fields.value(0) != name) {
-                    lines.append(RecordSyntax::writeRecord(fields));
-                    result.names.append(fields.value(0));
-                }
+            TextFile::LineReader reader(current);
+            for (QByteArrayView line; reader.next(line);) {
+                if (isBlankLine(line))
+                    continue;
+                QString key = keyOf(line);
+                if (key == name)
+                    continue;
+                next += line;
+                next += "\r\n";
+                result.names.append(std::move(key));
             }
-            return lines;
+            return std::nullopt;
         });
     if (error) {
         result.error = *error;

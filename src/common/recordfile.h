@@ -1,22 +1,48 @@
 #pragma once
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <optional>
 
-// The two record lists (modules and machines) share one shape: records of a
-// fixed number of fields keyed by the first, rewritten through a work file.
+// The two record lists (modules and machines) share one shape: records keyed
+// by their first field, one a line, rewritten through a work file. A rewrite
+// copies every record it does not change byte for byte, whatever it holds.
 namespace RecordFile {
 
-struct Records
+// A record list as read: the file's bytes, the place of every record (blank
+// lines are no records) and its key. Fields are decoded only when asked for.
+class Snapshot
 {
-    QList<QStringList> records; // each padded or cut to the field count
-    bool missing = false;       // the file does not exist
-    QString error;              // a message when the file is missing or cannot be read
+public:
+    static Snapshot of(QByteArray bytes);
+
+    qsizetype size() const { return m_keys.size(); }
+    const QStringList& keys() const { return m_keys; }
+    // The fields of record i, padded with empty ones (or cut) to count.
+    QStringList fields(qsizetype i, int count) const;
+    // The bytes of record i as they stand in the file (no line end).
+    QByteArrayView raw(qsizetype i) const
+    {
+        return QByteArrayView(m_bytes).sliced(m_lines.at(i).first, m_lines.at(i).second);
+    }
+    // The indexes of the records keyed name, in file order.
+    QList<qsizetype> indexesOf(const QString& name) const;
+
+    bool missing = false; // the file does not exist
+    QString error;        // a message when the file is missing or cannot be read
+
+private:
+    QByteArray m_bytes;
+    QList<std::pair<qint32, qint32>> m_lines; // start and length of each record
+    QStringList m_keys;
 };
 
-Records read(const QString& path, int fieldCount);
+// Reads a record list. While the file is unchanged (same inode, size and
+// times) the last snapshot of it is given again instead of reading it anew.
+std::shared_ptr<const Snapshot> read(const QString& path);
 
 struct Rewritten
 {
@@ -25,9 +51,11 @@ struct Rewritten
 };
 
 // Rewrites the file through its work file: the added record first (if any),
-// then every record whose key differs from name, in file order. The keys come
-// back so the lists on screen need not read the file again.
-Rewritten replaceByName(const QString& dataPath, const QString& workPath, int fieldCount,
-                        const QString& name, const std::optional<QStringList>& added);
+// then every record whose key differs from name, in file order and with its
+// own bytes. The keys come back so the lists on screen need not read the file
+// again. A control character in the added record is refused and names field
+// (fieldNames[i] for field i).
+Rewritten replaceByName(const QString& dataPath, const QString& workPath, const QString& name,
+                        const std::optional<QStringList>& added, const QStringList& fieldNames);
 
 } // namespace RecordFile

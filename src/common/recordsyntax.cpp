@@ -3,41 +3,56 @@
 namespace RecordSyntax {
 
 namespace {
-bool isBlank(QChar c) { return c == u' ' || c == u'\t'; }
+char16_t at(QStringView line, qsizetype i) { return line[i].unicode(); }
+char16_t at(QByteArrayView line, qsizetype i) { return uchar(line[i]); }
+void append(QString& field, QStringView line, qsizetype i) { field += line[i]; }
+void append(QByteArray& field, QByteArrayView line, qsizetype i) { field += line[i]; }
+QString slice(QStringView line, qsizetype from, qsizetype n)
+{
+    return line.sliced(from, n).toString();
+}
+QByteArray slice(QByteArrayView line, qsizetype from, qsizetype n)
+{
+    return line.sliced(from, n).toByteArray();
+}
+
+bool isBlank(char16_t c) { return c == u' ' || c == u'\t'; }
 
 // Reads one field starting at pos; leaves pos after the comma that ended it,
-// or at the line end. Returns whether a comma ended the field.
-bool readOne(QStringView line, qsizetype& pos, QString& field)
+// or at the line end. Returns whether a comma ended the field. The same for
+// text and for CP932 bytes, whose two-byte characters never hold a comma,
+// quote or blank.
+template <typename View, typename Field> bool readOne(View line, qsizetype& pos, Field& field)
 {
     field.clear();
     const qsizetype n = line.size();
-    while (pos < n && isBlank(line[pos]))
+    while (pos < n && isBlank(at(line, pos)))
         ++pos;
-    if (pos < n && line[pos] == u'"') {
+    if (pos < n && at(line, pos) == u'"') {
         ++pos;
         while (pos < n) {
-            if (line[pos] == u'"') {
-                if (pos + 1 < n && line[pos + 1] == u'"') {
-                    field += u'"';
+            if (at(line, pos) == u'"') {
+                if (pos + 1 < n && at(line, pos + 1) == u'"') {
+                    append(field, line, pos);
                     pos += 2;
                     continue;
                 }
                 ++pos;
                 break;
             }
-            field += line[pos++];
+            append(field, line, pos++);
         }
         // Whatever stands between the closing quote and the next comma is dropped.
-        while (pos < n && line[pos] != u',')
+        while (pos < n && at(line, pos) != u',')
             ++pos;
     } else {
         const qsizetype start = pos;
-        while (pos < n && line[pos] != u',')
+        while (pos < n && at(line, pos) != u',')
             ++pos;
         qsizetype end = pos;
-        while (end > start && isBlank(line[end - 1]))
+        while (end > start && isBlank(at(line, end - 1)))
             --end;
-        field = line.mid(start, end - start).toString();
+        field = slice(line, start, end - start);
     }
     if (pos < n) { // at a comma
         ++pos;
@@ -47,12 +62,17 @@ bool readOne(QStringView line, qsizetype& pos, QString& field)
 }
 } // namespace
 
-QStringList readFields(QStringView line)
+bool nextField(QByteArrayView line, qsizetype& pos, QByteArray& field)
+{
+    return readOne(line, pos, field);
+}
+
+QStringList readFields(QStringView line, int maxFields)
 {
     QStringList fields;
     qsizetype pos = 0;
     QString field;
-    while (readOne(line, pos, field))
+    while (readOne(line, pos, field) && fields.size() + 1 < maxFields)
         fields.append(field);
     fields.append(field);
     return fields;
@@ -70,7 +90,7 @@ QString writeField(const QString& value)
 {
     const bool needsQuotes =
         value.contains(u',') || value.contains(u'"') ||
-        (!value.isEmpty() && (isBlank(value.front()) || isBlank(value.back())));
+        (!value.isEmpty() && (isBlank(value.front().unicode()) || isBlank(value.back().unicode())));
     if (!needsQuotes)
         return value;
     QString quoted = value;
@@ -117,13 +137,18 @@ qsizetype firstControl(QStringView value)
     return -1;
 }
 
+QString controlMessage(const QString& field)
+{
+    return QStringLiteral("%1に改行やタブなどの制御文字は使えません").arg(field);
+}
+
 QList<QStringList> readRecords(const QStringList& lines, int fieldCount)
 {
     QList<QStringList> records;
     for (const QString& line : lines) {
         if (line.trimmed().isEmpty())
             continue;
-        QStringList fields = readFields(line);
+        QStringList fields = readFields(line, fieldCount);
         while (fields.size() < fieldCount)
             fields.append(QString());
         while (fields.size() > fieldCount)

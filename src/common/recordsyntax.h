@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QByteArray>
+#include <QByteArrayView>
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+#include <limits>
 
 // The field syntax shared by every data file: a field ends at a comma or the
 // line end, blanks before it are skipped, and a field opening with a double
@@ -12,8 +15,14 @@
 // a quote inside a quoted field is doubled.
 namespace RecordSyntax {
 
-// The fields of one line, in order. An empty line gives one empty field.
-QStringList readFields(QStringView line);
+// The fields of one line, in order, at most maxFields of them (the rest of
+// the line is not read). An empty line gives one empty field.
+QStringList readFields(QStringView line, int maxFields = std::numeric_limits<int>::max());
+
+// One field of a line of CP932 bytes, from pos on (quotes removed, doubled
+// quotes made single); pos moves past it. Returns whether a comma ended it,
+// that is, whether another field follows.
+bool nextField(QByteArrayView line, qsizetype& pos, QByteArray& field);
 
 // The first field of a line (the saved-input file holds one value a line).
 QString readFirstField(QStringView line);
@@ -30,6 +39,9 @@ QString singleLine(const QString& text);
 
 // The first control character (U+0000–U+001F, U+007F) in a value, or -1.
 qsizetype firstControl(QStringView value);
+
+// The message for a value holding a control character; names the field.
+QString controlMessage(const QString& field);
 
 // Records of a file: blank lines skipped, each record padded with empty
 // fields (or cut) to the given count.

@@ -1,12 +1,16 @@
 #include "textfile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
 
+#include <array>
 #include <cerrno>
+#include <climits>
+#include <cstdlib>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -27,32 +31,171 @@ QString writeFailed(const QString& path)
         .arg(fileName(path));
 }
 
+QString danglingLink(const QString& path)
+{
+    return QStringLiteral("%1 のリンク先が見つからないため書き込めませんでした")
+        .arg(fileName(path));
+}
+
 // The bytes we refuse to load whole: far beyond any real data file.
 constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
+
+// ---- CP932 ---------------------------------------------------------------
+
+bool isLead(uchar b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+bool isTrail(uchar b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
+int leadIndex(uchar b) { return b <= 0x9F ? b - 0x81 : b - 0xE0 + 31; }
+
+// The double-byte half of the code page, taken once from the converter; the
+// single bytes are fixed by the Windows mapping. (The converter's own single
+// bytes differ: it swaps some controls and turns bad bytes into U+001A.)
+const std::array<char16_t, 60 * 256>& doubleByteTable()
+{
+    static const auto table = [] {
+        std::array<char16_t, 60 * 256> t{};
+        for (int lead = 0; lead < 256; ++lead) {
+            if (!isLead(uchar(lead)))
+                continue;
+            for (int trail = 0x40; trail <= 0xFC; ++trail) {
+                if (!isTrail(uchar(trail)))
+                    continue;
+                const char pair[2] = {char(lead), char(trail)};
+                QStringDecoder decoder("CP932", QStringConverter::Flag::Stateless);
+                const QString s = decoder.decode(QByteArrayView(pair, 2));
+                if (!decoder.hasError() && s.size() == 1 && s[0] != QChar::ReplacementCharacter)
+                    t[size_t(leadIndex(uchar(lead)) * 256 + trail)] = s[0].unicode();
+            }
+        }
+        return t;
+    }();
+    return table;
+}
+
+// Characters typed by JIS-minded input methods, stored as the CP932 character
+// that stands at their place in the Windows code page.
+QChar windowsForm(QChar c)
+{
+    switch (c.unicode()) {
+    case 0x301C:
+        return QChar(0xFF5E); // 〜 → ～ (0x8160)
+    case 0x2016:
+        return QChar(0x2225); // ‖ → ∥ (0x8161)
+    case 0x2212:
+        return QChar(0xFF0D); // − → － (0x817C)
+    case 0x2014:
+        return QChar(0x2015); // — → ― (0x815C)
+    case 0x00A2:
+        return QChar(0xFFE0); // ¢ → ￠ (0x8191)
+    case 0x00A3:
+        return QChar(0xFFE1); // £ → ￡ (0x8192)
+    case 0x00AC:
+        return QChar(0xFFE2); // ¬ → ￢ (0x81CA)
+    default:
+        return c;
+    }
+}
 } // namespace
 
 void setFaultHook(FaultHook hook) { g_faultHook = std::move(hook); }
 
-QStringList decodeLines(const QByteArray& bytes)
+QString decode(QByteArrayView bytes)
 {
-    QStringDecoder decoder("CP932", QStringConverter::Flag::Stateless);
-    QString text = decoder.decode(bytes);
-    // The decoder turns invalid bytes into control characters on some builds;
-    // NUL would cut strings short elsewhere, so it never gets past here.
-    text.replace(QChar(0), QChar::ReplacementCharacter);
-    QStringList lines = text.split(u'\n');
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    for (QString& line : lines) {
-        if (line.endsWith(u'\r'))
-            line.chop(1);
+    const auto& table = doubleByteTable();
+    QString text(bytes.size(), Qt::Uninitialized);
+    QChar* out = text.data();
+    const qsizetype n = bytes.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const uchar b = uchar(bytes[i]);
+        char16_t u = QChar::ReplacementCharacter;
+        if (b >= 0x01 && b <= 0x7F) {
+            u = b;
+        } else if (b >= 0xA1 && b <= 0xDF) {
+            u = char16_t(0xFF61 + (b - 0xA1));
+        } else if (isLead(b) && i + 1 < n && isTrail(uchar(bytes[i + 1]))) {
+            const char16_t mapped = table[size_t(leadIndex(b) * 256 + uchar(bytes[i + 1]))];
+            ++i;
+            if (mapped)
+                u = mapped;
+        }
+        *out++ = QChar(u);
     }
+    text.truncate(out - text.constData());
+    return text;
+}
+
+bool LineReader::next(QByteArrayView& line)
+{
+    const qsizetype n = m_bytes.size();
+    if (m_pos >= n)
+        return false;
+    qsizetype end = m_pos;
+    while (end < n && m_bytes[end] != '\n' && m_bytes[end] != '\r')
+        ++end;
+    line = m_bytes.sliced(m_pos, end - m_pos);
+    if (end < n && m_bytes[end] == '\r' && end + 1 < n && m_bytes[end + 1] == '\n')
+        ++end;
+    m_pos = end + 1;
+    return true;
+}
+
+QStringList decodeLines(QByteArrayView bytes)
+{
+    QStringList lines;
+    LineReader reader(bytes);
+    for (QByteArrayView line; reader.next(line);)
+        lines.append(decode(line));
     return lines;
 }
 
-ReadResult read(const QString& path)
+EncodeResult encode(const QString& line)
 {
-    ReadResult result;
+    EncodeResult result;
+    QString text = line;
+    for (QChar& c : text)
+        c = windowsForm(c);
+    QStringEncoder encoder("CP932", QStringConverter::Flag::Stateless);
+    result.bytes = encoder.encode(text);
+    // Whatever is written must read back as it was meant.
+    if (!encoder.hasError() && decode(result.bytes) == text && !text.contains(QChar(0)))
+        return result;
+    result.bytes.clear();
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const qsizetype len = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+        const QString piece = text.mid(i, len);
+        QStringEncoder single("CP932", QStringConverter::Flag::Stateless);
+        const QByteArray probe = single.encode(piece);
+        if (single.hasError() || decode(probe) != piece || piece == QChar(0)) {
+            result.badText = line.mid(i, len);
+            return result;
+        }
+        i += len - 1;
+    }
+    result.badText = line;
+    return result;
+}
+
+EncodeResult encodeLines(const QStringList& lines)
+{
+    EncodeResult result;
+    for (const QString& line : lines) {
+        EncodeResult one = encode(line);
+        if (!one.ok())
+            return one;
+        result.bytes += one.bytes;
+        result.bytes += "\r\n";
+    }
+    return result;
+}
+
+QString unencodableMessage(const QString& badText)
+{
+    return QStringLiteral("「%1」はファイルに保存できない文字です。別の文字に置き換えて下さい")
+        .arg(badText);
+}
+
+RawRead readBytes(const QString& path)
+{
+    RawRead result;
     QFile file(path);
     const QFileInfo info(path);
     if (!info.exists()) {
@@ -71,61 +214,58 @@ ReadResult read(const QString& path)
     }
     // The size was checked above; reading at most one byte more than it
     // catches a file that grew meanwhile without reserving the whole limit.
-    const QByteArray bytes = file.read(file.size() + 1);
-    if (file.error() != QFileDevice::NoError || bytes.size() > kMaxFileSize) {
+    result.bytes = file.read(file.size() + 1);
+    if (file.error() != QFileDevice::NoError || result.bytes.size() > kMaxFileSize) {
+        result.bytes.clear();
         result.error = QStringLiteral("%1 を読み込めませんでした").arg(fileName(path));
         return result;
     }
-    result.lines = decodeLines(bytes);
     result.ok = true;
     return result;
 }
 
-EncodeResult encodeLines(const QStringList& lines)
+ReadResult read(const QString& path)
 {
-    EncodeResult result;
-    QStringEncoder encoder("CP932", QStringConverter::Flag::Stateless);
-    for (const QString& line : lines) {
-        const QByteArray bytes = encoder.encode(line);
-        if (encoder.hasError()) {
-            // Find the character that failed so the message can name it.
-            for (qsizetype i = 0; i < line.size(); ++i) {
-                const qsizetype len = line[i].isHighSurrogate() && i + 1 < line.size() ? 2 : 1;
-                QStringEncoder single("CP932", QStringConverter::Flag::Stateless);
-                const QByteArray probe = single.encode(QStringView(line).mid(i, len));
-                Q_UNUSED(probe);
-                if (single.hasError()) {
-                    result.badText = line.mid(i, len);
-                    break;
-                }
-                i += len - 1;
-            }
-            if (result.badText.isEmpty())
-                result.badText = line;
-            result.bytes.clear();
-            return result;
-        }
-        result.bytes += bytes;
-        result.bytes += "\r\n";
-    }
+    RawRead raw = readBytes(path);
+    ReadResult result;
+    result.ok = raw.ok;
+    result.missing = raw.missing;
+    result.error = raw.error;
+    result.lines = decodeLines(raw.bytes);
     return result;
 }
 
-QString unencodableMessage(const QString& badText)
+namespace {
+
+QByteArray local(const QString& path) { return QFile::encodeName(path); }
+
+// Where a write to path must land: path itself, or the end of the chain of
+// links it names. None for a link that leads nowhere.
+std::optional<QString> writeTarget(const QString& path)
 {
-    return QStringLiteral("「%1」はファイルに保存できない文字です。別の文字に置き換えて下さい")
-        .arg(badText);
+    struct stat st;
+    if (::lstat(local(path).constData(), &st) != 0 || !S_ISLNK(st.st_mode))
+        return path;
+    char resolved[PATH_MAX];
+    if (!::realpath(local(path).constData(), resolved))
+        return std::nullopt;
+    return QFile::decodeName(resolved);
 }
 
-namespace {
+mode_t currentUmask()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mask;
+}
+
 // Plain POSIX calls on purpose: every write, sync, close and rename is checked.
 // (QSaveFile in Qt 6.4 can report a commit as done after its buffered write
 // hit a full disk, replacing the file with an empty one.)
 class TempFile
 {
 public:
-    explicit TempFile(const QString& path)
-        : m_name((path + QStringLiteral(".tmp-XXXXXX")).toLocal8Bit())
+    explicit TempFile(const QString& path) : m_name(local(path + QStringLiteral(".tmp-XXXXXX")))
     {
         m_fd = ::mkstemp(m_name.data());
     }
@@ -137,12 +277,19 @@ public:
             ::unlink(m_name.constData());
     }
     bool isOpen() const { return m_fd >= 0; }
+    // The mode and group of the file it replaces, or a new file's.
+    bool takeModeOf(const QString& path)
+    {
+        struct stat st;
+        if (::stat(local(path).constData(), &st) != 0)
+            return ::fchmod(m_fd, 0666 & ~currentUmask()) == 0;
+        if (::fchown(m_fd, uid_t(-1), st.st_gid) != 0) {
+            // Not a member of the group: the file takes ours, as any new file would.
+        }
+        return ::fchmod(m_fd, st.st_mode & 07777) == 0;
+    }
     bool write(const QByteArray& bytes)
     {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        if (::fchmod(m_fd, 0666 & ~mask) != 0)
-            return false;
         const char* data = bytes.constData();
         qsizetype left = bytes.size();
         while (left > 0) {
@@ -165,12 +312,12 @@ public:
     }
     bool renameTo(const QString& path)
     {
-        if (::rename(m_name.constData(), path.toLocal8Bit().constData()) != 0)
+        if (::rename(m_name.constData(), local(path).constData()) != 0)
             return false;
         m_renamed = true;
         // The rename itself must reach the disk too.
-        const int dir = ::open(QFileInfo(path).absolutePath().toLocal8Bit().constData(),
-                               O_RDONLY | O_DIRECTORY);
+        const int dir =
+            ::open(local(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
         if (dir >= 0) {
             ::fsync(dir);
             ::close(dir);
@@ -186,19 +333,37 @@ private:
 
 std::optional<QString> saveBytes(const QString& path, const QByteArray& bytes, bool work)
 {
+    const std::optional<QString> target = writeTarget(path);
+    if (!target)
+        return danglingLink(path);
     // A folder standing where the file should be must not be replaced.
-    if (QFileInfo(path).isDir() || !stepAllowed(work ? "work-open" : "data-open"))
+    if (QFileInfo(*target).isDir() || !stepAllowed(work ? "work-open" : "data-open"))
         return writeFailed(path);
-    TempFile file(path);
-    if (!file.isOpen())
+    TempFile file(*target);
+    if (!file.isOpen() || !file.takeModeOf(*target))
         return writeFailed(path);
     if (!stepAllowed(work ? "work-write" : "data-write") || !file.write(bytes))
         return writeFailed(path);
     if (!stepAllowed(work ? "work-sync" : "data-commit") || !file.syncAndClose() ||
-        !file.renameTo(path))
+        !file.renameTo(*target))
         return writeFailed(path);
     return std::nullopt;
 }
+
+// Temporary files of a writer that was killed before its rename.
+void removeLeftovers(const QString& path)
+{
+    const std::optional<QString> target = writeTarget(path);
+    if (!target)
+        return;
+    const QFileInfo info(*target);
+    QDir dir = info.absoluteDir();
+    const QStringList names = dir.entryList({info.fileName() + QStringLiteral(".tmp-??????")},
+                                            QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : names)
+        dir.remove(name);
+}
+
 } // namespace
 
 std::optional<QString> writeAtomically(const QString& path, const QStringList& lines)
@@ -214,25 +379,45 @@ std::optional<QString> writeBytesAtomically(const QString& path, const QByteArra
     return saveBytes(path, bytes, false);
 }
 
+std::optional<QString> createIfMissing(const QString& path, const QByteArray& bytes)
+{
+    struct stat st;
+    if (::lstat(local(path).constData(), &st) == 0) {
+        if (S_ISLNK(st.st_mode) && !writeTarget(path))
+            return QStringLiteral("%1 はリンク先が見つかりません").arg(fileName(path));
+        return std::nullopt;
+    }
+    return saveBytes(path, bytes, false);
+}
+
 std::optional<QString> RewriteThroughWorkFile(const QString& dataPath, const QString& workPath,
                                               const Rewrite& rewrite)
 {
     QLockFile lock(workPath + QStringLiteral(".lock"));
     lock.setStaleLockTime(10000);
-    if (!lock.tryLock(5000))
-        return QStringLiteral("%1 は別のZELTANが書き換え中です。しばらくしてからやり直して下さい")
-            .arg(fileName(dataPath));
+    if (!lock.tryLock(5000)) {
+        if (lock.error() == QLockFile::LockFailedError)
+            return QStringLiteral(
+                       "%1 は別のZELTANが書き換え中です。しばらくしてからやり直して下さい")
+                .arg(fileName(dataPath));
+        // Retrying cannot help here: the folder itself refuses the lock file.
+        return QStringLiteral(
+                   "フォルダ %1 に書き込めません。書き込み権限と空き容量を確認して下さい")
+            .arg(QDir::toNativeSeparators(QFileInfo(workPath).absolutePath()));
+    }
+    removeLeftovers(dataPath);
+    removeLeftovers(workPath);
 
-    const ReadResult current = read(dataPath);
+    const RawRead current = readBytes(dataPath);
     if (!current.ok && !current.missing)
         return current.error;
-    const EncodeResult encoded = encodeLines(rewrite(current.lines));
-    if (!encoded.ok())
-        return unencodableMessage(encoded.badText);
-
-    if (auto error = saveBytes(workPath, encoded.bytes, true))
+    QByteArray next;
+    if (auto error = rewrite(current.bytes, next))
         return error;
-    return saveBytes(dataPath, encoded.bytes, false);
+
+    if (auto error = saveBytes(workPath, next, true))
+        return error;
+    return saveBytes(dataPath, next, false);
 }
 
 } // namespace TextFile

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -10,20 +11,26 @@
 // Conversion happens here and nowhere else; inside the program text is Unicode.
 namespace TextFile {
 
-struct ReadResult
+// Decodes CP932 bytes with the Windows mapping. A byte or pair that is not
+// CP932 (0x80, 0xA0, 0xFD–0xFF, a lead byte without its trail, an unassigned
+// pair) and NUL become U+FFFD, so one bad byte never hides a whole list.
+QString decode(QByteArrayView bytes);
+
+// Walks the lines of a file's bytes: CR LF, LF and a lone CR each end a line,
+// and a final line end adds no empty line.
+class LineReader
 {
-    bool ok = false;
-    bool missing = false; // the file does not exist
-    QStringList lines;    // without line ends; a final line end adds no empty line
-    QString error;        // Japanese text for the user when !ok
+public:
+    explicit LineReader(QByteArrayView bytes) : m_bytes(bytes) {}
+    bool next(QByteArrayView& line);
+
+private:
+    QByteArrayView m_bytes;
+    qsizetype m_pos = 0;
 };
 
-// Reads and decodes a whole file. Bytes that are not CP932 decode to U+FFFD
-// rather than failing the read, so one bad byte never hides a whole list.
-ReadResult read(const QString& path);
-
-// Decodes CP932 bytes into lines (CR LF or a lone LF end a line).
-QStringList decodeLines(const QByteArray& bytes);
+// Decodes bytes into lines.
+QStringList decodeLines(QByteArrayView bytes);
 
 struct EncodeResult
 {
@@ -32,12 +39,37 @@ struct EncodeResult
     bool ok() const { return badText.isEmpty(); }
 };
 
-// Encodes lines, each ended by CR LF. A character outside CP932 is reported,
-// never written as a substitute.
+// Encodes one line (no line end). The JIS forms Japanese input methods type
+// for characters CP932 holds under other code points (〜 U+301C, − U+2212 …)
+// are stored as those characters' bytes; anything else CP932 cannot hold is
+// reported, never written as a substitute.
+EncodeResult encode(const QString& line);
+
+// Encodes lines, each ended by CR LF.
 EncodeResult encodeLines(const QStringList& lines);
 
 // Message for a character that cannot be written.
 QString unencodableMessage(const QString& badText);
+
+// A file as it lies on disk.
+struct RawRead
+{
+    bool ok = false;
+    bool missing = false; // the file does not exist
+    QByteArray bytes;
+    QString error; // Japanese text for the user when !ok
+};
+RawRead readBytes(const QString& path);
+
+struct ReadResult
+{
+    bool ok = false;
+    bool missing = false;
+    QStringList lines; // without line ends
+    QString error;
+};
+// Reads and decodes a whole (small) file.
+ReadResult read(const QString& path);
 
 // Test hook: called before each step of a file write ("work-open",
 // "work-write", "work-sync", "data-open", "data-write", "data-commit");
@@ -45,22 +77,30 @@ QString unencodableMessage(const QString& badText);
 using FaultHook = std::function<bool(const char* step)>;
 void setFaultHook(FaultHook hook);
 
-// Replaces a file whole and atomically (temporary file, then rename).
-// Returns an error message, or nothing on success.
+// Replaces a file whole and atomically: a temporary file in the same folder,
+// written, synced, then renamed over it. A symbolic link stays a link: its
+// target is replaced in the target's own folder. The file keeps its mode (and
+// group where permitted); a new file gets 0666 less the umask. Returns an
+// error message, or nothing on success; on failure the old file is as it was.
 std::optional<QString> writeAtomically(const QString& path, const QStringList& lines);
-
-// The same for bytes that are already encoded (a rendered PDF, say).
 std::optional<QString> writeBytesAtomically(const QString& path, const QByteArray& bytes);
 
-// Builds the new lines of a data file from its current lines.
-using Rewrite = std::function<QStringList(const QStringList& current)>;
+// Writes a new file only where nothing of that name exists (a dangling link
+// included, which is reported rather than followed). Returns an error, or
+// nothing when the file was written or already there.
+std::optional<QString> createIfMissing(const QString& path, const QByteArray& bytes);
+
+// Builds a data file's new bytes from its current ones; returns an error
+// instead when the change cannot be made.
+using Rewrite = std::function<std::optional<QString>(QByteArrayView current, QByteArray& next)>;
 
 // The work-file scheme of the data lists: under a lock on the work file the
 // data file is read, the whole new content goes into the work file (which
 // stays on disk), then replaces the data file atomically. The lock spans the
 // read, so two copies of the program in one folder never lose each other's
-// records. A missing data file reads as empty. Returns an error message, or
-// nothing on success; on failure the data file is as it was.
+// records; temporary files a killed writer left are removed under it. A
+// missing data file reads as empty. Returns an error message, or nothing on
+// success; on failure the data file is as it was.
 std::optional<QString> RewriteThroughWorkFile(const QString& dataPath, const QString& workPath,
                                               const Rewrite& rewrite);
 

@@ -1,8 +1,6 @@
 #include "machineregistry.h"
 
-#include "common/recordfile.h"
-
-#include <QFile>
+#include "common/textfile.h"
 
 namespace MachineRegistry {
 
@@ -36,7 +34,7 @@ bool rewriteList(Form& f, Host& host, const DataFolder& files, const QString& na
                  const std::optional<QStringList>& added)
 {
     const RecordFile::Rewritten result = RecordFile::replaceByName(
-        files.machines(), files.machinesWork(), MachineRecord::FieldCount, name, added);
+        files.machines(), files.machinesWork(), name, added, MachineRecord::fieldNames());
     if (!result.error.isEmpty()) {
         host.message(result.error);
         return false;
@@ -60,33 +58,35 @@ QStringList MachineRecord::fields() const
             PinionStart, PinionSpan, SpurInterval,   PinionInterval};
 }
 
-Registry read(const DataFolder& files)
+const QStringList& MachineRecord::fieldNames()
 {
-    const RecordFile::Records file = RecordFile::read(files.machines(), MachineRecord::FieldCount);
-    Registry registry;
-    registry.error = file.missing ? QString() : file.error; // created at start-up
-    for (const QStringList& fields : file.records)
-        registry.records.append(MachineRecord::fromFields(fields));
-    return registry;
+    static const QStringList names = {
+        QStringLiteral("マシン名"),          QStringLiteral("モジュール"),
+        QStringLiteral("２次減速比"),        QStringLiteral("スパー範囲の開始"),
+        QStringLiteral("スパー範囲の幅"),    QStringLiteral("ピニオン範囲の開始"),
+        QStringLiteral("ピニオン範囲の幅"),  QStringLiteral("スパーの計算間隔"),
+        QStringLiteral("ピニオンの計算間隔")};
+    return names;
+}
+
+std::shared_ptr<const RecordFile::Snapshot> read(const DataFolder& files)
+{
+    return RecordFile::read(files.machines());
 }
 
 void ensureExists(Host& host, const DataFolder& files)
 {
-    QFile file(files.machines());
-    if (file.exists())
-        return;
-    if (!file.open(QIODevice::WriteOnly))
-        host.message(QStringLiteral("masin.dat を作成できませんでした"));
+    if (const auto error = TextFile::createIfMissing(files.machines(), QByteArray()))
+        host.message(*error);
 }
 
 void fillList(Form& form, Host& host, const DataFolder& files)
 {
-    const Registry registry = read(files);
-    if (!registry.error.isEmpty())
-        host.message(registry.error);
+    const auto registry = read(files);
+    if (!registry->missing && !registry->error.isEmpty()) // a missing one is made at start-up
+        host.message(registry->error);
     form.List1.clearList();
-    for (const MachineRecord& r : registry.records)
-        form.List1.items.append(r.Name);
+    form.List1.items = registry->keys();
 }
 
 void registerMachine(Form& f, Host& host, const DataFolder& files)
@@ -125,13 +125,12 @@ void deleteSelected(Form& f, Host& host, const DataFolder& files)
 
 QList<MachineRecord> recordsNamed(const QString& name, Host& host, const DataFolder& files)
 {
-    const Registry registry = read(files);
-    if (!registry.error.isEmpty())
-        host.message(registry.error);
+    const auto registry = read(files);
+    if (!registry->error.isEmpty())
+        host.message(registry->error);
     QList<MachineRecord> matches;
-    for (const MachineRecord& r : registry.records)
-        if (r.Name == name)
-            matches.append(r);
+    for (const qsizetype i : registry->indexesOf(name))
+        matches.append(MachineRecord::fromFields(registry->fields(i, MachineRecord::FieldCount)));
     return matches;
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/datafolder.h"
 #include "app/host.h"
+#include "common/recordfile.h"
 #include "form/form.h"
 
 #include <QList>
@@ -19,14 +20,12 @@ struct MachineRecord
     static constexpr int FieldCount = 9;
     static MachineRecord fromFields(const QStringList& fields);
     QStringList fields() const;
+    // What the user calls each field, in field order.
+    static const QStringList& fieldNames();
 };
 
-struct Registry
-{
-    QList<MachineRecord> records;
-    QString error; // empty when the file was read
-};
-Registry read(const DataFolder& files);
+// masin.dat as it stands (read again only when it changed).
+std::shared_ptr<const RecordFile::Snapshot> read(const DataFolder& files);
 
 // Creates masin.dat empty when it is missing; a message when that fails.
 void ensureExists(Host& host, const DataFolder& files);

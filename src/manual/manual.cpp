@@ -7,6 +7,9 @@ namespace Manual {
 
 namespace {
 const QString EndItem = QStringLiteral("end");
+// A topic is a screenful or two; a help.txt without "end" must not fill the
+// panel with millions of rows.
+constexpr int MaxTopicRows = 10000;
 
 void showPanel(Form& form)
 {
@@ -40,21 +43,42 @@ void ShowManualTopic(Form& form, Host& host, const QString& helpPath, const QStr
     form.List2.items.append(QString());
     showPanel(form);
 
-    const TextFile::ReadResult file = TextFile::read(helpPath);
+    const TextFile::RawRead file = TextFile::readBytes(helpPath);
     if (!file.ok) {
         host.message(file.error);
         return;
     }
-    const QStringList all = items(file.lines);
-    const qsizetype start = all.indexOf(title);
-    if (start < 0)
-        return;
-    for (qsizetype i = start; i < all.size(); ++i) {
-        if (all[i] == EndItem)
-            return;
-        form.List2.items.append(all[i]);
+    // Items are decoded one at a time and only the shown topic is kept, so a
+    // huge help.txt costs no more than its bytes.
+    bool inTopic = false;
+    TextFile::LineReader lines(file.bytes);
+    QByteArray field;
+    for (QByteArrayView line; lines.next(line);) {
+        qsizetype pos = 0;
+        bool more = true;
+        while (more) {
+            more = RecordSyntax::nextField(line, pos, field);
+            const QString item = field.isEmpty() ? QString() : TextFile::decode(field);
+            if (!inTopic) {
+                inTopic = item == title;
+                if (!inTopic)
+                    continue;
+            } else if (item == EndItem) {
+                return;
+            }
+            if (form.List2.items.size() > MaxTopicRows) {
+                host.message(
+                    QStringLiteral("取り扱い説明「%1」が長すぎるため、先頭の%2行だけを表示します")
+                        .arg(title)
+                        .arg(MaxTopicRows));
+                return;
+            }
+            form.List2.items.append(item);
+        }
     }
-    host.message(QStringLiteral("取り扱い説明「%1」の終わり（end）が見つかりません").arg(title));
+    if (inTopic)
+        host.message(
+            QStringLiteral("取り扱い説明「%1」の終わり（end）が見つかりません").arg(title));
 }
 
 void close(Form& form)

@@ -1,10 +1,8 @@
 #include "moduletable.h"
 
 #include "common/numbertext.h"
-#include "common/recordfile.h"
-#include "common/textfile.h"
+#include "common/usertext.h"
 
-#include <QFileInfo>
 #include <cmath>
 
 namespace ModuleTable {
@@ -40,11 +38,13 @@ std::optional<int> listStart(const Control& combo, const QString& field, Host& h
 {
     const auto value = NumberText::toDouble(combo.text);
     if (!value || *value != std::floor(*value)) {
-        host.message(QStringLiteral("%1「%2」は整数で指定して下さい").arg(field, combo.text));
+        host.message(QStringLiteral("%1「%2」は整数で指定して下さい")
+                         .arg(field, UserText::elided(combo.text)));
         return std::nullopt;
     }
     if (*value < -32768 || *value + 30 > 32767) {
-        host.message(QStringLiteral("%1「%2」が大きすぎます（32737まで）").arg(field, combo.text));
+        host.message(QStringLiteral("%1「%2」が大きすぎます（32737まで）")
+                         .arg(field, UserText::elided(combo.text)));
         return std::nullopt;
     }
     return int(*value);
@@ -64,24 +64,29 @@ QStringList ModuleRecord::fields() const
             PinionListFrom, PinionListTo, PinionInterval, PinionStart};
 }
 
-Table read(const DataFolder& files)
+const QStringList& ModuleRecord::fieldNames()
 {
-    const RecordFile::Records file = RecordFile::read(files.modules(), ModuleRecord::FieldCount);
-    Table table;
-    table.error = file.error;
-    for (const QStringList& fields : file.records)
-        table.records.append(ModuleRecord::fromFields(fields));
-    return table;
+    static const QStringList names = {
+        QStringLiteral("モジュール名"),         QStringLiteral("スパー範囲の開始"),
+        QStringLiteral("スパー一覧の終わり"),   QStringLiteral("スパーの計算間隔"),
+        QStringLiteral("スパー範囲の開始"),     QStringLiteral("ピニオン範囲の開始"),
+        QStringLiteral("ピニオン一覧の終わり"), QStringLiteral("ピニオンの計算間隔"),
+        QStringLiteral("ピニオン範囲の開始")};
+    return names;
+}
+
+std::shared_ptr<const RecordFile::Snapshot> read(const DataFolder& files)
+{
+    return RecordFile::read(files.modules());
 }
 
 void fillSelector(Form& form, Host& host, const DataFolder& files)
 {
-    const Table table = read(files);
-    if (!table.error.isEmpty())
-        host.message(table.error);
+    const auto table = read(files);
+    if (!table->error.isEmpty())
+        host.message(table->error);
     form.Combo7.clearList();
-    for (const ModuleRecord& r : table.records)
-        form.Combo7.items.append(r.Name);
+    form.Combo7.items = table->keys();
 }
 
 void LoadSelectedModule(Form& form, Host& host, const DataFolder& files)
@@ -90,25 +95,21 @@ void LoadSelectedModule(Form& form, Host& host, const DataFolder& files)
         c->clearList();
         c->text.clear();
     }
-    const Table table = read(files);
-    const ModuleRecord* found = nullptr;
-    for (const ModuleRecord& r : table.records) {
-        if (r.Name == form.Combo7.text) {
-            found = &r;
-            break;
-        }
-    }
-    if (!found) {
-        host.message(table.error.isEmpty() ? MissingModule : table.error);
+    const auto table = read(files);
+    const QList<qsizetype> matches = table->indexesOf(form.Combo7.text);
+    if (matches.isEmpty()) {
+        host.message(table->error.isEmpty() ? MissingModule : table->error);
         return;
     }
-    form.Combo5.text = found->SpurInterval;
-    form.Combo6.text = found->PinionInterval;
-    fillCountList(form.Combo1, found->SpurListFrom, found->SpurListTo);
-    form.Combo1.text = found->SpurStart;
+    const ModuleRecord found =
+        ModuleRecord::fromFields(table->fields(matches.first(), ModuleRecord::FieldCount));
+    form.Combo5.text = found.SpurInterval;
+    form.Combo6.text = found.PinionInterval;
+    fillCountList(form.Combo1, found.SpurListFrom, found.SpurListTo);
+    form.Combo1.text = found.SpurStart;
     fillWidths(form.Combo2);
-    fillCountList(form.Combo3, found->PinionListFrom, found->PinionListTo);
-    form.Combo3.text = found->PinionStart;
+    fillCountList(form.Combo3, found.PinionListFrom, found.PinionListTo);
+    form.Combo3.text = found.PinionStart;
     fillWidths(form.Combo4);
 }
 
@@ -149,14 +150,12 @@ void storeTypedModule(Form& form, Host& host, const DataFolder& files, QString& 
                              form.Combo6.text,
                              form.Combo3.text};
 
-    const Table table = read(files);
-    if (!table.error.isEmpty() && QFileInfo::exists(files.modules())) {
-        host.message(table.error);
+    const auto table = read(files);
+    if (!table->error.isEmpty() && !table->missing) {
+        host.message(table->error);
         return;
     }
-    bool exists = false;
-    for (const ModuleRecord& r : table.records)
-        exists = exists || r.Name == name;
+    const bool exists = !table->indexesOf(name).isEmpty();
 
     bool writeNew = true;
     if (exists && !host.askYesNo(QStringLiteral("同じモジュールが有りますが、上書きしますか？"))) {
@@ -170,8 +169,9 @@ void storeTypedModule(Form& form, Host& host, const DataFolder& files, QString& 
     }
 
     const RecordFile::Rewritten result = RecordFile::replaceByName(
-        files.modules(), files.modulesWork(), ModuleRecord::FieldCount, name,
-        writeNew ? std::optional<QStringList>(added.fields()) : std::nullopt);
+        files.modules(), files.modulesWork(), name,
+        writeNew ? std::optional<QStringList>(added.fields()) : std::nullopt,
+        ModuleRecord::fieldNames());
     if (!result.error.isEmpty()) {
         host.message(result.error);
         return;

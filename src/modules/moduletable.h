@@ -2,6 +2,7 @@
 
 #include "app/datafolder.h"
 #include "app/host.h"
+#include "common/recordfile.h"
 #include "form/form.h"
 
 #include <QList>
@@ -26,15 +27,12 @@ struct ModuleRecord
     static constexpr int FieldCount = 9;
     static ModuleRecord fromFields(const QStringList& fields);
     QStringList fields() const;
+    // What the user calls each field, in field order.
+    static const QStringList& fieldNames();
 };
 
-// The records of module.dat in file order; a message for an unreadable file.
-struct Table
-{
-    QList<ModuleRecord> records;
-    QString error; // empty when the file was read
-};
-Table read(const DataFolder& files);
+// module.dat as it stands (read again only when it changed).
+std::shared_ptr<const RecordFile::Snapshot> read(const DataFolder& files);
 
 // Refills the module selector's list from module.dat (its text stays).
 void fillSelector(Form& form, Host& host, const DataFolder& files);

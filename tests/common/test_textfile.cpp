@@ -42,10 +42,40 @@ TEST(TextFile, WritesTheWindowsCodePageBytes)
               QByteArray("\x81\x60\r\n\xbd\r\n\x82\x51\x81\x95\r\n"));
 }
 
+TEST(TextFile, DecodesWithTheWindowsMappingAndMarksWhatIsNotCp932)
+{
+    const struct
+    {
+        const char* name;
+        QByteArray bytes;
+        QString text;
+    } cases[] = {
+        {"bytes outside the code page", QByteArray("\x80\xa0\xfd\xfe\xff"),
+         QString(5, QChar(0xFFFD))},
+        {"lead byte at the end", QByteArray("A\x81"), QStringLiteral("A\uFFFD")},
+        {"lead byte before a comma", QByteArray("\x81,x"), QStringLiteral("\uFFFD,x")},
+        {"unassigned pair", QByteArray("\x85\x40"), QStringLiteral("\uFFFD")},
+        {"NUL", QByteArray("a\0b", 3), QStringLiteral("a\uFFFDb")},
+        {"ASCII as it is", QByteArray("~\\\x1a\x7f"), QStringLiteral("~\\\x1a\x7f")},
+        {"half-width and two-byte", QByteArray("\xb1\x81\x60\x87\x40"), QStringLiteral("ｱ～①")},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(TextFile::decode(c.bytes), c.text) << c.name;
+    EXPECT_EQ(TextFile::decodeLines(QByteArray("a\rb\r\nc\nd\r")),
+              (QStringList{"a", "b", "c", "d"}));
+}
+
+TEST(TextFile, JisFormsAreStoredAsTheirCp932Characters)
+{
+    const QString typed = QStringLiteral("\u301C\u2016\u2212\u2014\u00A2\u00A3\u00AC");
+    EXPECT_EQ(TextFile::encode(typed).bytes,
+              QByteArray("\x81\x60\x81\x61\x81\x7c\x81\x5c\x81\x91\x81\x92\x81\xca"));
+}
+
 TEST(TextFile, CharactersOutsideCp932AreReportedNotWritten)
 {
     for (const QString& bad :
-         {QString(QChar(0x301C)), QString(QChar(0x2212)), QStringLiteral("😀")}) {
+         {QString(QChar(0x00A5)), QStringLiteral("😀"), QStringLiteral("\x1a")}) {
         const auto encoded = TextFile::encodeLines({"ok", "a" + bad + "b"});
         EXPECT_FALSE(encoded.ok());
         EXPECT_EQ(encoded.badText, bad);
@@ -77,15 +107,25 @@ class Rewrite : public ::testing::Test
 protected:
     void TearDown() override { TextFile::setFaultHook(nullptr); }
     TempFolder dir;
+
+    // A rewrite that puts these lines in front of what the file holds.
+    static TextFile::Rewrite prepend(const QStringList& lines)
+    {
+        return [lines](QByteArrayView current, QByteArray& next) -> std::optional<QString> {
+            next = cp932(lines) + current.toByteArray();
+            return std::nullopt;
+        };
+    }
+    std::optional<QString> rewrite(const TextFile::Rewrite& change)
+    {
+        return TextFile::RewriteThroughWorkFile(dir.file("data.dat"), dir.file("work.dat"), change);
+    }
 };
 
 TEST_F(Rewrite, NewContentGoesThroughTheWorkFileWhichStays)
 {
     dir.write("data.dat", {"old"});
-    const auto error = TextFile::RewriteThroughWorkFile(
-        dir.file("data.dat"), dir.file("work.dat"),
-        [](const QStringList& current) { return QStringList{"new"} + current; });
-    EXPECT_FALSE(error);
+    EXPECT_FALSE(rewrite(prepend({"new"})));
     EXPECT_EQ(dir.bytes("data.dat"), cp932({"new", "old"}));
     EXPECT_EQ(dir.bytes("work.dat"), cp932({"new", "old"}));
 }
@@ -97,10 +137,7 @@ TEST_F(Rewrite, AFailureAtAnyStepLeavesTheDataFileIntact)
     for (const char* failing : steps) {
         dir.write("data.dat", {"keep", "these"});
         TextFile::setFaultHook([failing](const char* step) { return qstrcmp(step, failing) != 0; });
-        const auto error = TextFile::RewriteThroughWorkFile(
-            dir.file("data.dat"), dir.file("work.dat"),
-            [](const QStringList&) { return QStringList{"replacement"}; });
-        EXPECT_TRUE(error) << failing;
+        EXPECT_TRUE(rewrite(prepend({"replacement"}))) << failing;
         EXPECT_EQ(dir.bytes("data.dat"), cp932({"keep", "these"})) << failing;
         // No temporary files are left behind beside the data file.
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).filter(".dat").size(),
@@ -109,14 +146,14 @@ TEST_F(Rewrite, AFailureAtAnyStepLeavesTheDataFileIntact)
     }
 }
 
-TEST_F(Rewrite, UnencodableContentChangesNothing)
+TEST_F(Rewrite, ARefusedChangeWritesNothing)
 {
     dir.write("data.dat", {"keep"});
-    const auto error = TextFile::RewriteThroughWorkFile(
-        dir.file("data.dat"), dir.file("work.dat"),
-        [](const QStringList&) { return QStringList{QString(QChar(0x301C))}; });
-    ASSERT_TRUE(error);
-    EXPECT_TRUE(error->contains(QChar(0x301C)));
+    const auto error = rewrite([](QByteArrayView, QByteArray& next) -> std::optional<QString> {
+        next = "half";
+        return QStringLiteral("refused");
+    });
+    EXPECT_EQ(error, QStringLiteral("refused"));
     EXPECT_EQ(dir.bytes("data.dat"), cp932({"keep"}));
     EXPECT_FALSE(dir.exists("work.dat"));
 }
@@ -124,11 +161,44 @@ TEST_F(Rewrite, UnencodableContentChangesNothing)
 TEST_F(Rewrite, AFolderInPlaceOfTheDataFileIsReportedAndKept)
 {
     QDir(dir.path()).mkdir("data.dat");
-    const auto error =
-        TextFile::RewriteThroughWorkFile(dir.file("data.dat"), dir.file("work.dat"),
-                                         [](const QStringList&) { return QStringList{"x"}; });
-    EXPECT_TRUE(error);
+    EXPECT_TRUE(rewrite(prepend({"x"})));
     EXPECT_TRUE(QFileInfo(dir.file("data.dat")).isDir());
+}
+
+TEST_F(Rewrite, LinksStayLinksModesStayAndLeftoversGo)
+{
+    QDir(dir.path()).mkdir("elsewhere");
+    dir.write("elsewhere/real.dat", {"old"});
+    QFile::setPermissions(dir.file("elsewhere/real.dat"),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    ASSERT_TRUE(QFile::link("elsewhere/real.dat", dir.file("data.dat")));
+    dir.writeBytes("elsewhere/real.dat.tmp-a1B2c3", "left by a killed write");
+    dir.writeBytes("work.dat.tmp-Zz9999", "");
+
+    EXPECT_FALSE(rewrite(prepend({"new"})));
+    EXPECT_TRUE(QFileInfo(dir.file("data.dat")).isSymLink());
+    EXPECT_EQ(dir.bytes("elsewhere/real.dat"), cp932({"new", "old"}));
+    EXPECT_EQ(QFile::permissions(dir.file("elsewhere/real.dat")),
+              QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
+                  QFileDevice::WriteUser);
+    EXPECT_FALSE(dir.exists("elsewhere/real.dat.tmp-a1B2c3"));
+    EXPECT_FALSE(dir.exists("work.dat.tmp-Zz9999"));
+
+    // A link that leads nowhere is reported, never written through.
+    QFile::remove(dir.file("elsewhere/real.dat"));
+    const auto error = rewrite(prepend({"x"}));
+    ASSERT_TRUE(error);
+    EXPECT_TRUE(error->contains("リンク先")) << error->toStdString();
+    EXPECT_FALSE(dir.exists("elsewhere/real.dat"));
+}
+
+TEST_F(Rewrite, AFolderThatRefusesTheLockIsNamedNotCalledBusy)
+{
+    const auto error = TextFile::RewriteThroughWorkFile(dir.file("data.dat"),
+                                                        dir.file("gone/work.dat"), prepend({"x"}));
+    ASSERT_TRUE(error);
+    EXPECT_TRUE(error->contains(dir.file("gone"))) << error->toStdString();
+    EXPECT_FALSE(error->contains("別のZELTAN"));
 }
 
 TEST_F(Rewrite, AHeldLockMakesASecondWriterWaitThenGiveUp)
@@ -138,10 +208,9 @@ TEST_F(Rewrite, AHeldLockMakesASecondWriterWaitThenGiveUp)
     dir.write("data.dat", {"keep"});
     // The lock wait is bounded; the rewrite reports instead of interleaving.
     TextFile::setFaultHook(nullptr);
-    const auto error =
-        TextFile::RewriteThroughWorkFile(dir.file("data.dat"), dir.file("work.dat"),
-                                         [](const QStringList&) { return QStringList{"x"}; });
-    EXPECT_TRUE(error);
+    const auto error = rewrite(prepend({"x"}));
+    ASSERT_TRUE(error);
+    EXPECT_TRUE(error->contains("別のZELTAN"));
     EXPECT_EQ(dir.bytes("data.dat"), cp932({"keep"}));
 }
 

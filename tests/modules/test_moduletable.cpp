@@ -175,7 +175,8 @@ TEST_F(Modules, NamesAndStartsThatCannotBeStoredAreRefused)
         {"N", "70.5", "スパー範囲の開始「70.5」は整数"},
         {"N", "32740", "スパー範囲の開始「32740」が大きすぎます"},
         {"N", "abc", "スパー範囲の開始「abc」"},
-        {"〜", "70", "「〜」はファイルに保存できない文字"},
+        {"😀", "70", "「😀」はファイルに保存できない文字"},
+        {"N", "70\t", "スパー範囲の開始に改行やタブ"},
     };
     const QByteArray before = dir.bytes("module.dat");
     for (const auto& c : cases) {
