@@ -3,6 +3,8 @@
 #include "appsetup.h"
 #include "backdrop.h"
 #include "common/colour.h"
+#include "common/recordsyntax.h"
+#include "fieldentry.h"
 #include "form/controltable.h"
 #include "keyboardkeypad.h"
 #include "ratiogridview.h"
@@ -146,10 +148,14 @@ QWidget* MainWindow::createControl(const ControlSpec& desc, Control* control, QW
         // on Return, and only a pick from the list counts as a click.
         combo->setInsertPolicy(QComboBox::NoInsert);
         combo->setCompleter(nullptr);
+        FieldEntry::keepSingleLine(combo->lineEdit());
+        FieldEntry::ignoreReturnInField(combo);
         combo->setEditText(desc.caption);
         combo->installEventFilter(this);
-        connect(combo, &QComboBox::editTextChanged, this,
-                [control](const QString& text) { control->text = text; });
+        connect(combo, &QComboBox::editTextChanged, this, [combo, control](const QString& text) {
+            control->text = RecordSyntax::singleLine(text);
+            FieldEntry::followTypedText(combo, control->text);
+        });
         connect(combo, &QComboBox::activated, this, [this, combo, control, name](int index) {
             control->text = combo->itemText(index);
             handle(name);
@@ -178,8 +184,9 @@ QWidget* MainWindow::createControl(const ControlSpec& desc, Control* control, QW
     }
     case ControlKind::Text: {
         auto* edit = new QLineEdit(desc.caption, parent);
+        FieldEntry::keepSingleLine(edit);
         connect(edit, &QLineEdit::textChanged, this,
-                [control](const QString& text) { control->text = text; });
+                [control](const QString& text) { control->text = RecordSyntax::singleLine(text); });
         return edit;
     }
     case ControlKind::Check: {

@@ -1,7 +1,9 @@
 #include "pageprinter.h"
 
 #include "common/colour.h"
+#include "common/textfile.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -9,6 +11,7 @@
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPainter>
+#include <QPdfWriter>
 #include <QPen>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -20,13 +23,18 @@ QColor inkOf(int colour)
     return QColor(Colour::red(colour), Colour::green(colour), Colour::blue(colour));
 }
 
-// A4 landscape with the origin on the paper's corner, as the page is laid out.
+// A4 landscape (as the page says) with the origin on the paper's corner.
+QPageLayout layoutOf(const PrintPage& page)
+{
+    return QPageLayout(QPageSize(QPageSize::A4),
+                       page.landscape ? QPageLayout::Landscape : QPageLayout::Portrait,
+                       QMarginsF());
+}
+
 void setUp(QPrinter& printer, const PrintPage& page)
 {
     printer.setFullPage(true);
-    printer.setPageLayout(
-        QPageLayout(QPageSize(QPageSize::A4),
-                    page.landscape ? QPageLayout::Landscape : QPageLayout::Portrait, QMarginsF()));
+    printer.setPageLayout(layoutOf(page));
     printer.setDocName(QStringLiteral("ZELTAN"));
     printer.setCreator(QStringLiteral("ZELTAN"));
 }
@@ -41,14 +49,14 @@ Host::PrintResult result(Host::PrintResult::Outcome outcome, const QString& deta
 
 } // namespace
 
-PagePrinter::Rendered PagePrinter::render(const PrintPage& page, QPrinter& printer)
+PagePrinter::Rendered PagePrinter::render(const PrintPage& page, QPagedPaintDevice& device)
 {
     QPainter painter;
-    if (!painter.begin(&printer))
+    if (!painter.begin(&device))
         return Rendered::NotStarted;
     painter.setRenderHint(QPainter::TextAntialiasing);
 
-    const qreal scale = printer.resolution() / 1440.0;
+    const qreal scale = device.logicalDpiX() / 1440.0;
     auto at = [scale](int x, int y) { return QPointF(x * scale, y * scale); };
 
     for (const PageOp& op : page.ops) {
@@ -62,7 +70,7 @@ PagePrinter::Rendered PagePrinter::render(const PrintPage& page, QPrinter& print
             painter.setFont(font);
             painter.setPen(inkOf(op.ink));
             // Placed by the top-left corner of the first character.
-            const qreal ascent = QFontMetricsF(painter.font(), &printer).ascent();
+            const qreal ascent = QFontMetricsF(painter.font(), &device).ascent();
             painter.drawText(at(op.x, op.y) + QPointF(0, ascent), op.text);
             break;
         }
@@ -76,23 +84,30 @@ PagePrinter::Rendered PagePrinter::render(const PrintPage& page, QPrinter& print
         }
         }
     }
-    const bool ended = painter.end();
-    return ended && printer.printerState() != QPrinter::Error ? Rendered::Done : Rendered::Broken;
+    return painter.end() ? Rendered::Done : Rendered::Broken;
 }
 
 Host::PrintResult PagePrinter::printToPdf(const PrintPage& page, const QString& path)
 {
-    const QString shown = QDir::toNativeSeparators(path);
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    setUp(printer, page);
-    // The PDF engine opens the file on begin and writes it out on end; a
-    // file that is not there afterwards was not written either.
-    if (render(page, printer) != Rendered::Done || QFileInfo(path).size() == 0)
+    // The PDF engine does not report a short write, so the page is rendered
+    // in memory and only then written, checked and atomically, to the file.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    Rendered rendered = Rendered::NotStarted;
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(1200);
+        writer.setPageLayout(layoutOf(page));
+        writer.setTitle(QStringLiteral("ZELTAN"));
+        writer.setCreator(QStringLiteral("ZELTAN"));
+        rendered = render(page, writer);
+    }
+    if (rendered != Rendered::Done || buffer.data().isEmpty() ||
+        TextFile::writeBytesAtomically(path, buffer.data()))
         return result(Host::PrintResult::Outcome::Failed,
-                      QStringLiteral("PDFファイル %1 を書き込めませんでした").arg(shown));
-    return result(Host::PrintResult::Outcome::SavedAsPdf, shown);
+                      QStringLiteral("PDFファイル「%1」を書き込めませんでした")
+                          .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
+    return result(Host::PrintResult::Outcome::SavedAsPdf, QDir::toNativeSeparators(path));
 }
 
 QString PagePrinter::freshPdfPath(const QString& folder)
@@ -120,7 +135,9 @@ Host::PrintResult PagePrinter::print(const PrintPage& page)
     const QString name = target.printerName();
     QPrinter printer(target, QPrinter::HighResolution);
     setUp(printer, page);
-    const Rendered rendered = printer.isValid() ? render(page, printer) : Rendered::NotStarted;
+    Rendered rendered = printer.isValid() ? render(page, printer) : Rendered::NotStarted;
+    if (rendered == Rendered::Done && printer.printerState() == QPrinter::Error)
+        rendered = Rendered::Broken;
     switch (rendered) {
     case Rendered::Done:
         break;

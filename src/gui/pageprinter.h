@@ -4,7 +4,7 @@
 
 #include <QString>
 
-class QPrinter;
+class QPagedPaintDevice;
 
 // Puts a print-out page on paper: the system's default printer (CUPS), or,
 // when there is none, a PDF file in the working folder. The page's twips are
@@ -18,7 +18,7 @@ public:
 
     Host::PrintResult print(const PrintPage& page);
 
-    // Renders the page into the PDF file at path, replacing it.
+    // Renders the page into the PDF file at path, replacing it whole or not at all.
     static Host::PrintResult printToPdf(const PrintPage& page, const QString& path);
 
     // A name not yet taken in folder, like zeltan-print-20261207-093005.pdf.
@@ -26,8 +26,8 @@ public:
 
 private:
     enum class Rendered { Done, NotStarted, Broken };
-    // Draws the page's operations on an already set up printer.
-    static Rendered render(const PrintPage& page, QPrinter& printer);
+    // Draws the page's operations on an already set up printer or PDF writer.
+    static Rendered render(const PrintPage& page, QPagedPaintDevice& device);
 
     QString m_pdfFolder;
 };

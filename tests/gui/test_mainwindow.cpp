@@ -4,10 +4,13 @@
 #include "mainwindow.h"
 #include "ratiogridview.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
+#include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -319,6 +322,101 @@ private slots:
 
         click("Command27"); // 削除 of the selected machine
         QCOMPARE(list->count(), 0);
+    }
+
+    void pastedControlCharactersBecomeBlanks_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("paste"); // else committed by the input method
+        QTest::addColumn<QString>("entered");
+        QTest::addColumn<QString>("kept");
+        auto row = [](const char* tag, const char* name, bool paste, const QString& entered,
+                      const char* kept) { QTest::newRow(tag) << name << paste << entered << kept; };
+        row("machine name, CR LF pasted", "Text1", true, "A\r\nB", "A B");
+        row("module name, tab typed", "Text2", false, "4\t8P", "4 8P");
+        row("module selector, LF and CR pasted", "Combo7", true, "a\nb\rc", "a b c");
+        row("spur selector, NUL and DEL typed", "Combo1", false,
+            QStringLiteral("7") + QChar(0) + u'0' + QChar(0x7f), "7 0 ");
+    }
+
+    void pastedControlCharactersBecomeBlanks()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, paste);
+        QFETCH(QString, entered);
+        QFETCH(QString, kept);
+        QWidget* widget = m_window->control(name);
+        auto* combo = qobject_cast<QComboBox*>(widget);
+        auto* edit = combo ? combo->lineEdit() : qobject_cast<QLineEdit*>(widget);
+        QVERIFY(edit);
+        const QString before = edit->text();
+        edit->selectAll();
+        if (paste) {
+            QApplication::clipboard()->setText(entered);
+            edit->paste();
+        } else {
+            QInputMethodEvent commit;
+            commit.setCommitString(entered);
+            QApplication::sendEvent(edit, &commit);
+        }
+        QCOMPARE(m_window->app().form().control(name)->text, kept);
+        QCOMPARE(edit->text(), kept); // the blank is what the user sees
+        edit->setText(before);
+        QCOMPARE(m_window->app().form().control(name)->text, before);
+    }
+
+    // Return in a selector's field, or leaving it, runs nothing even when the
+    // text names an item; a pick from the open list runs the click.
+    void onlyAPickFromTheListRunsTheSelector_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("watched"); // a control the click rewrites
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<bool>("runs");
+        auto row = [](const char* tag, const char* name, const char* watched, const char* way,
+                      bool runs) { QTest::newRow(tag) << name << watched << way << runs; };
+        row("module typed, Return", "Combo7", "Combo1", "Return", false);
+        row("module typed, Tab away", "Combo7", "Combo1", "Tab", false);
+        row("module clicked in the list", "Combo7", "Combo1", "click", true);
+        row("spur typed, Enter", "Combo1", "Label5", "Enter", false);
+        row("spur picked with the keys", "Combo1", "Label5", "keys", true);
+    }
+
+    void onlyAPickFromTheListRunsTheSelector()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, watched);
+        QFETCH(QString, way);
+        QFETCH(bool, runs);
+        auto* combo = qobject_cast<QComboBox*>(m_window->control(name));
+        m_window->render(); // the box shows the Form's item, as after any click
+        QVERIFY(combo && combo->count() >= 2 && combo->currentIndex() >= 0);
+        const int next = (combo->currentIndex() + 1) % combo->count();
+        const QString item = combo->itemText(next);
+        Control* mark = m_window->app().form().control(watched);
+        mark->text = QStringLiteral("untouched");
+
+        combo->setFocus();
+        QAbstractItemView* list = combo->view();
+        if (way == u"click") {
+            combo->showPopup();
+            const QRect row = list->visualRect(list->model()->index(next, 0));
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
+        } else if (way == u"keys") {
+            combo->showPopup();
+            QTest::keyClick(list, Qt::Key_Down);
+            QTest::keyClick(list, Qt::Key_Return);
+        } else {
+            combo->lineEdit()->selectAll();
+            QTest::keyClicks(combo->lineEdit(), item);
+            QTest::keyClick(combo->lineEdit(), way == u"Return"  ? Qt::Key_Return
+                                               : way == u"Enter" ? Qt::Key_Enter
+                                                                 : Qt::Key_Tab);
+        }
+        QVERIFY(!list->isVisible());
+        QCOMPARE(m_window->app().form().control(name)->text, item);
+        QCOMPARE(combo->currentText(), item);
+        QCOMPARE(mark->text != QStringLiteral("untouched"), runs);
     }
 
     void versionDialogOpensFromTheMenuAndClosesOnAnyKey()

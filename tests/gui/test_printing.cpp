@@ -16,11 +16,14 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
 #include <optional>
+#include <sys/mount.h>
+#include <unistd.h>
 
 namespace {
 
@@ -131,6 +134,7 @@ class PrintingTest : public QObject
 
 private:
     QTemporaryDir m_dir;
+    PrintPage m_survey;
     QString m_surveyPdf;
     QStringList m_shown;
     QList<QMessageBox::StandardButton> m_answers;
@@ -185,11 +189,13 @@ private slots:
         Giadsp app(host, m_dir.path());
         runSurvey(app);
         QCOMPARE(app.form().MSFlexGrid1.cell(6, 11).text, QStringLiteral("8.000"));
+        m_survey = PrintOut::buildPage(app.form());
         m_surveyPdf = m_dir.filePath(QStringLiteral("survey.pdf"));
-        const Host::PrintResult result =
-            PagePrinter::printToPdf(PrintOut::buildPage(app.form()), m_surveyPdf);
+        const Host::PrintResult result = PagePrinter::printToPdf(m_survey, m_surveyPdf);
         QCOMPARE(result.outcome, Host::PrintResult::Outcome::SavedAsPdf);
         QCOMPARE(result.detail, m_surveyPdf);
+        QCOMPARE(QDir(m_dir.path()).entryList({QStringLiteral("survey.pdf*")}, QDir::Files),
+                 QStringList{QStringLiteral("survey.pdf")}); // no work file left over
         // docs/printout.png is this page: ZELTAN_KEEP_PDF=out.pdf, then pdftoppm -png -r 80.
         if (const QString keep = qEnvironmentVariable("ZELTAN_KEEP_PDF"); !keep.isEmpty()) {
             QFile::remove(keep);
@@ -309,14 +315,49 @@ private slots:
         }
     }
 
-    void anUnwritablePdfFails()
+    void aPdfThatCannotBeWrittenLeavesNothing_data()
     {
-        const QString path = m_dir.filePath(QStringLiteral("no such folder/page.pdf"));
-        const Host::PrintResult result = PagePrinter::printToPdf(PrintPage(), path);
+        QTest::addColumn<QString>("disk");
+        QTest::newRow("no such folder") << "missing";
+        QTest::newRow("nearly full disk") << "full";
+        QTest::newRow("read-only disk") << "ro";
+    }
+
+    void aPdfThatCannotBeWrittenLeavesNothing()
+    {
+        QFETCH(QString, disk);
+        // A small filesystem of our own, as the hostile-disk tests use.
+        QTemporaryDir mountPoint;
+        const QByteArray point = QFile::encodeName(mountPoint.path());
+        QString folder = mountPoint.path();
+        if (disk == u"missing")
+            folder += QStringLiteral("/no such folder");
+        else if (geteuid() != 0 || ::mount("tmpfs", point, "tmpfs", 0, "size=64k") != 0)
+            QSKIP("a small tmpfs cannot be mounted here (needs root)");
+        const auto unmount = qScopeGuard([&] {
+            if (disk != u"missing")
+                ::umount2(point, MNT_DETACH);
+        });
+        const QString filler = QDir(folder).filePath(QStringLiteral("filler"));
+        if (disk == u"full") {
+            QFile fill(filler);
+            QVERIFY(fill.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+            while (fill.write(QByteArray(4096, 'f')) == 4096) {
+            }
+            // Room for the start of the page only.
+            QVERIFY(fill.resize(fill.size() - 8192));
+        } else if (disk == u"ro") {
+            QCOMPARE(::mount("tmpfs", point, "tmpfs", MS_REMOUNT | MS_RDONLY, "size=64k"), 0);
+        }
+
+        const QString path = QDir(folder).filePath(QStringLiteral("page.pdf"));
+        const Host::PrintResult result = PagePrinter::printToPdf(m_survey, path);
         QCOMPARE(result.outcome, Host::PrintResult::Outcome::Failed);
-        QVERIFY2(result.detail.contains(QStringLiteral("書き込めませんでした")),
-                 qPrintable(result.detail));
-        QVERIFY(result.detail.contains(QStringLiteral("page.pdf")));
+        QCOMPARE(result.detail,
+                 QStringLiteral("PDFファイル「%1」を書き込めませんでした").arg(path));
+        QFile::remove(filler);
+        QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList()); // neither a partial PDF nor its work file
     }
 
     void answeringNoPrintsNothing()
