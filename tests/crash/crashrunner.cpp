@@ -3,9 +3,9 @@
 //
 //   crashrunner FOLDER OPERATION STEP kill|fail
 //
-// OPERATION is register, delete, module-create, module-overwrite,
-// module-delete or save. STEP is a write step of TextFile ("work-open" …) or
-// "none" to run the operation to its end.
+// OPERATION is seed (the first start's shipped files), register, delete,
+// module-create, module-overwrite, module-delete or save. STEP is a write step of TextFile
+// ("work-open" …) or "none" to run the operation to its end.
 
 #include "app/giadsp.h"
 #include "common/textfile.h"
@@ -36,6 +36,8 @@ int main(int argc, char** argv)
 
     FakeHost host;
     Giadsp app(host, QString::fromLocal8Bit(argv[1]));
+    if (operation == "seed")
+        return app.files().seedShippedFiles().isEmpty() ? 0 : 3;
     app.Form_Load();
     Form& f = app.form();
     if (operation == "register") {

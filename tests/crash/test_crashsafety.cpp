@@ -121,4 +121,41 @@ TEST_F(CrashSafety, EveryWriteKilledOrFailingAtEveryStepLeavesOldOrNewFiles)
     EXPECT_EQ(survived, int(std::size(operations)) * int(steps.size()) * 2);
 }
 
+TEST_F(CrashSafety, AFirstStartStoppedAnywhereIsSeededWholeNextTime)
+{
+    const Operation seed{"seed", "module.dat"};
+    struct Case
+    {
+        const char* step;
+        const char* mode;
+    };
+    const Case cases[] = {{"data-open", "kill"},
+                          {"data-write", "kill"},
+                          {"data-commit", "kill"},
+                          {"data-write", "fail"},
+                          {"none", "kill"}};
+    TempFolder reference;
+    ASSERT_EQ(run(reference, seed, "none", "kill").first, 0);
+    const QByteArray shipped = reference.bytes("module.dat");
+    for (const Case& c : cases) {
+        TempFolder dir;
+        run(dir, seed, c.step, c.mode);
+        EXPECT_TRUE(!dir.exists("module.dat") || dir.bytes("module.dat") == shipped) << c.step;
+
+        FakeHost host;
+        Giadsp restarted(host, dir.path());
+        EXPECT_EQ(restarted.files().seedShippedFiles(), "") << c.step;
+        restarted.Form_Load();
+        EXPECT_TRUE(host.messages.isEmpty()) << c.step;
+        EXPECT_TRUE(restarted.form().Combo7.items.contains("XXモジュール")) << c.step;
+    }
+    // The empty module.dat an older version left when stopped while seeding.
+    TempFolder older;
+    older.writeBytes("module.dat", QByteArray());
+    FakeHost host;
+    Giadsp restarted(host, older.path());
+    EXPECT_EQ(restarted.files().seedShippedFiles(), "");
+    EXPECT_EQ(older.bytes("module.dat"), shipped);
+}
+
 } // namespace
