@@ -50,3 +50,36 @@ TEST(Keypad, BuildsTheEntryByItsRules)
 }
 
 } // namespace
+
+namespace {
+
+// A refused entry stays on the keypad and the message tells why, quoting a
+// long entry by its start and end.
+TEST(Keypad, RefusedEntriesSayWhy)
+{
+    const QString huge(600, u'9');
+    const struct
+    {
+        const char* name;
+        QString entry;
+        QString message;
+    } cases[] = {
+        {"beyond 16 bits", "40000", "入力「40000」が歯数の範囲（-32768～32767）を超えています"},
+        {"beyond doubles", huge,
+         "入力「" + QString(19, u'9') + "…" + QString(20, u'9') +
+             "」が歯数の範囲（-32768～32767）を超えています"},
+        {"not a number", "1.2.3", "入力「1.2.3」は数値ではありません"},
+    };
+    for (const auto& c : cases) {
+        FakeHost host;
+        TempFolder dir;
+        Giadsp app(host, dir.path());
+        app.form().Label11.text = c.entry;
+        app.Command2_Click();
+        ASSERT_FALSE(host.messages.isEmpty()) << c.name;
+        EXPECT_EQ(host.messages.first(), c.message) << c.name;
+        EXPECT_EQ(app.form().Label11.text, c.entry) << c.name;
+    }
+}
+
+} // namespace
