@@ -6,7 +6,7 @@
 #include "app/giadsp.h"
 #include "common/textfile.h"
 #include "fuzzsupport.h"
-#include "modules/moduletable.h"
+#include "gearmodules/moduletable.h"
 
 #include <cstddef>
 #include <cstdint>

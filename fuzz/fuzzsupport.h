@@ -4,10 +4,10 @@
 // process reset to the shipped files before each input, and a check that
 // aborts (a crash to libFuzzer, a failure to the replay test) with a reason.
 
-#include "app/datafolder.h"
-#include "app/host.h"
 #include "common/recordfile.h"
 #include "common/textfile.h"
+#include "platform/datafolder.h"
+#include "platform/host.h"
 
 #include <QByteArray>
 #include <QDir>

@@ -4,14 +4,14 @@
 #include "app/lastinputs.h"
 #include "calc/gearcalc.h"
 #include "calc/rangelabels.h"
+#include "calc/ratiogrid.h"
 #include "calc/survey.h"
 #include "common/numbertext.h"
 #include "common/textfile.h"
 #include "common/usertext.h"
+#include "gearmodules/moduletable.h"
 #include "machines/machineregistry.h"
 #include "manual/manual.h"
-#include "modules/moduletable.h"
-#include "modules/ratiogrid.h"
 #include "print/printout.h"
 
 #include <QHash>

@@ -10,9 +10,9 @@
 // to the folder that owns the work. The platform (message boxes, busy pointer,
 // printer, version dialog, quit) is reached only through Host.
 
-#include "app/datafolder.h"
-#include "app/host.h"
 #include "form/form.h"
+#include "platform/datafolder.h"
+#include "platform/host.h"
 
 #include <QString>
 #include <QStringView>

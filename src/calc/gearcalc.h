@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/host.h"
 #include "form/form.h"
+#include "platform/host.h"
 
 #include <QString>
 

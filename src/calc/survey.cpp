@@ -2,10 +2,11 @@
 
 #include "calc/gearcalc.h"
 #include "calc/ranges.h"
+#include "calc/ratiogrid.h"
 #include "common/colour.h"
 #include "common/numbertext.h"
 #include "common/usertext.h"
-#include "modules/ratiogrid.h"
+#include "platform/busypointer.h"
 
 namespace Survey {
 

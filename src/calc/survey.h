@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/host.h"
 #include "form/form.h"
+#include "platform/host.h"
 
 // The wanted-ratio survey: every spur/pinion pair of the ranges into the grid,
 // the near ones red, the closest light blue and taken into the inputs.

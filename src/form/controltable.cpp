@@ -2,6 +2,8 @@
 
 #include "common/colour.h"
 
+#include <QHash>
+
 namespace ControlTable {
 
 namespace {
@@ -60,6 +62,98 @@ ControlSpec control(const char* name, K kind, int l, int t, int w, int h,
             false,
             A::Left,
             hidden};
+}
+
+// The role column: what a user calls each control, as a screen reader says it.
+QString roleOf(const QString& name)
+{
+    static const QHash<QString, QString> roles = [] {
+        const char* table[][2] = {
+            {"Label13", "マシン名の表示"},
+            {"Label1", "２次減速比の見出し"},
+            {"Label2", "スパーギア歯数の見出し"},
+            {"Label3", "ピニオンギア歯数の見出し"},
+            {"Label4", "減速比の見出し"},
+            {"Label6", "２次減速比"},
+            {"Label7", "スパーギア歯数"},
+            {"Label8", "ピニオンギア歯数"},
+            {"Label9", "減速比"},
+            {"Command18", "２次減速比を計算"},
+            {"Command19", "スパーギア歯数を計算"},
+            {"Command20", "ピニオンギア歯数を計算"},
+            {"Command21", "減速比を計算"},
+            {"Command1", "２次減速比 SET"},
+            {"Command2", "スパーギア歯数 SET"},
+            {"Command3", "ピニオンギア歯数 SET"},
+            {"Command4", "減速比 SET"},
+            {"Label11", "キーパッドの入力"},
+            {"Command6", "7"},
+            {"Command7", "8"},
+            {"Command8", "9"},
+            {"Command9", "4"},
+            {"Command10", "5"},
+            {"Command11", "6"},
+            {"Command12", "1"},
+            {"Command13", "2"},
+            {"Command14", "3"},
+            {"Command15", "0"},
+            {"Command16", "小数点"},
+            {"Command17", "入力のクリア"},
+            {"Label12", "状況表示"},
+            {"Command5", "指定減速比調査"},
+            {"Check1", "計算時に一方のギア数を変更しない"},
+            {"Command29", "表再作成"},
+            {"Label16", "指定減速比調査時のパラメータ"},
+            {"Label35", "新しいモジュールの説明"},
+            {"Text2", "新しいモジュール名"},
+            {"Label33", "モジュール選択の見出し"},
+            {"Label5", "スパー範囲の表示"},
+            {"Label10", "ピニオン範囲の表示"},
+            {"Combo7", "モジュール選択"},
+            {"Combo1", "スパー範囲の開始"},
+            {"Combo2", "スパー範囲の幅"},
+            {"Combo5", "スパーの計算間隔"},
+            {"Combo3", "ピニオン範囲の開始"},
+            {"Combo4", "ピニオン範囲の幅"},
+            {"Combo6", "ピニオンの計算間隔"},
+            {"Label14", "スパー範囲の＋"},
+            {"Label15", "ピニオン範囲の＋"},
+            {"Label29", "スパーの計算間隔の見出し"},
+            {"Label30", "ピニオンの計算間隔の見出し"},
+            {"Label17", "マシン登録＆選択"},
+            {"Label28", "登録マシン一覧の見出し"},
+            {"List1", "登録マシン一覧"},
+            {"Label18", "マシン名の見出し"},
+            {"Text1", "マシン名"},
+            {"Label19", "登録する２次減速比の見出し"},
+            {"Label20", "登録する２次減速比"},
+            {"Label21", "モジュール設定の見出し"},
+            {"Label34", "登録するモジュール"},
+            {"Label22", "登録するスパー範囲の見出し"},
+            {"Label23", "登録するスパー範囲の開始"},
+            {"Label24", "登録するスパー範囲の幅"},
+            {"Label31", "登録するスパーの計算間隔"},
+            {"Label25", "登録するピニオン範囲の見出し"},
+            {"Label26", "登録するピニオン範囲の開始"},
+            {"Label27", "登録するピニオン範囲の幅"},
+            {"Label32", "登録するピニオンの計算間隔"},
+            {"Command22", "マシンを登録"},
+            {"Command23", "上部データから全数値を転記"},
+            {"Command24", "２次減速比を転記"},
+            {"Command25", "スパー範囲を転記"},
+            {"Command26", "ピニオン範囲を転記"},
+            {"Command28", "モジュールを転記"},
+            {"Command27", "マシンを削除"},
+            {"MSFlexGrid1", "減速比表"},
+            {"List2", "取り扱い説明"},
+            {"Command30", "取り扱い説明を閉じる"},
+        };
+        QHash<QString, QString> h;
+        for (const auto& [name, role] : table)
+            h.insert(QString::fromLatin1(name), QString::fromUtf8(role));
+        return h;
+    }();
+    return roles.value(name);
 }
 
 QList<ControlSpec> buildControls()
@@ -172,6 +266,8 @@ QList<ControlSpec> buildControls()
                  number(255, 255, 192), true);
     c << control("Command30", K::Button, 13800, 8760, 855, 375, QStringLiteral("閉じる"), D, D,
                  true);
+    for (ControlSpec& spec : c)
+        spec.role = roleOf(spec.name);
     return c;
 }
 } // namespace

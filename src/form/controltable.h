@@ -32,6 +32,9 @@ struct ControlSpec
     bool bordered;
     TextAlign align;
     bool hiddenAtStart;
+    // What a user calls the control: its accessible name, and the name of its
+    // alias in Form where code computes with it.
+    QString role = QString();
 };
 
 struct LineSpec

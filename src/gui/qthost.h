@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/host.h"
 #include "pageprinter.h"
+#include "platform/host.h"
 
 class QWidget;
 

@@ -2,9 +2,9 @@
 
 #include "appsetup.h"
 
-#include "app/versiontexts.h"
 #include "form/controltable.h"
 #include "twips.h"
+#include "versiontexts.h"
 
 #include <QKeyEvent>
 #include <QLabel>

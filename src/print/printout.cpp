@@ -2,6 +2,7 @@
 
 #include "common/colour.h"
 #include "form/controltable.h"
+#include "platform/busypointer.h"
 
 namespace PrintOut {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/host.h"
 #include "form/form.h"
-#include "print/printpage.h"
+#include "platform/host.h"
+#include "platform/printpage.h"
 
 // The one-page print-out of the current results: machine, status line, the
 // four quantities, the ratio grid inside a ruled frame, the contact line.

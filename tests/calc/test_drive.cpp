@@ -1,6 +1,6 @@
 #include "calc/drive.h"
+#include "calc/ratiogrid.h"
 #include "common/colour.h"
-#include "modules/ratiogrid.h"
 
 #include <gtest/gtest.h>
 

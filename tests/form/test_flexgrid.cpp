@@ -1,8 +1,8 @@
+#include "calc/ratiogrid.h"
 #include "common/colour.h"
 #include "form/controltable.h"
 #include "form/flexgrid.h"
 #include "form/form.h"
-#include "modules/ratiogrid.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/host.h"
+#include "platform/host.h"
 
 #include <QList>
 #include <QStringList>

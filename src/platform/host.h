@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print/printpage.h"
+#include "platform/printpage.h"
 
 #include <QString>
 
@@ -30,17 +30,4 @@ public:
     };
     // Hands one page to the default printer (or a PDF when there is none).
     virtual PrintResult printPage(const PrintPage& page) = 0;
-};
-
-// Shows the busy pointer for the lifetime of the guard, however the scope ends.
-class BusyPointer
-{
-public:
-    explicit BusyPointer(Host& host) : m_host(host) { m_host.setBusy(true); }
-    ~BusyPointer() { m_host.setBusy(false); }
-    BusyPointer(const BusyPointer&) = delete;
-    BusyPointer& operator=(const BusyPointer&) = delete;
-
-private:
-    Host& m_host;
 };

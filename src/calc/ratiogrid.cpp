@@ -2,6 +2,7 @@
 
 #include "common/colour.h"
 #include "common/numbertext.h"
+#include "platform/busypointer.h"
 
 #include <cmath>
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/datafolder.h"
-#include "app/host.h"
 #include "common/recordfile.h"
 #include "form/form.h"
+#include "platform/datafolder.h"
+#include "platform/host.h"
 
 #include <QList>
 #include <QString>

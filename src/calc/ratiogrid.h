@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/host.h"
 #include "calc/ranges.h"
 #include "form/form.h"
+#include "platform/host.h"
 
 #include <optional>
 
