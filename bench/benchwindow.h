@@ -5,9 +5,9 @@
 // size, with the window loaded from it and a host that never blocks.
 
 #include "app/giadsp.h"
-#include "app/host.h"
 #include "common/textfile.h"
 #include "manual/manual.h"
+#include "platform/host.h"
 
 #include <QString>
 #include <QStringList>
@@ -36,6 +36,11 @@ public:
     {
         return {PrintResult::Outcome::Printed, QString()};
     }
+    void showPrintPreview(const PrintPage&) override {}
+    PrintResult printWithDialog(const PrintPage& page) override { return printPage(page); }
+    QString askSavePath(const QString&, const QString&) override { return QString(); }
+    PrintResult savePdf(const PrintPage& page, const QString&) override { return printPage(page); }
+    void showDriveWindow() override {}
 };
 
 inline const QStringList kMachines = {

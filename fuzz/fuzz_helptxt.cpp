@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const Fuzz::Folder& folder = Fuzz::folder();
     folder.reset();
     folder.put(QStringLiteral("help.txt"), raw);
-    Fuzz::Host host;
+    FakeHost host;
     Giadsp app(host, folder.path());
     Form& f = app.form();
     for (int topic = 0; topic < Manual::topicTitles().size(); ++topic) {

@@ -13,7 +13,7 @@
 
 namespace {
 
-void checkWindow(const Fuzz::Host& host, const Form& f)
+void checkWindow(const FakeHost& host, const Form& f)
 {
     Fuzz::check(host.busyDepth == 0, "busy pointer left on");
     Fuzz::check(f.MSFlexGrid1.rows() <= 201 && f.MSFlexGrid1.cols() <= 201,
@@ -32,7 +32,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const auto registry = MachineRegistry::read(folder.files());
     Fuzz::check(registry->error.isEmpty(), "an existing masin.dat did not read", registry->error);
 
-    Fuzz::Host host;
+    FakeHost host;
     Giadsp app(host, folder.path());
     Form& f = app.form();
     app.Form_Load();
@@ -47,6 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     host.answers = {true};
     app.purinto_Click();
     checkWindow(host, f);
+    Fuzz::check(host.pages.isEmpty() || host.pages.last().ops.size() < 100000,
+                "print page grew without bound");
 
     // Register what is on screen under a new name.
     const QString name = QStringLiteral("ＦＵＺＺマシン");

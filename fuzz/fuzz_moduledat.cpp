@@ -13,7 +13,7 @@
 
 namespace {
 
-void checkWindow(const Fuzz::Host& host, const Form& f)
+void checkWindow(const FakeHost& host, const Form& f)
 {
     Fuzz::check(host.busyDepth == 0, "busy pointer left on");
     for (const Control* c : {&f.Combo1, &f.Combo3})
@@ -34,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const auto table = ModuleTable::read(folder.files());
     Fuzz::check(table->error.isEmpty(), "an existing module.dat did not read", table->error);
 
-    Fuzz::Host host;
+    FakeHost host;
     Giadsp app(host, folder.path());
     Form& f = app.form();
     app.Form_Load();

@@ -7,7 +7,7 @@
 #include "common/recordfile.h"
 #include "common/textfile.h"
 #include "platform/datafolder.h"
-#include "platform/host.h"
+#include "support/fakehost.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -62,36 +62,6 @@ inline QByteArray bytes(const uint8_t* data, size_t size)
 {
     return QByteArray(reinterpret_cast<const char*>(data), qsizetype(size));
 }
-
-// Answers Yes/No from a queue (No when empty) and never shows anything.
-class Host : public ::Host
-{
-public:
-    int messages = 0;
-    QString lastMessage;
-    QList<bool> answers;
-    int busyDepth = 0;
-    int pages = 0;
-
-    void message(const QString& text) override
-    {
-        ++messages;
-        lastMessage = text;
-    }
-    bool askYesNo(const QString&) override
-    {
-        return answers.isEmpty() ? false : answers.takeFirst();
-    }
-    void setBusy(bool busy) override { busyDepth += busy ? 1 : -1; }
-    void showVersionDialog() override {}
-    void quit() override {}
-    PrintResult printPage(const PrintPage& page) override
-    {
-        ++pages;
-        check(page.ops.size() < 100000, "print page grew without bound");
-        return {PrintResult::Outcome::Printed, QStringLiteral("fuzz")};
-    }
-};
 
 // One folder for the whole run: a fresh folder per input would measure mkdir.
 class Folder

@@ -11,7 +11,7 @@ foreach(name IN LISTS ZELTAN_FUZZ_TARGETS)
   add_executable(replay_${name} ${ZELTAN_FUZZ_DIR}/fuzz_${name}.cpp
                                 ${ZELTAN_FUZZ_DIR}/replay_main.cpp ${ZELTAN_FUZZ_DIR}/fuzzsupport.h)
   target_link_libraries(replay_${name} PRIVATE zeltan_core) # brings Qt6::Core
-  target_include_directories(replay_${name} PRIVATE ${ZELTAN_FUZZ_DIR})
+  target_include_directories(replay_${name} PRIVATE ${ZELTAN_FUZZ_DIR} ${ZELTAN_FUZZ_DIR}/../tests)
   zeltan_strict(replay_${name})
   add_test(NAME replay_${name} COMMAND replay_${name} ${ZELTAN_FUZZ_DIR}/corpus/${name})
   set_tests_properties(replay_${name} PROPERTIES LABELS fuzz-replay TIMEOUT 300)

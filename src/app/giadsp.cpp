@@ -68,6 +68,11 @@ bool Giadsp::raise(QStringView name)
             {"purinto", &Giadsp::purinto_Click},
             {"verinf", &Giadsp::verinf_Click},
             {"owaru", &Giadsp::owaru_Click},
+            {"soukou", &Giadsp::soukou_Click},
+            {"purebyuu", &Giadsp::purebyuu_Click},
+            {"insatu", &Giadsp::insatu_Click},
+            {"pdfhozon", &Giadsp::pdfhozon_Click},
+            {"csvhozon", &Giadsp::csvhozon_Click},
         };
         for (const auto& [name, method] : named)
             h.insert(QString::fromLatin1(name), std::mem_fn(method));
@@ -281,6 +286,14 @@ void Giadsp::Command30_Click() { Manual::close(m_form); }
 void Giadsp::purinto_Click() { PrintOut::print(m_form, m_host); }
 void Giadsp::verinf_Click() { m_host.showVersionDialog(); }
 void Giadsp::owaru_Click() { m_host.quit(); }
+
+// ---- Tools menu ------------------------------------------------------------
+
+void Giadsp::soukou_Click() { m_host.showDriveWindow(); }
+void Giadsp::purebyuu_Click() { PrintOut::preview(m_form, m_host); }
+void Giadsp::insatu_Click() { PrintOut::printWithDialog(m_form, m_host); }
+void Giadsp::pdfhozon_Click() { PrintOut::saveAsPdf(m_form, m_host, QDate::currentDate()); }
+void Giadsp::csvhozon_Click() { PrintOut::saveCsv(m_form, m_host, QDate::currentDate()); }
 
 // ---- Private procedures --------------------------------------------------
 

@@ -90,6 +90,13 @@ public:
     void verinf_Click();
     void owaru_Click();
 
+    // Tools menu.
+    void soukou_Click();
+    void purebyuu_Click();
+    void insatu_Click();
+    void pdfhozon_Click();
+    void csvhozon_Click();
+
 private:
     void SaveLastInputs();
     void CalculateSelected();

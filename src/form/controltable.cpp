@@ -303,8 +303,8 @@ const QList<LineSpec>& lines()
 const QList<MenuSpec>& menus()
 {
     static const QList<MenuSpec> table = {
-        {"owaru", "終了", ""},
-        {"toriatukai", "取り扱い説明", ""},
+        {"owaru", "終了", "", "Ctrl+Q"},
+        {"toriatukai", "取り扱い説明", "", "F1"},
         {"tzigensoku", "２次減速比計算方法", "toriatukai"},
         {"tspgia", "スパーギア数計算方法", "toriatukai"},
         {"tpinion", "ピニオンギア数計算方法", "toriatukai"},
@@ -315,8 +315,15 @@ const QList<MenuSpec>& menus()
         {"tprinto", "プリントの方法", "toriatukai"},
         {"torisetutoziru", "取り扱い説明閉じる", "toriatukai"},
         {"torisetuhiraku", "前回の取説を開く", "toriatukai"},
-        {"purinto", "プリント", ""},
+        {"purinto", "プリント", "", "Ctrl+P"},
         {"verinf", "ﾊﾞｰｼﾞｮﾝ情報", ""},
+        // Tools beyond the window's own four menus.
+        {"tuuru", "ツール", ""},
+        {"soukou", "走行計算", "tuuru", "Ctrl+R"},
+        {"purebyuu", "印刷プレビュー", "tuuru"},
+        {"insatu", "印刷…", "tuuru", "Ctrl+Shift+P"},
+        {"pdfhozon", "PDFに保存…", "tuuru"},
+        {"csvhozon", "CSVで保存…", "tuuru"},
     };
     return table;
 }

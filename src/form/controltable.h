@@ -48,7 +48,8 @@ struct MenuSpec
 {
     QString name;
     QString caption;
-    QString parent; // "" for the menu bar
+    QString parent;               // "" for the menu bar
+    QString shortcut = QString(); // portable key text ("Ctrl+P"), shown in the menu
 };
 
 struct FooterText

@@ -4,7 +4,10 @@
 
 #include <QApplication>
 #include <QCursor>
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
+#include <QStandardPaths>
 
 namespace {
 
@@ -84,3 +87,25 @@ void QtHost::quit()
 }
 
 Host::PrintResult QtHost::printPage(const PrintPage& page) { return m_printer.print(page); }
+
+// The tools menu. First cut: the dialogs follow.
+void QtHost::showPrintPreview(const PrintPage&) { message(QStringLiteral("準備中です")); }
+
+Host::PrintResult QtHost::printWithDialog(const PrintPage&)
+{
+    return {PrintResult::Outcome::Cancelled, QString()};
+}
+
+QString QtHost::askSavePath(const QString& suggestedName, const QString& filter)
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QFileDialog::getSaveFileName(m_window, QString(),
+                                        QDir(documents).filePath(suggestedName), filter);
+}
+
+Host::PrintResult QtHost::savePdf(const PrintPage& page, const QString& path)
+{
+    return PagePrinter::printToPdf(page, path);
+}
+
+void QtHost::showDriveWindow() { message(QStringLiteral("準備中です")); }

@@ -20,6 +20,11 @@ public:
     void showVersionDialog() override;
     void quit() override;
     PrintResult printPage(const PrintPage& page) override;
+    void showPrintPreview(const PrintPage& page) override;
+    PrintResult printWithDialog(const PrintPage& page) override;
+    QString askSavePath(const QString& suggestedName, const QString& filter) override;
+    PrintResult savePdf(const PrintPage& page, const QString& path) override;
+    void showDriveWindow() override;
 
     PagePrinter& printer() { return m_printer; }
 

@@ -1,8 +1,10 @@
 #include "printout.h"
 
 #include "common/colour.h"
+#include "common/textfile.h"
 #include "form/controltable.h"
 #include "platform/busypointer.h"
+#include "print/gridexport.h"
 
 namespace PrintOut {
 
@@ -102,6 +104,28 @@ PrintPage buildPage(Form& f)
     return page;
 }
 
+namespace {
+// The final message of a print; savedText says where a PDF went.
+void report(const Host::PrintResult& result, Host& host, const QString& savedText)
+{
+    switch (result.outcome) {
+    case Host::PrintResult::Outcome::Printed:
+        host.message(QStringLiteral("PRINT OUTしました"));
+        break;
+    case Host::PrintResult::Outcome::SavedAsPdf:
+        host.message(savedText.arg(result.detail));
+        break;
+    case Host::PrintResult::Outcome::Failed:
+        host.message(QStringLiteral("印刷できませんでした：%1").arg(result.detail));
+        break;
+    case Host::PrintResult::Outcome::Cancelled:
+        break;
+    }
+}
+
+const QString SavedPdf = QStringLiteral("PDFファイルに保存しました：\n%1");
+} // namespace
+
 void print(Form& form, Host& host)
 {
     if (!host.askYesNo(QStringLiteral(
@@ -112,19 +136,44 @@ void print(Form& form, Host& host)
         BusyPointer busy(host);
         result = host.printPage(buildPage(form));
     }
-    switch (result.outcome) {
-    case Host::PrintResult::Outcome::Printed:
-        host.message(QStringLiteral("PRINT OUTしました"));
-        break;
-    case Host::PrintResult::Outcome::SavedAsPdf:
-        host.message(QStringLiteral(
-                         "PRINT OUTしました\nプリンターが無いため、PDFファイルに保存しました：\n%1")
-                         .arg(result.detail));
-        break;
-    case Host::PrintResult::Outcome::Failed:
-        host.message(QStringLiteral("印刷できませんでした：%1").arg(result.detail));
-        break;
+    report(
+        result, host,
+        QStringLiteral("PRINT OUTしました\nプリンターが無いため、PDFファイルに保存しました：\n%1"));
+}
+
+void preview(Form& form, Host& host) { host.showPrintPreview(buildPage(form)); }
+
+void printWithDialog(Form& form, Host& host)
+{
+    report(host.printWithDialog(buildPage(form)), host, SavedPdf);
+}
+
+void saveAsPdf(Form& form, Host& host, QDate today)
+{
+    const QString path =
+        host.askSavePath(GridExport::fileName(form.Label13.text, today, QStringLiteral("pdf")),
+                         QStringLiteral("PDF (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    Host::PrintResult result;
+    {
+        BusyPointer busy(host);
+        result = host.savePdf(buildPage(form), path);
     }
+    report(result, host, SavedPdf);
+}
+
+void saveCsv(Form& form, Host& host, QDate today)
+{
+    const QString path =
+        host.askSavePath(GridExport::fileName(form.Label13.text, today, QStringLiteral("csv")),
+                         QStringLiteral("CSV (*.csv)"));
+    if (path.isEmpty())
+        return;
+    if (const auto error = TextFile::writeBytesAtomically(path, GridExport::csv(form.MSFlexGrid1)))
+        host.message(*error);
+    else
+        host.message(QStringLiteral("CSVファイルに保存しました：\n%1").arg(path));
 }
 
 } // namespace PrintOut

@@ -4,6 +4,8 @@
 #include "platform/host.h"
 #include "platform/printpage.h"
 
+#include <QDate>
+
 // The one-page print-out of the current results: machine, status line, the
 // four quantities, the ratio grid inside a ruled frame, the contact line.
 namespace PrintOut {
@@ -19,5 +21,12 @@ QString field8(const QString& text);
 
 // The question, the busy pointer, the page to the printer, the final message.
 void print(Form& form, Host& host);
+
+// The tools menu: the same page in a preview, through the printer dialog, or
+// saved as a PDF where the user chooses; the grid saved as CSV.
+void preview(Form& form, Host& host);
+void printWithDialog(Form& form, Host& host);
+void saveAsPdf(Form& form, Host& host, QDate today);
+void saveCsv(Form& form, Host& host, QDate today);
 
 } // namespace PrintOut

@@ -5,8 +5,9 @@
 #include <QList>
 #include <QStringList>
 
-// A scripted platform: records every message and question, answers Yes/No
-// from a queue (No when the queue is empty), and keeps the printed pages.
+// A scripted platform for tests, fuzzing and benchmarks: records every
+// message and question, answers Yes/No from a queue (No when the queue is
+// empty), keeps the printed pages and never blocks.
 class FakeHost : public Host
 {
 public:
@@ -19,6 +20,11 @@ public:
     int busyCalls = 0;
     int versionDialogs = 0;
     int quits = 0;
+    // The tools menu: previews shown, save dialogs asked, drive windows opened.
+    int previews = 0;
+    QStringList savePrompts; // the suggested names
+    QString savePath;        // what the save dialog answers ("" is cancel)
+    int driveWindows = 0;
 
     void message(const QString& text) override { messages.append(text); }
     bool askYesNo(const QString& text) override
@@ -38,4 +44,24 @@ public:
         pages.append(page);
         return printResult;
     }
+    void showPrintPreview(const PrintPage& page) override
+    {
+        pages.append(page);
+        ++previews;
+    }
+    PrintResult printWithDialog(const PrintPage& page) override { return printPage(page); }
+    QString askSavePath(const QString& suggestedName, const QString&) override
+    {
+        savePrompts.append(suggestedName);
+        return savePath;
+    }
+    PrintResult savePdf(const PrintPage& page, const QString& path) override
+    {
+        pages.append(page);
+        return {printResult.outcome == PrintResult::Outcome::Printed
+                    ? PrintResult::Outcome::SavedAsPdf
+                    : printResult.outcome,
+                path};
+    }
+    void showDriveWindow() override { ++driveWindows; }
 };
