@@ -272,8 +272,10 @@ QAction* MainWindow::menuAction(const QString& name) const { return m_actions.va
 void MainWindow::handle(const QString& name)
 {
     // The handler may run modal dialogs of its own; the Form is drawn once it returns.
-    m_app.raise(name);
+    if (!m_app.raise(name))
+        qWarning("no handler for %s", qPrintable(name));
     render();
+    emit formChanged();
 }
 
 void MainWindow::render()

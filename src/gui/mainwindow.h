@@ -39,6 +39,11 @@ public:
     // Writes the whole Form onto the widgets.
     void render();
 
+signals:
+    // After every handler, once the Form is on screen: windows that show
+    // figures of the Form (走行計算) follow it from here.
+    void formChanged();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
