@@ -8,6 +8,7 @@ FlexGrid::FlexGrid() { resizeCells(m_rows, m_cols); }
 
 void FlexGrid::resizeCells(int rows, int cols)
 {
+    ++m_revision;
     QList<GridCell> cells(qsizetype(rows) * cols);
     for (int r = 0; r < qMin(rows, m_rows); ++r)
         for (int c = 0; c < qMin(cols, m_cols); ++c)
@@ -27,8 +28,7 @@ void FlexGrid::clear()
 {
     for (GridCell& cell : m_cells)
         cell = GridCell();
-    if (m_visible)
-        ++m_revision;
+    ++m_revision;
 }
 
 void FlexGrid::setRows(int rows)
@@ -45,20 +45,25 @@ void FlexGrid::setCols(int cols)
 
 void FlexGrid::setSize(int widthTwips, int heightTwips)
 {
+    ++m_revision;
     m_width = widthTwips;
     m_height = heightTwips;
 }
 
 void FlexGrid::setColWidth(int col, int twips)
 {
-    if (col >= 0 && col < m_cols)
+    if (col >= 0 && col < m_cols) {
         m_colWidths[col] = twips;
+        ++m_revision;
+    }
 }
 
 void FlexGrid::setRowHeight(int row, int twips)
 {
-    if (row >= 0 && row < m_rows)
+    if (row >= 0 && row < m_rows) {
         m_rowHeights[row] = twips;
+        ++m_revision;
+    }
 }
 
 int FlexGrid::colWidth(int col) const { return m_colWidths.value(col, DefaultColWidth); }
@@ -78,6 +83,14 @@ GridCell* FlexGrid::current()
     return &m_cells[qsizetype(m_row) * m_cols + m_col];
 }
 
+GridCell* FlexGrid::changed()
+{
+    GridCell* c = current();
+    if (c)
+        ++m_revision;
+    return c;
+}
+
 const GridCell* FlexGrid::current() const { return const_cast<FlexGrid*>(this)->current(); }
 
 const GridCell& FlexGrid::cell(int row, int col) const
@@ -89,7 +102,7 @@ const GridCell& FlexGrid::cell(int row, int col) const
 
 void FlexGrid::setText(const QString& text)
 {
-    if (GridCell* c = current())
+    if (GridCell* c = changed())
         c->text = text;
 }
 
@@ -101,7 +114,7 @@ QString FlexGrid::text() const
 
 void FlexGrid::setAlignment(CellAlign align)
 {
-    if (GridCell* c = current())
+    if (GridCell* c = changed())
         c->align = align;
 }
 
@@ -113,7 +126,7 @@ CellAlign FlexGrid::alignment() const
 
 void FlexGrid::setColour(int colourNumber)
 {
-    if (GridCell* c = current())
+    if (GridCell* c = changed())
         c->colour = colourNumber;
 }
 
@@ -125,7 +138,7 @@ int FlexGrid::colour() const
 
 void FlexGrid::setBold(bool bold)
 {
-    if (GridCell* c = current())
+    if (GridCell* c = changed())
         c->bold = bold;
 }
 

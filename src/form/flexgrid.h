@@ -60,18 +60,25 @@ public:
     void setBold(bool bold);
     bool bold() const;
 
-    void hide() { m_visible = false; }
+    void hide()
+    {
+        m_visible = false;
+        ++m_revision;
+    }
     void show();
     bool isVisible() const { return m_visible; }
 
     // Read access for views and the print-out; cells outside read as empty.
     const GridCell& cell(int row, int col) const;
 
-    // Counts every showing of the grid, so a view repaints once per fill.
+    // Moves with every change of a cell, the shape or the visibility, so a
+    // view can tell after a handler whether it must draw the grid again.
     quint64 revision() const { return m_revision; }
 
 private:
     GridCell* current();
+    // The current cell for a write, which counts as a change.
+    GridCell* changed();
     const GridCell* current() const;
     void resizeCells(int rows, int cols);
 

@@ -119,8 +119,8 @@ int RatioGridView::fixedHeight() const
 
 void RatioGridView::sync()
 {
-    // Every fill of the grid ends by showing it, which counts a new revision;
-    // a handler that left the grid alone costs no relayout and no repaint.
+    // Every change of the grid counts a new revision; a handler that left the
+    // grid alone costs no relayout and no repaint.
     if (!m_model->sync())
         return;
     for (QTableView* view : {static_cast<QTableView*>(this), m_fixedRow, m_fixedCol, m_corner})
