@@ -21,73 +21,37 @@ using Quantity = GearCalc::Quantity;
 
 Giadsp::Giadsp(Host& host, const QString& folder) : m_host(host), m_files(folder) {}
 
-bool Giadsp::raise(QStringView name)
+namespace {
+using Handler = std::function<void(Giadsp&)>;
+
+const QHash<QString, Handler>& handlers()
 {
-    using Handler = std::function<void(Giadsp&)>;
-    static const QHash<QString, Handler> handlers = [] {
+    static const QHash<QString, Handler> table = [] {
         QHash<QString, Handler> h;
-        const std::pair<const char*, void (Giadsp::*)()> named[] = {
-            {"Command1", &Giadsp::Command1_Click},
-            {"Command2", &Giadsp::Command2_Click},
-            {"Command3", &Giadsp::Command3_Click},
-            {"Command4", &Giadsp::Command4_Click},
-            {"Command5", &Giadsp::Command5_Click},
-            {"Command6", &Giadsp::Command6_Click},
-            {"Command7", &Giadsp::Command7_Click},
-            {"Command8", &Giadsp::Command8_Click},
-            {"Command9", &Giadsp::Command9_Click},
-            {"Command10", &Giadsp::Command10_Click},
-            {"Command11", &Giadsp::Command11_Click},
-            {"Command12", &Giadsp::Command12_Click},
-            {"Command13", &Giadsp::Command13_Click},
-            {"Command14", &Giadsp::Command14_Click},
-            {"Command15", &Giadsp::Command15_Click},
-            {"Command16", &Giadsp::Command16_Click},
-            {"Command17", &Giadsp::Command17_Click},
-            {"Command18", &Giadsp::Command18_Click},
-            {"Command19", &Giadsp::Command19_Click},
-            {"Command20", &Giadsp::Command20_Click},
-            {"Command21", &Giadsp::Command21_Click},
-            {"Command22", &Giadsp::Command22_Click},
-            {"Command23", &Giadsp::Command23_Click},
-            {"Command24", &Giadsp::Command24_Click},
-            {"Command25", &Giadsp::Command25_Click},
-            {"Command26", &Giadsp::Command26_Click},
-            {"Command27", &Giadsp::Command27_Click},
-            {"Command28", &Giadsp::Command28_Click},
-            {"Command29", &Giadsp::Command29_Click},
-            {"Command30", &Giadsp::Command30_Click},
-            {"Combo1", &Giadsp::Combo1_Click},
-            {"Combo2", &Giadsp::Combo2_Click},
-            {"Combo3", &Giadsp::Combo3_Click},
-            {"Combo4", &Giadsp::Combo4_Click},
-            {"Combo7", &Giadsp::Combo7_Click},
-            {"List1", &Giadsp::List1_Click},
-            {"torisetutoziru", &Giadsp::torisetutoziru_Click},
-            {"torisetuhiraku", &Giadsp::torisetuhiraku_Click},
-            {"purinto", &Giadsp::purinto_Click},
-            {"verinf", &Giadsp::verinf_Click},
-            {"owaru", &Giadsp::owaru_Click},
-            {"soukou", &Giadsp::soukou_Click},
-            {"purebyuu", &Giadsp::purebyuu_Click},
-            {"insatu", &Giadsp::insatu_Click},
-            {"pdfhozon", &Giadsp::pdfhozon_Click},
-            {"csvhozon", &Giadsp::csvhozon_Click},
-        };
-        for (const auto& [name, method] : named)
-            h.insert(QString::fromLatin1(name), std::mem_fn(method));
-        const char* topics[] = {"tzigensoku", "tspgia",   "tpinion",  "tgensokuhi",
-                                "tsitei",     "tsiteipr", "tmasinst", "tprinto"};
-        for (int i = 0; i < 8; ++i)
-            h.insert(QString::fromLatin1(topics[i]), [i](Giadsp& g) { g.manualTopic_Click(i); });
+#define ZELTAN_REGISTER_CLICK(name) h.insert(QStringLiteral(#name), &Giadsp::name##_Click);
+        ZELTAN_CLICK_HANDLERS(ZELTAN_REGISTER_CLICK)
+#undef ZELTAN_REGISTER_CLICK
+        int topic = 0;
+#define ZELTAN_REGISTER_TOPIC(name)                                                                \
+    h.insert(QStringLiteral(#name), [i = topic++](Giadsp& g) { g.manualTopic_Click(i); });
+        ZELTAN_MANUAL_TOPICS(ZELTAN_REGISTER_TOPIC)
+#undef ZELTAN_REGISTER_TOPIC
         return h;
     }();
-    const auto it = handlers.constFind(name.toString());
-    if (it == handlers.constEnd())
+    return table;
+}
+} // namespace
+
+bool Giadsp::raise(QStringView name)
+{
+    const auto it = handlers().constFind(name.toString());
+    if (it == handlers().constEnd())
         return false;
     (*it)(*this);
     return true;
 }
+
+QStringList Giadsp::handlerNames() { return handlers().keys(); }
 
 // ---- Start-up ------------------------------------------------------------
 

@@ -3,8 +3,8 @@
 // The main window "ギア比確認" as a headless model.
 //
 //   user ─► Qt widgets (gui/) ─► Form: every control's text, list, visibility, grid cells
-//                  │ raise("Command2") ─► handler (here) ─► calc/ modules/ machines/ manual/ print/
-//                  ◄── render the Form back onto the widgets after each handler
+//                  │ raise("Command2") ─► handler (here) ─► calc/ gearmodules/ machines/ manual/
+//                  print/ ◄── render the Form back onto the widgets after each handler
 //
 // Handlers are named after the window's events and stay short: each delegates
 // to the folder that owns the work. The platform (message boxes, busy pointer,
@@ -15,7 +15,30 @@
 #include "platform/host.h"
 
 #include <QString>
+#include <QStringList>
 #include <QStringView>
+
+// Every click handler of the window, named once after its control or menu
+// item: the keypad, the SET buttons and the survey, the calculation
+// selectors, the range selectors and modules, the machine panel, the manual,
+// the menu bar and the tools menu.
+// clang-format off
+#define ZELTAN_CLICK_HANDLERS(X)                                                    \
+    X(Command6) X(Command7) X(Command8) X(Command9) X(Command10) X(Command11)       \
+    X(Command12) X(Command13) X(Command14) X(Command15) X(Command16) X(Command17)   \
+    X(Command1) X(Command2) X(Command3) X(Command4) X(Command5)                    \
+    X(Command18) X(Command19) X(Command20) X(Command21)                            \
+    X(Combo1) X(Combo2) X(Combo3) X(Combo4) X(Combo7) X(Command29)                 \
+    X(Command22) X(Command27) X(List1) X(Command23) X(Command24) X(Command25)      \
+    X(Command26) X(Command28)                                                      \
+    X(torisetutoziru) X(torisetuhiraku) X(Command30)                               \
+    X(purinto) X(verinf) X(owaru)                                                  \
+    X(soukou) X(purebyuu) X(insatu) X(pdfhozon) X(csvhozon)
+// The manual's topic items, in the order of their titles.
+#define ZELTAN_MANUAL_TOPICS(X)                                                     \
+    X(tzigensoku) X(tspgia) X(tpinion) X(tgensokuhi) X(tsitei) X(tsiteipr)         \
+    X(tmasinst) X(tprinto)
+// clang-format on
 
 class Giadsp
 {
@@ -30,72 +53,19 @@ public:
     // ("Command6", "Combo7", "List1", "owaru", "tzigensoku" …). Returns false
     // when that control has no handler.
     bool raise(QStringView name);
+    // The names raise() knows, each once.
+    static QStringList handlerNames();
 
     void Form_Load();
 
-    // Keypad.
-    void Command6_Click();
-    void Command7_Click();
-    void Command8_Click();
-    void Command9_Click();
-    void Command10_Click();
-    void Command11_Click();
-    void Command12_Click();
-    void Command13_Click();
-    void Command14_Click();
-    void Command15_Click();
-    void Command16_Click();
-    void Command17_Click();
+    // The click handlers, declared from the one list below.
+#define ZELTAN_DECLARE_CLICK(name) void name##_Click();
+    ZELTAN_CLICK_HANDLERS(ZELTAN_DECLARE_CLICK)
+#undef ZELTAN_DECLARE_CLICK
 
-    // SET buttons and the wanted-ratio survey.
-    void Command1_Click();
-    void Command2_Click();
-    void Command3_Click();
-    void Command4_Click();
-    void Command5_Click();
-
-    // Calculation selectors.
-    void Command18_Click();
-    void Command19_Click();
-    void Command20_Click();
-    void Command21_Click();
-
-    // Range selectors and modules.
-    void Combo1_Click();
-    void Combo2_Click();
-    void Combo3_Click();
-    void Combo4_Click();
-    void Combo7_Click();
-    void Command29_Click();
-
-    // Machines.
-    void Command22_Click();
-    void Command27_Click();
-    void List1_Click();
-    void Command23_Click();
-    void Command24_Click();
-    void Command25_Click();
-    void Command26_Click();
-    void Command28_Click();
-
-    // Manual. The eight topic items differ only by their title (index 0…7 in
-    // menu order).
+    // The eight manual topic items differ only by their title (index 0…7 in
+    // the order of ZELTAN_MANUAL_TOPICS).
     void manualTopic_Click(int topic);
-    void torisetutoziru_Click();
-    void torisetuhiraku_Click();
-    void Command30_Click();
-
-    // Menu bar.
-    void purinto_Click();
-    void verinf_Click();
-    void owaru_Click();
-
-    // Tools menu.
-    void soukou_Click();
-    void purebyuu_Click();
-    void insatu_Click();
-    void pdfhozon_Click();
-    void csvhozon_Click();
 
 private:
     void SaveLastInputs();

@@ -1,6 +1,5 @@
 #include "calc/ratiogrid.h"
 #include "common/colour.h"
-#include "form/controltable.h"
 #include "form/flexgrid.h"
 #include "form/form.h"
 
@@ -92,56 +91,6 @@ TEST(Form, ControlsStartAtTheirDesignCaptionsAndVisibility)
     EXPECT_TRUE(form.Label13.visible);
     EXPECT_EQ(form.control(u"Label13"), &form.Label13);
     EXPECT_EQ(form.control(u"Nothing"), nullptr);
-}
-
-TEST(ControlTable, EveryControlOfTheWindowHasOnePlace)
-{
-    // Every named control of the Form is in the table once, and nothing else is.
-    Form form;
-    QStringList seen;
-    for (const ControlSpec& desc : ControlTable::controls()) {
-        EXPECT_FALSE(seen.contains(desc.name)) << qPrintable(desc.name);
-        seen << desc.name;
-        EXPECT_TRUE(desc.name == "MSFlexGrid1" || form.control(desc.name)) << qPrintable(desc.name);
-        EXPECT_LE(desc.left + desc.width, ControlTable::ClientWidth) << qPrintable(desc.name);
-        EXPECT_LE(desc.top + desc.height, ControlTable::ClientHeight) << qPrintable(desc.name);
-    }
-    EXPECT_EQ(seen.size(), 35 + 30 + 7 + 2 + 2 + 1 + 1);
-    EXPECT_EQ(ControlTable::focusOrder().size(), 30 + 7 + 2 + 2 + 1 + 1);
-}
-
-TEST(ControlTable, PlacesAndLooksOfSampleControls)
-{
-    const struct
-    {
-        const char* name;
-        int left, top, width, height, size;
-        bool bold;
-    } cases[] = {
-        {"Label13", 240, 240, 14775, 615, 26, true},
-        {"Label9", 3600, 2880, 2175, 375, 16, true},
-        {"Command4", 6360, 2880, 1095, 375, 9, false},
-        {"Command17", 8760, 3240, 615, 615, 9, false},
-        {"Label11", 7560, 1080, 1815, 375, 14, true},
-        {"Combo6", 8640, 5400, 495, 300, 9, false},
-        {"Label14", 3360, 5445, 375, 255, 10, true},
-        {"Command27", 8400, 8160, 735, 975, 9, false},
-        {"Label32", 8880, 7800, 255, 255, 9, false},
-        {"List2", 9480, 1080, 5535, 8160, 9, false},
-    };
-    for (const auto& c : cases) {
-        const ControlSpec* desc = ControlTable::find(c.name);
-        ASSERT_TRUE(desc) << c.name;
-        EXPECT_EQ(desc->left, c.left) << c.name;
-        EXPECT_EQ(desc->top, c.top) << c.name;
-        EXPECT_EQ(desc->width, c.width) << c.name;
-        EXPECT_EQ(desc->height, c.height) << c.name;
-        EXPECT_EQ(desc->pointSize, c.size) << c.name;
-        EXPECT_EQ(desc->bold, c.bold) << c.name;
-    }
-    EXPECT_EQ(ControlTable::find("Label13")->face, "ＭＳ 明朝");
-    EXPECT_EQ(ControlTable::find("Label12")->face, "ＭＳ Ｐゴシック");
-    EXPECT_EQ(ControlTable::find("Label13")->foreground, Colour::number(128, 128, 255));
 }
 
 } // namespace
