@@ -69,6 +69,8 @@ private:
     QString m_error;
 };
 
+} // namespace
+
 Result<Change> compare(const Figures& reference, const Figures& current)
 {
     Check c;
@@ -81,7 +83,6 @@ Result<Change> compare(const Figures& reference, const Figures& current)
     }
     return c.result(change);
 }
-} // namespace
 
 Failure problem(const QString& field, Problem kind, const QString& text)
 {

@@ -119,6 +119,9 @@ struct Change
 
 // Before/after: both setups with the same tool inputs.
 Result<Change> beforeAfter(const Tool& tool, const Setup& reference, const Setup& current);
+// The same from figures worked out apart, e.g. a reference kept with the tyre
+// and motor it was taken with.
+Result<Change> compare(const Figures& reference, const Figures& current);
 
 // Pinion +1, pinion −1, spur +1, spur −1 in that order; a step that would leave
 // no teeth is left out.

@@ -1,0 +1,181 @@
+#include "drivesheet.h"
+
+#include "common/numbertext.h"
+
+namespace DriveSheet {
+
+namespace {
+using Drive::Field::Pinion;
+using Drive::Field::Secondary;
+using Drive::Field::Spur;
+using Drive::Field::TyreDiameter;
+const QString Total = QStringLiteral("減速比");
+const QString Rollout = QStringLiteral("ロールアウト");
+const QString WheelRpm = QStringLiteral("タイヤ回転数");
+const QString Speed = QStringLiteral("最高速度（理論値・無負荷）");
+const QString Mm = QStringLiteral("mm");
+const QString Rpm = QStringLiteral("rpm");
+const QString Kmh = QStringLiteral("km/h");
+
+QString shown(const std::optional<double>& value, QString (*text)(double))
+{
+    return value ? text(*value) : None;
+}
+QString shown(const QString& typed) { return typed.trimmed().isEmpty() ? None : typed.trimmed(); }
+
+QString pair(double spur, double pinion)
+{
+    return QStringLiteral("%1/%2").arg(NumberText::count(int(spur)),
+                                       NumberText::count(int(pinion)));
+}
+
+QString percent(double value) { return Drive::percentText(value) + u'%'; }
+} // namespace
+
+Table current(const Drive::Setup& setup, const std::optional<Drive::Figures>& f)
+{
+    const auto mm = [&](std::optional<double> Drive::Figures::*member) {
+        return f ? shown((*f).*member, Drive::mmText) : None;
+    };
+    return {QStringLiteral("現在のセッティング（メイン画面）"),
+            {QStringLiteral("項目"), QStringLiteral("値"), QStringLiteral("単位")},
+            {
+                {Secondary, shown(setup.secondary), QString()},
+                {Spur, shown(setup.spur), QStringLiteral("T")},
+                {Pinion, shown(setup.pinion), QStringLiteral("T")},
+                {Total, f ? NumberText::ratio5(f->total) : None, QString()},
+                {Rollout, f ? Drive::mmText(f->rollout) : None, Mm},
+                {Drive::Field::MotorRpm, f ? shown(f->motorRpm, Drive::rpmText) : None, Rpm},
+                {WheelRpm, f ? shown(f->wheelRpm, Drive::rpmText) : None, Rpm},
+                {Speed, f ? shown(f->speed, Drive::speedText) : None, Kmh},
+                {QStringLiteral("スパー ピッチ円直径"), mm(&Drive::Figures::spurDiameter), Mm},
+                {QStringLiteral("ピニオン ピッチ円直径"), mm(&Drive::Figures::pinionDiameter), Mm},
+                {QStringLiteral("中心距離"), mm(&Drive::Figures::centreDistance), Mm},
+            }};
+}
+
+Table conditions(const Drive::Inputs& in, std::optional<double> module)
+{
+    const QString moduleText =
+        module ? QStringLiteral("m %1").arg(Drive::moduleText(*module)) : None;
+    return {QStringLiteral("走行条件"),
+            {QStringLiteral("項目"), QStringLiteral("値"), QStringLiteral("単位")},
+            {
+                {TyreDiameter, shown(in.tyreDiameter), Mm},
+                {Drive::Field::Kv, shown(in.kv), QStringLiteral("rpm/V")},
+                {Drive::Field::Voltage, shown(in.voltage), QStringLiteral("V")},
+                {QStringLiteral("モーター回転数（入力）"), shown(in.motorRpm), Rpm},
+                {Drive::Field::Module, moduleText, Mm},
+            }};
+}
+
+Table steps(const QList<Drive::ToothStep>& steps, const Drive::Gear& gear)
+{
+    Table t{QStringLiteral("１歯の変更"),
+            {QStringLiteral("変更"), QStringLiteral("スパー/ピニオン"), Total, Rollout,
+             QStringLiteral("最高速度"), QStringLiteral("変化率")},
+            {}};
+    for (const Drive::ToothStep& s : steps) {
+        const QString what =
+            s.pinionDelta != 0 ? QStringLiteral("ピニオン") : QStringLiteral("スパー");
+        const int delta = s.pinionDelta + s.spurDelta;
+        // Rollout and speed change alike: both follow the ratio's inverse.
+        t.rows.append({what + (delta > 0 ? QStringLiteral(" +1") : QStringLiteral(" -1")),
+                       pair(gear.spur + s.spurDelta, gear.pinion + s.pinionDelta),
+                       NumberText::ratio5(s.figures.total), Drive::mmText(s.figures.rollout),
+                       shown(s.figures.speed, Drive::speedText), percent(s.change.rollout)});
+    }
+    return t;
+}
+
+Table reference(const std::optional<Side>& before, const Side& after,
+                const std::optional<Drive::Change>& change, const QString& problem)
+{
+    Table t{QStringLiteral("基準との比較"),
+            {QStringLiteral("項目"), QStringLiteral("基準"), QStringLiteral("現在"),
+             QStringLiteral("変化率")},
+            {}};
+    if (!before) {
+        t.rows.append({QStringLiteral("基準なし"),
+                       QStringLiteral("「基準にする」で現在の設定を基準にします"), QString(),
+                       QString()});
+        return t;
+    }
+    const auto side = [](const Side& s, auto figure) {
+        return s.figures ? figure(*s.figures) : None;
+    };
+    const auto both = [&](const QString& name, auto figure, std::optional<double> change) {
+        t.rows.append({name, side(*before, figure), side(after, figure),
+                       change ? percent(*change) : QString()});
+    };
+    t.rows.append({QStringLiteral("スパー/ピニオン"),
+                   shown(before->setup.spur) + u'/' + shown(before->setup.pinion),
+                   shown(after.setup.spur) + u'/' + shown(after.setup.pinion), QString()});
+    t.rows.append(
+        {Secondary, shown(before->setup.secondary), shown(after.setup.secondary), QString()});
+    t.rows.append({TyreDiameter, shown(before->tyre), shown(after.tyre), QString()});
+    using F = const Drive::Figures&;
+    const auto& c = change;
+    both(
+        Total, [](F f) { return NumberText::ratio5(f.total); },
+        c ? std::optional(c->total) : std::nullopt);
+    both(
+        Rollout, [](F f) { return Drive::mmText(f.rollout); },
+        c ? std::optional(c->rollout) : std::nullopt);
+    both(
+        WheelRpm, [](F f) { return shown(f.wheelRpm, Drive::rpmText); },
+        c ? c->wheelRpm : std::nullopt);
+    both(
+        QStringLiteral("最高速度"), [](F f) { return shown(f.speed, Drive::speedText); },
+        c ? c->speed : std::nullopt);
+    if (!problem.isEmpty())
+        t.rows.append({QStringLiteral("比較できません"), problem, QString(), QString()});
+    return t;
+}
+
+Table pitches(const Drive::Result<QList<Drive::Equivalent>>& found)
+{
+    Table t{QStringLiteral("他のピッチでの相当"),
+            {QStringLiteral("ピッチ"), QStringLiteral("m"), QStringLiteral("減速比が近い組合せ"),
+             Total, QStringLiteral("中心距離が近い組合せ"), QStringLiteral("中心距離")},
+            {}};
+    if (!found) {
+        t.rows.append({found.error(), QString(), QString(), QString(), QString(), QString()});
+        return t;
+    }
+    for (const Drive::Equivalent& e : *found) {
+        const auto& r = e.nearestRatio;
+        const auto& c = e.nearestCentre;
+        t.rows.append({e.name, Drive::moduleText(e.module), r ? pair(r->spur, r->pinion) : None,
+                       r ? NumberText::ratio5(r->total) : None, c ? pair(c->spur, c->pinion) : None,
+                       c ? Drive::mmText(c->centreDistance) : None});
+    }
+    return t;
+}
+
+QString explanation()
+{
+    return QStringLiteral(
+        "走行計算の計算式\n"
+        "\n"
+        "減速比 ＝ スパーギア歯数 ÷ ピニオンギア歯数 × ２次減速比\n"
+        "ロールアウト（mm）＝ タイヤ径 × π ÷ 減速比（モーター１回転で進む距離）\n"
+        "モーター回転数（rpm）＝ モーターKV値 × バッテリー電圧\n"
+        "　（モーター回転数を入力した場合はその値）\n"
+        "タイヤ回転数（rpm）＝ モーター回転数 ÷ 減速比\n"
+        "最高速度（km/h）＝ タイヤ回転数 × タイヤ径 × π × 60 ÷ 1000000\n"
+        "モジュール m（mm）＝ 25.4 ÷ ピッチ（48P など）、0.5M などはその値\n"
+        "ピッチ円直径 ＝ m × 歯数\n"
+        "中心距離 ＝ m × （スパーギア歯数 ＋ ピニオンギア歯数）÷ 2\n"
+        "指定値からの減速比 ＝ タイヤ径 × π ÷ 指定ロールアウト、\n"
+        "　モーター回転数 × タイヤ径 × π × 60 ÷ 1000000 ÷ 指定最高速度、\n"
+        "　モーター回転数 ÷ 指定タイヤ回転数\n"
+        "　この減速比でメイン画面の指定減速比調査を行います。\n"
+        "\n"
+        "最高速度は無負荷・スリップなしの理論値です。実際の走行では負荷や電圧の低下、"
+        "タイヤの膨らみやスリップで変わります。");
+}
+
+QString note() { return QStringLiteral("最高速度は無負荷・スリップなしの理論値です。"); }
+
+} // namespace DriveSheet

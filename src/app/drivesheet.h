@@ -1,0 +1,39 @@
+#pragma once
+
+#include "calc/drive.h"
+#include "print/driveprintout.h"
+
+#include <optional>
+
+// The texts of the 走行計算 window, one table of the sheet at a time, the
+// same on screen and on paper.
+namespace DriveSheet {
+
+using Table = DrivePrintOut::Table;
+
+// Stands for a figure that needs an input the user has not given.
+inline const QString None = QStringLiteral("―");
+
+Table current(const Drive::Setup& setup, const std::optional<Drive::Figures>& figures);
+Table conditions(const Drive::Inputs& inputs, std::optional<double> module);
+Table steps(const QList<Drive::ToothStep>& steps, const Drive::Gear& gear);
+
+// One side of the before/after comparison.
+struct Side
+{
+    Drive::Setup setup;
+    QString tyre;
+    std::optional<Drive::Figures> figures;
+};
+// before: none until a reference was taken. problem: why there is no change.
+Table reference(const std::optional<Side>& before, const Side& after,
+                const std::optional<Drive::Change>& change, const QString& problem);
+
+Table pitches(const Drive::Result<QList<Drive::Equivalent>>& found);
+
+// The formulas, for the explanation button.
+QString explanation();
+// Under the rollout table on paper.
+QString note();
+
+} // namespace DriveSheet

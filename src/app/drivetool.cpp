@@ -1,0 +1,305 @@
+#include "drivetool.h"
+
+#include "app/drivesheet.h"
+#include "common/numbertext.h"
+#include "common/textfile.h"
+#include "gearmodules/moduletable.h"
+
+#include <QHash>
+#include <functional>
+
+namespace {
+const QString FileName = QStringLiteral("drive.dat");
+// Lines of drive.dat: Drive::Saved (the fields and the reference setup), then
+// the fields the reference was taken with.
+constexpr qsizetype SavedLineCount = 9;
+constexpr qsizetype InputLineCount = 6;
+
+bool blank(const QString& text) { return text.trimmed().isEmpty(); }
+
+// The main grid's layout with the ratio cells empty, for a table that cannot
+// show rollouts.
+FlexGrid withoutValues(const FlexGrid& grid)
+{
+    FlexGrid copy = grid;
+    for (int r = grid.fixedRows(); r < grid.rows(); ++r)
+        for (int c = grid.fixedCols(); c < grid.cols(); ++c)
+            if (!grid.cell(r, c).text.isEmpty() && copy.setCurrentCell(r, c))
+                copy.setText(QString());
+    copy.setCurrentCell(0, 0);
+    return copy;
+}
+} // namespace
+
+DriveTool::DriveTool(Giadsp& main, Host& host) : m_main(main), m_host(host) {}
+
+QString DriveTool::filePath() const { return m_main.files().path(FileName); }
+
+bool DriveTool::raise(QStringView name)
+{
+    using Handler = void (DriveTool::*)();
+    static const QHash<QString, Handler> handlers = {
+        {QStringLiteral("surveyRollout"), &DriveTool::surveyRollout_Click},
+        {QStringLiteral("surveySpeed"), &DriveTool::surveySpeed_Click},
+        {QStringLiteral("surveyWheelRpm"), &DriveTool::surveyWheelRpm_Click},
+        {QStringLiteral("takeReference"), &DriveTool::takeReference_Click},
+        {QStringLiteral("printSheet"), &DriveTool::printSheet_Click},
+        {QStringLiteral("explain"), &DriveTool::explain_Click},
+    };
+    m_ranMain = false;
+    const auto it = handlers.constFind(name.toString());
+    if (it == handlers.constEnd())
+        return false;
+    (this->*(*it))();
+    return true;
+}
+
+QStringList DriveTool::handlerNames()
+{
+    return {QStringLiteral("surveyRollout"),  QStringLiteral("surveySpeed"),
+            QStringLiteral("surveyWheelRpm"), QStringLiteral("takeReference"),
+            QStringLiteral("printSheet"),     QStringLiteral("explain")};
+}
+
+// ---- Opening and saving ----------------------------------------------------
+
+void DriveTool::open()
+{
+    const TextFile::ReadResult read = TextFile::read(filePath());
+    if (!read.ok && !read.missing)
+        m_host.message(read.error);
+    const Drive::Saved saved = Drive::fromLines(read.lines);
+    fields.tyreDiameter = saved.inputs.tyreDiameter;
+    fields.kv = saved.inputs.kv;
+    fields.voltage = saved.inputs.voltage;
+    fields.motorRpm = saved.inputs.motorRpm;
+    fields.moduleTyped = saved.inputs.moduleTyped;
+    m_reference = saved.reference;
+    m_referenceInputs = Drive::fromLines(read.lines.mid(SavedLineCount)).inputs;
+    // Written again only once something differs from what was read.
+    m_savedLines = savedLines();
+    refresh();
+}
+
+QStringList DriveTool::savedLines() const
+{
+    QStringList lines = Drive::toLines({inputs(), m_reference});
+    lines += Drive::toLines({m_referenceInputs, {}}).first(InputLineCount);
+    return lines;
+}
+
+void DriveTool::save()
+{
+    const QStringList lines = savedLines();
+    if (lines == m_savedLines)
+        return;
+    if (const auto error = TextFile::writeAtomically(filePath(), lines))
+        m_host.message(*error);
+    else
+        m_savedLines = lines;
+}
+
+void DriveTool::fieldLeft() { save(); }
+
+// ---- Working everything out ------------------------------------------------
+
+Drive::Inputs DriveTool::inputs() const
+{
+    return {fields.tyreDiameter,       fields.kv,         fields.voltage, fields.motorRpm,
+            m_main.form().Combo7.text, fields.moduleTyped};
+}
+
+Drive::Setup DriveTool::currentSetup() const
+{
+    const Form& f = m_main.form();
+    return {f.Label6.text, f.Label7.text, f.Label8.text};
+}
+
+bool DriveTool::hasReference() const
+{
+    return !blank(m_reference.secondary) || !blank(m_reference.spur) || !blank(m_reference.pinion);
+}
+
+QList<Drive::PitchRange> DriveTool::pitchRanges() const
+{
+    QList<Drive::PitchRange> ranges;
+    const auto modules = ModuleTable::read(m_main.files());
+    for (const QString& name : Drive::commonPitches()) {
+        const auto found = modules->indexesOf(name);
+        if (found.isEmpty())
+            continue;
+        const auto m = ModuleTable::ModuleRecord::fromFields(
+            modules->fields(found.first(), ModuleTable::ModuleRecord::FieldCount));
+        const auto spurFrom = NumberText::toCount(m.SpurListFrom);
+        const auto spurTo = NumberText::toCount(m.SpurListTo);
+        const auto pinionFrom = NumberText::toCount(m.PinionListFrom);
+        const auto pinionTo = NumberText::toCount(m.PinionListTo);
+        if (spurFrom && spurTo && pinionFrom && pinionTo)
+            ranges.append({name, *spurFrom, *spurTo, *pinionFrom, *pinionTo});
+    }
+    return ranges;
+}
+
+void DriveTool::refresh()
+{
+    const Drive::Setup setup = currentSetup();
+    const auto tool = Drive::readTool(inputs());
+    const auto gear = Drive::readGear(setup);
+    std::optional<Drive::Figures> now;
+    m_status.clear();
+    if (!tool || !gear) {
+        m_status = !tool ? tool.error() : gear.error();
+    } else if (const auto f = Drive::figures(*tool, *gear)) {
+        now = *f;
+    } else {
+        m_status = f.error();
+    }
+
+    const auto fromName = Drive::moduleFromName(m_main.form().Combo7.text);
+    m_moduleNote = fromName
+                       ? QStringLiteral("メイン画面のモジュール %1：m %2")
+                             .arg(m_main.form().Combo7.text.trimmed(), Drive::moduleText(*fromName))
+                       : QString();
+
+    m_sheet.title = QStringLiteral("走行計算　") + m_main.form().Label13.text;
+    m_sheet.subtitle = m_main.form().Label12.text;
+    m_sheet.note = DriveSheet::note();
+    m_sheet.tables = {
+        DriveSheet::current(setup, now),
+        DriveSheet::conditions(inputs(), tool ? tool->module : std::nullopt),
+        {},
+        DriveSheet::steps(now ? Drive::toothSteps(*tool, *gear) : QList<Drive::ToothStep>(),
+                          gear ? *gear : Drive::Gear()),
+        DriveSheet::pitches(
+            now ? Drive::pitchEquivalents(*tool, *gear, pitchRanges())
+                : Drive::Result<QList<Drive::Equivalent>>(Drive::Failure{m_status})),
+    };
+
+    const DriveSheet::Side after{setup, fields.tyreDiameter, now};
+    std::optional<DriveSheet::Side> before;
+    std::optional<Drive::Change> change;
+    QString problem;
+    if (hasReference()) {
+        const auto referenceTool = Drive::readTool(m_referenceInputs);
+        const auto referenceGear = Drive::readGear(m_reference, true);
+        std::optional<Drive::Figures> then;
+        if (referenceTool && referenceGear) {
+            if (const auto f = Drive::figures(*referenceTool, *referenceGear))
+                then = *f;
+            else
+                problem = f.error();
+        } else {
+            problem = !referenceTool ? Drive::Field::Reference + referenceTool.error()
+                                     : referenceGear.error();
+        }
+        before = DriveSheet::Side{m_reference, m_referenceInputs.tyreDiameter, then};
+        if (then && now) {
+            if (const auto c = Drive::compare(*then, *now))
+                change = *c;
+            else
+                problem = c.error();
+        }
+    }
+    m_sheet.tables[Reference] = DriveSheet::reference(before, after, change, problem);
+    followGrid();
+}
+
+void DriveTool::followGrid()
+{
+    const Form& f = m_main.form();
+    const GridKey key{f.MSFlexGrid1.revision(), f.Label6.text, fields.tyreDiameter};
+    if (m_gridKey == key)
+        return;
+    m_gridKey = key;
+    const auto secondary = Drive::positive(Drive::Field::Secondary, f.Label6.text);
+    const auto tyre = Drive::positive(Drive::Field::TyreDiameter, fields.tyreDiameter);
+    if (secondary && tyre) {
+        if (auto grid = Drive::rolloutGrid(f.MSFlexGrid1, *secondary, *tyre)) {
+            replaceRollouts(*grid);
+            return;
+        }
+    }
+    replaceRollouts(withoutValues(f.MSFlexGrid1));
+}
+
+void DriveTool::replaceRollouts(FlexGrid next)
+{
+    const quint64 shown = m_rollouts.revision();
+    m_rollouts = std::move(next);
+    m_rollouts.show();
+    // A copy carries the main grid's count; ours must only move on, so a view
+    // never takes a new table for the one it shows.
+    while (m_rollouts.revision() <= shown)
+        m_rollouts.show();
+}
+
+// ---- Handlers --------------------------------------------------------------
+
+void DriveTool::survey(Drive::Target target, const QString& field, const QString& wanted)
+{
+    const auto tool = Drive::readTool(inputs());
+    if (!tool) {
+        m_host.message(tool.error());
+        return;
+    }
+    const auto ratio = Drive::wantedRatio(*tool, target, wanted);
+    if (!ratio) {
+        m_host.message(ratio.error());
+        return;
+    }
+    const QString ratioText = NumberText::ratio5(*ratio);
+    if (NumberText::toDouble(ratioText).value_or(0.0) == 0.0) {
+        m_host.message(QStringLiteral("%1「%2」から求めた減速比が小さすぎます").arg(field, wanted));
+        return;
+    }
+    save();
+    // Exactly as if the ratio had been typed on the main window's keypad and
+    // 指定減速比調査 pressed: the same checks, grid marks, inputs and GIA.DAT.
+    m_main.form().Label11.text = ratioText;
+    m_main.raise(u"Command5");
+    m_ranMain = true;
+    m_surveyNote = QStringLiteral("%1 %2 → 減速比 %3 で指定減速比調査しました")
+                       .arg(field, wanted.trimmed(), ratioText);
+    refresh();
+}
+
+void DriveTool::surveyRollout_Click()
+{
+    survey(Drive::Target::Rollout, Drive::Field::WantedRollout, fields.wantedRollout);
+}
+
+void DriveTool::surveySpeed_Click()
+{
+    survey(Drive::Target::Speed, Drive::Field::WantedSpeed, fields.wantedSpeed);
+}
+
+void DriveTool::surveyWheelRpm_Click()
+{
+    survey(Drive::Target::WheelRpm, Drive::Field::WantedWheelRpm, fields.wantedWheelRpm);
+}
+
+void DriveTool::takeReference_Click()
+{
+    refresh();
+    if (!m_status.isEmpty()) {
+        m_host.message(m_status);
+        return;
+    }
+    m_reference = currentSetup();
+    m_referenceInputs = inputs();
+    save();
+    refresh();
+}
+
+void DriveTool::printSheet_Click()
+{
+    refresh();
+    if (!m_status.isEmpty()) {
+        m_host.message(m_status);
+        return;
+    }
+    save();
+    DrivePrintOut::print(m_sheet, m_rollouts, m_host);
+}
+
+void DriveTool::explain_Click() { m_host.message(DriveSheet::explanation()); }

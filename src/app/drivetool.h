@@ -1,0 +1,107 @@
+#pragma once
+
+// The window "走行計算" as a headless model.
+//
+//   main window's Form: Label6 ２次減速比, Label7 スパー, Label8 ピニオン,
+//   Combo7 モジュール, MSFlexGrid1  ──┐
+//   fields typed in this window ──────┴─► refresh() ─► sheet (tables as texts),
+//                                                      status line, rollout table ─► gui/
+//
+// A wanted rollout, top speed or wheel rpm becomes a wanted total ratio that
+// runs the main window's own survey: the ratio goes into its keypad entry
+// (Label11) and Command5 is raised, exactly as if it had been typed there.
+// The fields and the reference setup are kept in drive.dat in the data folder.
+
+#include "app/giadsp.h"
+#include "calc/drive.h"
+#include "form/flexgrid.h"
+#include "platform/host.h"
+#include "print/driveprintout.h"
+
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+class DriveTool
+{
+public:
+    // The sheet's tables, in the order the page stacks them.
+    enum TableIndex { Current, Conditions, Reference, Steps, Pitches };
+
+    struct Fields
+    {
+        QString tyreDiameter, kv, voltage, motorRpm, moduleTyped;
+        QString wantedRollout, wantedSpeed, wantedWheelRpm;
+    };
+
+    // host: this window's own door (its messages sit over this window).
+    DriveTool(Giadsp& main, Host& host);
+
+    // What the user typed; the front end writes here as the text changes.
+    Fields fields;
+
+    // Reads drive.dat and works everything out; call when the window opens.
+    void open();
+    // Works everything out again from the fields and the main window: after
+    // each typed change and after every handler of the main window. Problems
+    // go to the status line only; messages are for the buttons.
+    void refresh();
+
+    // Runs a handler by name ("surveyRollout", "takeReference" …).
+    bool raise(QStringView name);
+    static QStringList handlerNames();
+
+    void surveyRollout_Click();
+    void surveySpeed_Click();
+    void surveyWheelRpm_Click();
+    void takeReference_Click();
+    void printSheet_Click();
+    void explain_Click();
+    // A field was left: drive.dat is written when the inputs changed.
+    void fieldLeft();
+
+    const DrivePrintOut::Sheet& sheet() const { return m_sheet; }
+    // The first problem of the inputs or the main window's setup, or "".
+    const QString& status() const { return m_status; }
+    // What the last wanted-value survey asked the main window for, or "".
+    const QString& surveyNote() const { return m_surveyNote; }
+    // Where the module comes from, e.g. "メイン画面のモジュール 48P：m 0.52917";
+    // "" when the main window's module names no pitch and the typed one counts.
+    const QString& moduleNote() const { return m_moduleNote; }
+    // The rollout table: the main ratio grid with a rollout in each ratio cell.
+    const FlexGrid& rollouts() const { return m_rollouts; }
+    // Whether the last handler ran one of the main window's, which must then
+    // be drawn again.
+    bool ranMainHandler() const { return m_ranMain; }
+    QString filePath() const;
+
+private:
+    Drive::Inputs inputs() const;
+    Drive::Setup currentSetup() const;
+    bool hasReference() const;
+    void survey(Drive::Target target, const QString& field, const QString& wanted);
+    void followGrid();
+    void replaceRollouts(FlexGrid next);
+    QList<Drive::PitchRange> pitchRanges() const;
+    QStringList savedLines() const;
+    void save();
+
+    Giadsp& m_main;
+    Host& m_host;
+    Drive::Inputs m_referenceInputs;
+    Drive::Setup m_reference;
+    QStringList m_savedLines;
+    DrivePrintOut::Sheet m_sheet;
+    QString m_status, m_surveyNote, m_moduleNote;
+    FlexGrid m_rollouts;
+    // What the rollout table was made from: the main grid's revision, the
+    // secondary ratio and the tyre; unchanged, the table is not made again.
+    struct GridKey
+    {
+        quint64 revision = 0;
+        QString secondary, tyre;
+        bool operator==(const GridKey&) const = default;
+    };
+    std::optional<GridKey> m_gridKey;
+    bool m_ranMain = false;
+};

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "form/flexgrid.h"
+#include "platform/host.h"
+#include "platform/printpage.h"
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The 走行計算 window's figures as texts, and its one-page print-out: the
+// tables across the top, the rollout table (a copy of the ratio grid with
+// rollouts in its cells, red band and best cell kept) below.
+namespace DrivePrintOut {
+
+// One block of figures: a heading over named columns, one row per line.
+struct Table
+{
+    QString heading;
+    QStringList columns;
+    QList<QStringList> rows;
+};
+
+struct Sheet
+{
+    QString title;    // window name and machine
+    QString subtitle; // module and the main window's setup
+    QList<Table> tables;
+    QString note; // under the rollout table
+};
+
+// A4 landscape. The rollout table gets what room the tables leave; rows and
+// columns beyond it are left out and the note says which part is printed.
+PrintPage buildPage(const Sheet& sheet, const FlexGrid& rollouts);
+
+// As プリント does it: the question, the busy pointer, the page to the
+// printer (or a PDF when there is none), the same final messages.
+void print(const Sheet& sheet, const FlexGrid& rollouts, Host& host);
+
+} // namespace DrivePrintOut
