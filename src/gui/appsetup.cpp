@@ -1,6 +1,7 @@
 #include "appsetup.h"
 
 #include "appicon.h"
+#include "colours.h"
 #include "form/controltable.h"
 
 #include <QApplication>
@@ -38,6 +39,11 @@ void apply(QApplication& app)
         delete translator; // English button texts are better than none
 
     installFontSubstitutes();
+    // The window is designed on one face; a desktop theme changes none of its
+    // colours, in the window or in the boxes it opens. Fusion paints with the
+    // palette it is given.
+    QApplication::setStyle(QStringLiteral("Fusion"));
+    QApplication::setPalette(Colours::design());
     // The menu bar and dialogs use the application font: the window's own face
     // keeps them from loading a second Japanese font.
     QApplication::setFont(font(ControlTable::GothicFace, 9));

@@ -8,7 +8,7 @@ class QApplication;
 namespace AppSetup {
 
 // Japanese texts on Qt's own buttons (はい / いいえ), the Japanese locale, the
-// stand-ins for the Windows faces and the window icon.
+// stand-ins for the Windows faces, the design's colours and the window icon.
 void apply(QApplication& app);
 
 // Maps the Windows face names the window uses onto installed Japanese faces.

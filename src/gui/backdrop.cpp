@@ -1,21 +1,13 @@
 #include "backdrop.h"
 
-#include "common/colour.h"
+#include "appsetup.h"
+#include "colours.h"
 #include "form/controltable.h"
 #include "twips.h"
-
-#include "appsetup.h"
 
 #include <QFont>
 #include <QFontMetrics>
 #include <QPainter>
-
-namespace {
-QColor colourOf(int number)
-{
-    return QColor(Colour::red(number), Colour::green(number), Colour::blue(number));
-}
-} // namespace
 
 Backdrop::Backdrop(QWidget* parent) : QWidget(parent)
 {
@@ -26,7 +18,7 @@ void Backdrop::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     for (const LineSpec& line : ControlTable::lines()) {
-        p.setPen(QPen(colourOf(line.colour), 0)); // cosmetic: one pixel at any scale
+        p.setPen(QPen(Colours::of(line.colour), 0)); // cosmetic: one pixel at any scale
         p.drawLine(Twips::toPx(line.x1), Twips::toPx(line.y1), Twips::toPx(line.x2),
                    Twips::toPx(line.y2));
     }
@@ -39,7 +31,7 @@ void Backdrop::paintEvent(QPaintEvent*)
         if (natural > room && room > 0)
             font.setStretch(qMax(50, 100 * room / natural));
         p.setFont(font);
-        p.setPen(colourOf(text.colour));
+        p.setPen(Colours::of(text.colour));
         // The place is the top-left corner of the text, not its baseline.
         const QFontMetrics metrics(font);
         p.drawText(QPoint(Twips::toPx(text.left), Twips::toPx(text.top) + metrics.ascent()),

@@ -1,12 +1,19 @@
 #include "gridmodel.h"
 
-#include "common/colour.h"
+#include "colours.h"
 #include "form/flexgrid.h"
 
+namespace {
+// The headings are the grid's first row and column; the grid holds no others.
+int headings(int fixed, int count) { return qMin(qMin(fixed, 1), count); }
+} // namespace
+
 GridModel::GridModel(const FlexGrid& grid, QObject* parent)
-    : QAbstractTableModel(parent), m_grid(grid), m_rows(grid.rows()), m_cols(grid.cols()),
-      m_revision(grid.revision()), m_fixedColour(Qt::lightGray)
+    : QAbstractTableModel(parent), m_grid(grid), m_revision(grid.revision()),
+      m_fixedColour(Qt::lightGray)
 {
+    m_rows = grid.rows() - headings(grid.fixedRows(), grid.rows());
+    m_cols = grid.cols() - headings(grid.fixedCols(), grid.cols());
     m_boldFont.setBold(true);
 }
 
@@ -17,16 +24,36 @@ int GridModel::columnCount(const QModelIndex& parent) const
     return parent.isValid() ? 0 : m_cols;
 }
 
-bool GridModel::isFixed(int row, int col) const
-{
-    return row < m_grid.fixedRows() || col < m_grid.fixedCols();
-}
+int GridModel::gridRow(int row) const { return row + headings(m_grid.fixedRows(), m_grid.rows()); }
+
+int GridModel::gridCol(int col) const { return col + headings(m_grid.fixedCols(), m_grid.cols()); }
 
 QVariant GridModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid())
         return {};
-    const GridCell& cell = m_grid.cell(index.row(), index.column());
+    return cellData(m_grid.cell(gridRow(index.row()), gridCol(index.column())), role);
+}
+
+QVariant GridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    const bool across = orientation == Qt::Horizontal;
+    if (headings(across ? m_grid.fixedRows() : m_grid.fixedCols(),
+                 across ? m_grid.rows() : m_grid.cols()) == 0)
+        return {};
+    if (role == Qt::BackgroundRole)
+        return m_fixedColour;
+    return cellData(across ? m_grid.cell(0, gridCol(section)) : m_grid.cell(gridRow(section), 0),
+                    role);
+}
+
+QVariant GridModel::cornerData(int role) const
+{
+    return role == Qt::BackgroundRole ? QVariant(m_fixedColour) : cellData(m_grid.cell(0, 0), role);
+}
+
+QVariant GridModel::cellData(const GridCell& cell, int role) const
+{
     switch (role) {
     case Qt::DisplayRole:
         return cell.text;
@@ -45,15 +72,10 @@ QVariant GridModel::data(const QModelIndex& index, int role) const
         }
         return {};
     case Qt::ForegroundRole:
-        return QColor(Colour::red(cell.colour), Colour::green(cell.colour),
-                      Colour::blue(cell.colour));
+        return Colours::of(cell.colour);
     case Qt::FontRole:
         if (cell.bold)
             return m_boldFont;
-        return {};
-    case Qt::BackgroundRole:
-        if (isFixed(index.row(), index.column()))
-            return m_fixedColour;
         return {};
     default:
         return {};
@@ -62,8 +84,8 @@ QVariant GridModel::data(const QModelIndex& index, int role) const
 
 Qt::ItemFlags GridModel::flags(const QModelIndex& index) const
 {
-    // Enabled but neither selectable nor editable: nobody edits the grid.
-    return index.isValid() ? Qt::ItemIsEnabled : Qt::NoItemFlags;
+    // Cells can be selected for copying; nobody edits the grid.
+    return index.isValid() ? Qt::ItemIsEnabled | Qt::ItemIsSelectable : Qt::NoItemFlags;
 }
 
 void GridModel::setBaseFont(const QFont& font)
@@ -76,11 +98,12 @@ void GridModel::setFixedColour(const QColor& colour) { m_fixedColour = colour; }
 
 bool GridModel::sync()
 {
-    if (m_grid.revision() == m_revision && m_grid.rows() == m_rows && m_grid.cols() == m_cols)
+    if (m_grid.revision() == m_revision && gridRow(m_rows) == m_grid.rows() &&
+        gridCol(m_cols) == m_grid.cols())
         return false;
     beginResetModel();
-    m_rows = m_grid.rows();
-    m_cols = m_grid.cols();
+    m_rows = m_grid.rows() - gridRow(0);
+    m_cols = m_grid.cols() - gridCol(0);
     m_revision = m_grid.revision();
     endResetModel();
     return true;

@@ -5,7 +5,9 @@
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPointer>
+#include <QPushButton>
 #include <QTimer>
 
 namespace {
@@ -57,6 +59,8 @@ void KeyboardKeypad::bind(const QString& buttonName, QAbstractButton* button)
     m_buttons.insert(buttonName, button);
 }
 
+bool KeyboardKeypad::isReturn(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
+
 bool KeyboardKeypad::isField(const QObject* widget)
 {
     return qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QComboBox*>(widget);
@@ -70,8 +74,10 @@ bool KeyboardKeypad::eventFilter(QObject* watched, QEvent* event)
         return false;
     // The receiver is asked too: a key a field passed on (Esc) must not clear
     // the keypad, and one sent to a field directly is the field's.
-    if (QApplication::activeModalWidget() || QApplication::activePopupWidget() ||
-        isField(QApplication::focusWidget()) || isField(watched))
+    // The menu bar under the keyboard (F10, Alt) keeps Esc and the digits too.
+    QWidget* focus = QApplication::focusWidget();
+    if (QApplication::activeModalWidget() || QApplication::activePopupWidget() || isField(focus) ||
+        isField(watched) || qobject_cast<QMenuBar*>(focus))
         return false;
 
     const auto* key = static_cast<QKeyEvent*>(event);
@@ -79,6 +85,9 @@ bool KeyboardKeypad::eventFilter(QObject* watched, QEvent* event)
     if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return false;
     QPointer<QAbstractButton> button = m_buttons.value(buttonFor(key->key()));
+    // Return and Enter press the button that has the focus, as Space does.
+    if (isReturn(key->key()) && !key->isAutoRepeat())
+        button = qobject_cast<QPushButton*>(focus);
     if (!button || !button->isVisible() || !button->isEnabled())
         return false;
 

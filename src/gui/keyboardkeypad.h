@@ -10,8 +10,9 @@ class QWidget;
 
 // Lets the keyboard drive the on-screen keypad: digits, "." or "," and
 // Esc/Delete press the keypad's buttons, so a typed key takes exactly the path
-// of a click. Fields the user types into (combo boxes, line edits) keep their
-// keys, and so do popups and modal dialogs.
+// of a click; Return and Enter press the button that has the focus. Fields
+// the user types into (combo boxes, line edits) keep their keys, and so do
+// the menu bar, popups and modal dialogs.
 class KeyboardKeypad : public QObject
 {
     Q_OBJECT
@@ -32,6 +33,7 @@ protected:
 
 private:
     static bool isField(const QObject* widget);
+    static bool isReturn(int key);
 
     QWidget* m_window;
     QHash<QString, QAbstractButton*> m_buttons;

@@ -1,14 +1,28 @@
 #include "appsetup.h"
+#include "commandline.h"
 #include "mainwindow.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char* argv[])
 {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    // Before QApplication, which would need a display just to print the help.
+    const CommandLine::Outcome command = CommandLine::parse(arguments);
+    if (!command.openWindow) {
+        std::fputs(command.out.toLocal8Bit().constData(), stdout);
+        std::fputs(command.error.toLocal8Bit().constData(), stderr);
+        return command.exitCode;
+    }
+
     QApplication app(argc, argv);
     AppSetup::apply(app);
 
-    MainWindow window(AppSetup::dataFolder());
+    MainWindow window(command.dataFolder.isEmpty() ? AppSetup::dataFolder() : command.dataFolder);
     window.start();
     window.centreOnScreen();
     window.show();

@@ -93,8 +93,8 @@ MainWindow::MainWindow(const QString& dataFolder, QWidget* parent)
     setObjectName(QStringLiteral("GIADSP"));
     setWindowTitle(ControlTable::WindowCaption);
     setCentralWidget(m_backdrop);
-    // Without a printer the page is kept as a PDF beside the data files.
-    m_host.printer().setPdfFolder(m_app.files().folder());
+    // Without a printer the page is kept as a PDF in the user's Documents folder.
+    m_host.printer().setPdfFolder(PagePrinter::documentsFolder());
 
     for (const ControlSpec& desc : ControlTable::controls()) {
         Control* control = m_app.form().control(desc.name);

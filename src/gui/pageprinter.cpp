@@ -15,6 +15,7 @@
 #include <QPen>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QStandardPaths>
 
 namespace {
 
@@ -31,14 +32,6 @@ QPageLayout layoutOf(const PrintPage& page)
                        QMarginsF());
 }
 
-void setUp(QPrinter& printer, const PrintPage& page)
-{
-    printer.setFullPage(true);
-    printer.setPageLayout(layoutOf(page));
-    printer.setDocName(QStringLiteral("ZELTAN"));
-    printer.setCreator(QStringLiteral("ZELTAN"));
-}
-
 Host::PrintResult result(Host::PrintResult::Outcome outcome, const QString& detail)
 {
     Host::PrintResult r;
@@ -47,48 +40,81 @@ Host::PrintResult result(Host::PrintResult::Outcome outcome, const QString& deta
     return r;
 }
 
+void drawOp(QPainter& painter, QPaintDevice& device, const QString& face, const PageOp& op,
+            qreal scale)
+{
+    auto at = [scale](int x, int y) { return QPointF(x * scale, y * scale); };
+    switch (op.kind) {
+    case PageOp::Kind::Text: {
+        // The face name goes through the font substitutions, so the
+        // Windows name lands on the installed Japanese Gothic.
+        QFont font(face);
+        font.setPointSize(op.pointSize);
+        font.setBold(op.bold);
+        painter.setFont(font);
+        painter.setPen(inkOf(op.ink));
+        // Placed by the top-left corner of the first character.
+        const qreal ascent = QFontMetricsF(painter.font(), &device).ascent();
+        painter.drawText(at(op.x, op.y) + QPointF(0, ascent), op.text);
+        break;
+    }
+    case PageOp::Kind::Line: {
+        // Width 0: the device's thinnest line, as a printer draws by default.
+        QPen pen(inkOf(op.ink), 0);
+        pen.setCosmetic(true);
+        painter.setPen(pen);
+        painter.drawLine(at(op.x, op.y), at(op.x2, op.y2));
+        break;
+    }
+    }
+}
+
 } // namespace
 
-PagePrinter::Rendered PagePrinter::render(const PrintPage& page, QPagedPaintDevice& device)
+void PagePrinter::setUp(QPrinter& printer, const PrintPage& page)
+{
+    printer.setFullPage(true);
+    printer.setPageLayout(layoutOf(page));
+    printer.setDocName(QStringLiteral("ZELTAN"));
+    printer.setCreator(QStringLiteral("ZELTAN"));
+}
+
+QString PagePrinter::documentsFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return documents.isEmpty() ? QDir::homePath() : documents;
+}
+
+PagePrinter::Rendered PagePrinter::render(const PrintPage& page, QPagedPaintDevice& device,
+                                          int copies)
 {
     QPainter painter;
     if (!painter.begin(&device))
         return Rendered::NotStarted;
     painter.setRenderHint(QPainter::TextAntialiasing);
-
     const qreal scale = device.logicalDpiX() / 1440.0;
-    auto at = [scale](int x, int y) { return QPointF(x * scale, y * scale); };
-
-    for (const PageOp& op : page.ops) {
-        switch (op.kind) {
-        case PageOp::Kind::Text: {
-            // The face name goes through the font substitutions, so the
-            // Windows name lands on the installed Japanese Gothic.
-            QFont font(page.face);
-            font.setPointSize(op.pointSize);
-            font.setBold(op.bold);
-            painter.setFont(font);
-            painter.setPen(inkOf(op.ink));
-            // Placed by the top-left corner of the first character.
-            const qreal ascent = QFontMetricsF(painter.font(), &device).ascent();
-            painter.drawText(at(op.x, op.y) + QPointF(0, ascent), op.text);
-            break;
+    for (int copy = 0; copy < copies; ++copy) {
+        if (copy > 0 && !device.newPage()) {
+            painter.end();
+            return Rendered::Broken;
         }
-        case PageOp::Kind::Line: {
-            // Width 0: the device's thinnest line, as a printer draws by default.
-            QPen pen(inkOf(op.ink), 0);
-            pen.setCosmetic(true);
-            painter.setPen(pen);
-            painter.drawLine(at(op.x, op.y), at(op.x2, op.y2));
-            break;
-        }
-        }
+        for (const PageOp& op : page.ops)
+            drawOp(painter, device, page.face, op, scale);
     }
     return painter.end() ? Rendered::Done : Rendered::Broken;
 }
 
-Host::PrintResult PagePrinter::printToPdf(const PrintPage& page, const QString& path)
+Host::PrintResult PagePrinter::printToPdf(const PrintPage& page, const QString& path, int copies)
 {
+    const QString shown = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+    // A print dialog's "print to file" can hand over no name or a folder.
+    if (path.isEmpty())
+        return result(Host::PrintResult::Outcome::Failed,
+                      QStringLiteral("PDFファイルの名前が指定されていません"));
+    if (QFileInfo(path).isDir())
+        return result(
+            Host::PrintResult::Outcome::Failed,
+            QStringLiteral("「%1」はフォルダです。PDFファイルの名前を指定してください").arg(shown));
     // The PDF engine does not report a short write, so the page is rendered
     // in memory and only then written, checked and atomically, to the file.
     QBuffer buffer;
@@ -100,13 +126,12 @@ Host::PrintResult PagePrinter::printToPdf(const PrintPage& page, const QString& 
         writer.setPageLayout(layoutOf(page));
         writer.setTitle(QStringLiteral("ZELTAN"));
         writer.setCreator(QStringLiteral("ZELTAN"));
-        rendered = render(page, writer);
+        rendered = render(page, writer, qMax(1, copies));
     }
     if (rendered != Rendered::Done || buffer.data().isEmpty() ||
         TextFile::writeBytesAtomically(path, buffer.data()))
         return result(Host::PrintResult::Outcome::Failed,
-                      QStringLiteral("PDFファイル「%1」を書き込めませんでした")
-                          .arg(QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath())));
+                      QStringLiteral("PDFファイル「%1」を書き込めませんでした").arg(shown));
     return result(Host::PrintResult::Outcome::SavedAsPdf, QDir::toNativeSeparators(path));
 }
 
@@ -122,20 +147,16 @@ QString PagePrinter::freshPdfPath(const QString& folder)
     return dir.absoluteFilePath(name);
 }
 
-Host::PrintResult PagePrinter::print(const PrintPage& page)
+Host::PrintResult PagePrinter::printOn(QPrinter& printer, const PrintPage& page)
 {
-    const QPrinterInfo target = QPrinterInfo::defaultPrinter();
-    if (target.isNull()) {
-        if (m_pdfFolder.isEmpty())
-            return result(Host::PrintResult::Outcome::Failed,
-                          QStringLiteral("プリンターが設定されていません"));
-        return printToPdf(page, freshPdfPath(m_pdfFolder));
-    }
+    // "Print to file" keeps the promise of a whole PDF or none.
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        return printToPdf(page, printer.outputFileName(), printer.copyCount());
 
-    const QString name = target.printerName();
-    QPrinter printer(target, QPrinter::HighResolution);
-    setUp(printer, page);
-    Rendered rendered = printer.isValid() ? render(page, printer) : Rendered::NotStarted;
+    const QString name = printer.printerName();
+    // A printer that cannot make copies itself gets them as pages.
+    const int copies = printer.supportsMultipleCopies() ? 1 : printer.copyCount();
+    Rendered rendered = printer.isValid() ? render(page, printer, copies) : Rendered::NotStarted;
     if (rendered == Rendered::Done && printer.printerState() == QPrinter::Error)
         rendered = Rendered::Broken;
     switch (rendered) {
@@ -149,4 +170,23 @@ Host::PrintResult PagePrinter::print(const PrintPage& page)
                       QStringLiteral("プリンター「%1」で印刷中にエラーが発生しました").arg(name));
     }
     return result(Host::PrintResult::Outcome::Printed, name);
+}
+
+Host::PrintResult PagePrinter::print(const PrintPage& page)
+{
+    const QPrinterInfo target = QPrinterInfo::defaultPrinter();
+    if (target.isNull()) {
+        if (m_pdfFolder.isEmpty())
+            return result(Host::PrintResult::Outcome::Failed,
+                          QStringLiteral("プリンターが設定されていません"));
+        // A fresh home may have no Documents folder yet.
+        if (!QDir().mkpath(m_pdfFolder))
+            return result(Host::PrintResult::Outcome::Failed,
+                          QStringLiteral("フォルダ「%1」を作成できませんでした")
+                              .arg(QDir::toNativeSeparators(m_pdfFolder)));
+        return printToPdf(page, freshPdfPath(m_pdfFolder));
+    }
+    QPrinter printer(target, QPrinter::HighResolution);
+    setUp(printer, page);
+    return printOn(printer, page);
 }

@@ -1,13 +1,17 @@
 #include "qthost.h"
 
+#include "platform/busypointer.h"
 #include "versiondialog.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
-#include <QStandardPaths>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
 
 namespace {
 
@@ -37,7 +41,10 @@ private:
 
 } // namespace
 
-QtHost::QtHost(QWidget* window) : m_window(window) {}
+QtHost::QtHost(QWidget* window)
+    : m_window(window), m_run([](QDialog& dialog) { return dialog.exec(); })
+{
+}
 
 QtHost::~QtHost()
 {
@@ -50,7 +57,7 @@ void QtHost::message(const QString& text)
     const NormalPointer pointer(m_busyDepth > 0);
     QMessageBox box(QMessageBox::NoIcon, Title, text, QMessageBox::Ok, m_window);
     box.setTextFormat(Qt::PlainText);
-    box.exec();
+    m_run(box);
 }
 
 bool QtHost::askYesNo(const QString& text)
@@ -59,7 +66,7 @@ bool QtHost::askYesNo(const QString& text)
     QMessageBox box(QMessageBox::NoIcon, Title, text, QMessageBox::Yes | QMessageBox::No, m_window);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(QMessageBox::Yes);
-    return box.exec() == QMessageBox::Yes;
+    return m_run(box) == QMessageBox::Yes;
 }
 
 void QtHost::setBusy(bool busy)
@@ -77,7 +84,7 @@ void QtHost::showVersionDialog()
 {
     // Made afresh for every opening and gone when it closes.
     VersionDialog dialog(m_window);
-    dialog.exec();
+    m_run(dialog);
 }
 
 void QtHost::quit()
@@ -88,19 +95,47 @@ void QtHost::quit()
 
 Host::PrintResult QtHost::printPage(const PrintPage& page) { return m_printer.print(page); }
 
-// The tools menu. First cut: the dialogs follow.
-void QtHost::showPrintPreview(const PrintPage&) { message(QStringLiteral("準備中です")); }
-
-Host::PrintResult QtHost::printWithDialog(const PrintPage&)
+void QtHost::showPrintPreview(const PrintPage& page)
 {
-    return {PrintResult::Outcome::Cancelled, QString()};
+    // The preview draws with the printer's own code on the same paper, so
+    // what it shows is what プリント puts on paper.
+    QPrinter printer(QPrinter::HighResolution);
+    PagePrinter::setUp(printer, page);
+    QPrintPreviewDialog dialog(&printer, m_window);
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+                     [&page](QPrinter* target) { PagePrinter::render(page, *target); });
+    m_run(dialog);
+}
+
+Host::PrintResult QtHost::printWithDialog(const PrintPage& page)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    PagePrinter::setUp(printer, page);
+    // Without a printer the dialog offers only a file: let it start in the
+    // Documents folder, as プリント would save there.
+    if (printer.outputFormat() == QPrinter::PdfFormat)
+        printer.setOutputFileName(PagePrinter::freshPdfPath(PagePrinter::documentsFolder()));
+    QPrintDialog dialog(&printer, m_window);
+    // One page: the choices are the printer and the copies.
+    dialog.setOptions(QAbstractPrintDialog::PrintToFile);
+    if (m_run(dialog) != QDialog::Accepted)
+        return {PrintResult::Outcome::Cancelled, QString()};
+    const BusyPointer busy(*this);
+    return PagePrinter::printOn(printer, page);
 }
 
 QString QtHost::askSavePath(const QString& suggestedName, const QString& filter)
 {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    return QFileDialog::getSaveFileName(m_window, QString(),
-                                        QDir(documents).filePath(suggestedName), filter);
+    const QString documents = PagePrinter::documentsFolder();
+    QDir().mkpath(documents);
+    QFileDialog dialog(m_window, QString(), QDir(documents).filePath(suggestedName), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // "zeltan-48P-20261207" typed without its ending still becomes a .pdf.
+    dialog.setDefaultSuffix(QFileInfo(suggestedName).suffix());
+    if (m_run(dialog) != QDialog::Accepted)
+        return QString();
+    return dialog.selectedFiles().value(0);
 }
 
 Host::PrintResult QtHost::savePdf(const PrintPage& page, const QString& path)

@@ -3,6 +3,9 @@
 #include "pageprinter.h"
 #include "platform/host.h"
 
+#include <functional>
+
+class QDialog;
 class QWidget;
 
 // The platform side of the window: real message boxes, the override cursor,
@@ -28,8 +31,14 @@ public:
 
     PagePrinter& printer() { return m_printer; }
 
+    // Runs a modal dialog and returns what exec() would. Every dialog of the
+    // host goes through it, so a test can answer one without an event loop.
+    using DialogRunner = std::function<int(QDialog&)>;
+    void setDialogRunner(DialogRunner run) { m_run = std::move(run); }
+
 private:
     QWidget* m_window;
+    DialogRunner m_run;
     int m_busyDepth = 0;
     PagePrinter m_printer;
 };

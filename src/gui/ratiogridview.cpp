@@ -1,20 +1,22 @@
 #include "ratiogridview.h"
 
 #include "form/flexgrid.h"
+#include "gridheader.h"
 #include "gridmodel.h"
+#include "print/gridexport.h"
 #include "twips.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
 #include <QEvent>
-#include <QHeaderView>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 
 namespace {
 
-// Draws a cell as the grid control does: a narrow margin and the text clipped
-// at the cell's edge, so "10.000" fits a 700-twip column instead of turning
-// into "10.0…".
 class CellDelegate : public QStyledItemDelegate
 {
 public:
@@ -23,98 +25,80 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override
     {
-        const QVariant background = index.data(Qt::BackgroundRole);
-        if (background.isValid())
-            painter->fillRect(option.rect, background.value<QColor>());
-        const QVariant font = index.data(Qt::FontRole);
-        const QVariant colour = index.data(Qt::ForegroundRole);
-        painter->save();
-        painter->setFont(font.isValid() ? font.value<QFont>() : option.font);
-        painter->setPen(colour.isValid() ? colour.value<QColor>()
-                                         : option.palette.color(QPalette::Text));
-        painter->setClipRect(option.rect);
-        const int align = index.data(Qt::TextAlignmentRole).toInt();
-        painter->drawText(option.rect.adjusted(Margin, 0, -Margin, 0), align,
-                          index.data(Qt::DisplayRole).toString());
-        painter->restore();
+        // A selected cell takes the highlight, whatever its marking.
+        const bool selected = option.state & QStyle::State_Selected;
+        const QPalette& palette = option.palette;
+        GridLook::paintCell(painter, option.rect, index.data(Qt::DisplayRole),
+                            index.data(Qt::TextAlignmentRole),
+                            selected ? QVariant(palette.color(QPalette::HighlightedText))
+                                     : index.data(Qt::ForegroundRole),
+                            index.data(Qt::FontRole),
+                            selected ? QVariant(palette.color(QPalette::Highlight)) : QVariant(),
+                            option.font, palette.color(QPalette::Text));
     }
-
-private:
-    static constexpr int Margin = 2;
 };
 
-void configure(QTableView* view)
+QColor lineColourOf(const QTableView* view)
 {
-    view->horizontalHeader()->hide();
-    view->verticalHeader()->hide();
-    // Sizes come from the grid in twips, however small.
-    view->horizontalHeader()->setMinimumSectionSize(1);
-    view->verticalHeader()->setMinimumSectionSize(1);
-    view->setSelectionMode(QAbstractItemView::NoSelection);
-    view->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    view->setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
-    view->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-    view->setWordWrap(false);
-    view->setCornerButtonEnabled(false);
-    view->setTabKeyNavigation(false); // Tab moves on to the next control
-    view->setItemDelegate(new CellDelegate(view));
+    QStyleOptionViewItem option;
+    option.initFrom(view);
+    return QColor::fromRgba(
+        QRgb(view->style()->styleHint(QStyle::SH_Table_GridLineColor, &option, view)));
 }
 
 } // namespace
 
 RatioGridView::RatioGridView(const FlexGrid& grid, QWidget* parent)
-    : QTableView(parent), m_grid(grid), m_model(new GridModel(grid, this))
+    : QTableView(parent), m_grid(grid), m_model(new GridModel(grid, this)),
+      m_across(new GridHeader(Qt::Horizontal, this)), m_down(new GridHeader(Qt::Vertical, this))
 {
-    configure(this);
+    setHorizontalHeader(m_across);
+    setVerticalHeader(m_down);
     setModel(m_model);
+    // One block of cells, so the copy is one table.
+    setSelectionMode(QAbstractItemView::ContiguousSelection);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    setTabKeyNavigation(false); // Tab moves on to the next control
+    setItemDelegate(new CellDelegate(this));
+    // The view's corner button is its only button child.
+    m_corner = findChild<QAbstractButton*>(QString(), Qt::FindDirectChildrenOnly);
+    if (m_corner)
+        m_corner->installEventFilter(this);
+    applyLook();
+    applySizes();
+}
+
+void RatioGridView::applyLook()
+{
     m_model->setFixedColour(palette().color(QPalette::Button).darker(112));
-    m_fixedRow = makeOverlay();
-    m_fixedCol = makeOverlay();
-    m_corner = makeOverlay();
-
-    connect(horizontalScrollBar(), &QScrollBar::valueChanged, m_fixedRow->horizontalScrollBar(),
-            &QScrollBar::setValue);
-    connect(verticalScrollBar(), &QScrollBar::valueChanged, m_fixedCol->verticalScrollBar(),
-            &QScrollBar::setValue);
-    applySizes(this);
+    m_model->setBaseFont(font());
+    for (GridHeader* header : {m_across, m_down}) {
+        header->setFont(font());
+        header->setLineColour(lineColourOf(this));
+    }
 }
 
-QTableView* RatioGridView::makeOverlay()
+void RatioGridView::applySizes()
 {
-    auto* view = new QTableView(this);
-    configure(view);
-    view->setModel(m_model);
-    view->setFrameShape(QFrame::NoFrame);
-    view->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    view->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    view->setFocusPolicy(Qt::NoFocus);
-    // Clicks and the wheel reach the body underneath, which drives the scrolling.
-    view->setAttribute(Qt::WA_TransparentForMouseEvents);
-    return view;
-}
-
-void RatioGridView::applySizes(QTableView* view)
-{
-    for (int c = 0; c < m_grid.cols(); ++c)
-        view->setColumnWidth(c, Twips::toPx(m_grid.colWidth(c)));
-    for (int r = 0; r < m_grid.rows(); ++r)
-        view->setRowHeight(r, Twips::toPx(m_grid.rowHeight(r)));
-}
-
-int RatioGridView::fixedWidth() const
-{
-    int width = 0;
-    for (int c = 0; c < qMin(m_grid.fixedCols(), m_grid.cols()); ++c)
-        width += columnWidth(c);
-    return width;
-}
-
-int RatioGridView::fixedHeight() const
-{
-    int height = 0;
-    for (int r = 0; r < qMin(m_grid.fixedRows(), m_grid.rows()); ++r)
-        height += rowHeight(r);
-    return height;
+    const int across = m_model->columnCount();
+    const int down = m_model->rowCount();
+    for (int c = 0; c < across; ++c)
+        setColumnWidth(c, Twips::toPx(m_grid.colWidth(m_model->gridCol(c))));
+    for (int r = 0; r < down; ++r)
+        setRowHeight(r, Twips::toPx(m_grid.rowHeight(m_model->gridRow(r))));
+    // A heading that is not there takes no room.
+    const bool headingRow = m_model->gridRow(0) > 0;
+    const bool headingCol = m_model->gridCol(0) > 0;
+    m_across->setVisible(headingRow);
+    m_down->setVisible(headingCol);
+    if (headingRow)
+        m_across->setFixedHeight(Twips::toPx(m_grid.rowHeight(0)));
+    if (headingCol)
+        m_down->setFixedWidth(Twips::toPx(m_grid.colWidth(0)));
 }
 
 void RatioGridView::sync()
@@ -123,40 +107,73 @@ void RatioGridView::sync()
     // grid alone costs no relayout and no repaint.
     if (!m_model->sync())
         return;
-    for (QTableView* view : {static_cast<QTableView*>(this), m_fixedRow, m_fixedCol, m_corner})
-        applySizes(view);
-    placeOverlays();
+    applySizes();
 }
 
-void RatioGridView::changeEvent(QEvent* event)
+QString RatioGridView::selectionText() const
 {
-    if (event->type() == QEvent::FontChange)
-        m_model->setBaseFont(font());
-    QTableView::changeEvent(event);
+    const QModelIndexList picked = selectionModel()->selectedIndexes();
+    if (picked.isEmpty())
+        return GridExport::tabSeparated(m_grid);
+    int top = picked.first().row(), bottom = top;
+    int left = picked.first().column(), right = left;
+    for (const QModelIndex& index : picked) {
+        top = qMin(top, index.row());
+        bottom = qMax(bottom, index.row());
+        left = qMin(left, index.column());
+        right = qMax(right, index.column());
+    }
+    return GridExport::tabSeparated(m_grid, m_model->gridRow(top), m_model->gridCol(left),
+                                    m_model->gridRow(bottom), m_model->gridCol(right));
+}
+
+void RatioGridView::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Copy)) {
+        QApplication::clipboard()->setText(selectionText());
+        event->accept();
+        return;
+    }
+    QTableView::keyPressEvent(event);
 }
 
 void RatioGridView::updateGeometries()
 {
     QTableView::updateGeometries();
-    placeOverlays();
+    // The headings scroll with the table, as fixed cells of it: the scroll
+    // bars measure a page with them, and their handles keep the grid's size.
+    if (m_across->isVisible())
+        verticalScrollBar()->setPageStep(verticalScrollBar()->pageStep() + m_across->height());
+    if (m_down->isVisible())
+        horizontalScrollBar()->setPageStep(horizontalScrollBar()->pageStep() + m_down->width());
 }
 
-void RatioGridView::placeOverlays()
+void RatioGridView::changeEvent(QEvent* event)
 {
-    if (!m_fixedRow || !m_fixedCol || !m_corner)
-        return;
-    const QRect body = viewport()->geometry();
-    const int w = qMin(fixedWidth(), body.width());
-    const int h = qMin(fixedHeight(), body.height());
+    if (event->type() == QEvent::FontChange || event->type() == QEvent::PaletteChange ||
+        event->type() == QEvent::StyleChange)
+        applyLook();
+    QTableView::changeEvent(event);
+}
 
-    m_fixedRow->setGeometry(body.left(), body.top(), body.width(), h);
-    m_fixedCol->setGeometry(body.left(), body.top(), w, body.height());
-    m_corner->setGeometry(body.left(), body.top(), w, h);
-    m_fixedRow->setVisible(h > 0);
-    m_fixedCol->setVisible(w > 0);
-    m_corner->setVisible(w > 0 && h > 0);
-    m_corner->raise();
+bool RatioGridView::eventFilter(QObject* watched, QEvent* event)
+{
+    // The corner, where the headings meet, shows the grid's "P/S" cell.
+    if (watched == m_corner && event->type() == QEvent::Paint) {
+        paintCorner(m_corner);
+        return true;
+    }
+    return QTableView::eventFilter(watched, event);
+}
 
-    m_fixedRow->horizontalScrollBar()->setValue(horizontalScrollBar()->value());
-    m_fixedCol->verticalScrollBar()->setValue(verticalScrollBar()->value());
+void RatioGridView::paintCorner(QWidget* corner)
+{
+    QPainter painter(corner);
+    const QRect cell = corner->rect().adjusted(0, 0, -1, -1);
+    GridLook::paintCell(&painter, cell, m_model->cornerData(Qt::DisplayRole),
+                        m_model->cornerData(Qt::TextAlignmentRole),
+                        m_model->cornerData(Qt::ForegroundRole), m_model->cornerData(Qt::FontRole),
+                        m_model->cornerData(Qt::BackgroundRole), font(),
+                        palette().color(QPalette::Text));
+    GridLook::paintLines(&painter, cell, lineColourOf(this));
 }

@@ -3,11 +3,14 @@
 #include <QTableView>
 
 class FlexGrid;
+class GridHeader;
 class GridModel;
 
-// The ratio grid on screen. Row 0 and column 0 are ordinary cells of the model
-// drawn in the fixed colour; like the fixed cells of a grid control they stay
-// in place while the rest scrolls, which three overlay views take care of.
+// The ratio grid on screen. Row 0 and column 0 of the grid are the model's
+// headings, shown by two header views painted in the fixed colour; like the
+// fixed cells of a grid control they stay in place while the rest scrolls.
+// Ctrl+C copies the selected cells (all of them when none is selected) with
+// their headings as tab-separated text.
 class RatioGridView : public QTableView
 {
     Q_OBJECT
@@ -19,22 +22,23 @@ public:
 
     // Takes over the grid's shape, sizes and contents; call after every handler.
     void sync();
+    // The selected cells, or the whole table, as the clipboard gets them.
+    QString selectionText() const;
 
 protected:
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void updateGeometries() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    QTableView* makeOverlay();
-    void applySizes(QTableView* view);
-    void placeOverlays();
-    int fixedWidth() const;
-    int fixedHeight() const;
+    void applySizes();
+    void applyLook();
+    void paintCorner(QWidget* corner);
 
     const FlexGrid& m_grid;
     GridModel* m_model;
-    // Null until built: the base class lays out before our constructor finishes.
-    QTableView* m_fixedRow = nullptr; // header row, scrolls sideways with the body
-    QTableView* m_fixedCol = nullptr; // header column, scrolls up and down with the body
-    QTableView* m_corner = nullptr;   // the cell where both meet; never scrolls
+    GridHeader* m_across;
+    GridHeader* m_down;
+    QWidget* m_corner = nullptr;
 };

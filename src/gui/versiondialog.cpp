@@ -39,6 +39,8 @@ bool isModifierOnly(int key)
 VersionDialog::VersionDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("verdsp"));
+    // The window's face, not the desktop theme's.
+    setAttribute(Qt::WA_WindowPropagation);
     setWindowTitle(VersionTexts::Caption);
     setFont(AppSetup::font(ControlTable::GothicFace, 9));
     setFixedSize(Twips::toPx(VersionTexts::ClientWidth), Twips::toPx(VersionTexts::ClientHeight));

@@ -1,4 +1,5 @@
 #include "appsetup.h"
+#include "form/controltable.h"
 #include "gridmodel.h"
 #include "keyboardkeypad.h"
 #include "mainwindow.h"
@@ -10,6 +11,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
+#include <QHeaderView>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -159,21 +161,22 @@ private slots:
         auto* grid = qobject_cast<RatioGridView*>(m_window->control(QStringLiteral("MSFlexGrid1")));
         QVERIFY(grid);
         const FlexGrid& cells = m_window->app().form().MSFlexGrid1;
-        QCOMPARE(grid->model()->rowCount(), cells.rows());
-        QCOMPARE(grid->model()->columnCount(), cells.cols());
-        QCOMPARE(grid->model()->index(0, 0).data().toString(), QStringLiteral("P/S"));
-        QCOMPARE(grid->model()->index(0, 0).data(Qt::TextAlignmentRole).toInt(),
+        // Row 0 and column 0 are the headings, the rest the cells.
+        QCOMPARE(grid->model()->rowCount(), cells.rows() - 1);
+        QCOMPARE(grid->model()->columnCount(), cells.cols() - 1);
+        QCOMPARE(grid->gridModel()->cornerData(Qt::DisplayRole).toString(), QStringLiteral("P/S"));
+        QCOMPARE(grid->gridModel()->cornerData(Qt::TextAlignmentRole).toInt(),
                  int(Qt::AlignCenter));
-        QCOMPARE(grid->columnWidth(0), 47);
-        QCOMPARE(grid->rowHeight(0), 20);
+        QCOMPARE(grid->verticalHeader()->width(), 47);
+        QCOMPARE(grid->horizontalHeader()->height(), 20);
     }
 
-    void menusCarryNoShortcuts()
+    void menusCarryTheTablesShortcuts()
     {
-        for (const char* name : {"owaru", "toriatukai", "tzigensoku", "purinto", "verinf"}) {
-            QAction* action = m_window->menuAction(QString::fromLatin1(name));
-            QVERIFY2(action, name);
-            QVERIFY2(action->shortcut().isEmpty(), name);
+        for (const MenuSpec& menu : ControlTable::menus()) {
+            QAction* action = m_window->menuAction(menu.name);
+            QVERIFY2(action, qPrintable(menu.name));
+            QCOMPARE(action->shortcut().toString(QKeySequence::PortableText), menu.shortcut);
         }
         QCOMPARE(m_window->menuAction(QStringLiteral("verinf"))->text(),
                  QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
@@ -276,16 +279,17 @@ private slots:
         QAbstractItemModel* grid =
             qobject_cast<QTableView*>(m_window->control(QStringLiteral("MSFlexGrid1")))->model();
         const QString start = m_window->app().form().Combo1.text;
-        QCOMPARE(grid->index(0, 1).data().toString(), start);
-        QCOMPARE(grid->index(0, 3).data().toString(), QString::number(start.toInt() + 2));
-        QCOMPARE(grid->index(0, 4).data().toString(), QString());
-        QCOMPARE(grid->index(1, 4).data().toString(), QString());
+        auto heading = [grid](int col) { return grid->headerData(col - 1, Qt::Horizontal); };
+        QCOMPARE(heading(1).toString(), start);
+        QCOMPARE(heading(3).toString(), QString::number(start.toInt() + 2));
+        QCOMPARE(heading(4).toString(), QString());
+        QCOMPARE(grid->index(0, 3).data().toString(), QString());
 
         width->setFocus();
         width->lineEdit()->selectAll();
         QTest::keyClicks(width->lineEdit(), before);
         click("Command29");
-        QCOMPARE(grid->index(0, 4).data().toString(), QString::number(start.toInt() + 3));
+        QCOMPARE(heading(4).toString(), QString::number(start.toInt() + 3));
     }
 
     void aRegisteredMachineComesBackFromTheList()

@@ -1,7 +1,6 @@
 #include "app/giadsp.h"
 #include "appsetup.h"
 #include "common/colour.h"
-#include "mainwindow.h"
 #include "pageprinter.h"
 #include "print/printout.h"
 #include "support/fakehost.h"
@@ -10,15 +9,12 @@
 #include <QDir>
 #include <QFontMetricsF>
 #include <QImage>
-#include <QMessageBox>
 #include <QPdfWriter>
 #include <QPrinterInfo>
 #include <QProcess>
-#include <QPushButton>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 #include <optional>
@@ -136,8 +132,6 @@ private:
     QTemporaryDir m_dir;
     PrintPage m_survey;
     QString m_surveyPdf;
-    QStringList m_shown;
-    QList<QMessageBox::StandardButton> m_answers;
 
     // The worked survey: wanted ratio 8 with secondary ratio 2.5 over spurs
     // 70–85 and pinions 20–35.
@@ -156,34 +150,11 @@ private:
         app.raise(u"Command5");
     }
 
-    QStringList pdfsIn(const QString& folder) const
-    {
-        return QDir(folder).entryList({QStringLiteral("*.pdf")}, QDir::Files, QDir::Name);
-    }
-
-    // Answers every box of the window from m_answers (OK when empty) and
-    // records its text, so a stray box fails a case instead of hanging it.
-    void answerBoxes()
-    {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        m_shown << box->text();
-        const auto answer = m_answers.isEmpty() ? QMessageBox::Ok : m_answers.takeFirst();
-        if (QAbstractButton* button = box->button(answer))
-            button->click();
-        else
-            box->reject();
-    }
-
 private slots:
     void initTestCase()
     {
         QVERIFY(m_dir.isValid());
         AppSetup::installFontSubstitutes();
-        auto* closer = new QTimer(this);
-        connect(closer, &QTimer::timeout, this, &PrintingTest::answerBoxes);
-        closer->start(50);
 
         FakeHost host;
         Giadsp app(host, m_dir.path());
@@ -291,17 +262,37 @@ private slots:
         QVERIFY(!isDark(page, 810, 300)); // nothing right of the frame
     }
 
-    void withoutAPrinterThePageGoesToTheDataFolder()
+    void withoutAPrinterThePageGoesToThePdfFolder_data()
+    {
+        QTest::addColumn<QString>("folder"); // under a scratch folder holding "a-file"
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("existing folder") << "." << true;
+        QTest::newRow("missing folder is made") << "Documents/new" << true;
+        QTest::newRow("folder under a file") << "a-file/Documents" << false;
+    }
+
+    void withoutAPrinterThePageGoesToThePdfFolder()
     {
         if (!QPrinterInfo::defaultPrinter().isNull())
             QSKIP("a default printer is configured; this would print on it");
-        QTemporaryDir folder;
+        QFETCH(QString, folder);
+        QFETCH(bool, saved);
+        QTemporaryDir scratch;
+        QFile file(scratch.filePath(QStringLiteral("a-file")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        const QString pdfFolder = QDir::cleanPath(scratch.filePath(folder));
         PagePrinter printer;
-        printer.setPdfFolder(folder.path());
+        printer.setPdfFolder(pdfFolder);
         PrintPage page;
         page.face = PrintOut::Face;
         const Host::PrintResult first = printer.print(page);
         const Host::PrintResult second = printer.print(page);
+        if (!saved) {
+            QCOMPARE(first.outcome, Host::PrintResult::Outcome::Failed);
+            QCOMPARE(first.detail,
+                     QStringLiteral("フォルダ「%1」を作成できませんでした").arg(pdfFolder));
+            return;
+        }
         QCOMPARE(first.outcome, Host::PrintResult::Outcome::SavedAsPdf);
         QCOMPARE(second.outcome, Host::PrintResult::Outcome::SavedAsPdf);
         QVERIFY(first.detail != second.detail); // within one second, still two files
@@ -309,7 +300,7 @@ private slots:
             QStringLiteral(R"(^zeltan-print-\d{8}-\d{6}(-\d+)?\.pdf$)"));
         for (const QString& path : {first.detail, second.detail}) {
             const QFileInfo file(path);
-            QCOMPARE(file.absolutePath(), QDir(folder.path()).absolutePath());
+            QCOMPARE(file.absolutePath(), pdfFolder);
             QVERIFY2(name.match(file.fileName()).hasMatch(), qPrintable(file.fileName()));
             QVERIFY(file.size() > 0);
         }
@@ -359,51 +350,6 @@ private slots:
         QCOMPARE(QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
                  QStringList()); // neither a partial PDF nor its work file
     }
-
-    void answeringNoPrintsNothing()
-    {
-        QTemporaryDir folder;
-        MainWindow window(folder.path());
-        window.start();
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        m_shown.clear();
-        m_answers = {QMessageBox::No};
-        window.menuAction(QStringLiteral("purinto"))->trigger();
-
-        QCOMPARE(m_shown,
-                 QStringList{QStringLiteral(
-                     "プリンターは接続されていますか？接続されていない場合はエラー停止します。")});
-        QVERIFY(pdfsIn(folder.path()).isEmpty());
-        QCOMPARE(QApplication::overrideCursor(), nullptr);
-    }
-
-    void answeringYesWithoutAPrinterSavesAPdfAndSaysWhere()
-    {
-        if (!QPrinterInfo::defaultPrinter().isNull())
-            QSKIP("a default printer is configured; this would print on it");
-        QTemporaryDir folder;
-        MainWindow window(folder.path());
-        window.start();
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        m_shown.clear();
-        m_answers = {QMessageBox::Yes};
-        window.menuAction(QStringLiteral("purinto"))->trigger();
-
-        const QStringList pdfs = pdfsIn(folder.path());
-        QCOMPARE(pdfs.size(), 1);
-        const QString path = QDir(folder.path()).absoluteFilePath(pdfs.first());
-        QCOMPARE(m_shown.size(), 2);
-        QCOMPARE(m_shown.last(),
-                 QStringLiteral(
-                     "PRINT OUTしました\nプリンターが無いため、PDFファイルに保存しました：\n") +
-                     path);
-        QCOMPARE(QApplication::overrideCursor(), nullptr); // the busy pointer is gone
-        QVERIFY(readBack(path).first(QStringLiteral("P/S")));
-    }
-
-    void cleanup() { m_answers.clear(); }
 };
 
 QTEST_MAIN(PrintingTest)

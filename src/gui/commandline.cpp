@@ -1,0 +1,135 @@
+#include "commandline.h"
+
+#include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+namespace CommandLine {
+
+namespace {
+
+const QString Program = QStringLiteral("zeltan");
+
+// QApplication reads these itself; they are accepted here and left in argv.
+struct QtOption
+{
+    const char* name;
+    bool takesValue;
+};
+constexpr QtOption QtOptions[] = {
+    {"platform", true},      {"platformpluginpath", true},
+    {"platformtheme", true}, {"plugin", true},
+    {"display", true},       {"style", true},
+    {"stylesheet", true},    {"qwindowgeometry", true},
+    {"qwindowtitle", true},  {"qwindowicon", true},
+    {"session", true},       {"reverse", false},
+};
+
+Outcome usageError(const QString& what)
+{
+    Outcome o;
+    o.openWindow = false;
+    o.exitCode = UsageError;
+    o.error = QStringLiteral("%1: %2\n").arg(Program, what);
+    return o;
+}
+
+Outcome finished(const QString& text)
+{
+    Outcome o;
+    o.openWindow = false;
+    o.out = text;
+    return o;
+}
+
+// Qt's headings in Japanese, like the rest of the text.
+QString helpText(const QCommandLineParser& parser)
+{
+    return parser.helpText()
+        .replace(QStringLiteral("Usage: <executable_name> [options]"),
+                 QStringLiteral("使い方: %1 [オプション]").arg(Program))
+        .replace(QStringLiteral("\nOptions:\n"), QStringLiteral("\nオプション:\n"));
+}
+
+QString dashed(const QString& name)
+{
+    return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
+}
+
+} // namespace
+
+QString checkDataFolder(const QString& folder)
+{
+    const QFileInfo info(folder);
+    const QString shown = QDir::toNativeSeparators(folder);
+    if (info.exists() && !info.isDir())
+        return QStringLiteral("データフォルダ「%1」はフォルダではありません").arg(shown);
+    if (!info.exists() && !QDir().mkpath(folder))
+        return QStringLiteral("データフォルダ「%1」を作成できません").arg(shown);
+    // A folder that can be read but not written would fail only at the
+    // first save, after the user's work.
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".zeltan-XXXXXX")));
+    if (!probe.open())
+        return QStringLiteral("データフォルダ「%1」に書き込めません").arg(shown);
+    return QString();
+}
+
+Outcome parse(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    // "-platform xcb" is one option to Qt, not -p -l -a …
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(
+        QStringLiteral("RC電動カーのギア比確認ツール ZELTAN を起動します。"));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("この説明を表示して終了します"));
+    const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
+                                     QStringLiteral("バージョンを表示して終了します"));
+    const QCommandLineOption dataDir(
+        QStringLiteral("data-dir"),
+        QStringLiteral("データファイルを置くフォルダ（無ければ作成）。\n"
+                       "既定は $XDG_DATA_HOME/zeltan\n"
+                       "（通常 ~/.local/share/zeltan）"),
+        QStringLiteral("DIR"));
+    parser.addOptions({help, version, dataDir});
+    for (const QtOption& qt : QtOptions) {
+        QCommandLineOption option(QString::fromLatin1(qt.name));
+        if (qt.takesValue)
+            option.setValueName(QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+
+    const QString hint = QStringLiteral("\n使い方は「%1 --help」で表示されます").arg(Program);
+    const QString noFolder = QStringLiteral("--data-dir の後にフォルダを指定してください");
+    if (!parser.parse(arguments)) {
+        const QStringList unknown = parser.unknownOptionNames();
+        if (!unknown.isEmpty())
+            return usageError(
+                QStringLiteral("不明なオプション「%1」です").arg(dashed(unknown.first())) + hint);
+        // Otherwise an option that needs a value ended the line.
+        if (arguments.last().endsWith(QStringLiteral("data-dir")))
+            return usageError(noFolder + hint);
+        return usageError(parser.errorText() + hint);
+    }
+    if (const QStringList extra = parser.positionalArguments(); !extra.isEmpty())
+        return usageError(QStringLiteral("余分な引数「%1」があります").arg(extra.first()) + hint);
+    if (parser.isSet(help))
+        return finished(helpText(parser));
+    if (parser.isSet(version))
+        return finished(QStringLiteral("%1 %2\n").arg(Program, QStringLiteral(ZELTAN_VERSION)));
+
+    Outcome o;
+    if (parser.isSet(dataDir)) {
+        const QString given = parser.value(dataDir);
+        if (given.isEmpty())
+            return usageError(noFolder + hint);
+        o.dataFolder = QFileInfo(given).absoluteFilePath();
+        if (const QString problem = checkDataFolder(o.dataFolder); !problem.isEmpty())
+            return usageError(problem);
+    }
+    return o;
+}
+
+} // namespace CommandLine

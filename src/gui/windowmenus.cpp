@@ -1,0 +1,90 @@
+#include "windowmenus.h"
+
+#include "form/controltable.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QProxyStyle>
+#include <QShortcut>
+#include <algorithm>
+
+namespace {
+
+// Every style draws the bar alike; this one only lets Alt reach it.
+class AltReachesBar : public QProxyStyle
+{
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == SH_MenuBar_AltKeyNavigation)
+            return 1;
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+// F10 does what a lone Alt does: the bar takes the keyboard and marks its
+// first menu, and Esc gives the focus back.
+void reachBar(QMainWindow* window)
+{
+    QKeyEvent press(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::AltModifier);
+    QApplication::sendEvent(window, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+    QApplication::sendEvent(window, &release);
+}
+
+} // namespace
+
+namespace WindowMenus {
+
+QHash<QString, QAction*> build(QMainWindow* window, const std::function<void(const QString&)>& run)
+{
+    QMenuBar* bar = window->menuBar();
+    bar->setNativeMenuBar(false); // the fixed layout counts on a bar inside the window
+    auto* style = new AltReachesBar;
+    style->setParent(bar);
+    bar->setStyle(style);
+
+    QHash<QString, QAction*> actions;
+    QHash<QString, QMenu*> submenus;
+    const QList<MenuSpec>& menuTable = ControlTable::menus();
+    for (const MenuSpec& desc : menuTable) {
+        const bool hasItems = std::any_of(menuTable.begin(), menuTable.end(),
+                                          [&](const MenuSpec& s) { return s.parent == desc.name; });
+        QMenu* parentMenu = submenus.value(desc.parent);
+        QAction* action = nullptr;
+        if (hasItems) {
+            auto* menu = new QMenu(desc.caption, parentMenu ? static_cast<QWidget*>(parentMenu)
+                                                            : static_cast<QWidget*>(bar));
+            // A popup is a window of its own: it takes the bar's palette and font.
+            menu->setAttribute(Qt::WA_WindowPropagation);
+            submenus.insert(desc.name, menu);
+            action = menu->menuAction();
+            // A menu's shortcut opens it, as a click on its title does.
+            if (!parentMenu)
+                QObject::connect(action, &QAction::triggered, bar,
+                                 [bar, action] { bar->setActiveAction(action); });
+        } else {
+            action = new QAction(desc.caption, window);
+            const QString name = desc.name;
+            QObject::connect(action, &QAction::triggered, window, [run, name] { run(name); });
+        }
+        action->setObjectName(desc.name);
+        action->setShortcut(QKeySequence(desc.shortcut, QKeySequence::PortableText));
+        if (parentMenu)
+            parentMenu->addAction(action);
+        else
+            bar->addAction(action);
+        actions.insert(desc.name, action);
+    }
+
+    auto* f10 = new QShortcut(QKeySequence(Qt::Key_F10), window);
+    QObject::connect(f10, &QShortcut::activated, window, [window] { reachBar(window); });
+    return actions;
+}
+
+} // namespace WindowMenus
