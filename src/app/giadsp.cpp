@@ -59,10 +59,10 @@ void Giadsp::Form_Load()
 {
     Form& f = m_form;
     // Fonts and places come from the control table, which the front end applies.
-    f.Combo5.items = QStringList{"1", "2", "3", "4", "5"};
-    f.Combo6.items = QStringList{"1", "2"};
-    f.Combo5.text = QStringLiteral("1");
-    f.Combo6.text = QStringLiteral("1");
+    f.spurInterval().items = QStringList{"1", "2", "3", "4", "5"};
+    f.pinionInterval().items = QStringList{"1", "2"};
+    f.spurInterval().text = QStringLiteral("1");
+    f.pinionInterval().text = QStringLiteral("1");
 
     RatioGrid::layout(f.MSFlexGrid1);
 
@@ -74,36 +74,38 @@ void Giadsp::Form_Load()
     if (!saved.ok && !saved.missing)
         m_host.message(saved.error);
     const QStringList values = LastInputs::fromLines(saved.lines);
-    Control* restoredFirst[] = {&f.Label13, &f.Label6, &f.Label7, &f.Label8, &f.Label9, &f.Combo7};
+    Control* restoredFirst[] = {&f.machineTitle(), &f.secondaryRatio(), &f.spurTeeth(),
+                                &f.pinionTeeth(),  &f.totalRatio(),     &f.module()};
     for (int i = 0; i < 6; ++i)
         restoredFirst[i]->text = values[i];
     LoadSelectedModule();
-    Control* restoredAfter[] = {&f.Combo1, &f.Combo2, &f.Combo3, &f.Combo4, &f.Combo5, &f.Combo6};
+    Control* restoredAfter[] = {&f.spurRangeStart(),   &f.spurRangeWidth(), &f.pinionRangeStart(),
+                                &f.pinionRangeWidth(), &f.spurInterval(),   &f.pinionInterval()};
     for (int i = 0; i < 6; ++i)
         restoredAfter[i]->text = values[6 + i];
 
-    f.Label11.text = Keypad::Empty;
-    f.Text1.text.clear();
-    f.Label34.text.clear();
-    f.Label35.text =
+    f.keypadEntry().text = Keypad::Empty;
+    f.machineName().text.clear();
+    f.panelModule().text.clear();
+    f.newModuleHint().text =
         QStringLiteral("XXモジュールを選択した場合表再作成で新しいモジュールを作れます");
-    f.Label35.visible = false;
-    f.Text2.text = ModuleTable::NewNamePlaceholder;
-    f.Text2.visible = false;
-    f.Label12.text = QStringLiteral("減速比を計算表示します");
+    f.newModuleHint().visible = false;
+    f.newModuleName().text = ModuleTable::NewNamePlaceholder;
+    f.newModuleName().visible = false;
+    f.statusLine().text = QStringLiteral("減速比を計算表示します");
 
     BuildRatioGrid();
     ShowRangeLabels();
     // The footer lines are drawn by the front end from the control table.
-    f.List2.visible = false;
-    f.Command30.visible = false;
+    f.manualPanel().visible = false;
+    f.manualClose().visible = false;
 }
 
 // ---- Keypad --------------------------------------------------------------
 
 void Giadsp::typeOnKeypad(QString (*press)(const QString&, QChar), QChar key)
 {
-    m_form.Label11.text = press(m_form.Label11.text, key);
+    m_form.keypadEntry().text = press(m_form.keypadEntry().text, key);
 }
 
 void Giadsp::Command6_Click() { typeOnKeypad(Keypad::pressDigit, u'7'); }
@@ -117,13 +119,13 @@ void Giadsp::Command13_Click() { typeOnKeypad(Keypad::pressDigit, u'2'); }
 void Giadsp::Command14_Click() { typeOnKeypad(Keypad::pressDigit, u'3'); }
 void Giadsp::Command15_Click() { typeOnKeypad(Keypad::pressDigit, u'0'); }
 void Giadsp::Command16_Click() { typeOnKeypad(Keypad::pressPoint, u'.'); }
-void Giadsp::Command17_Click() { m_form.Label11.text = Keypad::Empty; }
+void Giadsp::Command17_Click() { m_form.keypadEntry().text = Keypad::Empty; }
 
 // ---- SET buttons, selectors, survey --------------------------------------
 
 bool Giadsp::takeKeypadEntry(Control& target, bool asCount)
 {
-    QString& entry = m_form.Label11.text;
+    QString& entry = m_form.keypadEntry().text;
     if (entry == Keypad::Empty)
         return true;
     if (asCount) {
@@ -148,7 +150,8 @@ bool Giadsp::takeKeypadEntry(Control& target, bool asCount)
 
 void Giadsp::setRow(int quantity)
 {
-    Control* targets[] = {&m_form.Label6, &m_form.Label7, &m_form.Label8, &m_form.Label9};
+    Control* targets[] = {&m_form.secondaryRatio(), &m_form.spurTeeth(), &m_form.pinionTeeth(),
+                          &m_form.totalRatio()};
     // A refused entry calculates nothing; the inputs are saved as they stand.
     if (takeKeypadEntry(*targets[quantity], quantity == 1 || quantity == 2))
         CalculateSelected();
@@ -162,7 +165,7 @@ void Giadsp::Command4_Click() { setRow(3); }
 
 void Giadsp::Command5_Click()
 {
-    if (takeKeypadEntry(m_form.Label9, false))
+    if (takeKeypadEntry(m_form.totalRatio(), false))
         SurveyWantedRatio();
     SaveLastInputs();
 }
@@ -201,24 +204,24 @@ void Giadsp::Command27_Click() { MachineRegistry::deleteSelected(m_form, m_host,
 void Giadsp::List1_Click()
 {
     Form& f = m_form;
-    const QString name = f.List1.listText();
+    const QString name = f.machineList().listText();
     if (name.isEmpty())
         return;
     for (const auto& machine : MachineRegistry::recordsNamed(name, m_host, m_files)) {
-        f.Label13.text = machine.Name;
-        f.Combo7.text = machine.Module;
+        f.machineTitle().text = machine.Name;
+        f.module().text = machine.Module;
         LoadSelectedModule();
-        f.Label6.text = machine.SecondaryRatio;
-        f.Combo1.text = machine.SpurStart;
-        f.Combo2.text = machine.SpurSpan;
-        f.Combo3.text = machine.PinionStart;
-        f.Combo4.text = machine.PinionSpan;
-        f.Combo5.text = machine.SpurInterval;
-        f.Combo6.text = machine.PinionInterval;
+        f.secondaryRatio().text = machine.SecondaryRatio;
+        f.spurRangeStart().text = machine.SpurStart;
+        f.spurRangeWidth().text = machine.SpurSpan;
+        f.pinionRangeStart().text = machine.PinionStart;
+        f.pinionRangeWidth().text = machine.PinionSpan;
+        f.spurInterval().text = machine.SpurInterval;
+        f.pinionInterval().text = machine.PinionInterval;
     }
-    f.Label7.text = QStringLiteral("0");
-    f.Label8.text = QStringLiteral("0");
-    f.Label9.text = QStringLiteral("5.5");
+    f.spurTeeth().text = QStringLiteral("0");
+    f.pinionTeeth().text = QStringLiteral("0");
+    f.totalRatio().text = QStringLiteral("5.5");
     SurveyWantedRatio();
     SaveLastInputs();
 }
@@ -238,7 +241,7 @@ void Giadsp::manualTopic_Click(int topic)
 
 void Giadsp::torisetutoziru_Click()
 {
-    if (m_form.List2.visible)
+    if (m_form.manualPanel().visible)
         Manual::close(m_form);
 }
 

@@ -6,9 +6,10 @@ namespace LastInputs {
 
 QStringList collect(const Form& f)
 {
-    return {f.Label13.text, f.Label6.text, f.Label7.text, f.Label8.text,
-            f.Label9.text,  f.Combo7.text, f.Combo1.text, f.Combo2.text,
-            f.Combo3.text,  f.Combo4.text, f.Combo5.text, f.Combo6.text};
+    return {f.machineTitle().text,     f.secondaryRatio().text, f.spurTeeth().text,
+            f.pinionTeeth().text,      f.totalRatio().text,     f.module().text,
+            f.spurRangeStart().text,   f.spurRangeWidth().text, f.pinionRangeStart().text,
+            f.pinionRangeWidth().text, f.spurInterval().text,   f.pinionInterval().text};
 }
 
 const QStringList& fieldNames()

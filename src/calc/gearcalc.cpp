@@ -135,8 +135,8 @@ void calculateSecondary(Form& f, Reader& in)
     const double secondary = in.finite(total / primary, Quantity::Secondary);
     if (in.failed())
         return;
-    f.Label6.text = NumberText::ratio5(secondary);
-    f.Label12.text = info(Quantity::Secondary).finished;
+    f.secondaryRatio().text = NumberText::ratio5(secondary);
+    f.statusLine().text = info(Quantity::Secondary).finished;
 }
 
 // Spur and pinion share one shape: compute one count from the primary ratio,
@@ -164,7 +164,7 @@ void calculateCount(Form& f, Reader& in, Quantity computed)
     const qint16 result = in.count(unrounded, computed);
     double spur = spurComputed ? result : otherValue;
     double pinion = spurComputed ? otherValue : result;
-    const bool adjust = !f.Check1.checked && std::fabs(unrounded - result) > AdjustLimit;
+    const bool adjust = !f.keepOtherGear().checked && std::fabs(unrounded - result) > AdjustLimit;
     if (adjust) {
         if (spurComputed)
             pinion = in.count(spur / in.divisor(primary, PrimaryRatio), other);
@@ -183,8 +183,8 @@ void calculateCount(Form& f, Reader& in, Quantity computed)
         status +=
             spurComputed ? QStringLiteral(" ピニオンも変更") : QStringLiteral(" スパーも変更");
     }
-    f.Label12.text = status;
-    f.Label9.text = NumberText::ratio5(achieved);
+    f.statusLine().text = status;
+    f.totalRatio().text = NumberText::ratio5(achieved);
 }
 
 void calculateTotal(Form& f, Reader& in)
@@ -197,8 +197,8 @@ void calculateTotal(Form& f, Reader& in)
     const double total = in.finite(spur / pinion * secondary, Quantity::Total);
     if (in.failed())
         return;
-    f.Label9.text = NumberText::ratio5(total);
-    f.Label12.text = info(Quantity::Total).finished;
+    f.totalRatio().text = NumberText::ratio5(total);
+    f.statusLine().text = info(Quantity::Total).finished;
 }
 
 } // namespace
@@ -207,7 +207,7 @@ void select(Form& form, Quantity quantity)
 {
     for (Quantity q : {Quantity::Secondary, Quantity::Spur, Quantity::Pinion, Quantity::Total})
         (form.*info(q).selector).text = q == quantity ? Star : QString();
-    form.Label12.text = info(quantity).announcement;
+    form.statusLine().text = info(quantity).announcement;
 }
 
 Quantity starred(const Form& form)
@@ -220,7 +220,7 @@ Quantity starred(const Form& form)
 
 void CalculateSelected(Form& form, Host& host)
 {
-    form.Label12.text.clear();
+    form.statusLine().text.clear();
     Reader in(form, host);
     switch (starred(form)) {
     case Quantity::Secondary:

@@ -22,8 +22,10 @@ void ShowRangeLabels(Form& f)
 {
     if (Ranges::anyUnset(f, 4))
         return;
-    f.Label5.text = caption(QStringLiteral("スパー範囲"), f.Combo1, f.Combo2);
-    f.Label10.text = caption(QStringLiteral("ピニオン範囲"), f.Combo3, f.Combo4);
+    f.spurRangeLabel().text =
+        caption(QStringLiteral("スパー範囲"), f.spurRangeStart(), f.spurRangeWidth());
+    f.pinionRangeLabel().text =
+        caption(QStringLiteral("ピニオン範囲"), f.pinionRangeStart(), f.pinionRangeWidth());
 }
 
 } // namespace RangeLabels

@@ -86,12 +86,14 @@ bool anyUnset(const Form& form, int count)
 
 std::optional<Axes> read(const Form& f, Host& host, bool emptyIntervalIsOne)
 {
-    auto spurs = readAxis({f.Combo1, f.Combo2, f.Combo5, QStringLiteral("スパー")}, host,
-                          emptyIntervalIsOne);
+    auto spurs = readAxis(
+        {f.spurRangeStart(), f.spurRangeWidth(), f.spurInterval(), QStringLiteral("スパー")}, host,
+        emptyIntervalIsOne);
     if (!spurs)
         return std::nullopt;
-    auto pinions = readAxis({f.Combo3, f.Combo4, f.Combo6, QStringLiteral("ピニオン")}, host,
-                            emptyIntervalIsOne);
+    auto pinions = readAxis({f.pinionRangeStart(), f.pinionRangeWidth(), f.pinionInterval(),
+                             QStringLiteral("ピニオン")},
+                            host, emptyIntervalIsOne);
     if (!pinions)
         return std::nullopt;
     if (pinions->contains(0)) {
@@ -103,22 +105,22 @@ std::optional<Axes> read(const Form& f, Host& host, bool emptyIntervalIsOne)
 
 std::optional<double> secondaryRatio(const Form& f, Host& host, bool emptyIsZero)
 {
-    if (f.Label6.text.isEmpty()) {
+    if (f.secondaryRatio().text.isEmpty()) {
         if (emptyIsZero)
             return 0.0;
         host.message(QStringLiteral("２次減速比が設定されていません"));
         return std::nullopt;
     }
-    const auto value = NumberText::toDouble(f.Label6.text);
+    const auto value = NumberText::toDouble(f.secondaryRatio().text);
     if (!value) {
         host.message(QStringLiteral("２次減速比「%1」は数値ではありません")
-                         .arg(UserText::elided(f.Label6.text)));
+                         .arg(UserText::elided(f.secondaryRatio().text)));
         return std::nullopt;
     }
     // Every ratio of the grid must stay a number: 32767 teeth over one.
     if (!std::isfinite(32767.0 * *value)) {
         host.message(QStringLiteral("２次減速比「%1」が大きすぎて計算できません")
-                         .arg(UserText::elided(f.Label6.text)));
+                         .arg(UserText::elided(f.secondaryRatio().text)));
         return std::nullopt;
     }
     return value;

@@ -14,14 +14,14 @@ void SurveyWantedRatio(Form& form, Host& host)
 {
     // Everything is checked before anything changes, so a refused survey
     // leaves the window as it was.
-    if (form.Label9.text.isEmpty()) {
+    if (form.totalRatio().text.isEmpty()) {
         host.message(QStringLiteral("減速比が設定されていません"));
         return;
     }
-    const auto wanted = NumberText::toDouble(form.Label9.text);
+    const auto wanted = NumberText::toDouble(form.totalRatio().text);
     if (!wanted) {
         host.message(QStringLiteral("指定減速比「%1」は数値ではありません")
-                         .arg(UserText::elided(form.Label9.text)));
+                         .arg(UserText::elided(form.totalRatio().text)));
         return;
     }
     const auto secondary = Ranges::secondaryRatio(form, host, false);
@@ -37,20 +37,21 @@ void SurveyWantedRatio(Form& form, Host& host)
 
     BusyPointer busy(host);
     GearCalc::select(form, GearCalc::Quantity::Total);
-    const QString status = form.Combo7.text + QStringLiteral(" 指定減速比 ") + form.Label9.text;
+    const QString status =
+        form.module().text + QStringLiteral(" 指定減速比 ") + form.totalRatio().text;
     FlexGrid& grid = form.MSFlexGrid1;
     const auto best = RatioGrid::fill(grid, *axes, *secondary, *wanted);
     if (best) {
-        form.Label12.text = status;
-        form.Label7.text = NumberText::count(best->spur);
-        form.Label8.text = NumberText::count(best->pinion);
-        form.Label9.text = NumberText::ratio5(best->ratio);
+        form.statusLine().text = status;
+        form.spurTeeth().text = NumberText::count(best->spur);
+        form.pinionTeeth().text = NumberText::count(best->pinion);
+        form.totalRatio().text = NumberText::ratio5(best->ratio);
         grid.setCurrentCell(best->row, best->col);
         grid.setColour(Colour::LightBlue);
         grid.setBold(true);
         grid.setText(NumberText::ratio3(best->ratio));
     } else {
-        form.Label12.text = status + QStringLiteral(" 該当なし");
+        form.statusLine().text = status + QStringLiteral(" 該当なし");
     }
     grid.setCurrentCell(0, 0);
     grid.show();

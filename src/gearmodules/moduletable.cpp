@@ -85,70 +85,73 @@ void fillSelector(Form& form, Host& host, const DataFolder& files)
     const auto table = read(files);
     if (!table->error.isEmpty())
         host.message(table->error);
-    form.Combo7.clearList();
-    form.Combo7.items = table->keys();
+    form.module().clearList();
+    form.module().items = table->keys();
 }
 
 void LoadSelectedModule(Form& form, Host& host, const DataFolder& files)
 {
-    for (Control* c : {&form.Combo1, &form.Combo2, &form.Combo3, &form.Combo4}) {
+    for (Control* c : {&form.spurRangeStart(), &form.spurRangeWidth(), &form.pinionRangeStart(),
+                       &form.pinionRangeWidth()}) {
         c->clearList();
         c->text.clear();
     }
     const auto table = read(files);
-    const QList<qsizetype> matches = table->indexesOf(form.Combo7.text);
+    const QList<qsizetype> matches = table->indexesOf(form.module().text);
     if (matches.isEmpty()) {
         host.message(table->error.isEmpty() ? MissingModule : table->error);
         return;
     }
     const ModuleRecord found =
         ModuleRecord::fromFields(table->fields(matches.first(), ModuleRecord::FieldCount));
-    form.Combo5.text = found.SpurInterval;
-    form.Combo6.text = found.PinionInterval;
-    fillCountList(form.Combo1, found.SpurListFrom, found.SpurListTo);
-    form.Combo1.text = found.SpurStart;
-    fillWidths(form.Combo2);
-    fillCountList(form.Combo3, found.PinionListFrom, found.PinionListTo);
-    form.Combo3.text = found.PinionStart;
-    fillWidths(form.Combo4);
+    form.spurInterval().text = found.SpurInterval;
+    form.pinionInterval().text = found.PinionInterval;
+    fillCountList(form.spurRangeStart(), found.SpurListFrom, found.SpurListTo);
+    form.spurRangeStart().text = found.SpurStart;
+    fillWidths(form.spurRangeWidth());
+    fillCountList(form.pinionRangeStart(), found.PinionListFrom, found.PinionListTo);
+    form.pinionRangeStart().text = found.PinionStart;
+    fillWidths(form.pinionRangeWidth());
 }
 
 void showCreationMode(Form& form)
 {
-    const bool creating = form.Combo7.text == Template;
+    const bool creating = form.module().text == Template;
     if (creating)
-        form.Text2.text = NewNamePlaceholder;
-    form.Label35.visible = creating;
-    form.Text2.visible = creating;
+        form.newModuleName().text = NewNamePlaceholder;
+    form.newModuleHint().visible = creating;
+    form.newModuleName().visible = creating;
 }
 
 void storeTypedModule(Form& form, Host& host, const DataFolder& files, QString& remembered)
 {
     remembered.clear();
-    const QString name = form.Text2.text;
+    const QString name = form.newModuleName().text;
     if (name == Template || name == NewNamePlaceholder || name.isEmpty())
         return;
     if (name.contains(u'"')) {
         host.message(QStringLiteral("モジュール名に「\"」は使えません"));
         return;
     }
-    const auto spurFrom = listStart(form.Combo1, QStringLiteral("スパー範囲の開始"), host);
+    const auto spurFrom =
+        listStart(form.spurRangeStart(), QStringLiteral("スパー範囲の開始"), host);
     if (!spurFrom)
         return;
-    const auto pinionFrom = listStart(form.Combo3, QStringLiteral("ピニオン範囲の開始"), host);
+    const auto pinionFrom =
+        listStart(form.pinionRangeStart(), QStringLiteral("ピニオン範囲の開始"), host);
     if (!pinionFrom)
         return;
     // The starts go into fields 5 and 9 too, which is what loading the module
     // puts back into the start selectors.
     const ModuleRecord added{name,
-                             form.Combo1.text,
+                             form.spurRangeStart().text,
                              NumberText::count(*spurFrom + 30),
-                             form.Combo5.text,
-                             form.Combo1.text,
-                             form.Combo3.text,
+                             form.spurInterval().text,
+                             form.spurRangeStart().text,
+                             form.pinionRangeStart().text,
                              NumberText::count(*pinionFrom + 30),
-                             form.Combo6.text,
-                             form.Combo3.text};
+                             form.pinionInterval().text,
+                             form.pinionRangeStart().text};
 
     const auto table = read(files);
     if (!table->error.isEmpty() && !table->missing) {
@@ -160,11 +163,11 @@ void storeTypedModule(Form& form, Host& host, const DataFolder& files, QString& 
     bool writeNew = true;
     if (exists && !host.askYesNo(QStringLiteral("同じモジュールが有りますが、上書きしますか？"))) {
         if (!host.askYesNo(QStringLiteral("同じモジュールが有りますが、削除しますか？"))) {
-            form.Label35.visible = false;
-            form.Text2.visible = false;
+            form.newModuleHint().visible = false;
+            form.newModuleName().visible = false;
             return;
         }
-        remembered = form.Combo7.text;
+        remembered = form.module().text;
         writeNew = false;
     }
 
@@ -176,12 +179,12 @@ void storeTypedModule(Form& form, Host& host, const DataFolder& files, QString& 
         host.message(result.error);
         return;
     }
-    form.Combo7.clearList();
-    form.Combo7.items = result.names;
-    form.Combo7.text = remembered.isEmpty() ? form.Text2.text : remembered;
-    form.Text2.text.clear();
-    form.Label35.visible = false;
-    form.Text2.visible = false;
+    form.module().clearList();
+    form.module().items = result.names;
+    form.module().text = remembered.isEmpty() ? form.newModuleName().text : remembered;
+    form.newModuleName().text.clear();
+    form.newModuleHint().visible = false;
+    form.newModuleName().visible = false;
 }
 
 } // namespace ModuleTable

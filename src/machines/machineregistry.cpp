@@ -11,19 +11,20 @@ bool isEmptyOrZero(const Control& c) { return c.text.isEmpty() || c.text == u"0"
 // The first failed check of "登録", or "" when the panel may be stored.
 QString validate(const Form& f)
 {
-    if (f.Text1.text.isEmpty())
+    if (f.machineName().text.isEmpty())
         return QStringLiteral("マシン名を入力して下さい");
-    if (f.Text1.text.contains(u'"'))
+    if (f.machineName().text.contains(u'"'))
         return QStringLiteral("マシン名に「\"」は使えません");
-    if (f.Label20.text == u"0")
+    if (f.panelSecondaryRatio().text == u"0")
         return QStringLiteral("２次減速比が設定されていません");
-    for (const Control* c : {&f.Label23, &f.Label24, &f.Label31})
+    for (const Control* c : {&f.panelSpurStart(), &f.panelSpurWidth(), &f.panelSpurInterval()})
         if (isEmptyOrZero(*c))
             return QStringLiteral("スパー範囲が設定されていません");
-    for (const Control* c : {&f.Label26, &f.Label27, &f.Label32})
+    for (const Control* c :
+         {&f.panelPinionStart(), &f.panelPinionWidth(), &f.panelPinionInterval()})
         if (isEmptyOrZero(*c))
             return QStringLiteral("ピニオン範囲が設定されていません");
-    if (f.Label34.text.isEmpty())
+    if (f.panelModule().text.isEmpty())
         return QStringLiteral("モジュールが設定されていません");
     return QString();
 }
@@ -39,8 +40,8 @@ bool rewriteList(Form& f, Host& host, const DataFolder& files, const QString& na
         host.message(result.error);
         return false;
     }
-    f.List1.clearList();
-    f.List1.items = result.names;
+    f.machineList().clearList();
+    f.machineList().items = result.names;
     return true;
 }
 
@@ -85,8 +86,8 @@ void fillList(Form& form, Host& host, const DataFolder& files)
     const auto registry = read(files);
     if (!registry->missing && !registry->error.isEmpty()) // a missing one is made at start-up
         host.message(registry->error);
-    form.List1.clearList();
-    form.List1.items = registry->keys();
+    form.machineList().clearList();
+    form.machineList().items = registry->keys();
 }
 
 void registerMachine(Form& f, Host& host, const DataFolder& files)
@@ -96,30 +97,33 @@ void registerMachine(Form& f, Host& host, const DataFolder& files)
         host.message(problem);
         return;
     }
-    const MachineRecord added{f.Text1.text,   f.Label34.text, f.Label20.text,
-                              f.Label23.text, f.Label24.text, f.Label26.text,
-                              f.Label27.text, f.Label31.text, f.Label32.text};
+    const MachineRecord added{
+        f.machineName().text,      f.panelModule().text,       f.panelSecondaryRatio().text,
+        f.panelSpurStart().text,   f.panelSpurWidth().text,    f.panelPinionStart().text,
+        f.panelPinionWidth().text, f.panelSpurInterval().text, f.panelPinionInterval().text};
     if (!rewriteList(f, host, files, added.Name, added.fields()))
         return;
-    f.Text1.text.clear();
-    f.Label20.text = QStringLiteral("0");
+    f.machineName().text.clear();
+    f.panelSecondaryRatio().text = QStringLiteral("0");
     for (Control* c :
-         {&f.Label23, &f.Label24, &f.Label26, &f.Label27, &f.Label31, &f.Label32, &f.Label34})
+         {&f.panelSpurStart(), &f.panelSpurWidth(), &f.panelPinionStart(), &f.panelPinionWidth(),
+          &f.panelSpurInterval(), &f.panelPinionInterval(), &f.panelModule()})
         c->text.clear();
 }
 
 void deleteSelected(Form& f, Host& host, const DataFolder& files)
 {
-    const QString name = f.List1.listText();
+    const QString name = f.machineList().listText();
     if (name.isEmpty()) {
         host.message(QStringLiteral("マシン名を選択して下さい"));
         return;
     }
     if (!rewriteList(f, host, files, name, std::nullopt))
         return;
-    f.Text1.text.clear();
-    f.Label20.text = QStringLiteral("0");
-    for (Control* c : {&f.Label23, &f.Label24, &f.Label26, &f.Label27})
+    f.machineName().text.clear();
+    f.panelSecondaryRatio().text = QStringLiteral("0");
+    for (Control* c :
+         {&f.panelSpurStart(), &f.panelSpurWidth(), &f.panelPinionStart(), &f.panelPinionWidth()})
         c->text.clear();
 }
 
@@ -136,33 +140,33 @@ QList<MachineRecord> recordsNamed(const QString& name, Host& host, const DataFol
 
 void transferAll(Form& f)
 {
-    f.Text1.text = f.Label13.text;
-    f.Label20.text = f.Label6.text;
-    f.Label23.text = f.Combo1.text;
-    f.Label24.text = f.Combo2.text;
-    f.Label26.text = f.Combo3.text;
-    f.Label27.text = f.Combo4.text;
-    f.Label31.text = f.Combo5.text;
-    f.Label32.text = f.Combo6.text;
-    f.Label34.text = f.Combo7.text;
+    f.machineName().text = f.machineTitle().text;
+    f.panelSecondaryRatio().text = f.secondaryRatio().text;
+    f.panelSpurStart().text = f.spurRangeStart().text;
+    f.panelSpurWidth().text = f.spurRangeWidth().text;
+    f.panelPinionStart().text = f.pinionRangeStart().text;
+    f.panelPinionWidth().text = f.pinionRangeWidth().text;
+    f.panelSpurInterval().text = f.spurInterval().text;
+    f.panelPinionInterval().text = f.pinionInterval().text;
+    f.panelModule().text = f.module().text;
 }
 
-void transferSecondary(Form& f) { f.Label20.text = f.Label6.text; }
+void transferSecondary(Form& f) { f.panelSecondaryRatio().text = f.secondaryRatio().text; }
 
 void transferSpur(Form& f)
 {
-    f.Label23.text = f.Combo1.text;
-    f.Label24.text = f.Combo2.text;
-    f.Label31.text = f.Combo5.text;
+    f.panelSpurStart().text = f.spurRangeStart().text;
+    f.panelSpurWidth().text = f.spurRangeWidth().text;
+    f.panelSpurInterval().text = f.spurInterval().text;
 }
 
 void transferPinion(Form& f)
 {
-    f.Label26.text = f.Combo3.text;
-    f.Label27.text = f.Combo4.text;
-    f.Label32.text = f.Combo6.text;
+    f.panelPinionStart().text = f.pinionRangeStart().text;
+    f.panelPinionWidth().text = f.pinionRangeWidth().text;
+    f.panelPinionInterval().text = f.pinionInterval().text;
 }
 
-void transferModule(Form& f) { f.Label34.text = f.Combo7.text; }
+void transferModule(Form& f) { f.panelModule().text = f.module().text; }
 
 } // namespace MachineRegistry

@@ -13,8 +13,8 @@ constexpr int MaxTopicRows = 10000;
 
 void showPanel(Form& form)
 {
-    form.List2.visible = true;
-    form.Command30.visible = true;
+    form.manualPanel().visible = true;
+    form.manualClose().visible = true;
 }
 } // namespace
 
@@ -39,8 +39,8 @@ QStringList items(const QStringList& lines)
 
 void ShowManualTopic(Form& form, Host& host, const QString& helpPath, const QString& title)
 {
-    form.List2.clearList();
-    form.List2.items.append(QString());
+    form.manualPanel().clearList();
+    form.manualPanel().items.append(QString());
     showPanel(form);
 
     const TextFile::RawRead file = TextFile::readBytes(helpPath);
@@ -66,14 +66,14 @@ void ShowManualTopic(Form& form, Host& host, const QString& helpPath, const QStr
             } else if (item == EndItem) {
                 return;
             }
-            if (form.List2.items.size() > MaxTopicRows) {
+            if (form.manualPanel().items.size() > MaxTopicRows) {
                 host.message(
                     QStringLiteral("取り扱い説明「%1」が長すぎるため、先頭の%2行だけを表示します")
                         .arg(title)
                         .arg(MaxTopicRows));
                 return;
             }
-            form.List2.items.append(item);
+            form.manualPanel().items.append(item);
         }
     }
     if (inTopic)
@@ -83,15 +83,15 @@ void ShowManualTopic(Form& form, Host& host, const QString& helpPath, const QStr
 
 void close(Form& form)
 {
-    form.List2.visible = false;
-    form.Command30.visible = false;
+    form.manualPanel().visible = false;
+    form.manualClose().visible = false;
 }
 
 void reopen(Form& form, Host& host, const QString& helpPath)
 {
-    if (form.List2.visible)
+    if (form.manualPanel().visible)
         return;
-    if (!form.List2.items.value(1).isEmpty())
+    if (!form.manualPanel().items.value(1).isEmpty())
         showPanel(form);
     else
         ShowManualTopic(form, host, helpPath, topicTitles().first());

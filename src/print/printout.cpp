@@ -65,10 +65,10 @@ PrintPage buildPage(Form& f)
         int x, y;
         const Control& control;
     } headings[] = {
-        {500, 400, f.Label13},  {7500, 400, f.Label12}, {500, 800, f.Label1},
-        {3000, 800, f.Label6},  {4000, 800, f.Label2},  {6500, 800, f.Label7},
-        {7500, 800, f.Label3},  {10000, 800, f.Label8}, {11000, 800, f.Label4},
-        {13500, 800, f.Label9},
+        {500, 400, f.machineTitle()},    {7500, 400, f.statusLine()},   {500, 800, f.Label1},
+        {3000, 800, f.secondaryRatio()}, {4000, 800, f.Label2},         {6500, 800, f.spurTeeth()},
+        {7500, 800, f.Label3},           {10000, 800, f.pinionTeeth()}, {11000, 800, f.Label4},
+        {13500, 800, f.totalRatio()},
     };
     for (const auto& h : headings)
         text(page, h.x, h.y, h.control.text, 14);
@@ -150,9 +150,9 @@ void printWithDialog(Form& form, Host& host)
 
 void saveAsPdf(Form& form, Host& host, QDate today)
 {
-    const QString path =
-        host.askSavePath(GridExport::fileName(form.Label13.text, today, QStringLiteral("pdf")),
-                         QStringLiteral("PDF (*.pdf)"));
+    const QString path = host.askSavePath(
+        GridExport::fileName(form.machineTitle().text, today, QStringLiteral("pdf")),
+        QStringLiteral("PDF (*.pdf)"));
     if (path.isEmpty())
         return;
     Host::PrintResult result;
@@ -165,9 +165,9 @@ void saveAsPdf(Form& form, Host& host, QDate today)
 
 void saveCsv(Form& form, Host& host, QDate today)
 {
-    const QString path =
-        host.askSavePath(GridExport::fileName(form.Label13.text, today, QStringLiteral("csv")),
-                         QStringLiteral("CSV (*.csv)"));
+    const QString path = host.askSavePath(
+        GridExport::fileName(form.machineTitle().text, today, QStringLiteral("csv")),
+        QStringLiteral("CSV (*.csv)"));
     if (path.isEmpty())
         return;
     if (const auto error = TextFile::writeBytesAtomically(path, GridExport::csv(form.MSFlexGrid1)))
