@@ -10,9 +10,10 @@ if(NOT rc EQUAL 0)
 endif()
 
 set(expected bin/zeltan share/applications/${APP_ID}.desktop
-             share/metainfo/${APP_ID}.metainfo.xml share/doc/zeltan/copyright)
+             share/metainfo/${APP_ID}.metainfo.xml share/doc/zeltan/copyright
+             share/icons/hicolor/scalable/apps/${APP_ID}.svg)
 foreach(size IN LISTS SIZES)
-  list(APPEND expected share/icons/hicolor/${size}x${size}/apps/zeltan.png)
+  list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
 endforeach()
 foreach(f IN LISTS expected)
   if(NOT EXISTS ${PREFIX}/${f})
@@ -20,9 +21,28 @@ foreach(f IN LISTS expected)
   endif()
 endforeach()
 
+# The manual page, compressed as Debian keeps them when gzip was there.
+file(GLOB man_page ${PREFIX}/share/man/man1/zeltan.1 ${PREFIX}/share/man/man1/zeltan.1.gz)
+list(LENGTH man_page man_pages)
+if(NOT man_pages EQUAL 1)
+  message(FATAL_ERROR "expected one manual page zeltan.1[.gz], found: ${man_page}")
+endif()
+if(man_page MATCHES "[.]gz$")
+  file(READ ${man_page} magic LIMIT 2 HEX)
+  if(NOT magic STREQUAL "1f8b")
+    message(FATAL_ERROR "${man_page} is not gzip data")
+  endif()
+endif()
+
+# The scalable icon is an SVG drawing of the icon's 32-unit grid.
+file(READ ${PREFIX}/share/icons/hicolor/scalable/apps/${APP_ID}.svg svg)
+if(NOT svg MATCHES "<svg [^>]*viewBox=\"0 0 32 32\"")
+  message(FATAL_ERROR "the scalable icon is not an SVG of the 32-unit drawing")
+endif()
+
 # Each icon is a PNG of its nominal size: width and height from the IHDR chunk.
 foreach(size IN LISTS SIZES)
-  set(png ${PREFIX}/share/icons/hicolor/${size}x${size}/apps/zeltan.png)
+  set(png ${PREFIX}/share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
   file(READ ${png} header LIMIT 24 HEX)
   string(SUBSTRING ${header} 0 16 magic)
   string(SUBSTRING ${header} 32 8 width)
@@ -40,7 +60,7 @@ if(NOT metainfo MATCHES "<launchable type=\"desktop-id\">${APP_ID}.desktop</laun
   message(FATAL_ERROR "metainfo launchable is not ${APP_ID}.desktop")
 endif()
 file(STRINGS ${PREFIX}/share/applications/${APP_ID}.desktop entry)
-foreach(line "Exec=zeltan" "Icon=zeltan")
+foreach(line "Exec=zeltan" "Icon=${APP_ID}")
   if(NOT line IN_LIST entry)
     message(FATAL_ERROR "desktop entry lacks ${line}")
   endif()
