@@ -54,19 +54,23 @@ Table current(const Drive::Setup& setup, const std::optional<Drive::Figures>& f)
             }};
 }
 
-Table conditions(const Drive::Inputs& in, std::optional<double> module)
+QString conditions(const Drive::Inputs& in, std::optional<double> module)
 {
+    const QString name = in.moduleName.trimmed();
     const QString moduleText =
-        module ? QStringLiteral("m %1").arg(Drive::moduleText(*module)) : None;
-    return {QStringLiteral("走行条件"),
-            {QStringLiteral("項目"), QStringLiteral("値"), QStringLiteral("単位")},
-            {
-                {TyreDiameter, shown(in.tyreDiameter), Mm},
-                {Drive::Field::Kv, shown(in.kv), QStringLiteral("rpm/V")},
-                {Drive::Field::Voltage, shown(in.voltage), QStringLiteral("V")},
-                {QStringLiteral("モーター回転数（入力）"), shown(in.motorRpm), Rpm},
-                {Drive::Field::Module, moduleText, Mm},
-            }};
+        !module ? None
+        : Drive::moduleFromName(name)
+            ? QStringLiteral("%1（m %2）").arg(name, Drive::moduleText(*module))
+            : QStringLiteral("m %1 mm").arg(Drive::moduleText(*module));
+    const auto item = [](const QString& field, const QString& typed, const QString& unit) {
+        return field + u' ' + shown(typed) + (unit.isEmpty() ? QString() : u' ' + unit);
+    };
+    return QStringList({item(TyreDiameter, in.tyreDiameter, Mm),
+                        item(Drive::Field::Kv, in.kv, QStringLiteral("rpm/V")),
+                        item(Drive::Field::Voltage, in.voltage, QStringLiteral("V")),
+                        item(Drive::Field::MotorRpm, in.motorRpm, Rpm),
+                        Drive::Field::Module + u' ' + moduleText})
+        .join(QStringLiteral("　"));
 }
 
 Table steps(const QList<Drive::ToothStep>& steps, const Drive::Gear& gear)

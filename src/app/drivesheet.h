@@ -15,7 +15,8 @@ using Table = DrivePrintOut::Table;
 inline const QString None = QStringLiteral("―");
 
 Table current(const Drive::Setup& setup, const std::optional<Drive::Figures>& figures);
-Table conditions(const Drive::Inputs& inputs, std::optional<double> module);
+// Tyre, motor and module in one line, for the page.
+QString conditions(const Drive::Inputs& inputs, std::optional<double> module);
 Table steps(const QList<Drive::ToothStep>& steps, const Drive::Gear& gear);
 
 // One side of the before/after comparison.

@@ -162,11 +162,11 @@ void DriveTool::refresh()
                        : QString();
 
     m_sheet.title = QStringLiteral("走行計算　") + m_main.form().Label13.text;
-    m_sheet.subtitle = m_main.form().Label12.text;
+    m_sheet.status = m_main.form().Label12.text;
+    m_sheet.conditions = DriveSheet::conditions(inputs(), tool ? tool->module : std::nullopt);
     m_sheet.note = DriveSheet::note();
     m_sheet.tables = {
         DriveSheet::current(setup, now),
-        DriveSheet::conditions(inputs(), tool ? tool->module : std::nullopt),
         {},
         DriveSheet::steps(now ? Drive::toothSteps(*tool, *gear) : QList<Drive::ToothStep>(),
                           gear ? *gear : Drive::Gear()),

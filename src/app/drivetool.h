@@ -26,7 +26,7 @@ class DriveTool
 {
 public:
     // The sheet's tables, in the order the page stacks them.
-    enum TableIndex { Current, Conditions, Reference, Steps, Pitches };
+    enum TableIndex { Current, Reference, Steps, Pitches };
 
     struct Fields
     {

@@ -24,6 +24,8 @@ constexpr int BandHeight = 3400;
 constexpr int GridSize = 7;
 constexpr int GridBottom = PageHeight - 700;
 constexpr int Inset = 40;
+const QString GridHeading = QStringLiteral("ロールアウト表（mm）　赤：指定減速比の±2.5%"
+                                           "以内　青：最も近い組合せ（メイン画面の調査と同じ）");
 
 void text(PrintPage& page, int x, int y, const QString& s, int size, bool bold = false,
           int ink = Colour::Black)
@@ -166,9 +168,11 @@ PrintPage buildPage(const Sheet& sheet, const FlexGrid& rollouts)
     page.landscape = true;
     page.face = PrintOut::Face;
     text(page, Left, 400, sheet.title, 14);
-    text(page, Left, 800, sheet.subtitle, 9);
+    text(page, 7500, 450, sheet.status, 10);
+    text(page, Left, 800, sheet.conditions, 9);
     const int top = drawTables(page, sheet.tables) + Gap / 2;
-    const QString part = drawGrid(page, rollouts, top);
+    text(page, Left, top, GridHeading, TableSize, true);
+    const QString part = drawGrid(page, rollouts, top + RowPitch);
     text(page, Left, GridBottom + 150, sheet.note + part, TableSize);
     return page;
 }

@@ -23,8 +23,9 @@ struct Table
 
 struct Sheet
 {
-    QString title;    // window name and machine
-    QString subtitle; // module and the main window's setup
+    QString title;      // window name and machine
+    QString status;     // the main window's status line
+    QString conditions; // tyre, motor and module in one line
     QList<Table> tables;
     QString note; // under the rollout table
 };

@@ -78,7 +78,9 @@ TEST_F(DriveToolTest, WorkedFiguresOfTheMainWindowsSetup)
     f.Combo7.text = "48P";
     tool.refresh();
     EXPECT_EQ(tool.moduleNote(), "メイン画面のモジュール 48P：m 0.52917");
-    EXPECT_EQ(value(DriveTool::Conditions, "モジュール"), "m 0.52917");
+    EXPECT_EQ(tool.sheet().conditions,
+              "タイヤ径 64 mm　モーターKV値 4000 rpm/V　バッテリー電圧 7.4 V　"
+              "モーター回転数 ― rpm　モジュール 48P（m 0.52917）");
     EXPECT_TRUE(host.messages.isEmpty());
 }
 

@@ -1,0 +1,65 @@
+#include "drivelook.h"
+
+#include "appsetup.h"
+#include "form/controltable.h"
+
+#include <QLabel>
+
+namespace DriveLook {
+
+namespace {
+const QColor Lilac(192, 192, 255);
+const QColor Blue(0, 0, 255);
+const QColor Face(0xef, 0xef, 0xef);
+// The ratio grid's fixed cells: the face a little darker.
+const QColor HeadingFace = Face.darker(112);
+
+QLabel* label(const QString& text, QWidget* parent, const QColor& fore, const QColor& back,
+              Qt::Alignment align, bool framed, bool bold = false)
+{
+    auto* l = new QLabel(text, parent);
+    l->setTextFormat(Qt::PlainText); // figures and names are data, never markup
+    l->setFont(font(bold));
+    l->setAlignment(align);
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, fore);
+    p.setColor(QPalette::Window, back);
+    l->setPalette(p);
+    l->setAutoFillBackground(true);
+    if (framed) {
+        l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        l->setLineWidth(1);
+    }
+    l->setMargin(2);
+    return l;
+}
+} // namespace
+
+QFont font(bool bold) { return AppSetup::font(ControlTable::GothicFace, 9, bold); }
+
+QLabel* heading(const QString& text, QWidget* parent, Qt::Alignment align)
+{
+    return label(text, parent, Lilac, Qt::black, align, true);
+}
+
+QLabel* columnHeading(const QString& text, QWidget* parent)
+{
+    return label(text, parent, Qt::black, HeadingFace, Qt::AlignCenter, false);
+}
+
+QLabel* valueBox(QWidget* parent, Qt::Alignment align)
+{
+    return label(QString(), parent, Blue, Face, align, true);
+}
+
+QLabel* statusLine(QWidget* parent)
+{
+    return label(QString(), parent, Blue, Face, Qt::AlignCenter, true, true);
+}
+
+QLabel* plain(const QString& text, QWidget* parent)
+{
+    return label(text, parent, Qt::black, Face, Qt::AlignLeft | Qt::AlignVCenter, false);
+}
+
+} // namespace DriveLook

@@ -1,0 +1,302 @@
+#include "drivewindow.h"
+
+#include "common/recordsyntax.h"
+#include "drivelook.h"
+#include "fieldentry.h"
+#include "form/controltable.h"
+#include "mainwindow.h"
+#include "ratiogridview.h"
+#include "sheettable.h"
+#include "twips.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace {
+const QString Title = QStringLiteral("走行計算");
+const QString Calculating = QStringLiteral("メイン画面のセッティングから計算しています");
+const QString TypedModuleHint =
+    QStringLiteral("メイン画面のモジュールがピッチ（48P・0.5M など）でないときに入力します");
+// The main grid's own size, so the rollout table looks the same.
+constexpr int GridWidth = 5535;
+constexpr int GridHeight = 8175;
+} // namespace
+
+DriveWindow::DriveWindow(MainWindow& main)
+    : QWidget(&main, Qt::Window), m_main(main), m_host(this), m_tool(main.app(), m_host)
+{
+    setObjectName(QStringLiteral("drive"));
+    setWindowTitle(Title);
+    // The main window's face and palette, whatever the desktop's theme.
+    setAttribute(Qt::WA_WindowPropagation);
+    setFont(DriveLook::font());
+    // Without a printer the page goes where プリント puts its PDF.
+    m_host.printer().setPdfFolder(PagePrinter::documentsFolder());
+
+    auto* left = new QVBoxLayout;
+    left->addWidget(buildInputs());
+    m_status = DriveLook::statusLine(this);
+    m_status->setAccessibleName(QStringLiteral("走行計算の状況表示"));
+    left->addWidget(m_status);
+    for (int index : {DriveTool::Current, DriveTool::Steps}) {
+        m_tables.insert(index, new SheetTable(this));
+        left->addWidget(m_tables[index]);
+    }
+    left->addStretch();
+
+    auto* middle = new QVBoxLayout;
+    middle->addWidget(buildWanted());
+    m_tables.insert(DriveTool::Reference, new SheetTable(this));
+    middle->addWidget(m_tables[DriveTool::Reference]);
+    middle->addWidget(addButton(QStringLiteral("takeReference"), QStringLiteral("基準にする"),
+                                QStringLiteral("現在のセッティングを基準にする")),
+                      0, Qt::AlignRight);
+    m_tables.insert(DriveTool::Pitches, new SheetTable(this));
+    middle->addWidget(m_tables[DriveTool::Pitches]);
+    middle->addStretch();
+    middle->addWidget(buildButtons());
+
+    auto* right = new QVBoxLayout;
+    right->addWidget(DriveLook::heading(QStringLiteral("ロールアウト表（mm）"), this));
+    m_rollouts = new RatioGridView(m_tool.rollouts(), this);
+    m_rollouts->setObjectName(QStringLiteral("rollouts"));
+    m_rollouts->setAccessibleName(QStringLiteral("ロールアウト表"));
+    m_rollouts->setFont(DriveLook::font());
+    m_rollouts->setMinimumSize(Twips::toPx(GridWidth), Twips::toPx(GridHeight));
+    m_controls.insert(m_rollouts->objectName(), m_rollouts);
+    right->addWidget(m_rollouts, 1);
+    auto* marks = DriveLook::plain(
+        QStringLiteral("赤：指定減速比の±2.5%以内　青：最も近い組合せ（メイン画面の調査と同じ）"),
+        this);
+    marks->setWordWrap(true);
+    right->addWidget(marks);
+
+    auto* root = new QHBoxLayout(this);
+    root->addLayout(left);
+    root->addLayout(middle);
+    root->addLayout(right, 1);
+
+    // Fields, then the buttons beside them, then the window's own buttons.
+    const QStringList order = {"tyreDiameter",   "kv",
+                               "voltage",        "motorRpm",
+                               "moduleTyped",    "wantedRollout",
+                               "surveyRollout",  "wantedSpeed",
+                               "surveySpeed",    "wantedWheelRpm",
+                               "surveyWheelRpm", "takeReference",
+                               "rollouts",       "printSheet",
+                               "explain",        "close"};
+    for (qsizetype i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(m_controls.value(order[i - 1]), m_controls.value(order[i]));
+
+    auto* print = new QShortcut(QKeySequence::Print, this);
+    connect(print, &QShortcut::activated, this, [this] { handle(QStringLiteral("printSheet")); });
+    connect(&m_main, &MainWindow::formChanged, this, &DriveWindow::followMain);
+}
+
+DriveWindow::~DriveWindow()
+{
+    // The view reads the tool's table, which is gone before the base class
+    // hides and deletes the children.
+    delete m_rollouts;
+}
+
+QLineEdit* DriveWindow::addField(QGridLayout* grid, int row, const QString& name,
+                                 QString DriveTool::Fields::*field, const QString& caption,
+                                 const QString& unit)
+{
+    grid->addWidget(DriveLook::heading(caption, this, Qt::AlignLeft | Qt::AlignVCenter), row, 0);
+    auto* edit = new QLineEdit(this);
+    edit->setObjectName(name);
+    edit->setAccessibleName(caption);
+    edit->setAlignment(Qt::AlignRight);
+    edit->setMinimumWidth(Twips::toPx(1100));
+    edit->setMaximumWidth(Twips::toPx(1400));
+    FieldEntry::keepSingleLine(edit);
+    connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) {
+        m_tool.fields.*field = RecordSyntax::singleLine(text);
+        m_tool.refresh();
+        render();
+    });
+    connect(edit, &QLineEdit::editingFinished, this, [this] { m_tool.fieldLeft(); });
+    grid->addWidget(edit, row, 1);
+    grid->addWidget(DriveLook::plain(unit, this), row, 2);
+    m_controls.insert(name, edit);
+    m_fields.insert(edit, field);
+    return edit;
+}
+
+QPushButton* DriveWindow::addButton(const QString& name, const QString& caption,
+                                    const QString& accessibleName)
+{
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    button->setAccessibleName(accessibleName);
+    // Return presses the focused button, as in the main window; in a field it
+    // runs only that field's own survey, and nothing closes the window.
+    button->setAutoDefault(true);
+    connect(button, &QPushButton::clicked, this, [this, name] { handle(name); });
+    m_controls.insert(name, button);
+    return button;
+}
+
+QWidget* DriveWindow::buildInputs()
+{
+    auto* box = new QWidget(this);
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(2);
+    grid->addWidget(DriveLook::heading(QStringLiteral("走行条件"), this), 0, 0, 1, 3);
+    using F = DriveTool::Fields;
+    addField(grid, 1, QStringLiteral("tyreDiameter"), &F::tyreDiameter, Drive::Field::TyreDiameter,
+             QStringLiteral("mm"));
+    addField(grid, 2, QStringLiteral("kv"), &F::kv, Drive::Field::Kv, QStringLiteral("rpm/V"));
+    addField(grid, 3, QStringLiteral("voltage"), &F::voltage, Drive::Field::Voltage,
+             QStringLiteral("V"));
+    addField(grid, 4, QStringLiteral("motorRpm"), &F::motorRpm, Drive::Field::MotorRpm,
+             QStringLiteral("rpm（入力するとKV値×電圧より優先）"));
+    addField(grid, 5, QStringLiteral("moduleTyped"), &F::moduleTyped, Drive::Field::Module,
+             QStringLiteral("mm"));
+    m_moduleNote = DriveLook::plain(QString(), this);
+    m_moduleNote->setAccessibleName(QStringLiteral("モジュールの出どころ"));
+    m_moduleNote->setWordWrap(true);
+    grid->addWidget(m_moduleNote, 6, 0, 1, 3);
+    return box;
+}
+
+QWidget* DriveWindow::buildWanted()
+{
+    auto* box = new QWidget(this);
+    auto* grid = new QGridLayout(box);
+    grid->setContentsMargins(0, 0, 0, 0);
+    grid->setSpacing(2);
+    grid->addWidget(DriveLook::heading(QStringLiteral("目標から減速比を調べる"), this), 0, 0, 1, 4);
+    using F = DriveTool::Fields;
+    const struct
+    {
+        const char *field, *button;
+        QString F::*member;
+        QString caption, unit;
+    } rows[] = {
+        {"wantedRollout", "surveyRollout", &F::wantedRollout, Drive::Field::WantedRollout, "mm"},
+        {"wantedSpeed", "surveySpeed", &F::wantedSpeed, Drive::Field::WantedSpeed, "km/h"},
+        {"wantedWheelRpm", "surveyWheelRpm", &F::wantedWheelRpm, Drive::Field::WantedWheelRpm,
+         "rpm"},
+    };
+    int row = 1;
+    for (const auto& r : rows) {
+        const QString button = QString::fromLatin1(r.button);
+        QLineEdit* edit =
+            addField(grid, row, QString::fromLatin1(r.field), r.member, r.caption, r.unit);
+        // Return in the field asks for the survey, as its button does.
+        connect(edit, &QLineEdit::returnPressed, this, [this, button] { handle(button); });
+        grid->addWidget(addButton(button, QStringLiteral("調査"), r.caption + "で指定減速比調査"),
+                        row++, 3);
+    }
+    m_surveyNote = DriveLook::plain(QString(), this);
+    m_surveyNote->setAccessibleName(QStringLiteral("指定減速比調査の結果"));
+    m_surveyNote->setWordWrap(true);
+    grid->addWidget(m_surveyNote, row, 0, 1, 4);
+    return box;
+}
+
+QWidget* DriveWindow::buildButtons()
+{
+    auto* box = new QWidget(this);
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addStretch();
+    row->addWidget(addButton(QStringLiteral("printSheet"), QStringLiteral("印刷"),
+                             QStringLiteral("走行計算を印刷")));
+    row->addWidget(addButton(QStringLiteral("explain"), QStringLiteral("計算式の説明"),
+                             QStringLiteral("計算式の説明")));
+    auto* close = new QPushButton(QStringLiteral("閉じる"), box);
+    close->setObjectName(QStringLiteral("close"));
+    close->setAccessibleName(QStringLiteral("走行計算を閉じる"));
+    close->setAutoDefault(true);
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    m_controls.insert(close->objectName(), close);
+    row->addWidget(close);
+    return box;
+}
+
+void DriveWindow::open()
+{
+    if (!m_opened) {
+        m_opened = true;
+        m_tool.open();
+        render();
+        adjustSize();
+        // Beside the main window's top-left corner, inside the screen.
+        const QScreen* screen =
+            m_main.screen() ? m_main.screen() : QGuiApplication::primaryScreen();
+        QPoint at = m_main.frameGeometry().topLeft() + QPoint(60, 60);
+        if (screen) {
+            const QRect room = screen->availableGeometry();
+            at.setX(qBound(room.left(), at.x(), qMax(room.left(), room.right() - width())));
+            at.setY(qBound(room.top(), at.y(), qMax(room.top(), room.bottom() - height())));
+        }
+        move(at);
+    } else {
+        m_tool.refresh();
+        render();
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void DriveWindow::closeEvent(QCloseEvent* event)
+{
+    m_tool.fieldLeft();
+    QWidget::closeEvent(event);
+}
+
+void DriveWindow::followMain()
+{
+    // A closed window catches up when it is opened again.
+    if (!isVisible())
+        return;
+    m_tool.refresh();
+    render();
+}
+
+void DriveWindow::handle(const QString& name)
+{
+    // A handler may show message boxes of its own; the texts are drawn once it returns.
+    if (!m_tool.raise(name))
+        qWarning("no handler for %s", qPrintable(name));
+    if (m_tool.ranMainHandler()) {
+        // The main window's survey ran: it is drawn again, and whatever follows
+        // it hears of it as of any of its handlers.
+        m_main.render();
+        emit m_main.formChanged();
+    }
+    render();
+}
+
+void DriveWindow::render()
+{
+    for (auto it = m_fields.cbegin(); it != m_fields.cend(); ++it) {
+        const QString& text = m_tool.fields.*it.value();
+        if (it.key()->text() != text) {
+            const QSignalBlocker blocker(it.key());
+            it.key()->setText(text);
+        }
+    }
+    const bool fromMain = !m_tool.moduleNote().isEmpty();
+    m_controls.value(QStringLiteral("moduleTyped"))->setEnabled(!fromMain);
+    m_moduleNote->setText(fromMain ? m_tool.moduleNote() : TypedModuleHint);
+    m_status->setText(m_tool.status().isEmpty() ? Calculating : m_tool.status());
+    m_surveyNote->setText(m_tool.surveyNote());
+    for (auto it = m_tables.cbegin(); it != m_tables.cend(); ++it)
+        it.value()->setTable(m_tool.sheet().tables.value(it.key()));
+    m_rollouts->sync();
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "app/drivetool.h"
+#include "qthost.h"
+
+#include <QHash>
+#include <QWidget>
+
+class MainWindow;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class RatioGridView;
+class SheetTable;
+
+// The modeless window 走行計算 beside the main window. Typed fields go
+// straight into the DriveTool, buttons run its handlers by name, and after
+// each of them (and after every handler of the main window, through
+// formChanged) the tool's texts are drawn again.
+class DriveWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit DriveWindow(MainWindow& main);
+    ~DriveWindow() override;
+
+    DriveTool& tool() { return m_tool; }
+    // Reads drive.dat on the first opening, then shows the window in front.
+    void open();
+    // A control by name ("tyreDiameter", "surveyRollout", "rollouts" …), or nullptr.
+    QWidget* control(const QString& name) const { return m_controls.value(name); }
+    SheetTable* table(DriveTool::TableIndex index) const { return m_tables.value(index); }
+    RatioGridView* rolloutView() const { return m_rollouts; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* buildInputs();
+    QWidget* buildWanted();
+    QWidget* buildButtons();
+    QLineEdit* addField(class QGridLayout* grid, int row, const QString& name,
+                        QString DriveTool::Fields::*field, const QString& caption,
+                        const QString& unit);
+    QPushButton* addButton(const QString& name, const QString& caption,
+                           const QString& accessibleName);
+    void followMain();
+    void handle(const QString& name);
+    void render();
+
+    MainWindow& m_main;
+    QtHost m_host;
+    DriveTool m_tool;
+    bool m_opened = false;
+    QHash<QString, QWidget*> m_controls;
+    QHash<QLineEdit*, QString DriveTool::Fields::*> m_fields;
+    QHash<int, SheetTable*> m_tables;
+    QLabel* m_status = nullptr;
+    QLabel* m_moduleNote = nullptr;
+    QLabel* m_surveyNote = nullptr;
+    RatioGridView* m_rollouts = nullptr;
+};
