@@ -71,6 +71,7 @@ private:
     QStringList m_shown;             // message box texts
     QStringList m_saveStarts;        // a save dialog's starting file
     QStringList m_printToFileStarts; // a printer dialog's file for "print to file"
+    bool m_printFolderReady = false; // its folder existed when the dialog opened
     QString m_answerPath;            // "" cancels a save or printer dialog
     int m_copies = 1;
     bool m_answerYes = true; // to プリント's question
@@ -92,6 +93,7 @@ private:
         }
         if (auto* print = qobject_cast<QPrintDialog*>(&dialog)) {
             m_printToFileStarts << print->printer()->outputFileName();
+            m_printFolderReady = QFileInfo(m_printToFileStarts.last()).absoluteDir().exists();
             if (m_answerPath.isEmpty())
                 return QDialog::Rejected;
             // What the dialog leaves on the printer for "print to file".
@@ -220,8 +222,7 @@ private slots:
         QFETCH(int, copies);
         QFETCH(QString, shown);
         QFETCH(int, pages);
-        QVERIFY(QDir().mkpath(m_documents));
-        const QStringList before = entries(m_documents);
+        QDir(m_documents).removeRecursively();
         m_answerPath = chosen.isEmpty() ? QString() : QDir(m_documents).filePath(chosen);
         m_copies = copies;
         PrintOut::printWithDialog(form(), m_host);
@@ -229,6 +230,7 @@ private slots:
         // Without a printer, "print to file" starts in Documents.
         QCOMPARE(m_printToFileStarts.size(), 1);
         QCOMPARE(QFileInfo(m_printToFileStarts.first()).absolutePath(), m_documents);
+        QVERIFY(m_printFolderReady); // the dialog refuses a file in a missing folder
         const QString target = QFileInfo(m_answerPath).absoluteFilePath();
         QCOMPARE(m_shown, shown.isEmpty() ? QStringList() : QStringList{shown.arg(target)});
         QCOMPARE(QApplication::overrideCursor(), nullptr);
@@ -237,7 +239,7 @@ private slots:
             QVERIFY(pdfText(target).contains(QStringLiteral("P/S")));
             QVERIFY(QFile::remove(target));
         }
-        QCOMPARE(entries(m_documents), before); // nothing else written
+        QCOMPARE(entries(m_documents), QStringList()); // nothing else written
     }
 
     void thePreviewShowsThePrintedPage()
