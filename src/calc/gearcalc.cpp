@@ -1,7 +1,7 @@
 #include "gearcalc.h"
 
+#include "common/messages.h"
 #include "common/numbertext.h"
-#include "common/usertext.h"
 
 #include <cmath>
 #include <optional>
@@ -15,7 +15,7 @@ struct QuantityInfo
     Control Form::*value;
     Control Form::*selector;
     QString fieldName;    // as the window titles it
-    QString missing;      // message when not set
+    QString missing;      // what the message says is not set
     QString announcement; // status line when selected
     QString finished;     // status line after the calculation
 };
@@ -24,17 +24,16 @@ const QuantityInfo& info(Quantity q)
 {
     static const QuantityInfo table[] = {
         {&Form::Label6, &Form::Command18, QStringLiteral("２次減速比"),
-         QStringLiteral("２次減速比が設定されていません"),
-         QStringLiteral("2次減速比を計算表示します"), QStringLiteral("２次減速比計算終了")},
+         QStringLiteral("２次減速比"), QStringLiteral("2次減速比を計算表示します"),
+         QStringLiteral("２次減速比計算終了")},
         {&Form::Label7, &Form::Command19, QStringLiteral("スパーギア歯数"),
-         QStringLiteral("スパーが設定されていません"),
-         QStringLiteral("ｽﾊﾟｰｷﾞｱ歯数を計算表示します"), QStringLiteral("スパー計算終了")},
+         QStringLiteral("スパー"), QStringLiteral("ｽﾊﾟｰｷﾞｱ歯数を計算表示します"),
+         QStringLiteral("スパー計算終了")},
         {&Form::Label8, &Form::Command20, QStringLiteral("ピニオンギア歯数"),
-         QStringLiteral("ピニオンが設定されていません"),
-         QStringLiteral("ﾋﾟﾆｵﾝｷﾞｱ歯数を計算表示します"), QStringLiteral("ピニオン計算終了")},
-        {&Form::Label9, &Form::Command21, QStringLiteral("減速比"),
-         QStringLiteral("減速比が設定されていません"), QStringLiteral("減速比を計算表示します"),
-         QStringLiteral("減速比計算終了")},
+         QStringLiteral("ピニオン"), QStringLiteral("ﾋﾟﾆｵﾝｷﾞｱ歯数を計算表示します"),
+         QStringLiteral("ピニオン計算終了")},
+        {&Form::Label9, &Form::Command21, QStringLiteral("減速比"), QStringLiteral("減速比"),
+         QStringLiteral("減速比を計算表示します"), QStringLiteral("減速比計算終了")},
     };
     return table[int(q)];
 }
@@ -42,8 +41,6 @@ const QuantityInfo& info(Quantity q)
 // A deviation that reads as 0.3 must not count as above it, whatever binary
 // noise the division left behind.
 constexpr double AdjustLimit = 0.3 + 1e-9;
-
-bool isNotSet(const QString& caption) { return caption.isEmpty() || caption == u"0"; }
 
 // The inputs of one calculation as values; any problem is reported at once.
 class Reader
@@ -57,8 +54,8 @@ public:
     bool requireSet(std::initializer_list<Quantity> inputs)
     {
         for (Quantity q : inputs) {
-            if (isNotSet((m_form.*info(q).value).text))
-                return fail(info(q).missing);
+            if (isUnset(m_form.*info(q).value))
+                return fail(Messages::notSet(info(q).missing));
         }
         return true;
     }
@@ -70,8 +67,7 @@ public:
         const QString& text = (m_form.*info(q).value).text;
         const auto v = NumberText::toDouble(text);
         if (!v) {
-            fail(QStringLiteral("%1「%2」は数値ではありません")
-                     .arg(info(q).fieldName, UserText::elided(text)));
+            fail(Messages::notANumber(info(q).fieldName, text));
             return 0.0;
         }
         return *v;

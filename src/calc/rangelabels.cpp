@@ -20,7 +20,7 @@ QString caption(const QString& title, const Control& start, const Control& width
 
 void ShowRangeLabels(Form& f)
 {
-    if (Ranges::anyUnset(f, 4))
+    if (Ranges::anyUnset(f, false))
         return;
     f.spurRangeLabel().text =
         caption(QStringLiteral("スパー範囲"), f.spurRangeStart(), f.spurRangeWidth());

@@ -1,5 +1,6 @@
 #include "ranges.h"
 
+#include "common/messages.h"
 #include "common/numbertext.h"
 #include "common/usertext.h"
 
@@ -22,12 +23,8 @@ std::optional<int> readInt(const Control& c, const QString& field, Host& host)
     const auto value = NumberText::toCount(c.text);
     if (value)
         return *value;
-    if (NumberText::isNumberText(c.text))
-        host.message(QStringLiteral("%1「%2」が範囲（-32768～32767）を超えています")
-                         .arg(field, UserText::elided(c.text)));
-    else
-        host.message(
-            QStringLiteral("%1「%2」は数値ではありません").arg(field, UserText::elided(c.text)));
+    host.message(NumberText::isNumberText(c.text) ? Messages::beyondCounts(field, c.text)
+                                                  : Messages::notANumber(field, c.text));
     return std::nullopt;
 }
 
@@ -73,15 +70,14 @@ std::optional<QList<int>> readAxis(const AxisFields& a, Host& host, bool emptyIn
 
 } // namespace
 
-bool anyUnset(const Form& form, int count)
+bool anyUnset(const Form& f, bool withIntervals)
 {
-    for (int i = 1; i <= count; ++i) {
-        const QString name = QStringLiteral("Combo%1").arg(i);
-        const QString& text = form.control(name)->text;
-        if (text.isEmpty() || text == name)
+    for (const Control* c :
+         {&f.spurRangeStart(), &f.spurRangeWidth(), &f.pinionRangeStart(), &f.pinionRangeWidth()})
+        if (f.isUnsetSelector(*c))
             return true;
-    }
-    return false;
+    return withIntervals &&
+           (f.isUnsetSelector(f.spurInterval()) || f.isUnsetSelector(f.pinionInterval()));
 }
 
 std::optional<Axes> read(const Form& f, Host& host, bool emptyIntervalIsOne)
@@ -108,13 +104,12 @@ std::optional<double> secondaryRatio(const Form& f, Host& host, bool emptyIsZero
     if (f.secondaryRatio().text.isEmpty()) {
         if (emptyIsZero)
             return 0.0;
-        host.message(QStringLiteral("２次減速比が設定されていません"));
+        host.message(Messages::notSet(QStringLiteral("２次減速比")));
         return std::nullopt;
     }
     const auto value = NumberText::toDouble(f.secondaryRatio().text);
     if (!value) {
-        host.message(QStringLiteral("２次減速比「%1」は数値ではありません")
-                         .arg(UserText::elided(f.secondaryRatio().text)));
+        host.message(Messages::notANumber(QStringLiteral("２次減速比"), f.secondaryRatio().text));
         return std::nullopt;
     }
     // Every ratio of the grid must stay a number: 32767 teeth over one.

@@ -21,9 +21,9 @@ struct Axes
     QList<int> pinions;
 };
 
-// Whether any of Combo1 … Combo<count> is empty or still shows its own name,
-// which counts as not set.
-bool anyUnset(const Form& form, int count);
+// Whether a range selector is not set: the starts and widths, and the
+// intervals too when withIntervals.
+bool anyUnset(const Form& form, bool withIntervals);
 
 // Reads the six range selectors. An empty interval counts as 1 when
 // emptyIntervalIsOne. Texts that are not whole numbers within 16 bits, ends

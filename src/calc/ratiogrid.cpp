@@ -87,7 +87,7 @@ std::optional<Best> fill(FlexGrid& grid, const Ranges::Axes& axes, double second
 
 bool BuildRatioGrid(Form& form, Host& host)
 {
-    if (Ranges::anyUnset(form, 6))
+    if (Ranges::anyUnset(form, true))
         return true;
     const auto axes = Ranges::read(form, host, false);
     if (!axes)

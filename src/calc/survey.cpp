@@ -4,8 +4,8 @@
 #include "calc/ranges.h"
 #include "calc/ratiogrid.h"
 #include "common/colour.h"
+#include "common/messages.h"
 #include "common/numbertext.h"
-#include "common/usertext.h"
 #include "platform/busypointer.h"
 
 namespace Survey {
@@ -15,13 +15,12 @@ void SurveyWantedRatio(Form& form, Host& host)
     // Everything is checked before anything changes, so a refused survey
     // leaves the window as it was.
     if (form.totalRatio().text.isEmpty()) {
-        host.message(QStringLiteral("減速比が設定されていません"));
+        host.message(Messages::notSet(QStringLiteral("減速比")));
         return;
     }
     const auto wanted = NumberText::toDouble(form.totalRatio().text);
     if (!wanted) {
-        host.message(QStringLiteral("指定減速比「%1」は数値ではありません")
-                         .arg(UserText::elided(form.totalRatio().text)));
+        host.message(Messages::notANumber(QStringLiteral("指定減速比"), form.totalRatio().text));
         return;
     }
     const auto secondary = Ranges::secondaryRatio(form, host, false);

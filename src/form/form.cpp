@@ -40,3 +40,11 @@ const Control* Form::control(QStringView name) const
 {
     return const_cast<Form*>(this)->control(name);
 }
+
+QString Form::nameOf(const Control& control) const
+{
+    for (auto it = members().constBegin(); it != members().constEnd(); ++it)
+        if (&(this->*(*it)) == &control)
+            return it.key();
+    return QString();
+}

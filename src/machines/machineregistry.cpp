@@ -1,12 +1,11 @@
 #include "machineregistry.h"
 
+#include "common/messages.h"
 #include "common/textfile.h"
 
 namespace MachineRegistry {
 
 namespace {
-
-bool isEmptyOrZero(const Control& c) { return c.text.isEmpty() || c.text == u"0"; }
 
 // The first failed check of "登録", or "" when the panel may be stored.
 QString validate(const Form& f)
@@ -15,17 +14,18 @@ QString validate(const Form& f)
         return QStringLiteral("マシン名を入力して下さい");
     if (f.machineName().text.contains(u'"'))
         return QStringLiteral("マシン名に「\"」は使えません");
+    // The panel's own "0" means no ratio was transferred.
     if (f.panelSecondaryRatio().text == u"0")
-        return QStringLiteral("２次減速比が設定されていません");
+        return Messages::notSet(QStringLiteral("２次減速比"));
     for (const Control* c : {&f.panelSpurStart(), &f.panelSpurWidth(), &f.panelSpurInterval()})
-        if (isEmptyOrZero(*c))
-            return QStringLiteral("スパー範囲が設定されていません");
+        if (isUnset(*c))
+            return Messages::notSet(QStringLiteral("スパー範囲"));
     for (const Control* c :
          {&f.panelPinionStart(), &f.panelPinionWidth(), &f.panelPinionInterval()})
-        if (isEmptyOrZero(*c))
-            return QStringLiteral("ピニオン範囲が設定されていません");
+        if (isUnset(*c))
+            return Messages::notSet(QStringLiteral("ピニオン範囲"));
     if (f.panelModule().text.isEmpty())
-        return QStringLiteral("モジュールが設定されていません");
+        return Messages::notSet(QStringLiteral("モジュール"));
     return QString();
 }
 
