@@ -2,14 +2,17 @@
 
 #include "appsetup.h"
 #include "backdrop.h"
-#include "common/colour.h"
+#include "colours.h"
 #include "common/recordsyntax.h"
 #include "fieldentry.h"
 #include "form/controltable.h"
 #include "keyboardkeypad.h"
 #include "ratiogridview.h"
+#include "selectorbox.h"
 #include "twips.h"
+#include "windowmenus.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -18,21 +21,13 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
-#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStyle>
-#include <algorithm>
 
 namespace {
-
-QColor colourOf(int number)
-{
-    return QColor(Colour::red(number), Colour::green(number), Colour::blue(number));
-}
 
 Qt::Alignment alignmentOf(TextAlign align)
 {
@@ -47,41 +42,24 @@ Qt::Alignment alignmentOf(TextAlign align)
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
-// Colours from the table onto the palette roles that kind of widget paints with.
-void applyColours(QWidget* widget, const ControlSpec& desc)
+const QString Star = QStringLiteral("★");
+
+// The four buttons that pick the quantity to calculate carry the star or nothing.
+bool isStarButton(const ControlSpec& desc)
 {
-    QPalette::ColorRole back = QPalette::Window;
-    QPalette::ColorRole fore = QPalette::WindowText;
-    switch (desc.kind) {
-    case ControlKind::Button:
-        back = QPalette::Button;
-        fore = QPalette::ButtonText;
-        break;
-    case ControlKind::Combo:
-    case ControlKind::List:
-    case ControlKind::Text:
-    case ControlKind::Grid:
-        back = QPalette::Base;
-        fore = QPalette::Text;
-        break;
-    case ControlKind::Label:
-    case ControlKind::Check:
-        break;
-    }
+    return desc.kind == ControlKind::Button && (desc.caption.isEmpty() || desc.caption == Star);
+}
 
-    QPalette palette = widget->palette();
-    if (desc.foreground >= 0)
-        palette.setColor(fore, colourOf(desc.foreground));
-    if (desc.background >= 0)
-        palette.setColor(back, colourOf(desc.background));
-    else if (desc.background == Look::Face)
-        palette.setColor(back, palette.color(QPalette::Button));
-    widget->setPalette(palette);
-
-    // A label fills its box only when it has a colour of its own; transparent
-    // and default ones show the window behind them.
-    if (desc.kind == ControlKind::Label)
-        widget->setAutoFillBackground(desc.background >= 0 || desc.background == Look::Face);
+// What a screen reader adds to the name: which quantity is picked, and what a
+// label shows, since its name says what it is, not its value.
+void describe(QWidget* widget, const ControlSpec& desc, const QString& shown)
+{
+    if (isStarButton(desc))
+        widget->setAccessibleDescription(shown == Star
+                                             ? QStringLiteral("★ 計算する値に選ばれています")
+                                             : QStringLiteral("押すと計算する値に選びます"));
+    else if (desc.kind == ControlKind::Label)
+        widget->setAccessibleDescription(shown == desc.role ? QString() : shown);
 }
 
 } // namespace
@@ -92,6 +70,8 @@ MainWindow::MainWindow(const QString& dataFolder, QWidget* parent)
 {
     setObjectName(QStringLiteral("GIADSP"));
     setWindowTitle(ControlTable::WindowCaption);
+    // The design's face, whatever the desktop's theme; controls add their own colours.
+    setPalette(Colours::design());
     setCentralWidget(m_backdrop);
     // Without a printer the page is kept as a PDF in the user's Documents folder.
     m_host.printer().setPdfFolder(PagePrinter::documentsFolder());
@@ -103,7 +83,9 @@ MainWindow::MainWindow(const QString& dataFolder, QWidget* parent)
         widget->setObjectName(desc.name);
         widget->setGeometry(Twips::rect(desc.left, desc.top, desc.width, desc.height));
         widget->setFont(AppSetup::font(desc.face, desc.pointSize, desc.bold));
-        applyColours(widget, desc);
+        Colours::apply(widget, desc);
+        widget->setAccessibleName(desc.role);
+        describe(widget, desc, desc.caption);
         widget->setVisible(!desc.hiddenAtStart);
         m_entries.append({&desc, control, widget, {}});
         m_widgets.insert(desc.name, widget);
@@ -119,7 +101,11 @@ MainWindow::MainWindow(const QString& dataFolder, QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The controls go first: while hiding they still read the Form.
+    delete takeCentralWidget();
+}
 
 QWidget* MainWindow::createControl(const ControlSpec& desc, Control* control, QWidget* parent)
 {
@@ -142,14 +128,9 @@ QWidget* MainWindow::createControl(const ControlSpec& desc, Control* control, QW
         return button;
     }
     case ControlKind::Combo: {
-        auto* combo = new QComboBox(parent);
-        combo->setEditable(true);
-        // The box takes what is typed as it is: no completion, no items added
-        // on Return, and only a pick from the list counts as a click.
-        combo->setInsertPolicy(QComboBox::NoInsert);
-        combo->setCompleter(nullptr);
-        FieldEntry::keepSingleLine(combo->lineEdit());
-        FieldEntry::ignoreReturnInField(combo);
+        auto* combo = new SelectorBox(parent);
+        // The field inside takes the focus: a screen reader names it as the box.
+        combo->lineEdit()->setAccessibleName(desc.role);
         combo->setEditText(desc.caption);
         combo->installEventFilter(this);
         connect(combo, &QComboBox::editTextChanged, this, [combo, control](const QString& text) {
@@ -204,32 +185,7 @@ QWidget* MainWindow::createControl(const ControlSpec& desc, Control* control, QW
 
 void MainWindow::buildMenus()
 {
-    QMenuBar* bar = menuBar();
-    bar->setNativeMenuBar(false); // the fixed layout counts on a bar inside the window
-    QHash<QString, QMenu*> submenus;
-    const QList<MenuSpec>& menuTable = ControlTable::menus();
-    for (const MenuSpec& desc : menuTable) {
-        const bool hasItems = std::any_of(menuTable.begin(), menuTable.end(),
-                                          [&](const MenuSpec& s) { return s.parent == desc.name; });
-        QMenu* parentMenu = submenus.value(desc.parent);
-        QAction* action = nullptr;
-        if (hasItems) {
-            auto* menu = new QMenu(desc.caption, parentMenu ? static_cast<QWidget*>(parentMenu)
-                                                            : static_cast<QWidget*>(bar));
-            submenus.insert(desc.name, menu);
-            action = menu->menuAction();
-        } else {
-            action = new QAction(desc.caption, this);
-            const QString name = desc.name;
-            connect(action, &QAction::triggered, this, [this, name] { handle(name); });
-        }
-        action->setObjectName(desc.name);
-        if (parentMenu)
-            parentMenu->addAction(action);
-        else
-            bar->addAction(action);
-        m_actions.insert(desc.name, action);
-    }
+    m_actions = WindowMenus::build(this, [this](const QString& name) { handle(name); });
 }
 
 void MainWindow::setFocusOrder()
@@ -301,14 +257,23 @@ void MainWindow::renderEntry(Entry& entry)
     switch (entry.desc->kind) {
     case ControlKind::Label: {
         auto* label = static_cast<QLabel*>(widget);
-        if (label->text() != c.text)
+        if (label->text() != c.text) {
             label->setText(c.text);
+            describe(label, *entry.desc, c.text);
+            // The status line tells what just happened; a screen reader hears it.
+            if (entry.desc->name == u"Label12") {
+                QAccessibleValueChangeEvent changed(label, c.text);
+                QAccessible::updateAccessibility(&changed);
+            }
+        }
         break;
     }
     case ControlKind::Button: {
         auto* button = static_cast<QPushButton*>(widget);
-        if (button->text() != c.text)
+        if (button->text() != c.text) {
             button->setText(c.text);
+            describe(button, *entry.desc, c.text);
+        }
         break;
     }
     case ControlKind::Combo: {

@@ -54,6 +54,9 @@ RatioGridView::RatioGridView(const FlexGrid& grid, QWidget* parent)
 {
     setHorizontalHeader(m_across);
     setVerticalHeader(m_down);
+    // A click on a heading picks its whole row or column, to copy.
+    m_across->setSectionsClickable(true);
+    m_down->setSectionsClickable(true);
     setModel(m_model);
     // One block of cells, so the copy is one table.
     setSelectionMode(QAbstractItemView::ContiguousSelection);

@@ -1,6 +1,7 @@
 #include "versiondialog.h"
 
 #include "appsetup.h"
+#include "colours.h"
 
 #include "form/controltable.h"
 #include "twips.h"
@@ -40,7 +41,7 @@ VersionDialog::VersionDialog(QWidget* parent) : QDialog(parent)
 {
     setObjectName(QStringLiteral("verdsp"));
     // The window's face, not the desktop theme's.
-    setAttribute(Qt::WA_WindowPropagation);
+    setPalette(Colours::design());
     setWindowTitle(VersionTexts::Caption);
     setFont(AppSetup::font(ControlTable::GothicFace, 9));
     setFixedSize(Twips::toPx(VersionTexts::ClientWidth), Twips::toPx(VersionTexts::ClientHeight));

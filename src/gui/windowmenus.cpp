@@ -31,10 +31,12 @@ public:
 // first menu, and Esc gives the focus back.
 void reachBar(QMainWindow* window)
 {
-    QKeyEvent press(QEvent::ShortcutOverride, Qt::Key_Alt, Qt::AltModifier);
-    QApplication::sendEvent(window, &press);
-    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
-    QApplication::sendEvent(window, &release);
+    // A key press sent from code gets its shortcut override first, as a typed one does.
+    QWidget* focus = window->focusWidget() ? window->focusWidget() : window;
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+    QApplication::sendEvent(focus, &press);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Alt, Qt::AltModifier);
+    QApplication::sendEvent(focus, &release);
 }
 
 } // namespace
@@ -60,8 +62,8 @@ QHash<QString, QAction*> build(QMainWindow* window, const std::function<void(con
         if (hasItems) {
             auto* menu = new QMenu(desc.caption, parentMenu ? static_cast<QWidget*>(parentMenu)
                                                             : static_cast<QWidget*>(bar));
-            // A popup is a window of its own: it takes the bar's palette and font.
-            menu->setAttribute(Qt::WA_WindowPropagation);
+            // A popup is a window of its own: it would take the desktop's colours.
+            menu->setPalette(window->palette());
             submenus.insert(desc.name, menu);
             action = menu->menuAction();
             // A menu's shortcut opens it, as a click on its title does.

@@ -1,96 +1,53 @@
-#include "appsetup.h"
-#include "form/controltable.h"
 #include "gridmodel.h"
-#include "keyboardkeypad.h"
-#include "mainwindow.h"
 #include "ratiogridview.h"
+#include "windowfixture.h"
 
-#include <QAbstractItemView>
-#include <QAction>
-#include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDialog>
 #include <QHeaderView>
 #include <QInputMethodEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMessageBox>
 #include <QPointer>
-#include <QPushButton>
-#include <QTemporaryDir>
-#include <QTimer>
-#include <QtTest>
 
-#include <memory>
-#include <utility>
-
+// The window on the offscreen platform: built from the table, clicks reach
+// the handlers, fields keep what is typed, the version dialog opens and closes.
 class MainWindowTest : public QObject
 {
     Q_OBJECT
 
 private:
-    QTemporaryDir m_home;
-    std::unique_ptr<MainWindow> m_window;
-    // Message boxes are answered at once and recorded, so a stray one fails a
-    // case instead of hanging the run.
-    QTimer m_boxCloser;
-    QStringList m_messages;
+    WindowFixture m_fixture;
+    MainWindow* m_window = nullptr;
 
-    QString caption(const char* name) const
-    {
-        auto* label = qobject_cast<QLabel*>(m_window->control(QString::fromLatin1(name)));
-        return label ? label->text() : QStringLiteral("<no label>");
-    }
-    QPushButton* button(const char* name) const
-    {
-        return qobject_cast<QPushButton*>(m_window->control(QString::fromLatin1(name)));
-    }
-    void click(const char* name) { QTest::mouseClick(button(name), Qt::LeftButton); }
+    QString caption(const char* name) const { return m_fixture.caption(name); }
+    QPushButton* button(const char* name) const { return m_fixture.button(name); }
+    void click(const char* name) { m_fixture.click(name); }
 
 private slots:
     void initTestCase()
     {
-        QVERIFY(m_home.isValid());
-        qputenv("XDG_DATA_HOME", m_home.path().toUtf8());
+        QTemporaryDir home;
+        QVERIFY(home.isValid());
+        qputenv("XDG_DATA_HOME", home.path().toUtf8());
         AppSetup::apply(*qApp);
         const QString folder = AppSetup::dataFolder();
-        QCOMPARE(folder, QDir(m_home.path()).filePath(QStringLiteral("zeltan")));
+        QCOMPARE(folder, QDir(home.path()).filePath(QStringLiteral("zeltan")));
         QVERIFY(QDir(folder).exists());
-
-        m_boxCloser.setInterval(50);
-        connect(&m_boxCloser, &QTimer::timeout, this, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                m_messages << box->text();
-                box->reject();
-            }
-        });
-        m_boxCloser.start();
-
-        m_window = std::make_unique<MainWindow>(folder);
-        m_window->start();
-        m_window->centreOnScreen();
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-        m_window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
-        // The window opens with the focus on the first SET button.
-        QCOMPARE(QApplication::focusWidget(), m_window->control(QStringLiteral("Command1")));
-    }
-
-    void cleanupTestCase() { m_window.reset(); }
-
-    void cleanup()
-    {
-        const QStringList shown = std::exchange(m_messages, {});
-        QVERIFY2(shown.isEmpty(), qPrintable(shown.join(u'|')));
     }
 
     void init()
     {
-        click("Command17"); // every case starts from an empty keypad entry
-        QCOMPARE(caption("Label11"), QStringLiteral("0"));
+        m_fixture.open();
+        m_window = m_fixture.window();
+    }
+
+    void cleanup() { m_fixture.close(); }
+
+    void opensWithTheFocusOnTheFirstSetButton()
+    {
+        QCOMPARE(QApplication::focusWidget(), m_window->control(QStringLiteral("Command1")));
     }
 
     void windowHasItsCaptionAndFixedClientArea()
@@ -171,17 +128,6 @@ private slots:
         QCOMPARE(grid->horizontalHeader()->height(), 20);
     }
 
-    void menusCarryTheTablesShortcuts()
-    {
-        for (const MenuSpec& menu : ControlTable::menus()) {
-            QAction* action = m_window->menuAction(menu.name);
-            QVERIFY2(action, qPrintable(menu.name));
-            QCOMPARE(action->shortcut().toString(QKeySequence::PortableText), menu.shortcut);
-        }
-        QCOMPARE(m_window->menuAction(QStringLiteral("verinf"))->text(),
-                 QStringLiteral("ﾊﾞｰｼﾞｮﾝ情報"));
-    }
-
     void keypadClicksBuildTheEntry()
     {
         click("Command6");  // 7
@@ -191,66 +137,6 @@ private slots:
         QCOMPARE(m_window->app().form().Label11.text, QStringLiteral("7.5"));
         click("Command17"); // CLS
         QCOMPARE(caption("Label11"), QStringLiteral("0"));
-    }
-
-    void keyboardKeysMapToTheKeypad_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<QString>("button");
-        QTest::newRow("7") << int(Qt::Key_7) << "Command6";
-        QTest::newRow("0") << int(Qt::Key_0) << "Command15";
-        QTest::newRow(".") << int(Qt::Key_Period) << "Command16";
-        QTest::newRow(",") << int(Qt::Key_Comma) << "Command16";
-        QTest::newRow("Esc") << int(Qt::Key_Escape) << "Command17";
-        QTest::newRow("Delete") << int(Qt::Key_Delete) << "Command17";
-        QTest::newRow("letter") << int(Qt::Key_A) << "";
-    }
-
-    void keyboardKeysMapToTheKeypad()
-    {
-        QFETCH(int, key);
-        QFETCH(QString, button);
-        QCOMPARE(KeyboardKeypad::buttonFor(key), button);
-    }
-
-    void typingOnAButtonPressesTheKeypad()
-    {
-        QPushButton* set = button("Command1");
-        set->setFocus();
-        QCOMPARE(QApplication::focusWidget(), set);
-        QTest::keyClick(set, Qt::Key_7);
-        QCOMPARE(caption("Label11"), QStringLiteral("7"));
-        QTest::keyClick(set, Qt::Key_Period);
-        QTest::keyClick(set, Qt::Key_5, Qt::KeypadModifier);
-        QTest::keyClick(set, Qt::Key_5);
-        QCOMPARE(caption("Label11"), QStringLiteral("7.55"));
-        QTest::keyClick(set, Qt::Key_Escape);
-        QCOMPARE(caption("Label11"), QStringLiteral("0"));
-    }
-
-    void typingInAFieldLeavesTheKeypadAlone()
-    {
-        auto* name = qobject_cast<QLineEdit*>(m_window->control(QStringLiteral("Text1")));
-        QVERIFY(name);
-        click("Command6"); // 7
-        name->setFocus();
-        QTest::keyClicks(name, QStringLiteral("12.5"));
-        QTest::keyClick(name, Qt::Key_Escape);
-        QCOMPARE(caption("Label11"), QStringLiteral("7"));
-        QCOMPARE(name->text(), QStringLiteral("12.5"));
-        QCOMPARE(m_window->app().form().Text1.text, QStringLiteral("12.5"));
-
-        auto* interval = qobject_cast<QComboBox*>(m_window->control(QStringLiteral("Combo5")));
-        QVERIFY(interval);
-        interval->setFocus();
-        interval->lineEdit()->selectAll();
-        QTest::keyClicks(interval->lineEdit(), QStringLiteral("3"));
-        QTest::keyClick(interval->lineEdit(), Qt::Key_Delete);
-        QCOMPARE(caption("Label11"), QStringLiteral("7"));
-        QCOMPARE(m_window->app().form().Combo5.text, QStringLiteral("3"));
-        interval->setFocus();
-        interval->lineEdit()->selectAll();
-        QTest::keyClicks(interval->lineEdit(), QStringLiteral("1"));
     }
 
     void pickingAnIntervalStoresItsText()
@@ -367,60 +253,6 @@ private slots:
         QCOMPARE(edit->text(), kept); // the blank is what the user sees
         edit->setText(before);
         QCOMPARE(m_window->app().form().control(name)->text, before);
-    }
-
-    // Return in a selector's field, or leaving it, runs nothing even when the
-    // text names an item; a pick from the open list runs the click.
-    void onlyAPickFromTheListRunsTheSelector_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("watched"); // a control the click rewrites
-        QTest::addColumn<QString>("way");
-        QTest::addColumn<bool>("runs");
-        auto row = [](const char* tag, const char* name, const char* watched, const char* way,
-                      bool runs) { QTest::newRow(tag) << name << watched << way << runs; };
-        row("module typed, Return", "Combo7", "Combo1", "Return", false);
-        row("module typed, Tab away", "Combo7", "Combo1", "Tab", false);
-        row("module clicked in the list", "Combo7", "Combo1", "click", true);
-        row("spur typed, Enter", "Combo1", "Label5", "Enter", false);
-        row("spur picked with the keys", "Combo1", "Label5", "keys", true);
-    }
-
-    void onlyAPickFromTheListRunsTheSelector()
-    {
-        QFETCH(QString, name);
-        QFETCH(QString, watched);
-        QFETCH(QString, way);
-        QFETCH(bool, runs);
-        auto* combo = qobject_cast<QComboBox*>(m_window->control(name));
-        m_window->render(); // the box shows the Form's item, as after any click
-        QVERIFY(combo && combo->count() >= 2 && combo->currentIndex() >= 0);
-        const int next = (combo->currentIndex() + 1) % combo->count();
-        const QString item = combo->itemText(next);
-        Control* mark = m_window->app().form().control(watched);
-        mark->text = QStringLiteral("untouched");
-
-        combo->setFocus();
-        QAbstractItemView* list = combo->view();
-        if (way == u"click") {
-            combo->showPopup();
-            const QRect row = list->visualRect(list->model()->index(next, 0));
-            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
-        } else if (way == u"keys") {
-            combo->showPopup();
-            QTest::keyClick(list, Qt::Key_Down);
-            QTest::keyClick(list, Qt::Key_Return);
-        } else {
-            combo->lineEdit()->selectAll();
-            QTest::keyClicks(combo->lineEdit(), item);
-            QTest::keyClick(combo->lineEdit(), way == u"Return"  ? Qt::Key_Return
-                                               : way == u"Enter" ? Qt::Key_Enter
-                                                                 : Qt::Key_Tab);
-        }
-        QVERIFY(!list->isVisible());
-        QCOMPARE(m_window->app().form().control(name)->text, item);
-        QCOMPARE(combo->currentText(), item);
-        QCOMPARE(mark->text != QStringLiteral("untouched"), runs);
     }
 
     void versionDialogOpensFromTheMenuAndClosesOnAnyKey()

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QComboBox>
+
+// An editable selector of the window. It takes what is typed as it is (no
+// completion, no items added on Return, single-line), only a pick from its
+// list counts as a click, and a screen reader hears its accessible name,
+// with the text as its value (Qt's own combo box would say the text twice).
+class SelectorBox : public QComboBox
+{
+    Q_OBJECT
+
+public:
+    explicit SelectorBox(QWidget* parent = nullptr);
+};

@@ -1,0 +1,122 @@
+#include "form/controltable.h"
+#include "form/flexgrid.h"
+#include "windowfixture.h"
+
+#include <QAccessible>
+#include <QSet>
+
+// What a screen reader finds: every control named for what it is, never for
+// its value; the value, the picked star and the status line's news beside it;
+// the grid's headings as real row and column headers.
+class AccessibilityTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    WindowFixture m_fixture;
+
+    static QString said(QWidget* widget, QAccessible::Text text)
+    {
+        QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(widget);
+        return iface ? iface->text(text) : QStringLiteral("<none>");
+    }
+
+private slots:
+    void initTestCase() { AppSetup::apply(*qApp); }
+    void init() { m_fixture.open(); }
+    void cleanup() { m_fixture.close(); }
+
+    void everyReachableControlHasItsRoleAsAUniqueName()
+    {
+        QSet<QString> names;
+        for (const ControlSpec& desc : ControlTable::controls()) {
+            QWidget* widget = m_fixture.window()->control(desc.name);
+            QVERIFY2(widget, qPrintable(desc.name));
+            QVERIFY2(!desc.role.isEmpty(), qPrintable(desc.name));
+            QCOMPARE(said(widget, QAccessible::Name), desc.role);
+            if (widget->focusPolicy() == Qt::NoFocus)
+                continue;
+            QVERIFY2(!names.contains(desc.role), qPrintable(desc.role));
+            names.insert(desc.role);
+        }
+    }
+
+    // Names stay while values change; descriptions carry what is shown.
+    void nameSaysWhatDescriptionSaysWhatIsShown_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("role");
+        QTest::addColumn<QString>("described");
+        auto row = [](const char* tag, const char* name, const char* role, const char* described) {
+            QTest::newRow(tag) << name << role << described;
+        };
+        row("SET of the spur", "Command2", "スパーギア歯数 SET", "");
+        row("star of the ratio, picked", "Command21", "減速比を計算",
+            "★ 計算する値に選ばれています");
+        row("star of the spur", "Command19", "スパーギア歯数を計算", "押すと計算する値に選びます");
+        row("keypad entry", "Label11", "キーパッドの入力", "2");
+        row("status line", "Label12", "状況表示", "減速比を計算表示します");
+    }
+
+    void nameSaysWhatDescriptionSaysWhatIsShown()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, role);
+        QFETCH(QString, described);
+        m_fixture.click("Command13"); // the entry shows 2
+        QWidget* widget = m_fixture.window()->control(name);
+        QCOMPARE(said(widget, QAccessible::Name), role);
+        QCOMPARE(said(widget, QAccessible::Description), described);
+    }
+
+    void theStarsDescriptionFollowsThePick()
+    {
+        m_fixture.click("Command18");
+        QCOMPARE(said(m_fixture.control("Command18"), QAccessible::Description),
+                 QStringLiteral("★ 計算する値に選ばれています"));
+        QCOMPARE(said(m_fixture.control("Command21"), QAccessible::Description),
+                 QStringLiteral("押すと計算する値に選びます"));
+    }
+
+    void aNewStatusLineIsDescribed()
+    {
+        const QString before = m_fixture.caption("Label12");
+        m_fixture.click("Command5"); // the survey reports in the status line
+        QVERIFY(m_fixture.caption("Label12") != before);
+        QCOMPARE(said(m_fixture.control("Label12"), QAccessible::Description),
+                 m_fixture.caption("Label12"));
+    }
+
+    // A cell names its spur heading and its pinion heading.
+    void gridCellsHaveRowAndColumnHeaders_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<int>("col");
+        QTest::newRow("first cell") << 0 << 0;
+        QTest::newRow("further down and right") << 7 << 4;
+    }
+
+    void gridCellsHaveRowAndColumnHeaders()
+    {
+        QFETCH(int, row);
+        QFETCH(int, col);
+        QWidget* view = m_fixture.control("MSFlexGrid1");
+        const FlexGrid& grid = m_fixture.window()->app().form().MSFlexGrid1;
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(view);
+        QVERIFY(table && table->tableInterface());
+        QCOMPARE(table->text(QAccessible::Name), QStringLiteral("減速比表"));
+        QAccessibleInterface* cell = table->tableInterface()->cellAt(row, col);
+        QVERIFY(cell && cell->tableCellInterface());
+        QCOMPARE(cell->text(QAccessible::Name), grid.cell(row + 1, col + 1).text);
+        const auto across = cell->tableCellInterface()->columnHeaderCells();
+        const auto down = cell->tableCellInterface()->rowHeaderCells();
+        QCOMPARE(across.size(), 1);
+        QCOMPARE(down.size(), 1);
+        QCOMPARE(across.first()->text(QAccessible::Name), grid.cell(0, col + 1).text);
+        QCOMPARE(down.first()->text(QAccessible::Name), grid.cell(row + 1, 0).text);
+        QVERIFY(!grid.cell(0, col + 1).text.isEmpty());
+    }
+};
+
+QTEST_MAIN(AccessibilityTest)
+#include "test_accessibility.moc"

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "appsetup.h"
+#include "mainwindow.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+#include <utility>
+
+// A fresh main window over a fresh data folder for each test case, shown and
+// active. Message boxes are answered at once and recorded, so a stray one
+// fails the case instead of hanging the run.
+class WindowFixture
+{
+public:
+    WindowFixture()
+    {
+        m_boxCloser.setInterval(50);
+        QObject::connect(&m_boxCloser, &QTimer::timeout, [this] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                m_messages << box->text();
+                box->reject();
+            }
+        });
+    }
+
+    // Call from init(); QVERIFY inside needs a void function.
+    void open()
+    {
+        m_home = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_home->isValid());
+        m_window = std::make_unique<MainWindow>(m_home->path());
+        m_window->start();
+        m_window->centreOnScreen();
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        m_boxCloser.start();
+    }
+
+    // Call from cleanup(): the messages the case left unread fail it.
+    void close()
+    {
+        m_boxCloser.stop();
+        m_window.reset();
+        m_home.reset();
+        const QStringList shown = takeMessages();
+        QVERIFY2(shown.isEmpty(), qPrintable(shown.join(u'|')));
+    }
+
+    QStringList takeMessages() { return std::exchange(m_messages, {}); }
+
+    MainWindow* window() const { return m_window.get(); }
+    QString folder() const { return m_home->path(); }
+    QWidget* control(const char* name) const
+    {
+        return m_window->control(QString::fromLatin1(name));
+    }
+    QString caption(const char* name) const
+    {
+        auto* label = qobject_cast<QLabel*>(control(name));
+        return label ? label->text() : QStringLiteral("<no label>");
+    }
+    QPushButton* button(const char* name) const
+    {
+        return qobject_cast<QPushButton*>(control(name));
+    }
+    void click(const char* name) { QTest::mouseClick(button(name), Qt::LeftButton); }
+
+private:
+    std::unique_ptr<QTemporaryDir> m_home;
+    std::unique_ptr<MainWindow> m_window;
+    QTimer m_boxCloser;
+    QStringList m_messages;
+};
