@@ -129,8 +129,8 @@ QWidget* MainWindow::createControl(const ControlSpec& desc, Control* control, QW
     }
     case ControlKind::Combo: {
         auto* combo = new SelectorBox(parent);
-        // The field inside takes the focus: a screen reader names it as the box.
-        combo->lineEdit()->setAccessibleName(desc.role);
+        // The field inside takes the focus; a screen reader names it after the box.
+        combo->lineEdit()->setAccessibleName(desc.role + QStringLiteral("の入力欄"));
         combo->setEditText(desc.caption);
         combo->installEventFilter(this);
         connect(combo, &QComboBox::editTextChanged, this, [combo, control](const QString& text) {
