@@ -1,16 +1,8 @@
-#include "appsetup.h"
-#include "mainwindow.h"
+#include "windowfixture.h"
 
-#include <QApplication>
 #include <QFile>
-#include <QLabel>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QStringDecoder>
 #include <QStringEncoder>
-#include <QTemporaryDir>
-#include <QTimer>
-#include <QtTest>
 
 // One calculation as a user makes it, through the real widgets only: the
 // star, keypad presses and typed digits, the SET buttons; the results are
@@ -20,24 +12,13 @@ class WholeCalculationTest : public QObject
     Q_OBJECT
 
 private:
-    QTemporaryDir m_folder;
-    std::unique_ptr<MainWindow> m_window;
-    QStringList m_messages;
+    WindowFixture m_fixture;
 
-    QLabel* label(const char* name) const
-    {
-        return qobject_cast<QLabel*>(m_window->control(QString::fromLatin1(name)));
-    }
-    QString caption(const char* name) const
-    {
-        QLabel* l = label(name);
-        return l ? l->text() : QStringLiteral("<no label>");
-    }
+    QString caption(const char* name) const { return m_fixture.caption(name); }
     void click(const char* name)
     {
-        auto* button = qobject_cast<QPushButton*>(m_window->control(QString::fromLatin1(name)));
-        QVERIFY2(button, name);
-        QTest::mouseClick(button, Qt::LeftButton);
+        QVERIFY2(m_fixture.button(name), name);
+        m_fixture.click(name);
     }
     // Digits on the keyboard while a button has the focus press the keypad.
     void type(const QString& digits)
@@ -49,50 +30,29 @@ private:
 
     QByteArray lastInputsBytes() const
     {
-        QFile file(QDir(m_folder.path()).filePath(QStringLiteral("GIA.DAT")));
+        QFile file(QDir(m_fixture.folder()).filePath(QStringLiteral("GIA.DAT")));
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
-private slots:
-    void initTestCase()
+    // Inputs saved by an earlier session, all different from what the
+    // calculation below leaves, so a value that is not written shows.
+    static void seedEarlierInputs(const QString& folder)
     {
-        QVERIFY(m_folder.isValid());
-        AppSetup::installFontSubstitutes();
-        // Inputs saved by an earlier session, all different from what the
-        // calculation below leaves, so a value that is not written shows.
         const QStringList earlier = {"テスト車", "2",  "70", "20", "7.00000", "48P",
                                      "70",       "15", "20", "15", "1",       "1"};
         QStringEncoder cp932("CP932");
         QByteArray bytes;
         for (const QString& line : earlier)
             bytes += QByteArray(cp932(line)) + "\r\n";
-        QVERIFY(!cp932.hasError());
-        QFile gia(QDir(m_folder.path()).filePath(QStringLiteral("GIA.DAT")));
-        QVERIFY(gia.open(QIODevice::WriteOnly));
-        gia.write(bytes);
-        gia.close();
-
-        // Any message box is a failure here; it is closed so the run goes on.
-        auto* closer = new QTimer(this);
-        connect(closer, &QTimer::timeout, this, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                m_messages << box->text();
-                box->reject();
-            }
-        });
-        closer->start(50);
-
-        m_window = std::make_unique<MainWindow>(m_folder.path());
-        m_window->start();
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-        m_window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QFile gia(QDir(folder).filePath(QStringLiteral("GIA.DAT")));
+        if (gia.open(QIODevice::WriteOnly))
+            gia.write(bytes);
     }
 
-    void cleanupTestCase() { m_window.reset(); }
-
-    void cleanup() { QVERIFY2(m_messages.isEmpty(), qPrintable(m_messages.join(u'|'))); }
+private slots:
+    void initTestCase() { AppSetup::installFontSubstitutes(); }
+    void init() { m_fixture.open(seedEarlierInputs); }
+    void cleanup() { m_fixture.close(); }
 
     void startsWithTheSavedInputs()
     {
@@ -103,11 +63,10 @@ private slots:
         QCOMPARE(caption("Label9"), QStringLiteral("7.00000"));
     }
 
-    void totalRatioFollowsEachSet()
+    void totalRatioFollowsEachSetAndIsSaved()
     {
         click("Command21"); // the star on the total: it is what gets calculated
-        QCOMPARE(qobject_cast<QPushButton*>(m_window->control(QStringLiteral("Command21")))->text(),
-                 QStringLiteral("★"));
+        QCOMPARE(m_fixture.button("Command21")->text(), QStringLiteral("★"));
 
         click("Command13"); // 2
         click("Command16"); // ・
@@ -130,10 +89,7 @@ private slots:
         QCOMPARE(caption("Label7"), QStringLiteral("80"));
         QCOMPARE(caption("Label9"), QStringLiteral("8.00000")); // 2.5 × 80 / 25
         QCOMPARE(caption("Label11"), QStringLiteral("0"));
-    }
 
-    void theInputsAreSavedInGiaDat()
-    {
         const QByteArray bytes = lastInputsBytes();
         QVERIFY(bytes.endsWith("\r\n"));
         QCOMPARE(bytes.count("\r\n"), 12);

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 #include <utility>
 
@@ -31,11 +32,14 @@ public:
         });
     }
 
-    // Call from init(); QVERIFY inside needs a void function.
-    void open()
+    // Call from init(); QVERIFY inside needs a void function. seed writes
+    // files into the data folder before the window starts.
+    void open(const std::function<void(const QString& folder)>& seed = {})
     {
         m_home = std::make_unique<QTemporaryDir>();
         QVERIFY(m_home->isValid());
+        if (seed)
+            seed(m_home->path());
         m_window = std::make_unique<MainWindow>(m_home->path());
         m_window->start();
         m_window->centreOnScreen();
