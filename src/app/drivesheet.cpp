@@ -32,7 +32,8 @@ QString pair(double spur, double pinion)
 QString percent(double value) { return Drive::percentText(value) + u'%'; }
 } // namespace
 
-Table current(const Drive::Setup& setup, const std::optional<Drive::Figures>& f)
+Table current(const Drive::Setup& setup, const std::optional<Drive::Figures>& f,
+              std::optional<double> module)
 {
     const auto mm = [&](std::optional<double> Drive::Figures::*member) {
         return f ? shown((*f).*member, Drive::mmText) : None;
@@ -48,6 +49,7 @@ Table current(const Drive::Setup& setup, const std::optional<Drive::Figures>& f)
                 {Drive::Field::MotorRpm, f ? shown(f->motorRpm, Drive::rpmText) : None, Rpm},
                 {WheelRpm, f ? shown(f->wheelRpm, Drive::rpmText) : None, Rpm},
                 {Speed, f ? shown(f->speed, Drive::speedText) : None, Kmh},
+                {QStringLiteral("モジュール m"), f ? shown(module, Drive::moduleText) : None, Mm},
                 {QStringLiteral("スパー ピッチ円直径"), mm(&Drive::Figures::spurDiameter), Mm},
                 {QStringLiteral("ピニオン ピッチ円直径"), mm(&Drive::Figures::pinionDiameter), Mm},
                 {QStringLiteral("中心距離"), mm(&Drive::Figures::centreDistance), Mm},

@@ -14,7 +14,8 @@ using Table = DrivePrintOut::Table;
 // Stands for a figure that needs an input the user has not given.
 inline const QString None = QStringLiteral("―");
 
-Table current(const Drive::Setup& setup, const std::optional<Drive::Figures>& figures);
+Table current(const Drive::Setup& setup, const std::optional<Drive::Figures>& figures,
+              std::optional<double> module);
 // Tyre, motor and module in one line, for the page.
 QString conditions(const Drive::Inputs& inputs, std::optional<double> module);
 Table steps(const QList<Drive::ToothStep>& steps, const Drive::Gear& gear);

@@ -17,17 +17,31 @@ constexpr qsizetype InputLineCount = 6;
 
 bool blank(const QString& text) { return text.trimmed().isEmpty(); }
 
-// The main grid's layout with the ratio cells empty, for a table that cannot
-// show rollouts.
-FlexGrid withoutValues(const FlexGrid& grid)
+// The main grid's layout and marks with the texts of its ratio cells taken
+// from texts (empty without it).
+FlexGrid withTexts(const FlexGrid& grid, const FlexGrid* texts)
 {
     FlexGrid copy = grid;
     for (int r = grid.fixedRows(); r < grid.rows(); ++r)
         for (int c = grid.fixedCols(); c < grid.cols(); ++c)
             if (!grid.cell(r, c).text.isEmpty() && copy.setCurrentCell(r, c))
-                copy.setText(QString());
+                copy.setText(texts ? texts->cell(r, c).text : QString());
     copy.setCurrentCell(0, 0);
     return copy;
+}
+
+bool sameHeadings(const FlexGrid& a, const FlexGrid& b)
+{
+    if (a.rows() != b.rows() || a.cols() != b.cols() || a.fixedRows() != b.fixedRows() ||
+        a.fixedCols() != b.fixedCols())
+        return false;
+    for (int r = 0; r < a.rows(); ++r)
+        if (a.cell(r, 0).text != b.cell(r, 0).text)
+            return false;
+    for (int c = 0; c < a.cols(); ++c)
+        if (a.cell(0, c).text != b.cell(0, c).text)
+            return false;
+    return true;
 }
 } // namespace
 
@@ -105,14 +119,14 @@ void DriveTool::fieldLeft() { save(); }
 
 Drive::Inputs DriveTool::inputs() const
 {
-    return {fields.tyreDiameter,       fields.kv,         fields.voltage, fields.motorRpm,
-            m_main.form().Combo7.text, fields.moduleTyped};
+    return {fields.tyreDiameter,         fields.kv,         fields.voltage, fields.motorRpm,
+            m_main.form().module().text, fields.moduleTyped};
 }
 
 Drive::Setup DriveTool::currentSetup() const
 {
     const Form& f = m_main.form();
-    return {f.Label6.text, f.Label7.text, f.Label8.text};
+    return {f.secondaryRatio().text, f.spurTeeth().text, f.pinionTeeth().text};
 }
 
 bool DriveTool::hasReference() const
@@ -155,18 +169,18 @@ void DriveTool::refresh()
         m_status = f.error();
     }
 
-    const auto fromName = Drive::moduleFromName(m_main.form().Combo7.text);
-    m_moduleNote = fromName
-                       ? QStringLiteral("メイン画面のモジュール %1：m %2")
-                             .arg(m_main.form().Combo7.text.trimmed(), Drive::moduleText(*fromName))
-                       : QString();
+    const auto fromName = Drive::moduleFromName(m_main.form().module().text);
+    m_moduleNote =
+        fromName ? QStringLiteral("メイン画面のモジュール %1：m %2")
+                       .arg(m_main.form().module().text.trimmed(), Drive::moduleText(*fromName))
+                 : QString();
 
-    m_sheet.title = QStringLiteral("走行計算　") + m_main.form().Label13.text;
-    m_sheet.status = m_main.form().Label12.text;
+    m_sheet.title = QStringLiteral("走行計算　") + m_main.form().machineTitle().text;
+    m_sheet.status = m_main.form().statusLine().text;
     m_sheet.conditions = DriveSheet::conditions(inputs(), tool ? tool->module : std::nullopt);
     m_sheet.note = DriveSheet::note();
     m_sheet.tables = {
-        DriveSheet::current(setup, now),
+        DriveSheet::current(setup, now, tool ? tool->module : std::nullopt),
         {},
         DriveSheet::steps(now ? Drive::toothSteps(*tool, *gear) : QList<Drive::ToothStep>(),
                           gear ? *gear : Drive::Gear()),
@@ -207,11 +221,19 @@ void DriveTool::refresh()
 void DriveTool::followGrid()
 {
     const Form& f = m_main.form();
-    const GridKey key{f.MSFlexGrid1.revision(), f.Label6.text, fields.tyreDiameter};
+    const GridKey key{f.MSFlexGrid1.revision(), f.secondaryRatio().text, fields.tyreDiameter};
     if (m_gridKey == key)
         return;
+    // A survey refills the main grid with the same spurs and pinions: only its
+    // marks change, and the rollouts are taken over instead of written anew.
+    const bool sameValues = m_gridKey && m_gridKey->secondary == key.secondary &&
+                            m_gridKey->tyre == key.tyre && sameHeadings(f.MSFlexGrid1, m_rollouts);
     m_gridKey = key;
-    const auto secondary = Drive::positive(Drive::Field::Secondary, f.Label6.text);
+    if (sameValues) {
+        replaceRollouts(withTexts(f.MSFlexGrid1, &m_rollouts));
+        return;
+    }
+    const auto secondary = Drive::positive(Drive::Field::Secondary, f.secondaryRatio().text);
     const auto tyre = Drive::positive(Drive::Field::TyreDiameter, fields.tyreDiameter);
     if (secondary && tyre) {
         if (auto grid = Drive::rolloutGrid(f.MSFlexGrid1, *secondary, *tyre)) {
@@ -219,7 +241,7 @@ void DriveTool::followGrid()
             return;
         }
     }
-    replaceRollouts(withoutValues(f.MSFlexGrid1));
+    replaceRollouts(withTexts(f.MSFlexGrid1, nullptr));
 }
 
 void DriveTool::replaceRollouts(FlexGrid next)
@@ -255,7 +277,7 @@ void DriveTool::survey(Drive::Target target, const QString& field, const QString
     save();
     // Exactly as if the ratio had been typed on the main window's keypad and
     // 指定減速比調査 pressed: the same checks, grid marks, inputs and GIA.DAT.
-    m_main.form().Label11.text = ratioText;
+    m_main.form().keypadEntry().text = ratioText;
     m_main.raise(u"Command5");
     m_ranMain = true;
     m_surveyNote = QStringLiteral("%1 %2 → 減速比 %3 で指定減速比調査しました")

@@ -136,7 +136,7 @@ QString drawGrid(PrintPage& page, const FlexGrid& grid, int top)
     for (int c = 1; c < grid.cols(); ++c)
         if (!grid.cell(0, c).text.isEmpty())
             cols.append(c);
-    const int colPitch = std::clamp(int((Right - Left) / cols.size()), 480, 850);
+    const int colPitch = std::clamp(int((Right - Left) / cols.size()), 510, 850);
     const int rowPitch = std::clamp(int((GridBottom - top) / rows.size()), 200, 320);
     const qsizetype shownCols = std::min(cols.size(), qsizetype((Right - Left) / colPitch));
     const qsizetype shownRows = std::min(rows.size(), qsizetype((GridBottom - top) / rowPitch));

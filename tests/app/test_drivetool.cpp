@@ -2,6 +2,7 @@
 #include "common/colour.h"
 #include "support/appfixture.h"
 
+#include <algorithm>
 #include <functional>
 #include <ostream>
 
@@ -63,6 +64,7 @@ TEST_F(DriveToolTest, WorkedFiguresOfTheMainWindowsSetup)
         {"ratio", "48P", "70", "22", "", "減速比", "7.95455"},
         {"centre 48P", "48P", "80", "25", "", "中心距離", "27.78"},
         {"pitch circle", "48P", "70", "22", "", "スパー ピッチ円直径", "37.04"},
+        {"module", "48P", "70", "22", "", "モジュール m", "0.52917"},
         {"typed module", "XXモジュール", "80", "20", "0.5", "中心距離", "25.00"},
         {"name wins", "0.5M", "80", "20", "9", "中心距離", "25.00"},
         {"no module", "XXモジュール", "80", "20", "", "中心距離", "―"},
@@ -258,6 +260,19 @@ TEST_F(DriveToolTest, PrintGoesThroughTheSamePathAsPrint)
     host.answers = {false};
     raise("printSheet");
     EXPECT_EQ(host.pages.size(), 1); // "No" prints nothing
+
+    // A survey's marks in their inks; a table too big for the paper says what it shows.
+    ranges("60", "199", "10", "199");
+    tool.fields.wantedRollout = "25.28";
+    raise("surveyRollout");
+    const PrintPage big = DrivePrintOut::buildPage(tool.sheet(), tool.rollouts());
+    const auto red = std::count_if(big.ops.begin(), big.ops.end(), [](const PageOp& op) {
+        return op.ink == Colour::Red && op.bold && op.pointSize == 7;
+    });
+    EXPECT_GT(red, 0);
+    EXPECT_TRUE(big.ops.last().text.startsWith(
+        "最高速度は無負荷・スリップなしの理論値です。（表はスパー60～89、ピニオン10～"))
+        << big.ops.last().text.toStdString();
     raise("explain");
     EXPECT_TRUE(host.messages.last().contains("無負荷・スリップなしの理論値"));
     EXPECT_TRUE(host.messages.last().contains("タイヤ径 × π ÷ 減速比"));
