@@ -114,9 +114,13 @@ Host::PrintResult QtHost::printWithDialog(const PrintPage& page)
     QPrinter printer(QPrinter::HighResolution);
     PagePrinter::setUp(printer, page);
     // Without a printer the dialog offers only a file: let it start in the
-    // Documents folder, as プリント would save there.
-    if (printer.outputFormat() == QPrinter::PdfFormat)
-        printer.setOutputFileName(PagePrinter::freshPdfPath(PagePrinter::documentsFolder()));
+    // Documents folder, as プリント would save there. The dialog refuses a
+    // file in a folder that does not exist, so the folder is made first.
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        const QString documents = PagePrinter::documentsFolder();
+        QDir().mkpath(documents);
+        printer.setOutputFileName(PagePrinter::freshPdfPath(documents));
+    }
     QPrintDialog dialog(&printer, m_window);
     // One page: the choices are the printer and the copies.
     dialog.setOptions(QAbstractPrintDialog::PrintToFile);
