@@ -74,25 +74,14 @@ void Giadsp::Form_Load()
     if (!saved.ok && !saved.missing)
         m_host.message(saved.error);
     const QStringList values = LastInputs::fromLines(saved.lines);
-    Control* restoredFirst[] = {&f.machineTitle(), &f.secondaryRatio(), &f.spurTeeth(),
-                                &f.pinionTeeth(),  &f.totalRatio(),     &f.module()};
-    for (int i = 0; i < 6; ++i)
-        restoredFirst[i]->text = values[i];
+    LastInputs::restore(f, values, 0, LastInputs::ModuleLine + 1);
     LoadSelectedModule();
-    Control* restoredAfter[] = {&f.spurRangeStart(),   &f.spurRangeWidth(), &f.pinionRangeStart(),
-                                &f.pinionRangeWidth(), &f.spurInterval(),   &f.pinionInterval()};
-    for (int i = 0; i < 6; ++i)
-        restoredAfter[i]->text = values[6 + i];
+    LastInputs::restore(f, values, LastInputs::ModuleLine + 1, LastInputs::Count);
 
-    f.keypadEntry().text = Keypad::Empty;
     f.machineName().text.clear();
     f.panelModule().text.clear();
-    f.newModuleHint().text =
-        QStringLiteral("XXモジュールを選択した場合表再作成で新しいモジュールを作れます");
-    f.newModuleHint().visible = false;
-    f.newModuleName().text = ModuleTable::NewNamePlaceholder;
-    f.newModuleName().visible = false;
-    f.statusLine().text = QStringLiteral("減速比を計算表示します");
+    for (Control* c : {&f.keypadEntry(), &f.newModuleHint(), &f.newModuleName(), &f.statusLine()})
+        f.resetToDesign(*c);
 
     BuildRatioGrid();
     ShowRangeLabels();

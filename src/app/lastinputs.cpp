@@ -4,36 +4,40 @@
 
 namespace LastInputs {
 
+const Field Fields[Count] = {
+    {&Form::Label13, "マシン名"},
+    {&Form::Label6, "２次減速比"},
+    {&Form::Label7, "スパーギア歯数"},
+    {&Form::Label8, "ピニオンギア歯数"},
+    {&Form::Label9, "減速比"},
+    {&Form::Combo7, "モジュール"},
+    {&Form::Combo1, "スパー範囲の開始"},
+    {&Form::Combo2, "スパー範囲の幅"},
+    {&Form::Combo3, "ピニオン範囲の開始"},
+    {&Form::Combo4, "ピニオン範囲の幅"},
+    {&Form::Combo5, "スパーの計算間隔"},
+    {&Form::Combo6, "ピニオンの計算間隔"},
+};
+
 QStringList collect(const Form& f)
 {
-    return {f.machineTitle().text,     f.secondaryRatio().text, f.spurTeeth().text,
-            f.pinionTeeth().text,      f.totalRatio().text,     f.module().text,
-            f.spurRangeStart().text,   f.spurRangeWidth().text, f.pinionRangeStart().text,
-            f.pinionRangeWidth().text, f.spurInterval().text,   f.pinionInterval().text};
+    QStringList values;
+    for (const Field& field : Fields)
+        values.append((f.*field.control).text);
+    return values;
 }
 
-const QStringList& fieldNames()
+void restore(Form& f, const QStringList& values, int from, int to)
 {
-    static const QStringList names = {QStringLiteral("マシン名"),
-                                      QStringLiteral("２次減速比"),
-                                      QStringLiteral("スパーギア歯数"),
-                                      QStringLiteral("ピニオンギア歯数"),
-                                      QStringLiteral("減速比"),
-                                      QStringLiteral("モジュール"),
-                                      QStringLiteral("スパー範囲の開始"),
-                                      QStringLiteral("スパー範囲の幅"),
-                                      QStringLiteral("ピニオン範囲の開始"),
-                                      QStringLiteral("ピニオン範囲の幅"),
-                                      QStringLiteral("スパーの計算間隔"),
-                                      QStringLiteral("ピニオンの計算間隔")};
-    return names;
+    for (int i = from; i < to; ++i)
+        (f.*Fields[i].control).text = values.value(i);
 }
 
 std::optional<QString> problem(const QStringList& values)
 {
     for (qsizetype i = 0; i < values.size(); ++i)
         if (RecordSyntax::firstControl(values[i]) >= 0)
-            return RecordSyntax::controlMessage(fieldNames().value(i));
+            return RecordSyntax::controlMessage(QString::fromUtf8(Fields[i].name));
     return std::nullopt;
 }
 

@@ -11,11 +11,22 @@ namespace LastInputs {
 
 constexpr int Count = 12;
 
+// One line of the file: the control it holds and what the user calls it.
+struct Field
+{
+    Control Form::*control;
+    const char* name;
+};
+// The lines in file order; the one place that order is written. The module
+// comes before the ranges, which loading it would overwrite.
+extern const Field Fields[Count];
+constexpr int ModuleLine = 5;
+
 // The twelve values in file order, taken from the window.
 QStringList collect(const Form& form);
 
-// What the user calls each value, in file order.
-const QStringList& fieldNames();
+// Puts the values of lines from…to−1 back into the window.
+void restore(Form& form, const QStringList& values, int from, int to);
 
 // A message when a value cannot be stored (a control character in it).
 std::optional<QString> problem(const QStringList& values);

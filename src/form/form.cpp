@@ -22,11 +22,16 @@ const QHash<QString, Member>& members()
 
 Form::Form()
 {
-    for (const ControlSpec& desc : ControlTable::controls()) {
-        if (Control* c = control(desc.name)) {
-            c->text = desc.caption;
-            c->visible = !desc.hiddenAtStart;
-        }
+    for (const ControlSpec& desc : ControlTable::controls())
+        if (Control* c = control(desc.name))
+            resetToDesign(*c);
+}
+
+void Form::resetToDesign(Control& c) const
+{
+    if (const ControlSpec* desc = ControlTable::find(nameOf(c))) {
+        c.text = desc->caption;
+        c.visible = !desc->hiddenAtStart;
     }
 }
 
