@@ -142,8 +142,7 @@ QList<Drive::PitchRange> DriveTool::pitchRanges() const
         const auto found = modules->indexesOf(name);
         if (found.isEmpty())
             continue;
-        const auto m = ModuleTable::ModuleRecord::fromFields(
-            modules->fields(found.first(), ModuleTable::ModuleRecord::FieldCount));
+        const auto m = modules->record<ModuleTable::ModuleRecord>(found.first());
         const auto spurFrom = NumberText::toCount(m.SpurListFrom);
         const auto spurTo = NumberText::toCount(m.SpurListTo);
         const auto pinionFrom = NumberText::toCount(m.PinionListFrom);

@@ -12,6 +12,39 @@
 // copies every record it does not change byte for byte, whatever it holds.
 namespace RecordFile {
 
+// A record type names its fields once, in file order, with what the user
+// calls each:   static const Field<R> Fields[];
+template <typename R> struct Field
+{
+    QString R::*member;
+    const char* name;
+};
+
+template <typename R> R recordOf(const QStringList& fields)
+{
+    R record;
+    int i = 0;
+    for (const Field<R>& f : R::Fields)
+        record.*f.member = fields.value(i++);
+    return record;
+}
+
+template <typename R> QStringList fieldsOf(const R& record)
+{
+    QStringList fields;
+    for (const Field<R>& f : R::Fields)
+        fields.append(record.*f.member);
+    return fields;
+}
+
+template <typename R> QStringList namesOf()
+{
+    QStringList names;
+    for (const Field<R>& f : R::Fields)
+        names.append(QString::fromUtf8(f.name));
+    return names;
+}
+
 // A record list as read: the file's bytes, the place of every record (blank
 // lines are no records) and its key. Fields are decoded only when asked for.
 class Snapshot
@@ -27,6 +60,11 @@ public:
     QByteArrayView raw(qsizetype i) const
     {
         return QByteArrayView(m_bytes).sliced(m_lines.at(i).first, m_lines.at(i).second);
+    }
+    // Record i as a record type (see Field).
+    template <typename R> R record(qsizetype i) const
+    {
+        return recordOf<R>(fields(i, int(std::size(R::Fields))));
     }
     // The indexes of the records keyed name, in file order.
     QList<qsizetype> indexesOf(const QString& name) const;

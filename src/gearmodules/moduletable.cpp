@@ -52,28 +52,17 @@ std::optional<int> listStart(const Control& combo, const QString& field, Host& h
 
 } // namespace
 
-ModuleRecord ModuleRecord::fromFields(const QStringList& f)
-{
-    return {f.value(0), f.value(1), f.value(2), f.value(3), f.value(4),
-            f.value(5), f.value(6), f.value(7), f.value(8)};
-}
-
-QStringList ModuleRecord::fields() const
-{
-    return {Name,           SpurListFrom, SpurListTo,     SpurInterval, SpurStart,
-            PinionListFrom, PinionListTo, PinionInterval, PinionStart};
-}
-
-const QStringList& ModuleRecord::fieldNames()
-{
-    static const QStringList names = {
-        QStringLiteral("モジュール名"),         QStringLiteral("スパー範囲の開始"),
-        QStringLiteral("スパー一覧の終わり"),   QStringLiteral("スパーの計算間隔"),
-        QStringLiteral("スパー範囲の開始"),     QStringLiteral("ピニオン範囲の開始"),
-        QStringLiteral("ピニオン一覧の終わり"), QStringLiteral("ピニオンの計算間隔"),
-        QStringLiteral("ピニオン範囲の開始")};
-    return names;
-}
+const RecordFile::Field<ModuleRecord> ModuleRecord::Fields[9] = {
+    {&ModuleRecord::Name, "モジュール名"},
+    {&ModuleRecord::SpurListFrom, "スパー範囲の開始"},
+    {&ModuleRecord::SpurListTo, "スパー一覧の終わり"},
+    {&ModuleRecord::SpurInterval, "スパーの計算間隔"},
+    {&ModuleRecord::SpurStart, "スパー範囲の開始"},
+    {&ModuleRecord::PinionListFrom, "ピニオン範囲の開始"},
+    {&ModuleRecord::PinionListTo, "ピニオン一覧の終わり"},
+    {&ModuleRecord::PinionInterval, "ピニオンの計算間隔"},
+    {&ModuleRecord::PinionStart, "ピニオン範囲の開始"},
+};
 
 std::shared_ptr<const RecordFile::Snapshot> read(const DataFolder& files)
 {
@@ -102,8 +91,7 @@ void LoadSelectedModule(Form& form, Host& host, const DataFolder& files)
         host.message(table->error.isEmpty() ? MissingModule : table->error);
         return;
     }
-    const ModuleRecord found =
-        ModuleRecord::fromFields(table->fields(matches.first(), ModuleRecord::FieldCount));
+    const ModuleRecord found = table->record<ModuleRecord>(matches.first());
     form.spurInterval().text = found.SpurInterval;
     form.pinionInterval().text = found.PinionInterval;
     fillCountList(form.spurRangeStart(), found.SpurListFrom, found.SpurListTo);
@@ -173,8 +161,8 @@ void storeTypedModule(Form& form, Host& host, const DataFolder& files, QString& 
 
     const RecordFile::Rewritten result = RecordFile::replaceByName(
         files.modules(), files.modulesWork(), name,
-        writeNew ? std::optional<QStringList>(added.fields()) : std::nullopt,
-        ModuleRecord::fieldNames());
+        writeNew ? std::optional<QStringList>(RecordFile::fieldsOf(added)) : std::nullopt,
+        RecordFile::namesOf<ModuleRecord>());
     if (!result.error.isEmpty()) {
         host.message(result.error);
         return;

@@ -24,11 +24,7 @@ struct ModuleRecord
     QString Name, SpurListFrom, SpurListTo, SpurInterval, SpurStart;
     QString PinionListFrom, PinionListTo, PinionInterval, PinionStart;
 
-    static constexpr int FieldCount = 9;
-    static ModuleRecord fromFields(const QStringList& fields);
-    QStringList fields() const;
-    // What the user calls each field, in field order.
-    static const QStringList& fieldNames();
+    static const RecordFile::Field<ModuleRecord> Fields[9];
 };
 
 // module.dat as it stands (read again only when it changed).

@@ -35,7 +35,7 @@ bool rewriteList(Form& f, Host& host, const DataFolder& files, const QString& na
                  const std::optional<QStringList>& added)
 {
     const RecordFile::Rewritten result = RecordFile::replaceByName(
-        files.machines(), files.machinesWork(), name, added, MachineRecord::fieldNames());
+        files.machines(), files.machinesWork(), name, added, RecordFile::namesOf<MachineRecord>());
     if (!result.error.isEmpty()) {
         host.message(result.error);
         return false;
@@ -47,28 +47,17 @@ bool rewriteList(Form& f, Host& host, const DataFolder& files, const QString& na
 
 } // namespace
 
-MachineRecord MachineRecord::fromFields(const QStringList& f)
-{
-    return {f.value(0), f.value(1), f.value(2), f.value(3), f.value(4),
-            f.value(5), f.value(6), f.value(7), f.value(8)};
-}
-
-QStringList MachineRecord::fields() const
-{
-    return {Name,        Module,     SecondaryRatio, SpurStart,     SpurSpan,
-            PinionStart, PinionSpan, SpurInterval,   PinionInterval};
-}
-
-const QStringList& MachineRecord::fieldNames()
-{
-    static const QStringList names = {
-        QStringLiteral("マシン名"),          QStringLiteral("モジュール"),
-        QStringLiteral("２次減速比"),        QStringLiteral("スパー範囲の開始"),
-        QStringLiteral("スパー範囲の幅"),    QStringLiteral("ピニオン範囲の開始"),
-        QStringLiteral("ピニオン範囲の幅"),  QStringLiteral("スパーの計算間隔"),
-        QStringLiteral("ピニオンの計算間隔")};
-    return names;
-}
+const RecordFile::Field<MachineRecord> MachineRecord::Fields[9] = {
+    {&MachineRecord::Name, "マシン名"},
+    {&MachineRecord::Module, "モジュール"},
+    {&MachineRecord::SecondaryRatio, "２次減速比"},
+    {&MachineRecord::SpurStart, "スパー範囲の開始"},
+    {&MachineRecord::SpurSpan, "スパー範囲の幅"},
+    {&MachineRecord::PinionStart, "ピニオン範囲の開始"},
+    {&MachineRecord::PinionSpan, "ピニオン範囲の幅"},
+    {&MachineRecord::SpurInterval, "スパーの計算間隔"},
+    {&MachineRecord::PinionInterval, "ピニオンの計算間隔"},
+};
 
 std::shared_ptr<const RecordFile::Snapshot> read(const DataFolder& files)
 {
@@ -101,7 +90,7 @@ void registerMachine(Form& f, Host& host, const DataFolder& files)
         f.machineName().text,      f.panelModule().text,       f.panelSecondaryRatio().text,
         f.panelSpurStart().text,   f.panelSpurWidth().text,    f.panelPinionStart().text,
         f.panelPinionWidth().text, f.panelSpurInterval().text, f.panelPinionInterval().text};
-    if (!rewriteList(f, host, files, added.Name, added.fields()))
+    if (!rewriteList(f, host, files, added.Name, RecordFile::fieldsOf(added)))
         return;
     f.machineName().text.clear();
     f.panelSecondaryRatio().text = QStringLiteral("0");
@@ -134,7 +123,7 @@ QList<MachineRecord> recordsNamed(const QString& name, Host& host, const DataFol
         host.message(registry->error);
     QList<MachineRecord> matches;
     for (const qsizetype i : registry->indexesOf(name))
-        matches.append(MachineRecord::fromFields(registry->fields(i, MachineRecord::FieldCount)));
+        matches.append(registry->record<MachineRecord>(i));
     return matches;
 }
 

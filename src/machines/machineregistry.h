@@ -17,11 +17,7 @@ struct MachineRecord
     QString Name, Module, SecondaryRatio, SpurStart, SpurSpan, PinionStart, PinionSpan,
         SpurInterval, PinionInterval;
 
-    static constexpr int FieldCount = 9;
-    static MachineRecord fromFields(const QStringList& fields);
-    QStringList fields() const;
-    // What the user calls each field, in field order.
-    static const QStringList& fieldNames();
+    static const RecordFile::Field<MachineRecord> Fields[9];
 };
 
 // masin.dat as it stands (read again only when it changed).
