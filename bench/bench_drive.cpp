@@ -227,8 +227,13 @@ int main(int argc, char** argv)
         {"KV typed, one key: figures only",
          [&flip](DriveBench& b) { b.key("kv", (flip = !flip) ? Qt::Key_5 : Qt::Key_Backspace); },
          200},
-        {"take reference (takeReference, drive.dat saved)",
-         [](DriveBench& b) { b.clickDrive("takeReference"); }, 200},
+        {"take reference (takeReference, drive.dat written)",
+         [&flip](DriveBench& b) {
+             // A changed motor each time, so every press writes the file.
+             b.drive().tool().fields.motorRpm = (flip = !flip) ? "30000" : "";
+             b.clickDrive("takeReference");
+         },
+         200},
         {"print page of 200 x 200 (DrivePrintOut::buildPage)",
          [](DriveBench& b) {
              const DriveTool& t = b.drive().tool();
