@@ -2,6 +2,7 @@
 
 #include "fieldentry.h"
 
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QLineEdit>
 
@@ -17,6 +18,23 @@ public:
         if (t == QAccessible::Value)
             return box()->currentText();
         return QAccessibleWidget::text(t);
+    }
+
+    // The field, then the list of items, as Qt's own combo box offers them.
+    int childCount() const override { return QAccessibleWidget::childCount() + 1; }
+
+    QAccessibleInterface* child(int index) const override
+    {
+        if (index == QAccessibleWidget::childCount())
+            return QAccessible::queryAccessibleInterface(box()->view());
+        return QAccessibleWidget::child(index);
+    }
+
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        if (child && child->object() == box()->view())
+            return QAccessibleWidget::childCount();
+        return QAccessibleWidget::indexOfChild(child);
     }
 
     QStringList actionNames() const override
