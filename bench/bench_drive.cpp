@@ -201,7 +201,7 @@ int main(int argc, char** argv)
     QApplication app(qtArgc, argv);
     AppSetup::apply(app);
     DataFolder files(AppSetup::dataFolder());
-    if (!files.seedShippedFiles().isEmpty()) {
+    if (!files.seedShippedFiles()) {
         std::fprintf(stderr, "could not seed the data folder\n");
         return 1;
     }

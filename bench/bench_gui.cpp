@@ -201,7 +201,7 @@ struct Case
     bool frameBound = true; // false: the user does not wait on a frame for it
 };
 
-struct Result
+struct CaseResult
 {
     const Case* c;
     Figures loop, full;
@@ -231,9 +231,8 @@ int main(int argc, char** argv)
     // The data folder of a user who has registered a few machines.
     const QString folder = AppSetup::dataFolder();
     DataFolder files(folder);
-    if (!files.seedShippedFiles().isEmpty() ||
-        TextFile::writeAtomically(files.machines(), kMachines) ||
-        TextFile::writeAtomically(files.help(), realisticHelp())) {
+    if (!files.seedShippedFiles() || !TextFile::writeAtomically(files.machines(), kMachines) ||
+        !TextFile::writeAtomically(files.help(), realisticHelp())) {
         std::fprintf(stderr, "could not seed the data folder\n");
         return 1;
     }
@@ -316,7 +315,7 @@ int main(int argc, char** argv)
          false},
     };
 
-    std::vector<Result> results;
+    std::vector<CaseResult> results;
     for (const Case& c : cases) {
         if (!QString::fromUtf8(c.name).contains(filter))
             continue;
@@ -324,7 +323,7 @@ int main(int argc, char** argv)
         bench.settle();
         bench.takeMessages();
         const int n = std::max(5, int(c.iterations * scale));
-        Result r{&c, {}, {}, {}};
+        CaseResult r{&c, {}, {}, {}};
         r.loop = bench.measure([&] { c.action(bench); }, n, false);
         r.full = bench.measure([&] { c.action(bench); }, n, true);
         r.messages = bench.takeMessages();
@@ -339,8 +338,8 @@ int main(int argc, char** argv)
                 qgetenv("QT_QPA_PLATFORM").constData(), load[0], load[1], load[2]);
     std::printf("%-56s %5s | %9s %9s %9s %7s %7s | %9s %7s\n", "case", "iters", "loop ms", "p90 ms",
                 "cpu ms", "frames", "paints", "full ms", "frames");
-    const Result* slowest = nullptr;
-    for (const Result& r : results) {
+    const CaseResult* slowest = nullptr;
+    for (const CaseResult& r : results) {
         std::printf("%-56s %5d | %9.3f %9.3f %9.3f %7.3f %7.1f | %9.3f %7.3f%s\n", r.c->name,
                     std::max(5, int(r.c->iterations * scale)), r.loop.medianMs, r.loop.p90Ms,
                     r.loop.cpuMs, r.loop.medianMs / FrameMs, r.loop.paints, r.full.medianMs,

@@ -336,9 +336,8 @@ int compare(int runs)
         return 1;
     setenv("XDG_DATA_HOME", home.path().toLocal8Bit().constData(), 1);
     DataFolder files(QDir(home.path()).filePath(QStringLiteral("zeltan")));
-    if (!files.seedShippedFiles().isEmpty() ||
-        TextFile::writeAtomically(files.machines(), kMachines) ||
-        TextFile::writeAtomically(files.help(), realisticHelp())) {
+    if (!files.seedShippedFiles() || !TextFile::writeAtomically(files.machines(), kMachines) ||
+        !TextFile::writeAtomically(files.help(), realisticHelp())) {
         std::fprintf(stderr, "could not seed the data folder\n");
         return 1;
     }

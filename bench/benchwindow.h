@@ -87,9 +87,9 @@ struct BenchWindow
     BenchWindow()
     {
         DataFolder files(dir.path());
-        files.seedShippedFiles();
-        TextFile::writeAtomically(files.machines(), kMachines);
-        TextFile::writeAtomically(files.help(), realisticHelp());
+        (void)files.seedShippedFiles();
+        (void)TextFile::writeAtomically(files.machines(), kMachines);
+        (void)TextFile::writeAtomically(files.help(), realisticHelp());
         app = std::make_unique<Giadsp>(host, dir.path());
         app->Form_Load();
     }

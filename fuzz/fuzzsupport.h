@@ -87,8 +87,8 @@ public:
         QDir dir(m_dir.path());
         for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
             dir.remove(name);
-        const QString error = files().seedShippedFiles();
-        check(error.isEmpty(), "seeding the shipped files failed", error);
+        const Result<> seeded = files().seedShippedFiles();
+        check(bool(seeded), "seeding the shipped files failed", seeded.error());
     }
 
     void put(const QString& name, const QByteArray& content) const

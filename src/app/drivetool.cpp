@@ -5,8 +5,7 @@
 #include "common/textfile.h"
 #include "gearmodules/moduletable.h"
 
-#include <QHash>
-#include <functional>
+#include <QLatin1String>
 
 namespace {
 const QString FileName = QStringLiteral("drive.dat");
@@ -49,47 +48,58 @@ DriveTool::DriveTool(Giadsp& main, Host& host) : m_main(main), m_host(host) {}
 
 QString DriveTool::filePath() const { return m_main.files().path(FileName); }
 
+namespace {
+// Every button of the window, named once.
+const struct
+{
+    const char* name;
+    void (DriveTool::*handler)();
+} Handlers[] = {
+    {"surveyRollout", &DriveTool::surveyRollout_Click},
+    {"surveySpeed", &DriveTool::surveySpeed_Click},
+    {"surveyWheelRpm", &DriveTool::surveyWheelRpm_Click},
+    {"takeReference", &DriveTool::takeReference_Click},
+    {"printSheet", &DriveTool::printSheet_Click},
+    {"explain", &DriveTool::explain_Click},
+};
+} // namespace
+
 bool DriveTool::raise(QStringView name)
 {
-    using Handler = void (DriveTool::*)();
-    static const QHash<QString, Handler> handlers = {
-        {QStringLiteral("surveyRollout"), &DriveTool::surveyRollout_Click},
-        {QStringLiteral("surveySpeed"), &DriveTool::surveySpeed_Click},
-        {QStringLiteral("surveyWheelRpm"), &DriveTool::surveyWheelRpm_Click},
-        {QStringLiteral("takeReference"), &DriveTool::takeReference_Click},
-        {QStringLiteral("printSheet"), &DriveTool::printSheet_Click},
-        {QStringLiteral("explain"), &DriveTool::explain_Click},
-    };
     m_ranMain = false;
-    const auto it = handlers.constFind(name.toString());
-    if (it == handlers.constEnd())
-        return false;
-    (this->*(*it))();
-    return true;
+    for (const auto& h : Handlers) {
+        if (name == QLatin1String(h.name)) {
+            (this->*h.handler)();
+            return true;
+        }
+    }
+    return false;
 }
 
 QStringList DriveTool::handlerNames()
 {
-    return {QStringLiteral("surveyRollout"),  QStringLiteral("surveySpeed"),
-            QStringLiteral("surveyWheelRpm"), QStringLiteral("takeReference"),
-            QStringLiteral("printSheet"),     QStringLiteral("explain")};
+    QStringList names;
+    for (const auto& h : Handlers)
+        names << QString::fromLatin1(h.name);
+    return names;
 }
 
 // ---- Opening and saving ----------------------------------------------------
 
 void DriveTool::open()
 {
-    const TextFile::ReadResult read = TextFile::read(filePath());
-    if (!read.ok && !read.missing)
-        m_host.message(read.error);
-    const Drive::Saved saved = Drive::fromLines(read.lines);
+    const Result<QStringList> read = TextFile::read(filePath());
+    if (!read && !read.missing())
+        m_host.message(read.error());
+    const QStringList lines = read ? *read : QStringList();
+    const Drive::Saved saved = Drive::fromLines(lines);
     fields.tyreDiameter = saved.inputs.tyreDiameter;
     fields.kv = saved.inputs.kv;
     fields.voltage = saved.inputs.voltage;
     fields.motorRpm = saved.inputs.motorRpm;
     fields.moduleTyped = saved.inputs.moduleTyped;
     m_reference = saved.reference;
-    m_referenceInputs = Drive::fromLines(read.lines.mid(SavedLineCount)).inputs;
+    m_referenceInputs = Drive::fromLines(lines.mid(SavedLineCount)).inputs;
     // Written again only once something differs from what was read.
     m_savedLines = savedLines();
     refresh();
@@ -107,10 +117,10 @@ void DriveTool::save()
     const QStringList lines = savedLines();
     if (lines == m_savedLines)
         return;
-    if (const auto error = TextFile::writeAtomically(filePath(), lines))
-        m_host.message(*error);
-    else
-        m_savedLines = lines;
+    // A failed write is told once per change, not again at every field left.
+    m_savedLines = lines;
+    if (const Result<> written = TextFile::writeAtomically(filePath(), lines); !written)
+        m_host.message(written.error());
 }
 
 void DriveTool::fieldLeft() { save(); }
@@ -137,7 +147,11 @@ bool DriveTool::hasReference() const
 QList<Drive::PitchRange> DriveTool::pitchRanges() const
 {
     QList<Drive::PitchRange> ranges;
+    // Without module.dat there is nothing to compare with; the main window
+    // tells of the missing file itself.
     const auto modules = ModuleTable::read(m_main.files());
+    if (!modules)
+        return ranges;
     for (const QString& name : Drive::commonPitches()) {
         const auto found = modules->indexesOf(name);
         if (found.isEmpty())

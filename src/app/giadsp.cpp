@@ -70,10 +70,10 @@ void Giadsp::Form_Load()
     MachineRegistry::fillList(f, m_host, m_files);
     ModuleTable::fillSelector(f, m_host, m_files);
 
-    const TextFile::ReadResult saved = TextFile::read(m_files.lastInputs());
-    if (!saved.ok && !saved.missing)
-        m_host.message(saved.error);
-    const QStringList values = LastInputs::fromLines(saved.lines);
+    const Result<QStringList> saved = TextFile::read(m_files.lastInputs());
+    if (!saved && !saved.missing())
+        m_host.message(saved.error());
+    const QStringList values = LastInputs::fromLines(saved ? *saved : QStringList());
     LastInputs::restore(f, values, 0, LastInputs::ModuleLine + 1);
     LoadSelectedModule();
     LastInputs::restore(f, values, LastInputs::ModuleLine + 1, LastInputs::Count);
@@ -256,11 +256,11 @@ void Giadsp::csvhozon_Click() { PrintOut::saveCsv(m_form, m_host, QDate::current
 void Giadsp::SaveLastInputs()
 {
     const QStringList values = LastInputs::collect(m_form);
-    auto error = LastInputs::problem(values);
-    if (!error)
-        error = TextFile::writeAtomically(m_files.lastInputs(), LastInputs::toLines(values));
-    if (error)
-        m_host.message(*error);
+    Result<> saved = LastInputs::check(values);
+    if (saved)
+        saved = TextFile::writeAtomically(m_files.lastInputs(), LastInputs::toLines(values));
+    if (!saved)
+        m_host.message(saved.error());
 }
 
 void Giadsp::CalculateSelected() { GearCalc::CalculateSelected(m_form, m_host); }

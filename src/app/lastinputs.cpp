@@ -33,12 +33,12 @@ void restore(Form& f, const QStringList& values, int from, int to)
         (f.*Fields[i].control).text = values.value(i);
 }
 
-std::optional<QString> problem(const QStringList& values)
+Result<> check(const QStringList& values)
 {
     for (qsizetype i = 0; i < values.size(); ++i)
         if (RecordSyntax::firstControl(values[i]) >= 0)
-            return RecordSyntax::controlMessage(QString::fromUtf8(Fields[i].name));
-    return std::nullopt;
+            return Failure{RecordSyntax::controlMessage(QString::fromUtf8(Fields[i].name))};
+    return {};
 }
 
 QStringList toLines(const QStringList& values)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/result.h"
 #include "form/form.h"
 
 #include <QString>
@@ -28,8 +29,8 @@ QStringList collect(const Form& form);
 // Puts the values of lines from…to−1 back into the window.
 void restore(Form& form, const QStringList& values, int from, int to);
 
-// A message when a value cannot be stored (a control character in it).
-std::optional<QString> problem(const QStringList& values);
+// Whether the values can be stored (no control character in any).
+Result<> check(const QStringList& values);
 
 // The file's lines for those values (each written so that it reads back exactly).
 QStringList toLines(const QStringList& values);

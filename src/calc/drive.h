@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/result.h"
+
 #include "common/numbertext.h"
 #include "form/flexgrid.h"
 
@@ -15,26 +17,8 @@
 // problem comes back as the message to show, never as inf or NaN.
 namespace Drive {
 
-struct Failure
-{
-    QString message;
-};
-
-// A value, or the message the user sees instead.
-template <typename T> class Result
-{
-public:
-    Result(T value) : m_value(std::move(value)) {}
-    Result(Failure failure) : m_error(std::move(failure.message)) {}
-    explicit operator bool() const { return m_value.has_value(); }
-    const T& operator*() const { return *m_value; }
-    const T* operator->() const { return &*m_value; }
-    const QString& error() const { return m_error; }
-
-private:
-    std::optional<T> m_value;
-    QString m_error;
-};
+using ::Failure;
+using ::Result;
 
 // Field names as the messages give them.
 namespace Field {

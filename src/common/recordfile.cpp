@@ -76,7 +76,7 @@ bool settled(const Stamp& s)
 struct Cached
 {
     Stamp stamp;
-    std::shared_ptr<const Snapshot> snapshot;
+    Snapshot snapshot;
 };
 QHash<QString, Cached>& cache()
 {
@@ -118,7 +118,7 @@ QList<qsizetype> Snapshot::indexesOf(const QString& name) const
     return found;
 }
 
-std::shared_ptr<const Snapshot> read(const QString& path)
+Result<Snapshot> read(const QString& path)
 {
     const std::optional<Stamp> stamp = stampOf(path);
     if (stamp) {
@@ -126,35 +126,36 @@ std::shared_ptr<const Snapshot> read(const QString& path)
         if (it != cache().constEnd() && it->stamp == *stamp)
             return it->snapshot;
     }
-    TextFile::RawRead file = TextFile::readBytes(path);
-    auto snapshot = std::make_shared<Snapshot>(Snapshot::of(std::move(file.bytes)));
-    snapshot->missing = file.missing;
-    snapshot->error = file.error;
     cache().remove(path);
-    if (file.ok && stamp && settled(*stamp) && stampOf(path) == stamp)
-        cache().insert(path, {*stamp, snapshot});
+    Result<QByteArray> file = TextFile::readBytes(path);
+    if (!file)
+        return file.failure();
+    Snapshot snapshot = Snapshot::of(std::move(*file));
+    if (stamp && settled(*stamp) && stampOf(path) == stamp)
+        cache().insert(path, Cached{*stamp, snapshot});
     return snapshot;
 }
 
-Rewritten replaceByName(const QString& dataPath, const QString& workPath, const QString& name,
-                        const std::optional<QStringList>& added, const QStringList& fieldNames)
+Result<QStringList> replaceByName(const QString& dataPath, const QString& workPath,
+                                  const QString& name, const std::optional<QStringList>& added,
+                                  const QStringList& fieldNames)
 {
-    Rewritten result;
-    const auto error = TextFile::RewriteThroughWorkFile(
-        dataPath, workPath,
-        [&](QByteArrayView current, QByteArray& next) -> std::optional<QString> {
-            result.names.clear();
+    QStringList names;
+    const Result<> done = TextFile::RewriteThroughWorkFile(
+        dataPath, workPath, [&](QByteArrayView current) -> Result<QByteArray> {
+            names.clear();
+            QByteArray next;
             next.reserve(current.size() + 256);
             if (added) {
                 for (qsizetype i = 0; i < added->size(); ++i)
                     if (RecordSyntax::firstControl(added->at(i)) >= 0)
-                        return RecordSyntax::controlMessage(fieldNames.value(i));
+                        return Failure{RecordSyntax::controlMessage(fieldNames.value(i))};
                 const TextFile::EncodeResult line =
                     TextFile::encode(RecordSyntax::writeRecord(*added));
                 if (!line.ok())
-                    return TextFile::unencodableMessage(line.badText);
+                    return Failure{TextFile::unencodableMessage(line.badText)};
                 next += line.bytes + "\r\n";
-                result.names.append(added->value(0));
+                names.append(added->value(0));
             }
             TextFile::LineReader reader(current);
             for (QByteArrayView line; reader.next(line);) {
@@ -165,15 +166,13 @@ Rewritten replaceByName(const QString& dataPath, const QString& workPath, const 
                     continue;
                 next += line;
                 next += "\r\n";
-                result.names.append(std::move(key));
+                names.append(std::move(key));
             }
-            return std::nullopt;
+            return next;
         });
-    if (error) {
-        result.error = *error;
-        result.names.clear();
-    }
-    return result;
+    if (!done)
+        return done.failure();
+    return names;
 }
 
 } // namespace RecordFile

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "common/result.h"
+
 #include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
-#include <memory>
 #include <optional>
 
 // The two record lists (modules and machines) share one shape: records keyed
@@ -69,31 +70,24 @@ public:
     // The indexes of the records keyed name, in file order.
     QList<qsizetype> indexesOf(const QString& name) const;
 
-    bool missing = false; // the file does not exist
-    QString error;        // a message when the file is missing or cannot be read
-
 private:
     QByteArray m_bytes;
     QList<std::pair<qint32, qint32>> m_lines; // start and length of each record
     QStringList m_keys;
 };
 
-// Reads a record list. While the file is unchanged (same inode, size and
-// times) the last snapshot of it is given again instead of reading it anew.
-std::shared_ptr<const Snapshot> read(const QString& path);
-
-struct Rewritten
-{
-    QString error;     // a message when the file was left as it was
-    QStringList names; // the keys of the records now in the file, in order
-};
+// Reads a record list (a snapshot shares its data: copies are cheap). While
+// the file is unchanged (same inode, size and times) the last snapshot of it
+// is given again instead of reading it anew.
+Result<Snapshot> read(const QString& path);
 
 // Rewrites the file through its work file: the added record first (if any),
 // then every record whose key differs from name, in file order and with its
-// own bytes. The keys come back so the lists on screen need not read the file
-// again. A control character in the added record is refused and names field
-// (fieldNames[i] for field i).
-Rewritten replaceByName(const QString& dataPath, const QString& workPath, const QString& name,
-                        const std::optional<QStringList>& added, const QStringList& fieldNames);
+// own bytes. Gives the keys of the records now in the file, in order, so the
+// lists on screen need not read it again. A control character in the added
+// record is refused and names the field (fieldNames[i] for field i).
+Result<QStringList> replaceByName(const QString& dataPath, const QString& workPath,
+                                  const QString& name, const std::optional<QStringList>& added,
+                                  const QStringList& fieldNames);
 
 } // namespace RecordFile

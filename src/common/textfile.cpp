@@ -193,46 +193,32 @@ QString unencodableMessage(const QString& badText)
         .arg(badText);
 }
 
-RawRead readBytes(const QString& path)
+Result<QByteArray> readBytes(const QString& path)
 {
-    RawRead result;
     QFile file(path);
     const QFileInfo info(path);
-    if (!info.exists()) {
-        result.missing = true;
-        result.error = QStringLiteral("%1 が見つかりません").arg(fileName(path));
-        return result;
-    }
-    if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
-        result.error = QStringLiteral("%1 を読み込めませんでした").arg(fileName(path));
-        return result;
-    }
-    if (file.size() > kMaxFileSize) {
-        result.error =
-            QStringLiteral("%1 が大きすぎるため読み込めませんでした").arg(fileName(path));
-        return result;
-    }
+    if (!info.exists())
+        return Failure{QStringLiteral("%1 が見つかりません").arg(fileName(path)), true};
+    const Failure unreadable{QStringLiteral("%1 を読み込めませんでした").arg(fileName(path))};
+    if (info.isDir() || !file.open(QIODevice::ReadOnly))
+        return unreadable;
+    if (file.size() > kMaxFileSize)
+        return Failure{
+            QStringLiteral("%1 が大きすぎるため読み込めませんでした").arg(fileName(path))};
     // The size was checked above; reading at most one byte more than it
     // catches a file that grew meanwhile without reserving the whole limit.
-    result.bytes = file.read(file.size() + 1);
-    if (file.error() != QFileDevice::NoError || result.bytes.size() > kMaxFileSize) {
-        result.bytes.clear();
-        result.error = QStringLiteral("%1 を読み込めませんでした").arg(fileName(path));
-        return result;
-    }
-    result.ok = true;
-    return result;
+    QByteArray bytes = file.read(file.size() + 1);
+    if (file.error() != QFileDevice::NoError || bytes.size() > kMaxFileSize)
+        return unreadable;
+    return bytes;
 }
 
-ReadResult read(const QString& path)
+Result<QStringList> read(const QString& path)
 {
-    RawRead raw = readBytes(path);
-    ReadResult result;
-    result.ok = raw.ok;
-    result.missing = raw.missing;
-    result.error = raw.error;
-    result.lines = decodeLines(raw.bytes);
-    return result;
+    const Result<QByteArray> bytes = readBytes(path);
+    if (!bytes)
+        return bytes.failure();
+    return decodeLines(*bytes);
 }
 
 namespace {
@@ -331,23 +317,24 @@ private:
     bool m_renamed = false;
 };
 
-std::optional<QString> saveBytes(const QString& path, const QByteArray& bytes, bool work)
+Result<> saveBytes(const QString& path, const QByteArray& bytes, bool work)
 {
     const std::optional<QString> target = writeTarget(path);
     if (!target)
-        return danglingLink(path);
+        return Failure{danglingLink(path)};
+    const Failure failed{writeFailed(path)};
     // A folder standing where the file should be must not be replaced.
     if (QFileInfo(*target).isDir() || !stepAllowed(work ? "work-open" : "data-open"))
-        return writeFailed(path);
+        return failed;
     TempFile file(*target);
     if (!file.isOpen() || !file.takeModeOf(*target))
-        return writeFailed(path);
+        return failed;
     if (!stepAllowed(work ? "work-write" : "data-write") || !file.write(bytes))
-        return writeFailed(path);
+        return failed;
     if (!stepAllowed(work ? "work-sync" : "data-commit") || !file.syncAndClose() ||
         !file.renameTo(*target))
-        return writeFailed(path);
-    return std::nullopt;
+        return failed;
+    return {};
 }
 
 // Temporary files of a writer that was killed before its rename.
@@ -366,58 +353,57 @@ void removeLeftovers(const QString& path)
 
 } // namespace
 
-std::optional<QString> writeAtomically(const QString& path, const QStringList& lines)
+Result<> writeAtomically(const QString& path, const QStringList& lines)
 {
     const EncodeResult encoded = encodeLines(lines);
     if (!encoded.ok())
-        return unencodableMessage(encoded.badText);
+        return Failure{unencodableMessage(encoded.badText)};
     return saveBytes(path, encoded.bytes, false);
 }
 
-std::optional<QString> writeBytesAtomically(const QString& path, const QByteArray& bytes)
+Result<> writeBytesAtomically(const QString& path, const QByteArray& bytes)
 {
     return saveBytes(path, bytes, false);
 }
 
-std::optional<QString> createIfMissing(const QString& path, const QByteArray& bytes)
+Result<> createIfMissing(const QString& path, const QByteArray& bytes)
 {
     struct stat st;
     if (::lstat(local(path).constData(), &st) == 0) {
         if (S_ISLNK(st.st_mode) && !writeTarget(path))
-            return QStringLiteral("%1 はリンク先が見つかりません").arg(fileName(path));
-        return std::nullopt;
+            return Failure{QStringLiteral("%1 はリンク先が見つかりません").arg(fileName(path))};
+        return {};
     }
     return saveBytes(path, bytes, false);
 }
 
-std::optional<QString> RewriteThroughWorkFile(const QString& dataPath, const QString& workPath,
-                                              const Rewrite& rewrite)
+Result<> RewriteThroughWorkFile(const QString& dataPath, const QString& workPath,
+                                const Rewrite& rewrite)
 {
     QLockFile lock(workPath + QStringLiteral(".lock"));
     lock.setStaleLockTime(10000);
     if (!lock.tryLock(5000)) {
         if (lock.error() == QLockFile::LockFailedError)
-            return QStringLiteral(
-                       "%1 は別のZELTANが書き換え中です。しばらくしてからやり直して下さい")
-                .arg(fileName(dataPath));
+            return Failure{
+                QStringLiteral("%1 は別のZELTANが書き換え中です。しばらくしてからやり直して下さい")
+                    .arg(fileName(dataPath))};
         // Retrying cannot help here: the folder itself refuses the lock file.
-        return QStringLiteral(
-                   "フォルダ %1 に書き込めません。書き込み権限と空き容量を確認して下さい")
-            .arg(QDir::toNativeSeparators(QFileInfo(workPath).absolutePath()));
+        return Failure{
+            QStringLiteral("フォルダ %1 に書き込めません。書き込み権限と空き容量を確認して下さい")
+                .arg(QDir::toNativeSeparators(QFileInfo(workPath).absolutePath()))};
     }
     removeLeftovers(dataPath);
     removeLeftovers(workPath);
 
-    const RawRead current = readBytes(dataPath);
-    if (!current.ok && !current.missing)
-        return current.error;
-    QByteArray next;
-    if (auto error = rewrite(current.bytes, next))
-        return error;
-
-    if (auto error = saveBytes(workPath, next, true))
-        return error;
-    return saveBytes(dataPath, next, false);
+    const Result<QByteArray> current = readBytes(dataPath);
+    if (!current && !current.missing())
+        return current.failure();
+    const Result<QByteArray> next = rewrite(current ? QByteArrayView(*current) : QByteArrayView());
+    if (!next)
+        return next.failure();
+    if (auto written = saveBytes(workPath, *next, true); !written)
+        return written;
+    return saveBytes(dataPath, *next, false);
 }
 
 } // namespace TextFile

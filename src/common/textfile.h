@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/result.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
@@ -51,25 +53,11 @@ EncodeResult encodeLines(const QStringList& lines);
 // Message for a character that cannot be written.
 QString unencodableMessage(const QString& badText);
 
-// A file as it lies on disk.
-struct RawRead
-{
-    bool ok = false;
-    bool missing = false; // the file does not exist
-    QByteArray bytes;
-    QString error; // Japanese text for the user when !ok
-};
-RawRead readBytes(const QString& path);
+// A file's bytes as they lie on disk; a missing file fails with missing set.
+Result<QByteArray> readBytes(const QString& path);
 
-struct ReadResult
-{
-    bool ok = false;
-    bool missing = false;
-    QStringList lines; // without line ends
-    QString error;
-};
-// Reads and decodes a whole (small) file.
-ReadResult read(const QString& path);
+// A whole (small) file decoded into lines, without their line ends.
+Result<QStringList> read(const QString& path);
 
 // Test hook: called before each step of a file write ("work-open",
 // "work-write", "work-sync", "data-open", "data-write", "data-commit");
@@ -80,28 +68,27 @@ void setFaultHook(FaultHook hook);
 // Replaces a file whole and atomically: a temporary file in the same folder,
 // written, synced, then renamed over it. A symbolic link stays a link: its
 // target is replaced in the target's own folder. The file keeps its mode (and
-// group where permitted); a new file gets 0666 less the umask. Returns an
-// error message, or nothing on success; on failure the old file is as it was.
-std::optional<QString> writeAtomically(const QString& path, const QStringList& lines);
-std::optional<QString> writeBytesAtomically(const QString& path, const QByteArray& bytes);
+// group where permitted); a new file gets 0666 less the umask. On failure
+// the old file is as it was.
+Result<> writeAtomically(const QString& path, const QStringList& lines);
+Result<> writeBytesAtomically(const QString& path, const QByteArray& bytes);
 
 // Writes a new file only where nothing of that name exists (a dangling link
-// included, which is reported rather than followed). Returns an error, or
-// nothing when the file was written or already there.
-std::optional<QString> createIfMissing(const QString& path, const QByteArray& bytes);
+// included, which is reported rather than followed). Done when the file was
+// written or already there.
+Result<> createIfMissing(const QString& path, const QByteArray& bytes);
 
-// Builds a data file's new bytes from its current ones; returns an error
-// instead when the change cannot be made.
-using Rewrite = std::function<std::optional<QString>(QByteArrayView current, QByteArray& next)>;
+// Builds a data file's new bytes from its current ones, or fails when the
+// change cannot be made.
+using Rewrite = std::function<Result<QByteArray>(QByteArrayView current)>;
 
 // The work-file scheme of the data lists: under a lock on the work file the
 // data file is read, the whole new content goes into the work file (which
 // stays on disk), then replaces the data file atomically. The lock spans the
 // read, so two copies of the program in one folder never lose each other's
 // records; temporary files a killed writer left are removed under it. A
-// missing data file reads as empty. Returns an error message, or nothing on
-// success; on failure the data file is as it was.
-std::optional<QString> RewriteThroughWorkFile(const QString& dataPath, const QString& workPath,
-                                              const Rewrite& rewrite);
+// missing data file reads as empty. On failure the data file is as it was.
+Result<> RewriteThroughWorkFile(const QString& dataPath, const QString& workPath,
+                                const Rewrite& rewrite);
 
 } // namespace TextFile

@@ -64,7 +64,7 @@ const RecordFile::Field<ModuleRecord> ModuleRecord::Fields[9] = {
     {&ModuleRecord::PinionStart, "ピニオン範囲の開始"},
 };
 
-std::shared_ptr<const RecordFile::Snapshot> read(const DataFolder& files)
+Result<RecordFile::Snapshot> read(const DataFolder& files)
 {
     return RecordFile::read(files.modules());
 }
@@ -72,9 +72,11 @@ std::shared_ptr<const RecordFile::Snapshot> read(const DataFolder& files)
 void fillSelector(Form& form, Host& host, const DataFolder& files)
 {
     const auto table = read(files);
-    if (!table->error.isEmpty())
-        host.message(table->error);
     form.module().clearList();
+    if (!table) {
+        host.message(table.error());
+        return;
+    }
     form.module().items = table->keys();
 }
 
@@ -86,9 +88,10 @@ void LoadSelectedModule(Form& form, Host& host, const DataFolder& files)
         c->text.clear();
     }
     const auto table = read(files);
-    const QList<qsizetype> matches = table->indexesOf(form.module().text);
+    const QList<qsizetype> matches =
+        table ? table->indexesOf(form.module().text) : QList<qsizetype>();
     if (matches.isEmpty()) {
-        host.message(table->error.isEmpty() ? MissingModule : table->error);
+        host.message(table ? MissingModule : table.error());
         return;
     }
     const ModuleRecord found = table->record<ModuleRecord>(matches.first());
@@ -142,11 +145,11 @@ void storeTypedModule(Form& form, Host& host, const DataFolder& files, QString& 
                              form.pinionRangeStart().text};
 
     const auto table = read(files);
-    if (!table->error.isEmpty() && !table->missing) {
-        host.message(table->error);
+    if (!table && !table.missing()) {
+        host.message(table.error());
         return;
     }
-    const bool exists = !table->indexesOf(name).isEmpty();
+    const bool exists = table && !table->indexesOf(name).isEmpty();
 
     bool writeNew = true;
     if (exists && !host.askYesNo(QStringLiteral("同じモジュールが有りますが、上書きしますか？"))) {
@@ -159,16 +162,16 @@ void storeTypedModule(Form& form, Host& host, const DataFolder& files, QString& 
         writeNew = false;
     }
 
-    const RecordFile::Rewritten result = RecordFile::replaceByName(
+    const Result<QStringList> names = RecordFile::replaceByName(
         files.modules(), files.modulesWork(), name,
         writeNew ? std::optional<QStringList>(RecordFile::fieldsOf(added)) : std::nullopt,
         RecordFile::namesOf<ModuleRecord>());
-    if (!result.error.isEmpty()) {
-        host.message(result.error);
+    if (!names) {
+        host.message(names.error());
         return;
     }
     form.module().clearList();
-    form.module().items = result.names;
+    form.module().items = *names;
     form.module().text = remembered.isEmpty() ? form.newModuleName().text : remembered;
     form.newModuleName().text.clear();
     form.newModuleHint().visible = false;

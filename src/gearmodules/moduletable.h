@@ -28,7 +28,7 @@ struct ModuleRecord
 };
 
 // module.dat as it stands (read again only when it changed).
-std::shared_ptr<const RecordFile::Snapshot> read(const DataFolder& files);
+Result<RecordFile::Snapshot> read(const DataFolder& files);
 
 // Refills the module selector's list from module.dat (its text stays).
 void fillSelector(Form& form, Host& host, const DataFolder& files);

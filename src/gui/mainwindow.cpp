@@ -201,9 +201,8 @@ void MainWindow::setFocusOrder()
 
 void MainWindow::start()
 {
-    const QString error = m_app.files().seedShippedFiles();
-    if (!error.isEmpty())
-        m_host.message(error);
+    if (const Result<> seeded = m_app.files().seedShippedFiles(); !seeded)
+        m_host.message(seeded.error());
     m_app.Form_Load();
     render();
     if (QWidget* first = m_widgets.value(ControlTable::focusOrder().value(0)))

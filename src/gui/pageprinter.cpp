@@ -129,7 +129,7 @@ Host::PrintResult PagePrinter::printToPdf(const PrintPage& page, const QString& 
         rendered = render(page, writer, qMax(1, copies));
     }
     if (rendered != Rendered::Done || buffer.data().isEmpty() ||
-        TextFile::writeBytesAtomically(path, buffer.data()))
+        !TextFile::writeBytesAtomically(path, buffer.data()))
         return result(Host::PrintResult::Outcome::Failed,
                       QStringLiteral("PDFファイル「%1」を書き込めませんでした").arg(shown));
     return result(Host::PrintResult::Outcome::SavedAsPdf, QDir::toNativeSeparators(path));

@@ -7,26 +7,26 @@ namespace MachineRegistry {
 
 namespace {
 
-// The first failed check of "登録", or "" when the panel may be stored.
-QString validate(const Form& f)
+// Whether the panel may be stored, or the first check of "登録" it fails.
+Result<> validate(const Form& f)
 {
     if (f.machineName().text.isEmpty())
-        return QStringLiteral("マシン名を入力して下さい");
+        return Failure{QStringLiteral("マシン名を入力して下さい")};
     if (f.machineName().text.contains(u'"'))
-        return QStringLiteral("マシン名に「\"」は使えません");
+        return Failure{QStringLiteral("マシン名に「\"」は使えません")};
     // The panel's own "0" means no ratio was transferred.
     if (f.panelSecondaryRatio().text == u"0")
-        return Messages::notSet(QStringLiteral("２次減速比"));
+        return Failure{Messages::notSet(QStringLiteral("２次減速比"))};
     for (const Control* c : {&f.panelSpurStart(), &f.panelSpurWidth(), &f.panelSpurInterval()})
         if (isUnset(*c))
-            return Messages::notSet(QStringLiteral("スパー範囲"));
+            return Failure{Messages::notSet(QStringLiteral("スパー範囲"))};
     for (const Control* c :
          {&f.panelPinionStart(), &f.panelPinionWidth(), &f.panelPinionInterval()})
         if (isUnset(*c))
-            return Messages::notSet(QStringLiteral("ピニオン範囲"));
+            return Failure{Messages::notSet(QStringLiteral("ピニオン範囲"))};
     if (f.panelModule().text.isEmpty())
-        return Messages::notSet(QStringLiteral("モジュール"));
-    return QString();
+        return Failure{Messages::notSet(QStringLiteral("モジュール"))};
+    return {};
 }
 
 // Rewrites masin.dat without the records of that name (the added one first)
@@ -34,14 +34,14 @@ QString validate(const Form& f)
 bool rewriteList(Form& f, Host& host, const DataFolder& files, const QString& name,
                  const std::optional<QStringList>& added)
 {
-    const RecordFile::Rewritten result = RecordFile::replaceByName(
+    const Result<QStringList> names = RecordFile::replaceByName(
         files.machines(), files.machinesWork(), name, added, RecordFile::namesOf<MachineRecord>());
-    if (!result.error.isEmpty()) {
-        host.message(result.error);
+    if (!names) {
+        host.message(names.error());
         return false;
     }
     f.machineList().clearList();
-    f.machineList().items = result.names;
+    f.machineList().items = *names;
     return true;
 }
 
@@ -59,31 +59,31 @@ const RecordFile::Field<MachineRecord> MachineRecord::Fields[9] = {
     {&MachineRecord::PinionInterval, "ピニオンの計算間隔"},
 };
 
-std::shared_ptr<const RecordFile::Snapshot> read(const DataFolder& files)
+Result<RecordFile::Snapshot> read(const DataFolder& files)
 {
     return RecordFile::read(files.machines());
 }
 
 void ensureExists(Host& host, const DataFolder& files)
 {
-    if (const auto error = TextFile::createIfMissing(files.machines(), QByteArray()))
-        host.message(*error);
+    if (const Result<> made = TextFile::createIfMissing(files.machines(), QByteArray()); !made)
+        host.message(made.error());
 }
 
 void fillList(Form& form, Host& host, const DataFolder& files)
 {
     const auto registry = read(files);
-    if (!registry->missing && !registry->error.isEmpty()) // a missing one is made at start-up
-        host.message(registry->error);
+    if (!registry && !registry.missing()) // a missing one is made at start-up
+        host.message(registry.error());
     form.machineList().clearList();
-    form.machineList().items = registry->keys();
+    if (registry)
+        form.machineList().items = registry->keys();
 }
 
 void registerMachine(Form& f, Host& host, const DataFolder& files)
 {
-    const QString problem = validate(f);
-    if (!problem.isEmpty()) {
-        host.message(problem);
+    if (const Result<> valid = validate(f); !valid) {
+        host.message(valid.error());
         return;
     }
     const MachineRecord added{
@@ -119,9 +119,11 @@ void deleteSelected(Form& f, Host& host, const DataFolder& files)
 QList<MachineRecord> recordsNamed(const QString& name, Host& host, const DataFolder& files)
 {
     const auto registry = read(files);
-    if (!registry->error.isEmpty())
-        host.message(registry->error);
     QList<MachineRecord> matches;
+    if (!registry) {
+        host.message(registry.error());
+        return matches;
+    }
     for (const qsizetype i : registry->indexesOf(name))
         matches.append(registry->record<MachineRecord>(i));
     return matches;

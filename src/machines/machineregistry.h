@@ -21,7 +21,7 @@ struct MachineRecord
 };
 
 // masin.dat as it stands (read again only when it changed).
-std::shared_ptr<const RecordFile::Snapshot> read(const DataFolder& files);
+Result<RecordFile::Snapshot> read(const DataFolder& files);
 
 // Creates masin.dat empty when it is missing; a message when that fails.
 void ensureExists(Host& host, const DataFolder& files);

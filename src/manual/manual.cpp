@@ -43,15 +43,15 @@ void ShowManualTopic(Form& form, Host& host, const QString& helpPath, const QStr
     form.manualPanel().items.append(QString());
     showPanel(form);
 
-    const TextFile::RawRead file = TextFile::readBytes(helpPath);
-    if (!file.ok) {
-        host.message(file.error);
+    const Result<QByteArray> file = TextFile::readBytes(helpPath);
+    if (!file) {
+        host.message(file.error());
         return;
     }
     // Items are decoded one at a time and only the shown topic is kept, so a
     // huge help.txt costs no more than its bytes.
     bool inTopic = false;
-    TextFile::LineReader lines(file.bytes);
+    TextFile::LineReader lines(*file);
     QByteArray field;
     for (QByteArrayView line; lines.next(line);) {
         qsizetype pos = 0;

@@ -9,25 +9,27 @@
 // initialiser must be referenced or the linker drops it.
 static void initShippedResources() { Q_INIT_RESOURCE(data); }
 
-QString DataFolder::seedShippedFiles() const
+Result<> DataFolder::seedShippedFiles() const
 {
     initShippedResources();
     if (!m_dir.exists() && !QDir().mkpath(m_dir.absolutePath()))
-        return QStringLiteral("データフォルダ %1 を作成できませんでした").arg(m_dir.absolutePath());
+        return Failure{
+            QStringLiteral("データフォルダ %1 を作成できませんでした").arg(m_dir.absolutePath())};
     for (const char* name : {"module.dat", "GIA.DAT", "help.txt"}) {
         const QString target = path(QString::fromLatin1(name));
         QFile shipped(QStringLiteral(":/data/") + QString::fromLatin1(name));
         if (!shipped.open(QIODevice::ReadOnly))
-            return QStringLiteral("%1 を作成できませんでした").arg(QString::fromLatin1(name));
+            return Failure{
+                QStringLiteral("%1 を作成できませんでした").arg(QString::fromLatin1(name))};
         const QByteArray bytes = shipped.readAll();
         // An empty shipped file is what an older version left when it was
         // stopped while seeding; no user keeps one on purpose.
         const QFileInfo info(target);
-        const auto error = info.isFile() && !info.isSymLink() && info.size() == 0
-                               ? TextFile::writeBytesAtomically(target, bytes)
-                               : TextFile::createIfMissing(target, bytes);
-        if (error)
-            return *error;
+        const Result<> written = info.isFile() && !info.isSymLink() && info.size() == 0
+                                     ? TextFile::writeBytesAtomically(target, bytes)
+                                     : TextFile::createIfMissing(target, bytes);
+        if (!written)
+            return written;
     }
-    return QString();
+    return {};
 }

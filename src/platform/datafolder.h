@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/result.h"
+
 #include <QDir>
 #include <QString>
 
@@ -20,9 +22,9 @@ public:
     QString help() const { return path(QStringLiteral("help.txt")); }
 
     // Writes the shipped module.dat, GIA.DAT and help.txt into the folder when
-    // they are missing there (creating the folder too). Returns an error
-    // message for the first file that could not be written, or "".
-    QString seedShippedFiles() const;
+    // they are missing there (creating the folder too); fails with the first
+    // file that could not be written.
+    Result<> seedShippedFiles() const;
 
 private:
     QDir m_dir;

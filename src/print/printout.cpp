@@ -170,8 +170,10 @@ void saveCsv(Form& form, Host& host, QDate today)
         QStringLiteral("CSV (*.csv)"));
     if (path.isEmpty())
         return;
-    if (const auto error = TextFile::writeBytesAtomically(path, GridExport::csv(form.MSFlexGrid1)))
-        host.message(*error);
+    const Result<> written =
+        TextFile::writeBytesAtomically(path, GridExport::csv(form.MSFlexGrid1));
+    if (!written)
+        host.message(written.error());
     else
         host.message(QStringLiteral("CSVファイルに保存しました：\n%1").arg(path));
 }

@@ -20,7 +20,7 @@ protected:
 
     void SetUp() override
     {
-        ASSERT_EQ(app.files().seedShippedFiles(), "");
+        ASSERT_TRUE(app.files().seedShippedFiles());
         app.Form_Load();
         ranges("70", "15", "20", "15");
         f.Combo7.text = "48P";

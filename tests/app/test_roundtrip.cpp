@@ -10,7 +10,7 @@ namespace {
 class RoundTrip : public AppFixture
 {
 protected:
-    void SetUp() override { ASSERT_EQ(app.files().seedShippedFiles(), ""); }
+    void SetUp() override { ASSERT_TRUE(app.files().seedShippedFiles()); }
 
     void fillPanel(const QString& name)
     {

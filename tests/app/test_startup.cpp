@@ -8,7 +8,7 @@ namespace {
 class Startup : public AppFixture
 {
 protected:
-    void SetUp() override { ASSERT_EQ(app.files().seedShippedFiles(), ""); }
+    void SetUp() override { ASSERT_TRUE(app.files().seedShippedFiles()); }
     // A second window over the same folder, as at the next start.
     QStringList restartCaptions()
     {

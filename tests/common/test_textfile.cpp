@@ -88,18 +88,18 @@ TEST(TextFile, ReadsCrLfAndLoneLfAndReportsMissingFiles)
     TempFolder dir;
     dir.writeBytes("a.txt", QByteArray("one\r\ntwo\nthree"));
     const auto read = TextFile::read(dir.file("a.txt"));
-    ASSERT_TRUE(read.ok);
-    EXPECT_EQ(read.lines, (QStringList{"one", "two", "three"}));
+    ASSERT_TRUE(read);
+    EXPECT_EQ(*read, (QStringList{"one", "two", "three"}));
 
     const auto missing = TextFile::read(dir.file("none.txt"));
-    EXPECT_FALSE(missing.ok);
-    EXPECT_TRUE(missing.missing);
+    EXPECT_FALSE(missing);
+    EXPECT_TRUE(missing.missing());
 
     QDir(dir.path()).mkdir("folder.dat");
     const auto folder = TextFile::read(dir.file("folder.dat"));
-    EXPECT_FALSE(folder.ok);
-    EXPECT_FALSE(folder.missing);
-    EXPECT_FALSE(folder.error.isEmpty());
+    EXPECT_FALSE(folder);
+    EXPECT_FALSE(folder.missing());
+    EXPECT_FALSE(folder.error().isEmpty());
 }
 
 class Rewrite : public ::testing::Test
@@ -111,14 +111,19 @@ protected:
     // A rewrite that puts these lines in front of what the file holds.
     static TextFile::Rewrite prepend(const QStringList& lines)
     {
-        return [lines](QByteArrayView current, QByteArray& next) -> std::optional<QString> {
-            next = cp932(lines) + current.toByteArray();
-            return std::nullopt;
+        return [lines](QByteArrayView current) -> Result<QByteArray> {
+            return cp932(lines) + current.toByteArray();
         };
+    }
+    // The message of a rewrite that failed, or none.
+    static std::optional<QString> refusal(const Result<>& done)
+    {
+        return done ? std::nullopt : std::optional<QString>(done.error());
     }
     std::optional<QString> rewrite(const TextFile::Rewrite& change)
     {
-        return TextFile::RewriteThroughWorkFile(dir.file("data.dat"), dir.file("work.dat"), change);
+        return refusal(
+            TextFile::RewriteThroughWorkFile(dir.file("data.dat"), dir.file("work.dat"), change));
     }
 };
 
@@ -149,10 +154,8 @@ TEST_F(Rewrite, AFailureAtAnyStepLeavesTheDataFileIntact)
 TEST_F(Rewrite, ARefusedChangeWritesNothing)
 {
     dir.write("data.dat", {"keep"});
-    const auto error = rewrite([](QByteArrayView, QByteArray& next) -> std::optional<QString> {
-        next = "half";
-        return QStringLiteral("refused");
-    });
+    const auto error = rewrite(
+        [](QByteArrayView) -> Result<QByteArray> { return Failure{QStringLiteral("refused")}; });
     EXPECT_EQ(error, QStringLiteral("refused"));
     EXPECT_EQ(dir.bytes("data.dat"), cp932({"keep"}));
     EXPECT_FALSE(dir.exists("work.dat"));
@@ -194,8 +197,8 @@ TEST_F(Rewrite, LinksStayLinksModesStayAndLeftoversGo)
 
 TEST_F(Rewrite, AFolderThatRefusesTheLockIsNamedNotCalledBusy)
 {
-    const auto error = TextFile::RewriteThroughWorkFile(dir.file("data.dat"),
-                                                        dir.file("gone/work.dat"), prepend({"x"}));
+    const auto error = refusal(TextFile::RewriteThroughWorkFile(
+        dir.file("data.dat"), dir.file("gone/work.dat"), prepend({"x"})));
     ASSERT_TRUE(error);
     EXPECT_TRUE(error->contains(dir.file("gone"))) << error->toStdString();
     EXPECT_FALSE(error->contains("別のZELTAN"));

@@ -37,7 +37,7 @@ int main(int argc, char** argv)
     FakeHost host;
     Giadsp app(host, QString::fromLocal8Bit(argv[1]));
     if (operation == "seed")
-        return app.files().seedShippedFiles().isEmpty() ? 0 : 3;
+        return app.files().seedShippedFiles() ? 0 : 3;
     app.Form_Load();
     Form& f = app.form();
     if (operation == "register") {

@@ -11,7 +11,7 @@ namespace {
 class Hostile : public AppFixture
 {
 protected:
-    void SetUp() override { ASSERT_EQ(app.files().seedShippedFiles(), ""); }
+    void SetUp() override { ASSERT_TRUE(app.files().seedShippedFiles()); }
 
     void fillPanel(const QString& name)
     {
@@ -130,7 +130,7 @@ TEST_F(OwnMount, AFullDiskLeavesEveryFileAsItWas)
 {
     FakeHost host;
     Giadsp app(host, tmp.path());
-    ASSERT_EQ(app.files().seedShippedFiles(), "");
+    ASSERT_TRUE(app.files().seedShippedFiles());
     TempFolder sample;
     sample.write("masin.dat", {"Car A,48P,2.5,70,15,20,15,1,1"});
     QFile::copy(sample.file("masin.dat"), tmp.filePath("masin.dat"));
@@ -173,7 +173,7 @@ TEST_F(OwnMount, AReadOnlyFolderOpensAndReportsEveryWrite)
     remount("ro");
     FakeHost host;
     Giadsp app(host, tmp.path());
-    EXPECT_NE(app.files().seedShippedFiles(), "");
+    EXPECT_FALSE(app.files().seedShippedFiles());
     app.Form_Load();
     EXPECT_FALSE(host.messages.isEmpty());
     host.messages.clear();

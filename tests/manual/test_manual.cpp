@@ -89,9 +89,9 @@ TEST_F(ManualPanel, ATopicWithoutEndAndAMissingFileAreReported)
 
 TEST_F(ManualPanel, TheShippedManualHasEveryTopic)
 {
-    ASSERT_EQ(app.files().seedShippedFiles(), "");
+    ASSERT_TRUE(app.files().seedShippedFiles());
     QFile::remove(dir.file("help.txt"));
-    ASSERT_EQ(app.files().seedShippedFiles(), "");
+    ASSERT_TRUE(app.files().seedShippedFiles());
     const char* items[] = {"tzigensoku", "tspgia",   "tpinion",  "tgensokuhi",
                            "tsitei",     "tsiteipr", "tmasinst", "tprinto"};
     for (const char* item : items) {

@@ -31,7 +31,11 @@ public:
         QFile f(file(name));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
-    QStringList lines(const QString& name) const { return TextFile::read(file(name)).lines; }
+    QStringList lines(const QString& name) const
+    {
+        const Result<QStringList> read = TextFile::read(file(name));
+        return read ? *read : QStringList();
+    }
     bool exists(const QString& name) const { return QFile::exists(file(name)); }
 
 private:
