@@ -259,7 +259,9 @@ void MainWindow::renderEntry(Entry& entry)
         if (label->text() != c.text) {
             label->setText(c.text);
             describe(label, *entry.desc, c.text);
-            // The status line tells what just happened; a screen reader hears it.
+            // The status line tells what just happened. Its new text reaches a
+            // screen reader as a changed description (AT-SPI passes that on) and
+            // as a changed value, for bridges that follow values.
             if (entry.desc->name == u"Label12") {
                 QAccessibleValueChangeEvent changed(label, c.text);
                 QAccessible::updateAccessibility(&changed);
