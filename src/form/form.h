@@ -29,26 +29,20 @@ struct Control
 // An input caption that is empty or exactly "0" counts as not set.
 inline bool isUnset(const Control& c) { return c.text.isEmpty() || c.text == u"0"; }
 
-#define ZELTAN_LABELS(X)                                                                           \
-    X(Label1)                                                                                      \
-    X(Label2)                                                                                      \
-    X(Label3)                                                                                      \
-    X(Label4)                                                                                      \
-    X(Label5)                                                                                      \
-    X(Label6) X(Label7) X(Label8) X(Label9) X(Label10) X(Label11) X(Label12) X(Label13) X(Label14) \
-        X(Label15) X(Label16) X(Label17) X(Label18) X(Label19) X(Label20) X(Label21) X(Label22)    \
-            X(Label23) X(Label24) X(Label25) X(Label26) X(Label27) X(Label28) X(Label29)           \
-                X(Label30) X(Label31) X(Label32) X(Label33) X(Label34) X(Label35)
-#define ZELTAN_COMMANDS(X)                                                                         \
-    X(Command1)                                                                                    \
-    X(Command2)                                                                                    \
-    X(Command3)                                                                                    \
-    X(Command4)                                                                                    \
-    X(Command5)                                                                                    \
-    X(Command6) X(Command7) X(Command8) X(Command9) X(Command10) X(Command11) X(Command12)         \
-        X(Command13) X(Command14) X(Command15) X(Command16) X(Command17) X(Command18) X(Command19) \
-            X(Command20) X(Command21) X(Command22) X(Command23) X(Command24) X(Command25)          \
-                X(Command26) X(Command27) X(Command28) X(Command29) X(Command30)
+// clang-format off
+#define ZELTAN_LABELS(X)                                                                  \
+    X(Label1) X(Label2) X(Label3) X(Label4) X(Label5) X(Label6) X(Label7) X(Label8)       \
+    X(Label9) X(Label10) X(Label11) X(Label12) X(Label13) X(Label14) X(Label15)           \
+    X(Label16) X(Label17) X(Label18) X(Label19) X(Label20) X(Label21) X(Label22)          \
+    X(Label23) X(Label24) X(Label25) X(Label26) X(Label27) X(Label28) X(Label29)          \
+    X(Label30) X(Label31) X(Label32) X(Label33) X(Label34) X(Label35)
+#define ZELTAN_COMMANDS(X)                                                                \
+    X(Command1) X(Command2) X(Command3) X(Command4) X(Command5) X(Command6) X(Command7)   \
+    X(Command8) X(Command9) X(Command10) X(Command11) X(Command12) X(Command13)           \
+    X(Command14) X(Command15) X(Command16) X(Command17) X(Command18) X(Command19)         \
+    X(Command20) X(Command21) X(Command22) X(Command23) X(Command24) X(Command25)         \
+    X(Command26) X(Command27) X(Command28) X(Command29) X(Command30)
+// clang-format on
 #define ZELTAN_COMBOS(X) X(Combo1) X(Combo2) X(Combo3) X(Combo4) X(Combo5) X(Combo6) X(Combo7)
 #define ZELTAN_OTHERS(X) X(List1) X(List2) X(Text1) X(Text2) X(Check1)
 #define ZELTAN_CONTROLS(X) ZELTAN_LABELS(X) ZELTAN_COMMANDS(X) ZELTAN_COMBOS(X) ZELTAN_OTHERS(X)
