@@ -1,5 +1,6 @@
 #include "windowmenus.h"
 
+#include "appsetup.h"
 #include "form/controltable.h"
 
 #include <QAction>
@@ -47,6 +48,9 @@ QHash<QString, QAction*> build(QMainWindow* window, const std::function<void(con
 {
     QMenuBar* bar = window->menuBar();
     bar->setNativeMenuBar(false); // the fixed layout counts on a bar inside the window
+    // The window's face, whatever font a desktop theme gives menus.
+    const QFont face = AppSetup::font(ControlTable::GothicFace, 9);
+    bar->setFont(face);
     auto* style = new AltReachesBar;
     style->setParent(bar);
     bar->setStyle(style);
@@ -62,8 +66,9 @@ QHash<QString, QAction*> build(QMainWindow* window, const std::function<void(con
         if (hasItems) {
             auto* menu = new QMenu(desc.caption, parentMenu ? static_cast<QWidget*>(parentMenu)
                                                             : static_cast<QWidget*>(bar));
-            // A popup is a window of its own: it would take the desktop's colours.
+            // A popup is a window of its own: it would take the desktop's looks.
             menu->setPalette(window->palette());
+            menu->setFont(face);
             submenus.insert(desc.name, menu);
             action = menu->menuAction();
             // A menu's shortcut opens it, as a click on its title does.
