@@ -12,6 +12,30 @@
 #include <QStandardPaths>
 #include <QTranslator>
 
+namespace {
+
+// A desktop theme may set its own application font once the program runs
+// (qt6ct does); the boxes the window opens keep the window's face.
+class KeepsTheFace : public QObject
+{
+public:
+    KeepsTheFace(const QFont& face, QObject* parent) : QObject(parent), m_face(face) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == qApp && event->type() == QEvent::ApplicationFontChange &&
+            QApplication::font() != m_face)
+            QApplication::setFont(m_face);
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QFont m_face;
+};
+
+} // namespace
+
 namespace AppSetup {
 
 void installFontSubstitutes()
@@ -46,7 +70,9 @@ void apply(QApplication& app)
     QApplication::setPalette(Colours::design());
     // The menu bar and dialogs use the application font: the window's own face
     // keeps them from loading a second Japanese font.
-    QApplication::setFont(font(ControlTable::GothicFace, 9));
+    const QFont face = font(ControlTable::GothicFace, 9);
+    QApplication::setFont(face);
+    app.installEventFilter(new KeepsTheFace(face, &app));
     QApplication::setWindowIcon(appIcon());
     // Lets the desktop match the window to its menu entry (and its icon).
     QGuiApplication::setDesktopFileName(QStringLiteral("io.github.zeltan.Zeltan"));
