@@ -11,17 +11,6 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace {
-
-void checkWindow(const FakeHost& host, const Form& f)
-{
-    Fuzz::check(host.busyDepth == 0, "busy pointer left on");
-    Fuzz::check(f.MSFlexGrid1.rows() <= 201 && f.MSFlexGrid1.cols() <= 201,
-                "grid beyond 200 values");
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QByteArray raw = Fuzz::bytes(data, size);
@@ -36,17 +25,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Giadsp app(host, folder.path());
     Form& f = app.form();
     app.Form_Load();
-    checkWindow(host, f);
+    Fuzz::checkWindow(host, f);
     Fuzz::check(f.List1.items == registry->keys(), "List1 is not the file");
 
     for (int i = 0; i < qMin<qsizetype>(4, f.List1.items.size()); ++i) {
         f.List1.listIndex = i;
         app.List1_Click();
-        checkWindow(host, f);
+        Fuzz::checkWindow(host, f);
     }
     host.answers = {true};
     app.purinto_Click();
-    checkWindow(host, f);
+    Fuzz::checkWindow(host, f);
     Fuzz::check(host.pages.isEmpty() || host.pages.last().ops.size() < 100000,
                 "print page grew without bound");
 
@@ -78,6 +67,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
                         "a deleted machine is still listed", gone);
         }
     }
-    checkWindow(host, f);
+    Fuzz::checkWindow(host, f);
     return 0;
 }

@@ -11,19 +11,6 @@
 #include <cstddef>
 #include <cstdint>
 
-namespace {
-
-void checkWindow(const FakeHost& host, const Form& f)
-{
-    Fuzz::check(host.busyDepth == 0, "busy pointer left on");
-    for (const Control* c : {&f.Combo1, &f.Combo3})
-        Fuzz::check(c->items.size() <= 1000, "range list beyond its cap");
-    Fuzz::check(f.MSFlexGrid1.rows() <= 201 && f.MSFlexGrid1.cols() <= 201,
-                "grid beyond 200 values");
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QByteArray raw = Fuzz::bytes(data, size);
@@ -38,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Giadsp app(host, folder.path());
     Form& f = app.form();
     app.Form_Load();
-    checkWindow(host, f);
+    Fuzz::checkWindow(host, f);
     Fuzz::check(f.Combo7.items == table->keys(), "selector list is not the file");
 
     // A few modules of the file, as the user would pick them.
@@ -46,14 +33,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     for (const QString& name : names) {
         f.Combo7.text = name;
         app.Combo7_Click();
-        checkWindow(host, f);
+        Fuzz::checkWindow(host, f);
         f.Text2.text.clear();
         app.Command29_Click();
-        checkWindow(host, f);
+        Fuzz::checkWindow(host, f);
         f.Label6.text = QStringLiteral("2.5");
         f.Label9.text = QStringLiteral("8");
         app.Command5_Click();
-        checkWindow(host, f);
+        Fuzz::checkWindow(host, f);
     }
 
     // Store the ranges on screen as a new module: the file is rewritten.
@@ -62,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     f.Text2.text = added;
     host.answers = {true};
     app.Command29_Click();
-    checkWindow(host, f);
+    Fuzz::checkWindow(host, f);
     const QByteArray after = folder.read(QStringLiteral("module.dat"));
     if (after != before) {
         Fuzz::check(ModuleTable::read(folder.files())->keys().value(0) == added,

@@ -6,6 +6,7 @@
 
 #include "common/recordfile.h"
 #include "common/textfile.h"
+#include "form/form.h"
 #include "platform/datafolder.h"
 #include "support/fakehost.h"
 
@@ -44,6 +45,15 @@ inline void check(bool ok, const char* what, const QString& detail = QString())
 {
     if (!ok)
         fail(what, detail);
+}
+
+// What must hold of the window after any handler, whatever the files held.
+inline void checkWindow(const FakeHost& host, const Form& f)
+{
+    check(host.busyDepth == 0, "busy pointer left on");
+    for (const Control* c : {&f.Combo1, &f.Combo3})
+        check(c->items.size() <= 1000, "range list beyond its cap");
+    check(f.MSFlexGrid1.rows() <= 201 && f.MSFlexGrid1.cols() <= 201, "grid beyond 200 values");
 }
 
 // The records of a list file other than those keyed name, as their bytes:

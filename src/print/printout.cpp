@@ -148,11 +148,18 @@ void printWithDialog(Form& form, Host& host)
     report(host.printWithDialog(buildPage(form)), host, SavedPdf);
 }
 
+namespace {
+// The save dialog for the window's results, "" when cancelled.
+QString askPath(const Form& form, Host& host, QDate today, const QString& extension)
+{
+    return host.askSavePath(GridExport::fileName(form.machineTitle().text, today, extension),
+                            QStringLiteral("%1 (*.%2)").arg(extension.toUpper(), extension));
+}
+} // namespace
+
 void saveAsPdf(Form& form, Host& host, QDate today)
 {
-    const QString path = host.askSavePath(
-        GridExport::fileName(form.machineTitle().text, today, QStringLiteral("pdf")),
-        QStringLiteral("PDF (*.pdf)"));
+    const QString path = askPath(form, host, today, QStringLiteral("pdf"));
     if (path.isEmpty())
         return;
     Host::PrintResult result;
@@ -165,17 +172,13 @@ void saveAsPdf(Form& form, Host& host, QDate today)
 
 void saveCsv(Form& form, Host& host, QDate today)
 {
-    const QString path = host.askSavePath(
-        GridExport::fileName(form.machineTitle().text, today, QStringLiteral("csv")),
-        QStringLiteral("CSV (*.csv)"));
+    const QString path = askPath(form, host, today, QStringLiteral("csv"));
     if (path.isEmpty())
         return;
     const Result<> written =
         TextFile::writeBytesAtomically(path, GridExport::csv(form.MSFlexGrid1));
-    if (!written)
-        host.message(written.error());
-    else
-        host.message(QStringLiteral("CSVファイルに保存しました：\n%1").arg(path));
+    host.message(written ? QStringLiteral("CSVファイルに保存しました：\n%1").arg(path)
+                         : written.error());
 }
 
 } // namespace PrintOut

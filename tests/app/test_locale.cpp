@@ -3,7 +3,6 @@
 
 #include "support/appfixture.h"
 
-#include <QCoreApplication>
 #include <clocale>
 
 namespace {
@@ -13,7 +12,9 @@ class CommaLocale : public AppFixture
 protected:
     void SetUp() override
     {
-        // The run sets LC_ALL to a comma-decimal locale; make sure it took.
+        // The run sets LC_ALL to a comma-decimal locale, which the program
+        // takes from the environment as Qt applications do; make sure it took.
+        std::setlocale(LC_ALL, "");
         ASSERT_STREQ(std::localeconv()->decimal_point, ",") << std::setlocale(LC_ALL, nullptr);
         ASSERT_TRUE(app.files().seedShippedFiles());
         app.Form_Load();
@@ -34,10 +35,3 @@ TEST_F(CommaLocale, CalculationGridAndSavedInputsUseThePoint)
 }
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    ::testing::InitGoogleTest(&argc, argv);
-    QCoreApplication qapp(argc, argv); // takes the locale from the environment, as the program does
-    return RUN_ALL_TESTS();
-}

@@ -12,14 +12,7 @@ class RoundTrip : public AppFixture
 protected:
     void SetUp() override { ASSERT_TRUE(app.files().seedShippedFiles()); }
 
-    void fillPanel(const QString& name)
-    {
-        f.Text1.text = name;
-        f.Label34.text = "48P";
-        for (Control* c :
-             {&f.Label20, &f.Label23, &f.Label24, &f.Label26, &f.Label27, &f.Label31, &f.Label32})
-            c->text = "1";
-    }
+    void fillPanel(const QString& name) { fillMachinePanel(f, name); }
     void storeModule(const QString& name)
     {
         f.Combo7.text = "XXモジュール";

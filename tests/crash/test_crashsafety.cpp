@@ -1,6 +1,6 @@
 #include "app/giadsp.h"
 #include "common/recordsyntax.h"
-#include "support/fakehost.h"
+#include "support/appfixture.h"
 #include "support/tempfolder.h"
 
 #include <QProcess>
@@ -103,13 +103,7 @@ TEST_F(CrashSafety, EveryWriteKilledOrFailingAtEveryStepLeavesOldOrNewFiles)
                         << qPrintable(name);
                 }
                 // And a further write goes through: no stale lock or temp file blocks it.
-                restarted.form().Text1.text = "After";
-                restarted.form().Label34.text = "48P";
-                for (Control* c : {&restarted.form().Label20, &restarted.form().Label23,
-                                   &restarted.form().Label24, &restarted.form().Label26,
-                                   &restarted.form().Label27, &restarted.form().Label31,
-                                   &restarted.form().Label32})
-                    c->text = "1";
+                fillMachinePanel(restarted.form(), "After");
                 restarted.Command22_Click();
                 EXPECT_TRUE(host.messages.isEmpty()) << host.messages.join('\n').toStdString();
                 EXPECT_EQ(restarted.form().List1.items.value(0), "After");

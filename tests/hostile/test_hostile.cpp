@@ -13,14 +13,7 @@ class Hostile : public AppFixture
 protected:
     void SetUp() override { ASSERT_TRUE(app.files().seedShippedFiles()); }
 
-    void fillPanel(const QString& name)
-    {
-        f.Text1.text = name;
-        f.Label34.text = "48P";
-        for (Control* c :
-             {&f.Label20, &f.Label23, &f.Label24, &f.Label26, &f.Label27, &f.Label31, &f.Label32})
-            c->text = "1";
-    }
+    void fillPanel(const QString& name) { fillMachinePanel(f, name); }
 };
 
 TEST_F(Hostile, HugeLinesNulBytesAndInvalidCp932StillOpen)
@@ -152,11 +145,7 @@ TEST_F(OwnMount, AFullDiskLeavesEveryFileAsItWas)
     Form& f = app.form();
     f.Label11.text = "84";
     app.Command2_Click();
-    f.Text1.text = "New";
-    f.Label34.text = "48P";
-    for (Control* c :
-         {&f.Label20, &f.Label23, &f.Label24, &f.Label26, &f.Label27, &f.Label31, &f.Label32})
-        c->text = "1";
+    fillMachinePanel(f, "New");
     app.Command22_Click();
     EXPECT_GE(host.messages.size(), 2);
     QFile g(tmp.filePath("GIA.DAT"));
@@ -183,11 +172,7 @@ TEST_F(OwnMount, AReadOnlyFolderOpensAndReportsEveryWrite)
     // Retrying cannot help: the message names the folder instead of a busy copy.
     host.messages.clear();
     Form& f = app.form();
-    f.Text1.text = "New";
-    f.Label34.text = "48P";
-    for (Control* c :
-         {&f.Label20, &f.Label23, &f.Label24, &f.Label26, &f.Label27, &f.Label31, &f.Label32})
-        c->text = "1";
+    fillMachinePanel(f, "New");
     app.Command22_Click();
     ASSERT_EQ(host.messages.size(), 1);
     EXPECT_TRUE(host.messages[0].contains(tmp.path())) << host.messages[0].toStdString();

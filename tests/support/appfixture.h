@@ -6,6 +6,16 @@
 
 #include <gtest/gtest.h>
 
+// The machine panel filled so that 登録 stores a car of that name.
+inline void fillMachinePanel(Form& f, const QString& name)
+{
+    f.Text1.text = name;
+    f.Label34.text = "48P";
+    for (Control* c :
+         {&f.Label20, &f.Label23, &f.Label24, &f.Label26, &f.Label27, &f.Label31, &f.Label32})
+        c->text = "1";
+}
+
 // The window model in a fresh folder with a scripted host.
 class AppFixture : public ::testing::Test
 {
