@@ -1,7 +1,6 @@
 #include "driveprintout.h"
 
 #include "common/colour.h"
-#include "platform/busypointer.h"
 #include "print/printout.h"
 
 #include <algorithm>
@@ -179,29 +178,7 @@ PrintPage buildPage(const Sheet& sheet, const FlexGrid& rollouts)
 
 void print(const Sheet& sheet, const FlexGrid& rollouts, Host& host)
 {
-    if (!host.askYesNo(QStringLiteral(
-            "プリンターは接続されていますか？接続されていない場合はエラー停止します。")))
-        return;
-    Host::PrintResult result;
-    {
-        BusyPointer busy(host);
-        result = host.printPage(buildPage(sheet, rollouts));
-    }
-    switch (result.outcome) {
-    case Host::PrintResult::Outcome::Printed:
-        host.message(QStringLiteral("PRINT OUTしました"));
-        break;
-    case Host::PrintResult::Outcome::SavedAsPdf:
-        host.message(QStringLiteral(
-                         "PRINT OUTしました\nプリンターが無いため、PDFファイルに保存しました：\n%1")
-                         .arg(result.detail));
-        break;
-    case Host::PrintResult::Outcome::Failed:
-        host.message(QStringLiteral("印刷できませんでした：%1").arg(result.detail));
-        break;
-    case Host::PrintResult::Outcome::Cancelled:
-        break;
-    }
+    PrintOut::printWithQuestion([&] { return buildPage(sheet, rollouts); }, host);
 }
 
 } // namespace DrivePrintOut

@@ -128,13 +128,18 @@ const QString SavedPdf = QStringLiteral("PDFファイルに保存しました：
 
 void print(Form& form, Host& host)
 {
+    printWithQuestion([&] { return buildPage(form); }, host);
+}
+
+void printWithQuestion(const std::function<PrintPage()>& page, Host& host)
+{
     if (!host.askYesNo(QStringLiteral(
             "プリンターは接続されていますか？接続されていない場合はエラー停止します。")))
         return;
     Host::PrintResult result;
     {
         BusyPointer busy(host);
-        result = host.printPage(buildPage(form));
+        result = host.printPage(page());
     }
     report(
         result, host,

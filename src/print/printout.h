@@ -5,6 +5,7 @@
 #include "platform/printpage.h"
 
 #include <QDate>
+#include <functional>
 
 // The one-page print-out of the current results: machine, status line, the
 // four quantities, the ratio grid inside a ruled frame, the contact line.
@@ -21,6 +22,8 @@ QString field8(const QString& text);
 
 // The question, the busy pointer, the page to the printer, the final message.
 void print(Form& form, Host& host);
+// The same for any page, built once the question was answered Yes.
+void printWithQuestion(const std::function<PrintPage()>& page, Host& host);
 
 // The tools menu: the same page in a preview, through the printer dialog, or
 // saved as a PDF where the user chooses; the grid saved as CSV.
