@@ -27,26 +27,29 @@ TEST(Keypad, BuildsTheEntryByItsRules)
     Giadsp app(host, dir.path());
     const struct
     {
+        const char* name;
         const char* start;
         QStringList keys;
         const char* entry;
     } cases[] = {
-        {"0", {"7", "・", "5"}, "7.5"},
-        {"0", {"0"}, "0"},
-        {"0", {"・"}, "0"},
-        {"12", {"0", "0"}, "1200"},
-        {"7.5", {"・"}, "7.5"},
-        {"1", {"・", "0"}, "1.0"},
-        {"1", {"・"}, "1."},
-        {"84", {"CLS"}, "0"},
-        {"0", {"CLS"}, "0"},
-        {"0", {"1", "2", "3", "4", "5", "6", "7", "8", "9"}, "123456789"},
+        {"digits around a point", "0", {"7", "・", "5"}, "7.5"},
+        {"zero on zero", "0", {"0"}, "0"},
+        {"a point on a bare zero", "0", {"・"}, "0"},
+        {"zeros after digits", "12", {"0", "0"}, "1200"},
+        {"a second point", "7.5", {"・"}, "7.5"},
+        {"a zero after the point", "1", {"・", "0"}, "1.0"},
+        {"a trailing point", "1", {"・"}, "1."},
+        {"clear", "84", {"CLS"}, "0"},
+        {"clear on zero", "0", {"CLS"}, "0"},
+        {"every digit", "0", {"1", "2", "3", "4", "5", "6", "7", "8", "9"}, "123456789"},
         // The whole entry is checked: a point after the 12th character still
         // keeps a second one out.
-        {"1234567890123.5", {"・", "1"}, "1234567890123.51"},
+        {"a point far along", "1234567890123.5", {"・", "1"}, "1234567890123.51"},
     };
-    for (const auto& c : cases)
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         EXPECT_EQ(press(app, c.start, c.keys), QString::fromUtf8(c.entry)) << c.start;
+    }
 }
 
 } // namespace

@@ -8,6 +8,7 @@ class GearCalc : public AppFixture
 
 struct Case
 {
+    const char* name;
     const char* selector; // the starred quantity
     const char* setButton;
     const char* entry;
@@ -21,7 +22,8 @@ TEST_F(GearCalc, WorkedExamplesHoldToTheLastDigit)
 {
     const Case cases[] = {
         // Spur with pinion 22: 70.4 → 70, the pinion is recomputed (22 again).
-        {"Command19",
+        {"spur rounds down, pinion recomputed",
+         "Command19",
          "Command2",
          "0",
          {"2.5", "", "22", "8.0"},
@@ -29,28 +31,32 @@ TEST_F(GearCalc, WorkedExamplesHoldToTheLastDigit)
          {"2.5", "70", "22", "7.95455"},
          "スパー計算終了 ピニオンも変更"},
         // Pinion with spur 75: 23.4375 → 23, the spur becomes 74.
-        {"Command20",
+        {"pinion rounds down, spur follows",
+         "Command20",
          "Command3",
          "0",
          {"2.5", "75", "", "8.0"},
          false,
          {"2.5", "74", "23", "8.04348"},
          "ピニオン計算終了 スパーも変更"},
-        {"Command20",
+        {"pinion with the spur kept",
+         "Command20",
          "Command3",
          "0",
          {"2.5", "75", "", "8.0"},
          true,
          {"2.5", "75", "23", "8.15217"},
          "ピニオン計算終了"},
-        {"Command18",
+        {"secondary from spur and pinion",
+         "Command18",
          "Command1",
          "0",
          {"", "70", "22", "8.0"},
          false,
          {"2.51429", "70", "22", "8.0"},
          "２次減速比計算終了"},
-        {"Command21",
+        {"total from the other three",
+         "Command21",
          "Command4",
          "0",
          {"2.5", "70", "22", ""},
@@ -58,14 +64,16 @@ TEST_F(GearCalc, WorkedExamplesHoldToTheLastDigit)
          {"2.5", "70", "22", "7.95455"},
          "減速比計算終了"},
         // Exactly half: 22.5 → 22 (even), then the spur becomes 88.
-        {"Command20",
+        {"pinion half down to even, spur follows",
+         "Command20",
          "Command3",
          "0",
          {"2", "90", "", "8"},
          false,
          {"2", "88", "22", "8.00000"},
          "ピニオン計算終了 スパーも変更"},
-        {"Command20",
+        {"pinion half up to even, spur follows",
+         "Command20",
          "Command3",
          "0",
          {"2", "94", "", "8"},
@@ -73,7 +81,8 @@ TEST_F(GearCalc, WorkedExamplesHoldToTheLastDigit)
          {"2", "96", "24", "8.00000"},
          "ピニオン計算終了 スパーも変更"},
         // A deviation of 0.3 does not adjust (spur 69.3 → 69 with pinion 21).
-        {"Command19",
+        {"a deviation of 0.3 keeps the pinion",
+         "Command19",
          "Command2",
          "0",
          {"1", "", "21", "3.3"},
@@ -81,7 +90,8 @@ TEST_F(GearCalc, WorkedExamplesHoldToTheLastDigit)
          {"1", "69", "21", "3.28571"},
          "スパー計算終了"},
         // With the star on the total, 80 typed into the spur row.
-        {"Command21",
+        {"spur typed with the total starred",
+         "Command21",
          "Command2",
          "80",
          {"2.5", "70", "25", ""},
@@ -89,14 +99,16 @@ TEST_F(GearCalc, WorkedExamplesHoldToTheLastDigit)
          {"2.5", "80", "25", "8.00000"},
          "減速比計算終了"},
         // The keypad entry is rounded to a whole count, halves to even.
-        {"Command21",
+        {"keypad half down to even",
+         "Command21",
          "Command2",
          "22.5",
          {"1", "", "11", ""},
          false,
          {"1", "22", "11", "2.00000"},
          "減速比計算終了"},
-        {"Command21",
+        {"keypad half up to even",
+         "Command21",
          "Command2",
          "23.5",
          {"1", "", "12", ""},
@@ -104,7 +116,8 @@ TEST_F(GearCalc, WorkedExamplesHoldToTheLastDigit)
          {"1", "24", "12", "2.00000"},
          "減速比計算終了"},
         // An entry typed into the starred quantity is overwritten by its result.
-        {"Command21",
+        {"an entry into the starred total",
+         "Command21",
          "Command4",
          "9",
          {"2.5", "70", "22", "8"},
@@ -113,6 +126,7 @@ TEST_F(GearCalc, WorkedExamplesHoldToTheLastDigit)
          "減速比計算終了"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         press(c.selector);
         quantities(c.before[0], c.before[1], c.before[2], c.before[3]);
         f.Check1.checked = c.keepOther;
@@ -131,15 +145,17 @@ TEST_F(GearCalc, SelectorsMoveTheStarAndAnnounce)
 {
     const struct
     {
+        const char* name;
         const char* button;
         const char* announcement;
     } cases[] = {
-        {"Command18", "2次減速比を計算表示します"},
-        {"Command19", "ｽﾊﾟｰｷﾞｱ歯数を計算表示します"},
-        {"Command20", "ﾋﾟﾆｵﾝｷﾞｱ歯数を計算表示します"},
-        {"Command21", "減速比を計算表示します"},
+        {"secondary", "Command18", "2次減速比を計算表示します"},
+        {"spur", "Command19", "ｽﾊﾟｰｷﾞｱ歯数を計算表示します"},
+        {"pinion", "Command20", "ﾋﾟﾆｵﾝｷﾞｱ歯数を計算表示します"},
+        {"total", "Command21", "減速比を計算表示します"},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         press(c.button);
         EXPECT_EQ(f.Label12.text, QString::fromUtf8(c.announcement));
         int stars = 0;
@@ -154,24 +170,26 @@ TEST_F(GearCalc, MissingInputsAreReportedInTheirOrder)
 {
     const struct
     {
+        const char* name;
         const char* selector;
         QStringList before;
         const char* message;
     } cases[] = {
-        {"Command18", {"", "", "", ""}, "スパーが設定されていません"},
-        {"Command18", {"", "70", "0", ""}, "ピニオンが設定されていません"},
-        {"Command18", {"", "70", "22", "0"}, "減速比が設定されていません"},
-        {"Command19", {"", "", "", ""}, "２次減速比が設定されていません"},
-        {"Command19", {"2.5", "", "", ""}, "ピニオンが設定されていません"},
-        {"Command19", {"2.5", "", "22", ""}, "減速比が設定されていません"},
-        {"Command20", {"0", "", "", ""}, "２次減速比が設定されていません"},
-        {"Command20", {"2.5", "", "", ""}, "スパーが設定されていません"},
-        {"Command20", {"2.5", "70", "", ""}, "減速比が設定されていません"},
-        {"Command21", {"", "", "", ""}, "２次減速比が設定されていません"},
-        {"Command21", {"2.5", "0", "", ""}, "スパーが設定されていません"},
-        {"Command21", {"2.5", "70", "", ""}, "ピニオンが設定されていません"},
+        {"secondary: no spur", "Command18", {"", "", "", ""}, "スパーが設定されていません"},
+        {"secondary: pinion 0", "Command18", {"", "70", "0", ""}, "ピニオンが設定されていません"},
+        {"secondary: total 0", "Command18", {"", "70", "22", "0"}, "減速比が設定されていません"},
+        {"spur: no secondary", "Command19", {"", "", "", ""}, "２次減速比が設定されていません"},
+        {"spur: no pinion", "Command19", {"2.5", "", "", ""}, "ピニオンが設定されていません"},
+        {"spur: no total", "Command19", {"2.5", "", "22", ""}, "減速比が設定されていません"},
+        {"pinion: secondary 0", "Command20", {"0", "", "", ""}, "２次減速比が設定されていません"},
+        {"pinion: no spur", "Command20", {"2.5", "", "", ""}, "スパーが設定されていません"},
+        {"pinion: no total", "Command20", {"2.5", "70", "", ""}, "減速比が設定されていません"},
+        {"total: no secondary", "Command21", {"", "", "", ""}, "２次減速比が設定されていません"},
+        {"total: spur 0", "Command21", {"2.5", "0", "", ""}, "スパーが設定されていません"},
+        {"total: no pinion", "Command21", {"2.5", "70", "", ""}, "ピニオンが設定されていません"},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         press(c.selector);
         quantities(c.before[0], c.before[1], c.before[2], c.before[3]);
         host.messages.clear();
@@ -187,34 +205,48 @@ TEST_F(GearCalc, UnusableInputsNameTheFieldAndChangeNothing)
 {
     const struct
     {
+        const char* name;
         const char* selector;
         QStringList before;
         const char* entry;
         const char* setButton;
         const char* messagePart;
     } cases[] = {
-        {"Command21", {"2.5", "70", "abc", ""}, "0", "Command4", "ピニオンギア歯数「abc」"},
-        {"Command21", {"2.5", "70", "0.0", ""}, "0", "Command4", "ピニオンギア歯数が0"},
-        {"Command19", {"0.00", "", "22", "8"}, "0", "Command4", "２次減速比が0"},
-        {"Command20", {"2.5", "70", "", "0.0"}, "0", "Command4", "１次減速比"},
-        {"Command18", {"", "0.0", "22", "8"}, "0", "Command4", "１次減速比"},
-        {"Command20", {"2.5", "1", "", "30000"}, "0", "Command4", "ピニオンギア歯数が0"},
-        {"Command19", {"0.001", "", "22", "8"}, "0", "Command4", "スパーギア歯数が範囲"},
+        {"text", "Command21", {"2.5", "70", "abc", ""}, "0", "Command4", "ピニオンギア歯数「abc」"},
+        {"pinion 0", "Command21", {"2.5", "70", "0.0", ""}, "0", "Command4", "ピニオンギア歯数が0"},
+        {"secondary 0.00", "Command19", {"0.00", "", "22", "8"}, "0", "Command4", "２次減速比が0"},
+        {"total 0.0", "Command20", {"2.5", "70", "", "0.0"}, "0", "Command4", "１次減速比"},
+        {"spur 0.0", "Command18", {"", "0.0", "22", "8"}, "0", "Command4", "１次減速比"},
+        {"pinion rounds to 0",
+         "Command20",
+         {"2.5", "1", "", "30000"},
+         "0",
+         "Command4",
+         "ピニオンギア歯数が0"},
+        {"spur beyond a count",
+         "Command19",
+         {"0.001", "", "22", "8"},
+         "0",
+         "Command4",
+         "スパーギア歯数が範囲"},
         // Results beyond the range of numbers are reported, never shown as 0.
-        {"Command21",
+        {"total too large",
+         "Command21",
          {QString(308, u'9'), "80", "25", ""},
          "0",
          "Command4",
          "計算した減速比が大きすぎ"},
-        {"Command18",
+        {"secondary too large",
+         "Command18",
          {"", "1", "32767", QString(305, u'9')},
          "0",
          "Command4",
          "計算した２次減速比が大きすぎ"},
         // A keypad entry too large for a tooth count stays on the keypad.
-        {"Command21", {"2.5", "70", "22", ""}, "40000", "Command2", "入力「40000」"},
+        {"huge entry", "Command21", {"2.5", "70", "22", ""}, "40000", "Command2", "入力「40000」"},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         press(c.selector);
         quantities(c.before[0], c.before[1], c.before[2], c.before[3]);
         f.Label11.text = c.entry;

@@ -88,18 +88,23 @@ TEST_F(RatioGridBuild, RangeLabelsFollowTheStartAsTyped)
 {
     const struct
     {
+        const char* name;
         QStringList selectors;
         const char* spur;
         const char* pinion;
     } cases[] = {
-        {{"70", "15", "20", "15"}, "スパー範囲 ( 70～85 )", "ピニオン範囲 ( 20～35 )"},
-        {{"70.5", "15", "20", "10"}, "スパー範囲 ( 70.5～85 )", "ピニオン範囲 ( 20～30 )"},
-        {{"abc", "15", "20", "10"}, "スパー範囲 ( abc～? )", "ピニオン範囲 ( 20～30 )"},
+        {"integers", {"70", "15", "20", "15"}, "スパー範囲 ( 70～85 )", "ピニオン範囲 ( 20～35 )"},
+        {"decimal start",
+         {"70.5", "15", "20", "10"},
+         "スパー範囲 ( 70.5～85 )",
+         "ピニオン範囲 ( 20～30 )"},
+        {"text", {"abc", "15", "20", "10"}, "スパー範囲 ( abc～? )", "ピニオン範囲 ( 20～30 )"},
         // Unset selectors leave both captions as they were.
-        {{"71", "Combo2", "20", "10"}, "スパー範囲 ( abc～? )", "ピニオン範囲 ( 20～30 )"},
-        {{"71", "15", "20", ""}, "スパー範囲 ( abc～? )", "ピニオン範囲 ( 20～30 )"},
+        {"unset", {"71", "Combo2", "20", "10"}, "スパー範囲 ( abc～? )", "ピニオン範囲 ( 20～30 )"},
+        {"empty", {"71", "15", "20", ""}, "スパー範囲 ( abc～? )", "ピニオン範囲 ( 20～30 )"},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         ranges(c.selectors[0], c.selectors[1], c.selectors[2], c.selectors[3]);
         press("Combo1");
         EXPECT_EQ(f.Label5.text, QString::fromUtf8(c.spur));

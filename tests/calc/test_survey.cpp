@@ -92,11 +92,13 @@ TEST_F(Survey, QuotientsExactlyAtTheBandEdgesAreBlack)
     // 1.025; the neighbouring spur is the exact match and takes the best.
     const struct
     {
+        const char* name;
         const char* spurStart;
         const char* wanted;
         int edgeColumn;
-    } cases[] = {{"39", "0.975", 2}, {"40", "1.025", 1}};
+    } cases[] = {{"lower edge", "39", "0.975", 2}, {"upper edge", "40", "1.025", 1}};
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         ranges(c.spurStart, "1", "40", "0");
         quantities("1", "0", "0", c.wanted);
         press("Command5");
@@ -111,11 +113,17 @@ TEST_F(Survey, RangeShapes)
 {
     const struct
     {
+        const char* name;
         const char* width;
         const char* step;
         int columns;
-    } cases[] = {{"0", "1", 1}, {"3", "5", 1}, {"15", "5", 4}, {"30", "1", 31}, {"", "1", -1}};
+    } cases[] = {{"no width", "0", "1", 1},
+                 {"step beyond the width", "3", "5", 1},
+                 {"steps of 5", "15", "5", 4},
+                 {"widest usual range", "30", "1", 31},
+                 {"empty width refused", "", "1", -1}};
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         ranges("70", c.width, "20", "0", c.step, "");
         quantities("2.5", "0", "0", "8");
         host.messages.clear();
@@ -166,28 +174,42 @@ TEST_F(Survey, BadInputsAreReportedAndChangeNothing)
     static const std::string huge = "1" + std::string(305, '0');
     const struct
     {
+        const char* name;
         QStringList selectors; // spur start, width, pinion start, width, spur step, pinion step
         const char* secondary;
         const char* wanted;
         const char* messagePart;
     } cases[] = {
-        {{"Combo1", "15", "20", "15", "1", "1"}, "2.5", "8", "スパー範囲の開始「Combo1」"},
-        {{"70", "15", "20", "15", "0", "1"}, "2.5", "8", "スパーの計算間隔は1以上"},
-        {{"70", "15", "20", "15", "1", "-1"}, "2.5", "8", "ピニオンの計算間隔は1以上"},
-        {{"70", "15", "40000", "15", "1", "1"}, "2.5", "8", "ピニオン範囲の開始「40000」が範囲"},
-        {{"32760", "15", "20", "15", "1", "1"}, "2.5", "8", "スパー範囲の終わり"},
-        {{"70", "200", "20", "15", "1", "1"}, "2.5", "8", "スパー範囲の値が多すぎます"},
-        {{"70", "15", "-5", "15", "1", "1"}, "2.5", "8", "ピニオン範囲に0"},
-        {{"70", "15", "20", "15", "1", "1"}, "", "8", "２次減速比が設定されていません"},
-        {{"70", "15", "20", "15", "1", "1"}, "0", "8", "２次減速比が0"},
-        {{"70", "15", "20", "15", "1", "1"}, "x", "8", "２次減速比「x」"},
-        {{"70", "15", "20", "15", "1", "1"}, huge.c_str(), "8", "が大きすぎて計算できません"},
-        {{"70", "15", "20", "15", "1", "1"}, "2.5", "8.1.2", "指定減速比「8.1.2」"},
-        {{"70", "15", "20", "15", "1", "1"}, "2.5", "", "減速比が設定されていません"},
+        {"unset", {"Combo1", "15", "20", "15", "1", "1"}, "2.5", "8", "スパー範囲の開始「Combo1」"},
+        {"spur step 0", {"70", "15", "20", "15", "0", "1"}, "2.5", "8", "スパーの計算間隔は1以上"},
+        {"step -1", {"70", "15", "20", "15", "1", "-1"}, "2.5", "8", "ピニオンの計算間隔は1以上"},
+        {"pinion start too big",
+         {"70", "15", "40000", "15", "1", "1"},
+         "2.5",
+         "8",
+         "ピニオン範囲の開始「40000」が範囲"},
+        {"end too big", {"32760", "15", "20", "15", "1", "1"}, "2.5", "8", "スパー範囲の終わり"},
+        {"too many", {"70", "200", "20", "15", "1", "1"}, "2.5", "8", "スパー範囲の値が多すぎます"},
+        {"pinions through 0", {"70", "15", "-5", "15", "1", "1"}, "2.5", "8", "ピニオン範囲に0"},
+        {"no secondary",
+         {"70", "15", "20", "15", "1", "1"},
+         "",
+         "8",
+         "２次減速比が設定されていません"},
+        {"secondary 0", {"70", "15", "20", "15", "1", "1"}, "0", "8", "２次減速比が0"},
+        {"secondary text", {"70", "15", "20", "15", "1", "1"}, "x", "8", "２次減速比「x」"},
+        {"secondary too big",
+         {"70", "15", "20", "15", "1", "1"},
+         huge.c_str(),
+         "8",
+         "が大きすぎて計算できません"},
+        {"wanted text", {"70", "15", "20", "15", "1", "1"}, "2.5", "8.1.2", "指定減速比「8.1.2」"},
+        {"no wanted", {"70", "15", "20", "15", "1", "1"}, "2.5", "", "減速比が設定されていません"},
     };
     example();
     const FlexGrid before = f.MSFlexGrid1;
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         const QStringList& s = c.selectors;
         ranges(s[0], s[1], s[2], s[3], s[4], s[5]);
         press("Command20");

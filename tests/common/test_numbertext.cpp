@@ -6,6 +6,7 @@ namespace {
 
 struct CountCase
 {
+    const char* name;
     const char* text;
     std::optional<int> count;
 };
@@ -13,35 +14,36 @@ struct CountCase
 TEST(NumberText, CountsRoundHalfToEvenAndRejectWhatIsNotACount)
 {
     const CountCase cases[] = {
-        {"22.5", 22},
-        {"23.5", 24},
-        {"20.5", 20},
-        {"21.5", 22},
-        {"84", 84},
-        {" 70 ", 70},
-        {"\t15", 15},
-        {"-3", -3},
-        {"+7", 7},
-        {"12.", 12},
-        {".5", 0},
-        {"1.5", 2},
-        {"2.5", 2},
-        {"-2.5", -2},
-        {"32767", 32767},
-        {"-32768", -32768},
-        {"32767.5", std::nullopt},
-        {"40000", std::nullopt},
-        {"-32769", std::nullopt},
-        {"", std::nullopt},
-        {"Combo1", std::nullopt},
-        {"1.2.3", std::nullopt},
-        {".", std::nullopt},
-        {"1 2", std::nullopt},
-        {"1e3", std::nullopt},
-        {"０", std::nullopt},
-        {"-", std::nullopt},
+        {"half down to even 22", "22.5", 22},
+        {"half up to even 24", "23.5", 24},
+        {"half down to even 20", "20.5", 20},
+        {"half up to even 22", "21.5", 22},
+        {"plain", "84", 84},
+        {"blanks around", " 70 ", 70},
+        {"leading tab", "\t15", 15},
+        {"negative", "-3", -3},
+        {"plus sign", "+7", 7},
+        {"trailing point", "12.", 12},
+        {"bare half to 0", ".5", 0},
+        {"1.5 up to even", "1.5", 2},
+        {"2.5 down to even", "2.5", 2},
+        {"negative half to even", "-2.5", -2},
+        {"largest", "32767", 32767},
+        {"smallest", "-32768", -32768},
+        {"half past the largest", "32767.5", std::nullopt},
+        {"beyond 16 bits", "40000", std::nullopt},
+        {"below 16 bits", "-32769", std::nullopt},
+        {"empty", "", std::nullopt},
+        {"unset selector caption", "Combo1", std::nullopt},
+        {"two points", "1.2.3", std::nullopt},
+        {"point alone", ".", std::nullopt},
+        {"inner blank", "1 2", std::nullopt},
+        {"exponent", "1e3", std::nullopt},
+        {"full-width digit", "０", std::nullopt},
+        {"sign alone", "-", std::nullopt},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         const auto got = NumberText::toCount(QString::fromUtf8(c.text));
         EXPECT_EQ(got.has_value(), c.count.has_value()) << c.text;
         if (got && c.count) {
@@ -64,6 +66,7 @@ TEST(NumberText, DoublesReadOnlyPlainDecimalText)
 
 struct FixedCase
 {
+    const char* name;
     double value;
     int decimals;
     const char* text;
@@ -72,36 +75,43 @@ struct FixedCase
 TEST(NumberText, FixedPatternsRoundHalvesAwayFromZero)
 {
     const FixedCase cases[] = {
-        {70.0 / 22.0 * 2.5, 5, "7.95455"},
-        {8.0, 5, "8.00000"},
-        {8.0 / (70.0 / 22.0), 5, "2.51429"},
-        {74.0 / 23.0 * 2.5, 5, "8.04348"},
-        {75.0 / 23.0 * 2.5, 5, "8.15217"},
-        {82.0 / 21.0 * 2.5, 3, "9.762"},
-        {6.9225, 3, "6.923"}, // the half as shown, though the binary value lies just below
-        {2.675, 2, "2.68"},   // likewise
-        {0.015625, 5, "0.01563"},
-        {0.5, 0, "1"},
-        {2.5, 0, "3"},
-        {85.0, 0, "85"},
-        {0.0, 3, "0.000"},
-        {9.99999999, 5, "10.00000"},
-        {0.000004, 5, "0.00000"},
-        {0.000006, 5, "0.00001"},
-        {-1.23456, 3, "-1.235"},
-        {-0.0001, 3, "0.000"},
-        {12345.6789, 3, "12345.679"},
-        {1e-9, 5, "0.00000"},
+        {"total of the worked example", 70.0 / 22.0 * 2.5, 5, "7.95455"},
+        {"whole number", 8.0, 5, "8.00000"},
+        {"secondary of the worked example", 8.0 / (70.0 / 22.0), 5, "2.51429"},
+        {"total after the spur follows", 74.0 / 23.0 * 2.5, 5, "8.04348"},
+        {"total with the spur kept", 75.0 / 23.0 * 2.5, 5, "8.15217"},
+        {"grid cell at three decimals", 82.0 / 21.0 * 2.5, 3, "9.762"},
+        // The half as shown, though the binary value lies just below.
+        {"half as shown, binary just below", 6.9225, 3, "6.923"},
+        {"another half as shown", 2.675, 2, "2.68"}, // likewise
+        {"exact binary half", 0.015625, 5, "0.01563"},
+        {"0.5 away to 1", 0.5, 0, "1"},
+        {"2.5 away to 3", 2.5, 0, "3"},
+        {"no decimals", 85.0, 0, "85"},
+        {"zero", 0.0, 3, "0.000"},
+        {"carry into a new digit", 9.99999999, 5, "10.00000"},
+        {"below half the last place", 0.000004, 5, "0.00000"},
+        {"above half the last place", 0.000006, 5, "0.00001"},
+        {"negative", -1.23456, 3, "-1.235"},
+        {"tiny negative loses its sign", -0.0001, 3, "0.000"},
+        {"large", 12345.6789, 3, "12345.679"},
+        {"tiny", 1e-9, 5, "0.00000"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(NumberText::fixed(c.value, c.decimals), QString::fromLatin1(c.text))
-            << c.value << " with " << c.decimals;
+            << c.value << " with " << c.decimals << ": " << c.name;
 }
 
 TEST(NumberText, FixedTextsReadBackAsNumbers)
 {
-    for (double v : {0.0, 1e-7, 3.14159, 123456.789, 1e15, -42.5})
-        EXPECT_TRUE(NumberText::toDouble(NumberText::ratio5(v))) << v;
+    const struct
+    {
+        const char* name;
+        double v;
+    } cases[] = {{"zero", 0.0},         {"below the last place", 1e-7}, {"five decimals", 3.14159},
+                 {"large", 123456.789}, {"sixteen digits", 1e15},       {"negative", -42.5}};
+    for (const auto& c : cases)
+        EXPECT_TRUE(NumberText::toDouble(NumberText::ratio5(c.v))) << c.v << ": " << c.name;
 }
 
 } // namespace

@@ -8,23 +8,26 @@ TEST(RecordSyntax, ReadsFieldsAsTheDataFilesHoldThem)
 {
     const struct
     {
+        const char* name;
         const char* line;
         QStringList fields;
     } cases[] = {
-        {"Car A,48P,2.6,80,15,20,15,1,1",
+        {"full record",
+         "Car A,48P,2.6,80,15,20,15,1,1",
          {"Car A", "48P", "2.6", "80", "15", "20", "15", "1", "1"}},
-        {"", {""}},
-        {"a,,b", {"a", "", "b"}},
-        {"  a,\tb", {"a", "b"}},
-        {"\"x, y\",z", {"x, y", "z"}},
-        {"\"quoted\" trailing,next", {"quoted", "next"}},
-        {"\"unterminated, still one", {"unterminated, still one"}},
-        {"a,", {"a", ""}},
-        {"\"say \"\"hi\"\"\"", {"say \"hi\""}},
-        {"XXモジュール,60,90", {"XXモジュール", "60", "90"}},
+        {"empty line", "", {""}},
+        {"empty middle field", "a,,b", {"a", "", "b"}},
+        {"leading blanks", "  a,\tb", {"a", "b"}},
+        {"quoted comma", "\"x, y\",z", {"x, y", "z"}},
+        {"text after the closing quote", "\"quoted\" trailing,next", {"quoted", "next"}},
+        {"unterminated quote", "\"unterminated, still one", {"unterminated, still one"}},
+        {"trailing comma", "a,", {"a", ""}},
+        {"doubled quotes", "\"say \"\"hi\"\"\"", {"say \"hi\""}},
+        {"Japanese text", "XXモジュール,60,90", {"XXモジュール", "60", "90"}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(RecordSyntax::readFields(QString::fromUtf8(c.line)), c.fields) << c.line;
+        EXPECT_EQ(RecordSyntax::readFields(QString::fromUtf8(c.line)), c.fields)
+            << c.line << ": " << c.name;
 }
 
 TEST(RecordSyntax, WrittenValuesReadBackExactly)

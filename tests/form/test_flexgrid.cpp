@@ -53,8 +53,17 @@ TEST(FlexGrid, CellsOutsideTheGridAreNeverWritten)
 {
     FlexGrid grid;
     RatioGrid::layout(grid);
-    const std::pair<int, int> outside[] = {{31, 0}, {0, 31}, {-1, 0}, {0, -1}, {40, 40}};
-    for (auto [r, c] : outside) {
+    const struct
+    {
+        const char* name;
+        int r, c;
+    } outside[] = {{"row past the end", 31, 0},
+                   {"column past the end", 0, 31},
+                   {"negative row", -1, 0},
+                   {"negative column", 0, -1},
+                   {"far beyond both", 40, 40}};
+    for (auto [name, r, c] : outside) {
+        SCOPED_TRACE(name);
         EXPECT_FALSE(grid.setCurrentCell(r, c));
         grid.setText("x");
         grid.setBold(true);

@@ -115,23 +115,27 @@ TEST_F(Modules, DuplicateNamesAnswerPaths)
 {
     const struct
     {
+        const char* name;
         QList<bool> answers;
         int questions;
         QStringList file;
         const char* selected;
     } cases[] = {
-        {{true},
+        {"overwrite",
+         {true},
          1,
          {"48P,80,110,1,80,22,52,1,22", "XXモジュール,60,90,1,70,15,45,1,20",
           "64P,90,120,2,100,20,50,1,30"},
          "48P"},
-        {{false, true},
+        {"delete instead",
+         {false, true},
          2,
          {"XXモジュール,60,90,1,70,15,45,1,20", "64P,90,120,2,100,20,50,1,30"},
          "XXモジュール"},
-        {{false, false}, 2, {}, "XXモジュール"},
+        {"neither", {false, false}, 2, {}, "XXモジュール"},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         SetUp();
         const QByteArray before = dir.bytes("module.dat");
         host.questions.clear();
@@ -168,21 +172,23 @@ TEST_F(Modules, NamesAndStartsThatCannotBeStoredAreRefused)
     const struct
     {
         const char* name;
+        const char* module;
         const char* spurStart;
         const char* messagePart;
     } cases[] = {
-        {"say \"x\"", "70", "モジュール名に「\"」"},
-        {"N", "70.5", "スパー範囲の開始「70.5」は整数"},
-        {"N", "32740", "スパー範囲の開始「32740」が大きすぎます"},
-        {"N", "abc", "スパー範囲の開始「abc」"},
-        {"😀", "70", "「😀」はファイルに保存できない文字"},
-        {"N", "70\t", "スパー範囲の開始に改行やタブ"},
+        {"quote in the name", "say \"x\"", "70", "モジュール名に「\"」"},
+        {"decimal start", "N", "70.5", "スパー範囲の開始「70.5」は整数"},
+        {"start too big", "N", "32740", "スパー範囲の開始「32740」が大きすぎます"},
+        {"text start", "N", "abc", "スパー範囲の開始「abc」"},
+        {"name outside CP932", "😀", "70", "「😀」はファイルに保存できない文字"},
+        {"tab in the start", "N", "70\t", "スパー範囲の開始に改行やタブ"},
     };
     const QByteArray before = dir.bytes("module.dat");
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         host.messages.clear();
-        create(QString::fromUtf8(c.name), c.spurStart, "20");
-        ASSERT_EQ(host.messages.size(), 1) << c.name;
+        create(QString::fromUtf8(c.module), c.spurStart, "20");
+        ASSERT_EQ(host.messages.size(), 1) << c.module;
         EXPECT_TRUE(host.messages[0].contains(QString::fromUtf8(c.messagePart)))
             << host.messages[0].toStdString();
         EXPECT_EQ(dir.bytes("module.dat"), before);
@@ -201,9 +207,16 @@ TEST_F(Modules, NamesWithCommasAndBlanksRoundTrip)
 TEST_F(Modules, TemplateNamesOnlyRebuildTheGrid)
 {
     const QByteArray before = dir.bytes("module.dat");
-    for (const char* name : {"XXモジュール", "??モジュール", ""}) {
+    const struct
+    {
+        const char* name;
+        const char* typed;
+    } cases[] = {
+        {"the template", "XXモジュール"}, {"the placeholder", "??モジュール"}, {"blank", ""}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         pick("48P");
-        f.Text2.text = QString::fromUtf8(name);
+        f.Text2.text = QString::fromUtf8(c.typed);
         f.Label6.text = "2.5";
         press("Command29");
         EXPECT_EQ(dir.bytes("module.dat"), before);

@@ -60,24 +60,35 @@ TEST_F(Machines, RegisterValidationsInTheirOrder)
     const struct
     {
         const char* name;
+        const char* machine;
         QStringList values; // module, secondary, spur start/width/step, pinion start/width/step
         const char* message;
     } cases[] = {
-        {"", {"", "0", "", "", "", "", "", ""}, "マシン名を入力して下さい"},
-        {"X", {"", "0", "", "", "", "", "", ""}, "２次減速比が設定されていません"},
-        {"X", {"", "", "", "", "", "", "", ""}, "スパー範囲が設定されていません"},
-        {"X", {"", "2.6", "80", "0", "1", "", "", ""}, "スパー範囲が設定されていません"},
-        {"X", {"", "2.6", "80", "15", "1", "20", "15", "0"}, "ピニオン範囲が設定されていません"},
-        {"X", {"", "2.6", "80", "15", "1", "20", "15", "1"}, "モジュールが設定されていません"},
-        {"a\"b", {"48P", "2.6", "80", "15", "1", "20", "15", "1"}, "マシン名に「\"」は使えません"},
+        {"no name", "", {"", "0", "", "", "", "", "", ""}, "マシン名を入力して下さい"},
+        {"secondary 0", "X", {"", "0", "", "", "", "", "", ""}, "２次減速比が設定されていません"},
+        {"no spur range", "X", {"", "", "", "", "", "", "", ""}, "スパー範囲が設定されていません"},
+        {"width 0", "X", {"", "2.6", "80", "0", "1", "", "", ""}, "スパー範囲が設定されていません"},
+        {"pinion step 0",
+         "X",
+         {"", "2.6", "80", "15", "1", "20", "15", "0"},
+         "ピニオン範囲が設定されていません"},
+        {"no module",
+         "X",
+         {"", "2.6", "80", "15", "1", "20", "15", "1"},
+         "モジュールが設定されていません"},
+        {"quote in the name",
+         "a\"b",
+         {"48P", "2.6", "80", "15", "1", "20", "15", "1"},
+         "マシン名に「\"」は使えません"},
     };
     for (const auto& c : cases) {
-        panel(QString::fromUtf8(c.name), c.values);
+        SCOPED_TRACE(c.name);
+        panel(QString::fromUtf8(c.machine), c.values);
         host.messages.clear();
         press("Command22");
         EXPECT_EQ(host.messages, QStringList{QString::fromUtf8(c.message)});
         EXPECT_FALSE(dir.exists("masin.dat"));
-        EXPECT_EQ(f.Text1.text, QString::fromUtf8(c.name)); // the panel stays
+        EXPECT_EQ(f.Text1.text, QString::fromUtf8(c.machine)); // the panel stays
     }
 }
 
@@ -173,14 +184,16 @@ TEST_F(Machines, TransferButtonsCopyTheirGroups)
     f.Combo7.text = "48P";
     const struct
     {
+        const char* name;
         const char* button;
         QStringList filled;
     } cases[] = {
-        {"Command24", {"Label20"}},
-        {"Command25", {"Label23", "Label24", "Label31"}},
-        {"Command26", {"Label26", "Label27", "Label32"}},
-        {"Command28", {"Label34"}},
-        {"Command23",
+        {"secondary", "Command24", {"Label20"}},
+        {"spur range", "Command25", {"Label23", "Label24", "Label31"}},
+        {"pinion range", "Command26", {"Label26", "Label27", "Label32"}},
+        {"module", "Command28", {"Label34"}},
+        {"everything",
+         "Command23",
          {"Text1", "Label20", "Label23", "Label24", "Label26", "Label27", "Label31", "Label32",
           "Label34"}},
     };
@@ -189,6 +202,7 @@ TEST_F(Machines, TransferButtonsCopyTheirGroups)
         {"Label24", "15"}, {"Label26", "20"},  {"Label27", "10"},
         {"Label31", "2"},  {"Label32", "1"},   {"Label34", "48P"}};
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         for (const QString& name : expected.keys())
             f.control(name)->text = "-";
         press(c.button);

@@ -92,9 +92,15 @@ TEST_F(ManualPanel, TheShippedManualHasEveryTopic)
     ASSERT_TRUE(app.files().seedShippedFiles());
     QFile::remove(dir.file("help.txt"));
     ASSERT_TRUE(app.files().seedShippedFiles());
-    const char* items[] = {"tzigensoku", "tspgia",   "tpinion",  "tgensokuhi",
-                           "tsitei",     "tsiteipr", "tmasinst", "tprinto"};
-    for (const char* item : items) {
+    const struct
+    {
+        const char* name;
+        const char* item;
+    } items[] = {{"secondary", "tzigensoku"}, {"spur", "tspgia"},     {"pinion", "tpinion"},
+                 {"total", "tgensokuhi"},     {"survey", "tsitei"},   {"survey setup", "tsiteipr"},
+                 {"machines", "tmasinst"},    {"printing", "tprinto"}};
+    for (auto [name, item] : items) {
+        SCOPED_TRACE(name);
         press(item);
         EXPECT_GE(rows().size(), 3) << item;
         EXPECT_FALSE(rows().value(1).isEmpty()) << item;

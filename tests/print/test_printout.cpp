@@ -40,16 +40,18 @@ TEST_F(PrintOutPage, HeadingsContactLineAndRules)
     EXPECT_EQ(page.face, "MS Pｺﾞｼｯｸ");
     const struct
     {
+        const char* name;
         int x, y;
         QString text;
-    } headings[] = {{500, 400, "Car A"},
-                    {7500, 400, f.Label12.text},
-                    {500, 800, "２次減速比"},
-                    {4000, 800, "スパーギア歯数"},
-                    {7500, 800, "ピニオンギア歯数"},
-                    {11000, 800, "減速比"},
-                    {500, 10850, ControlTable::ContactLine}};
+    } headings[] = {{"machine", 500, 400, "Car A"},
+                    {"status", 7500, 400, f.Label12.text},
+                    {"secondary", 500, 800, "２次減速比"},
+                    {"spur", 4000, 800, "スパーギア歯数"},
+                    {"pinion", 7500, 800, "ピニオンギア歯数"},
+                    {"total", 11000, 800, "減速比"},
+                    {"contact line", 500, 10850, ControlTable::ContactLine}};
     for (const auto& h : headings) {
+        SCOPED_TRACE(h.name);
         const PageOp* op = textAt(page, h.x, h.y);
         ASSERT_TRUE(op) << h.x << "," << h.y;
         EXPECT_EQ(op->text, h.text);
@@ -157,15 +159,17 @@ TEST_F(PrintOutPage, TheQuestionTheBusyPointerAndTheOutcomeMessages)
 
     const struct
     {
+        const char* name;
         Host::PrintResult::Outcome outcome;
         const char* detail;
         const char* messagePart;
     } cases[] = {
-        {Host::PrintResult::Outcome::Printed, "", "PRINT OUTしました"},
-        {Host::PrintResult::Outcome::SavedAsPdf, "/tmp/x.pdf", "/tmp/x.pdf"},
-        {Host::PrintResult::Outcome::Failed, "no paper", "no paper"},
+        {"printed", Host::PrintResult::Outcome::Printed, "", "PRINT OUTしました"},
+        {"saved as PDF", Host::PrintResult::Outcome::SavedAsPdf, "/tmp/x.pdf", "/tmp/x.pdf"},
+        {"failed", Host::PrintResult::Outcome::Failed, "no paper", "no paper"},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         host.answers = {true};
         host.printResult = {c.outcome, c.detail};
         host.messages.clear();
