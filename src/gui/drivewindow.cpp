@@ -276,8 +276,7 @@ void DriveWindow::handle(const QString& name)
     if (m_tool.ranMainHandler()) {
         // The main window's survey ran: it is drawn again, and whatever follows
         // it hears of it as of any of its handlers.
-        m_main.render();
-        emit m_main.formChanged();
+        m_main.showHandlerResult();
     }
     render();
 }

@@ -229,6 +229,11 @@ void MainWindow::handle(const QString& name)
     // The handler may run modal dialogs of its own; the Form is drawn once it returns.
     if (!m_app.raise(name))
         qWarning("no handler for %s", qPrintable(name));
+    showHandlerResult();
+}
+
+void MainWindow::showHandlerResult()
+{
     render();
     emit formChanged();
 }

@@ -38,6 +38,9 @@ public:
 
     // Writes the whole Form onto the widgets.
     void render();
+    // After a handler ran, from this window or another: the Form drawn again
+    // and formChanged for the windows that follow it.
+    void showHandlerResult();
 
 signals:
     // After every handler, once the Form is on screen: windows that show

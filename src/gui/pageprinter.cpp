@@ -1,6 +1,7 @@
 #include "pageprinter.h"
 
-#include "common/colour.h"
+#include "colours.h"
+
 #include "common/textfile.h"
 
 #include <QBuffer>
@@ -18,11 +19,6 @@
 #include <QStandardPaths>
 
 namespace {
-
-QColor inkOf(int colour)
-{
-    return QColor(Colour::red(colour), Colour::green(colour), Colour::blue(colour));
-}
 
 // A4 landscape (as the page says) with the origin on the paper's corner.
 QPageLayout layoutOf(const PrintPage& page)
@@ -52,7 +48,7 @@ void drawOp(QPainter& painter, QPaintDevice& device, const QString& face, const 
         font.setPointSize(op.pointSize);
         font.setBold(op.bold);
         painter.setFont(font);
-        painter.setPen(inkOf(op.ink));
+        painter.setPen(Colours::of(op.ink));
         // Placed by the top-left corner of the first character.
         const qreal ascent = QFontMetricsF(painter.font(), &device).ascent();
         painter.drawText(at(op.x, op.y) + QPointF(0, ascent), op.text);
@@ -60,7 +56,7 @@ void drawOp(QPainter& painter, QPaintDevice& device, const QString& face, const 
     }
     case PageOp::Kind::Line: {
         // Width 0: the device's thinnest line, as a printer draws by default.
-        QPen pen(inkOf(op.ink), 0);
+        QPen pen(Colours::of(op.ink), 0);
         pen.setCosmetic(true);
         painter.setPen(pen);
         painter.drawLine(at(op.x, op.y), at(op.x2, op.y2));
