@@ -213,20 +213,22 @@ QList<ControlSpec> buildControls()
     c << heading("Label5", 2640, 5160, 3255, 255, QStringLiteral("スパー範囲"));
     c << heading("Label10", 5880, 5160, 3255, 255, QStringLiteral("ピニオン範囲"));
     c << control("Combo7", K::Combo, 480, 5400, 2175, 300, QStringLiteral("Combo7"), D, F);
-    c << control("Combo1", K::Combo, 2640, 5400, 735, 300, QStringLiteral("Combo1"), D, F);
-    c << label("Label14", 3360, 5445, 375, 255, QStringLiteral("＋"), 10, true, D, T, false,
-               A::Centre);
-    c << control("Combo2", K::Combo, 3720, 5400, 735, 300, QStringLiteral("Combo2"), D, F);
-    c << label("Label29", 4440, 5460, 855, 255, QStringLiteral("計算間隔"), 9, false, D, D, false,
-               A::Right);
-    c << control("Combo5", K::Combo, 5400, 5400, 495, 300, QStringLiteral("Combo5"), D, F);
-    c << control("Combo3", K::Combo, 5880, 5400, 735, 300, QStringLiteral("Combo3"), D, F);
-    c << label("Label15", 6600, 5445, 375, 255, QStringLiteral("＋"), 10, true, D, T, false,
-               A::Centre);
-    c << control("Combo4", K::Combo, 6960, 5400, 735, 300, QStringLiteral("Combo4"), D, F);
-    c << label("Label30", 7680, 5460, 855, 255, QStringLiteral("計算間隔"), 9, false, D, D, false,
-               A::Right);
-    c << control("Combo6", K::Combo, 8640, 5400, 495, 300, QStringLiteral("Combo6"), D, F);
+    // A range row: start, "＋", width, "計算間隔", interval; spur and pinion alike.
+    auto rangeRow = [&c](int left, const char* start, const char* plus, const char* width,
+                         const char* intervalHeading, const char* interval) {
+        auto selector = [](const char* name, int l, int w) {
+            return control(name, K::Combo, l, 5400, w, 300, QString::fromLatin1(name), D, F);
+        };
+        c << selector(start, left, 735);
+        c << label(plus, left + 720, 5445, 375, 255, QStringLiteral("＋"), 10, true, D, T, false,
+                   A::Centre);
+        c << selector(width, left + 1080, 735);
+        c << label(intervalHeading, left + 1800, 5460, 855, 255, QStringLiteral("計算間隔"), 9,
+                   false, D, D, false, A::Right);
+        c << selector(interval, left + 2760, 495);
+    };
+    rangeRow(2640, "Combo1", "Label14", "Combo2", "Label29", "Combo5");
+    rangeRow(5880, "Combo3", "Label15", "Combo4", "Label30", "Combo6");
 
     // Machine panel.
     auto value = [](const char* name, int l, int t, int w, int h, A align,
