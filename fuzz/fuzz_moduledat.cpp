@@ -26,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Form& f = app.form();
     app.Form_Load();
     Fuzz::checkWindow(host, f);
-    Fuzz::check(f.Combo7.items == table->keys(), "selector list is not the file");
+    Fuzz::check(f.Combo7.items == table->keys().mid(0, 10000), "selector list is not the file");
 
     // A few modules of the file, as the user would pick them.
     const QStringList names = f.Combo7.items.mid(0, 4);

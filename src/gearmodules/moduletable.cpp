@@ -11,6 +11,7 @@ namespace {
 
 // A hostile file must not make a selector list of tens of thousands of items.
 constexpr int MaxListItems = 1000;
+constexpr int MaxListedModules = 10000;
 
 void fillCountList(Control& combo, const QString& fromText, const QString& toText)
 {
@@ -77,7 +78,13 @@ void fillSelector(Form& form, Host& host, const DataFolder& files)
         host.message(table.error());
         return;
     }
-    form.module().items = table->keys();
+    // A selector of a million modules helps nobody and costs the window
+    // hundreds of megabytes; the rest can still be typed in and loaded.
+    form.module().items = table->keys().mid(0, MaxListedModules);
+    if (table->size() > MaxListedModules)
+        host.message(QStringLiteral(
+                         "module.dat のモジュールが多すぎるため、先頭の%1件だけを一覧に表示します")
+                         .arg(MaxListedModules));
 }
 
 void LoadSelectedModule(Form& form, Host& host, const DataFolder& files)

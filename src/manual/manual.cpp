@@ -58,14 +58,17 @@ void ShowManualTopic(Form& form, Host& host, const QString& helpPath, const QStr
         bool more = true;
         while (more) {
             more = RecordSyntax::nextField(line, pos, field);
-            const QString item = field.isEmpty() ? QString() : TextFile::decode(field);
             if (!inTopic) {
-                inTopic = item == title;
+                // n bytes decode to between n/2 and n characters: most fields
+                // are passed over without decoding them.
+                inTopic = field.size() >= title.size() && field.size() <= 2 * title.size() &&
+                          TextFile::decode(field) == title;
                 if (!inTopic)
                     continue;
-            } else if (item == EndItem) {
-                return;
             }
+            const QString item = field.isEmpty() ? QString() : TextFile::decode(field);
+            if (item == EndItem)
+                return;
             if (form.manualPanel().items.size() > MaxTopicRows) {
                 host.message(
                     QStringLiteral("取り扱い説明「%1」が長すぎるため、先頭の%2行だけを表示します")

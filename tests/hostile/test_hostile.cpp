@@ -180,3 +180,24 @@ TEST_F(OwnMount, AReadOnlyFolderOpensAndReportsEveryWrite)
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(Hostile, AHugeModuleTableListsItsFirstModulesAndStillLoadsAnyTyped)
+{
+    QStringList lines;
+    for (int i = 0; i <= 10000; ++i)
+        lines << QString("M%1,70,100,1,70,15,30,1,15").arg(i);
+    dir.write("module.dat", lines);
+    app.Form_Load();
+    EXPECT_EQ(f.Combo7.items.size(), 10000);
+    EXPECT_TRUE(host.messages.join('\n').contains("先頭の10000件"))
+        << qPrintable(host.messages.join('\n'));
+    f.Combo7.text = "M10000"; // beyond the list, typed in
+    host.messages.clear();
+    press("Combo7");
+    EXPECT_TRUE(host.messages.isEmpty());
+    EXPECT_EQ(f.Combo1.text, "70");
+}
+
+} // namespace
