@@ -1,6 +1,6 @@
 #include "driveprintout.h"
 
-#include "common/colour.h"
+#include "print/pagedraw.h"
 #include "print/printout.h"
 
 #include <algorithm>
@@ -26,29 +26,9 @@ constexpr int Inset = 40;
 const QString GridHeading = QStringLiteral("ロールアウト表（mm）　赤：指定減速比の±2.5%"
                                            "以内　青：最も近い組合せ（メイン画面の調査と同じ）");
 
-void text(PrintPage& page, int x, int y, const QString& s, int size, bool bold = false,
-          int ink = Colour::Black)
-{
-    PageOp op;
-    op.x = x;
-    op.y = y;
-    op.text = s;
-    op.pointSize = size;
-    op.bold = bold;
-    op.ink = ink;
-    page.ops.append(op);
-}
-
-void line(PrintPage& page, int x1, int y1, int x2, int y2)
-{
-    PageOp op;
-    op.kind = PageOp::Kind::Line;
-    op.x = x1;
-    op.y = y1;
-    op.x2 = x2;
-    op.y2 = y2;
-    page.ops.append(op);
-}
+using PageDraw::inkOf;
+using PageDraw::line;
+using PageDraw::text;
 
 // No font metrics without a display: a half-width character takes about
 // 0.55 em, any other a whole one, which errs on the wide side for digits.
@@ -117,11 +97,6 @@ int drawTables(PrintPage& page, const QList<Table>& tables)
         bottom = std::max(bottom, y);
     }
     return bottom;
-}
-
-int inkOf(int colour)
-{
-    return colour == Colour::Red || colour == Colour::LightBlue ? colour : Colour::Black;
 }
 
 // The cells of the grid that hold a range: the heading row and column, and

@@ -1,10 +1,10 @@
 #include "printout.h"
 
-#include "common/colour.h"
 #include "common/textfile.h"
 #include "form/controltable.h"
 #include "platform/busypointer.h"
 #include "print/gridexport.h"
+#include "print/pagedraw.h"
 
 namespace PrintOut {
 
@@ -17,39 +17,9 @@ constexpr int FrameCols = 18;
 constexpr int FrameRows = 30;
 constexpr int Inset = 50;
 
-void text(PrintPage& page, int x, int y, const QString& s, int size, bool bold = false,
-          int ink = Colour::Black)
-{
-    PageOp op;
-    op.kind = PageOp::Kind::Text;
-    op.x = x;
-    op.y = y;
-    op.text = s;
-    op.pointSize = size;
-    op.bold = bold;
-    op.ink = ink;
-    page.ops.append(op);
-}
-
-void line(PrintPage& page, int x1, int y1, int x2, int y2)
-{
-    PageOp op;
-    op.kind = PageOp::Kind::Line;
-    op.x = x1;
-    op.y = y1;
-    op.x2 = x2;
-    op.y2 = y2;
-    page.ops.append(op);
-}
-
-int inkOf(int colour)
-{
-    if (colour == Colour::LightBlue)
-        return Colour::LightBlue;
-    if (colour == Colour::Red)
-        return Colour::Red;
-    return Colour::Black;
-}
+using PageDraw::inkOf;
+using PageDraw::line;
+using PageDraw::text;
 } // namespace
 
 QString field8(const QString& s) { return s.left(8).rightJustified(8, u' '); }
