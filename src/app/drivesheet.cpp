@@ -9,9 +9,10 @@ using Drive::Field::Pinion;
 using Drive::Field::Secondary;
 using Drive::Field::Spur;
 using Drive::Field::TyreDiameter;
-const QString Total = QStringLiteral("減速比");
-const QString Rollout = QStringLiteral("ロールアウト");
-const QString WheelRpm = QStringLiteral("タイヤ回転数");
+using Drive::FigureName::CentreDistance;
+using Drive::FigureName::Rollout;
+using Drive::FigureName::Total;
+using Drive::FigureName::WheelRpm;
 const QString Speed = QStringLiteral("最高速度（理論値・無負荷）");
 const QString Mm = QStringLiteral("mm");
 const QString Rpm = QStringLiteral("rpm");
@@ -52,7 +53,7 @@ Table current(const Drive::Setup& setup, const std::optional<Drive::Figures>& f,
                 {QStringLiteral("モジュール m"), f ? shown(module, Drive::moduleText) : None, Mm},
                 {QStringLiteral("スパー ピッチ円直径"), mm(&Drive::Figures::spurDiameter), Mm},
                 {QStringLiteral("ピニオン ピッチ円直径"), mm(&Drive::Figures::pinionDiameter), Mm},
-                {QStringLiteral("中心距離"), mm(&Drive::Figures::centreDistance), Mm},
+                {CentreDistance, mm(&Drive::Figures::centreDistance), Mm},
             }};
 }
 
@@ -143,7 +144,7 @@ Table pitches(const Drive::Result<QList<Drive::Equivalent>>& found)
 {
     Table t{QStringLiteral("他のピッチでの相当"),
             {QStringLiteral("ピッチ"), QStringLiteral("m"), QStringLiteral("減速比が近い組合せ"),
-             Total, QStringLiteral("中心距離が近い組合せ"), QStringLiteral("中心距離")},
+             Total, QStringLiteral("中心距離が近い組合せ"), CentreDistance},
             {}};
     if (!found) {
         t.rows.append({found.error(), QString(), QString(), QString(), QString(), QString()});

@@ -13,16 +13,6 @@ constexpr double Pi = std::numbers::pi;
 constexpr double MmPerInch = 25.4;
 constexpr double MmPerKm = 1e6;
 
-// Names of computed figures, for the messages.
-namespace Name {
-const QString Total = QStringLiteral("減速比");
-const QString Rollout = QStringLiteral("ロールアウト");
-const QString WheelRpm = QStringLiteral("タイヤ回転数");
-const QString Speed = QStringLiteral("最高速度");
-const QString PitchDiameter = QStringLiteral("ピッチ円直径");
-const QString CentreDistance = QStringLiteral("中心距離");
-} // namespace Name
-
 bool blank(const QString& text) { return text.trimmed().isEmpty(); }
 bool usable(double v) { return std::isfinite(v) && v > 0.0; }
 
@@ -75,11 +65,11 @@ Result<Change> compare(const Figures& reference, const Figures& current)
 {
     Check c;
     Change change;
-    change.total = c.percent(reference.total, current.total, Name::Total);
-    change.rollout = c.percent(reference.rollout, current.rollout, Name::Rollout);
+    change.total = c.percent(reference.total, current.total, FigureName::Total);
+    change.rollout = c.percent(reference.rollout, current.rollout, FigureName::Rollout);
     if (reference.wheelRpm && current.wheelRpm) {
-        change.wheelRpm = c.percent(*reference.wheelRpm, *current.wheelRpm, Name::WheelRpm);
-        change.speed = c.percent(*reference.speed, *current.speed, Name::Speed);
+        change.wheelRpm = c.percent(*reference.wheelRpm, *current.wheelRpm, FigureName::WheelRpm);
+        change.speed = c.percent(*reference.speed, *current.speed, FigureName::Speed);
     }
     return c.result(change);
 }
@@ -161,20 +151,20 @@ Result<Figures> figures(const Tool& tool, const Gear& gear)
 {
     Check c;
     Figures f;
-    f.total =
-        c.finite(c.quotient(gear.spur, gear.pinion, Field::Pinion, Name::Total) * gear.secondary,
-                 Name::Total);
-    f.rollout = c.quotient(Pi * tool.tyre, f.total, Name::Total, Name::Rollout);
+    f.total = c.finite(c.quotient(gear.spur, gear.pinion, Field::Pinion, FigureName::Total) *
+                           gear.secondary,
+                       FigureName::Total);
+    f.rollout = c.quotient(Pi * tool.tyre, f.total, FigureName::Total, FigureName::Rollout);
     if (tool.motorRpm) {
         f.motorRpm = tool.motorRpm;
-        f.wheelRpm = c.quotient(*tool.motorRpm, f.total, Name::Total, Name::WheelRpm);
-        f.speed = c.finite(*f.wheelRpm * Pi * tool.tyre * 60.0 / MmPerKm, Name::Speed);
+        f.wheelRpm = c.quotient(*tool.motorRpm, f.total, FigureName::Total, FigureName::WheelRpm);
+        f.speed = c.finite(*f.wheelRpm * Pi * tool.tyre * 60.0 / MmPerKm, FigureName::Speed);
     }
     if (tool.module) {
-        f.spurDiameter = c.finite(*tool.module * gear.spur, Name::PitchDiameter);
-        f.pinionDiameter = c.finite(*tool.module * gear.pinion, Name::PitchDiameter);
+        f.spurDiameter = c.finite(*tool.module * gear.spur, FigureName::PitchDiameter);
+        f.pinionDiameter = c.finite(*tool.module * gear.pinion, FigureName::PitchDiameter);
         f.centreDistance =
-            c.finite(*tool.module * (gear.spur + gear.pinion) / 2.0, Name::CentreDistance);
+            c.finite(*tool.module * (gear.spur + gear.pinion) / 2.0, FigureName::CentreDistance);
     }
     return c.result(f);
 }
@@ -225,14 +215,14 @@ Result<double> wantedRatio(const Tool& tool, Target target, const QString& wante
     double ratio = 0.0;
     switch (target) {
     case Target::Rollout:
-        ratio = c.quotient(Pi * tool.tyre, *value, field, Name::Total);
+        ratio = c.quotient(Pi * tool.tyre, *value, field, FigureName::Total);
         break;
     case Target::Speed:
         ratio = c.quotient(*tool.motorRpm * Pi * tool.tyre * 60.0 / MmPerKm, *value, field,
-                           Name::Total);
+                           FigureName::Total);
         break;
     case Target::WheelRpm:
-        ratio = c.quotient(*tool.motorRpm, *value, field, Name::Total);
+        ratio = c.quotient(*tool.motorRpm, *value, field, FigureName::Total);
         break;
     }
     return c.result(ratio);

@@ -36,6 +36,16 @@ inline const QString WantedSpeed = QStringLiteral("指定最高速度");
 inline const QString WantedWheelRpm = QStringLiteral("指定タイヤ回転数");
 } // namespace Field
 
+// Names of the computed figures, as the messages and the 走行計算 tables give them.
+namespace FigureName {
+inline const QString Total = QStringLiteral("減速比");
+inline const QString Rollout = QStringLiteral("ロールアウト");
+inline const QString WheelRpm = QStringLiteral("タイヤ回転数");
+inline const QString Speed = QStringLiteral("最高速度");
+inline const QString PitchDiameter = QStringLiteral("ピッチ円直径");
+inline const QString CentreDistance = QStringLiteral("中心距離");
+} // namespace FigureName
+
 // Every input message comes from here, so all fields speak alike: "…が設定されていません",
 // "…「abc」は数値ではありません", "…は0より大きい値を指定して下さい".
 enum class Problem { Blank, NotNumber, NotPositive };
