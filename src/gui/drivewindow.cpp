@@ -147,13 +147,19 @@ QPushButton* DriveWindow::addButton(const QString& name, const QString& caption,
     return button;
 }
 
-QWidget* DriveWindow::buildInputs()
+QGridLayout* DriveWindow::headedGrid(QWidget* box, const QString& heading, int columns)
 {
-    auto* box = new QWidget(this);
     auto* grid = new QGridLayout(box);
     grid->setContentsMargins(0, 0, 0, 0);
     grid->setSpacing(2);
-    grid->addWidget(DriveLook::heading(QStringLiteral("走行条件"), this), 0, 0, 1, 3);
+    grid->addWidget(DriveLook::heading(heading, this), 0, 0, 1, columns);
+    return grid;
+}
+
+QWidget* DriveWindow::buildInputs()
+{
+    auto* box = new QWidget(this);
+    QGridLayout* grid = headedGrid(box, QStringLiteral("走行条件"), 3);
     using F = DriveTool::Fields;
     addField(grid, 1, QStringLiteral("tyreDiameter"), &F::tyreDiameter, Drive::Field::TyreDiameter,
              QStringLiteral("mm"));
@@ -174,10 +180,7 @@ QWidget* DriveWindow::buildInputs()
 QWidget* DriveWindow::buildWanted()
 {
     auto* box = new QWidget(this);
-    auto* grid = new QGridLayout(box);
-    grid->setContentsMargins(0, 0, 0, 0);
-    grid->setSpacing(2);
-    grid->addWidget(DriveLook::heading(QStringLiteral("目標から減速比を調べる"), this), 0, 0, 1, 4);
+    QGridLayout* grid = headedGrid(box, QStringLiteral("目標から減速比を調べる"), 4);
     using F = DriveTool::Fields;
     const struct
     {

@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class MainWindow;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -37,10 +38,12 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // A grid of rows under a heading that spans its columns, laid on box.
+    QGridLayout* headedGrid(QWidget* box, const QString& heading, int columns);
     QWidget* buildInputs();
     QWidget* buildWanted();
     QWidget* buildButtons();
-    QLineEdit* addField(class QGridLayout* grid, int row, const QString& name,
+    QLineEdit* addField(QGridLayout* grid, int row, const QString& name,
                         QString DriveTool::Fields::*field, const QString& caption,
                         const QString& unit);
     QPushButton* addButton(const QString& name, const QString& caption,

@@ -62,6 +62,17 @@ void describe(QWidget* widget, const ControlSpec& desc, const QString& shown)
         widget->setAccessibleDescription(shown == desc.role ? QString() : shown);
 }
 
+// A combo box's or list's items, filled again only when the Form's list changed.
+template <typename ItemWidget>
+void renderItems(ItemWidget* widget, QStringList& rendered, const QStringList& items)
+{
+    if (rendered == items)
+        return;
+    widget->clear();
+    widget->addItems(items);
+    rendered = items;
+}
+
 } // namespace
 
 MainWindow::MainWindow(const QString& dataFolder, QWidget* parent)
@@ -284,11 +295,7 @@ void MainWindow::renderEntry(Entry& entry)
     }
     case ControlKind::Combo: {
         auto* combo = static_cast<QComboBox*>(widget);
-        if (entry.renderedItems != c.items) {
-            combo->clear();
-            combo->addItems(c.items);
-            entry.renderedItems = c.items;
-        }
+        renderItems(combo, entry.renderedItems, c.items);
         const int index = combo->findText(c.text);
         if (combo->currentIndex() != index)
             combo->setCurrentIndex(index);
@@ -298,11 +305,7 @@ void MainWindow::renderEntry(Entry& entry)
     }
     case ControlKind::List: {
         auto* list = static_cast<QListWidget*>(widget);
-        if (entry.renderedItems != c.items) {
-            list->clear();
-            list->addItems(c.items);
-            entry.renderedItems = c.items;
-        }
+        renderItems(list, entry.renderedItems, c.items);
         const int row = c.listIndex >= 0 && c.listIndex < list->count() ? c.listIndex : -1;
         if (list->currentRow() != row)
             list->setCurrentRow(row);
