@@ -12,28 +12,12 @@
 // The window under the keyboard alone: the keypad keys, Return on a button,
 // the menus' shortcuts and the keys that open the menu bar, and the
 // selectors, where only a pick from the list counts.
-class KeyboardTest : public QObject
+class KeyboardTest : public WindowTest
 {
     Q_OBJECT
 
-private:
-    WindowFixture m_fixture;
-    MainWindow* m_window = nullptr;
-
-    QString caption(const char* name) const { return m_fixture.caption(name); }
-    QPushButton* button(const char* name) const { return m_fixture.button(name); }
-    void click(const char* name) { m_fixture.click(name); }
-
 private slots:
     void initTestCase() { AppSetup::apply(*qApp); }
-
-    void init()
-    {
-        m_fixture.open();
-        m_window = m_fixture.window();
-    }
-
-    void cleanup() { m_fixture.close(); }
 
     void keyboardKeysMapToTheKeypad_data()
     {

@@ -13,17 +13,9 @@
 
 // The window on the offscreen platform: built from the table, clicks reach
 // the handlers, fields keep what is typed, the version dialog opens and closes.
-class MainWindowTest : public QObject
+class MainWindowTest : public WindowTest
 {
     Q_OBJECT
-
-private:
-    WindowFixture m_fixture;
-    MainWindow* m_window = nullptr;
-
-    QString caption(const char* name) const { return m_fixture.caption(name); }
-    QPushButton* button(const char* name) const { return m_fixture.button(name); }
-    void click(const char* name) { m_fixture.click(name); }
 
 private slots:
     void initTestCase()
@@ -36,14 +28,6 @@ private slots:
         QCOMPARE(folder, QDir(home.path()).filePath(QStringLiteral("zeltan")));
         QVERIFY(QDir(folder).exists());
     }
-
-    void init()
-    {
-        m_fixture.open();
-        m_window = m_fixture.window();
-    }
-
-    void cleanup() { m_fixture.close(); }
 
     void opensWithTheFocusOnTheFirstSetButton()
     {

@@ -2,6 +2,7 @@
 #include "appsetup.h"
 #include "common/colour.h"
 #include "pageprinter.h"
+#include "pdfsupport.h"
 #include "print/printout.h"
 #include "support/fakehost.h"
 
@@ -28,63 +29,6 @@ namespace {
 // (10 twips) still catches a text off by one pixel at 72 dpi or a baseline
 // set without the ascent (several points at 10 pt).
 constexpr double Tolerance = 0.5;
-
-struct Word
-{
-    QString text;
-    double xMin = 0, yMin = 0, xMax = 0, yMax = 0;
-};
-
-struct PdfText
-{
-    double width = 0, height = 0;
-    QList<Word> words;
-
-    std::optional<Word> first(const QString& text) const
-    {
-        for (const Word& w : words)
-            if (w.text == text)
-                return w;
-        return std::nullopt;
-    }
-};
-
-PdfText readBack(const QString& pdf)
-{
-    QProcess run;
-    run.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdf, QStringLiteral("-")});
-    PdfText out;
-    if (!run.waitForFinished(30000) || run.exitCode() != 0)
-        return out;
-    const QString html = QString::fromUtf8(run.readAllStandardOutput());
-    static const QRegularExpression page(
-        QStringLiteral(R"re(<page width="([\d.]+)" height="([\d.]+)">)re"));
-    static const QRegularExpression word(QStringLiteral(
-        R"re(<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"));
-    if (const auto m = page.match(html); m.hasMatch()) {
-        out.width = m.captured(1).toDouble();
-        out.height = m.captured(2).toDouble();
-    }
-    for (auto it = word.globalMatch(html); it.hasNext();) {
-        const auto m = it.next();
-        out.words.append({m.captured(5), m.captured(1).toDouble(), m.captured(2).toDouble(),
-                          m.captured(3).toDouble(), m.captured(4).toDouble()});
-    }
-    return out;
-}
-
-// The page as pixels at 72 dpi, one pixel per point.
-QImage rasterise(const QString& pdf, const QString& folder)
-{
-    const QString stem = QDir(folder).filePath(QStringLiteral("raster"));
-    QProcess run;
-    run.start(QStringLiteral("pdftoppm"),
-              {QStringLiteral("-png"), QStringLiteral("-r"), QStringLiteral("72"),
-               QStringLiteral("-singlefile"), pdf, stem});
-    if (!run.waitForFinished(30000) || run.exitCode() != 0)
-        return QImage();
-    return QImage(stem + QStringLiteral(".png"));
-}
 
 // How far the leading blanks of a right-aligned cell push its digits, in points.
 double blanksWidth(int count, int pointSize)
@@ -133,23 +77,6 @@ private:
     PrintPage m_survey;
     QString m_surveyPdf;
 
-    // The worked survey: wanted ratio 8 with secondary ratio 2.5 over spurs
-    // 70–85 and pinions 20–35.
-    static void runSurvey(Giadsp& app)
-    {
-        Form& f = app.form();
-        f.Combo1.text = QStringLiteral("70");
-        f.Combo2.text = QStringLiteral("15");
-        f.Combo3.text = QStringLiteral("20");
-        f.Combo4.text = QStringLiteral("15");
-        f.Combo5.text = QStringLiteral("1");
-        f.Combo6.text = QStringLiteral("1");
-        f.Combo7.text = QStringLiteral("48P");
-        f.Label6.text = QStringLiteral("2.5");
-        f.Label11.text = QStringLiteral("8");
-        app.raise(u"Command5");
-    }
-
 private slots:
     void initTestCase()
     {
@@ -158,7 +85,7 @@ private slots:
 
         FakeHost host;
         Giadsp app(host, m_dir.path());
-        runSurvey(app);
+        runWorkedSurvey(app);
         QCOMPARE(app.form().MSFlexGrid1.cell(6, 11).text, QStringLiteral("8.000"));
         m_survey = PrintOut::buildPage(app.form());
         m_surveyPdf = m_dir.filePath(QStringLiteral("survey.pdf"));

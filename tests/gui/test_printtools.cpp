@@ -1,6 +1,7 @@
 #include "app/giadsp.h"
 #include "appsetup.h"
 #include "mainwindow.h"
+#include "pdfsupport.h"
 #include "print/printout.h"
 #include "qthost.h"
 #include "support/fakehost.h"
@@ -15,33 +16,12 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QProcess>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
 namespace {
-
-// pdftotext's plain text of a PDF, or "" when it cannot read it.
-QString pdfText(const QString& pdf)
-{
-    QProcess run;
-    run.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
-    if (!run.waitForFinished(30000) || run.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(run.readAllStandardOutput());
-}
-
-int pdfPages(const QString& pdf)
-{
-    QProcess run;
-    run.start(QStringLiteral("pdfinfo"), {pdf});
-    if (!run.waitForFinished(30000) || run.exitCode() != 0)
-        return 0;
-    static const QRegularExpression pages(QStringLiteral(R"(Pages:\s+(\d+))"));
-    return pages.match(QString::fromUtf8(run.readAllStandardOutput())).captured(1).toInt();
-}
 
 QStringList entries(const QString& folder)
 {
@@ -129,18 +109,8 @@ private slots:
         AppSetup::installFontSubstitutes();
 
         m_app = std::make_unique<Giadsp>(m_fake, m_data.path());
-        Form& f = form();
-        f.Combo1.text = QStringLiteral("70");
-        f.Combo2.text = QStringLiteral("15");
-        f.Combo3.text = QStringLiteral("20");
-        f.Combo4.text = QStringLiteral("15");
-        f.Combo5.text = QStringLiteral("1");
-        f.Combo6.text = QStringLiteral("1");
-        f.Combo7.text = QStringLiteral("48P");
-        f.Label6.text = QStringLiteral("2.5");
-        f.Label11.text = QStringLiteral("8");
-        m_app->raise(u"Command5");
-        QCOMPARE(f.MSFlexGrid1.cell(6, 11).text, QStringLiteral("8.000"));
+        runWorkedSurvey(*m_app);
+        QCOMPARE(form().MSFlexGrid1.cell(6, 11).text, QStringLiteral("8.000"));
         m_host.setDialogRunner([this](QDialog& dialog) { return answer(dialog); });
     }
 

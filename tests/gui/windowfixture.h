@@ -85,3 +85,27 @@ private:
     QTimer m_boxCloser;
     QStringList m_messages;
 };
+
+// A test class whose every case runs on a fresh window from the fixture
+// (init and cleanup are here), with its look-ups under short names.
+class WindowTest : public QObject
+{
+    Q_OBJECT
+
+protected:
+    WindowFixture m_fixture;
+    MainWindow* m_window = nullptr;
+
+    QString caption(const char* name) const { return m_fixture.caption(name); }
+    QPushButton* button(const char* name) const { return m_fixture.button(name); }
+    void click(const char* name) { m_fixture.click(name); }
+
+private slots:
+    void init()
+    {
+        m_fixture.open();
+        m_window = m_fixture.window();
+    }
+
+    void cleanup() { m_fixture.close(); }
+};
