@@ -53,17 +53,34 @@ const std::array<char16_t, 60 * 256>& doubleByteTable()
 {
     static const auto table = [] {
         std::array<char16_t, 60 * 256> t{};
+        QStringDecoder decoder("CP932", QStringConverter::Flag::Stateless);
         for (int lead = 0; lead < 256; ++lead) {
             if (!isLead(uchar(lead)))
                 continue;
+            // One row of pairs at a time: every pair gives one character
+            // (U+FFFD for an unassigned one), which keeps them in step.
+            QByteArray row;
+            QList<int> trails;
             for (int trail = 0x40; trail <= 0xFC; ++trail) {
-                if (!isTrail(uchar(trail)))
-                    continue;
+                if (isTrail(uchar(trail))) {
+                    row += char(lead);
+                    row += char(trail);
+                    trails.append(trail);
+                }
+            }
+            decoder.resetState();
+            const QString s = decoder.decode(row);
+            for (qsizetype k = 0; k < trails.size() && s.size() == trails.size(); ++k)
+                if (s[k] != QChar::ReplacementCharacter && !s[k].isSurrogate())
+                    t[size_t(leadIndex(uchar(lead)) * 256 + trails[k])] = s[k].unicode();
+            if (s.size() == trails.size())
+                continue;
+            for (int trail : trails) { // out of step: pair by pair
                 const char pair[2] = {char(lead), char(trail)};
-                QStringDecoder decoder("CP932", QStringConverter::Flag::Stateless);
-                const QString s = decoder.decode(QByteArrayView(pair, 2));
-                if (!decoder.hasError() && s.size() == 1 && s[0] != QChar::ReplacementCharacter)
-                    t[size_t(leadIndex(uchar(lead)) * 256 + trail)] = s[0].unicode();
+                decoder.resetState();
+                const QString one = decoder.decode(QByteArrayView(pair, 2));
+                if (!decoder.hasError() && one.size() == 1 && one[0] != QChar::ReplacementCharacter)
+                    t[size_t(leadIndex(uchar(lead)) * 256 + trail)] = one[0].unicode();
             }
         }
         return t;

@@ -51,9 +51,14 @@ void ShowManualTopic(Form& form, Host& host, const QString& helpPath, const QStr
     // Items are decoded one at a time and only the shown topic is kept, so a
     // huge help.txt costs no more than its bytes.
     bool inTopic = false;
+    // Every character of a title has one CP932 code, so a line without the
+    // title's bytes holds no field that reads as the title.
+    const QByteArray titleBytes = TextFile::encode(title).bytes;
     TextFile::LineReader lines(*file);
     QByteArray field;
     for (QByteArrayView line; lines.next(line);) {
+        if (!inTopic && !titleBytes.isEmpty() && !line.contains(titleBytes))
+            continue;
         qsizetype pos = 0;
         bool more = true;
         while (more) {
