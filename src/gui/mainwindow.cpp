@@ -157,6 +157,8 @@ QWidget* MainWindow::createControl(const ControlSpec& desc, Control* control, QW
     case ControlKind::List: {
         auto* list = new QListWidget(parent);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
+        // Rows are one line each: a list of 100 000 cars is not measured row by row.
+        list->setUniformItemSizes(true);
         list->viewport()->installEventFilter(this);
         // A changed row is a click, by mouse or arrow keys; clicking the row
         // that is already selected is one as well.

@@ -1,5 +1,7 @@
 #include "selectorbox.h"
 
+#include <QListView>
+
 #include "fieldentry.h"
 
 #include <QAbstractItemView>
@@ -76,4 +78,7 @@ SelectorBox::SelectorBox(QWidget* parent) : QComboBox(parent)
     setCompleter(nullptr);
     FieldEntry::keepSingleLine(lineEdit());
     FieldEntry::ignoreReturnInField(this);
+    // Items are one line each: a long list opens without measuring every row.
+    if (auto* list = qobject_cast<QListView*>(view()))
+        list->setUniformItemSizes(true);
 }
