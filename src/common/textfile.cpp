@@ -164,12 +164,18 @@ QStringList decodeLines(QByteArrayView bytes)
     return lines;
 }
 
+QString asStored(const QString& text)
+{
+    QString stored = text;
+    for (QChar& c : stored)
+        c = windowsForm(c);
+    return stored;
+}
+
 EncodeResult encode(const QString& line)
 {
     EncodeResult result;
-    QString text = line;
-    for (QChar& c : text)
-        c = windowsForm(c);
+    const QString text = asStored(line);
     QStringEncoder encoder("CP932", QStringConverter::Flag::Stateless);
     result.bytes = encoder.encode(text);
     // Whatever is written must read back as it was meant.

@@ -41,6 +41,10 @@ struct EncodeResult
     bool ok() const { return badText.isEmpty(); }
 };
 
+// The text as it reads back once stored: the JIS forms below turned into the
+// Windows code page's characters.
+QString asStored(const QString& text);
+
 // Encodes one line (no line end). The JIS forms Japanese input methods type
 // for characters CP932 holds under other code points (〜 U+301C, − U+2212 …)
 // are stored as those characters' bytes; anything else CP932 cannot hold is
