@@ -21,6 +21,13 @@ namespace {
 
 struct Window : BenchWindow
 {
+    // Ranges of state.range(0) values each; returns that count.
+    int rangesFrom(const benchmark::State& state)
+    {
+        const int values = int(state.range(0));
+        setRanges(values - 1);
+        return values;
+    }
     // A benchmark that ended in a message measured an error path.
     bool failed(benchmark::State& state)
     {
@@ -31,6 +38,12 @@ struct Window : BenchWindow
         return true;
     }
 };
+
+// The cases over the grid: at 30 × 30 and at 200 × 200 values, in µs.
+void atGridSizes(benchmark::internal::Benchmark* b)
+{
+    b->ArgName("values")->Arg(30)->Arg(200)->Unit(benchmark::kMicrosecond);
+}
 
 void BM_FormLoad(benchmark::State& state)
 {
@@ -59,8 +72,7 @@ BENCHMARK(BM_SetTotal)->Name("SET_total/Command4_Click")->Unit(benchmark::kMicro
 void BM_Survey(benchmark::State& state)
 {
     Window w;
-    const int values = int(state.range(0));
-    w.setRanges(values - 1);
+    const int values = w.rangesFrom(state);
     for (auto _ : state) {
         w.survey();
         benchmark::DoNotOptimize(w.form().MSFlexGrid1.revision());
@@ -71,18 +83,12 @@ void BM_Survey(benchmark::State& state)
         state.SkipWithError("the survey filled no grid");
     state.counters["cells"] = double(values) * values;
 }
-BENCHMARK(BM_Survey)
-    ->Name("survey/Command5_Click")
-    ->ArgName("values")
-    ->Arg(30)
-    ->Arg(200)
-    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_Survey)->Name("survey/Command5_Click")->Apply(atGridSizes);
 
 void BM_BuildRatioGrid(benchmark::State& state)
 {
     Window w;
-    const int values = int(state.range(0));
-    w.setRanges(values - 1);
+    w.rangesFrom(state);
     w.form().Text2.text.clear(); // builds the table only, stores no module
     for (auto _ : state) {
         w.app->Command29_Click();
@@ -90,12 +96,7 @@ void BM_BuildRatioGrid(benchmark::State& state)
     }
     w.failed(state);
 }
-BENCHMARK(BM_BuildRatioGrid)
-    ->Name("BuildRatioGrid/Command29_Click")
-    ->ArgName("values")
-    ->Arg(30)
-    ->Arg(200)
-    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BuildRatioGrid)->Name("BuildRatioGrid/Command29_Click")->Apply(atGridSizes);
 
 void BM_SelectMachine(benchmark::State& state)
 {
@@ -129,7 +130,7 @@ BENCHMARK(BM_ManualTopic)->Name("manual_topic/manualTopic_Click_4")->Unit(benchm
 void BM_BuildPage(benchmark::State& state)
 {
     Window w;
-    w.setRanges(int(state.range(0)) - 1);
+    w.rangesFrom(state);
     w.survey();
     for (auto _ : state) {
         const PrintPage page = PrintOut::buildPage(w.form());
@@ -137,12 +138,7 @@ void BM_BuildPage(benchmark::State& state)
     }
     w.failed(state);
 }
-BENCHMARK(BM_BuildPage)
-    ->Name("print_page/PrintOut_buildPage")
-    ->ArgName("values")
-    ->Arg(30)
-    ->Arg(200)
-    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BuildPage)->Name("print_page/PrintOut_buildPage")->Apply(atGridSizes);
 
 // The usual console table, then every handler as a share of one frame.
 class FrameReporter : public benchmark::ConsoleReporter

@@ -14,6 +14,7 @@
 #include "appsetup.h"
 #include "benchwindow.h"
 #include "drivewindow.h"
+#include "guibench.h"
 #include "mainwindow.h"
 #include "print/driveprintout.h"
 #include "ratiogridview.h"
@@ -40,31 +41,7 @@ namespace {
 constexpr double FrameMs = 1000.0 / 60.0;
 constexpr int Values = 200;
 
-double clockMs(clockid_t clock)
-{
-    timespec ts{};
-    clock_gettime(clock, &ts);
-    return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
-}
-
-class EventCounter : public QObject
-{
-public:
-    long long events = 0;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        ++events;
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-double median(std::vector<double> v)
-{
-    std::sort(v.begin(), v.end());
-    return v.empty() ? 0.0 : v[v.size() / 2];
-}
+double median(const std::vector<double>& v) { return WindowBench::percentile(v, 0.5); }
 
 class DriveBench
 {
@@ -72,19 +49,8 @@ public:
     explicit DriveBench(const QString& folder) : m_main(folder)
     {
         qApp->installEventFilter(&m_counter);
-        // A message box would wait for a user: closed at once, and reported.
-        m_boxCloser.setInterval(20);
-        QObject::connect(&m_boxCloser, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                m_messages << box->text();
-                box->reject();
-            }
-        });
-        m_boxCloser.start();
         m_main.start();
-        m_main.show();
-        if (!QTest::qWaitForWindowExposed(&m_main))
-            std::fprintf(stderr, "the main window was never exposed\n");
+        WindowBench::showExposed(m_main, "the main window");
         m_main.menuAction(QStringLiteral("soukou"))->trigger();
         m_drive = m_main.findChild<DriveWindow*>();
         if (!m_drive || !QTest::qWaitForWindowExposed(m_drive))
@@ -129,31 +95,15 @@ public:
         e->end(false);
         QTest::keyClick(e, k);
     }
-    QStringList takeMessages() { return std::exchange(m_messages, {}); }
+    QStringList takeMessages() { return m_boxCloser.takeMessages(); }
 
-    void settle()
-    {
-        for (int pass = 0; pass < 50; ++pass) {
-            const long long before = m_counter.events;
-            QCoreApplication::processEvents();
-            if (m_counter.events == before)
-                return;
-        }
-    }
+    void settle() { m_counter.settle(); }
 
     std::pair<double, double> measure(const std::function<void()>& action, int n, bool full)
     {
-        for (int i = 0; i < 3; ++i)
-            once(action, full);
-        std::vector<double> wall, cpu;
-        for (int i = 0; i < n; ++i) {
-            const double c0 = clockMs(CLOCK_PROCESS_CPUTIME_ID);
-            const double t0 = clockMs(CLOCK_MONOTONIC);
-            once(action, full);
-            wall.push_back(clockMs(CLOCK_MONOTONIC) - t0);
-            cpu.push_back(clockMs(CLOCK_PROCESS_CPUTIME_ID) - c0);
-        }
-        return {median(wall), median(cpu)};
+        const WindowBench::Samples s = WindowBench::timeRuns(
+            m_counter, [&] { once(action, full); }, n);
+        return {median(s.wall), median(s.cpu)};
     }
 
 private:
@@ -174,11 +124,10 @@ private:
             m_drive->repaint();
     }
 
-    EventCounter m_counter;
+    WindowBench::EventCounter m_counter;
     MainWindow m_main;
     DriveWindow* m_drive = nullptr;
-    QTimer m_boxCloser;
-    QStringList m_messages;
+    WindowBench::BoxCloser m_boxCloser;
 };
 
 struct Case

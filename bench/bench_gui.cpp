@@ -18,6 +18,7 @@
 #include "appsetup.h"
 #include "benchwindow.h"
 #include "form/flexgrid.h"
+#include "guibench.h"
 #include "mainwindow.h"
 #include "pageprinter.h"
 #include "print/printout.h"
@@ -48,31 +49,7 @@ namespace {
 
 constexpr double FrameMs = 1000.0 / 60.0;
 
-double clockMs(clockid_t clock)
-{
-    timespec ts{};
-    clock_gettime(clock, &ts);
-    return double(ts.tv_sec) * 1e3 + double(ts.tv_nsec) / 1e6;
-}
-
-// Counts the events the application delivers, and the paint events among
-// them: the event loop is idle once a pass delivers nothing, and a case that
-// painted nothing measured no repaint.
-class EventCounter : public QObject
-{
-public:
-    long long events = 0;
-    long long paints = 0;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        ++events;
-        if (event->type() == QEvent::Paint)
-            ++paints;
-        return QObject::eventFilter(watched, event);
-    }
-};
+using WindowBench::percentile;
 
 struct Figures
 {
@@ -80,37 +57,15 @@ struct Figures
     double paints = 0;
 };
 
-double percentile(std::vector<double> v, double q)
-{
-    if (v.empty())
-        return 0;
-    std::sort(v.begin(), v.end());
-    const size_t i = std::min(v.size() - 1, size_t(q * double(v.size() - 1) + 0.5));
-    return v[i];
-}
-
 class GuiBench
 {
 public:
     explicit GuiBench(const QString& folder) : m_window(folder)
     {
         qApp->installEventFilter(&m_counter);
-        // A message box inside a handler would wait for a user: it is closed
-        // at once and the case is reported as having taken an error path.
-        m_boxCloser.setInterval(20);
-        QObject::connect(&m_boxCloser, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                m_messages << box->text();
-                box->reject();
-            }
-        });
-        m_boxCloser.start();
-
         m_window.start();
         m_window.centreOnScreen();
-        m_window.show();
-        if (!QTest::qWaitForWindowExposed(&m_window))
-            std::fprintf(stderr, "the window was never exposed\n");
+        WindowBench::showExposed(m_window, "the window");
         settle();
     }
 
@@ -139,41 +94,24 @@ public:
     }
 
     // Runs the event loop until a pass delivers no event at all.
-    void settle()
-    {
-        for (int pass = 0; pass < 50; ++pass) {
-            const long long before = m_counter.events;
-            QCoreApplication::processEvents();
-            if (m_counter.events == before)
-                return;
-        }
-    }
+    void settle() { m_counter.settle(); }
 
     // Times `iterations` runs of action plus the repaint; `fullPaint` adds a
     // synchronous repaint of the whole window.
     Figures measure(const std::function<void()>& action, int iterations, bool fullPaint)
     {
-        for (int i = 0; i < 3; ++i) // warm-up: caches, first layout of new rows
-            once(action, fullPaint);
-        std::vector<double> wall, cpu;
-        const long long paintsBefore = m_counter.paints;
-        for (int i = 0; i < iterations; ++i) {
-            const double c0 = clockMs(CLOCK_PROCESS_CPUTIME_ID);
-            const double t0 = clockMs(CLOCK_MONOTONIC);
-            once(action, fullPaint);
-            wall.push_back(clockMs(CLOCK_MONOTONIC) - t0);
-            cpu.push_back(clockMs(CLOCK_PROCESS_CPUTIME_ID) - c0);
-        }
+        const WindowBench::Samples s = WindowBench::timeRuns(
+            m_counter, [&] { once(action, fullPaint); }, iterations);
         Figures f;
-        f.medianMs = percentile(wall, 0.5);
-        f.p90Ms = percentile(wall, 0.9);
-        f.minMs = percentile(wall, 0.0);
-        f.cpuMs = percentile(cpu, 0.5);
-        f.paints = double(m_counter.paints - paintsBefore) / iterations;
+        f.medianMs = percentile(s.wall, 0.5);
+        f.p90Ms = percentile(s.wall, 0.9);
+        f.minMs = percentile(s.wall, 0.0);
+        f.cpuMs = percentile(s.cpu, 0.5);
+        f.paints = double(s.paints) / iterations;
         return f;
     }
 
-    QStringList takeMessages() { return std::exchange(m_messages, {}); }
+    QStringList takeMessages() { return m_boxCloser.takeMessages(); }
 
 private:
     void once(const std::function<void()>& action, bool fullPaint)
@@ -184,10 +122,9 @@ private:
             m_window.repaint();
     }
 
-    EventCounter m_counter;
+    WindowBench::EventCounter m_counter;
     MainWindow m_window;
-    QTimer m_boxCloser;
-    QStringList m_messages;
+    WindowBench::BoxCloser m_boxCloser;
 };
 
 struct Case

@@ -18,6 +18,7 @@
 
 #include "appsetup.h"
 #include "benchwindow.h"
+#include "childprocess.h"
 #include "form/controltable.h"
 #include "mainwindow.h"
 
@@ -46,39 +47,15 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-extern char** environ;
-
 namespace {
 
 // The driver passes its clock reading at spawn time, so the child can say how
 // long the loader took before main().
 constexpr const char* SpawnVariable = "ZELTAN_BENCH_SPAWN_NS";
 
-long long nowNs()
-{
-    timespec ts{};
-    clock_gettime(CLOCK_MONOTONIC, &ts);
-    return ts.tv_sec * 1000000000LL + ts.tv_nsec;
-}
-
-// A field of /proc/self/status in kB ("VmHWM", "VmRSS"), or -1.
-long statusKb(const char* field)
-{
-    FILE* f = std::fopen("/proc/self/status", "r");
-    if (!f)
-        return -1;
-    char line[256];
-    long kb = -1;
-    const size_t n = std::strlen(field);
-    while (std::fgets(line, sizeof line, f)) {
-        if (std::strncmp(line, field, n) == 0 && line[n] == ':') {
-            kb = std::strtol(line + n + 1, nullptr, 10);
-            break;
-        }
-    }
-    std::fclose(f);
-    return kb;
-}
+using ChildProcess::nowNs;
+using ChildProcess::selfPath;
+using ChildProcess::statusKb;
 
 // /proc files report size 0, so they are copied by reading to the end.
 void copyFile(const char* from, const char* to)
@@ -220,16 +197,9 @@ Run spawnOnce(const std::string& exe, const char* mode, const std::string& arg,
               const std::string& errPath)
 {
     Run run;
-    int out[2];
-    if (pipe(out) != 0)
+    ChildProcess::PipedSpawn child(errPath);
+    if (!child.ok())
         return run;
-
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, out[0]);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(),
-                                     O_WRONLY | O_CREAT | O_APPEND, 0644);
 
     std::vector<std::string> env;
     for (char** e = environ; *e; ++e)
@@ -252,13 +222,9 @@ Run spawnOnce(const std::string& exe, const char* mode, const std::string& arg,
     env.back() = spawnSlot + std::to_string(t0);
     envp[env.size() - 1] = env.back().data();
     pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, exe.c_str(), &actions, nullptr, args.data(), envp.data());
-    posix_spawn_file_actions_destroy(&actions);
-    close(out[1]);
-    if (spawned != 0) {
-        close(out[0]);
+    const int out = child.start(pid, exe.c_str(), args.data(), envp.data());
+    if (out < 0)
         return run;
-    }
     int status = 0;
     rusage usage{};
     while (wait4(pid, &status, 0, &usage) < 0 && errno == EINTR) {
@@ -268,9 +234,9 @@ Run spawnOnce(const std::string& exe, const char* mode, const std::string& arg,
     std::string text;
     char buffer[512];
     ssize_t n = 0;
-    while ((n = read(out[0], buffer, sizeof buffer)) > 0)
+    while ((n = read(out, buffer, sizeof buffer)) > 0)
         text.append(buffer, size_t(n));
-    close(out[0]);
+    close(out);
 
     run.wall = double(t1 - t0) / 1e6;
     run.maxrss = double(usage.ru_maxrss);
@@ -315,16 +281,6 @@ double median(std::vector<double> v)
 double minimum(const std::vector<double>& v)
 {
     return v.empty() ? 0 : *std::min_element(v.begin(), v.end());
-}
-
-std::string selfPath()
-{
-    char path[4096];
-    const ssize_t n = readlink("/proc/self/exe", path, sizeof path - 1);
-    if (n <= 0)
-        return {};
-    path[n] = '\0';
-    return path;
 }
 
 int compare(int runs)

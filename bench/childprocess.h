@@ -79,19 +79,78 @@ struct Result
     }
 };
 
+// Calls `f` with each piece of `text` between the separators; a separator
+// at the very end leaves no empty piece after it.
+template <typename F> void forEachPiece(const std::string& text, char separator, F f)
+{
+    size_t pos = 0;
+    while (pos < text.size()) {
+        size_t end = text.find(separator, pos);
+        if (end == std::string::npos)
+            end = text.size();
+        f(text.substr(pos, end - pos));
+        pos = end + 1;
+    }
+}
+
+// A child to be spawned with its stdout going into a pipe and its stderr
+// appended to errPath; the pipe and the file actions are set up first, so
+// the caller can read its clock right before start().
+class PipedSpawn
+{
+public:
+    explicit PipedSpawn(const std::string& errPath)
+    {
+        if (pipe(m_out) != 0)
+            return;
+        posix_spawn_file_actions_init(&m_actions);
+        posix_spawn_file_actions_adddup2(&m_actions, m_out[1], STDOUT_FILENO);
+        posix_spawn_file_actions_addclose(&m_actions, m_out[0]);
+        posix_spawn_file_actions_addopen(&m_actions, STDERR_FILENO, errPath.c_str(),
+                                         O_WRONLY | O_CREAT | O_APPEND, 0644);
+        m_ready = true;
+    }
+    PipedSpawn(const PipedSpawn&) = delete;
+    PipedSpawn& operator=(const PipedSpawn&) = delete;
+    ~PipedSpawn()
+    {
+        if (!m_ready)
+            return;
+        posix_spawn_file_actions_destroy(&m_actions);
+        close(m_out[0]);
+        close(m_out[1]);
+    }
+
+    bool ok() const { return m_ready; }
+
+    // Spawns `path`; returns the read end of its stdout, for the caller to
+    // close, or -1 if it could not be spawned.
+    int start(pid_t& pid, const char* path, char* const argv[], char* const envp[])
+    {
+        const int spawned = posix_spawn(&pid, path, &m_actions, nullptr, argv, envp);
+        posix_spawn_file_actions_destroy(&m_actions);
+        close(m_out[1]);
+        m_ready = false;
+        if (spawned != 0) {
+            close(m_out[0]);
+            return -1;
+        }
+        return m_out[0];
+    }
+
+private:
+    int m_out[2] = {-1, -1};
+    posix_spawn_file_actions_t m_actions{};
+    bool m_ready = false;
+};
+
 // Runs args[0] with args, stdout read through a pipe, stderr appended to errPath.
 inline Result spawn(const std::vector<std::string>& args, const std::string& errPath)
 {
     Result result;
-    int out[2];
-    if (pipe(out) != 0)
+    PipedSpawn child(errPath);
+    if (!child.ok())
         return result;
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-    posix_spawn_file_actions_addclose(&actions, out[0]);
-    posix_spawn_file_actions_addopen(&actions, STDERR_FILENO, errPath.c_str(),
-                                     O_WRONLY | O_CREAT | O_APPEND, 0644);
     std::vector<char*> argv;
     for (const std::string& a : args)
         argv.push_back(const_cast<char*>(a.c_str()));
@@ -99,21 +158,17 @@ inline Result spawn(const std::vector<std::string>& args, const std::string& err
 
     const long long t0 = nowNs();
     pid_t pid = 0;
-    const int spawned = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    close(out[1]);
-    if (spawned != 0) {
-        close(out[0]);
+    const int out = child.start(pid, argv[0], argv.data(), environ);
+    if (out < 0)
         return result;
-    }
     // Read while the child runs: a full pipe must not stall it.
     std::string text;
     char buffer[4096];
     ssize_t n = 0;
-    while ((n = read(out[0], buffer, sizeof buffer)) > 0 || (n < 0 && errno == EINTR))
+    while ((n = read(out, buffer, sizeof buffer)) > 0 || (n < 0 && errno == EINTR))
         if (n > 0)
             text.append(buffer, size_t(n));
-    close(out[0]);
+    close(out);
     rusage usage{};
     while (wait4(pid, &result.status, 0, &usage) < 0 && errno == EINTR) {
     }
@@ -121,29 +176,17 @@ inline Result spawn(const std::vector<std::string>& args, const std::string& err
     result.maxRssKb = double(usage.ru_maxrss);
     result.ok = WIFEXITED(result.status) && WEXITSTATUS(result.status) == 0;
 
-    size_t pos = 0;
-    while (pos < text.size()) {
-        size_t end = text.find('\n', pos);
-        if (end == std::string::npos)
-            end = text.size();
-        const std::string line = text.substr(pos, end - pos);
-        pos = end + 1;
+    forEachPiece(text, '\n', [&result](const std::string& line) {
         if (line.rfind("# ", 0) == 0) {
             result.notes.push_back(line.substr(2));
-            continue;
+            return;
         }
-        size_t p = 0;
-        while (p < line.size()) {
-            size_t e = line.find(' ', p);
-            if (e == std::string::npos)
-                e = line.size();
-            const std::string token = line.substr(p, e - p);
+        forEachPiece(line, ' ', [&result](const std::string& token) {
             const size_t eq = token.find('=');
             if (eq != std::string::npos)
                 result.figures.emplace_back(token.substr(0, eq), std::atof(token.c_str() + eq + 1));
-            p = e + 1;
-        }
-    }
+        });
+    });
     return result;
 }
 
