@@ -9,8 +9,7 @@ protected:
     // The survey example: spurs 70…85, pinions 20…35, secondary 2.5, wanted 8.
     void example()
     {
-        ranges("70", "15", "20", "15");
-        f.Combo7.text = "ABC";
+        exampleRanges("ABC");
         quantities("2.5", "0", "0", "0");
         f.Label11.text = "8";
         press("Command5");

@@ -10,8 +10,7 @@ class PrintOutPage : public AppFixture
 protected:
     void surveyExample()
     {
-        ranges("70", "15", "20", "15");
-        f.Combo7.text = "48P";
+        exampleRanges("48P");
         quantities("2.5", "0", "0", "8");
         press("Command5");
     }

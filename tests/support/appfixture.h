@@ -46,6 +46,12 @@ protected:
         f.Combo5.text = spurStep;
         f.Combo6.text = pinionStep;
     }
+    // The worked survey's selectors: spurs 70…85 and pinions 20…35 of `module`.
+    void exampleRanges(const QString& module)
+    {
+        ranges("70", "15", "20", "15");
+        f.Combo7.text = module;
+    }
     void press(const char* name) { ASSERT_TRUE(app.raise(QString::fromLatin1(name))) << name; }
     QString cellText(int row, int col) const { return f.MSFlexGrid1.cell(row, col).text; }
 };
