@@ -103,8 +103,13 @@ DriveWindow::DriveWindow(MainWindow& main)
 
 DriveWindow::~DriveWindow()
 {
-    // The view reads the tool's table, which is gone before the base class
-    // hides and deletes the children.
+    // Closing the window leaves the field being typed in: what it holds is kept.
+    m_tool.fieldLeft();
+    // The base class deletes the children after the tool is gone: nothing they
+    // send on the way out (a field losing its focus) may reach it.
+    for (QObject* child : findChildren<QObject*>())
+        child->disconnect(this);
+    // The view reads the tool's table.
     delete m_rollouts;
 }
 

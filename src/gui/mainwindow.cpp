@@ -114,7 +114,11 @@ MainWindow::MainWindow(const QString& dataFolder, QWidget* parent)
 
 MainWindow::~MainWindow()
 {
-    // The controls go first: while hiding they still read the Form.
+    // Windows that follow the Form (走行計算) go while the Form is still there.
+    for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (child->isWindow())
+            delete child;
+    // The controls go next: while hiding they still read the Form.
     delete takeCentralWidget();
 }
 

@@ -7,6 +7,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -157,6 +159,16 @@ private slots:
                 QVERIFY2(!w->accessibleName().isEmpty() || !w->isVisible(),
                          qPrintable(w->objectName() + w->metaObject()->className()));
         }
+    }
+
+    // Last: it ends the program with a field still being typed in.
+    void endingTheProgramMidFieldKeepsWhatWasTyped()
+    {
+        type("tyreDiameter", QStringLiteral("66.5"));
+        m_main.reset();
+        QFile saved(QDir(AppSetup::dataFolder()).filePath(QStringLiteral("drive.dat")));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readLine(), QByteArray("66.5\r\n"));
     }
 };
 
