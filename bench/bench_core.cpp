@@ -31,10 +31,10 @@ struct Window : BenchWindow
     // A benchmark that ended in a message measured an error path.
     bool failed(benchmark::State& state)
     {
-        state.counters["messages"] = host.messages;
-        if (host.messages == 0)
+        state.counters["messages"] = double(host.messages.size());
+        if (host.messages.size() == 0)
             return false;
-        state.SkipWithError(host.lastMessage.toStdString().c_str());
+        state.SkipWithError(host.messages.value(host.messages.size() - 1).toStdString().c_str());
         return true;
     }
 };

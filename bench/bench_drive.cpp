@@ -192,7 +192,7 @@ int main(int argc, char** argv)
          200},
         {"explain (text for the box; the box itself waits for the user)",
          [](DriveBench& b) {
-             CountingHost host;
+             FakeHost host;
              DriveTool tool(b.main().app(), host);
              tool.explain_Click();
          },

@@ -51,9 +51,10 @@ int main(int argc, char** argv)
     CALLGRIND_STOP_INSTRUMENTATION;
 
     std::printf("%s on %d x %d values, %d calls, %d messages\n", what, values, values, calls,
-                w.host.messages);
-    if (w.host.messages > 0) {
-        std::fprintf(stderr, "error path taken: %s\n", qUtf8Printable(w.host.lastMessage));
+                int(w.host.messages.size()));
+    if (int(w.host.messages.size()) > 0) {
+        std::fprintf(stderr, "error path taken: %s\n",
+                     qUtf8Printable(w.host.messages.value(w.host.messages.size() - 1)));
         return 1;
     }
     return 0;

@@ -8,40 +8,13 @@
 #include "common/textfile.h"
 #include "manual/manual.h"
 #include "platform/host.h"
+#include "support/fakehost.h"
 
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
 
 #include <memory>
-
-// Never blocks: a benchmark must not wait for a dialog. Messages are counted
-// so a run that took an error path instead of the real work is reported.
-class CountingHost : public Host
-{
-public:
-    int messages = 0;
-    QString lastMessage;
-
-    void message(const QString& text) override
-    {
-        ++messages;
-        lastMessage = text;
-    }
-    bool askYesNo(const QString&) override { return false; }
-    void setBusy(bool) override {}
-    void showVersionDialog() override {}
-    void quit() override {}
-    PrintResult printPage(const PrintPage&) override
-    {
-        return {PrintResult::Outcome::Printed, QString()};
-    }
-    void showPrintPreview(const PrintPage&) override {}
-    PrintResult printWithDialog(const PrintPage& page) override { return printPage(page); }
-    QString askSavePath(const QString&, const QString&) override { return QString(); }
-    PrintResult savePdf(const PrintPage& page, const QString&) override { return printPage(page); }
-    void showDriveWindow() override {}
-};
 
 inline const QStringList kMachines = {
     QStringLiteral("TA05,48P,2.6,75,15,20,15,1,1"),
@@ -81,7 +54,7 @@ inline QStringList realisticHelp()
 struct BenchWindow
 {
     QTemporaryDir dir;
-    CountingHost host;
+    FakeHost host; // never blocks; its messages tell a run that took an error path
     std::unique_ptr<Giadsp> app;
 
     BenchWindow()

@@ -268,8 +268,8 @@ QList<ControlSpec> buildControls()
                  number(255, 255, 192), true);
     c << control("Command30", K::Button, 13800, 8760, 855, 375, QStringLiteral("閉じる"), D, D,
                  true);
-    for (ControlSpec& spec : c)
-        spec.role = roleOf(spec.name);
+    for (ControlSpec& desc : c)
+        desc.role = roleOf(desc.name);
     return c;
 }
 } // namespace
