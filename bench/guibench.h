@@ -4,6 +4,7 @@
 // loop run until idle, message boxes closed at once, and the timed runs.
 
 #include "childprocess.h"
+#include "support/boxcloser.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -69,25 +70,10 @@ inline void showExposed(QWidget& window, const char* what)
 
 // A message box inside a handler would wait for a user: it is closed at once
 // and its text kept, so the case can be reported as having taken an error path.
-class BoxCloser
+class BoxCloser : public ::BoxCloser
 {
 public:
-    BoxCloser()
-    {
-        m_timer.setInterval(20);
-        QObject::connect(&m_timer, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                m_messages << box->text();
-                box->reject();
-            }
-        });
-        m_timer.start();
-    }
-    QStringList takeMessages() { return std::exchange(m_messages, {}); }
-
-private:
-    QTimer m_timer;
-    QStringList m_messages;
+    BoxCloser() : ::BoxCloser(20) { start(); }
 };
 
 // Wall-clock and CPU times, ms, of `iterations` calls of `once` after three

@@ -14,19 +14,14 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QByteArray raw = Fuzz::bytes(data, size);
+    const RecordFile::Snapshot registry = Fuzz::startWith(QStringLiteral("masin.dat"), raw);
     const Fuzz::Folder& folder = Fuzz::folder();
-    folder.reset();
-    folder.put(QStringLiteral("masin.dat"), raw);
 
-    const auto registry = MachineRegistry::read(folder.files());
-    Fuzz::check(bool(registry), "an existing masin.dat did not read", registry.error());
-
-    FakeHost host;
-    Giadsp app(host, folder.path());
-    Form& f = app.form();
-    app.Form_Load();
-    Fuzz::checkWindow(host, f);
-    Fuzz::check(f.List1.items == registry->keys(), "List1 is not the file");
+    Fuzz::Window window;
+    FakeHost& host = window.host;
+    Giadsp& app = window.app;
+    Form& f = window.form;
+    Fuzz::check(f.List1.items == registry.keys(), "List1 is not the file");
 
     for (int i = 0; i < qMin<qsizetype>(4, f.List1.items.size()); ++i) {
         f.List1.listIndex = i;

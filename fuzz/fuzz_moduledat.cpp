@@ -14,19 +14,14 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QByteArray raw = Fuzz::bytes(data, size);
+    const RecordFile::Snapshot table = Fuzz::startWith(QStringLiteral("module.dat"), raw);
     const Fuzz::Folder& folder = Fuzz::folder();
-    folder.reset();
-    folder.put(QStringLiteral("module.dat"), raw);
 
-    const auto table = ModuleTable::read(folder.files());
-    Fuzz::check(bool(table), "an existing module.dat did not read", table.error());
-
-    FakeHost host;
-    Giadsp app(host, folder.path());
-    Form& f = app.form();
-    app.Form_Load();
-    Fuzz::checkWindow(host, f);
-    Fuzz::check(f.Combo7.items == table->keys().mid(0, 10000), "selector list is not the file");
+    Fuzz::Window window;
+    FakeHost& host = window.host;
+    Giadsp& app = window.app;
+    Form& f = window.form;
+    Fuzz::check(f.Combo7.items == table.keys().mid(0, 10000), "selector list is not the file");
 
     // A few modules of the file, as the user would pick them.
     const QStringList names = f.Combo7.items.mid(0, 4);

@@ -4,6 +4,7 @@
 // process reset to the shipped files before each input, and a check that
 // aborts (a crash to libFuzzer, a failure to the replay test) with a reason.
 
+#include "app/giadsp.h"
 #include "common/recordfile.h"
 #include "common/textfile.h"
 #include "form/form.h"
@@ -122,6 +123,30 @@ inline const Folder& folder()
 {
     static const Folder f;
     return f;
+}
+
+// The window over the fuzz folder, loaded as at a start and checked.
+struct Window
+{
+    FakeHost host;
+    Giadsp app{host, folder().path()};
+    Form& form = app.form();
+    Window()
+    {
+        app.Form_Load();
+        checkWindow(host, form);
+    }
+};
+
+// A first start where one record list holds the input: the list as its
+// reader sees it (an existing file always reads).
+inline RecordFile::Snapshot startWith(const QString& name, const QByteArray& raw)
+{
+    folder().reset();
+    folder().put(name, raw);
+    Result<RecordFile::Snapshot> records = RecordFile::read(folder().files().path(name));
+    check(bool(records), "an existing record file did not read", records.error());
+    return *records;
 }
 
 } // namespace Fuzz

@@ -333,28 +333,17 @@ const QList<MenuSpec>& menus()
 const QStringList& focusOrder()
 {
     static const QStringList order = [] {
-        QStringList o;
-        for (int i = 1; i <= 21; ++i)
-            o << QStringLiteral("Command%1").arg(i);
-        o << "Check1"
-          << "Combo1"
-          << "Combo2"
-          << "Combo3"
-          << "Combo4"
-          << "List1"
-          << "Text1";
-        for (int i = 22; i <= 27; ++i)
-            o << QStringLiteral("Command%1").arg(i);
-        o << "Combo5"
-          << "Combo6"
-          << "MSFlexGrid1"
-          << "Combo7"
-          << "Command28"
-          << "Command29"
-          << "Text2"
-          << "List2"
-          << "Command30";
-        return o;
+        auto commands = [](int from, int to) {
+            QStringList names;
+            for (int i = from; i <= to; ++i)
+                names << QStringLiteral("Command%1").arg(i);
+            return names;
+        };
+        return commands(1, 21) +
+               QStringList{"Check1", "Combo1", "Combo2", "Combo3", "Combo4", "List1", "Text1"} +
+               commands(22, 27) +
+               QStringList{"Combo5",    "Combo6", "MSFlexGrid1", "Combo7",   "Command28",
+                           "Command29", "Text2",  "List2",       "Command30"};
     }();
     return order;
 }

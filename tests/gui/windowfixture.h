@@ -11,7 +11,9 @@
 #include <QTimer>
 #include <QtTest>
 
+#include "support/boxcloser.h"
 #include <functional>
+
 #include <memory>
 #include <utility>
 
@@ -21,17 +23,6 @@
 class WindowFixture
 {
 public:
-    WindowFixture()
-    {
-        m_boxCloser.setInterval(50);
-        QObject::connect(&m_boxCloser, &QTimer::timeout, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                m_messages << box->text();
-                box->reject();
-            }
-        });
-    }
-
     // Call from init(); QVERIFY inside needs a void function. seed writes
     // files into the data folder before the window starts.
     void open(const std::function<void(const QString& folder)>& seed = {})
@@ -60,7 +51,7 @@ public:
         QVERIFY2(shown.isEmpty(), qPrintable(shown.join(u'|')));
     }
 
-    QStringList takeMessages() { return std::exchange(m_messages, {}); }
+    QStringList takeMessages() { return m_boxCloser.takeMessages(); }
 
     MainWindow* window() const { return m_window.get(); }
     QString folder() const { return m_home->path(); }
@@ -82,8 +73,7 @@ public:
 private:
     std::unique_ptr<QTemporaryDir> m_home;
     std::unique_ptr<MainWindow> m_window;
-    QTimer m_boxCloser;
-    QStringList m_messages;
+    BoxCloser m_boxCloser{50};
 };
 
 // A test class whose every case runs on a fresh window from the fixture
