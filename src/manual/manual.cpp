@@ -63,15 +63,14 @@ void ShowManualTopic(Form& form, Host& host, const QString& helpPath, const QStr
         bool more = true;
         while (more) {
             more = RecordSyntax::nextField(line, pos, field);
-            if (!inTopic) {
-                // n bytes decode to between n/2 and n characters: most fields
-                // are passed over without decoding them.
-                inTopic = field.size() >= title.size() && field.size() <= 2 * title.size() &&
-                          TextFile::decode(field) == title;
-                if (!inTopic)
-                    continue;
-            }
+            // n bytes decode to between n/2 and n characters: most fields
+            // are passed over without decoding them.
+            if (!inTopic && (field.size() < title.size() || field.size() > 2 * title.size()))
+                continue;
             const QString item = field.isEmpty() ? QString() : TextFile::decode(field);
+            if (!inTopic && item != title)
+                continue;
+            inTopic = true;
             if (item == EndItem)
                 return;
             if (form.manualPanel().items.size() > MaxTopicRows) {

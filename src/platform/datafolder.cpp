@@ -17,17 +17,19 @@ Result<> DataFolder::seedShippedFiles() const
             QStringLiteral("データフォルダ %1 を作成できませんでした").arg(m_dir.absolutePath())};
     for (const char* name : {"module.dat", "GIA.DAT", "help.txt"}) {
         const QString target = path(QString::fromLatin1(name));
+        // An empty shipped file is what an older version left when it was
+        // stopped while seeding; no user keeps one on purpose.
+        const QFileInfo info(target);
+        const bool leftEmpty = info.isFile() && !info.isSymLink() && info.size() == 0;
+        if (info.exists() && !leftEmpty)
+            continue; // a file the user has: the shipped one is not even read
         QFile shipped(QStringLiteral(":/data/") + QString::fromLatin1(name));
         if (!shipped.open(QIODevice::ReadOnly))
             return Failure{
                 QStringLiteral("%1 を作成できませんでした").arg(QString::fromLatin1(name))};
         const QByteArray bytes = shipped.readAll();
-        // An empty shipped file is what an older version left when it was
-        // stopped while seeding; no user keeps one on purpose.
-        const QFileInfo info(target);
-        const Result<> written = info.isFile() && !info.isSymLink() && info.size() == 0
-                                     ? TextFile::writeBytesAtomically(target, bytes)
-                                     : TextFile::createIfMissing(target, bytes);
+        const Result<> written = leftEmpty ? TextFile::writeBytesAtomically(target, bytes)
+                                           : TextFile::createIfMissing(target, bytes);
         if (!written)
             return written;
     }
