@@ -1,5 +1,8 @@
 #include "textfile.h"
 
+#include "common/fileattributes.h"
+#include "common/messages.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +14,8 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <ctime>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -20,16 +25,7 @@ namespace TextFile {
 namespace {
 FaultHook g_faultHook;
 
-bool stepAllowed(const char* step) { return !g_faultHook || g_faultHook(step); }
-
 QString fileName(const QString& path) { return QFileInfo(path).fileName(); }
-
-QString writeFailed(const QString& path)
-{
-    return QStringLiteral(
-               "%1 に書き込めませんでした。ディスクの空き容量と書き込み権限を確認して下さい")
-        .arg(fileName(path));
-}
 
 QString danglingLink(const QString& path)
 {
@@ -216,24 +212,65 @@ QString unencodableMessage(const QString& badText)
         .arg(badText);
 }
 
+namespace {
+
+QByteArray local(const QString& path) { return QFile::encodeName(path); }
+
+bool isMissing(int error) { return error == ENOENT || error == ENOTDIR; }
+
+// Reads what fd holds, at most limit bytes; errno on failure.
+std::optional<QByteArray> readAll(int fd, qsizetype limit)
+{
+    QByteArray bytes(limit, Qt::Uninitialized);
+    qsizetype got = 0;
+    while (got < limit) {
+        const ssize_t n = ::read(fd, bytes.data() + got, size_t(limit - got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return std::nullopt;
+        if (n == 0)
+            break;
+        got += n;
+    }
+    bytes.truncate(got);
+    return bytes;
+}
+
+} // namespace
+
 Result<QByteArray> readBytes(const QString& path)
 {
-    QFile file(path);
-    const QFileInfo info(path);
-    if (!info.exists())
-        return Failure{QStringLiteral("%1 が見つかりません").arg(fileName(path)), true};
-    const Failure unreadable{QStringLiteral("%1 を読み込めませんでした").arg(fileName(path))};
-    if (info.isDir() || !file.open(QIODevice::ReadOnly))
-        return unreadable;
-    if (file.size() > kMaxFileSize)
-        return Failure{
-            QStringLiteral("%1 が大きすぎるため読み込めませんでした").arg(fileName(path))};
-    // The size was checked above; reading at most one byte more than it
-    // catches a file that grew meanwhile without reserving the whole limit.
-    QByteArray bytes = file.read(file.size() + 1);
-    if (file.error() != QFileDevice::NoError || bytes.size() > kMaxFileSize)
-        return unreadable;
-    return bytes;
+    const QByteArray name = local(path);
+    const QString shown = fileName(path);
+    struct stat st;
+    if (::stat(name.constData(), &st) != 0)
+        return isMissing(errno) ? Failure{QStringLiteral("%1 が見つかりません").arg(shown), true}
+                                : Failure{Messages::cannotRead(shown, errno)};
+    // Only a regular file is opened: a FIFO would wait for a writer for ever.
+    if (!S_ISREG(st.st_mode))
+        return Failure{Messages::notAFile(shown)};
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return Failure{Messages::cannotRead(shown, errno)};
+    const struct Closer
+    {
+        int fd;
+        ~Closer() { ::close(fd); }
+    } closer{fd};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) // swapped since the check
+        return Failure{Messages::notAFile(shown)};
+    const Failure tooBig{QStringLiteral("%1 が大きすぎるため読み込めませんでした").arg(shown)};
+    if (st.st_size > kMaxFileSize)
+        return tooBig;
+    // One byte more than the size catches a file that grew meanwhile without
+    // reserving the whole limit.
+    std::optional<QByteArray> bytes = readAll(fd, qsizetype(st.st_size) + 1);
+    if (!bytes)
+        return Failure{Messages::cannotRead(shown, errno)};
+    if (bytes->size() > kMaxFileSize)
+        return tooBig;
+    return std::move(*bytes);
 }
 
 Result<QStringList> read(const QString& path)
@@ -245,8 +282,6 @@ Result<QStringList> read(const QString& path)
 }
 
 namespace {
-
-QByteArray local(const QString& path) { return QFile::encodeName(path); }
 
 // Where a write to path must land: path itself, or the end of the chain of
 // links it names. None for a link that leads nowhere.
@@ -261,43 +296,114 @@ std::optional<QString> writeTarget(const QString& path)
     return QFile::decodeName(resolved);
 }
 
-mode_t currentUmask()
+// Whether target may be replaced, and whether there is a file to replace. A
+// file we cannot read holds what we never loaded, and one without its write
+// permission was protected on purpose: both are kept as they are.
+Result<bool> replaceable(const QString& target, const QString& shown)
 {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    return mask;
+    const QByteArray name = local(target);
+    struct stat st;
+    if (::stat(name.constData(), &st) != 0)
+        return isMissing(errno) ? Result<bool>(false)
+                                : Failure{Messages::cannotWrite(shown, errno)};
+    if (!S_ISREG(st.st_mode))
+        return Failure{Messages::notAFile(shown)};
+    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return Failure{Messages::unreadableKept(shown, errno)};
+    ::close(fd);
+    // No write bit at all holds even for root, who may write anything else.
+    if ((st.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, name.constData(), W_OK, AT_EACCESS) != 0)
+        return Failure{Messages::readOnlyKept(shown)};
+    return true;
 }
 
-// Plain POSIX calls on purpose: every write, sync, close and rename is checked.
+// Temporary files of writes killed before their rename. One younger than an
+// hour may be another copy's write in progress, so it stays.
+void sweepLeftovers(const QString& target)
+{
+    const QFileInfo info(target);
+    const QByteArray prefix = local(info.fileName()) + ".tmp-";
+    DIR* dir = ::opendir(local(info.absolutePath()).constData());
+    if (!dir)
+        return;
+    const time_t hourAgo = ::time(nullptr) - 3600;
+    while (const dirent* entry = ::readdir(dir)) {
+        const QByteArrayView name(entry->d_name);
+        struct stat st;
+        if (name.size() == prefix.size() + 6 && name.startsWith(prefix) &&
+            ::fstatat(::dirfd(dir), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 &&
+            S_ISREG(st.st_mode) && st.st_mtime < hourAgo)
+            ::unlinkat(::dirfd(dir), entry->d_name, 0);
+    }
+    ::closedir(dir);
+}
+
+// A temporary file beside the target that replaces it. Plain POSIX calls on
+// purpose: the outcome of every write, sync, close and rename is looked at.
 // (QSaveFile in Qt 6.4 can report a commit as done after its buffered write
 // hit a full disk, replacing the file with an empty one.)
 class TempFile
 {
 public:
-    explicit TempFile(const QString& path) : m_name(local(path + QStringLiteral(".tmp-XXXXXX")))
+    TempFile(const QString& target, const char* kind)
+        : m_target(local(target)), m_name(m_target + ".tmp-XXXXXX"), m_kind(kind)
     {
-        m_fd = ::mkstemp(m_name.data());
     }
     ~TempFile()
     {
         if (m_fd >= 0)
             ::close(m_fd);
-        if (!m_renamed)
+        if (m_created && !m_renamed)
             ::unlink(m_name.constData());
     }
-    bool isOpen() const { return m_fd >= 0; }
-    // The mode and group of the file it replaces, or a new file's.
-    bool takeModeOf(const QString& path)
+
+    // Writes bytes and puts them in the target's place: 0, or the errno of
+    // the step that failed. replacing: whether a file is there to take over.
+    int replace(const QByteArray& bytes, bool replacing)
     {
-        struct stat st;
-        if (::stat(local(path).constData(), &st) != 0)
-            return ::fchmod(m_fd, 0666 & ~currentUmask()) == 0;
-        if (::fchown(m_fd, uid_t(-1), st.st_gid) != 0) {
-            // Not a member of the group: the file takes ours, as any new file would.
-        }
-        return ::fchmod(m_fd, st.st_mode & 07777) == 0;
+        m_fd = ::mkostemp(m_name.data(), O_CLOEXEC);
+        m_created = m_fd >= 0;
+        if (!step("open", m_created))
+            return m_error;
+        if (const int kept =
+                replacing ? FileAttributes::copy(m_target, m_fd) : FileAttributes::forNewFile(m_fd))
+            return kept;
+        if (!step("write", writeAll(bytes)) || !step("sync", ::fsync(m_fd) == 0))
+            return m_error;
+        const int fd = std::exchange(m_fd, -1);
+        if (::close(fd) != 0)
+            return errno;
+        m_renamed = ::rename(m_name.constData(), m_target.constData()) == 0;
+        if (!step("rename", m_renamed))
+            return m_error;
+        // The rename itself must reach the disk too. (EINVAL: a file system
+        // that cannot sync a folder.)
+        const int dir = ::open(local(QFileInfo(QFile::decodeName(m_target)).absolutePath()),
+                               O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        const bool synced = dir >= 0 && (::fsync(dir) == 0 || errno == EINVAL);
+        const int error = errno;
+        if (dir >= 0)
+            ::close(dir);
+        errno = error;
+        return step("folder-sync", synced) ? 0 : m_error;
     }
-    bool write(const QByteArray& bytes)
+
+private:
+    // The test hook sees the outcome of every call and may turn a success
+    // into a failure, so a call left out or an outcome ignored shows there.
+    bool step(const char* name, bool ok)
+    {
+        const QByteArray full = QByteArray(m_kind) + '-' + name;
+        if (ok && g_faultHook && !g_faultHook(full.constData())) {
+            errno = EIO;
+            ok = false;
+        }
+        if (!ok)
+            m_error = errno ? errno : EIO;
+        return ok;
+    }
+    bool writeAll(const QByteArray& bytes)
     {
         const char* data = bytes.constData();
         qsizetype left = bytes.size();
@@ -312,66 +418,29 @@ public:
         }
         return true;
     }
-    bool syncAndClose()
-    {
-        const bool synced = ::fsync(m_fd) == 0;
-        const bool closed = ::close(m_fd) == 0;
-        m_fd = -1;
-        return synced && closed;
-    }
-    bool renameTo(const QString& path)
-    {
-        if (::rename(m_name.constData(), local(path).constData()) != 0)
-            return false;
-        m_renamed = true;
-        // The rename itself must reach the disk too.
-        const int dir =
-            ::open(local(QFileInfo(path).absolutePath()).constData(), O_RDONLY | O_DIRECTORY);
-        if (dir >= 0) {
-            ::fsync(dir);
-            ::close(dir);
-        }
-        return true;
-    }
 
-private:
+    QByteArray m_target;
     QByteArray m_name;
+    const char* m_kind;
     int m_fd = -1;
+    int m_error = 0;
+    bool m_created = false;
     bool m_renamed = false;
 };
 
-Result<> saveBytes(const QString& path, const QByteArray& bytes, bool work)
+Result<> saveBytes(const QString& path, const QByteArray& bytes, const char* kind)
 {
     const std::optional<QString> target = writeTarget(path);
     if (!target)
         return Failure{danglingLink(path)};
-    const Failure failed{writeFailed(path)};
-    // A folder standing where the file should be must not be replaced.
-    if (QFileInfo(*target).isDir() || !stepAllowed(work ? "work-open" : "data-open"))
-        return failed;
-    TempFile file(*target);
-    if (!file.isOpen() || !file.takeModeOf(*target))
-        return failed;
-    if (!stepAllowed(work ? "work-write" : "data-write") || !file.write(bytes))
-        return failed;
-    if (!stepAllowed(work ? "work-sync" : "data-commit") || !file.syncAndClose() ||
-        !file.renameTo(*target))
-        return failed;
+    const Result<bool> replacing = replaceable(*target, fileName(path));
+    if (!replacing)
+        return replacing.failure();
+    sweepLeftovers(*target);
+    TempFile file(*target, kind);
+    if (const int error = file.replace(bytes, *replacing))
+        return Failure{Messages::cannotWrite(fileName(path), error)};
     return {};
-}
-
-// Temporary files of a writer that was killed before its rename.
-void removeLeftovers(const QString& path)
-{
-    const std::optional<QString> target = writeTarget(path);
-    if (!target)
-        return;
-    const QFileInfo info(*target);
-    QDir dir = info.absoluteDir();
-    const QStringList names = dir.entryList({info.fileName() + QStringLiteral(".tmp-??????")},
-                                            QDir::Files | QDir::Hidden | QDir::System);
-    for (const QString& name : names)
-        dir.remove(name);
 }
 
 } // namespace
@@ -381,12 +450,12 @@ Result<> writeAtomically(const QString& path, const QStringList& lines)
     const EncodeResult encoded = encodeLines(lines);
     if (!encoded.ok())
         return Failure{unencodableMessage(encoded.badText)};
-    return saveBytes(path, encoded.bytes, false);
+    return saveBytes(path, encoded.bytes, "data");
 }
 
 Result<> writeBytesAtomically(const QString& path, const QByteArray& bytes)
 {
-    return saveBytes(path, bytes, false);
+    return saveBytes(path, bytes, "data");
 }
 
 Result<> createIfMissing(const QString& path, const QByteArray& bytes)
@@ -397,7 +466,7 @@ Result<> createIfMissing(const QString& path, const QByteArray& bytes)
             return Failure{QStringLiteral("%1 はリンク先が見つかりません").arg(fileName(path))};
         return {};
     }
-    return saveBytes(path, bytes, false);
+    return saveBytes(path, bytes, "data");
 }
 
 Result<> RewriteThroughWorkFile(const QString& dataPath, const QString& workPath,
@@ -415,18 +484,20 @@ Result<> RewriteThroughWorkFile(const QString& dataPath, const QString& workPath
             QStringLiteral("フォルダ %1 に書き込めません。書き込み権限と空き容量を確認して下さい")
                 .arg(QDir::toNativeSeparators(QFileInfo(workPath).absolutePath()))};
     }
-    removeLeftovers(dataPath);
-    removeLeftovers(workPath);
-
+    // A data file that may not be replaced is refused before any work file.
+    if (const std::optional<QString> target = writeTarget(dataPath)) {
+        if (const Result<bool> may = replaceable(*target, fileName(dataPath)); !may)
+            return may.failure();
+    }
     const Result<QByteArray> current = readBytes(dataPath);
     if (!current && !current.missing())
         return current.failure();
     const Result<QByteArray> next = rewrite(current ? QByteArrayView(*current) : QByteArrayView());
     if (!next)
         return next.failure();
-    if (auto written = saveBytes(workPath, *next, true); !written)
+    if (auto written = saveBytes(workPath, *next, "work"); !written)
         return written;
-    return saveBytes(dataPath, *next, false);
+    return saveBytes(dataPath, *next, "data");
 }
 
 } // namespace TextFile

@@ -58,22 +58,32 @@ EncodeResult encodeLines(const QStringList& lines);
 QString unencodableMessage(const QString& badText);
 
 // A file's bytes as they lie on disk; a missing file fails with missing set.
+// Only a regular file is opened (a FIFO is never waited on).
 Result<QByteArray> readBytes(const QString& path);
 
 // A whole (small) file decoded into lines, without their line ends.
 Result<QStringList> read(const QString& path);
 
-// Test hook: called before each step of a file write ("work-open",
-// "work-write", "work-sync", "data-open", "data-write", "data-commit");
-// returning false makes that step fail as a full disk or I/O error would.
+// Test hook: sees the outcome of each call of a file write ("work-open",
+// "work-write", "work-sync", "work-rename", "work-folder-sync", the same
+// with "data-") once it succeeded; returning false turns it into a failure
+// (EIO), as a full disk or an I/O error would.
 using FaultHook = std::function<bool(const char* step)>;
 void setFaultHook(FaultHook hook);
 
+// The longest file name whose temporary file (11 bytes more) still fits the
+// file system's limit of 255 bytes.
+inline constexpr qsizetype MaxFileNameBytes = 255 - 11;
+
 // Replaces a file whole and atomically: a temporary file in the same folder,
-// written, synced, then renamed over it. A symbolic link stays a link: its
-// target is replaced in the target's own folder. The file keeps its mode (and
-// group where permitted); a new file gets 0666 less the umask. On failure
-// the old file is as it was.
+// written, synced, then renamed over it, and the folder synced. A symbolic
+// link stays a link: its target is replaced in the target's own folder. The
+// file keeps its owner, group, mode, ACL and other extended attributes; a new
+// file gets 0666 less the umask, never less than the owner's read and write.
+// A file that is not a regular one, cannot be read or has lost its write
+// permission is not replaced. Temporary files of killed writes older than an
+// hour are removed. On failure the old file is as it was, and the message
+// ends with the system's reason.
 Result<> writeAtomically(const QString& path, const QStringList& lines);
 Result<> writeBytesAtomically(const QString& path, const QByteArray& bytes);
 
@@ -90,8 +100,7 @@ using Rewrite = std::function<Result<QByteArray>(QByteArrayView current)>;
 // data file is read, the whole new content goes into the work file (which
 // stays on disk), then replaces the data file atomically. The lock spans the
 // read, so two copies of the program in one folder never lose each other's
-// records; temporary files a killed writer left are removed under it. A
-// missing data file reads as empty. On failure the data file is as it was.
+// records. A missing data file reads as empty. On failure the data file is as it was.
 Result<> RewriteThroughWorkFile(const QString& dataPath, const QString& workPath,
                                 const Rewrite& rewrite);
 

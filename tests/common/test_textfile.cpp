@@ -1,6 +1,7 @@
 #include "common/textfile.h"
 #include "support/tempfolder.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -135,19 +136,33 @@ TEST_F(Rewrite, NewContentGoesThroughTheWorkFileWhichStays)
     EXPECT_EQ(dir.bytes("work.dat"), cp932({"new", "old"}));
 }
 
-TEST_F(Rewrite, AFailureAtAnyStepLeavesTheDataFileIntact)
+// Every call of a write whose outcome counts, in the order they happen.
+const QStringList writeSteps = {"work-open",        "work-write",      "work-sync",  "work-rename",
+                                "work-folder-sync", "data-open",       "data-write", "data-sync",
+                                "data-rename",      "data-folder-sync"};
+
+TEST_F(Rewrite, EveryCallIsMadeAndAFailureAtAnyStepIsToldWithTheSystemsReason)
 {
-    const char* steps[] = {"work-open", "work-write", "work-sync",
-                           "data-open", "data-write", "data-commit"};
-    for (const char* failing : steps) {
+    QStringList seen;
+    TextFile::setFaultHook([&](const char* step) { return seen.append(step), true; });
+    dir.write("data.dat", {"keep", "these"});
+    EXPECT_FALSE(rewrite(prepend({"new"})));
+    EXPECT_EQ(seen, writeSteps);
+    for (const QString& failing : writeSteps) {
         dir.write("data.dat", {"keep", "these"});
-        TextFile::setFaultHook([failing](const char* step) { return qstrcmp(step, failing) != 0; });
-        EXPECT_TRUE(rewrite(prepend({"replacement"}))) << failing;
-        EXPECT_EQ(dir.bytes("data.dat"), cp932({"keep", "these"})) << failing;
+        TextFile::setFaultHook([&](const char* step) { return failing != step; });
+        const auto error = rewrite(prepend({"replacement"}));
+        ASSERT_TRUE(error) << qPrintable(failing);
+        EXPECT_EQ(*error, (failing.startsWith("work") ? "work.dat" : "data.dat") +
+                              QStringLiteral(" に書き込めませんでした：") + qt_error_string(EIO));
+        // Until the rename the data file is the old one, after it the new one.
+        const bool renamed = writeSteps.indexOf(failing) > writeSteps.indexOf("data-sync");
+        EXPECT_EQ(dir.bytes("data.dat"), cp932(renamed ? QStringList{"replacement", "keep", "these"}
+                                                       : QStringList{"keep", "these"}))
+            << qPrintable(failing);
         // No temporary files are left behind beside the data file.
-        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).filter(".dat").size(),
-                  dir.exists("work.dat") ? 2 : 1)
-            << failing;
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).filter(".tmp-"), QStringList())
+            << qPrintable(failing);
     }
 }
 
@@ -175,8 +190,15 @@ TEST_F(Rewrite, LinksStayLinksModesStayAndLeftoversGo)
     QFile::setPermissions(dir.file("elsewhere/real.dat"),
                           QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     ASSERT_TRUE(QFile::link("elsewhere/real.dat", dir.file("data.dat")));
-    dir.writeBytes("elsewhere/real.dat.tmp-a1B2c3", "left by a killed write");
-    dir.writeBytes("work.dat.tmp-Zz9999", "");
+    // Leftovers of killed writes: an hour old they go, a live write's stays.
+    for (const char* name : {"elsewhere/real.dat.tmp-a1B2c3", "work.dat.tmp-Zz9999"}) {
+        dir.writeBytes(name, "left by a killed write");
+        QFile old(dir.file(name));
+        ASSERT_TRUE(old.open(QIODevice::ReadWrite));
+        old.setFileTime(QDateTime::currentDateTime().addSecs(-3601),
+                        QFileDevice::FileModificationTime);
+    }
+    dir.writeBytes("work.dat.tmp-live00", "another copy writing now");
 
     EXPECT_FALSE(rewrite(prepend({"new"})));
     EXPECT_TRUE(QFileInfo(dir.file("data.dat")).isSymLink());
@@ -186,6 +208,7 @@ TEST_F(Rewrite, LinksStayLinksModesStayAndLeftoversGo)
                   QFileDevice::WriteUser);
     EXPECT_FALSE(dir.exists("elsewhere/real.dat.tmp-a1B2c3"));
     EXPECT_FALSE(dir.exists("work.dat.tmp-Zz9999"));
+    EXPECT_TRUE(dir.exists("work.dat.tmp-live00"));
 
     // A link that leads nowhere is reported, never written through.
     QFile::remove(dir.file("elsewhere/real.dat"));

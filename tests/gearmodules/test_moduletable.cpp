@@ -227,7 +227,7 @@ TEST_F(Modules, TemplateNamesOnlyRebuildTheGrid)
 
 TEST_F(Modules, AFailedWriteKeepsTheFileAndTheLists)
 {
-    TextFile::setFaultHook([](const char* step) { return qstrcmp(step, "data-commit") != 0; });
+    TextFile::setFaultHook([](const char* step) { return qstrcmp(step, "data-sync") != 0; });
     create("A", "70", "18");
     TextFile::setFaultHook(nullptr);
     ASSERT_EQ(host.messages.size(), 1);
