@@ -60,10 +60,4 @@ inline QString notAFile(const QString& file)
     return QStringLiteral("%1 は通常のファイルではないため使えません").arg(file);
 }
 
-// "データフォルダ「/home/a/x」を作成できません：Not a directory"
-inline QString folderUnusable(const QString& folder, const QString& what, int error)
-{
-    return withReason(QStringLiteral("データフォルダ「%1」%2").arg(folder, what), error);
-}
-
 } // namespace Messages

@@ -3,13 +3,12 @@
 #include "appicon.h"
 #include "colours.h"
 #include "form/controltable.h"
+#include "platform/datafolder.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFont>
 #include <QLibraryInfo>
 #include <QLocale>
-#include <QStandardPaths>
 #include <QTranslator>
 
 namespace {
@@ -88,10 +87,10 @@ QFont font(const QString& face, int pointSize, bool bold, bool italic)
 
 QString dataFolder()
 {
-    const QString base = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-    const QString folder = QDir(base).filePath(QStringLiteral("zeltan"));
-    QDir().mkpath(folder);
-    return folder;
+    const Result<QString> folder = DataFolder::defaultLocation();
+    if (!folder || !DataFolder::makeUsable(*folder))
+        return QString();
+    return *folder;
 }
 
 } // namespace AppSetup

@@ -18,8 +18,8 @@ void installFontSubstitutes();
 // once, so drawing never searches fallbacks for a face that is not there.
 QFont font(const QString& face, int pointSize, bool bold = false, bool italic = false);
 
-// The working folder: $XDG_DATA_HOME/zeltan, normally ~/.local/share/zeltan,
-// created when missing.
+// The default working folder (see DataFolder::defaultLocation), created
+// when missing; "" when it cannot be made or written.
 QString dataFolder();
 
 } // namespace AppSetup

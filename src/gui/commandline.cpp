@@ -1,9 +1,11 @@
 #include "commandline.h"
 
+#include "platform/datafolder.h"
+
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 
 namespace CommandLine {
 
@@ -57,26 +59,29 @@ QString dashed(const QString& name)
     return (name.size() == 1 ? QStringLiteral("-") : QStringLiteral("--")) + name;
 }
 
-} // namespace
-
-QString checkDataFolder(const QString& folder)
+// The bytes given for --data-dir (as "--data-dir DIR" or "--data-dir=DIR"),
+// found in the raw arguments since decoding may not keep them.
+QList<QByteArray> dataDirBytes(const QList<QByteArray>& argv)
 {
-    const QFileInfo info(folder);
-    const QString shown = QDir::toNativeSeparators(folder);
-    if (info.exists() && !info.isDir())
-        return QStringLiteral("データフォルダ「%1」はフォルダではありません").arg(shown);
-    if (!info.exists() && !QDir().mkpath(folder))
-        return QStringLiteral("データフォルダ「%1」を作成できません").arg(shown);
-    // A folder that can be read but not written would fail only at the
-    // first save, after the user's work.
-    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".zeltan-XXXXXX")));
-    if (!probe.open())
-        return QStringLiteral("データフォルダ「%1」に書き込めません").arg(shown);
-    return QString();
+    QList<QByteArray> given;
+    for (qsizetype i = 1; i < argv.size(); ++i) {
+        for (const QByteArray& option : {QByteArray("--data-dir"), QByteArray("-data-dir")}) {
+            if (argv[i] == option && i + 1 < argv.size())
+                given.append(argv[i + 1]);
+            else if (argv[i].startsWith(option + '='))
+                given.append(argv[i].mid(option.size() + 1));
+        }
+    }
+    return given;
 }
 
-Outcome parse(const QStringList& arguments)
+} // namespace
+
+Outcome parse(const QList<QByteArray>& argv)
 {
+    QStringList arguments;
+    for (const QByteArray& a : argv)
+        arguments << QFile::decodeName(a);
     QCommandLineParser parser;
     // "-platform xcb" is one option to Qt, not -p -l -a …
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -121,14 +126,22 @@ Outcome parse(const QStringList& arguments)
         return finished(QStringLiteral("%1 %2\n").arg(Program, QStringLiteral(ZELTAN_VERSION)));
 
     Outcome o;
+    Result<QString> folder = DataFolder::defaultLocation();
     if (parser.isSet(dataDir)) {
-        const QString given = parser.value(dataDir);
-        if (given.isEmpty())
+        if (parser.values(dataDir).size() > 1)
+            return usageError(QStringLiteral("--data-dir は1回だけ指定してください") + hint);
+        const QList<QByteArray> given = dataDirBytes(argv);
+        if (given.size() != 1 || given.first().isEmpty())
             return usageError(noFolder + hint);
-        o.dataFolder = QFileInfo(given).absoluteFilePath();
-        if (const QString problem = checkDataFolder(o.dataFolder); !problem.isEmpty())
-            return usageError(problem);
+        folder = DataFolder::nameFromBytes(given.first());
+        if (folder)
+            folder = QFileInfo(*folder).absoluteFilePath();
     }
+    if (!folder)
+        return usageError(folder.error());
+    if (const Result<> usable = DataFolder::makeUsable(*folder); !usable)
+        return usageError(usable.error());
+    o.dataFolder = *folder;
     return o;
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -16,15 +18,11 @@ struct Outcome
     int exitCode = 0;   // when the window is not opened
     QString out;        // for standard output: the help or the version
     QString error;      // for standard error
-    QString dataFolder; // --data-dir as an absolute path, ready for use; "" for the default
+    QString dataFolder; // --data-dir or the default folder, absolute, made and writable
 };
 
-// arguments as in main's argv, the program's name first. Qt's own options
-// (-platform, -style …) pass through for QApplication.
-Outcome parse(const QStringList& arguments);
-
-// Creates the folder when missing and checks a file can be made in it:
-// "" when it is usable, otherwise why not.
-QString checkDataFolder(const QString& folder);
+// argv as main has it, the program's name first: file names are bytes. Qt's
+// own options (-platform, -style …) pass through for QApplication.
+Outcome parse(const QList<QByteArray>& argv);
 
 } // namespace CommandLine

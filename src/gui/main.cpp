@@ -8,9 +8,9 @@
 
 int main(int argc, char* argv[])
 {
-    QStringList arguments;
+    QList<QByteArray> arguments;
     for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << QByteArray(argv[i]);
     // Before QApplication, which would need a display just to print the help.
     const CommandLine::Outcome command = CommandLine::parse(arguments);
     if (!command.openWindow) {
@@ -22,7 +22,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     AppSetup::apply(app);
 
-    MainWindow window(command.dataFolder.isEmpty() ? AppSetup::dataFolder() : command.dataFolder);
+    MainWindow window(command.dataFolder);
     window.start();
     window.centreOnScreen();
     window.show();

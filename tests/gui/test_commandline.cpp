@@ -74,9 +74,24 @@ private slots:
             << "^zeltan: データフォルダ「.*/a-file」はフォルダではありません\n$";
         QTest::newRow("data-dir under a file")
             << QStringList{"--data-dir={file}/zeltan"} << 2 << none
-            << "^zeltan: データフォルダ「.*/a-file/zeltan」を作成できません\n$";
+            << "^zeltan: データフォルダ「.*/a-file/zeltan」を作成できません：Not a directory\n$";
         QTest::newRow("help wins over a bad folder")
             << QStringList{"--data-dir", "{file}", "--help"} << 0 << "--help" << none;
+        QTest::newRow("data-dir twice")
+            << QStringList{"--data-dir", "{dir}/one", "--data-dir={dir}/two"} << 2 << none
+            << "^zeltan: --data-dir は1回だけ指定してください" + hint;
+        // Bytes that are no UTF-8 can only be given through a shell.
+        QTest::newRow("data-dir of bytes Qt cannot keep")
+            << QStringList{"{sh}", "--data-dir \"$(printf '{dir}/Daten-\\344')\""} << 2 << none
+            << "^zeltan: "
+               "フォルダ名「.*/Daten-\uFFFD」には、このシステムの文字コードで読めないバイト"
+               "があります\n$";
+        QTest::newRow("default folder under a file")
+            << QStringList{"XDG_DATA_HOME={file}"} << 2 << none
+            << "^zeltan: データフォルダ「.*/a-file/zeltan」を作成できません：Not a directory\n$";
+        QTest::newRow("no HOME and a relative XDG_DATA_HOME")
+            << QStringList{"HOME=", "XDG_DATA_HOME=rel"} << 2 << none
+            << "^zeltan: HOME が設定されていないため、データフォルダの場所を決められません\n$";
     }
 
     void answersWithoutAWindow()
@@ -87,8 +102,20 @@ private slots:
         QFETCH(QString, err);
         // No display at all: a window, or even QApplication, would fail here.
         QProcess run;
-        run.setProcessEnvironment(environment(false));
-        run.start(QStringLiteral(ZELTAN_BINARY), expand(arguments));
+        QProcessEnvironment env = environment(false);
+        QStringList given = expand(arguments);
+        // Leading NAME=value items set the run's environment.
+        while (!given.isEmpty() && given.first().contains(u'=') &&
+               !given.first().startsWith(u'-')) {
+            const QString setting = given.takeFirst();
+            env.insert(setting.section(u'=', 0, 0), setting.section(u'=', 1));
+        }
+        run.setProcessEnvironment(env);
+        if (given.value(0) == QStringLiteral("{sh}"))
+            run.start(QStringLiteral("/bin/sh"),
+                      {"-c", "exec \"$0\" " + given.value(1), QStringLiteral(ZELTAN_BINARY)});
+        else
+            run.start(QStringLiteral(ZELTAN_BINARY), given);
         QVERIFY(run.waitForFinished(60000));
         const QString stdOut = QString::fromUtf8(run.readAllStandardOutput());
         const QString stdErr = QString::fromUtf8(run.readAllStandardError());
@@ -97,6 +124,9 @@ private slots:
         QVERIFY2(QRegularExpression(out).match(stdOut).hasMatch(), qPrintable(stdOut));
         QVERIFY2(QRegularExpression(err).match(stdErr).hasMatch(), qPrintable(stdErr));
         QVERIFY(!QFileInfo::exists(m_dataHome));
+        // Nothing was made in place of a folder that was refused.
+        QCOMPARE(QDir(m_dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{"a-file"});
     }
 
     void aDataFolderIsCreatedAndSeeded_data()
