@@ -73,8 +73,8 @@ QStringList readFields(QStringView line, int maxFields)
     qsizetype pos = 0;
     QString field;
     while (readOne(line, pos, field) && fields.size() + 1 < maxFields)
-        fields.append(field);
-    fields.append(field);
+        fields.append(singleLine(field));
+    fields.append(singleLine(field));
     return fields;
 }
 
@@ -83,7 +83,7 @@ QString readFirstField(QStringView line)
     qsizetype pos = 0;
     QString field;
     readOne(line, pos, field);
-    return field;
+    return singleLine(field);
 }
 
 QString writeField(const QString& value)

@@ -16,7 +16,9 @@
 namespace RecordSyntax {
 
 // The fields of one line, in order, at most maxFields of them (the rest of
-// the line is not read). An empty line gives one empty field.
+// the line is not read). An empty line gives one empty field. A field read
+// holds no control character (see singleLine), as typed text does not, so
+// nothing read from a file can block a later save.
 QStringList readFields(QStringView line, int maxFields = std::numeric_limits<int>::max());
 
 // One field of a line of CP932 bytes, from pos on (quotes removed, doubled
@@ -24,7 +26,8 @@ QStringList readFields(QStringView line, int maxFields = std::numeric_limits<int
 // that is, whether another field follows.
 bool nextField(QByteArrayView line, qsizetype& pos, QByteArray& field);
 
-// The first field of a line (the saved-input file holds one value a line).
+// The first field of a line (the saved-input file holds one value a line),
+// single-line like readFields.
 QString readFirstField(QStringView line);
 
 // One value as it must be written to read back exactly.

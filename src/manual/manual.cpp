@@ -67,7 +67,8 @@ void ShowManualTopic(Form& form, Host& host, const QString& helpPath, const QStr
             // are passed over without decoding them.
             if (!inTopic && (field.size() < title.size() || field.size() > 2 * title.size()))
                 continue;
-            const QString item = field.isEmpty() ? QString() : TextFile::decode(field);
+            const QString item =
+                field.isEmpty() ? QString() : RecordSyntax::singleLine(TextFile::decode(field));
             if (!inTopic && item != title)
                 continue;
             inTopic = true;
