@@ -1,5 +1,8 @@
 #include "gridexport.h"
 
+#include "common/textfile.h"
+
+#include <QFile>
 #include <QStringList>
 
 namespace GridExport {
@@ -50,8 +53,17 @@ QString tabSeparated(const FlexGrid& grid)
 
 QByteArray csv(const FlexGrid& grid)
 {
+    // The grid keeps empty rows and columns beyond the survey's; a file holds
+    // only up to the last cell with a text.
+    int bottom = 0, right = 0;
+    for (int r = 0; r < grid.rows(); ++r)
+        for (int c = 0; c < grid.cols(); ++c)
+            if (!grid.cell(r, c).text.isEmpty()) {
+                bottom = qMax(bottom, r);
+                right = qMax(right, c);
+            }
     QByteArray out("\xEF\xBB\xBF");
-    for (const QStringList& row : rowsOf(grid, 1, 1, grid.rows() - 1, grid.cols() - 1)) {
+    for (const QStringList& row : rowsOf(grid, 1, 1, bottom, right)) {
         QStringList fields;
         for (const QString& cell : row)
             fields.append(csvField(cell));
@@ -62,13 +74,22 @@ QByteArray csv(const FlexGrid& grid)
 
 QString fileName(const QString& machine, QDate day, const QString& extension)
 {
+    // What a save dialog reads as a list or a filter (" * ?) and what a file
+    // system refuses (/ \ : < > |, controls) would save under another name.
+    const QStringView special = u"/\\:\"*?<>|";
     QString safe;
     for (const QChar c : machine.trimmed())
-        safe += c.unicode() < 0x20 || c == u'/' || c == u'\\' || c == u':' ? u'_' : c;
+        safe += c.unicode() < 0x20 || c.unicode() == 0x7F || special.contains(c) ? u'_' : c;
     const QString date = day.toString(QStringLiteral("yyyyMMdd"));
-    return (safe.isEmpty() ? QStringLiteral("zeltan-%1").arg(date)
-                           : QStringLiteral("zeltan-%1-%2").arg(safe, date)) +
-           u'.' + extension;
+    const auto named = [&] {
+        return (safe.isEmpty() ? QStringLiteral("zeltan-%1").arg(date)
+                               : QStringLiteral("zeltan-%1-%2").arg(safe, date)) +
+               u'.' + extension;
+    };
+    // A whole character at a time, until the name and its temporary file fit.
+    while (!safe.isEmpty() && QFile::encodeName(named()).size() > TextFile::MaxFileNameBytes)
+        safe.chop(safe.size() > 1 && safe.back().isLowSurrogate() ? 2 : 1);
+    return named();
 }
 
 } // namespace GridExport

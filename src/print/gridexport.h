@@ -17,12 +17,13 @@ QString tabSeparated(const FlexGrid& grid, int top, int left, int bottom, int ri
 // The whole table.
 QString tabSeparated(const FlexGrid& grid);
 
-// The whole table as CSV: UTF-8 with a byte-order mark and CR LF, which
-// both spreadsheet programs open as intended.
+// The table as CSV, up to its last filled row and column: UTF-8 with a
+// byte-order mark and CR LF, which both spreadsheet programs open as intended.
 QByteArray csv(const FlexGrid& grid);
 
 // "zeltan-<machine>-<yyyyMMdd>.<extension>", the machine name made safe
-// for a file name ("zeltan-<yyyyMMdd>…" without one).
+// for a file name and a save dialog, and cut so that the name fits the file
+// system with its temporary suffix ("zeltan-<yyyyMMdd>…" without one).
 QString fileName(const QString& machine, QDate day, const QString& extension);
 
 } // namespace GridExport
