@@ -2,14 +2,19 @@
 
 #include "platform/host.h"
 
+#include <QPageLayout>
 #include <QString>
+
+#include <optional>
 
 class QPagedPaintDevice;
 class QPrinter;
 
 // Puts a print-out page on paper: the system's default printer (CUPS), or,
-// when there is none, a PDF file in the user's Documents folder. The page's
-// twips are measured from the paper's top-left corner.
+// when there is none, a PDF file in the user's Documents folder. On a
+// printer the page's twips are measured from the top-left corner of what the
+// printer can print on; on a PDF, which has no margins, from the paper's
+// corner. A sheet bigger than the printable area is shrunk, never cut.
 class PagePrinter
 {
 public:
@@ -23,10 +28,13 @@ public:
     // The user's Documents folder (not created here).
     static QString documentsFolder();
 
-    // Sets a printer up for the page: its paper and orientation, full page.
-    static void setUp(QPrinter& printer, const PrintPage& page);
-    // Prints on a printer the user chose (and set up): a printer's copies go
-    // to the printer, "print to file" goes through printToPdf.
+    // Sets a printer up for the page: A4, its orientation, colour, the
+    // origin on the paper's corner. "" when the printer took every setting,
+    // else what it refused.
+    static QString setUp(QPrinter& printer, const PrintPage& page);
+    // Prints on a printer the user chose (and set up): a CUPS printer gets
+    // the page as a job of the chosen copies, "print to file" goes through
+    // printToPdf.
     static Host::PrintResult printOn(QPrinter& printer, const PrintPage& page);
 
     // Renders the page into the PDF file at path, replacing it whole or not
@@ -38,9 +46,16 @@ public:
 
     enum class Rendered { Done, NotStarted, Broken };
     // Draws the page's operations, copies times, on an already set up
-    // printer, preview or PDF writer.
-    static Rendered render(const PrintPage& page, QPagedPaintDevice& device, int copies = 1);
+    // printer or preview, placed in the printer's printable area.
+    static Rendered render(const PrintPage& page, QPrinter& printer, int copies = 1);
 
 private:
+    // The page as PDF bytes for paper whose minimum margins are the
+    // printer's unprintable borders; nothing when it could not be rendered.
+    static std::optional<QByteArray> pdfOf(const PrintPage& page, const QPageLayout& paper,
+                                           int copies);
+    // Sends the page to a CUPS printer and tells what the server said.
+    static Host::PrintResult submit(const QString& printer, const PrintPage& page, int copies);
+
     QString m_pdfFolder;
 };

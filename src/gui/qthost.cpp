@@ -102,7 +102,8 @@ void QtHost::showPrintPreview(const PrintPage& page)
     // The preview draws with the printer's own code on the same paper, so
     // what it shows is what プリント puts on paper.
     QPrinter printer(QPrinter::HighResolution);
-    PagePrinter::setUp(printer, page);
+    // A printer that refuses a setting still shows the page as it would print.
+    static_cast<void>(PagePrinter::setUp(printer, page));
     QPrintPreviewDialog dialog(&printer, m_window);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&page](QPrinter* target) { PagePrinter::render(page, *target); });
@@ -112,7 +113,8 @@ void QtHost::showPrintPreview(const PrintPage& page)
 Host::PrintResult QtHost::printWithDialog(const PrintPage& page)
 {
     QPrinter printer(QPrinter::HighResolution);
-    PagePrinter::setUp(printer, page);
+    // The printer chosen in the dialog is set up again when the page is sent.
+    static_cast<void>(PagePrinter::setUp(printer, page));
     // Without a printer the dialog offers only a file: let it start in the
     // Documents folder, as プリント would save there. The dialog refuses a
     // file in a folder that does not exist, so the folder is made first.

@@ -111,9 +111,8 @@ void printWithQuestion(const std::function<PrintPage()>& page, Host& host)
         BusyPointer busy(host);
         result = host.printPage(page());
     }
-    report(
-        result, host,
-        QStringLiteral("PRINT OUTしました\nプリンターが無いため、PDFファイルに保存しました：\n%1"));
+    report(result, host,
+           QStringLiteral("プリンターが見つからないため、PDFファイルに保存しました：\n%1"));
 }
 
 void preview(Form& form, Host& host) { host.showPrintPreview(buildPage(form)); }

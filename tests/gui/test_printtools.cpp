@@ -284,10 +284,9 @@ private slots:
         }
         QCOMPARE(pdfs.size(), 1);
         const QString path = QDir(m_documents).filePath(pdfs.first());
-        QCOMPARE(m_shown,
-                 QStringList({question, QStringLiteral("PRINT OUTしました\nプリンターが無いため、"
-                                                       "PDFファイルに保存しました：\n") +
-                                            path}));
+        QCOMPARE(m_shown, QStringList({question, QStringLiteral("プリンターが見つからないため、"
+                                                                "PDFファイルに保存しました：\n") +
+                                                     path}));
         QVERIFY(pdfText(path).contains(QStringLiteral("P/S")));
     }
 };

@@ -1,0 +1,247 @@
+#include "app/giadsp.h"
+#include "appsetup.h"
+#include "pageprinter.h"
+#include "pdfsupport.h"
+#include "print/printout.h"
+#include "support/fakehost.h"
+
+#include <QElapsedTimer>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTemporaryDir>
+#include <QThread>
+#include <QtTest>
+
+namespace {
+
+using Outcome = Host::PrintResult::Outcome;
+
+// The driver queues' unprintable border, in points (tests/printers/office-ps.ppd).
+constexpr int Margin = 12;
+
+QString tool(const QString& name) { return QStringLiteral(ZELTAN_PRINTERS "/") + name; }
+
+QByteArray run(const QString& program, const QStringList& arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(60000) || process.exitCode() != 0)
+        return QByteArray();
+    return process.readAllStandardOutput();
+}
+
+bool inked(const QImage& image, const QRect& area, const QColor& ink)
+{
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x) {
+            const QColor p = image.pixelColor(x, y);
+            if (qAbs(p.red() - ink.red()) < 60 && qAbs(p.green() - ink.green()) < 60 &&
+                qAbs(p.blue() - ink.blue()) < 60)
+                return true;
+        }
+    return false;
+}
+
+// A place on the sheet, in twips from the printable area's corner, as a
+// pixel box on paper at 72 dpi.
+QRect at(int x, int y, int width, int height)
+{
+    return QRect(x / 20 + Margin, y / 20 + Margin, width / 20, height / 20);
+}
+
+} // namespace
+
+// The print-out through a real CUPS server of the suite's own, with the
+// queues users meet: a PostScript office driver with margins in colour and
+// in grey, a raw queue, one that rejects jobs and one that is stopped.
+class RealPrintersTest : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_scratch{QStringLiteral("/tmp/zeltan-cups-XXXXXX")};
+    QString m_server, m_socket;
+    PrintPage m_page;
+
+    QString output(const QString& queue) const
+    {
+        return m_server + QStringLiteral("/out/") + queue + QStringLiteral(".out");
+    }
+
+    // Waits until the queue has finished with every job.
+    bool drained(const QString& queue)
+    {
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < 60000) {
+            if (run(QStringLiteral("lpstat"),
+                    {QStringLiteral("-h"), m_socket, QStringLiteral("-o"), queue})
+                    .trimmed()
+                    .isEmpty())
+                return true;
+            QThread::msleep(100);
+        }
+        return false;
+    }
+
+    // What came out of a driver queue, as pages at 72 dpi turned back to
+    // landscape the way the printer turned them to portrait.
+    QList<QImage> paper(const QString& queue)
+    {
+        const QString stem = m_scratch.filePath(queue + QStringLiteral("-"));
+        run(QStringLiteral("gs"),
+            {QStringLiteral("-q"), QStringLiteral("-dSAFER"), QStringLiteral("-sDEVICE=png16m"),
+             QStringLiteral("-r72"), QStringLiteral("-o"), stem + QStringLiteral("%d.png"),
+             output(queue)});
+        QList<QImage> pages;
+        for (int n = 1;; ++n) {
+            const QImage page(stem + QString::number(n) + QStringLiteral(".png"));
+            if (page.isNull())
+                return pages;
+            pages << (page.width() < page.height() ? page.transformed(QTransform().rotate(90))
+                                                   : page);
+        }
+    }
+
+    // A printer whose borders (36 pt left and right in landscape, 18 pt top
+    // and bottom) cannot hold the 15 800-twip frame: the sheet is shrunk
+    // uniformly from the printable area's corner, and all of it is there.
+    // The paper is portrait with the page turned, so a word's left edge on
+    // the paper is its top on the page.
+    void checkShrunkSheet(const QString& pdf)
+    {
+        QCOMPARE(pdfPages(pdf), 1);
+        const PdfText text = readBack(pdf);
+        QCOMPARE(QSizeF(text.width, text.height), QSizeF(595, 842));
+        const auto title = text.first(QStringLiteral("ギア比確認ツール"));
+        const auto contact = text.first(QStringLiteral("〒150-0002"));
+        const auto total = text.first(QStringLiteral("8.00000"));
+        const auto best = text.first(QStringLiteral("8.000"));
+        QVERIFY(title && contact && total && best);
+        const double scale = (contact->xMin - title->xMin) / (542.5 - 20);
+        QVERIFY2(scale < 0.99 && scale > 0.95, qPrintable(QString::number(scale)));
+        QVERIFY(qAbs(title->xMin - (18 + 20 * scale)) < 0.5);
+        QVERIFY(qAbs(best->xMin - (18 + 158.5 * scale)) < 0.5);
+        // Along the page: from the bottom of the paper up.
+        QVERIFY(qAbs((842 - title->yMax) - (36 + 25 * scale)) < 0.5);
+        QVERIFY(qAbs((title->yMax - total->yMax) - (675 - 25) * scale) < 0.5);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_scratch.isValid());
+        // The server's filters run as another user and must reach its folder.
+        QFile::setPermissions(m_scratch.path(), QFile::permissions(m_scratch.path()) |
+                                                    QFile::ReadOther | QFile::ExeOther |
+                                                    QFile::ReadGroup | QFile::ExeGroup);
+        AppSetup::installFontSubstitutes();
+        m_server = m_scratch.filePath(QStringLiteral("cups"));
+        QProcess start;
+        start.start(tool(QStringLiteral("privatecups")), {QStringLiteral("start"), m_server});
+        QVERIFY(start.waitForFinished(60000));
+        if (start.exitCode() == 77)
+            QSKIP("cupsd is not installed");
+        QVERIFY2(start.exitCode() == 0, start.readAllStandardError().constData());
+        m_socket = QString::fromUtf8(start.readAllStandardOutput().trimmed());
+        // Only the suite's own server, whatever the machine or the user set.
+        qputenv("CUPS_SERVER", m_socket.toUtf8());
+        qputenv("HOME", m_scratch.path().toUtf8());
+        qunsetenv("LPDEST");
+        qunsetenv("PRINTER");
+
+        FakeHost host;
+        QTemporaryDir data;
+        Giadsp app(host, data.path());
+        runWorkedSurvey(app);
+        m_page = PrintOut::buildPage(app.form());
+    }
+
+    void cleanupTestCase()
+    {
+        QProcess::execute(tool(QStringLiteral("privatecups")), {QStringLiteral("stop"), m_server});
+    }
+
+    void eachJobEndsAsTheServerSaid_data()
+    {
+        QTest::addColumn<QString>("queue"); // "" for the default printer
+        QTest::addColumn<int>("copies");
+        QTest::addColumn<QString>("failure"); // what the message says, "" when printed
+        QTest::newRow("default printer: PostScript driver with margins") << "" << 1 << "";
+        QTest::newRow("chosen, two copies") << "colour" << 2 << "";
+        QTest::newRow("grey driver") << "grey" << 1 << "";
+        QTest::newRow("PDF printer, uneven margins") << "pdf" << 1 << "";
+        QTest::newRow("queue rejecting jobs")
+            << "rejecting" << 1 << "印刷ジョブを受け付けていません（テスト：受付停止中）";
+        QTest::newRow("stopped printer") << "stopped" << 1 << "停止しています（テスト：紙づまり）";
+        QTest::newRow("no such printer") << "gone" << 1 << "プリンターが見つかりません";
+    }
+
+    void eachJobEndsAsTheServerSaid()
+    {
+        QFETCH(QString, queue);
+        QFETCH(int, copies);
+        QFETCH(QString, failure);
+        Host::PrintResult result;
+        // The server writes into an existing file only.
+        QFile out(output(queue.isEmpty() ? QStringLiteral("colour") : queue));
+        QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.close();
+        if (queue.isEmpty()) {
+            queue = QStringLiteral("colour");
+            result = PagePrinter().print(m_page);
+        } else {
+            QPrinter printer(QPrinterInfo::printerInfo(queue));
+            printer.setPrinterName(queue);
+            printer.setCopyCount(copies);
+            // Chosen in the dialog, then taken away before the page is sent.
+            if (queue == u"gone")
+                run(QStringLiteral("lpadmin"),
+                    {QStringLiteral("-h"), m_socket, QStringLiteral("-x"), queue});
+            result = PagePrinter::printOn(printer, m_page);
+        }
+        if (!failure.isEmpty()) {
+            QCOMPARE(result.outcome, Outcome::Failed);
+            QCOMPARE(result.detail, QStringLiteral("プリンター「%1」\n%2").arg(queue, failure));
+            QVERIFY(drained(queue));
+            QVERIFY(!QFileInfo(output(queue)).size());
+            return;
+        }
+        QCOMPARE(result.outcome, Outcome::Printed);
+        QCOMPARE(result.detail, queue);
+        QVERIFY(drained(queue));
+        if (queue == u"pdf")
+            return checkShrunkSheet(output(queue));
+        const QList<QImage> pages = paper(queue);
+        QCOMPARE(pages.size(), copies);
+        const bool colour = queue == u"colour";
+        const QColor black(0, 0, 0), blue(0, 0, 255), red(128, 0, 0);
+        for (const QImage& page : pages) {
+            QCOMPARE(page.size(), QSize(842, 595));
+            const struct
+            {
+                const char* what;
+                QRect area;
+                QColor ink;
+                bool expected;
+            } checks[] = {
+                {"machine name", at(500, 400, 2000, 280), black, true},
+                {"value of 減速比", at(13500, 800, 1000, 280), black, true},
+                {"last printed column (spur 85)", at(14150, 1250, 800, 250), black, true},
+                {"frame's right rule", at(15780, 6000, 60, 400), black, true},
+                {"frame's bottom rule", at(8000, 10780, 400, 60), black, true},
+                {"contact line", at(500, 10850, 4000, 160), black, true},
+                {"best cell in light blue", at(9900, 3170, 800, 250), blue, colour},
+                {"near cell in red", at(9050, 3170, 800, 250), red, colour},
+                {"right of the frame", at(15900, 1200, 400, 9600), black, false},
+            };
+            for (const auto& c : checks)
+                QVERIFY2(inked(page, c.area, c.ink) == c.expected, c.what);
+            if (!colour) // in grey, but printed
+                QVERIFY(inked(page, at(9900, 3170, 800, 250), black));
+        }
+    }
+};
+
+QTEST_MAIN(RealPrintersTest)
+#include "test_realprinters.moc"
