@@ -24,6 +24,10 @@ TEST(RecordSyntax, ReadsFieldsAsTheDataFilesHoldThem)
         {"trailing comma", "a,", {"a", ""}},
         {"doubled quotes", "\"say \"\"hi\"\"\"", {"say \"hi\""}},
         {"Japanese text", "XXモジュール,60,90", {"XXモジュール", "60", "90"}},
+        {"control characters as blanks",
+         "\"a\tb\",c\x01"
+         "d\x7f",
+         {"a b", "c d "}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(RecordSyntax::readFields(QString::fromUtf8(c.line)), c.fields)
@@ -32,8 +36,8 @@ TEST(RecordSyntax, ReadsFieldsAsTheDataFilesHoldThem)
 
 TEST(RecordSyntax, WrittenValuesReadBackExactly)
 {
-    const QStringList values = {"plain", "with,comma", " lead", "trail ", "\ttab", "say \"hi\"", "",
-                                "\"",    "ｽﾊﾟｰ～２＆", ",",     "  "};
+    const QStringList values = {"plain", "with,comma", " lead",      "trail ", "say \"hi\"",
+                                "",      "\"",         "ｽﾊﾟｰ～２＆", ",",      "  "};
     const QString line = RecordSyntax::writeRecord(values);
     EXPECT_EQ(RecordSyntax::readFields(line), values) << qPrintable(line);
     for (const QString& v : values)

@@ -69,6 +69,9 @@ int main(int argc, char** argv)
     } else {
         return 2;
     }
-    // A failed write must have been reported to the user.
+    // A failed write must have been reported to the user; what was told goes
+    // to standard output, one message a line.
+    for (const QString& message : host.messages)
+        std::printf("%s\n", message.toUtf8().constData());
     return host.messages.isEmpty() ? 0 : 3;
 }
