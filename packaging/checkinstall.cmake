@@ -11,6 +11,7 @@ endif()
 
 set(expected bin/zeltan share/applications/${APP_ID}.desktop
              share/metainfo/${APP_ID}.metainfo.xml share/doc/zeltan/copyright
+             share/doc/zeltan/changelog.Debian.gz share/lintian/overrides/zeltan
              share/icons/hicolor/scalable/apps/${APP_ID}.svg)
 foreach(size IN LISTS SIZES)
   list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${APP_ID}.png)
@@ -58,6 +59,10 @@ endforeach()
 file(READ ${PREFIX}/share/metainfo/${APP_ID}.metainfo.xml metainfo)
 if(NOT metainfo MATCHES "<launchable type=\"desktop-id\">${APP_ID}.desktop</launchable>")
   message(FATAL_ERROR "metainfo launchable is not ${APP_ID}.desktop")
+endif()
+# No address that leads nowhere: a page of example.org is no project's.
+if(metainfo MATCHES "example[.](org|com|net)")
+  message(FATAL_ERROR "metainfo points at an example address")
 endif()
 file(STRINGS ${PREFIX}/share/applications/${APP_ID}.desktop entry)
 foreach(line "Exec=zeltan" "Icon=${APP_ID}")
