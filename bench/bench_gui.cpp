@@ -64,7 +64,7 @@ public:
     {
         qApp->installEventFilter(&m_counter);
         m_window.start();
-        m_window.centreOnScreen();
+        m_window.fitToScreen();
         WindowBench::showExposed(m_window, "the window");
         settle();
     }

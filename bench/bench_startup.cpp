@@ -130,7 +130,7 @@ private:
 
 void centre(QWidget* window)
 {
-    // The same placement as MainWindow::centreOnScreen, so both windows are
+    // The same placement as MainWindow::fitToScreen, so both windows are
     // mapped at the same spot of the same screen.
     const QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
@@ -152,7 +152,7 @@ int runWindow(Mode mode, QSize emptySize, int argc, char** argv, Marks& marks)
     if (mode == Mode::Zeltan) {
         auto zeltan = std::make_unique<MainWindow>(AppSetup::dataFolder());
         zeltan->start();
-        zeltan->centreOnScreen();
+        zeltan->fitToScreen();
         window = std::move(zeltan);
     } else {
         const QString folder = AppSetup::dataFolder(); // main.cpp asks for it too
@@ -362,8 +362,7 @@ int compare(int runs)
         {"time, spawn to first frame drawn", [](const Run& r) { return r.frame; }},
         {"  spawn to main() (loader)", [](const Run& r) { return r.main; }},
         {"  main() to QApplication + AppSetup::apply", [](const Run& r) { return r.app - r.main; }},
-        {"  window built (ctor, start, centreOnScreen)",
-         [](const Run& r) { return r.built - r.app; }},
+        {"  window built (ctor, start, fitToScreen)", [](const Run& r) { return r.built - r.app; }},
         {"  show()", [](const Run& r) { return r.shown - r.built; }},
         {"  shown to first paint event", [](const Run& r) { return r.paint - r.shown; }},
         {"  first paint event to frame done", [](const Run& r) { return r.frame - r.paint; }},

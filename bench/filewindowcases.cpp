@@ -136,7 +136,7 @@ int withWindow(const QString& folder, int argc, char** argv, bool exposed,
     const double ctorMs = msSince(t0);
     window.start();
     const double startMs = msSince(t0);
-    window.centreOnScreen();
+    window.fitToScreen();
     const double centreMs = msSince(t0);
     std::printf("app=%.3f ctor=%.3f start=%.3f centre=%.3f ", appMs, ctorMs, startMs, centreMs);
     if (exposed) {

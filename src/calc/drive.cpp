@@ -1,5 +1,6 @@
 #include "drive.h"
 
+#include "common/messages.h"
 #include "common/recordsyntax.h"
 
 #include <array>
@@ -78,9 +79,9 @@ Failure problem(const QString& field, Problem kind, const QString& text)
 {
     switch (kind) {
     case Problem::Blank:
-        return {QStringLiteral("%1が設定されていません").arg(field)};
+        return {Messages::notSet(field)};
     case Problem::NotNumber:
-        return {QStringLiteral("%1「%2」は数値ではありません").arg(field, text)};
+        return {Messages::notANumber(field, text)};
     case Problem::NotPositive:
         break;
     }

@@ -4,6 +4,7 @@
 #include "colours.h"
 #include "form/controltable.h"
 #include "platform/datafolder.h"
+#include "zoom.h"
 
 #include <QApplication>
 #include <QFont>
@@ -69,7 +70,7 @@ void apply(QApplication& app)
     QApplication::setPalette(Colours::design());
     // The menu bar and dialogs use the application font: the window's own face
     // keeps them from loading a second Japanese font.
-    const QFont face = font(ControlTable::GothicFace, 9);
+    const QFont face = unzoomedFont(ControlTable::GothicFace, 9);
     QApplication::setFont(face);
     app.installEventFilter(new KeepsTheFace(face, &app));
     QApplication::setWindowIcon(appIcon());
@@ -78,6 +79,15 @@ void apply(QApplication& app)
 }
 
 QFont font(const QString& face, int pointSize, bool bold, bool italic)
+{
+    QFont f = unzoomedFont(face, pointSize);
+    f.setPointSizeF(pointSize * Zoom::factor());
+    f.setBold(bold);
+    f.setItalic(italic);
+    return f;
+}
+
+QFont unzoomedFont(const QString& face, int pointSize, bool bold, bool italic)
 {
     QFont f(QFont::substitute(face), pointSize);
     f.setBold(bold);

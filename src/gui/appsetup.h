@@ -14,9 +14,12 @@ void apply(QApplication& app);
 // Maps the Windows face names the window uses onto installed Japanese faces.
 void installFontSubstitutes();
 
-// A font of one of the window's faces, resolved to the installed stand-in at
-// once, so drawing never searches fallbacks for a face that is not there.
+// A font of one of the window's faces at the windows' zoom, resolved to the
+// installed stand-in at once, so drawing never searches fallbacks for a face
+// that is not there.
 QFont font(const QString& face, int pointSize, bool bold = false, bool italic = false);
+// The same at its design size, for what does not zoom (menus, dialogs).
+QFont unzoomedFont(const QString& face, int pointSize, bool bold = false, bool italic = false);
 
 // The default working folder (see DataFolder::defaultLocation), created
 // when missing; "" when it cannot be made or written.

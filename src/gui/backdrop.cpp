@@ -9,9 +9,12 @@
 #include <QFontMetrics>
 #include <QPainter>
 
-Backdrop::Backdrop(QWidget* parent) : QWidget(parent)
+Backdrop::Backdrop(QWidget* parent) : QWidget(parent) { rescale(); }
+
+void Backdrop::rescale()
 {
     setFixedSize(Twips::toPx(ControlTable::ClientWidth), Twips::toPx(ControlTable::ClientHeight));
+    update();
 }
 
 void Backdrop::paintEvent(QPaintEvent*)

@@ -10,6 +10,8 @@ class Backdrop : public QWidget
 
 public:
     explicit Backdrop(QWidget* parent = nullptr);
+    // Takes the size of the design at the windows' zoom.
+    void rescale();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

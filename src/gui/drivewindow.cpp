@@ -9,6 +9,7 @@
 #include "sheettable.h"
 #include "twips.h"
 
+#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -16,6 +17,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -25,6 +27,18 @@ const QString Title = QStringLiteral("走行計算");
 const QString Calculating = QStringLiteral("メイン画面のセッティングから計算しています");
 const QString TypedModuleHint =
     QStringLiteral("メイン画面のモジュールがピッチ（48P・0.5M など）でないときに入力します");
+const QString StatusName = QStringLiteral("走行計算の状況表示");
+const QString SurveyName = QStringLiteral("指定減速比調査の結果");
+const QString ModuleName = QStringLiteral("モジュールの出どころ");
+
+// To a screen reader the window is a window, not a filler inside another.
+QAccessibleInterface* windowFactory(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(DriveWindow::staticMetaObject.className()))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
+    return nullptr;
+}
+
 // The main grid's own size, so the rollout table looks the same.
 constexpr int GridWidth = 5535;
 constexpr int GridHeight = 8175;
@@ -33,6 +47,11 @@ constexpr int GridHeight = 8175;
 DriveWindow::DriveWindow(MainWindow& main)
     : QWidget(&main, Qt::Window), m_main(main), m_host(this), m_tool(main.app(), m_host)
 {
+    static const bool asWindow = [] {
+        QAccessible::installFactory(windowFactory);
+        return true;
+    }();
+    Q_UNUSED(asWindow);
     setObjectName(QStringLiteral("drive"));
     setWindowTitle(Title);
     // The main window's face and palette, whatever the desktop's theme.
@@ -44,7 +63,7 @@ DriveWindow::DriveWindow(MainWindow& main)
     auto* left = new QVBoxLayout;
     left->addWidget(buildInputs());
     m_status = DriveLook::statusLine(this);
-    m_status->setAccessibleName(QStringLiteral("走行計算の状況表示"));
+    m_status->setAccessibleName(StatusName);
     left->addWidget(m_status);
     for (int index : {DriveTool::Current, DriveTool::Steps}) {
         m_tables.insert(index, new SheetTable(this));
@@ -79,10 +98,23 @@ DriveWindow::DriveWindow(MainWindow& main)
     marks->setWordWrap(true);
     right->addWidget(marks);
 
-    auto* root = new QHBoxLayout(this);
+    // The whole sheet scrolls in a window that may be smaller than it: a
+    // small or zoomed screen reaches every control.
+    auto* sheet = new QWidget;
+    auto* root = new QHBoxLayout(sheet);
     root->addLayout(left);
     root->addLayout(middle);
     root->addLayout(right, 1);
+    auto* scroll = new QScrollArea(this);
+    scroll->setWidget(sheet);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    // Tab goes from field to field; the area follows the focus by itself.
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setAccessibleName(Title);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
 
     // Fields, then the buttons beside them, then the window's own buttons.
     const QStringList order = {"tyreDiameter",   "kv",
@@ -96,6 +128,8 @@ DriveWindow::DriveWindow(MainWindow& main)
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(m_controls.value(order[i - 1]), m_controls.value(order[i]));
 
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
     auto* print = new QShortcut(QKeySequence::Print, this);
     connect(print, &QShortcut::activated, this, [this] { handle(QStringLiteral("printSheet")); });
     connect(&m_main, &MainWindow::formChanged, this, &DriveWindow::followMain);
@@ -176,7 +210,7 @@ QWidget* DriveWindow::buildInputs()
     addField(grid, 5, QStringLiteral("moduleTyped"), &F::moduleTyped, Drive::Field::Module,
              QStringLiteral("mm"));
     m_moduleNote = DriveLook::plain(QString(), this);
-    m_moduleNote->setAccessibleName(QStringLiteral("モジュールの出どころ"));
+    m_moduleNote->setAccessibleName(ModuleName);
     m_moduleNote->setWordWrap(true);
     grid->addWidget(m_moduleNote, 6, 0, 1, 3);
     return box;
@@ -209,7 +243,7 @@ QWidget* DriveWindow::buildWanted()
                         row++, 3);
     }
     m_surveyNote = DriveLook::plain(QString(), this);
-    m_surveyNote->setAccessibleName(QStringLiteral("指定減速比調査の結果"));
+    m_surveyNote->setAccessibleName(SurveyName);
     m_surveyNote->setWordWrap(true);
     grid->addWidget(m_surveyNote, row, 0, 1, 4);
     return box;
@@ -241,17 +275,7 @@ void DriveWindow::open()
         m_opened = true;
         m_tool.open();
         render();
-        adjustSize();
-        // Beside the main window's top-left corner, inside the screen.
-        const QScreen* screen =
-            m_main.screen() ? m_main.screen() : QGuiApplication::primaryScreen();
-        QPoint at = m_main.frameGeometry().topLeft() + QPoint(60, 60);
-        if (screen) {
-            const QRect room = screen->availableGeometry();
-            at.setX(qBound(room.left(), at.x(), qMax(room.left(), room.right() - width())));
-            at.setY(qBound(room.top(), at.y(), qMax(room.top(), room.bottom() - height())));
-        }
-        move(at);
+        placeOnScreen();
     } else {
         m_tool.refresh();
         render();
@@ -259,6 +283,24 @@ void DriveWindow::open()
     show();
     raise();
     activateWindow();
+}
+
+void DriveWindow::placeOnScreen()
+{
+    const QScreen* screen = m_main.screen() ? m_main.screen() : QGuiApplication::primaryScreen();
+    const QWidget* sheet = findChild<QScrollArea*>()->widget();
+    // The whole sheet when there is room; else the room, scrolling.
+    QSize size = sheet->sizeHint() + QSize(2, 2);
+    QPoint at = m_main.frameGeometry().topLeft() + QPoint(60, 60);
+    if (screen) {
+        // Room for a title bar and borders the window manager adds.
+        const QRect room = screen->availableGeometry().adjusted(0, 0, -16, -40);
+        size = size.boundedTo(room.size());
+        at.setX(qBound(room.left(), at.x(), qMax(room.left(), room.right() - size.width())));
+        at.setY(qBound(room.top(), at.y(), qMax(room.top(), room.bottom() - size.height())));
+    }
+    resize(size);
+    move(at);
 }
 
 void DriveWindow::closeEvent(QCloseEvent* event)
@@ -301,8 +343,15 @@ void DriveWindow::render()
     const bool fromMain = !m_tool.moduleNote().isEmpty();
     m_controls.value(QStringLiteral("moduleTyped"))->setEnabled(!fromMain);
     m_moduleNote->setText(fromMain ? m_tool.moduleNote() : TypedModuleHint);
-    m_status->setText(m_tool.status().isEmpty() ? Calculating : m_tool.status());
+    m_moduleNote->setAccessibleName(ModuleName + u' ' + m_moduleNote->text());
+    const QString status = m_tool.status().isEmpty() ? Calculating : m_tool.status();
+    if (m_status->text() != status) {
+        m_status->setText(status);
+        // What it shows is what a screen reader speaks, and hears of as news.
+        m_status->setAccessibleName(StatusName + u' ' + status);
+    }
     m_surveyNote->setText(m_tool.surveyNote());
+    m_surveyNote->setAccessibleName(SurveyName + u' ' + m_tool.surveyNote());
     for (auto it = m_tables.cbegin(); it != m_tables.cend(); ++it)
         it.value()->setTable(m_tool.sheet().tables.value(it.key()));
     m_rollouts->sync();

@@ -43,6 +43,9 @@ private:
     QWidget* buildInputs();
     QWidget* buildWanted();
     QWidget* buildButtons();
+    // Beside the main window, the whole sheet where the screen has room,
+    // never past the screen's available area.
+    void placeOnScreen();
     QLineEdit* addField(QGridLayout* grid, int row, const QString& name,
                         QString DriveTool::Fields::*field, const QString& caption,
                         const QString& unit);

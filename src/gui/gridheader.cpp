@@ -1,5 +1,6 @@
 #include "gridheader.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 
 namespace GridLook {
@@ -12,10 +13,20 @@ void paintCell(QPainter* painter, const QRect& rect, const QVariant& text, const
     if (background.isValid())
         painter->fillRect(rect, background.value<QColor>());
     painter->save();
-    painter->setFont(font.isValid() ? font.value<QFont>() : baseFont);
+    QFont face = font.isValid() ? font.value<QFont>() : baseFont;
+    const QRect room = rect.adjusted(Margin, 0, -Margin, 0);
+    const QString shown = text.toString();
+    // A figure wider than its cell (a zoom below the design size) is narrowed
+    // to fit: cut at its left, 10.000 would read 0.000.
+    const int natural = QFontMetrics(face).horizontalAdvance(shown);
+    if (natural > room.width() && room.width() > 0) {
+        face.setStretch(qMax(50, 100 * room.width() / natural));
+        painter->setRenderHint(QPainter::TextAntialiasing);
+    }
+    painter->setFont(face);
     painter->setPen(colour.isValid() ? colour.value<QColor>() : baseColour);
     painter->setClipRect(rect);
-    painter->drawText(rect.adjusted(Margin, 0, -Margin, 0), align.toInt(), text.toString());
+    painter->drawText(room, align.toInt(), shown);
     painter->restore();
 }
 

@@ -1,5 +1,7 @@
 #include "gridmodel.h"
 
+#include "common/colour.h"
+
 #include "colours.h"
 #include "form/flexgrid.h"
 
@@ -76,6 +78,13 @@ QVariant GridModel::cellData(const GridCell& cell, int role) const
     case Qt::FontRole:
         if (cell.bold)
             return m_boldFont;
+        return {};
+    case Qt::AccessibleDescriptionRole:
+        // What the red and the light blue tell the eye, told to the ear.
+        if (cell.colour == Colour::LightBlue)
+            return QStringLiteral("最も近い組合せ");
+        if (cell.colour == Colour::Red)
+            return QStringLiteral("指定減速比の±2.5%以内");
         return {};
     default:
         return {};

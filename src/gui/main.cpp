@@ -24,7 +24,7 @@ int main(int argc, char* argv[])
 
     MainWindow window(command.dataFolder);
     window.start();
-    window.centreOnScreen();
+    window.fitToScreen();
     window.show();
     return app.exec();
 }

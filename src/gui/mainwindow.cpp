@@ -11,6 +11,7 @@
 #include "selectorbox.h"
 #include "twips.h"
 #include "windowmenus.h"
+#include "zoom.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -21,11 +22,16 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QWindow>
+
+#include <cmath>
 
 namespace {
 
@@ -50,8 +56,8 @@ bool isStarButton(const ControlSpec& desc)
     return desc.kind == ControlKind::Button && (desc.caption.isEmpty() || desc.caption == Star);
 }
 
-// What a screen reader adds to the name: which quantity is picked, and what a
-// label shows, since its name says what it is, not its value.
+// What a screen reader says: a label's role with the value it shows (Orca
+// speaks names, not descriptions), and which quantity a star button picks.
 void describe(QWidget* widget, const ControlSpec& desc, const QString& shown)
 {
     if (isStarButton(desc))
@@ -59,7 +65,8 @@ void describe(QWidget* widget, const ControlSpec& desc, const QString& shown)
                                              ? QStringLiteral("★ 計算する値に選ばれています")
                                              : QStringLiteral("押すと計算する値に選びます"));
     else if (desc.kind == ControlKind::Label)
-        widget->setAccessibleDescription(shown == desc.role ? QString() : shown);
+        widget->setAccessibleName(shown.isEmpty() || shown == desc.role ? desc.role
+                                                                        : desc.role + u' ' + shown);
 }
 
 // A combo box's or list's items, filled again only when the Form's list changed.
@@ -92,8 +99,6 @@ MainWindow::MainWindow(const QString& dataFolder, QWidget* parent)
         Q_ASSERT(control || desc.kind == ControlKind::Grid);
         QWidget* widget = createControl(desc, control, m_backdrop);
         widget->setObjectName(desc.name);
-        widget->setGeometry(Twips::rect(desc.left, desc.top, desc.width, desc.height));
-        widget->setFont(AppSetup::font(desc.face, desc.pointSize, desc.bold));
         Colours::apply(widget, desc);
         widget->setAccessibleName(desc.role);
         describe(widget, desc, desc.caption);
@@ -106,7 +111,9 @@ MainWindow::MainWindow(const QString& dataFolder, QWidget* parent)
     for (const QString& name : KeyboardKeypad::buttonNames())
         m_keypad->bind(name, qobject_cast<QAbstractButton*>(m_widgets.value(name)));
 
+    placeControls();
     buildMenus();
+    addZoomActions();
     setFocusOrder();
     // The layout never changes: the window is exactly the menu bar over the client area.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -226,15 +233,98 @@ void MainWindow::start()
         first->setFocus();
 }
 
-void MainWindow::centreOnScreen()
+void MainWindow::placeControls()
 {
+    for (const Entry& entry : m_entries) {
+        const ControlSpec& desc = *entry.desc;
+        entry.widget->setGeometry(Twips::rect(desc.left, desc.top, desc.width, desc.height));
+        entry.widget->setFont(AppSetup::font(desc.face, desc.pointSize, desc.bold));
+    }
+    m_backdrop->rescale();
+    if (m_grid)
+        m_grid->rescale();
+}
+
+void MainWindow::setZoom(double zoom)
+{
+    Zoom::setFactor(qBound(Zoom::Smallest, zoom, Zoom::Largest));
+    placeControls();
     adjustSize();
+    keepOnScreen();
+}
+
+void MainWindow::fitToScreen()
+{
     const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
-    move(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, frameGeometry().size(),
-                             screen->availableGeometry())
-             .topLeft());
+    const QSize design(qRound(ControlTable::ClientWidth / 15.0),
+                       qRound(ControlTable::ClientHeight / 15.0));
+    // The frame is known once the window manager has put one on; before,
+    // a title bar and thin borders are allowed for.
+    QSize frame = frameGeometry().size() - geometry().size();
+    if (frame.isEmpty())
+        frame = QSize(16, 40);
+    const QSize fixed = frame + QSize(0, menuBar()->sizeHint().height());
+    const double fits = Zoom::fitting(design, fixed, screen->availableGeometry().size());
+    setZoom(qMax(Zoom::Smallest, qMin(Zoom::saved(), fits)));
+}
+
+void MainWindow::keepOnScreen()
+{
+    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect room = screen->availableGeometry();
+    QRect frame = frameGeometry();
+    if (!isVisible() || !room.contains(frame))
+        frame = QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, frame.size(), room);
+    // Too big for the room: its top-left corner, with the title bar, stays reachable.
+    frame.moveLeft(qMax(room.left(), qMin(frame.left(), room.right() - frame.width() + 1)));
+    frame.moveTop(qMax(room.top(), qMin(frame.top(), room.bottom() - frame.height() + 1)));
+    move(frame.topLeft());
+}
+
+void MainWindow::addZoomActions()
+{
+    QAction* tools = m_actions.value(QStringLiteral("tuuru"));
+    QMenu* menu = tools ? tools->menu() : nullptr;
+    if (!menu)
+        return;
+    menu->addSeparator();
+    const struct
+    {
+        const char* name;
+        QString caption;
+        QKeySequence key;
+        double step; // 0: back to the design size
+    } steps[] = {
+        {"zoomIn", QStringLiteral("拡大"), QKeySequence::ZoomIn, Zoom::Step},
+        {"zoomOut", QStringLiteral("縮小"), QKeySequence::ZoomOut, -Zoom::Step},
+        {"zoomReset", QStringLiteral("標準の大きさ"), QKeySequence(Qt::CTRL | Qt::Key_0), 0},
+    };
+    for (const auto& s : steps) {
+        auto* action = menu->addAction(s.caption);
+        action->setObjectName(QString::fromLatin1(s.name));
+        action->setShortcuts({s.key});
+        const double step = s.step;
+        connect(action, &QAction::triggered, this, [this, step] {
+            const double zoom = step == 0 ? 1.0 : std::round((Zoom::factor() + step) * 10) / 10;
+            Zoom::save(qBound(Zoom::Smallest, zoom, Zoom::Largest));
+            fitToScreen();
+        });
+        m_actions.insert(action->objectName(), action);
+    }
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (m_followsScreen || !windowHandle())
+        return;
+    m_followsScreen = true;
+    // Another screen, another size: the window is fitted to it again.
+    connect(windowHandle(), &QWindow::screenChanged, this, [this] { fitToScreen(); });
 }
 
 QWidget* MainWindow::control(const QString& name) const { return m_widgets.value(name); }
@@ -282,8 +372,8 @@ void MainWindow::renderEntry(Entry& entry)
             label->setText(c.text);
             describe(label, *entry.desc, c.text);
             // The status line tells what just happened. Its new text reaches a
-            // screen reader as a changed description (AT-SPI passes that on) and
-            // as a changed value, for bridges that follow values.
+            // screen reader as a changed name (AT-SPI passes that on) and as a
+            // changed value, for bridges that follow values.
             if (entry.desc->name == u"Label12") {
                 QAccessibleValueChangeEvent changed(label, c.text);
                 QAccessible::updateAccessibility(&changed);

@@ -28,7 +28,11 @@ public:
     // Seeds the data folder with the shipped files, runs the start-up handler
     // and shows its result. Call once, before the window is shown.
     void start();
-    void centreOnScreen();
+    // Draws the window at the largest zoom, up to the user's own, at which it
+    // fits the available area of its screen, and places it wholly on it.
+    void fitToScreen();
+    // Draws the window at a zoom (Twips, fonts, the grid) and keeps it on its screen.
+    void setZoom(double zoom);
 
     Giadsp& app() { return m_app; }
     // The widget of a control ("Label11", "MSFlexGrid1" …), or nullptr.
@@ -49,6 +53,7 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     struct Entry
@@ -64,6 +69,11 @@ private:
     QWidget* createControl(const ControlSpec& desc, Control* control, QWidget* parent);
     void buildMenus();
     void setFocusOrder();
+    void addZoomActions();
+    // Places every control at its twips at the current zoom.
+    void placeControls();
+    // The window moved inside, or onto, the available area of its screen.
+    void keepOnScreen();
     // Runs the handler of a control or menu item, then renders the Form.
     void handle(const QString& name);
     void renderEntry(Entry& entry);
@@ -79,4 +89,5 @@ private:
     // Set when a mouse press on a list has already changed its row (and run
     // the handler), so the click that follows does not run it twice.
     bool m_listRowChangedByPress = false;
+    bool m_followsScreen = false;
 };

@@ -25,16 +25,19 @@ public:
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override
     {
-        // A selected cell takes the highlight, whatever its marking.
-        const bool selected = option.state & QStyle::State_Selected;
         const QPalette& palette = option.palette;
         GridLook::paintCell(painter, option.rect, index.data(Qt::DisplayRole),
-                            index.data(Qt::TextAlignmentRole),
-                            selected ? QVariant(palette.color(QPalette::HighlightedText))
-                                     : index.data(Qt::ForegroundRole),
-                            index.data(Qt::FontRole),
-                            selected ? QVariant(palette.color(QPalette::Highlight)) : QVariant(),
-                            option.font, palette.color(QPalette::Text));
+                            index.data(Qt::TextAlignmentRole), index.data(Qt::ForegroundRole),
+                            index.data(Qt::FontRole), QVariant(), option.font,
+                            palette.color(QPalette::Text));
+        // A selected cell is outlined, so its red or light-blue mark stays seen.
+        if (option.state & QStyle::State_Selected) {
+            painter->save();
+            painter->setPen(QPen(palette.color(QPalette::Highlight), 2));
+            painter->setBrush(Qt::NoBrush);
+            painter->drawRect(QRectF(option.rect).adjusted(1, 1, -1, -1));
+            painter->restore();
+        }
     }
 };
 

@@ -22,6 +22,8 @@ public:
 
     // Takes over the grid's shape, sizes and contents; call after every handler.
     void sync();
+    // Column widths and row heights at the windows' zoom.
+    void rescale() { applySizes(); }
     // The selected cells, or the whole table, as the clipboard gets them.
     QString selectionText() const;
 

@@ -3,10 +3,15 @@
 #include <QListView>
 
 #include "fieldentry.h"
+#include "zoom.h"
 
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QLineEdit>
+#include <QProxyStyle>
+#include <QStyleFactory>
+#include <QStyleOptionComplex>
 
 namespace {
 
@@ -56,6 +61,31 @@ private:
     QComboBox* box() const { return static_cast<QComboBox*>(widget()); }
 };
 
+// The arrow button keeps the style's width at any zoom; in the window's
+// narrow selectors (an interval of "1") it would leave no room for the text
+// below the design size, so it shrinks with the zoom.
+class ZoomedArrow : public QProxyStyle
+{
+public:
+    using QProxyStyle::QProxyStyle;
+
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                         const QWidget* widget) const override
+    {
+        QRect r = QProxyStyle::subControlRect(control, option, part, widget);
+        const double zoom = Zoom::factor();
+        if (control != CC_ComboBox || zoom >= 1.0)
+            return r;
+        const QRect arrow = QProxyStyle::subControlRect(control, option, SC_ComboBoxArrow, widget);
+        const int narrower = arrow.width() - int(arrow.width() * zoom);
+        if (part == SC_ComboBoxArrow)
+            r.setLeft(r.left() + narrower);
+        else if (part == SC_ComboBoxEditField)
+            r.setRight(r.right() + narrower);
+        return r;
+    }
+};
+
 QAccessibleInterface* selectorFactory(const QString& className, QObject* object)
 {
     if (className == QLatin1String(SelectorBox::staticMetaObject.className()))
@@ -72,6 +102,13 @@ SelectorBox::SelectorBox(QWidget* parent) : QComboBox(parent)
         return true;
     }();
     Q_UNUSED(installed);
+
+    static QStyle* const arrows = [] {
+        auto* style = new ZoomedArrow(QStyleFactory::create(QApplication::style()->name()));
+        style->setParent(qApp);
+        return style;
+    }();
+    setStyle(arrows);
 
     setEditable(true);
     setInsertPolicy(QComboBox::NoInsert);

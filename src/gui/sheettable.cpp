@@ -93,8 +93,10 @@ void SheetTable::setTable(const DrivePrintOut::Table& table)
             setText(label, texts.value(c));
             if (c > 0)
                 align(label, texts.value(c));
-            // A screen reader says which figure a box holds, not just its digits.
-            setName(label, c == 0 ? texts.value(0) : texts.value(0) + u' ' + table.columns[c]);
+            // A screen reader says which figure a box holds, and the figure.
+            setName(label, c == 0
+                               ? texts.value(0)
+                               : texts.value(0) + u' ' + table.columns[c] + u' ' + texts.value(c));
         }
     }
 }

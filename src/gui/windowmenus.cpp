@@ -49,7 +49,7 @@ QHash<QString, QAction*> build(QMainWindow* window, const std::function<void(con
     QMenuBar* bar = window->menuBar();
     bar->setNativeMenuBar(false); // the fixed layout counts on a bar inside the window
     // The window's face, whatever font a desktop theme gives menus.
-    const QFont face = AppSetup::font(ControlTable::GothicFace, 9);
+    const QFont face = AppSetup::unzoomedFont(ControlTable::GothicFace, 9);
     bar->setFont(face);
     auto* style = new AltReachesBar;
     style->setParent(bar);
@@ -81,7 +81,12 @@ QHash<QString, QAction*> build(QMainWindow* window, const std::function<void(con
             QObject::connect(action, &QAction::triggered, window, [run, name] { run(name); });
         }
         action->setObjectName(desc.name);
-        action->setShortcut(QKeySequence(desc.shortcut, QKeySequence::PortableText));
+        const QKeySequence key(desc.shortcut, QKeySequence::PortableText);
+        action->setShortcut(key);
+        // A menu-bar title shows no shortcut of its own: its tooltip does.
+        if (!parentMenu && !key.isEmpty())
+            action->setToolTip(QStringLiteral("%1（%2）")
+                                   .arg(desc.caption, key.toString(QKeySequence::NativeText)));
         if (parentMenu)
             parentMenu->addAction(action);
         else

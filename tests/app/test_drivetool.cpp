@@ -154,12 +154,13 @@ TEST_F(DriveToolTest, WantedFiguresRunTheMainWindowsSurvey)
     };
     for (const Row& r : rows) {
         tool.fields.*r.field = r.wanted;
+        f.Label11.text = "12."; // typed on the keypad, not yet sent
         raise(r.handler);
         EXPECT_TRUE(tool.ranMainHandler());
         EXPECT_EQ(f.Label12.text, r.status) << r.handler;
         EXPECT_EQ(f.Label7.text, r.spur) << r.handler;
         EXPECT_EQ(f.Label8.text, r.pinion) << r.handler;
-        EXPECT_EQ(f.Label11.text, "0") << r.handler; // the keypad entry was taken
+        EXPECT_EQ(f.Label11.text, "12.") << r.handler; // the user's entry is kept
         // Saved as for a typed ratio.
         EXPECT_EQ(dir.lines("GIA.DAT").mid(2, 2), QStringList({r.spur, r.pinion})) << r.handler;
         // The rollout table shows the survey's marks: one best cell, a red band.

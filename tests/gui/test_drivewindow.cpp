@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
@@ -109,6 +110,23 @@ private slots:
         QCOMPARE(figure(QStringLiteral("タイヤ回転数")), QStringLiteral("3721"));
         QCOMPARE(figure(QStringLiteral("最高速度（理論値・無負荷）")), QStringLiteral("44.9"));
         QCOMPARE(figure(QStringLiteral("中心距離")), QStringLiteral("24.34"));
+        // A screen reader hears the figure with what it is.
+        const SheetTable* current = m_drive->table(DriveTool::Current);
+        QVERIFY(current->cell(0, 1)->accessibleName().endsWith(u' ' + current->cell(0, 1)->text()));
+    }
+
+    // A long value neither widens the window nor is lost: it shows elided,
+    // whole in its tooltip and to a screen reader.
+    void aLongValueNeverWidensTheWindow()
+    {
+        const int before = m_drive->width();
+        type("tyreDiameter", QString(400, u'9'));
+        QCoreApplication::processEvents();
+        QVERIFY2(m_drive->width() <= before, qPrintable(QString::number(m_drive->width())));
+        const QWidget* sheet = m_drive->findChild<QScrollArea*>()->widget();
+        QVERIFY2(sheet->sizeHint().width() < 2000,
+                 qPrintable(QString::number(sheet->sizeHint().width())));
+        type("tyreDiameter", QStringLiteral("64"));
     }
 
     void returnInAWantedFieldRunsTheMainSurveyAndKeepsTheWindow()

@@ -33,7 +33,7 @@ public:
             seed(m_home->path());
         m_window = std::make_unique<MainWindow>(m_home->path());
         m_window->start();
-        m_window->centreOnScreen();
+        m_window->fitToScreen();
         m_window->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
         m_window->activateWindow();

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <QSize>
+
+// The windows are designed in twips and drawn at a zoom: 1.0 is the design
+// size in the desktop's own (already scaled) pixels. A screen smaller than
+// the design gets the zoom at which the window fits; the user's own choice
+// (Ctrl+plus/minus/0) is kept between starts in $XDG_CONFIG_HOME/zeltan.
+namespace Zoom {
+
+inline constexpr double Smallest = 0.4;
+inline constexpr double Largest = 2.0;
+inline constexpr double Step = 0.1;
+
+// The zoom the windows are drawn at now.
+double factor();
+void setFactor(double zoom);
+
+// The largest zoom at which content of design pixels (at zoom 1.0) and fixed
+// pixels that do not zoom (frame, menu bar) fit into room, in hundredths.
+double fitting(QSize design, QSize fixed, QSize room);
+
+// The zoom the user chose, 1.0 when none.
+double saved();
+void save(double zoom);
+
+} // namespace Zoom

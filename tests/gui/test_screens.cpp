@@ -1,0 +1,119 @@
+#include "appsetup.h"
+#include "drivewindow.h"
+#include "mainwindow.h"
+#include "zoom.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QProcess>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <cstdio>
+
+namespace {
+
+// In a process of its own on a screen of the row's size and scale: where the
+// windows land, one line of numbers.
+int reportPlacement()
+{
+    QApplication app(
+        *new int(1), new char* [1] { const_cast<char*>("screens") });
+    AppSetup::apply(app);
+    QTemporaryDir data;
+    MainWindow window(data.path());
+    window.start();
+    window.fitToScreen();
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return 1;
+    window.menuAction(QStringLiteral("soukou"))->trigger();
+    auto* drive = window.findChild<DriveWindow*>();
+    if (!drive || !QTest::qWaitForWindowExposed(drive))
+        return 1;
+    const QRect room = window.screen()->availableGeometry();
+    const QRect main = window.frameGeometry(), other = drive->frameGeometry();
+    std::printf("%d %d %d %d | %d %d %d %d | %d %d %d %d | %.2f\n", room.x(), room.y(),
+                room.width(), room.height(), main.x(), main.y(), main.width(), main.height(),
+                other.x(), other.y(), other.width(), other.height(), Zoom::factor());
+    return 0;
+}
+
+QList<QRect> rects(const QString& line)
+{
+    QList<QRect> out;
+    for (const QString& part : line.split(u'|').mid(0, 3)) {
+        const QStringList n = part.split(u' ', Qt::SkipEmptyParts);
+        out << QRect(n[0].toInt(), n[1].toInt(), n[2].toInt(), n[3].toInt());
+    }
+    return out;
+}
+
+} // namespace
+
+// The windows on the screens users have: laptops at 125 % and 150 %, a
+// desktop, a small projector. Each row starts a fresh process on its screen.
+class ScreensTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void bothWindowsFitTheScreen_data()
+    {
+        QTest::addColumn<QSize>("screen"); // device pixels
+        QTest::addColumn<QString>("scale");
+        QTest::addColumn<double>("zoom"); // at most
+        QTest::newRow("desktop 1920×1080 at 100 %") << QSize(1920, 1080) << "1" << 1.0;
+        QTest::newRow("laptop 1366×768 at 100 %") << QSize(1366, 768) << "1" << 1.0;
+        QTest::newRow("laptop 1366×768 at 125 %") << QSize(1366, 768) << "1.25" << 0.9;
+        QTest::newRow("laptop 1366×768 at 150 %") << QSize(1366, 768) << "1.5" << 0.75;
+        QTest::newRow("1920×1080 at 150 %") << QSize(1920, 1080) << "1.5" << 1.0;
+        QTest::newRow("projector 1024×600") << QSize(1024, 600) << "1" << 0.85;
+    }
+
+    void bothWindowsFitTheScreen()
+    {
+        QFETCH(QSize, screen);
+        QFETCH(QString, scale);
+        QFETCH(double, zoom);
+        QTemporaryDir dir;
+        const QString config = dir.filePath(QStringLiteral("screen.json"));
+        QFile file(config);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QStringLiteral(R"({"screens": [{"name": "s", "x": 0, "y": 0, "width": %1,
+            "height": %2, "logicalDpi": 96, "logicalBaseDpi": 96}]})")
+                       .arg(screen.width())
+                       .arg(screen.height())
+                       .toUtf8());
+        file.close();
+        QProcess child;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("ZELTAN_SCREENS_CHILD"), QStringLiteral("1"));
+        env.insert(QStringLiteral("QT_QPA_PLATFORM"),
+                   QStringLiteral("offscreen:configfile=") + config);
+        env.insert(QStringLiteral("QT_SCALE_FACTOR"), scale);
+        env.insert(QStringLiteral("XDG_CONFIG_HOME"), dir.path()); // no zoom saved
+        child.setProcessEnvironment(env);
+        child.start(QCoreApplication::applicationFilePath(), {});
+        QVERIFY(child.waitForFinished(60000));
+        const QString line = QString::fromUtf8(child.readAllStandardOutput()).trimmed();
+        QVERIFY2(child.exitCode() == 0 && !line.isEmpty(),
+                 child.readAllStandardError().constData());
+        const QList<QRect> r = rects(line);
+        QVERIFY2(r[0].contains(r[1]), qPrintable(line)); // the main window
+        QVERIFY2(r[0].contains(r[2]), qPrintable(line)); // 走行計算
+        QVERIFY2(line.section(u'|', 3).toDouble() <= zoom, qPrintable(line));
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsSet("ZELTAN_SCREENS_CHILD"))
+        return reportPlacement();
+    QCoreApplication app(argc, argv);
+    ScreensTest test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "test_screens.moc"
