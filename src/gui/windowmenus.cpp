@@ -5,12 +5,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProxyStyle>
 #include <QShortcut>
+#include <QToolTip>
 #include <algorithm>
 
 namespace {
@@ -40,6 +42,43 @@ void reachBar(QMainWindow* window)
     QApplication::sendEvent(focus, &release);
 }
 
+QString withKey(const QAction* action)
+{
+    return QStringLiteral("%1（%2）")
+        .arg(action->text(), action->shortcut().toString(QKeySequence::NativeText));
+}
+
+// A menu-bar title shows no key of its own: its tooltip names its key, or
+// the keys of the items in its menu, whatever was added to it later.
+class KeysInTooltips : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* bar = qobject_cast<QMenuBar*>(watched);
+        if (!bar || event->type() != QEvent::ToolTip)
+            return false;
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QAction* action = bar->actionAt(help->pos());
+        QStringList keys;
+        if (action && action->menu()) {
+            for (const QAction* item : action->menu()->actions())
+                if (!item->shortcut().isEmpty())
+                    keys << withKey(item);
+        } else if (action && !action->shortcut().isEmpty()) {
+            keys << withKey(action);
+        }
+        if (keys.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), keys.join(u'\n'), bar);
+        return true;
+    }
+};
+
 } // namespace
 
 namespace WindowMenus {
@@ -51,6 +90,7 @@ QHash<QString, QAction*> build(QMainWindow* window, const std::function<void(con
     // The window's face, whatever font a desktop theme gives menus.
     const QFont face = AppSetup::unzoomedFont(ControlTable::GothicFace, 9);
     bar->setFont(face);
+    bar->installEventFilter(new KeysInTooltips(bar));
     auto* style = new AltReachesBar;
     style->setParent(bar);
     bar->setStyle(style);
@@ -81,12 +121,7 @@ QHash<QString, QAction*> build(QMainWindow* window, const std::function<void(con
             QObject::connect(action, &QAction::triggered, window, [run, name] { run(name); });
         }
         action->setObjectName(desc.name);
-        const QKeySequence key(desc.shortcut, QKeySequence::PortableText);
-        action->setShortcut(key);
-        // A menu-bar title shows no shortcut of its own: its tooltip does.
-        if (!parentMenu && !key.isEmpty())
-            action->setToolTip(QStringLiteral("%1（%2）")
-                                   .arg(desc.caption, key.toString(QKeySequence::NativeText)));
+        action->setShortcut(QKeySequence(desc.shortcut, QKeySequence::PortableText));
         if (parentMenu)
             parentMenu->addAction(action);
         else

@@ -8,8 +8,9 @@ class QAction;
 class QMainWindow;
 
 // The window's menu bar, built from the menu table. The table's shortcuts
-// are the actions' own, shown beside the items; F1 opens the manual's menu,
-// and F10 or a lone Alt puts the bar under the keyboard at its first menu.
+// are the actions' own, shown beside the items and in the titles' tooltips;
+// F1 opens the manual's menu, and F10 or a lone Alt puts the bar under the
+// keyboard at its first menu.
 namespace WindowMenus {
 
 // Every menu and item by name; an item's action runs run(name).
