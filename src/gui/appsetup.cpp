@@ -2,6 +2,7 @@
 
 #include "appicon.h"
 #include "colours.h"
+#include "focusring.h"
 #include "form/controltable.h"
 #include "platform/datafolder.h"
 #include "zoom.h"
@@ -66,7 +67,7 @@ void apply(QApplication& app)
     // The window is designed on one face; a desktop theme changes none of its
     // colours, in the window or in the boxes it opens. Fusion paints with the
     // palette it is given.
-    QApplication::setStyle(QStringLiteral("Fusion"));
+    FocusRing::install(app);
     QApplication::setPalette(Colours::design());
     // The menu bar and dialogs use the application font: the window's own face
     // keeps them from loading a second Japanese font.

@@ -157,6 +157,24 @@ private slots:
                   dialog.palette().color(QPalette::Window));
         QVERIFY2(m_low.isEmpty(), qPrintable(m_low.join(u", ")));
     }
+
+    // Where the focus is shows at a glance: a ring 2 px wide, 3:1 against
+    // the face around the controls and against the black labels.
+    void theFocusRingIsWideAndStandsOut()
+    {
+        m_fixture.open();
+        QWidget* button = m_fixture.control("Command2");
+        button->setFocus(Qt::TabFocusReason);
+        QApplication::processEvents();
+        const QImage window = m_fixture.window()->grab().toImage();
+        const QPoint left = button->mapTo(m_fixture.window(), QPoint(0, button->height() / 2));
+        const QColor outer = window.pixelColor(left - QPoint(2, 0));
+        const QColor inner = window.pixelColor(left - QPoint(1, 0));
+        QCOMPARE(outer, inner);
+        const QColor face = button->parentWidget()->palette().color(QPalette::Window);
+        QVERIFY2(contrast(outer, face) >= 3.0, qPrintable(outer.name()));
+        QVERIFY2(contrast(outer, Qt::black) >= 3.0, qPrintable(outer.name()));
+    }
 };
 
 QTEST_MAIN(ColoursTest)
