@@ -13,11 +13,11 @@
 #include "gui/pdfsupport.h"
 #include "pageprinter.h"
 #include "print/printout.h"
+#include "printers/privatecups.h"
 #include "support/fakehost.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -47,18 +47,11 @@ int main(int argc, char** argv)
 {
     const int runs = argc > 1 ? std::atoi(argv[1]) : 20;
     QTemporaryDir scratch(QStringLiteral("/tmp/zeltan-bench-XXXXXX"));
-    QFile::setPermissions(scratch.path(), QFile::permissions(scratch.path()) | QFile::ExeOther |
-                                              QFile::ReadOther | QFile::ExeGroup);
-    const QString server = scratch.filePath(QStringLiteral("cups"));
-    const QString tool = QStringLiteral(ZELTAN_PRINTERS "/privatecups");
-    QProcess start;
-    start.start(tool, {QStringLiteral("start"), server});
-    if (!start.waitForFinished(60000) || start.exitCode() != 0) {
-        std::fprintf(stderr, "no private cupsd: %s\n", start.readAllStandardError().constData());
+    PrivateCups cups;
+    if (cups.start(scratch.path()) != PrivateCups::Started::Yes) {
+        std::fprintf(stderr, "no private cupsd: %s\n", qPrintable(cups.error()));
         return 1;
     }
-    qputenv("CUPS_SERVER", start.readAllStandardOutput().trimmed());
-    qputenv("HOME", scratch.path().toUtf8());
     QApplication app(argc, argv);
     AppSetup::installFontSubstitutes();
 
@@ -76,7 +69,6 @@ int main(int argc, char** argv)
         return PagePrinter::printToPdf(PrintOut::buildPage(window.form()), pdf).outcome ==
                Host::PrintResult::Outcome::SavedAsPdf;
     });
-    QProcess::execute(tool, {QStringLiteral("stop"), server});
     std::printf("== bench_print: %d runs, medians\n", runs);
     std::printf("%-60s %8.1f ms\n", "はい → job accepted by a driver queue (PagePrinter::print)",
                 printMs);

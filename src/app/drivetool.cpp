@@ -289,15 +289,7 @@ void DriveTool::survey(Drive::Target target, const QString& field, const QString
         return;
     }
     save();
-    // Exactly as if the ratio had been typed on the main window's keypad and
-    // 指定減速比調査 pressed: the same checks, grid marks, inputs and GIA.DAT.
-    // The entry is the user's: what was typed there and not yet sent is
-    // put back, so no number is lost unseen.
-    Control& entry = m_main.form().keypadEntry();
-    const QString typed = entry.text;
-    entry.text = ratioText;
-    m_main.raise(u"Command5");
-    entry.text = typed;
+    m_main.surveyRatio(ratioText);
     m_ranMain = true;
     m_surveyNote = QStringLiteral("%1 %2 → 減速比 %3 で指定減速比調査しました")
                        .arg(field, UserText::elided(wanted.trimmed()), ratioText);

@@ -159,6 +159,13 @@ void Giadsp::Command5_Click()
     SaveLastInputs();
 }
 
+void Giadsp::surveyRatio(const QString& ratio)
+{
+    m_form.totalRatio().text = ratio;
+    SurveyWantedRatio();
+    SaveLastInputs();
+}
+
 void Giadsp::Command18_Click() { GearCalc::select(m_form, Quantity::Secondary); }
 void Giadsp::Command19_Click() { GearCalc::select(m_form, Quantity::Spur); }
 void Giadsp::Command20_Click() { GearCalc::select(m_form, Quantity::Pinion); }

@@ -67,6 +67,11 @@ public:
     // the order of ZELTAN_MANUAL_TOPICS).
     void manualTopic_Click(int topic);
 
+    // 指定減速比調査 for a wanted ratio another window worked out: the same
+    // checks, marks, inputs and GIA.DAT as after the button, while the keypad
+    // entry stays the user's.
+    void surveyRatio(const QString& ratio);
+
 private:
     void SaveLastInputs();
     void CalculateSelected();

@@ -219,6 +219,47 @@ QByteArray local(const QString& path) { return QFile::encodeName(path); }
 bool isMissing(int error) { return error == ENOENT || error == ENOTDIR; }
 
 // Reads what fd holds, at most limit bytes; errno on failure.
+// A regular file opened for reading without waiting: a FIFO in its place
+// would wait for a writer for ever. Tells which step failed, with errno.
+class RegularFile
+{
+public:
+    enum class Outcome { Open, NoStat, NotAFile, NoOpen };
+
+    explicit RegularFile(const QByteArray& name)
+    {
+        if (::stat(name.constData(), &m_stat) != 0) {
+            m_error = errno;
+            m_outcome = Outcome::NoStat;
+        } else if (!S_ISREG(m_stat.st_mode)) {
+            m_outcome = Outcome::NotAFile;
+        } else if (m_fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC); m_fd < 0) {
+            m_error = errno;
+            m_outcome = Outcome::NoOpen;
+        } else if (::fstat(m_fd, &m_stat) != 0 || !S_ISREG(m_stat.st_mode)) {
+            m_outcome = Outcome::NotAFile; // swapped since the check
+        }
+    }
+    ~RegularFile()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    RegularFile(const RegularFile&) = delete;
+    RegularFile& operator=(const RegularFile&) = delete;
+
+    Outcome outcome() const { return m_outcome; }
+    int error() const { return m_error; }
+    int fd() const { return m_fd; }
+    const struct stat& status() const { return m_stat; }
+
+private:
+    struct stat m_stat = {};
+    int m_fd = -1;
+    int m_error = 0;
+    Outcome m_outcome = Outcome::Open;
+};
+
 std::optional<QByteArray> readAll(int fd, qsizetype limit)
 {
     QByteArray bytes(limit, Qt::Uninitialized);
@@ -241,31 +282,26 @@ std::optional<QByteArray> readAll(int fd, qsizetype limit)
 
 Result<QByteArray> readBytes(const QString& path)
 {
-    const QByteArray name = local(path);
     const QString shown = fileName(path);
-    struct stat st;
-    if (::stat(name.constData(), &st) != 0)
-        return isMissing(errno) ? Failure{QStringLiteral("%1 が見つかりません").arg(shown), true}
-                                : Failure{Messages::cannotRead(shown, errno)};
-    // Only a regular file is opened: a FIFO would wait for a writer for ever.
-    if (!S_ISREG(st.st_mode))
+    const RegularFile file(local(path));
+    switch (file.outcome()) {
+    case RegularFile::Outcome::Open:
+        break;
+    case RegularFile::Outcome::NoStat:
+        return isMissing(file.error())
+                   ? Failure{QStringLiteral("%1 が見つかりません").arg(shown), true}
+                   : Failure{Messages::cannotRead(shown, file.error())};
+    case RegularFile::Outcome::NotAFile:
         return Failure{Messages::notAFile(shown)};
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return Failure{Messages::cannotRead(shown, errno)};
-    const struct Closer
-    {
-        int fd;
-        ~Closer() { ::close(fd); }
-    } closer{fd};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) // swapped since the check
-        return Failure{Messages::notAFile(shown)};
+    case RegularFile::Outcome::NoOpen:
+        return Failure{Messages::cannotRead(shown, file.error())};
+    }
     const Failure tooBig{QStringLiteral("%1 が大きすぎるため読み込めませんでした").arg(shown)};
-    if (st.st_size > kMaxFileSize)
+    if (file.status().st_size > kMaxFileSize)
         return tooBig;
     // One byte more than the size catches a file that grew meanwhile without
     // reserving the whole limit.
-    std::optional<QByteArray> bytes = readAll(fd, qsizetype(st.st_size) + 1);
+    std::optional<QByteArray> bytes = readAll(file.fd(), qsizetype(file.status().st_size) + 1);
     if (!bytes)
         return Failure{Messages::cannotRead(shown, errno)};
     if (bytes->size() > kMaxFileSize)
@@ -302,18 +338,21 @@ std::optional<QString> writeTarget(const QString& path)
 Result<bool> replaceable(const QString& target, const QString& shown)
 {
     const QByteArray name = local(target);
-    struct stat st;
-    if (::stat(name.constData(), &st) != 0)
-        return isMissing(errno) ? Result<bool>(false)
-                                : Failure{Messages::cannotWrite(shown, errno)};
-    if (!S_ISREG(st.st_mode))
+    const RegularFile file(name);
+    switch (file.outcome()) {
+    case RegularFile::Outcome::Open:
+        break;
+    case RegularFile::Outcome::NoStat:
+        return isMissing(file.error()) ? Result<bool>(false)
+                                       : Failure{Messages::cannotWrite(shown, file.error())};
+    case RegularFile::Outcome::NotAFile:
         return Failure{Messages::notAFile(shown)};
-    const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return Failure{Messages::unreadableKept(shown, errno)};
-    ::close(fd);
+    case RegularFile::Outcome::NoOpen:
+        return Failure{Messages::unreadableKept(shown, file.error())};
+    }
     // No write bit at all holds even for root, who may write anything else.
-    if ((st.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, name.constData(), W_OK, AT_EACCESS) != 0)
+    if ((file.status().st_mode & 0222) == 0 ||
+        ::faccessat(AT_FDCWD, name.constData(), W_OK, AT_EACCESS) != 0)
         return Failure{Messages::readOnlyKept(shown)};
     return true;
 }

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QFontMetrics>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -94,6 +95,14 @@ QFont unzoomedFont(const QString& face, int pointSize, bool bold, bool italic)
     f.setBold(bold);
     f.setItalic(italic);
     return f;
+}
+
+QFont fitted(QFont font, const QString& text, int room)
+{
+    const int natural = QFontMetrics(font).horizontalAdvance(text);
+    if (natural > room && room > 0)
+        font.setStretch(qMax(50, 100 * room / natural));
+    return font;
 }
 
 QString dataFolder()

@@ -21,6 +21,10 @@ QFont font(const QString& face, int pointSize, bool bold = false, bool italic = 
 // The same at its design size, for what does not zoom (menus, dialogs).
 QFont unzoomedFont(const QString& face, int pointSize, bool bold = false, bool italic = false);
 
+// font, narrowed (at its point size) so that text fits in room pixels: the
+// stand-in faces run wider than the Windows ones, and a zoomed cell is narrow.
+QFont fitted(QFont font, const QString& text, int room);
+
 // The default working folder (see DataFolder::defaultLocation), created
 // when missing; "" when it cannot be made or written.
 QString dataFolder();

@@ -26,13 +26,11 @@ void Backdrop::paintEvent(QPaintEvent*)
                    Twips::toPx(line.y2));
     }
     for (const FooterText& text : ControlTable::footer()) {
-        QFont font = AppSetup::font(text.face, text.pointSize, text.bold, text.italic);
         // The stand-in faces run wider than the Windows ones; a line that
         // would pass the window's edge is narrowed to fit, at its point size.
-        const int room = width() - Twips::toPx(text.left);
-        const int natural = QFontMetrics(font).horizontalAdvance(text.text);
-        if (natural > room && room > 0)
-            font.setStretch(qMax(50, 100 * room / natural));
+        const QFont font =
+            AppSetup::fitted(AppSetup::font(text.face, text.pointSize, text.bold, text.italic),
+                             text.text, width() - Twips::toPx(text.left));
         p.setFont(font);
         p.setPen(Colours::of(text.colour));
         // The place is the top-left corner of the text, not its baseline.

@@ -62,4 +62,13 @@ QLabel* plain(const QString& text, QWidget* parent)
     return label(text, parent, Qt::black, Face, Qt::AlignLeft | Qt::AlignVCenter, false);
 }
 
+void show(QLabel* label, const QString& role, const QString& text)
+{
+    const QString name = text.isEmpty() ? role : role + u' ' + text;
+    if (label->text() != text)
+        label->setText(text);
+    if (label->accessibleName() != name)
+        label->setAccessibleName(name);
+}
+
 } // namespace DriveLook

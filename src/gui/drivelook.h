@@ -26,4 +26,9 @@ QLabel* statusLine(QWidget* parent);
 // Plain text on the window (units, notes).
 QLabel* plain(const QString& text, QWidget* parent);
 
+// Puts text on a label that shows a value or a status; a screen reader hears
+// role with it, as news. An unchanged text changes nothing, so typing in a
+// field does not make every label speak again.
+void show(QLabel* label, const QString& role, const QString& text);
+
 } // namespace DriveLook

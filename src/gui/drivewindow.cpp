@@ -100,13 +100,13 @@ DriveWindow::DriveWindow(MainWindow& main)
 
     // The whole sheet scrolls in a window that may be smaller than it: a
     // small or zoomed screen reaches every control.
-    auto* sheet = new QWidget;
-    auto* root = new QHBoxLayout(sheet);
+    m_sheet = new QWidget;
+    auto* root = new QHBoxLayout(m_sheet);
     root->addLayout(left);
     root->addLayout(middle);
     root->addLayout(right, 1);
     auto* scroll = new QScrollArea(this);
-    scroll->setWidget(sheet);
+    scroll->setWidget(m_sheet);
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     // Tab goes from field to field; the area follows the focus by itself.
@@ -288,9 +288,8 @@ void DriveWindow::open()
 void DriveWindow::placeOnScreen()
 {
     const QScreen* screen = m_main.screen() ? m_main.screen() : QGuiApplication::primaryScreen();
-    const QWidget* sheet = findChild<QScrollArea*>()->widget();
     // The whole sheet when there is room; else the room, scrolling.
-    QSize size = sheet->sizeHint() + QSize(2, 2);
+    QSize size = m_sheet->sizeHint() + QSize(2, 2);
     QPoint at = m_main.frameGeometry().topLeft() + QPoint(60, 60);
     if (screen) {
         // Room for a title bar and borders the window manager adds.
@@ -342,16 +341,10 @@ void DriveWindow::render()
     }
     const bool fromMain = !m_tool.moduleNote().isEmpty();
     m_controls.value(QStringLiteral("moduleTyped"))->setEnabled(!fromMain);
-    m_moduleNote->setText(fromMain ? m_tool.moduleNote() : TypedModuleHint);
-    m_moduleNote->setAccessibleName(ModuleName + u' ' + m_moduleNote->text());
-    const QString status = m_tool.status().isEmpty() ? Calculating : m_tool.status();
-    if (m_status->text() != status) {
-        m_status->setText(status);
-        // What it shows is what a screen reader speaks, and hears of as news.
-        m_status->setAccessibleName(StatusName + u' ' + status);
-    }
-    m_surveyNote->setText(m_tool.surveyNote());
-    m_surveyNote->setAccessibleName(SurveyName + u' ' + m_tool.surveyNote());
+    DriveLook::show(m_moduleNote, ModuleName, fromMain ? m_tool.moduleNote() : TypedModuleHint);
+    DriveLook::show(m_status, StatusName,
+                    m_tool.status().isEmpty() ? Calculating : m_tool.status());
+    DriveLook::show(m_surveyNote, SurveyName, m_tool.surveyNote());
     for (auto it = m_tables.cbegin(); it != m_tables.cend(); ++it)
         it.value()->setTable(m_tool.sheet().tables.value(it.key()));
     m_rollouts->sync();

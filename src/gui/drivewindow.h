@@ -63,6 +63,7 @@ private:
     QHash<QLineEdit*, QString DriveTool::Fields::*> m_fields;
     QHash<int, SheetTable*> m_tables;
     QLabel* m_status = nullptr;
+    QWidget* m_sheet = nullptr; // everything, inside the scroll area
     QLabel* m_moduleNote = nullptr;
     QLabel* m_surveyNote = nullptr;
     RatioGridView* m_rollouts = nullptr;

@@ -1,6 +1,8 @@
 #include "gridheader.h"
 
-#include <QFontMetrics>
+#include "appsetup.h"
+#include "zoom.h"
+
 #include <QPainter>
 
 namespace GridLook {
@@ -13,16 +15,14 @@ void paintCell(QPainter* painter, const QRect& rect, const QVariant& text, const
     if (background.isValid())
         painter->fillRect(rect, background.value<QColor>());
     painter->save();
-    QFont face = font.isValid() ? font.value<QFont>() : baseFont;
     const QRect room = rect.adjusted(Margin, 0, -Margin, 0);
     const QString shown = text.toString();
-    // A figure wider than its cell (a zoom below the design size) is narrowed
-    // to fit: cut at its left, 10.000 would read 0.000.
-    const int natural = QFontMetrics(face).horizontalAdvance(shown);
-    if (natural > room.width() && room.width() > 0) {
-        face.setStretch(qMax(50, 100 * room.width() / natural));
-        painter->setRenderHint(QPainter::TextAntialiasing);
-    }
+    // Below the design size a figure can be wider than its cell: it is
+    // narrowed to fit, since cut at its left 10.000 would read 0.000. At the
+    // design size every figure fits, and no cell is measured on a paint.
+    QFont face = font.isValid() ? font.value<QFont>() : baseFont;
+    if (Zoom::factor() < 1.0)
+        face = AppSetup::fitted(face, shown, room.width());
     painter->setFont(face);
     painter->setPen(colour.isValid() ? colour.value<QColor>() : baseColour);
     painter->setClipRect(rect);

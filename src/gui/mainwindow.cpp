@@ -247,8 +247,12 @@ void MainWindow::placeControls()
 
 void MainWindow::setZoom(double zoom)
 {
-    Zoom::setFactor(qBound(Zoom::Smallest, zoom, Zoom::Largest));
-    placeControls();
+    zoom = qBound(Zoom::Smallest, zoom, Zoom::Largest);
+    // The controls were placed at the zoom in force when they were made.
+    if (zoom != Zoom::factor()) {
+        Zoom::setFactor(zoom);
+        placeControls();
+    }
     adjustSize();
     keepOnScreen();
 }

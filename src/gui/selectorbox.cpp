@@ -10,7 +10,6 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QProxyStyle>
-#include <QStyleFactory>
 #include <QStyleOptionComplex>
 
 namespace {
@@ -103,8 +102,9 @@ SelectorBox::SelectorBox(QWidget* parent) : QComboBox(parent)
     }();
     Q_UNUSED(installed);
 
+    // Without a base style of its own it draws as the application's does.
     static QStyle* const arrows = [] {
-        auto* style = new ZoomedArrow(QStyleFactory::create(QApplication::style()->name()));
+        auto* style = new ZoomedArrow;
         style->setParent(qApp);
         return style;
     }();

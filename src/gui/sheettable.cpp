@@ -90,13 +90,14 @@ void SheetTable::setTable(const DrivePrintOut::Table& table)
         const QStringList& texts = table.rows[r];
         for (qsizetype c = 0; c < m_columns.size(); ++c) {
             QLabel* label = m_cells[r][c];
-            setText(label, texts.value(c));
-            if (c > 0)
-                align(label, texts.value(c));
+            if (c == 0) {
+                setText(label, texts.value(0));
+                setName(label, texts.value(0));
+                continue;
+            }
             // A screen reader says which figure a box holds, and the figure.
-            setName(label, c == 0
-                               ? texts.value(0)
-                               : texts.value(0) + u' ' + table.columns[c] + u' ' + texts.value(c));
+            DriveLook::show(label, texts.value(0) + u' ' + table.columns[c], texts.value(c));
+            align(label, texts.value(c));
         }
     }
 }

@@ -3,6 +3,7 @@
 #include "pageprinter.h"
 #include "pdfsupport.h"
 #include "print/printout.h"
+#include "printers/privatecups.h"
 #include "support/fakehost.h"
 
 #include <QElapsedTimer>
@@ -18,8 +19,6 @@ using Outcome = Host::PrintResult::Outcome;
 
 // The driver queues' unprintable border, in points (tests/printers/office-ps.ppd).
 constexpr int Margin = 12;
-
-QString tool(const QString& name) { return QStringLiteral(ZELTAN_PRINTERS "/") + name; }
 
 QByteArray run(const QString& program, const QStringList& arguments)
 {
@@ -60,13 +59,10 @@ class RealPrintersTest : public QObject
 
 private:
     QTemporaryDir m_scratch{QStringLiteral("/tmp/zeltan-cups-XXXXXX")};
-    QString m_server, m_socket;
+    PrivateCups m_cups;
     PrintPage m_page;
 
-    QString output(const QString& queue) const
-    {
-        return m_server + QStringLiteral("/out/") + queue + QStringLiteral(".out");
-    }
+    QString output(const QString& queue) const { return m_cups.output(queue); }
 
     // Waits until the queue has finished with every job.
     bool drained(const QString& queue)
@@ -75,7 +71,7 @@ private:
         clock.start();
         while (clock.elapsed() < 60000) {
             if (run(QStringLiteral("lpstat"),
-                    {QStringLiteral("-h"), m_socket, QStringLiteral("-o"), queue})
+                    {QStringLiteral("-h"), m_cups.socket(), QStringLiteral("-o"), queue})
                     .trimmed()
                     .isEmpty())
                 return true;
@@ -131,35 +127,21 @@ private slots:
     void initTestCase()
     {
         QVERIFY(m_scratch.isValid());
-        // The server's filters run as another user and must reach its folder.
-        QFile::setPermissions(m_scratch.path(), QFile::permissions(m_scratch.path()) |
-                                                    QFile::ReadOther | QFile::ExeOther |
-                                                    QFile::ReadGroup | QFile::ExeGroup);
         AppSetup::installFontSubstitutes();
-        m_server = m_scratch.filePath(QStringLiteral("cups"));
-        QProcess start;
-        start.start(tool(QStringLiteral("privatecups")), {QStringLiteral("start"), m_server});
-        QVERIFY(start.waitForFinished(60000));
-        if (start.exitCode() == 77)
+        switch (m_cups.start(m_scratch.path())) {
+        case PrivateCups::Started::Yes:
+            break;
+        case PrivateCups::Started::NoCupsd:
             QSKIP("cupsd is not installed");
-        QVERIFY2(start.exitCode() == 0, start.readAllStandardError().constData());
-        m_socket = QString::fromUtf8(start.readAllStandardOutput().trimmed());
-        // Only the suite's own server, whatever the machine or the user set.
-        qputenv("CUPS_SERVER", m_socket.toUtf8());
-        qputenv("HOME", m_scratch.path().toUtf8());
-        qunsetenv("LPDEST");
-        qunsetenv("PRINTER");
+        case PrivateCups::Started::Failed:
+            QFAIL(qPrintable(m_cups.error()));
+        }
 
         FakeHost host;
         QTemporaryDir data;
         Giadsp app(host, data.path());
         runWorkedSurvey(app);
         m_page = PrintOut::buildPage(app.form());
-    }
-
-    void cleanupTestCase()
-    {
-        QProcess::execute(tool(QStringLiteral("privatecups")), {QStringLiteral("stop"), m_server});
     }
 
     void eachJobEndsAsTheServerSaid_data()
@@ -197,7 +179,7 @@ private slots:
             // Chosen in the dialog, then taken away before the page is sent.
             if (queue == u"gone")
                 run(QStringLiteral("lpadmin"),
-                    {QStringLiteral("-h"), m_socket, QStringLiteral("-x"), queue});
+                    {QStringLiteral("-h"), m_cups.socket(), QStringLiteral("-x"), queue});
             result = PagePrinter::printOn(printer, m_page);
         }
         if (!failure.isEmpty()) {
