@@ -1,5 +1,6 @@
 #include "drivewindow.h"
 
+#include "announcer.h"
 #include "common/recordsyntax.h"
 #include "drivelook.h"
 #include "fieldentry.h"
@@ -63,6 +64,7 @@ DriveWindow::DriveWindow(MainWindow& main)
     auto* left = new QVBoxLayout;
     left->addWidget(buildInputs());
     m_status = DriveLook::statusLine(this);
+    m_announcer = new Announcer(this);
     m_status->setAccessibleName(StatusName);
     left->addWidget(m_status);
     for (int index : {DriveTool::Current, DriveTool::Steps}) {
@@ -342,8 +344,11 @@ void DriveWindow::render()
     const bool fromMain = !m_tool.moduleNote().isEmpty();
     m_controls.value(QStringLiteral("moduleTyped"))->setEnabled(!fromMain);
     DriveLook::show(m_moduleNote, ModuleName, fromMain ? m_tool.moduleNote() : TypedModuleHint);
-    DriveLook::show(m_status, StatusName,
-                    m_tool.status().isEmpty() ? Calculating : m_tool.status());
+    const QString status = m_tool.status().isEmpty() ? Calculating : m_tool.status();
+    if (m_status->text() != status) {
+        DriveLook::show(m_status, StatusName, status);
+        m_announcer->announce(m_status->accessibleName());
+    }
     DriveLook::show(m_surveyNote, SurveyName, m_tool.surveyNote());
     for (auto it = m_tables.cbegin(); it != m_tables.cend(); ++it)
         it.value()->setTable(m_tool.sheet().tables.value(it.key()));

@@ -8,6 +8,7 @@
 
 class MainWindow;
 class QGridLayout;
+class Announcer;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -63,6 +64,7 @@ private:
     QHash<QLineEdit*, QString DriveTool::Fields::*> m_fields;
     QHash<int, SheetTable*> m_tables;
     QLabel* m_status = nullptr;
+    Announcer* m_announcer = nullptr;
     QWidget* m_sheet = nullptr; // everything, inside the scroll area
     QLabel* m_moduleNote = nullptr;
     QLabel* m_surveyNote = nullptr;

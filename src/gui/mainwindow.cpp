@@ -1,5 +1,6 @@
 #include "mainwindow.h"
 
+#include "announcer.h"
 #include "appsetup.h"
 #include "backdrop.h"
 #include "colours.h"
@@ -13,7 +14,6 @@
 #include "windowmenus.h"
 #include "zoom.h"
 
-#include <QAccessible>
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
@@ -84,7 +84,7 @@ void renderItems(ItemWidget* widget, QStringList& rendered, const QStringList& i
 
 MainWindow::MainWindow(const QString& dataFolder, QWidget* parent)
     : QMainWindow(parent), m_host(this), m_app(m_host, dataFolder), m_backdrop(new Backdrop(this)),
-      m_keypad(new KeyboardKeypad(this))
+      m_keypad(new KeyboardKeypad(this)), m_announcer(new Announcer(m_backdrop))
 {
     setObjectName(QStringLiteral("GIADSP"));
     setWindowTitle(ControlTable::WindowCaption);
@@ -229,6 +229,7 @@ void MainWindow::start()
         m_host.message(seeded.error());
     m_app.Form_Load();
     render();
+    m_news.clear(); // what start-up shows is the window, not news
     if (QWidget* first = m_widgets.value(ControlTable::focusOrder().value(0)))
         first->setFocus();
 }
@@ -346,7 +347,19 @@ void MainWindow::handle(const QString& name)
 void MainWindow::showHandlerResult()
 {
     render();
+    m_announcer->announce(m_news.join(QStringLiteral("、")));
+    m_news.clear();
     emit formChanged();
+}
+
+bool MainWindow::isNews(const Control* control)
+{
+    const Form& f = m_app.form();
+    for (const Control* result : {&f.statusLine(), &f.machineTitle(), &f.secondaryRatio(),
+                                  &f.spurTeeth(), &f.pinionTeeth(), &f.totalRatio()})
+        if (control == result)
+            return true;
+    return false;
 }
 
 void MainWindow::render()
@@ -375,12 +388,13 @@ void MainWindow::renderEntry(Entry& entry)
         if (label->text() != c.text) {
             label->setText(c.text);
             describe(label, *entry.desc, c.text);
-            // The status line tells what just happened. Its new text reaches a
-            // screen reader as a changed name (AT-SPI passes that on) and as a
-            // changed value, for bridges that follow values.
-            if (entry.desc->name == u"Label12") {
-                QAccessibleValueChangeEvent changed(label, c.text);
-                QAccessible::updateAccessibility(&changed);
+            // A result the user is not on is told to a screen reader after
+            // the handler, the status line first.
+            if (isNews(entry.control)) {
+                if (entry.control == &m_app.form().statusLine())
+                    m_news.prepend(label->accessibleName());
+                else
+                    m_news.append(label->accessibleName());
             }
         }
         break;

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QMainWindow>
 
+class Announcer;
 class Backdrop;
 class KeyboardKeypad;
 class QAction;
@@ -77,12 +78,17 @@ private:
     // Runs the handler of a control or menu item, then renders the Form.
     void handle(const QString& name);
     void renderEntry(Entry& entry);
+    // Whether a changed label is a result a screen reader hears of as news.
+    bool isNews(const Control* control);
 
     QtHost m_host;
     Giadsp m_app;
     Backdrop* m_backdrop;
     RatioGridView* m_grid = nullptr;
     KeyboardKeypad* m_keypad;
+    Announcer* m_announcer;
+    // The results that changed in this render, for the announcer.
+    QStringList m_news;
     QList<Entry> m_entries;
     QHash<QString, QWidget*> m_widgets;
     QHash<QString, QAction*> m_actions;

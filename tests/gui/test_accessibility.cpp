@@ -85,10 +85,18 @@ private slots:
     void aSurveyIsToldToTheEar()
     {
         const QString before = m_fixture.caption("Label12");
-        m_fixture.click("Command5"); // the survey reports in the status line
+        auto* news = m_fixture.window()->findChild<QWidget*>(QStringLiteral("announcer"));
+        QVERIFY(news && !news->isVisible()); // start-up is no news
+        m_fixture.click("Command5");         // the survey reports in the status line
         QVERIFY(m_fixture.caption("Label12") != before);
-        QCOMPARE(said(m_fixture.control("Label12"), QAccessible::Name),
-                 QStringLiteral("状況表示 ") + m_fixture.caption("Label12"));
+        const QString status = QStringLiteral("状況表示 ") + m_fixture.caption("Label12");
+        QCOMPARE(said(m_fixture.control("Label12"), QAccessible::Name), status);
+        // Orca speaks a notification when it is shown: the news, status first.
+        QAccessibleInterface* notice = QAccessible::queryAccessibleInterface(news);
+        QCOMPARE(notice->role(), QAccessible::Notification);
+        QVERIFY(news->isVisible());
+        QVERIFY2(notice->text(QAccessible::Name).startsWith(status),
+                 qPrintable(notice->text(QAccessible::Name)));
         QAccessibleInterface* table =
             QAccessible::queryAccessibleInterface(m_fixture.control("MSFlexGrid1"));
         const FlexGrid& grid = m_fixture.window()->app().form().MSFlexGrid1;
