@@ -4,6 +4,7 @@
 #include "form/controltable.h"
 
 #include <QLabel>
+#include <QPainter>
 
 namespace DriveLook {
 
@@ -14,10 +15,48 @@ const QColor Face(0xef, 0xef, 0xef);
 // The ratio grid's fixed cells: the face a little darker.
 const QColor HeadingFace = Face.darker(112);
 
+// A label a long value cannot widen: past a few dozen characters it asks for
+// no more room and shows the value elided in the middle, the whole of it in
+// its tooltip (and, through show(), in its accessible name).
+class FitLabel : public QLabel
+{
+public:
+    using QLabel::QLabel;
+
+    QSize sizeHint() const override { return capped(QLabel::sizeHint()); }
+    QSize minimumSizeHint() const override { return capped(QLabel::minimumSizeHint()); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        const QRect room = contentsRect().adjusted(margin(), 0, -margin(), 0);
+        const QString whole = text();
+        const bool fits = wordWrap() || fontMetrics().horizontalAdvance(whole) <= room.width();
+        setToolTip(fits ? QString() : whole);
+        if (fits) {
+            QLabel::paintEvent(event);
+            return;
+        }
+        QFrame::paintEvent(event);
+        QPainter painter(this);
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(room, int(alignment()),
+                         fontMetrics().elidedText(whole, Qt::ElideMiddle, room.width()));
+    }
+
+private:
+    QSize capped(QSize size) const
+    {
+        if (!wordWrap())
+            size.setWidth(qMin(size.width(), fontMetrics().averageCharWidth() * 40));
+        return size;
+    }
+};
+
 QLabel* label(const QString& text, QWidget* parent, const QColor& fore, const QColor& back,
               Qt::Alignment align, bool framed, bool bold = false)
 {
-    auto* l = new QLabel(text, parent);
+    auto* l = new FitLabel(text, parent);
     l->setTextFormat(Qt::PlainText); // figures and names are data, never markup
     l->setFont(font(bold));
     l->setAlignment(align);

@@ -1,4 +1,5 @@
 #include "appsetup.h"
+#include "drivelook.h"
 #include "drivewindow.h"
 #include "gridmodel.h"
 #include "mainwindow.h"
@@ -120,13 +121,18 @@ private slots:
     void aLongValueNeverWidensTheWindow()
     {
         const int before = m_drive->width();
-        type("tyreDiameter", QString(400, u'9'));
+        type("tyreDiameter", QString(400, u'9')); // quoted by the status line
         QCoreApplication::processEvents();
         QVERIFY2(m_drive->width() <= before, qPrintable(QString::number(m_drive->width())));
         const QWidget* sheet = m_drive->findChild<QScrollArea*>()->widget();
         QVERIFY2(sheet->sizeHint().width() < 2000,
                  qPrintable(QString::number(sheet->sizeHint().width())));
         type("tyreDiameter", QStringLiteral("64"));
+        // Whatever a label is given, it asks for a few dozen characters at most.
+        std::unique_ptr<QLabel> box(DriveLook::valueBox(nullptr));
+        DriveLook::show(box.get(), QStringLiteral("タイヤ径"), QString(400, u'9'));
+        QVERIFY(box->sizeHint().width() < 600);
+        QVERIFY(box->accessibleName().endsWith(QString(400, u'9')));
     }
 
     void returnInAWantedFieldRunsTheMainSurveyAndKeepsTheWindow()
