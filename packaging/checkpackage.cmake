@@ -32,6 +32,7 @@ set(fields
     "Depends|libqt6widgets6 \\(>= [0-9.]+\\)"
     "Depends|libqt6printsupport6 \\(>= [0-9.]+\\)"
     "Depends|fonts-ipafont-gothic, fonts-ipafont-mincho, qt6-translations-l10n"
+    "Depends|libcups2"
     "Recommends|^whiptail, ibus, ibus-mozc$")
 foreach(row IN LISTS fields)
   string(REPLACE "|" ";" row "${row}")
