@@ -58,7 +58,13 @@ QLabel* label(const QString& text, QWidget* parent, const QColor& fore, const QC
 {
     auto* l = new FitLabel(text, parent);
     l->setTextFormat(Qt::PlainText); // figures and names are data, never markup
-    l->setFont(font(bold));
+    // Only the weight is the label's own: face and size come from the
+    // window, so a new zoom reaches every label at once.
+    if (bold) {
+        QFont weight;
+        weight.setBold(true);
+        l->setFont(weight);
+    }
     l->setAlignment(align);
     QPalette p = l->palette();
     p.setColor(QPalette::WindowText, fore);

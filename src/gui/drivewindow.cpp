@@ -57,7 +57,6 @@ DriveWindow::DriveWindow(MainWindow& main)
     setWindowTitle(Title);
     // The main window's face and palette, whatever the desktop's theme.
     setAttribute(Qt::WA_WindowPropagation);
-    setFont(DriveLook::font());
     // Without a printer the page goes where プリント puts its PDF.
     m_host.printer().setPdfFolder(PagePrinter::documentsFolder());
 
@@ -90,8 +89,6 @@ DriveWindow::DriveWindow(MainWindow& main)
     m_rollouts = new RatioGridView(m_tool.rollouts(), this);
     m_rollouts->setObjectName(QStringLiteral("rollouts"));
     m_rollouts->setAccessibleName(QStringLiteral("ロールアウト表"));
-    m_rollouts->setFont(DriveLook::font());
-    m_rollouts->setMinimumSize(Twips::toPx(GridWidth), Twips::toPx(GridHeight));
     m_controls.insert(m_rollouts->objectName(), m_rollouts);
     right->addWidget(m_rollouts, 1);
     auto* marks = DriveLook::plain(
@@ -135,6 +132,8 @@ DriveWindow::DriveWindow(MainWindow& main)
     auto* print = new QShortcut(QKeySequence::Print, this);
     connect(print, &QShortcut::activated, this, [this] { handle(QStringLiteral("printSheet")); });
     connect(&m_main, &MainWindow::formChanged, this, &DriveWindow::followMain);
+    connect(&m_main, &MainWindow::zoomChanged, this, &DriveWindow::rescale);
+    rescale();
 }
 
 DriveWindow::~DriveWindow()
@@ -158,8 +157,6 @@ QLineEdit* DriveWindow::addField(QGridLayout* grid, int row, const QString& name
     edit->setObjectName(name);
     edit->setAccessibleName(caption);
     edit->setAlignment(Qt::AlignRight);
-    edit->setMinimumWidth(Twips::toPx(1100));
-    edit->setMaximumWidth(Twips::toPx(1400));
     FieldEntry::keepSingleLine(edit);
     connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) {
         m_tool.fields.*field = RecordSyntax::singleLine(text);
@@ -285,6 +282,19 @@ void DriveWindow::open()
     show();
     raise();
     activateWindow();
+}
+
+void DriveWindow::rescale()
+{
+    setFont(DriveLook::font());
+    for (auto it = m_fields.cbegin(); it != m_fields.cend(); ++it) {
+        it.key()->setMinimumWidth(Twips::toPx(1100));
+        it.key()->setMaximumWidth(Twips::toPx(1400));
+    }
+    m_rollouts->setMinimumSize(Twips::toPx(GridWidth), Twips::toPx(GridHeight));
+    m_rollouts->rescale();
+    if (m_opened)
+        placeOnScreen();
 }
 
 void DriveWindow::placeOnScreen()

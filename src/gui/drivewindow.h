@@ -47,6 +47,8 @@ private:
     // Beside the main window, the whole sheet where the screen has room,
     // never past the screen's available area.
     void placeOnScreen();
+    // Fonts, field widths and the rollout table at the windows' zoom.
+    void rescale();
     QLineEdit* addField(QGridLayout* grid, int row, const QString& name,
                         QString DriveTool::Fields::*field, const QString& caption,
                         const QString& unit);

@@ -253,6 +253,7 @@ void MainWindow::setZoom(double zoom)
     if (zoom != Zoom::factor()) {
         Zoom::setFactor(zoom);
         placeControls();
+        emit zoomChanged();
     }
     adjustSize();
     keepOnScreen();

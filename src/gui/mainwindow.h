@@ -51,6 +51,8 @@ signals:
     // After every handler, once the Form is on screen: windows that show
     // figures of the Form (走行計算) follow it from here.
     void formChanged();
+    // The windows' zoom changed: windows drawn in twips follow it.
+    void zoomChanged();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -135,6 +135,18 @@ private slots:
         QVERIFY(box->accessibleName().endsWith(QString(400, u'9')));
     }
 
+    // A new zoom reaches the open window: its faces and its rollout table.
+    void theWindowFollowsTheZoom()
+    {
+        const QLabel* status = m_drive->findChild<QLabel*>();
+        const int column = m_drive->rolloutView()->columnWidth(1);
+        m_main->setZoom(0.8);
+        QCOMPARE(status->font().pointSizeF(), 9 * 0.8);
+        QVERIFY(qAbs(m_drive->rolloutView()->columnWidth(1) - column * 0.8) <= 1); // in twips
+        m_main->setZoom(1.0);
+        QCOMPARE(status->font().pointSizeF(), 9.0);
+    }
+
     void returnInAWantedFieldRunsTheMainSurveyAndKeepsTheWindow()
     {
         type("wantedRollout", QStringLiteral("25.28"));
