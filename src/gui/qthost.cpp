@@ -13,7 +13,9 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QScreen>
 
 namespace {
 
@@ -107,6 +109,14 @@ void QtHost::showPrintPreview(const PrintPage& page)
     QPrintPreviewDialog dialog(&printer, m_window);
     QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
                      [&page](QPrinter* target) { PagePrinter::render(page, *target); });
+    // As large as the main window at the windows' zoom, whole page in view,
+    // never past the screen.
+    if (m_window && m_window->screen()) {
+        const QRect room = m_window->screen()->availableGeometry();
+        dialog.resize(m_window->size().boundedTo(room.size() - QSize(16, 40)));
+        if (auto* view = dialog.findChild<QPrintPreviewWidget*>())
+            view->fitInView();
+    }
     m_run(dialog);
 }
 
