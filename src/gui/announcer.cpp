@@ -1,25 +1,10 @@
 #include "announcer.h"
 
-#include <QAccessibleWidget>
-
-namespace {
-
-QAccessibleInterface* notificationFactory(const QString& className, QObject* object)
-{
-    if (className == QLatin1String(Announcer::staticMetaObject.className()))
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
-    return nullptr;
-}
-
-} // namespace
+#include "accessiblerole.h"
 
 Announcer::Announcer(QWidget* parent) : QWidget(parent)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(notificationFactory);
-        return true;
-    }();
-    Q_UNUSED(installed);
+    AccessibleRole::install<Announcer, QAccessible::Notification>();
     setObjectName(QStringLiteral("announcer"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);

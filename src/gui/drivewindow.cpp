@@ -1,5 +1,6 @@
 #include "drivewindow.h"
 
+#include "accessiblerole.h"
 #include "announcer.h"
 #include "common/recordsyntax.h"
 #include "drivelook.h"
@@ -10,7 +11,6 @@
 #include "sheettable.h"
 #include "twips.h"
 
-#include <QAccessibleWidget>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGuiApplication>
@@ -32,14 +32,6 @@ const QString StatusName = QStringLiteral("走行計算の状況表示");
 const QString SurveyName = QStringLiteral("指定減速比調査の結果");
 const QString ModuleName = QStringLiteral("モジュールの出どころ");
 
-// To a screen reader the window is a window, not a filler inside another.
-QAccessibleInterface* windowFactory(const QString& className, QObject* object)
-{
-    if (className == QLatin1String(DriveWindow::staticMetaObject.className()))
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
-    return nullptr;
-}
-
 // The main grid's own size, so the rollout table looks the same.
 constexpr int GridWidth = 5535;
 constexpr int GridHeight = 8175;
@@ -48,11 +40,8 @@ constexpr int GridHeight = 8175;
 DriveWindow::DriveWindow(MainWindow& main)
     : QWidget(&main, Qt::Window), m_main(main), m_host(this), m_tool(main.app(), m_host)
 {
-    static const bool asWindow = [] {
-        QAccessible::installFactory(windowFactory);
-        return true;
-    }();
-    Q_UNUSED(asWindow);
+    // To a screen reader the window is a window, not a filler inside another.
+    AccessibleRole::install<DriveWindow, QAccessible::Window>();
     setObjectName(QStringLiteral("drive"));
     setWindowTitle(Title);
     // The main window's face and palette, whatever the desktop's theme.
