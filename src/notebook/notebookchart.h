@@ -1,0 +1,52 @@
+#pragma once
+
+#include "notebook/notebookentry.h"
+
+#include <QList>
+#include <QPointF>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+// The notebook's charts as numbers: motor temperature (left scale) and best
+// lap (right scale) of each run against rollout, total ratio or time. The
+// screen and the printed sheet draw the same plot, each at its own size.
+namespace NotebookChart {
+
+enum class XKind { Rollout, Ratio, Time };
+
+struct Axis
+{
+    double lo = 0.0, hi = 1.0;
+    QList<double> ticks;
+    QString title;
+    bool time = false; // values are seconds since the epoch
+    // Where a value falls between lo (0) and hi (1).
+    double at(double v) const { return (v - lo) / (hi - lo); }
+};
+
+struct Plot
+{
+    XKind kind = XKind::Rollout;
+    Axis x, temp, lap;
+    QList<QPointF> temps, laps; // (x, value) of each run that has both
+    // The newest run's points.
+    std::optional<QPointF> latestTemp, latestLap;
+    bool empty() const { return temps.isEmpty() && laps.isEmpty(); }
+};
+
+// rows[i] for every i of which (newest first, as the list shows them).
+Plot build(const std::vector<NotebookRow>& rows, const std::vector<qsizetype>& which, XKind kind);
+
+// A scale over lo…hi with about five round steps (for time: hours, days,
+// weeks, months), widened to take in its end ticks.
+Axis niceAxis(double lo, double hi, const QString& title, bool time = false);
+
+// A tick's text: "27.5", or for time "12/07", "15:30", "2026/12".
+QString tickText(const Axis& axis, double value);
+
+QString xTitle(XKind kind);
+QString title(XKind kind);
+
+} // namespace NotebookChart

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "common/result.h"
+#include "notebook/notebookentry.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+// The notebook as a CSV file for spreadsheets and other racers: UTF-8 with a
+// byte-order mark, CR LF, one heading row, fields quoted where a spreadsheet
+// needs it. A cell that a spreadsheet would run as a formula (= + - @) gets
+// a leading apostrophe, which reading takes off again.
+namespace NotebookCsv {
+
+QStringList headings();
+QByteArray write(const QList<NotebookEntry>& entries);
+// Every row or none: the first problem names its line.
+Result<QList<NotebookEntry>> read(QByteArrayView bytes);
+
+// A cell as written, and back.
+QString neutralised(const QString& cell);
+QString restored(const QString& cell);
+
+} // namespace NotebookCsv

@@ -1,0 +1,92 @@
+#pragma once
+
+#include <QString>
+
+// What the setting notebook tells the user, in one place.
+namespace NotebookMessages {
+
+inline const QString Title = QStringLiteral("セッティング記録");
+
+inline QString cannotOpen(const QString& path, const QString& reason)
+{
+    return QStringLiteral("セッティング記録のファイル %1 を開けませんでした：\n%2")
+        .arg(path, reason);
+}
+inline QString newerFile(const QString& path, int version)
+{
+    return QStringLiteral("セッティング記録のファイル %1 は新しい版のZELTAN（形式 %2）で"
+                          "作られているため、この版では開けません")
+        .arg(path)
+        .arg(version);
+}
+inline QString damaged(const QString& movedTo)
+{
+    return QStringLiteral("セッティング記録のファイルが壊れていました。\n"
+                          "壊れたファイルは %1 に移し、新しい記録ファイルを作りました。")
+        .arg(movedTo);
+}
+inline QString damagedNotMoved(const QString& path, const QString& reason)
+{
+    return QStringLiteral("セッティング記録のファイル %1 が壊れていますが、"
+                          "別の名前に移せませんでした：\n%2")
+        .arg(path, reason);
+}
+inline QString writeFailed(const QString& reason)
+{
+    return QStringLiteral("セッティング記録に書き込めませんでした（何も変更していません）：\n%1")
+        .arg(reason);
+}
+inline QString readFailed(const QString& reason)
+{
+    return QStringLiteral("セッティング記録を読めませんでした：\n%1").arg(reason);
+}
+inline QString notNumber(const QString& field, const QString& text)
+{
+    return QStringLiteral("%1「%2」は数値ではありません").arg(field, text);
+}
+inline const QString BadDate = QStringLiteral("日時は「2026/12/07 15:30」の形で入力して下さい");
+inline const QString NothingSelected = QStringLiteral("記録が選ばれていません");
+inline const QString AskDelete = QStringLiteral("選択した記録を削除しますか？");
+inline const QString AskSaveDraft = QStringLiteral("編集中の記録を保存しますか？");
+inline const QString NoCar = QStringLiteral("マシンが選ばれていません");
+inline const QString NotOpen = QStringLiteral("セッティング記録のファイルが開かれていません");
+inline QString csvSaved(const QString& path)
+{
+    return QStringLiteral("CSVファイルに保存しました：\n%1").arg(path);
+}
+inline QString pngSaved(const QString& path)
+{
+    return QStringLiteral("PNGファイルに保存しました：\n%1").arg(path);
+}
+inline QString csvLine(int line, const QString& problem)
+{
+    return QStringLiteral("CSVファイルの%1行目：%2").arg(line).arg(problem);
+}
+inline const QString CsvNoHeader =
+    QStringLiteral("CSVファイルの1行目がセッティング記録の見出しではありません");
+inline const QString CsvUnclosedQuote = QStringLiteral("引用符が閉じていません");
+inline QString csvFieldCount(int found, int wanted)
+{
+    return QStringLiteral("項目が%1個あります（%2個のはずです）").arg(found).arg(wanted);
+}
+inline QString importPreview(int adding, int duplicates, const QString& list)
+{
+    return QStringLiteral("%1件の記録を追加します（すでにある%2件は追加しません）。\n%3\n"
+                          "追加してよろしいですか？")
+        .arg(adding)
+        .arg(duplicates)
+        .arg(list);
+}
+inline QString importNothing(int duplicates)
+{
+    return QStringLiteral("追加する記録はありません（%1件はすでにあります）").arg(duplicates);
+}
+inline QString imported(int added, int duplicates)
+{
+    return QStringLiteral("%1件の記録を追加しました（重複%2件は追加していません）")
+        .arg(added)
+        .arg(duplicates);
+}
+inline QString moreEntries(int count) { return QStringLiteral("ほか%1件").arg(count); }
+
+} // namespace NotebookMessages

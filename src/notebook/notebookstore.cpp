@@ -1,0 +1,473 @@
+#include "notebookstore.h"
+
+#include "notebook/notebookmessages.h"
+
+#include <QAtomicInteger>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QSet>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <optional>
+
+namespace {
+
+NotebookStore::FaultHook& faultHook()
+{
+    static NotebookStore::FaultHook hook;
+    return hook;
+}
+
+void reach(const char* step)
+{
+    if (faultHook())
+        faultHook()(step);
+}
+
+// Each step brings the file from the version of its place to the next; the
+// first builds the schema of the first release on an empty file.
+const QList<QStringList>& migrations()
+{
+    static const QList<QStringList> steps = {
+        {
+            "CREATE TABLE cars (id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE)",
+            "CREATE TABLE tracks (id INTEGER PRIMARY KEY, name TEXT NOT NULL UNIQUE)",
+            "CREATE TABLE entries ("
+            " id INTEGER PRIMARY KEY,"
+            " taken INTEGER NOT NULL,"
+            " car_id INTEGER NOT NULL REFERENCES cars(id),"
+            " track_id INTEGER NOT NULL REFERENCES tracks(id),"
+            " conditions TEXT NOT NULL DEFAULT '', secondary TEXT NOT NULL DEFAULT '',"
+            " spur TEXT NOT NULL DEFAULT '', pinion TEXT NOT NULL DEFAULT '',"
+            " total TEXT NOT NULL DEFAULT '', module TEXT NOT NULL DEFAULT '',"
+            " tyre TEXT NOT NULL DEFAULT '', rollout TEXT NOT NULL DEFAULT '',"
+            " kv TEXT NOT NULL DEFAULT '', motor_rpm TEXT NOT NULL DEFAULT '',"
+            " voltage TEXT NOT NULL DEFAULT '', motor_temp TEXT NOT NULL DEFAULT '',"
+            " lap TEXT NOT NULL DEFAULT '', note TEXT NOT NULL DEFAULT '')",
+            "CREATE INDEX entries_newest ON entries (taken DESC, id DESC)",
+        },
+    };
+    return steps;
+}
+
+bool isNameField(const NotebookField& f)
+{
+    return f.member == &NotebookEntry::car || f.member == &NotebookEntry::track;
+}
+
+// The stored columns beside the date and the two names.
+QStringList valueColumns()
+{
+    QStringList columns;
+    for (const NotebookField& f : notebookFields())
+        if (!isNameField(f))
+            columns << QString::fromLatin1(f.column);
+    return columns;
+}
+
+const QString& selectEntries()
+{
+    static const QString sql = [] {
+        QString s = QStringLiteral("SELECT e.id, e.taken, c.name, t.name");
+        for (const QString& c : valueColumns())
+            s += QStringLiteral(", e.") + c;
+        return s + QStringLiteral(" FROM entries e JOIN cars c ON c.id = e.car_id"
+                                  " JOIN tracks t ON t.id = e.track_id");
+    }();
+    return sql;
+}
+
+NotebookEntry entryOf(const QSqlQuery& q)
+{
+    NotebookEntry e;
+    e.id = q.value(0).toLongLong();
+    e.taken = QDateTime::fromSecsSinceEpoch(q.value(1).toLongLong());
+    e.car = q.value(2).toString();
+    e.track = q.value(3).toString();
+    int i = 4;
+    for (const NotebookField& f : notebookFields())
+        if (!isNameField(f))
+            e.*f.member = q.value(i++).toString();
+    return e;
+}
+
+Failure sqlFailure(const QSqlError& error) { return {NotebookMessages::writeFailed(error.text())}; }
+
+// The file's contents are broken, as opposed to a file that cannot be reached.
+bool meansDamaged(const QSqlError& error)
+{
+    const int code = error.nativeErrorCode().toInt() & 0xff;
+    return code == 11 /* SQLITE_CORRUPT */ || code == 26 /* SQLITE_NOTADB */;
+}
+
+Result<qint64> nameId(QSqlDatabase& db, const char* table, const QString& name)
+{
+    QSqlQuery q(db);
+    q.prepare(
+        QStringLiteral("INSERT OR IGNORE INTO %1 (name) VALUES (?)").arg(QLatin1String(table)));
+    q.addBindValue(name);
+    if (!q.exec())
+        return sqlFailure(q.lastError());
+    q.prepare(QStringLiteral("SELECT id FROM %1 WHERE name = ?").arg(QLatin1String(table)));
+    q.addBindValue(name);
+    if (!q.exec() || !q.next())
+        return sqlFailure(q.lastError());
+    return q.value(0).toLongLong();
+}
+
+// Writes one entry: a new one when id is 0, else over the stored one.
+Result<qint64> writeEntry(QSqlDatabase& db, const NotebookEntry& e)
+{
+    const auto car = nameId(db, "cars", e.car);
+    if (!car)
+        return car.failure();
+    const auto track = nameId(db, "tracks", e.track);
+    if (!track)
+        return track.failure();
+    const QStringList columns = QStringList{"taken", "car_id", "track_id"} + valueColumns();
+    QSqlQuery q(db);
+    if (e.id == 0) {
+        q.prepare(QStringLiteral("INSERT INTO entries (%1) VALUES (%2)")
+                      .arg(columns.join(u','), QStringList(columns.size(), "?").join(u',')));
+    } else {
+        q.prepare(QStringLiteral("UPDATE entries SET %1 = ? WHERE id = ?")
+                      .arg(columns.join(QStringLiteral(" = ?, "))));
+    }
+    q.addBindValue(e.taken.toSecsSinceEpoch());
+    q.addBindValue(*car);
+    q.addBindValue(*track);
+    for (const NotebookField& f : notebookFields())
+        if (!isNameField(f))
+            q.addBindValue((e.*f.member).isNull() ? QStringLiteral("") : e.*f.member);
+    if (e.id != 0)
+        q.addBindValue(e.id);
+    if (!q.exec())
+        return sqlFailure(q.lastError());
+    return e.id == 0 ? q.lastInsertId().toLongLong() : e.id;
+}
+
+QString dated(const QString& path, const QDateTime& now)
+{
+    const QString base =
+        path + QStringLiteral(".damaged-") + now.toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString name = base;
+    for (int n = 2; QFileInfo::exists(name); ++n)
+        name = base + QStringLiteral("-%1").arg(n);
+    return name;
+}
+
+} // namespace
+
+NotebookStore::NotebookStore() = default;
+NotebookStore::~NotebookStore() { close(); }
+
+void NotebookStore::setFaultHook(FaultHook hook) { faultHook() = std::move(hook); }
+
+QSqlDatabase NotebookStore::database() const { return QSqlDatabase::database(m_name, false); }
+
+void NotebookStore::close()
+{
+    if (m_name.isEmpty())
+        return;
+    {
+        QSqlDatabase db = database();
+        db.close();
+    }
+    // No QSqlDatabase of this name may be alive here.
+    QSqlDatabase::removeDatabase(m_name);
+    m_name.clear();
+}
+
+Result<> NotebookStore::connect(const QString& path)
+{
+    static QAtomicInteger<quint64> counter;
+    m_name = QStringLiteral("zeltan-notebook-%1").arg(counter.fetchAndAddRelaxed(1));
+    m_path = path;
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+    if (!db.isValid()) {
+        close();
+        return Failure{NotebookMessages::cannotOpen(
+            path, QStringLiteral("Qt SQL の SQLite ドライバー（libqt6sql6-sqlite）がありません"))};
+    }
+    db.setDatabaseName(path);
+    // Another copy of the program writing at the same moment is waited for.
+    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
+    if (!db.open()) {
+        const QString reason = db.lastError().text();
+        close();
+        return Failure{NotebookMessages::cannotOpen(path, reason)};
+    }
+    return {};
+}
+
+Result<NotebookStore::Opened> NotebookStore::open(const QString& path, const QDateTime& now)
+{
+    close();
+    if (const auto connected = connect(path); !connected)
+        return connected.failure();
+    Opened opened;
+    QString damage;
+    {
+        QSqlQuery q(database());
+        if (!q.exec(QStringLiteral("PRAGMA quick_check"))) {
+            if (!meansDamaged(q.lastError())) {
+                const QString reason = q.lastError().text();
+                q = QSqlQuery();
+                close();
+                return Failure{NotebookMessages::cannotOpen(path, reason)};
+            }
+            damage = q.lastError().text();
+        } else if (!q.next() || q.value(0).toString() != QLatin1String("ok")) {
+            damage = q.value(0).toString();
+        }
+    }
+    if (!damage.isEmpty()) {
+        close();
+        // The broken file is kept for whoever can rescue it, never overwritten.
+        const QString moved = dated(path, now);
+        QFile file(path);
+        if (!file.rename(moved))
+            return Failure{NotebookMessages::damagedNotMoved(path, file.errorString())};
+        if (QFileInfo::exists(path + "-wal"))
+            QFile::rename(path + "-wal", moved + "-wal");
+        QFile::remove(path + "-shm");
+        opened.damagedMovedTo = moved;
+        if (const auto connected = connect(path); !connected)
+            return connected.failure();
+    }
+    Result<> ready = configure();
+    if (ready)
+        ready = migrate();
+    if (!ready) {
+        close();
+        return ready.failure();
+    }
+    return opened;
+}
+
+Result<> NotebookStore::configure()
+{
+    QSqlQuery q(database());
+    for (const char* pragma :
+         {"PRAGMA foreign_keys = ON", "PRAGMA journal_mode = WAL", "PRAGMA synchronous = FULL"}) {
+        if (!q.exec(QString::fromLatin1(pragma)))
+            return Failure{NotebookMessages::cannotOpen(m_path, q.lastError().text())};
+    }
+    return {};
+}
+
+Result<> NotebookStore::migrate()
+{
+    auto version = [this]() -> std::optional<int> {
+        QSqlQuery q(database());
+        if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next())
+            return std::nullopt;
+        return q.value(0).toInt();
+    };
+    for (;;) {
+        const auto found = version();
+        if (!found)
+            return Failure{NotebookMessages::cannotOpen(m_path, database().lastError().text())};
+        if (*found > SchemaVersion)
+            return Failure{NotebookMessages::newerFile(m_path, *found)};
+        if (*found == SchemaVersion)
+            return {};
+        const Result<> stepped = change([&](QSqlDatabase& db) -> Result<> {
+            // Another copy may have brought the file up meanwhile.
+            if (version() != found)
+                return {};
+            QSqlQuery q(db);
+            for (const QString& sql : migrations().at(*found))
+                if (!q.exec(sql))
+                    return sqlFailure(q.lastError());
+            if (!q.exec(QStringLiteral("PRAGMA user_version = %1").arg(*found + 1)))
+                return sqlFailure(q.lastError());
+            return {};
+        });
+        if (!stepped)
+            return stepped;
+    }
+}
+
+Result<> NotebookStore::change(const std::function<Result<>(QSqlDatabase&)>& work)
+{
+    if (!isOpen())
+        return Failure{NotebookMessages::NotOpen};
+    QSqlDatabase db = database();
+    QSqlQuery q(db);
+    // The write lock from the start: a reader that wants to write later could
+    // be refused instead of waited for.
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
+        return sqlFailure(q.lastError());
+    reach("begin");
+    Result<> done = work(db);
+    if (done) {
+        reach("written");
+        if (!q.exec(QStringLiteral("COMMIT")))
+            done = sqlFailure(q.lastError());
+    }
+    if (!done) {
+        q.exec(QStringLiteral("ROLLBACK"));
+        return done;
+    }
+    reach("committed");
+    return {};
+}
+
+Result<qint64> NotebookStore::add(const NotebookEntry& entry)
+{
+    qint64 id = 0;
+    NotebookEntry fresh = entry;
+    fresh.id = 0;
+    const Result<> done = change([&](QSqlDatabase& db) -> Result<> {
+        const auto written = writeEntry(db, fresh);
+        if (!written)
+            return written.failure();
+        id = *written;
+        return {};
+    });
+    if (!done)
+        return done.failure();
+    return id;
+}
+
+Result<int> NotebookStore::addAll(const QList<NotebookEntry>& entries)
+{
+    const Result<> done = change([&](QSqlDatabase& db) -> Result<> {
+        for (NotebookEntry e : entries) {
+            e.id = 0;
+            if (const auto written = writeEntry(db, e); !written)
+                return written.failure();
+        }
+        return {};
+    });
+    if (!done)
+        return done.failure();
+    return int(entries.size());
+}
+
+Result<> NotebookStore::update(const NotebookEntry& entry)
+{
+    return change([&](QSqlDatabase& db) -> Result<> {
+        const auto written = writeEntry(db, entry);
+        return written ? Result<>() : Result<>(written.failure());
+    });
+}
+
+Result<> NotebookStore::remove(qint64 id)
+{
+    return change([&](QSqlDatabase& db) -> Result<> {
+        QSqlQuery q(db);
+        q.prepare(QStringLiteral("DELETE FROM entries WHERE id = ?"));
+        q.addBindValue(id);
+        return q.exec() ? Result<>() : Result<>(sqlFailure(q.lastError()));
+    });
+}
+
+Result<NotebookEntry> NotebookStore::entry(qint64 id) const
+{
+    const auto found = entries({id});
+    if (!found)
+        return found.failure();
+    if (found->isEmpty())
+        return Failure{NotebookMessages::NothingSelected};
+    return found->first();
+}
+
+Result<QList<NotebookEntry>> NotebookStore::entries(const QList<qint64>& ids) const
+{
+    if (!isOpen())
+        return Failure{NotebookMessages::NotOpen};
+    QSqlQuery q(database());
+    q.setForwardOnly(true);
+    QHash<qint64, NotebookEntry> byId;
+    // A few ids are looked up; many are read in one pass.
+    if (ids.size() <= 16) {
+        q.prepare(selectEntries() + QStringLiteral(" WHERE e.id = ?"));
+        for (qint64 id : ids) {
+            q.addBindValue(id);
+            if (!q.exec())
+                return Failure{NotebookMessages::readFailed(q.lastError().text())};
+            if (q.next())
+                byId.insert(id, entryOf(q));
+        }
+    } else {
+        const QSet<qint64> wanted(ids.begin(), ids.end());
+        if (!q.exec(selectEntries()))
+            return Failure{NotebookMessages::readFailed(q.lastError().text())};
+        while (q.next())
+            if (const qint64 id = q.value(0).toLongLong(); wanted.contains(id))
+                byId.insert(id, entryOf(q));
+    }
+    QList<NotebookEntry> out;
+    out.reserve(ids.size());
+    for (qint64 id : ids)
+        if (const auto it = byId.constFind(id); it != byId.constEnd())
+            out.append(*it);
+    return out;
+}
+
+qint64 NotebookStore::dataVersion() const
+{
+    QSqlQuery q(database());
+    return q.exec(QStringLiteral("PRAGMA data_version")) && q.next() ? q.value(0).toLongLong() : -1;
+}
+
+bool NotebookStore::changedElsewhere() const
+{
+    return isOpen() && dataVersion() != m_indexedVersion;
+}
+
+Result<NotebookIndex> NotebookStore::index() const
+{
+    if (!isOpen())
+        return Failure{NotebookMessages::NotOpen};
+    NotebookIndex index;
+    QSqlQuery q(database());
+    q.setForwardOnly(true);
+    for (const auto& [table, names] : {std::pair{"cars", &index.cars}, {"tracks", &index.tracks}}) {
+        if (!q.exec(QStringLiteral("SELECT id, name FROM %1").arg(QLatin1String(table))))
+            return Failure{NotebookMessages::readFailed(q.lastError().text())};
+        while (q.next()) {
+            const qsizetype id = q.value(0).toLongLong();
+            if (id < 0 || id > (1 << 24))
+                continue;
+            if (names->size() <= id)
+                names->resize(id + 1);
+            (*names)[id] = q.value(1).toString();
+        }
+    }
+    m_indexedVersion = dataVersion();
+    // Blank numbers read as NULL, the rest as the values SQLite reads from
+    // their texts (every stored number was checked when it was saved).
+    if (!q.exec(QStringLiteral(
+            "SELECT id, taken, car_id, track_id, CAST(NULLIF(spur, '') AS INTEGER),"
+            " CAST(NULLIF(pinion, '') AS INTEGER), CAST(NULLIF(total, '') AS REAL),"
+            " CAST(NULLIF(rollout, '') AS REAL), CAST(NULLIF(motor_temp, '') AS REAL),"
+            " CAST(NULLIF(lap, '') AS REAL) FROM entries ORDER BY taken DESC, id DESC")))
+        return Failure{NotebookMessages::readFailed(q.lastError().text())};
+    auto number = [&q](int i) {
+        const QVariant v = q.value(i);
+        return v.isNull() ? NotebookRow::None : v.toDouble();
+    };
+    while (q.next()) {
+        NotebookRow r;
+        r.id = q.value(0).toLongLong();
+        r.taken = q.value(1).toLongLong();
+        r.car = q.value(2).toInt();
+        r.track = q.value(3).toInt();
+        const QVariant spur = q.value(4), pinion = q.value(5);
+        r.spur = spur.isNull() ? -1 : spur.toInt();
+        r.pinion = pinion.isNull() ? -1 : pinion.toInt();
+        r.total = number(6);
+        r.rollout = number(7);
+        r.temp = number(8);
+        r.lap = number(9);
+        index.rows.push_back(r);
+    }
+    return index;
+}

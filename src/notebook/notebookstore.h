@@ -1,0 +1,71 @@
+#pragma once
+
+#include "common/result.h"
+#include "notebook/notebookentry.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <functional>
+
+class QSqlDatabase;
+
+// The setting notebook on disk: one SQLite file (Qt SQL), UTF-8 inside, WAL,
+// foreign keys on, every change one transaction. Each store is one
+// connection of its own; two programs (or threads) on one file wait for each
+// other (busy timeout) instead of failing or losing a record.
+class NotebookStore
+{
+public:
+    // The schema this program writes (PRAGMA user_version).
+    static constexpr int SchemaVersion = 1;
+
+    NotebookStore();
+    ~NotebookStore();
+    NotebookStore(const NotebookStore&) = delete;
+    NotebookStore& operator=(const NotebookStore&) = delete;
+
+    struct Opened
+    {
+        // Where a damaged file was moved before a fresh one was made, or "".
+        QString damagedMovedTo;
+    };
+    // Opens (or creates) the file, checks it (PRAGMA quick_check) and brings
+    // an older schema up to date. A damaged file is moved aside under a
+    // dated name and a fresh one made; a file of a newer program is refused.
+    Result<Opened> open(const QString& path, const QDateTime& now = QDateTime::currentDateTime());
+    bool isOpen() const { return !m_name.isEmpty(); }
+    void close();
+    QString path() const { return m_path; }
+
+    Result<qint64> add(const NotebookEntry& entry);
+    // All or none.
+    Result<int> addAll(const QList<NotebookEntry>& entries);
+    Result<> update(const NotebookEntry& entry);
+    Result<> remove(qint64 id);
+
+    Result<NotebookEntry> entry(qint64 id) const;
+    // The entries of ids in that order (ids no longer there are left out).
+    Result<QList<NotebookEntry>> entries(const QList<qint64>& ids) const;
+    // Every entry, small, newest first.
+    Result<NotebookIndex> index() const;
+    // Whether another connection changed the file since the last index().
+    bool changedElsewhere() const;
+
+    // Test hook: called at "begin", "written" (inside the transaction, before
+    // COMMIT) and "committed" of every change.
+    using FaultHook = std::function<void(const char* step)>;
+    static void setFaultHook(FaultHook hook);
+
+private:
+    QSqlDatabase database() const;
+    Result<> connect(const QString& path);
+    Result<> configure();
+    Result<> migrate();
+    Result<> change(const std::function<Result<>(QSqlDatabase&)>& work);
+    qint64 dataVersion() const;
+
+    QString m_name; // the Qt SQL connection, unique per store
+    QString m_path;
+    mutable qint64 m_indexedVersion = -1;
+};
