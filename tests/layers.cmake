@@ -1,6 +1,6 @@
 # Fails when a folder of src/ includes a header of a folder above it. Layers,
 # lowest first: common → platform → form → calc → gear modules, machines,
-# manual, print → app → gui.
+# manual, print, notebook → app → gui.
 set(rank_common 0)
 set(rank_platform 1)
 set(rank_form 2)
@@ -9,6 +9,7 @@ set(rank_gearmodules 4)
 set(rank_machines 4)
 set(rank_manual 4)
 set(rank_print 4)
+set(rank_notebook 4)
 set(rank_app 5)
 set(rank_gui 6)
 

@@ -276,3 +276,13 @@ void Giadsp::LoadSelectedModule() { ModuleTable::LoadSelectedModule(m_form, m_ho
 bool Giadsp::BuildRatioGrid() { return RatioGrid::BuildRatioGrid(m_form, m_host); }
 
 void Giadsp::ShowRangeLabels() { RangeLabels::ShowRangeLabels(m_form); }
+
+void Giadsp::restoreGearing(const QString& secondary, const QString& spur, const QString& pinion,
+                            const QString& total)
+{
+    m_form.secondaryRatio().text = secondary;
+    m_form.spurTeeth().text = spur;
+    m_form.pinionTeeth().text = pinion;
+    m_form.totalRatio().text = total;
+    SaveLastInputs();
+}

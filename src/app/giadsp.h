@@ -72,6 +72,11 @@ public:
     // entry stays the user's.
     void surveyRatio(const QString& ratio);
 
+    // The four quantities of a noted setup put back, saved as after a SET;
+    // the keypad entry stays the user's.
+    void restoreGearing(const QString& secondary, const QString& spur, const QString& pinion,
+                        const QString& total);
+
 private:
     void SaveLastInputs();
     void CalculateSelected();

@@ -1,0 +1,546 @@
+#include "notebook.h"
+
+#include "calc/drive.h"
+#include "common/numbertext.h"
+#include "common/textfile.h"
+#include "common/usertext.h"
+#include "notebook/notebookcsv.h"
+#include "notebook/notebookmessages.h"
+#include "platform/busypointer.h"
+#include "print/notebooksheet.h"
+
+#include <QLatin1String>
+#include <QSet>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+// Every button of the window, named once.
+const struct
+{
+    const char* name;
+    void (Notebook::*handler)();
+} Handlers[] = {
+    {"record", &Notebook::record_Click},         {"save", &Notebook::save_Click},
+    {"remove", &Notebook::remove_Click},         {"restore", &Notebook::restore_Click},
+    {"exportCsv", &Notebook::exportCsv_Click},   {"printEntry", &Notebook::printEntry_Click},
+    {"pdfEntry", &Notebook::pdfEntry_Click},     {"printHistory", &Notebook::printHistory_Click},
+    {"pdfHistory", &Notebook::pdfHistory_Click}, {"printChart", &Notebook::printChart_Click},
+};
+
+QString number(double v) { return NotebookRow::has(v) ? QString::number(v) : QString(); }
+
+// The 走行計算 to read or restore: the open one, or one made for the moment
+// over drive.dat, which reads and writes the file as the window does.
+class DriveAccess
+{
+public:
+    DriveAccess(DriveTool* open, Giadsp& main, Host& host)
+    {
+        if (!open) {
+            m_own = std::make_unique<DriveTool>(main, host);
+            m_own->open();
+        }
+        m_tool = open ? open : m_own.get();
+    }
+    DriveTool& operator*() { return *m_tool; }
+
+private:
+    std::unique_ptr<DriveTool> m_own;
+    DriveTool* m_tool;
+};
+} // namespace
+
+QStringList Notebook::columnTitles()
+{
+    return {QStringLiteral("日時"),         QStringLiteral("マシン"),
+            QStringLiteral("コース"),       QStringLiteral("ピニオン/スパー"),
+            QStringLiteral("減速比"),       QStringLiteral("ロールアウト"),
+            QStringLiteral("モーター温度"), QStringLiteral("ベストラップ")};
+}
+
+Notebook::Notebook(Giadsp& main, Host& host) : m_main(main), m_host(host) {}
+
+QString Notebook::filePath() const { return m_main.files().path(FileName); }
+
+bool Notebook::raise(QStringView name)
+{
+    m_ranMain = false;
+    for (const auto& h : Handlers) {
+        if (name == QLatin1String(h.name)) {
+            (this->*h.handler)();
+            return true;
+        }
+    }
+    return false;
+}
+
+QStringList Notebook::handlerNames()
+{
+    QStringList names;
+    for (const auto& h : Handlers)
+        names << QString::fromLatin1(h.name);
+    return names;
+}
+
+// ---- Opening and the list --------------------------------------------------
+
+void Notebook::open(const QDateTime& now)
+{
+    const auto opened = m_store.open(filePath(), now);
+    if (!opened) {
+        m_host.message(opened.error());
+        return;
+    }
+    if (!opened->damagedMovedTo.isEmpty())
+        m_host.message(NotebookMessages::damaged(opened->damagedMovedTo));
+    reload();
+}
+
+bool Notebook::reload()
+{
+    auto index = m_store.index();
+    if (!index) {
+        m_host.message(index.error());
+        return false;
+    }
+    m_index = std::move(*index);
+    m_carIds.clear();
+    m_trackIds.clear();
+    for (qint32 i = 0; i < m_index.cars.size(); ++i)
+        m_carIds.insert(m_index.cars[i], i);
+    for (qint32 i = 0; i < m_index.tracks.size(); ++i)
+        m_trackIds.insert(m_index.tracks[i], i);
+    refilter();
+    return true;
+}
+
+bool Notebook::followOtherCopies() { return m_store.changedElsewhere() && reload(); }
+
+void Notebook::refilter()
+{
+    const qint32 car = m_carFilter.isEmpty() ? -1 : m_carIds.value(m_carFilter, -2);
+    const qint32 track = m_trackFilter.isEmpty() ? -1 : m_trackIds.value(m_trackFilter, -2);
+    m_shown.clear();
+    m_shown.reserve(m_index.rows.size());
+    const auto& rows = m_index.rows;
+    for (size_t i = 0; i < rows.size(); ++i)
+        if ((car == -1 || rows[i].car == car) && (track == -1 || rows[i].track == track))
+            m_shown.push_back(qsizetype(i));
+    ++m_revision;
+}
+
+void Notebook::setFilter(const QString& car, const QString& track)
+{
+    m_carFilter = car;
+    m_trackFilter = track;
+    refilter();
+}
+
+QStringList Notebook::carNames() const
+{
+    QSet<qint32> used;
+    for (const NotebookRow& r : m_index.rows)
+        used.insert(r.car);
+    QStringList names;
+    for (qint32 id : used)
+        names << m_index.cars.value(id);
+    names.sort();
+    return names;
+}
+
+QStringList Notebook::trackNames() const
+{
+    const qint32 car = m_carFilter.isEmpty() ? -1 : m_carIds.value(m_carFilter, -2);
+    QSet<qint32> used;
+    for (const NotebookRow& r : m_index.rows)
+        if (car == -1 || r.car == car)
+            used.insert(r.track);
+    QStringList names;
+    for (qint32 id : used)
+        names << m_index.tracks.value(id);
+    names.sort();
+    return names;
+}
+
+qsizetype Notebook::shownIndexOf(qint64 id) const
+{
+    for (size_t i = 0; i < m_shown.size(); ++i)
+        if (m_index.rows[size_t(m_shown[i])].id == id)
+            return qsizetype(i);
+    return -1;
+}
+
+QString Notebook::cellText(qsizetype i, int column) const
+{
+    const NotebookRow& r = shownRow(i);
+    switch (column) {
+    case Date:
+        return notebookDateText(QDateTime::fromSecsSinceEpoch(r.taken));
+    case Car:
+        return carName(r.car);
+    case Track:
+        return trackName(r.track);
+    case Gears:
+        return r.pinion < 0 && r.spur < 0
+                   ? QString()
+                   : QStringLiteral("%1/%2").arg(r.pinion < 0 ? QString()
+                                                              : QString::number(r.pinion),
+                                                 r.spur < 0 ? QString() : QString::number(r.spur));
+    case Ratio:
+        return NotebookRow::has(r.total) ? NumberText::ratio3(r.total) : QString();
+    case Rollout:
+        return NotebookRow::has(r.rollout) ? Drive::mmText(r.rollout) : QString();
+    case Temp:
+        return NotebookRow::has(r.temp) ? number(r.temp) + QStringLiteral("℃") : QString();
+    case Lap:
+        return NotebookRow::has(r.lap) ? number(r.lap) + QStringLiteral("秒") : QString();
+    }
+    return QString();
+}
+
+NotebookChart::Plot Notebook::chart(NotebookChart::XKind kind) const
+{
+    return NotebookChart::build(m_index.rows, m_shown, kind);
+}
+
+// ---- The entry being edited ------------------------------------------------
+
+bool Notebook::draftChanged() const
+{
+    return draftDate != m_loadedDate || !draft.sameRun(m_loaded);
+}
+
+bool Notebook::select(qint64 id)
+{
+    if (id == m_selected)
+        return true;
+    if (draftChanged() && m_host.askYesNo(NotebookMessages::AskSaveDraft)) {
+        save_Click();
+        if (draftChanged())
+            return false;
+    }
+    m_selected = 0;
+    NotebookEntry loaded;
+    if (id != 0) {
+        const auto found = m_store.entry(id);
+        if (found) {
+            loaded = *found;
+            m_selected = id;
+        }
+    }
+    draft = m_loaded = loaded;
+    draftDate = m_loadedDate = loaded.taken.isValid() ? notebookDateText(loaded.taken) : QString();
+    return true;
+}
+
+Result<NotebookEntry> Notebook::checkedDraft() const
+{
+    NotebookEntry e = draft;
+    e.id = m_selected;
+    // An unchanged date keeps its seconds.
+    e.taken = draftDate == m_loadedDate && m_loaded.taken.isValid() ? m_loaded.taken
+                                                                    : notebookParseDate(draftDate);
+    if (!e.taken.isValid())
+        return Failure{NotebookMessages::BadDate};
+    for (const NotebookField& f : notebookFields()) {
+        QString& value = e.*f.member;
+        if (f.kind == NotebookField::Text)
+            continue;
+        value = value.trimmed();
+        if (!value.isEmpty() && !NumberText::toDouble(value))
+            return Failure{NotebookMessages::notNumber(f.heading, UserText::elided(value))};
+    }
+    return e;
+}
+
+bool Notebook::take(Result<> done)
+{
+    if (!done) {
+        m_host.message(done.error());
+        return false;
+    }
+    return reload();
+}
+
+void Notebook::save_Click()
+{
+    if (!isOpen()) {
+        m_host.message(NotebookMessages::NotOpen);
+        return;
+    }
+    const auto checked = checkedDraft();
+    if (!checked) {
+        m_host.message(checked.error());
+        return;
+    }
+    qint64 id = checked->id;
+    Result<> done;
+    if (id == 0) {
+        const auto added = m_store.add(*checked);
+        done = added ? Result<>() : Result<>(added.failure());
+        id = added ? *added : 0;
+    } else {
+        done = m_store.update(*checked);
+    }
+    if (!take(done))
+        return;
+    m_loaded = draft = *checked;
+    m_loaded.id = draft.id = m_selected = id;
+    m_loadedDate = draftDate = notebookDateText(checked->taken);
+}
+
+void Notebook::remove_Click()
+{
+    if (m_selected == 0) {
+        m_host.message(NotebookMessages::NothingSelected);
+        return;
+    }
+    if (!m_host.askYesNo(NotebookMessages::AskDelete))
+        return;
+    if (take(m_store.remove(m_selected))) {
+        m_loaded = draft = NotebookEntry();
+        m_loadedDate = draftDate = QString();
+        m_selected = 0;
+    }
+}
+
+// ---- Recording and restoring -----------------------------------------------
+
+NotebookEntry Notebook::fromWindows() const
+{
+    const Form& f = m_main.form();
+    NotebookEntry e;
+    e.taken = QDateTime::currentDateTime();
+    e.taken.setTime(QTime(e.taken.time().hour(), e.taken.time().minute(), e.taken.time().second()));
+    e.car = f.machineTitle().text.trimmed();
+    e.secondary = f.secondaryRatio().text.trimmed();
+    e.spur = f.spurTeeth().text.trimmed();
+    e.pinion = f.pinionTeeth().text.trimmed();
+    e.total = f.totalRatio().text.trimmed();
+    e.module = f.module().text.trimmed();
+    // The track of the filter, else the one this car last ran on.
+    e.track = m_trackFilter;
+    if (e.track.isEmpty()) {
+        const qint32 car = m_carIds.value(e.car, -2);
+        for (const NotebookRow& r : m_index.rows) {
+            if (r.car == car) {
+                e.track = trackName(r.track);
+                break;
+            }
+        }
+    }
+    return e;
+}
+
+void Notebook::record_Click()
+{
+    if (!isOpen()) {
+        m_host.message(NotebookMessages::NotOpen);
+        return;
+    }
+    if (!select(0))
+        return;
+    NotebookEntry e = fromWindows();
+    DriveAccess drive(m_drive, m_main, m_host);
+    const DriveTool::Fields& typed = (*drive).fields;
+    e.tyre = typed.tyreDiameter.trimmed();
+    e.kv = typed.kv.trimmed();
+    e.voltage = typed.voltage.trimmed();
+    e.motorRpm = typed.motorRpm.trimmed();
+    const auto tool = Drive::readTool({e.tyre, e.kv, e.voltage, e.motorRpm, e.module, {}});
+    const auto gear = Drive::readGear({e.secondary, e.spur, e.pinion});
+    if (tool && gear)
+        if (const auto figures = Drive::figures(*tool, *gear))
+            e.rollout = Drive::mmText(figures->rollout);
+    draft = e;
+    draftDate = notebookDateText(e.taken);
+    save_Click();
+}
+
+std::optional<NotebookEntry> Notebook::selectedEntry()
+{
+    if (m_selected == 0) {
+        m_host.message(NotebookMessages::NothingSelected);
+        return std::nullopt;
+    }
+    const auto found = m_store.entry(m_selected);
+    if (!found) {
+        m_host.message(found.error());
+        return std::nullopt;
+    }
+    return *found;
+}
+
+void Notebook::restore_Click()
+{
+    const auto e = selectedEntry();
+    if (!e)
+        return;
+    m_main.restoreGearing(e->secondary, e->spur, e->pinion, e->total);
+    m_ranMain = true;
+    DriveAccess drive(m_drive, m_main, m_host);
+    DriveTool::Fields& typed = (*drive).fields;
+    // What the run did not note stays as 走行計算 has it.
+    if (!e->tyre.isEmpty())
+        typed.tyreDiameter = e->tyre;
+    if (!e->kv.isEmpty() || !e->voltage.isEmpty() || !e->motorRpm.isEmpty()) {
+        typed.kv = e->kv;
+        typed.voltage = e->voltage;
+        typed.motorRpm = e->motorRpm;
+    }
+    (*drive).fieldLeft();
+    (*drive).refresh();
+}
+
+// ---- Sharing and printing --------------------------------------------------
+
+void Notebook::exportCsv_Click()
+{
+    QList<qint64> ids;
+    ids.reserve(shownCount());
+    for (qsizetype i = 0; i < shownCount(); ++i)
+        ids << shownRow(i).id;
+    const auto entries = m_store.entries(ids);
+    if (!entries) {
+        m_host.message(entries.error());
+        return;
+    }
+    const QString path =
+        m_host.askSavePath(QStringLiteral("zeltan-notebook-%1.csv")
+                               .arg(QDate::currentDate().toString(QStringLiteral("yyyyMMdd"))),
+                           QStringLiteral("CSV (*.csv)"));
+    if (path.isEmpty())
+        return;
+    const Result<> written = TextFile::writeBytesAtomically(path, NotebookCsv::write(*entries));
+    m_host.message(written ? NotebookMessages::csvSaved(path) : written.error());
+}
+
+void Notebook::importCsv(const QString& path)
+{
+    if (!isOpen()) {
+        m_host.message(NotebookMessages::NotOpen);
+        return;
+    }
+    const auto bytes = TextFile::readBytes(path);
+    if (!bytes) {
+        m_host.message(bytes.error());
+        return;
+    }
+    const auto read = NotebookCsv::read(*bytes);
+    if (!read) {
+        m_host.message(read.error());
+        return;
+    }
+    QList<qint64> ids;
+    for (const NotebookRow& r : m_index.rows)
+        ids << r.id;
+    const auto stored = m_store.entries(ids);
+    if (!stored) {
+        m_host.message(stored.error());
+        return;
+    }
+    // A run is known by its time; only then are its values compared.
+    QMultiHash<qint64, NotebookEntry> known;
+    for (const NotebookEntry& e : *stored)
+        known.insert(e.taken.toSecsSinceEpoch(), e);
+    QList<NotebookEntry> adding;
+    int duplicates = 0;
+    for (const NotebookEntry& e : *read) {
+        const auto same = known.values(e.taken.toSecsSinceEpoch());
+        if (std::any_of(same.begin(), same.end(), [&e](const auto& k) { return k.sameRun(e); })) {
+            ++duplicates;
+            continue;
+        }
+        known.insert(e.taken.toSecsSinceEpoch(), e);
+        adding << e;
+    }
+    if (adding.isEmpty()) {
+        m_host.message(NotebookMessages::importNothing(duplicates));
+        return;
+    }
+    QStringList preview;
+    for (const NotebookEntry& e : adding.first(std::min<qsizetype>(adding.size(), 10)))
+        preview << QStringLiteral("%1　%2　%3　%4/%5")
+                       .arg(notebookDateText(e.taken), UserText::elided(e.car, 20),
+                            UserText::elided(e.track, 20), e.pinion, e.spur);
+    if (adding.size() > 10)
+        preview << NotebookMessages::moreEntries(int(adding.size() - 10));
+    if (!m_host.askYesNo(
+            NotebookMessages::importPreview(int(adding.size()), duplicates, preview.join(u'\n'))))
+        return;
+    const auto added = m_store.addAll(adding);
+    if (!take(added ? Result<>() : Result<>(added.failure())))
+        return;
+    m_host.message(NotebookMessages::imported(*added, duplicates));
+}
+
+QString Notebook::historyCar() const
+{
+    return !m_carFilter.isEmpty() ? m_carFilter : m_selected != 0 ? m_loaded.car : QString();
+}
+
+QList<NotebookEntry> Notebook::history(const QString& car)
+{
+    QList<qint64> ids;
+    const qint32 id = m_carIds.value(car, -2);
+    for (qsizetype i = 0; i < shownCount(); ++i)
+        if (shownRow(i).car == id)
+            ids << shownRow(i).id;
+    const auto entries = m_store.entries(ids);
+    if (!entries)
+        m_host.message(entries.error());
+    return entries ? *entries : QList<NotebookEntry>();
+}
+
+NotebookChart::Plot Notebook::carChart(const QString& car) const
+{
+    const qint32 id = m_carIds.value(car, -2);
+    std::vector<qsizetype> which;
+    for (qsizetype i : m_shown)
+        if (m_index.rows[size_t(i)].car == id)
+            which.push_back(i);
+    return NotebookChart::build(m_index.rows, which, m_axis);
+}
+
+void Notebook::printEntry_Click()
+{
+    if (const auto e = selectedEntry())
+        NotebookSheet::report(m_host.printWithDialog(NotebookSheet::entryPage(*e)), m_host);
+}
+
+void Notebook::pdfEntry_Click()
+{
+    if (const auto e = selectedEntry())
+        NotebookSheet::savePdf(NotebookSheet::entryPage(*e), e->car, m_host);
+}
+
+void Notebook::printHistory_Click()
+{
+    const QString car = historyCar();
+    if (car.isEmpty() && m_carFilter.isEmpty() && m_selected == 0) {
+        m_host.message(NotebookMessages::NoCar);
+        return;
+    }
+    const PrintPage page = NotebookSheet::historyPage(car, history(car), carChart(car));
+    NotebookSheet::report(m_host.printWithDialog(page), m_host);
+}
+
+void Notebook::pdfHistory_Click()
+{
+    const QString car = historyCar();
+    if (car.isEmpty() && m_carFilter.isEmpty() && m_selected == 0) {
+        m_host.message(NotebookMessages::NoCar);
+        return;
+    }
+    NotebookSheet::savePdf(NotebookSheet::historyPage(car, history(car), carChart(car)), car,
+                           m_host);
+}
+
+void Notebook::printChart_Click()
+{
+    const PrintPage page = NotebookSheet::chartPage(
+        chart(m_axis), chart(NotebookChart::XKind::Time), m_carFilter, m_trackFilter);
+    NotebookSheet::report(m_host.printWithDialog(page), m_host);
+}

@@ -1,0 +1,128 @@
+#pragma once
+
+// The window "セッティング記録" as a headless model: a racer's notebook of runs.
+//
+//   main window's Form (Label6…Label9, Combo7, Label13) ─┐
+//   走行計算's inputs (its DriveTool, or drive.dat) ──────┴─► record ─► NotebookStore (SQLite)
+//   NotebookStore ─► index (small rows) ─► filter by car and track ─► list, charts ─► gui/
+//   selected entry ─► restore ─► main window's four quantities, 走行計算's tyre and motor
+//
+// Values stay texts as the windows show them; the index keeps the few numbers
+// the list and the charts need, so a notebook of a hundred thousand runs is
+// listed, filtered and drawn at once.
+
+#include "app/drivetool.h"
+#include "app/giadsp.h"
+#include "notebook/notebookchart.h"
+#include "notebook/notebookentry.h"
+#include "notebook/notebookstore.h"
+#include "platform/host.h"
+
+#include <QDateTime>
+#include <QHash>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <vector>
+
+class Notebook
+{
+public:
+    // The list's columns, as a racer scans them.
+    enum Column { Date, Car, Track, Gears, Ratio, Rollout, Temp, Lap, ColumnCount };
+    static QStringList columnTitles();
+    static inline const QString FileName = QStringLiteral("notebook.db");
+
+    // host: this window's own door.
+    Notebook(Giadsp& main, Host& host);
+
+    // Opens the notebook file and lists it; problems are told. now names a
+    // damaged file moved aside.
+    void open(const QDateTime& now = QDateTime::currentDateTime());
+    bool isOpen() const { return m_store.isOpen(); }
+    QString filePath() const;
+    // The open 走行計算, whose inputs are read and restored; without one they
+    // go through drive.dat as 走行計算 reads and writes it.
+    void setDriveTool(DriveTool* tool) { m_drive = tool; }
+
+    // ---- The list ----
+    // Reads the index again; false (and told) when the file failed.
+    bool reload();
+    // Reloads when another copy of the program changed the file.
+    bool followOtherCopies();
+    QStringList carNames() const;   // cars with entries
+    QStringList trackNames() const; // tracks with entries of the chosen car
+    // "" for every car or track.
+    void setFilter(const QString& car, const QString& track);
+    const QString& carFilter() const { return m_carFilter; }
+    const QString& trackFilter() const { return m_trackFilter; }
+    qsizetype shownCount() const { return qsizetype(m_shown.size()); }
+    const NotebookRow& shownRow(qsizetype i) const
+    {
+        return m_index.rows[size_t(m_shown[size_t(i)])];
+    }
+    qsizetype shownIndexOf(qint64 id) const;
+    QString cellText(qsizetype i, int column) const;
+    QString carName(qint32 car) const { return m_index.cars.value(car); }
+    QString trackName(qint32 track) const { return m_index.tracks.value(track); }
+    // Moves on whenever the list changes, so a view knows to take it again.
+    quint64 revision() const { return m_revision; }
+
+    // ---- The entry being edited ----
+    NotebookEntry draft;
+    QString draftDate; // as typed, "2026/12/07 15:30"
+    qint64 selected() const { return m_selected; }
+    // Edits the entry (0: none). Unsaved changes of the one before are asked
+    // about first; false when they could not be saved.
+    bool select(qint64 id);
+    bool draftChanged() const;
+
+    // ---- Charts: the shown runs ----
+    NotebookChart::XKind chartAxis() const { return m_axis; }
+    void setChartAxis(NotebookChart::XKind axis) { m_axis = axis; }
+    NotebookChart::Plot chart(NotebookChart::XKind kind) const;
+
+    // ---- Handlers ----
+    bool raise(QStringView name);
+    static QStringList handlerNames();
+    void record_Click();
+    void save_Click();
+    void remove_Click();
+    void restore_Click();
+    void exportCsv_Click();
+    void printEntry_Click();
+    void pdfEntry_Click();
+    void printHistory_Click();
+    void pdfHistory_Click();
+    void printChart_Click();
+    // Reads a CSV, shows what it adds, and adds it all in one go.
+    void importCsv(const QString& path);
+    // Whether the last handler changed the main window, which must be drawn again.
+    bool ranMainHandler() const { return m_ranMain; }
+
+private:
+    NotebookEntry fromWindows() const;
+    Result<NotebookEntry> checkedDraft() const;
+    std::optional<NotebookEntry> selectedEntry();
+    QString historyCar() const;
+    QList<NotebookEntry> history(const QString& car);
+    NotebookChart::Plot carChart(const QString& car) const;
+    void refilter();
+    bool take(Result<> done);
+
+    Giadsp& m_main;
+    Host& m_host;
+    NotebookStore m_store;
+    DriveTool* m_drive = nullptr;
+    NotebookIndex m_index;
+    QHash<QString, qint32> m_carIds, m_trackIds;
+    std::vector<qsizetype> m_shown;
+    QString m_carFilter, m_trackFilter;
+    qint64 m_selected = 0;
+    NotebookEntry m_loaded;
+    QString m_loadedDate;
+    NotebookChart::XKind m_axis = NotebookChart::XKind::Rollout;
+    quint64 m_revision = 0;
+    bool m_ranMain = false;
+};

@@ -1,0 +1,256 @@
+#include "notebooksheet.h"
+
+#include "common/colour.h"
+#include "notebook/notebookmessages.h"
+#include "platform/busypointer.h"
+#include "print/gridexport.h"
+#include "print/pagedraw.h"
+#include "print/printout.h"
+
+#include <QDate>
+#include <QSet>
+
+#include <algorithm>
+#include <cmath>
+
+namespace NotebookSheet {
+
+namespace {
+// A4 in twips.
+constexpr int ShortSide = 11906;
+constexpr int LongSide = 16838;
+constexpr int Margin = 700;
+constexpr int MarkSize = 7;
+// A mark's glyph is drawn from its top-left corner: this brings its middle
+// onto the point.
+constexpr int MarkOffset = MarkSize * 10;
+const QString TempMark = QStringLiteral("●");
+const QString LapMark = QStringLiteral("▲");
+const int TempInk = Colour::Red;
+const int LapInk = Colour::LightBlue;
+
+using PageDraw::line;
+using PageDraw::text;
+
+PrintPage blank(bool landscape)
+{
+    PrintPage page;
+    page.landscape = landscape;
+    page.face = PrintOut::Face;
+    return page;
+}
+
+// A long note in lines of at most width characters.
+QStringList wrapped(const QString& s, int width)
+{
+    QStringList lines;
+    for (qsizetype i = 0; i < s.size(); i += width)
+        lines << s.mid(i, width);
+    return lines;
+}
+
+void footer(PrintPage& page, int bottom)
+{
+    text(page, Margin, bottom - 300,
+         QStringLiteral("ZELTAN %1　%2")
+             .arg(NotebookMessages::Title,
+                  QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd"))),
+         8);
+}
+
+// The marks of one series, one per spot of about a mark's size, so a
+// hundred thousand runs stay a page of a few thousand marks.
+void drawMarks(PrintPage& page, const QList<QPointF>& points, const NotebookChart::Axis& x,
+               const NotebookChart::Axis& y, int left, int top, int w, int h, const QString& mark,
+               int ink)
+{
+    QSet<qint64> taken;
+    for (const QPointF& p : points) {
+        const int px = left + int(std::lround(x.at(p.x()) * w));
+        const int py = top + h - int(std::lround(y.at(p.y()) * h));
+        const qint64 spot = qint64(px / 60) << 32 | (py / 60);
+        if (taken.contains(spot))
+            continue;
+        taken.insert(spot);
+        text(page, px - MarkOffset / 2, py - MarkOffset, mark, MarkSize, false, ink);
+    }
+}
+} // namespace
+
+void drawPlot(PrintPage& page, const NotebookChart::Plot& plot, int x, int y, int w, int h)
+{
+    text(page, x, y, NotebookChart::title(plot.kind), 10, true);
+    const int left = x + 900, top = y + 450, right = x + w - 900, bottom = y + h - 650;
+    const int pw = right - left, ph = bottom - top;
+    line(page, left, top, right, top);
+    line(page, left, bottom, right, bottom);
+    line(page, left, top, left, bottom);
+    line(page, right, top, right, bottom);
+    if (plot.empty()) {
+        text(page, left + 300, top + ph / 2, QStringLiteral("グラフにする記録がありません"), 9);
+        return;
+    }
+    for (double t : plot.x.ticks) {
+        const int tx = left + int(std::lround(plot.x.at(t) * pw));
+        line(page, tx, bottom, tx, bottom + 60);
+        text(page, tx - 200, bottom + 90, NotebookChart::tickText(plot.x, t), 7);
+    }
+    text(page, left + pw / 2 - 600, bottom + 330, plot.x.title, 8);
+    for (double t : plot.temp.ticks) {
+        const int ty = bottom - int(std::lround(plot.temp.at(t) * ph));
+        line(page, left - 60, ty, left, ty);
+        text(page, left - 560, ty - 80, NotebookChart::tickText(plot.temp, t), 7, false, TempInk);
+    }
+    for (double t : plot.lap.ticks) {
+        const int ty = bottom - int(std::lround(plot.lap.at(t) * ph));
+        line(page, right, ty, right + 60, ty);
+        text(page, right + 100, ty - 80, NotebookChart::tickText(plot.lap, t), 7, false, LapInk);
+    }
+    text(page, left, top - 230, TempMark + plot.temp.title, 8, false, TempInk);
+    text(page, right - 1800, top - 230, LapMark + plot.lap.title, 8, false, LapInk);
+    drawMarks(page, plot.temps, plot.x, plot.temp, left, top, pw, ph, TempMark, TempInk);
+    drawMarks(page, plot.laps, plot.x, plot.lap, left, top, pw, ph, LapMark, LapInk);
+    // The newest run is ringed and named.
+    for (const auto& [latest, axis] :
+         {std::pair{plot.latestTemp, &plot.temp}, std::pair{plot.latestLap, &plot.lap}}) {
+        if (!latest)
+            continue;
+        const int px = left + int(std::lround(plot.x.at(latest->x()) * pw));
+        const int py = bottom - int(std::lround(axis->at(latest->y()) * ph));
+        line(page, px - 110, py - 110, px + 110, py - 110);
+        line(page, px + 110, py - 110, px + 110, py + 110);
+        line(page, px + 110, py + 110, px - 110, py + 110);
+        line(page, px - 110, py + 110, px - 110, py - 110);
+        text(page, px + 140, py - 260, QStringLiteral("最新"), 7, true);
+    }
+}
+
+PrintPage entryPage(const NotebookEntry& e)
+{
+    PrintPage page = blank(false);
+    const int right = ShortSide - Margin;
+    text(page, Margin, Margin, QStringLiteral("セッティングシート　") + e.car, 16, true);
+    text(page, Margin, Margin + 500,
+         QStringLiteral("%1　%2").arg(notebookDateText(e.taken), e.track), 12);
+    int y = Margin + 1100;
+    constexpr int Pitch = 420;
+    line(page, Margin, y - 60, right, y - 60);
+    for (const NotebookField& f : notebookFields()) {
+        if (f.member == &NotebookEntry::car || f.member == &NotebookEntry::note)
+            continue;
+        text(page, Margin + 100, y, f.heading, 11);
+        text(page, Margin + 3600, y, e.*f.member, 11, true);
+        y += Pitch;
+        line(page, Margin, y - 60, right, y - 60);
+    }
+    y += 200;
+    text(page, Margin + 100, y, QStringLiteral("メモ"), 11);
+    for (const QString& l : wrapped(e.note, 38)) {
+        text(page, Margin + 1300, y, l, 11);
+        y += 300;
+    }
+    footer(page, LongSide - Margin);
+    return page;
+}
+
+PrintPage historyPage(const QString& car, const QList<NotebookEntry>& entries,
+                      const NotebookChart::Plot& plot)
+{
+    PrintPage page = blank(false);
+    const int right = ShortSide - Margin;
+    text(page, Margin, Margin, QStringLiteral("セッティング履歴　") + car, 16, true);
+    text(page, Margin, Margin + 500, QStringLiteral("%1件").arg(entries.size()), 10);
+    drawPlot(page, plot, Margin, Margin + 900, ShortSide - 2 * Margin, 5200);
+
+    const struct
+    {
+        QString heading;
+        int x;
+    } columns[] = {
+        {QStringLiteral("日時"), 0},          {QStringLiteral("コース"), 1500},
+        {QStringLiteral("路面・気温"), 3000}, {QStringLiteral("P/S"), 4500},
+        {QStringLiteral("減速比"), 5300},     {QStringLiteral("ロールアウト"), 6300},
+        {QStringLiteral("温度"), 7500},       {QStringLiteral("ラップ"), 8200},
+        {QStringLiteral("メモ"), 9000},
+    };
+    constexpr int Pitch = 240, Size = 7;
+    int y = Margin + 6400;
+    const int last = LongSide - Margin - 700;
+    for (const auto& c : columns)
+        text(page, Margin + c.x, y, c.heading, Size, true);
+    y += Pitch;
+    line(page, Margin, y - 40, right, y - 40);
+    qsizetype shown = 0;
+    for (const NotebookEntry& e : entries) {
+        if (y + Pitch > last)
+            break;
+        const QString cells[] = {notebookDateText(e.taken),
+                                 e.track.left(12),
+                                 e.conditions.left(12),
+                                 e.pinion + u'/' + e.spur,
+                                 e.total.left(8),
+                                 e.rollout,
+                                 e.motorTemp,
+                                 e.lap,
+                                 e.note.left(16)};
+        for (size_t i = 0; i < std::size(columns); ++i)
+            text(page, Margin + columns[i].x, y, cells[i], Size);
+        y += Pitch;
+        ++shown;
+    }
+    line(page, Margin, y - 40, right, y - 40);
+    if (shown < entries.size())
+        text(page, Margin, y + 60, NotebookMessages::moreEntries(int(entries.size() - shown)),
+             Size);
+    footer(page, LongSide - Margin);
+    return page;
+}
+
+PrintPage chartPage(const NotebookChart::Plot& byGear, const NotebookChart::Plot& byTime,
+                    const QString& car, const QString& track)
+{
+    PrintPage page = blank(true);
+    const QString all = QStringLiteral("すべて");
+    text(page, Margin, Margin - 200,
+         QStringLiteral("セッティング記録のグラフ　マシン：%1　コース：%2")
+             .arg(car.isEmpty() ? all : car, track.isEmpty() ? all : track),
+         14, true);
+    const int h = (ShortSide - 2 * Margin - 600) / 2;
+    drawPlot(page, byGear, Margin, Margin + 400, LongSide - 2 * Margin, h);
+    drawPlot(page, byTime, Margin, Margin + 400 + h, LongSide - 2 * Margin, h);
+    return page;
+}
+
+void report(const Host::PrintResult& result, Host& host)
+{
+    switch (result.outcome) {
+    case Host::PrintResult::Outcome::Printed:
+        host.message(QStringLiteral("PRINT OUTしました"));
+        break;
+    case Host::PrintResult::Outcome::SavedAsPdf:
+        host.message(QStringLiteral("PDFファイルに保存しました：\n%1").arg(result.detail));
+        break;
+    case Host::PrintResult::Outcome::Failed:
+        host.message(QStringLiteral("印刷できませんでした：%1").arg(result.detail));
+        break;
+    case Host::PrintResult::Outcome::Cancelled:
+        break;
+    }
+}
+
+void savePdf(const PrintPage& page, const QString& car, Host& host)
+{
+    const QString path =
+        host.askSavePath(GridExport::fileName(car, QDate::currentDate(), QStringLiteral("pdf")),
+                         QStringLiteral("PDF (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    Host::PrintResult result;
+    {
+        BusyPointer busy(host);
+        result = host.savePdf(page, path);
+    }
+    report(result, host);
+}
+
+} // namespace NotebookSheet

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "notebook/notebookchart.h"
+#include "notebook/notebookentry.h"
+#include "platform/host.h"
+#include "platform/printpage.h"
+
+#include <QList>
+#include <QString>
+
+// The setting notebook on paper, through the same printing path as the other
+// pages: one run's setup sheet, a car's history with its chart (A4
+// portrait), and the charts alone (A4 landscape).
+namespace NotebookSheet {
+
+PrintPage entryPage(const NotebookEntry& entry);
+// entries newest first; as many as fit are listed, the rest counted.
+PrintPage historyPage(const QString& car, const QList<NotebookEntry>& entries,
+                      const NotebookChart::Plot& plot);
+PrintPage chartPage(const NotebookChart::Plot& byGear, const NotebookChart::Plot& byTime,
+                    const QString& car, const QString& track);
+
+// A plot drawn into the box at (x, y), w × h twips: frame, scales, one mark a run.
+void drawPlot(PrintPage& page, const NotebookChart::Plot& plot, int x, int y, int w, int h);
+
+// The final message of a print, as the other pages say it.
+void report(const Host::PrintResult& result, Host& host);
+// The save dialog (zeltan-<car>-<date>.pdf), then the page as a PDF there.
+void savePdf(const PrintPage& page, const QString& car, Host& host);
+
+} // namespace NotebookSheet
