@@ -1,6 +1,7 @@
 #include "textfile.h"
 
 #include "common/fileattributes.h"
+#include "common/filesystemcalls.h"
 #include "common/messages.h"
 
 #include <QDir>
@@ -408,19 +409,19 @@ public:
         if (const int kept =
                 replacing ? FileAttributes::copy(m_target, m_fd) : FileAttributes::forNewFile(m_fd))
             return kept;
-        if (!step("write", writeAll(bytes)) || !step("sync", ::fsync(m_fd) == 0))
+        if (!step("write", writeAll(bytes)) || !step("sync", fileSystemCalls().fsync(m_fd) == 0))
             return m_error;
         const int fd = std::exchange(m_fd, -1);
         if (::close(fd) != 0)
             return errno;
-        m_renamed = ::rename(m_name.constData(), m_target.constData()) == 0;
+        m_renamed = fileSystemCalls().rename(m_name.constData(), m_target.constData()) == 0;
         if (!step("rename", m_renamed))
             return m_error;
         // The rename itself must reach the disk too. (EINVAL: a file system
         // that cannot sync a folder.)
         const int dir = ::open(local(QFileInfo(QFile::decodeName(m_target)).absolutePath()),
                                O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-        const bool synced = dir >= 0 && (::fsync(dir) == 0 || errno == EINVAL);
+        const bool synced = dir >= 0 && (fileSystemCalls().fsync(dir) == 0 || errno == EINVAL);
         const int error = errno;
         if (dir >= 0)
             ::close(dir);

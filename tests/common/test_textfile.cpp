@@ -1,3 +1,4 @@
+#include "common/filesystemcalls.h"
 #include "common/textfile.h"
 #include "support/tempfolder.h"
 
@@ -6,7 +7,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <cerrno>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -163,6 +167,72 @@ TEST_F(Rewrite, EveryCallIsMadeAndAFailureAtAnyStepIsToldWithTheSystemsReason)
         // No temporary files are left behind beside the data file.
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).filter(".tmp-"), QStringList())
             << qPrintable(failing);
+    }
+}
+
+// Stand-ins for fsync and rename: each call is noted ("fsync file", "fsync
+// folder", "rename") and the one numbered failAt fails with failError, having
+// done nothing, as a full disk or an I/O error would.
+QStringList g_calls;
+qsizetype g_failAt = -1;
+int g_failError = 0;
+
+bool failsNow(const QString& call)
+{
+    g_calls << call;
+    if (g_calls.size() - 1 != g_failAt)
+        return false;
+    errno = g_failError;
+    return true;
+}
+int notedFsync(int fd)
+{
+    struct stat st;
+    const bool folder = ::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode);
+    return failsNow(folder ? "fsync folder" : "fsync file") ? -1 : ::fsync(fd);
+}
+int notedRename(const char* from, const char* to)
+{
+    return failsNow("rename") ? -1 : ::rename(from, to);
+}
+
+TEST_F(Rewrite, TheSyncAndTheRenameAreMadeAndTheirFailuresTold)
+{
+    const QStringList oneFile = {"fsync file", "rename", "fsync folder"};
+    const struct
+    {
+        const char* name;
+        bool throughWorkFile; // RewriteThroughWorkFile, or writeAtomically
+        qsizetype failAt;     // the call that fails, -1 for none
+        int error;
+    } cases[] = {
+        {"a write", false, -1, 0},
+        {"a write whose sync fails", false, 0, ENOSPC},
+        {"a write whose rename fails", false, 1, EXDEV},
+        {"a rewrite", true, -1, 0},
+        {"a rewrite whose data file's sync fails", true, 3, EIO},
+        {"a rewrite whose data file's rename fails", true, 4, EROFS},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        dir.write("data.dat", {"old"});
+        QFile::remove(dir.file("work.dat"));
+        g_calls.clear();
+        g_failAt = c.failAt;
+        g_failError = c.error;
+        TextFile::fileSystemCalls() = {notedFsync, notedRename};
+        const std::optional<QString> error =
+            c.throughWorkFile
+                ? rewrite([](QByteArrayView) -> Result<QByteArray> { return cp932({"new"}); })
+                : refusal(TextFile::writeAtomically(dir.file("data.dat"), {"new"}));
+        TextFile::fileSystemCalls() = TextFile::systemCalls();
+        const QStringList all = c.throughWorkFile ? oneFile + oneFile : oneFile;
+        EXPECT_EQ(g_calls, c.failAt < 0 ? all : all.first(c.failAt + 1));
+        EXPECT_EQ(error, c.failAt < 0 ? std::nullopt
+                                      : std::optional<QString>("data.dat に書き込めませんでした：" +
+                                                               qt_error_string(c.error)));
+        EXPECT_EQ(dir.bytes("data.dat"), cp932({c.failAt < 0 ? "new" : "old"}));
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).filter(".tmp-"), QStringList());
     }
 }
 
