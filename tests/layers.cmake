@@ -1,6 +1,7 @@
 # Fails when a folder of src/ includes a header of a folder above it. Layers,
 # lowest first: common → platform → form → calc → gear modules, machines,
 # manual, print, notebook → app → gui.
+cmake_policy(VERSION 3.16) # a script runs with no policies set; IN_LIST needs them
 set(rank_common 0)
 set(rank_platform 1)
 set(rank_form 2)
@@ -13,8 +14,14 @@ set(rank_notebook 4)
 set(rank_app 5)
 set(rank_gui 6)
 
+# Downward includes refused all the same, each "folder_folder below" with
+# its reason.
+set(forbidden calc_platform)
+set(why_calc_platform "calc/ only computes and returns Result<T>: app/ shows the messages and the busy pointer")
+
 file(GLOB_RECURSE sources RELATIVE ${SRC} ${SRC}/*.h ${SRC}/*.cpp)
 set(upward "")
+set(barred "")
 foreach(source ${sources})
   string(REGEX MATCH "^[^/]+" here ${source})
   if(NOT DEFINED rank_${here})
@@ -27,9 +34,19 @@ foreach(source ${sources})
     if(DEFINED rank_${there} AND rank_${there} GREATER rank_${here})
       list(APPEND upward "${source}: ${line}")
     endif()
+    if("${here}_${there}" IN_LIST forbidden)
+      list(APPEND barred "${source}: ${line}\n  ${here}/ must not include ${there}/: ${why_${here}_${there}}")
+    endif()
   endforeach()
 endforeach()
 if(upward)
   list(JOIN upward "\n" text)
-  message(FATAL_ERROR "includes that point upward:\n${text}")
+  message(SEND_ERROR "includes that point upward:\n${text}")
+endif()
+if(barred)
+  list(JOIN barred "\n" text)
+  message(SEND_ERROR "includes that a layer must not make:\n${text}")
+endif()
+if(upward OR barred)
+  message(FATAL_ERROR "the layers of src/ are broken")
 endif()

@@ -209,7 +209,7 @@ void DriveTool::refresh()
     QString problem;
     if (hasReference()) {
         const auto referenceTool = Drive::readTool(m_referenceInputs);
-        const auto referenceGear = Drive::readGear(m_reference, true);
+        const auto referenceGear = Drive::readGear(m_reference, Drive::Role::Reference);
         std::optional<Drive::Figures> then;
         if (referenceTool && referenceGear) {
             if (const auto f = Drive::figures(*referenceTool, *referenceGear))

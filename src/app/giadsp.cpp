@@ -6,12 +6,11 @@
 #include "calc/rangelabels.h"
 #include "calc/ratiogrid.h"
 #include "calc/survey.h"
-#include "common/numbertext.h"
 #include "common/textfile.h"
-#include "common/usertext.h"
 #include "gearmodules/moduletable.h"
 #include "machines/machineregistry.h"
 #include "manual/manual.h"
+#include "platform/busypointer.h"
 #include "print/printout.h"
 
 #include <QHash>
@@ -112,49 +111,39 @@ void Giadsp::Command17_Click() { m_form.keypadEntry().text = Keypad::Empty; }
 
 // ---- SET buttons, selectors, survey --------------------------------------
 
-bool Giadsp::takeKeypadEntry(Control& target, bool asCount)
+bool Giadsp::takeKeypadEntry(Control& target, Keypad::As as)
 {
     QString& entry = m_form.keypadEntry().text;
     if (entry == Keypad::Empty)
         return true;
-    if (asCount) {
-        const auto count = NumberText::toCount(entry);
-        if (!count) {
-            // The entry stays on the keypad so the user sees what was refused.
-            m_host.message(
-                NumberText::isNumberText(entry)
-                    ? QStringLiteral("入力「%1」が歯数の範囲（-32768～32767）を超えています")
-                          .arg(UserText::elided(entry))
-                    : QStringLiteral("入力「%1」は数値ではありません")
-                          .arg(UserText::elided(entry)));
-            return false;
-        }
-        target.text = NumberText::count(*count);
-    } else {
-        target.text = entry;
+    const Result<QString> value = Keypad::taken(entry, as);
+    if (!value) {
+        // The entry stays on the keypad so the user sees what was refused.
+        m_host.message(value.error());
+        return false;
     }
+    target.text = *value;
     entry = Keypad::Empty;
     return true;
 }
 
-void Giadsp::setRow(int quantity)
+void Giadsp::setRow(Quantity quantity)
 {
-    Control* targets[] = {&m_form.secondaryRatio(), &m_form.spurTeeth(), &m_form.pinionTeeth(),
-                          &m_form.totalRatio()};
+    const Keypad::As as = GearCalc::isToothCount(quantity) ? Keypad::As::Count : Keypad::As::Text;
     // A refused entry calculates nothing; the inputs are saved as they stand.
-    if (takeKeypadEntry(*targets[quantity], quantity == 1 || quantity == 2))
+    if (takeKeypadEntry(GearCalc::valueOf(m_form, quantity), as))
         CalculateSelected();
     SaveLastInputs();
 }
 
-void Giadsp::Command1_Click() { setRow(0); }
-void Giadsp::Command2_Click() { setRow(1); }
-void Giadsp::Command3_Click() { setRow(2); }
-void Giadsp::Command4_Click() { setRow(3); }
+void Giadsp::Command1_Click() { setRow(Quantity::Secondary); }
+void Giadsp::Command2_Click() { setRow(Quantity::Spur); }
+void Giadsp::Command3_Click() { setRow(Quantity::Pinion); }
+void Giadsp::Command4_Click() { setRow(Quantity::Total); }
 
 void Giadsp::Command5_Click()
 {
-    if (takeKeypadEntry(m_form.totalRatio(), false))
+    if (takeKeypadEntry(m_form.totalRatio(), Keypad::As::Text))
         SurveyWantedRatio();
     SaveLastInputs();
 }
@@ -270,10 +259,39 @@ void Giadsp::SaveLastInputs()
         m_host.message(saved.error());
 }
 
-void Giadsp::CalculateSelected() { GearCalc::CalculateSelected(m_form, m_host); }
-void Giadsp::SurveyWantedRatio() { Survey::SurveyWantedRatio(m_form, m_host); }
+void Giadsp::CalculateSelected()
+{
+    if (const Result<> done = GearCalc::CalculateSelected(m_form); !done)
+        m_host.message(done.error());
+}
+
+void Giadsp::SurveyWantedRatio()
+{
+    const auto request = Survey::read(m_form);
+    if (!request) {
+        m_host.message(request.error());
+        return;
+    }
+    BusyPointer busy(m_host);
+    Survey::SurveyWantedRatio(m_form, *request);
+}
+
 void Giadsp::LoadSelectedModule() { ModuleTable::LoadSelectedModule(m_form, m_host, m_files); }
-bool Giadsp::BuildRatioGrid() { return RatioGrid::BuildRatioGrid(m_form, m_host); }
+
+bool Giadsp::BuildRatioGrid()
+{
+    const auto table = RatioGrid::readTable(m_form);
+    if (!table) {
+        m_host.message(table.error());
+        return false;
+    }
+    // While a selector is unset there is nothing to draw, and nothing refused.
+    if (*table) {
+        BusyPointer busy(m_host);
+        RatioGrid::BuildRatioGrid(m_form, **table);
+    }
+    return true;
+}
 
 void Giadsp::ShowRangeLabels() { RangeLabels::ShowRangeLabels(m_form); }
 

@@ -10,6 +10,8 @@
 // to the folder that owns the work. The platform (message boxes, busy pointer,
 // printer, version dialog, quit) is reached only through Host.
 
+#include "app/keypad.h"
+#include "calc/gearcalc.h"
 #include "form/form.h"
 #include "platform/datafolder.h"
 #include "platform/host.h"
@@ -86,8 +88,9 @@ private:
     bool BuildRatioGrid();
 
     void typeOnKeypad(QString (*press)(const QString&, QChar), QChar key);
-    bool takeKeypadEntry(Control& target, bool asCount);
-    void setRow(int quantity);
+    // Moves the keypad entry into the target; false when it was refused.
+    bool takeKeypadEntry(Control& target, Keypad::As as);
+    void setRow(GearCalc::Quantity quantity);
 
     Host& m_host;
     DataFolder m_files;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/result.h"
+
 #include <QChar>
 #include <QString>
 
@@ -15,5 +17,12 @@ QString pressDigit(const QString& entry, QChar digit);
 // checked, so however long it grows it never takes a second point.
 // (The key is always "."; it is taken so every key press has one shape.)
 QString pressPoint(const QString& entry, QChar point = u'.');
+
+// How a SET button takes the entry: a ratio as typed, or a number of teeth
+// rounded to a whole count (halves to even) within 16 bits.
+enum class As { Text, Count };
+
+// The entry as its target shows it, or why it cannot be taken.
+Result<QString> taken(const QString& entry, As as);
 
 } // namespace Keypad

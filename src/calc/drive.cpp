@@ -1,5 +1,6 @@
 #include "drive.h"
 
+#include "calc/check.h"
 #include "common/messages.h"
 #include "common/recordsyntax.h"
 
@@ -17,48 +18,14 @@ constexpr double MmPerKm = 1e6;
 bool blank(const QString& text) { return text.trimmed().isEmpty(); }
 bool usable(double v) { return std::isfinite(v) && v > 0.0; }
 
-// Collects the first problem of one result: later reads and steps then see 0
-// instead of inf or NaN, and the result carries that one message.
-class Check
+// A change in percent of the reference; a reference of 0 is named as such.
+double percent(Check& c, double reference, double current, const QString& what)
 {
-public:
-    double read(const QString& field, const QString& text)
-    {
-        const auto value = positive(field, text);
-        if (!value && !failed())
-            m_error = value.error();
-        return value ? *value : 0.0;
-    }
-    double quotient(double a, double b, const QString& divisor, const QString& result)
-    {
-        if (!failed() && b == 0.0)
-            m_error = QStringLiteral("%1が0のため計算できません").arg(divisor);
-        return finite(failed() ? 0.0 : a / b, result);
-    }
-    double finite(double v, const QString& what)
-    {
-        if (!failed() && !std::isfinite(v))
-            m_error = QStringLiteral("計算した%1が大きすぎて表示できません").arg(what);
-        return failed() ? 0.0 : v;
-    }
-    double percent(double reference, double current, const QString& what)
-    {
-        const QString change = what + QStringLiteral("の変化率");
-        return finite(quotient(current - reference, reference, Field::Reference + what, change) *
-                          100.0,
-                      change);
-    }
-    bool failed() const { return !m_error.isEmpty(); }
-    template <typename T> Result<T> result(T value) const
-    {
-        if (failed())
-            return Failure{m_error};
-        return value;
-    }
-
-private:
-    QString m_error;
-};
+    const QString change = what + QStringLiteral("の変化率");
+    return c.finite(c.quotient(current - reference, reference, Field::Reference + what, change) *
+                        100.0,
+                    change);
+}
 
 } // namespace
 
@@ -66,38 +33,20 @@ Result<Change> compare(const Figures& reference, const Figures& current)
 {
     Check c;
     Change change;
-    change.total = c.percent(reference.total, current.total, FigureName::Total);
-    change.rollout = c.percent(reference.rollout, current.rollout, FigureName::Rollout);
+    change.total = percent(c, reference.total, current.total, FigureName::Total);
+    change.rollout = percent(c, reference.rollout, current.rollout, FigureName::Rollout);
     if (reference.wheelRpm && current.wheelRpm) {
-        change.wheelRpm = c.percent(*reference.wheelRpm, *current.wheelRpm, FigureName::WheelRpm);
-        change.speed = c.percent(*reference.speed, *current.speed, FigureName::Speed);
+        change.wheelRpm = percent(c, *reference.wheelRpm, *current.wheelRpm, FigureName::WheelRpm);
+        change.speed = percent(c, *reference.speed, *current.speed, FigureName::Speed);
     }
     return c.result(change);
 }
 
-Failure problem(const QString& field, Problem kind, const QString& text)
-{
-    switch (kind) {
-    case Problem::Blank:
-        return {Messages::notSet(field)};
-    case Problem::NotNumber:
-        return {Messages::notANumber(field, text)};
-    case Problem::NotPositive:
-        break;
-    }
-    return {QStringLiteral("%1は0より大きい値を指定して下さい").arg(field)};
-}
-
 Result<double> positive(const QString& field, const QString& text)
 {
-    if (blank(text))
-        return problem(field, Problem::Blank);
-    const auto value = NumberText::toDouble(text);
-    if (!value)
-        return problem(field, Problem::NotNumber, text);
-    if (!(*value > 0.0))
-        return problem(field, Problem::NotPositive);
-    return *value;
+    Check c;
+    const double value = c.read(field, text);
+    return c.result(value);
 }
 
 std::optional<double> moduleFromName(const QString& name)
@@ -137,9 +86,9 @@ Result<Tool> readTool(const Inputs& in)
     return c.result(tool);
 }
 
-Result<Gear> readGear(const Setup& setup, bool reference)
+Result<Gear> readGear(const Setup& setup, Role role)
 {
-    const QString prefix = reference ? Field::Reference : QString();
+    const QString prefix = role == Role::Reference ? Field::Reference : QString();
     Check c;
     Gear gear;
     gear.secondary = c.read(prefix + Field::Secondary, setup.secondary);
@@ -170,19 +119,6 @@ Result<Figures> figures(const Tool& tool, const Gear& gear)
     return c.result(f);
 }
 
-Result<Change> beforeAfter(const Tool& tool, const Setup& reference, const Setup& current)
-{
-    const auto referenceGear = readGear(reference, true);
-    const auto currentGear = readGear(current);
-    if (!referenceGear || !currentGear)
-        return Failure{!referenceGear ? referenceGear.error() : currentGear.error()};
-    const auto before = figures(tool, *referenceGear);
-    const auto after = figures(tool, *currentGear);
-    if (!before || !after)
-        return Failure{!before ? before.error() : after.error()};
-    return compare(*before, *after);
-}
-
 QList<ToothStep> toothSteps(const Tool& tool, const Gear& gear)
 {
     QList<ToothStep> steps;
@@ -208,7 +144,7 @@ Result<double> wantedRatio(const Tool& tool, Target target, const QString& wante
                                      Field::WantedWheelRpm};
     const QString& field = fields[int(target)];
     if (target != Target::Rollout && !tool.motorRpm)
-        return problem(Field::MotorRpm, Problem::Blank);
+        return Failure{Messages::notSet(Field::MotorRpm)};
     const auto value = positive(field, wanted);
     if (!value)
         return value;

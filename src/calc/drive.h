@@ -46,13 +46,9 @@ inline const QString PitchDiameter = QStringLiteral("ピッチ円直径");
 inline const QString CentreDistance = QStringLiteral("中心距離");
 } // namespace FigureName
 
-// Every input message comes from here, so all fields speak alike: "…が設定されていません",
-// "…「abc」は数値ではありません", "…は0より大きい値を指定して下さい".
-enum class Problem { Blank, NotNumber, NotPositive };
-Failure problem(const QString& field, Problem kind, const QString& text = {});
-
 // The one reader of every number field: blank, not a number (NumberText's
-// grammar) and zero or below are refused with the problem's message.
+// grammar) and zero or below are refused: "…が設定されていません",
+// "…「abc」は数値ではありません", "…は0より大きい値を指定して下さい".
 Result<double> positive(const QString& field, const QString& text);
 
 // Module in mm of a module name: "48P" is a diametral pitch (25.4 ÷ 48 mm),
@@ -91,8 +87,10 @@ struct Gear
 };
 
 Result<Tool> readTool(const Inputs& inputs);
-// A reference setup's messages name the field with Field::Reference before it.
-Result<Gear> readGear(const Setup& setup, bool reference = false);
+// Which setup a gear is read from: a reference setup's messages name the
+// field with Field::Reference before it.
+enum class Role { Current, Reference };
+Result<Gear> readGear(const Setup& setup, Role role = Role::Current);
 
 struct Figures
 {
@@ -111,10 +109,8 @@ struct Change
     std::optional<double> wheelRpm, speed;
 };
 
-// Before/after: both setups with the same tool inputs.
-Result<Change> beforeAfter(const Tool& tool, const Setup& reference, const Setup& current);
-// The same from figures worked out apart, e.g. a reference kept with the tyre
-// and motor it was taken with.
+// Before/after from figures worked out apart, e.g. a reference kept with the
+// tyre and motor it was taken with.
 Result<Change> compare(const Figures& reference, const Figures& current);
 
 // Pinion +1, pinion −1, spur +1, spur −1 in that order; a step that would leave
@@ -142,8 +138,8 @@ Result<FlexGrid> rolloutGrid(const FlexGrid& ratioGrid, double secondary, double
 
 // Pitch equivalents: for each pitch other than the tool's module, the pair with
 // the nearest total ratio and the pair with the nearest centre distance within
-// its ranges (at most 200 values each). Ties go to the first found, spurs
-// ascending outside, pinions ascending inside. Needs a module.
+// its ranges (at most Ranges::MaxValues values each). Ties go to the first
+// found, spurs ascending outside, pinions ascending inside. Needs a module.
 struct PitchRange
 {
     QString name; // a module name, e.g. "64P"

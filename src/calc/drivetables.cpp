@@ -1,5 +1,8 @@
 #include "drive.h"
 
+#include "calc/ranges.h"
+#include "common/messages.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -9,9 +12,6 @@
 namespace Drive {
 
 namespace {
-// The ratio grid's own limit; a wider scan would only freeze the window.
-constexpr qint64 MaxRangeValues = 200;
-
 bool usable(double v) { return std::isfinite(v) && v > 0.0; }
 bool sameModule(double a, double b) { return std::fabs(a - b) <= 1e-9 * std::max(a, b); }
 } // namespace
@@ -20,15 +20,15 @@ Result<Table> rolloutTable(const QList<int>& spurs, const QList<int>& pinions, d
                            double tyre)
 {
     if (!usable(secondary))
-        return problem(Field::Secondary, Problem::NotPositive);
+        return Failure{Messages::notPositive(Field::Secondary)};
     if (!usable(tyre))
-        return problem(Field::TyreDiameter, Problem::NotPositive);
+        return Failure{Messages::notPositive(Field::TyreDiameter)};
     Table table;
     for (int pinion : pinions) {
         QList<double> row;
         for (int spur : spurs) {
             if (spur <= 0 || pinion <= 0)
-                return problem(spur <= 0 ? Field::Spur : Field::Pinion, Problem::NotPositive);
+                return Failure{Messages::notPositive(spur <= 0 ? Field::Spur : Field::Pinion)};
             const auto f =
                 figures(Tool{tyre, {}, {}}, Gear{secondary, double(spur), double(pinion)});
             if (!f)
@@ -74,7 +74,7 @@ Result<QList<Equivalent>> pitchEquivalents(const Tool& tool, const Gear& gear,
                                            const QList<PitchRange>& pitches)
 {
     if (!tool.module)
-        return problem(Field::Module, Problem::Blank);
+        return Failure{Messages::notSet(Field::Module)};
     const auto base = figures(tool, gear);
     if (!base)
         return Failure{base.error()};
@@ -84,10 +84,10 @@ Result<QList<Equivalent>> pitchEquivalents(const Tool& tool, const Gear& gear,
         if (!module || sameModule(*module, *tool.module))
             continue;
         const qint64 spurFrom = qMax(p.spurFrom, 1), pinionFrom = qMax(p.pinionFrom, 1);
-        if (p.spurTo - spurFrom >= MaxRangeValues || p.pinionTo - pinionFrom >= MaxRangeValues)
-            return Failure{QStringLiteral("%1の歯数の範囲が広すぎます（%2個まで）")
-                               .arg(p.name)
-                               .arg(MaxRangeValues)};
+        // The ratio grid's own limit; a wider scan would only freeze the window.
+        if (p.spurTo - spurFrom >= Ranges::MaxValues ||
+            p.pinionTo - pinionFrom >= Ranges::MaxValues)
+            return Failure{Messages::pitchRangeTooWide(p.name, Ranges::MaxValues)};
         Equivalent e{p.name, *module, {}, {}};
         double ratioGap = std::numeric_limits<double>::infinity();
         double centreGap = ratioGap;

@@ -1,10 +1,9 @@
 #include "gearcalc.h"
 
-#include "common/messages.h"
+#include "calc/check.h"
 #include "common/numbertext.h"
 
 #include <cmath>
-#include <optional>
 
 namespace GearCalc {
 
@@ -42,135 +41,75 @@ const QuantityInfo& info(Quantity q)
 // noise the division left behind.
 constexpr double AdjustLimit = 0.3 + 1e-9;
 
-// The inputs of one calculation as values; any problem is reported at once.
-class Reader
-{
-public:
-    Reader(const Form& form, Host& host) : m_form(form), m_host(host) {}
-
-    bool failed() const { return m_failed; }
-
-    // Every input must be set (in the order given), then be a number.
-    bool requireSet(std::initializer_list<Quantity> inputs)
-    {
-        for (Quantity q : inputs) {
-            if (isUnset(m_form.*info(q).value))
-                return fail(Messages::notSet(info(q).missing));
-        }
-        return true;
-    }
-
-    double value(Quantity q)
-    {
-        if (m_failed)
-            return 0.0;
-        const QString& text = (m_form.*info(q).value).text;
-        const auto v = NumberText::toDouble(text);
-        if (!v) {
-            fail(Messages::notANumber(info(q).fieldName, text));
-            return 0.0;
-        }
-        return *v;
-    }
-
-    // A divisor that is zero is reported by the field it came from.
-    double divisor(double v, const QString& what)
-    {
-        if (!m_failed && v == 0.0)
-            fail(QStringLiteral("%1が0のため計算できません").arg(what));
-        return v;
-    }
-
-    // A result beyond the range of numbers is reported, never shown as 0.
-    double finite(double v, Quantity q)
-    {
-        if (!m_failed && !std::isfinite(v))
-            fail(QStringLiteral("計算した%1が大きすぎて表示できません").arg(info(q).fieldName));
-        return v;
-    }
-
-    qint16 count(double v, Quantity q)
-    {
-        if (m_failed)
-            return 0;
-        const auto c = NumberText::countOf(v);
-        if (!c) {
-            fail(QStringLiteral("計算した%1が範囲（-32768～32767）を超えています")
-                     .arg(info(q).fieldName));
-            return 0;
-        }
-        return *c;
-    }
-
-private:
-    bool fail(const QString& message)
-    {
-        if (!m_failed)
-            m_host.message(message);
-        m_failed = true;
-        return false;
-    }
-
-    const Form& m_form;
-    Host& m_host;
-    bool m_failed = false;
-};
-
 const QString PrimaryRatio = QStringLiteral("１次減速比（スパー÷ピニオン）");
 
-void calculateSecondary(Form& f, Reader& in)
+// Every input must be set (in the order given) before any is read as a number.
+void requireSet(Check& c, const Form& f, std::initializer_list<Quantity> inputs)
 {
-    if (!in.requireSet({Quantity::Spur, Quantity::Pinion, Quantity::Total}))
-        return;
-    const double spur = in.value(Quantity::Spur);
-    const double pinion = in.divisor(in.value(Quantity::Pinion), info(Quantity::Pinion).fieldName);
-    const double total = in.value(Quantity::Total);
-    if (in.failed())
-        return;
-    const double primary = in.divisor(spur / pinion, PrimaryRatio);
-    const double secondary = in.finite(total / primary, Quantity::Secondary);
-    if (in.failed())
-        return;
+    for (Quantity q : inputs)
+        c.require(!isUnset(f.*info(q).value), info(q).missing);
+}
+
+double value(Check& c, const Form& f, Quantity q)
+{
+    return c.value(info(q).fieldName, (f.*info(q).value).text);
+}
+
+Result<> calculateSecondary(Form& f)
+{
+    Check c;
+    requireSet(c, f, {Quantity::Spur, Quantity::Pinion, Quantity::Total});
+    const double spur = value(c, f, Quantity::Spur);
+    const double pinion =
+        c.divisor(value(c, f, Quantity::Pinion), info(Quantity::Pinion).fieldName);
+    const double total = value(c, f, Quantity::Total);
+    if (c.failed())
+        return c.done();
+    const double primary = c.divisor(spur / pinion, PrimaryRatio);
+    const double secondary = c.finite(total / primary, info(Quantity::Secondary).fieldName);
+    if (c.failed())
+        return c.done();
     f.secondaryRatio().text = NumberText::ratio5(secondary);
     f.statusLine().text = info(Quantity::Secondary).finished;
+    return {};
 }
 
 // Spur and pinion share one shape: compute one count from the primary ratio,
 // adjust the other when the count lies far from a whole number.
-void calculateCount(Form& f, Reader& in, Quantity computed)
+Result<> calculateCount(Form& f, Quantity computed)
 {
     const bool spurComputed = computed == Quantity::Spur;
     const Quantity other = spurComputed ? Quantity::Pinion : Quantity::Spur;
-    if (!in.requireSet({Quantity::Secondary, spurComputed ? Quantity::Pinion : Quantity::Spur,
-                        Quantity::Total}))
-        return;
+    const QString& pinionName = info(Quantity::Pinion).fieldName;
+    Check c;
+    requireSet(c, f, {Quantity::Secondary, other, Quantity::Total});
     const double secondary =
-        in.divisor(in.value(Quantity::Secondary), info(Quantity::Secondary).fieldName);
-    const double otherValue = in.value(other);
-    const double total = in.value(Quantity::Total);
-    if (in.failed())
-        return;
+        c.divisor(value(c, f, Quantity::Secondary), info(Quantity::Secondary).fieldName);
+    const double otherValue = value(c, f, other);
+    const double total = value(c, f, Quantity::Total);
+    if (c.failed())
+        return c.done();
     const double primary = total / secondary;
     if (!spurComputed)
-        in.divisor(primary, PrimaryRatio);
-    if (in.failed())
-        return;
+        c.divisor(primary, PrimaryRatio);
+    if (c.failed())
+        return c.done();
 
     const double unrounded = spurComputed ? primary * otherValue : otherValue / primary;
-    const qint16 result = in.count(unrounded, computed);
+    const qint16 result = c.count(unrounded, info(computed).fieldName);
     double spur = spurComputed ? result : otherValue;
     double pinion = spurComputed ? otherValue : result;
     const bool adjust = !f.keepOtherGear().checked && std::fabs(unrounded - result) > AdjustLimit;
     if (adjust) {
         if (spurComputed)
-            pinion = in.count(spur / in.divisor(primary, PrimaryRatio), other);
+            pinion = c.count(spur / c.divisor(primary, PrimaryRatio), info(other).fieldName);
         else
-            spur = in.count(primary * pinion, other);
+            spur = c.count(primary * pinion, info(other).fieldName);
     }
-    in.divisor(pinion, info(Quantity::Pinion).fieldName);
-    const double achieved = in.finite(spur / pinion * secondary, Quantity::Total);
-    if (in.failed())
-        return;
+    c.divisor(pinion, pinionName);
+    const double achieved = c.finite(spur / pinion * secondary, info(Quantity::Total).fieldName);
+    if (c.failed())
+        return c.done();
 
     (f.*info(computed).value).text = NumberText::count(result);
     QString status = info(computed).finished;
@@ -181,20 +120,23 @@ void calculateCount(Form& f, Reader& in, Quantity computed)
     }
     f.statusLine().text = status;
     f.totalRatio().text = NumberText::ratio5(achieved);
+    return {};
 }
 
-void calculateTotal(Form& f, Reader& in)
+Result<> calculateTotal(Form& f)
 {
-    if (!in.requireSet({Quantity::Secondary, Quantity::Spur, Quantity::Pinion}))
-        return;
-    const double secondary = in.value(Quantity::Secondary);
-    const double spur = in.value(Quantity::Spur);
-    const double pinion = in.divisor(in.value(Quantity::Pinion), info(Quantity::Pinion).fieldName);
-    const double total = in.finite(spur / pinion * secondary, Quantity::Total);
-    if (in.failed())
-        return;
+    Check c;
+    requireSet(c, f, {Quantity::Secondary, Quantity::Spur, Quantity::Pinion});
+    const double secondary = value(c, f, Quantity::Secondary);
+    const double spur = value(c, f, Quantity::Spur);
+    const double pinion =
+        c.divisor(value(c, f, Quantity::Pinion), info(Quantity::Pinion).fieldName);
+    const double total = c.finite(spur / pinion * secondary, info(Quantity::Total).fieldName);
+    if (c.failed())
+        return c.done();
     f.totalRatio().text = NumberText::ratio5(total);
     f.statusLine().text = info(Quantity::Total).finished;
+    return {};
 }
 
 } // namespace
@@ -214,22 +156,27 @@ Quantity starred(const Form& form)
     return Quantity::Total;
 }
 
-void CalculateSelected(Form& form, Host& host)
+Control& valueOf(Form& form, Quantity quantity) { return form.*info(quantity).value; }
+
+bool isToothCount(Quantity quantity)
+{
+    return quantity == Quantity::Spur || quantity == Quantity::Pinion;
+}
+
+Result<> CalculateSelected(Form& form)
 {
     form.statusLine().text.clear();
-    Reader in(form, host);
-    switch (starred(form)) {
+    const Quantity quantity = starred(form);
+    switch (quantity) {
     case Quantity::Secondary:
-        calculateSecondary(form, in);
-        break;
+        return calculateSecondary(form);
     case Quantity::Spur:
     case Quantity::Pinion:
-        calculateCount(form, in, starred(form));
-        break;
+        return calculateCount(form, quantity);
     case Quantity::Total:
-        calculateTotal(form, in);
         break;
     }
+    return calculateTotal(form);
 }
 
 } // namespace GearCalc

@@ -20,7 +20,7 @@ QString caption(const QString& title, const Control& start, const Control& width
 
 void ShowRangeLabels(Form& f)
 {
-    if (Ranges::anyUnset(f, false))
+    if (Ranges::anyUnset(f, Ranges::Selectors::RangesOnly))
         return;
     f.spurRangeLabel().text =
         caption(QStringLiteral("スパー範囲"), f.spurRangeStart(), f.spurRangeWidth());

@@ -1,8 +1,8 @@
 #include "ratiogrid.h"
 
+#include "calc/check.h"
 #include "common/colour.h"
 #include "common/numbertext.h"
-#include "platform/busypointer.h"
 
 #include <cmath>
 
@@ -10,6 +10,9 @@ namespace RatioGrid {
 
 namespace {
 const QString Corner = QStringLiteral("P/S");
+// The band as bounds of wanted ÷ ratio: exactly 0.975 and 1.025 in doubles.
+constexpr double Low = (100.0 - BandPercent) / 100.0;
+constexpr double High = (100.0 + BandPercent) / 100.0;
 
 void writeHeader(FlexGrid& grid, int row, int col, const QString& text)
 {
@@ -29,6 +32,8 @@ void sizeFor(FlexGrid& grid, int rows, int cols)
         grid.setRowHeight(r, FlexGrid::DefaultRowHeight);
 }
 } // namespace
+
+QString bandText() { return QStringLiteral("±") + NumberText::fixed(BandPercent, 1) + u'%'; }
 
 void layout(FlexGrid& grid)
 {
@@ -69,7 +74,7 @@ std::optional<Best> fill(FlexGrid& grid, const Ranges::Axes& axes, double second
                     found = true;
                 }
                 const double quotient = *wanted / ratio;
-                const bool near = quotient > 0.975 && quotient < 1.025;
+                const bool near = quotient > Low && quotient < High;
                 grid.setColour(near ? Colour::Red : Colour::Black);
                 grid.setBold(near);
             } else {
@@ -85,23 +90,22 @@ std::optional<Best> fill(FlexGrid& grid, const Ranges::Axes& axes, double second
     return best;
 }
 
-bool BuildRatioGrid(Form& form, Host& host)
+Result<std::optional<Table>> readTable(const Form& form)
 {
-    if (Ranges::anyUnset(form, true))
-        return true;
-    const auto axes = Ranges::read(form, host, false);
-    if (!axes)
-        return false;
-    const auto secondary = Ranges::secondaryRatio(form, host, true);
-    if (!secondary)
-        return false;
+    if (Ranges::anyUnset(form, Ranges::Selectors::WithIntervals))
+        return std::optional<Table>();
+    Check c;
+    const auto axes = c.take(Ranges::read(form, Ranges::EmptyInterval::AsTyped));
+    const double secondary = c.take(Ranges::secondaryRatio(form, Ranges::EmptyRatio::AsZero));
+    return c.result(std::optional<Table>(Table{axes, secondary}));
+}
 
-    BusyPointer busy(host);
+void BuildRatioGrid(Form& form, const Table& table)
+{
     FlexGrid& grid = form.MSFlexGrid1;
-    fill(grid, *axes, *secondary, std::nullopt);
+    fill(grid, table.axes, table.secondary, std::nullopt);
     grid.setCurrentCell(0, 0);
     grid.show();
-    return true;
 }
 
 } // namespace RatioGrid

@@ -1,9 +1,10 @@
 #pragma once
 
 #include "calc/ranges.h"
+#include "common/result.h"
 #include "form/form.h"
-#include "platform/host.h"
 
+#include <QString>
 #include <optional>
 
 // The ratio grid: pinions down, spurs across, the total ratio in each cell.
@@ -13,6 +14,11 @@ constexpr int BaseRows = 31; // header plus 30 data rows
 constexpr int BaseCols = 31;
 constexpr int WidthTwips = 5535;
 constexpr int HeightTwips = 8175;
+
+// A cell whose ratio lies within this many percent of the wanted one is marked.
+constexpr double BandPercent = 2.5;
+// The band as the legends and descriptions state it: "±2.5%".
+QString bandText();
 
 // The start-up layout: hidden, emptied, 31 × 31 with one fixed row and column,
 // every column 700 and every row 300 twips, "P/S" centred in (0, 0), shown.
@@ -29,15 +35,24 @@ struct Best
 
 // Hides and clears the grid (grown to fit the axes, never below 31 × 31) and
 // fills it: headers centred, ratios "0.000" right-aligned. With a wanted ratio
-// the cells within 2.5 % of it are red and bold, the others black; the closest
+// the cells within the band around it are red and bold, the others black; the closest
 // (first in scan order on ties, and only within 10.0) is returned. The caller
 // shows the grid again.
 std::optional<Best> fill(FlexGrid& grid, const Ranges::Axes& axes, double secondary,
                          std::optional<double> wanted);
 
-// Rebuilds the plain table from the range selectors and the secondary ratio.
-// Does nothing while a selector is unset; reports unusable values and then
-// returns false.
-bool BuildRatioGrid(Form& form, Host& host);
+// The plain table: the ranges' values and the secondary ratio.
+struct Table
+{
+    Ranges::Axes axes;
+    double secondary = 0.0; // an empty one counts as 0
+};
+
+// The plain table's inputs, read from the range selectors and the secondary
+// ratio; none while a selector is unset, when the grid stays as it is.
+Result<std::optional<Table>> readTable(const Form& form);
+
+// Fills the grid with the plain table, no cell marked, and shows it.
+void BuildRatioGrid(Form& form, const Table& table);
 
 } // namespace RatioGrid

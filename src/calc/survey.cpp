@@ -1,45 +1,34 @@
 #include "survey.h"
 
+#include "calc/check.h"
 #include "calc/gearcalc.h"
-#include "calc/ranges.h"
 #include "calc/ratiogrid.h"
 #include "common/colour.h"
-#include "common/messages.h"
 #include "common/numbertext.h"
-#include "platform/busypointer.h"
 
 namespace Survey {
 
-void SurveyWantedRatio(Form& form, Host& host)
+Result<Request> read(const Form& form)
 {
-    // Everything is checked before anything changes, so a refused survey
-    // leaves the window as it was.
-    if (form.totalRatio().text.isEmpty()) {
-        host.message(Messages::notSet(QStringLiteral("減速比")));
-        return;
-    }
-    const auto wanted = NumberText::toDouble(form.totalRatio().text);
-    if (!wanted) {
-        host.message(Messages::notANumber(QStringLiteral("指定減速比"), form.totalRatio().text));
-        return;
-    }
-    const auto secondary = Ranges::secondaryRatio(form, host, false);
-    if (!secondary)
-        return;
-    if (*secondary == 0.0) {
-        host.message(QStringLiteral("２次減速比が0のため計算できません"));
-        return;
-    }
-    const auto axes = Ranges::read(form, host, true);
-    if (!axes)
-        return;
+    const QString secondaryName = QStringLiteral("２次減速比");
+    Check c;
+    c.require(!form.totalRatio().text.isEmpty(), QStringLiteral("減速比"));
+    const double wanted = c.value(QStringLiteral("指定減速比"), form.totalRatio().text);
+    const double secondary =
+        c.divisor(c.take(Ranges::secondaryRatio(form, Ranges::EmptyRatio::NotSet)), secondaryName);
+    if (c.failed())
+        return c.failure();
+    const auto axes = c.take(Ranges::read(form, Ranges::EmptyInterval::AsOne));
+    return c.result(Request{wanted, secondary, axes});
+}
 
-    BusyPointer busy(host);
+void SurveyWantedRatio(Form& form, const Request& request)
+{
     GearCalc::select(form, GearCalc::Quantity::Total);
     const QString status =
         form.module().text + QStringLiteral(" 指定減速比 ") + form.totalRatio().text;
     FlexGrid& grid = form.MSFlexGrid1;
-    const auto best = RatioGrid::fill(grid, *axes, *secondary, *wanted);
+    const auto best = RatioGrid::fill(grid, request.axes, request.secondary, request.wanted);
     if (best) {
         form.statusLine().text = status;
         form.spurTeeth().text = NumberText::count(best->spur);

@@ -5,9 +5,15 @@
 #include <QString>
 #include <QtGlobal>
 
-// Messages that more than one place shows, each worded once. A value a
-// message quotes is elided in the middle when long.
+// The messages about values, calculations and files, each worded once: calc/
+// returns them, app/ shows them. A value the user typed is quoted elided in
+// the middle when long.
 namespace Messages {
+
+// The 16-bit range a count must stay in, as every message gives it.
+inline const QString CountRange = QStringLiteral("（-32768～32767）");
+
+// ---- Values and calculations ----------------------------------------------
 
 // "２次減速比が設定されていません", "スパー範囲が設定されていません" …
 inline QString notSet(const QString& what) { return what + QStringLiteral("が設定されていません"); }
@@ -21,8 +27,88 @@ inline QString notANumber(const QString& field, const QString& value)
 // "スパー範囲の幅「40000」が範囲（-32768～32767）を超えています"
 inline QString beyondCounts(const QString& field, const QString& value)
 {
-    return QStringLiteral("%1「%2」が範囲（-32768～32767）を超えています")
-        .arg(field, UserText::elided(value));
+    return QStringLiteral("%1「%2」が範囲%3を超えています")
+        .arg(field, UserText::elided(value), CountRange);
+}
+
+// "タイヤ径は0より大きい値を指定して下さい"
+inline QString notPositive(const QString& field)
+{
+    return QStringLiteral("%1は0より大きい値を指定して下さい").arg(field);
+}
+
+// "ピニオンギア歯数が0のため計算できません"
+inline QString zeroDivisor(const QString& what)
+{
+    return QStringLiteral("%1が0のため計算できません").arg(what);
+}
+
+// "計算した減速比が大きすぎて表示できません"
+inline QString tooLargeToShow(const QString& what)
+{
+    return QStringLiteral("計算した%1が大きすぎて表示できません").arg(what);
+}
+
+// "計算したスパーギア歯数が範囲（-32768～32767）を超えています"
+inline QString computedBeyondCounts(const QString& what)
+{
+    return QStringLiteral("計算した%1が範囲%2を超えています").arg(what, CountRange);
+}
+
+// "２次減速比「1000…000」が大きすぎて計算できません"
+inline QString tooLargeToCalculate(const QString& field, const QString& value)
+{
+    return QStringLiteral("%1「%2」が大きすぎて計算できません").arg(field, UserText::elided(value));
+}
+
+// ---- The keypad ------------------------------------------------------------
+
+// "入力「40000」が歯数の範囲（-32768～32767）を超えています"
+inline QString entryBeyondTeeth(const QString& entry)
+{
+    return QStringLiteral("入力「%1」が歯数の範囲%2を超えています")
+        .arg(UserText::elided(entry), CountRange);
+}
+
+// "入力「1.2.3」は数値ではありません"
+inline QString entryNotANumber(const QString& entry)
+{
+    return notANumber(QStringLiteral("入力"), entry);
+}
+
+// ---- Ranges of teeth -------------------------------------------------------
+
+// "スパーの計算間隔は1以上にして下さい"
+inline QString intervalBelowOne(const QString& axis)
+{
+    return QStringLiteral("%1の計算間隔は1以上にして下さい").arg(axis);
+}
+
+// "ピニオン範囲の終わり（開始＋幅）が範囲（-32768～32767）を超えています"
+inline QString rangeEndBeyondCounts(const QString& axis)
+{
+    return QStringLiteral("%1範囲の終わり（開始＋幅）が範囲%2を超えています").arg(axis, CountRange);
+}
+
+// "スパー範囲の値が多すぎます（200個まで）。幅を小さくするか計算間隔を大きくして下さい"
+inline QString tooManyValues(const QString& axis, int most)
+{
+    return QStringLiteral(
+               "%1範囲の値が多すぎます（%2個まで）。幅を小さくするか計算間隔を大きくして下さい")
+        .arg(axis)
+        .arg(most);
+}
+
+// "ピニオン範囲に0が含まれているため計算できません"
+inline QString pinionRangeHoldsZero()
+{
+    return QStringLiteral("ピニオン範囲に0が含まれているため計算できません");
+}
+
+// "64Pの歯数の範囲が広すぎます（200個まで）"
+inline QString pitchRangeTooWide(const QString& pitch, int most)
+{
+    return QStringLiteral("%1の歯数の範囲が広すぎます（%2個まで）").arg(pitch).arg(most);
 }
 
 // ---- Files: our sentence, then the system's own text for the error --------

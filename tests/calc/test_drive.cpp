@@ -20,6 +20,21 @@ const Drive::Setup Current{"2.5", "70", "22"};
 Tool tool(const Inputs& in = Buggy) { return *readTool(in); }
 Gear gear(const Drive::Setup& s = Current) { return *readGear(s); }
 
+// Before/after as the 走行計算 window compares two setups with the same tool.
+Result<Change> beforeAfter(const Tool& t, const Drive::Setup& reference,
+                           const Drive::Setup& current)
+{
+    const auto from = readGear(reference, Role::Reference);
+    const auto to = readGear(current);
+    if (!from || !to)
+        return !from ? from.failure() : to.failure();
+    const auto before = figures(t, *from);
+    const auto after = figures(t, *to);
+    if (!before || !after)
+        return !before ? before.failure() : after.failure();
+    return compare(*before, *after);
+}
+
 TEST(Drive, WorkedFigures)
 {
     const auto f = figures(tool(), gear());

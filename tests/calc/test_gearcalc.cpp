@@ -1,4 +1,8 @@
+#include "calc/check.h"
 #include "support/appfixture.h"
+
+#include <cmath>
+#include <functional>
 
 namespace {
 
@@ -276,6 +280,55 @@ TEST_F(GearCalc, EverySetPressSavesTwelveLinesEvenAfterAMessage)
     EXPECT_EQ(host.messages.last(), "２次減速比が設定されていません");
     EXPECT_EQ(dir.lines("GIA.DAT").size(), 12);
     EXPECT_EQ(dir.lines("GIA.DAT")[1], "");
+}
+
+// Every calculation checks with one Check: each problem worded once, the
+// first one kept, and every step after it 0, whatever it was given.
+TEST(Check, KeepsTheFirstProblemOnly)
+{
+    const QString longText = QString(30, u'1') + QString(20, u'x');
+    const struct
+    {
+        const char* name;
+        std::function<double(Check&)> steps; // returns the last step's value
+        QString message;
+    } rows[] = {
+        {"all well", [](Check& c) { return c.count(22.5, "x") + c.read("x", " 7 "); }, ""},
+        {"not set first",
+         [](Check& c) {
+             c.require(false, "スパー");
+             return c.value("x", "abc");
+         },
+         "スパーが設定されていません"},
+        {"blank", [](Check& c) { return c.read("タイヤ径", " "); }, "タイヤ径が設定されていません"},
+        {"long text elided", [&](Check& c) { return c.value("指定減速比", longText); },
+         "指定減速比「" + QString(19, u'1') + "…" + QString(20, u'x') + "」は数値ではありません"},
+        {"zero or below", [](Check& c) { return c.read("タイヤ径", "-1"); },
+         "タイヤ径は0より大きい値を指定して下さい"},
+        {"typed count", [](Check& c) { return double(c.whole("スパー範囲の幅", "40000")); },
+         "スパー範囲の幅「40000」が範囲（-32768～32767）を超えています"},
+        {"zero divisor",
+         [](Check& c) {
+             c.divisor(0.0, "ピニオンギア歯数");
+             return c.finite(HUGE_VAL, "減速比");
+         },
+         "ピニオンギア歯数が0のため計算できません"},
+        {"quotient", [](Check& c) { return c.quotient(1.0, 0.0, "基準の減速比", "変化率"); },
+         "基準の減速比が0のため計算できません"},
+        {"too large", [](Check& c) { return c.quotient(1e300, 1e-300, "x", "減速比"); },
+         "計算した減速比が大きすぎて表示できません"},
+        {"computed count", [](Check& c) { return double(c.count(32767.5, "スパーギア歯数")); },
+         "計算したスパーギア歯数が範囲（-32768～32767）を超えています"},
+    };
+    for (const auto& r : rows) {
+        Check c;
+        const double last = r.steps(c);
+        const Result<double> result = c.result(last);
+        EXPECT_EQ(result.error(), r.message) << r.name;
+        if (!result) {
+            EXPECT_EQ(last, 0.0) << r.name;
+        }
+    }
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "calc/ratiogrid.h"
 #include "common/colour.h"
 #include "support/appfixture.h"
 
@@ -111,6 +112,14 @@ TEST_F(RatioGridBuild, RangeLabelsFollowTheStartAsTyped)
         EXPECT_EQ(f.Label10.text, QString::fromUtf8(c.pinion));
     }
     EXPECT_FALSE(app.raise(u"Combo5")); // the intervals have no handler
+}
+
+// The grid's legend, the 走行計算 legend and sheet and the cells' descriptions
+// say "±2.5%"; they state the band the cells are marked by.
+TEST(RatioGridBand, IsTheOneTheLegendsState)
+{
+    EXPECT_EQ(RatioGrid::BandPercent, 2.5);
+    EXPECT_EQ(RatioGrid::bandText(), "±2.5%");
 }
 
 } // namespace
