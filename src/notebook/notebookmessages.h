@@ -16,8 +16,7 @@ inline QString newerFile(const QString& path, int version)
 {
     return QStringLiteral("セッティング記録のファイル %1 は新しい版のZELTAN（形式 %2）で"
                           "作られているため、この版では開けません")
-        .arg(path)
-        .arg(version);
+        .arg(path, QString::number(version));
 }
 inline QString damaged(const QString& movedTo)
 {

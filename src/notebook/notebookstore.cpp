@@ -22,11 +22,10 @@ NotebookStore::FaultHook& faultHook()
     return hook;
 }
 
-void reach(const char* step)
-{
-    if (faultHook())
-        faultHook()(step);
-}
+bool reach(const char* step) { return !faultHook() || faultHook()(step); }
+
+// A step the test hook failed, as a disk would.
+Failure hookFailure() { return {NotebookMessages::writeFailed(QStringLiteral("I/O error"))}; }
 
 // Each step brings the file from the version of its place to the next; the
 // first builds the schema of the first release on an empty file.
@@ -104,16 +103,19 @@ bool meansDamaged(const QSqlError& error)
     return code == 11 /* SQLITE_CORRUPT */ || code == 26 /* SQLITE_NOTADB */;
 }
 
+// Qt binds a null text as NULL, which the NOT NULL columns refuse.
+QString nonNull(const QString& s) { return s.isNull() ? QStringLiteral("") : s; }
+
 Result<qint64> nameId(QSqlDatabase& db, const char* table, const QString& name)
 {
     QSqlQuery q(db);
     q.prepare(
         QStringLiteral("INSERT OR IGNORE INTO %1 (name) VALUES (?)").arg(QLatin1String(table)));
-    q.addBindValue(name);
+    q.addBindValue(nonNull(name));
     if (!q.exec())
         return sqlFailure(q.lastError());
     q.prepare(QStringLiteral("SELECT id FROM %1 WHERE name = ?").arg(QLatin1String(table)));
-    q.addBindValue(name);
+    q.addBindValue(nonNull(name));
     if (!q.exec() || !q.next())
         return sqlFailure(q.lastError());
     return q.value(0).toLongLong();
@@ -142,7 +144,7 @@ Result<qint64> writeEntry(QSqlDatabase& db, const NotebookEntry& e)
     q.addBindValue(*track);
     for (const NotebookField& f : notebookFields())
         if (!isNameField(f))
-            q.addBindValue((e.*f.member).isNull() ? QStringLiteral("") : e.*f.member);
+            q.addBindValue(nonNull(e.*f.member));
     if (e.id != 0)
         q.addBindValue(e.id);
     if (!q.exec())
@@ -239,7 +241,10 @@ Result<NotebookStore::Opened> NotebookStore::open(const QString& path, const QDa
         if (const auto connected = connect(path); !connected)
             return connected.failure();
     }
-    Result<> ready = configure();
+    // A newer program's file is left exactly as it is.
+    Result<> ready = refuseNewer();
+    if (ready)
+        ready = configure();
     if (ready)
         ready = migrate();
     if (!ready) {
@@ -260,14 +265,26 @@ Result<> NotebookStore::configure()
     return {};
 }
 
+std::optional<int> NotebookStore::version() const
+{
+    QSqlQuery q(database());
+    if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next())
+        return std::nullopt;
+    return q.value(0).toInt();
+}
+
+Result<> NotebookStore::refuseNewer()
+{
+    const auto found = version();
+    if (!found)
+        return Failure{NotebookMessages::cannotOpen(m_path, database().lastError().text())};
+    if (*found > SchemaVersion)
+        return Failure{NotebookMessages::newerFile(m_path, *found)};
+    return {};
+}
+
 Result<> NotebookStore::migrate()
 {
-    auto version = [this]() -> std::optional<int> {
-        QSqlQuery q(database());
-        if (!q.exec(QStringLiteral("PRAGMA user_version")) || !q.next())
-            return std::nullopt;
-        return q.value(0).toInt();
-    };
     for (;;) {
         const auto found = version();
         if (!found)
@@ -303,18 +320,16 @@ Result<> NotebookStore::change(const std::function<Result<>(QSqlDatabase&)>& wor
     // be refused instead of waited for.
     if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
         return sqlFailure(q.lastError());
-    reach("begin");
-    Result<> done = work(db);
-    if (done) {
-        reach("written");
-        if (!q.exec(QStringLiteral("COMMIT")))
-            done = sqlFailure(q.lastError());
-    }
+    Result<> done = reach("begin") ? work(db) : Result<>(hookFailure());
+    if (done && !reach("written"))
+        done = hookFailure();
+    if (done && !q.exec(QStringLiteral("COMMIT")))
+        done = sqlFailure(q.lastError());
     if (!done) {
         q.exec(QStringLiteral("ROLLBACK"));
         return done;
     }
-    reach("committed");
+    static_cast<void>(reach("committed"));
     return {};
 }
 

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QString>
 #include <functional>
+#include <optional>
 
 class QSqlDatabase;
 
@@ -53,13 +54,16 @@ public:
     bool changedElsewhere() const;
 
     // Test hook: called at "begin", "written" (inside the transaction, before
-    // COMMIT) and "committed" of every change.
-    using FaultHook = std::function<void(const char* step)>;
+    // COMMIT) and "committed" of every change; false fails the step as an
+    // I/O error would (the transaction is rolled back).
+    using FaultHook = std::function<bool(const char* step)>;
     static void setFaultHook(FaultHook hook);
 
 private:
     QSqlDatabase database() const;
     Result<> connect(const QString& path);
+    std::optional<int> version() const;
+    Result<> refuseNewer();
     Result<> configure();
     Result<> migrate();
     Result<> change(const std::function<Result<>(QSqlDatabase&)>& work);

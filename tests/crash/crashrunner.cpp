@@ -9,6 +9,7 @@
 
 #include "app/giadsp.h"
 #include "common/textfile.h"
+#include "notebook/notebookvictim.h"
 #include "support/fakehost.h"
 
 #include <QCoreApplication>
@@ -63,6 +64,8 @@ int main(int argc, char** argv)
         host.answers =
             operation == "module-overwrite" ? QList<bool>{true} : QList<bool>{false, true};
         app.Command29_Click();
+    } else if (operation == "notebook") {
+        recordInNotebook(app, host, step, kill);
     } else if (operation == "save") {
         f.Label11.text = "84";
         app.Command2_Click();

@@ -1,0 +1,408 @@
+#include "app/notebook.h"
+#include "notebook/notebookcsv.h"
+#include "notebook/notebookmessages.h"
+#include "print/notebooksheet.h"
+#include "support/appfixture.h"
+
+#include <QProcess>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QVariant>
+#include <gtest/gtest.h>
+#include <thread>
+
+namespace {
+
+const QDateTime Now(QDate(2026, 12, 7), QTime(15, 30, 0));
+
+// Runs SQL on a file through a connection of the test's own.
+QVariant sql(const QString& path, const QStringList& statements)
+{
+    static int n = 0;
+    const QString name = QStringLiteral("test-%1").arg(++n);
+    QVariant last;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        EXPECT_TRUE(db.open());
+        QSqlQuery q(db);
+        for (const QString& s : statements) {
+            EXPECT_TRUE(q.exec(s)) << s.toStdString();
+            last = q.next() ? q.value(0) : QVariant();
+        }
+    }
+    QSqlDatabase::removeDatabase(name);
+    return last;
+}
+
+NotebookEntry run(const QString& car, const QString& track, const QString& temp, int minute)
+{
+    NotebookEntry e;
+    e.taken = Now.addSecs(60 * minute);
+    e.car = car;
+    e.track = track;
+    e.spur = "84";
+    e.pinion = "22";
+    e.total = "9.92727";
+    e.rollout = "27.40";
+    e.motorTemp = temp;
+    e.lap = "12.5";
+    return e;
+}
+
+class NotebookTest : public AppFixture
+{
+protected:
+    Notebook notebook{app, host};
+    QString db() const { return dir.file(Notebook::FileName); }
+
+    void seed(const QList<NotebookEntry>& entries)
+    {
+        NotebookStore store;
+        ASSERT_TRUE(store.open(db()));
+        ASSERT_TRUE(store.addAll(entries));
+    }
+    QStringList shownTracks() const
+    {
+        QStringList out;
+        for (qsizetype i = 0; i < notebook.shownCount(); ++i)
+            out << notebook.cellText(i, Notebook::Track);
+        return out;
+    }
+};
+
+// ---- Opening: fresh, older, newer and damaged files --------------------------
+
+struct FileCase
+{
+    const char* name;
+    std::function<void(const QString& path)> make;
+    int version;      // user_version afterwards (-1: not looked at)
+    bool movedAside;  // a damaged file kept under a dated name
+    QString message;  // what the user is told ("" nothing)
+    qsizetype listed; // entries listed afterwards
+};
+
+const FileCase fileCases[] = {
+    {"no file yet", [](const QString&) {}, 1, false, {}, 0},
+    {"hand-made version 0 with a table of its own",
+     [](const QString& p) {
+         sql(p, {"CREATE TABLE scratch (x)", "INSERT INTO scratch VALUES (7)"});
+     },
+     1,
+     false,
+     {},
+     0},
+    {"a newer program's file", [](const QString& p) { sql(p, {"PRAGMA user_version = 99"}); }, 99,
+     false, NotebookMessages::newerFile("%1", 99), 0},
+    {"not a database at all",
+     [](const QString& p) {
+         QFile f(p);
+         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+         f.write(QByteArray(8192, 'x'));
+     },
+     1, true, NotebookMessages::damaged("%2"), 0},
+    {"a page torn in the middle",
+     [](const QString& p) {
+         {
+             NotebookStore store;
+             ASSERT_TRUE(store.open(p));
+             QList<NotebookEntry> many(300, run("Car", "Track", "60", 0));
+             for (int i = 0; i < 300; ++i)
+                 many[i].note = QString(200, QChar(u'a' + i % 26));
+             ASSERT_TRUE(store.addAll(many));
+         }
+         sql(p, {"PRAGMA wal_checkpoint(TRUNCATE)"});
+         QFile f(p);
+         ASSERT_TRUE(f.open(QIODevice::ReadWrite));
+         f.seek(4096 * 3);
+         f.write(QByteArray(4096 * 4, '\x5a'));
+     },
+     1, true, NotebookMessages::damaged("%2"), 0},
+};
+
+class NotebookFiles : public NotebookTest, public ::testing::WithParamInterface<FileCase>
+{
+};
+
+TEST_P(NotebookFiles, OpenTellsAndKeeps)
+{
+    const FileCase& c = GetParam();
+    c.make(db());
+    const QByteArray before = dir.bytes(Notebook::FileName);
+    const QString moved = db() + ".damaged-20261207-153000";
+    notebook.open(Now);
+    EXPECT_EQ(host.messages.join('|').toStdString(),
+              QString(c.message).replace("%1", db()).replace("%2", moved).toStdString());
+    EXPECT_EQ(QFile::exists(moved), c.movedAside);
+    if (c.movedAside) {
+        EXPECT_EQ(QFileInfo(moved).size(), before.size());
+    }
+    if (c.version == 99) {
+        EXPECT_EQ(dir.bytes(Notebook::FileName), before);
+    }
+    notebook.setFilter({}, {});
+    EXPECT_EQ(notebook.shownCount(), c.listed);
+    EXPECT_EQ(sql(db(), {"PRAGMA user_version"}).toInt(), c.version);
+    if (c.version == 1) {
+        EXPECT_EQ(sql(db(), {"PRAGMA journal_mode"}).toString(), "wal");
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, NotebookFiles, ::testing::ValuesIn(fileCases),
+                         [](const auto& info) {
+                             std::string n = info.param.name;
+                             std::replace_if(
+                                 n.begin(), n.end(), [](char c) { return !isalnum(c); }, '_');
+                             return n;
+                         });
+
+// ---- Recording, editing, restoring, deleting ---------------------------------
+
+TEST_F(NotebookTest, RecordEditRestoreDelete)
+{
+    f.Label13.text = "ＴＲＦ４２１ 改";
+    quantities("2.6", "84", "22", "9.92727");
+    f.Combo7.text = "48P";
+    dir.write("drive.dat", {"64", "4000", "7.4", "", ""});
+    notebook.open(Now);
+    notebook.setFilter({}, "筑波");
+    notebook.record_Click();
+    ASSERT_EQ(notebook.shownCount(), 1);
+    const qint64 id = notebook.selected();
+    EXPECT_EQ(notebook.draft.car, "ＴＲＦ４２１ 改");
+    EXPECT_EQ(notebook.draft.track, "筑波");
+    EXPECT_EQ(notebook.draft.tyre, "64");
+    EXPECT_EQ(notebook.draft.kv, "4000");
+    EXPECT_EQ(notebook.draft.rollout, "20.25"); // 64 π ÷ 9.92727
+    EXPECT_EQ(notebook.draft.module, "48P");
+
+    // The racer adds what the run told.
+    notebook.draft.motorTemp = "71.5";
+    notebook.draft.lap = "13.052";
+    notebook.save_Click();
+    EXPECT_EQ(notebook.cellText(0, Notebook::Temp), "71.5℃");
+    EXPECT_EQ(notebook.cellText(0, Notebook::Gears), "22/84");
+
+    // The windows move on; the noted setup comes back, keypad untouched.
+    quantities("2.6", "80", "25", "8.32");
+    f.Label11.text = "123";
+    dir.write("drive.dat", {"60", "5000", "8.4", "", ""});
+    notebook.restore_Click();
+    EXPECT_TRUE(notebook.ranMainHandler());
+    EXPECT_EQ(
+        QStringList({f.Label6.text, f.Label7.text, f.Label8.text, f.Label9.text, f.Label11.text}),
+        QStringList({"2.6", "84", "22", "9.92727", "123"}));
+    EXPECT_EQ(dir.lines("GIA.DAT").mid(1, 4), QStringList({"2.6", "84", "22", "9.92727"}));
+    EXPECT_EQ(dir.lines("drive.dat").mid(0, 3), QStringList({"64", "4000", "7.4"}));
+
+    // Deleting asks; No keeps it.
+    host.answers = {false, true};
+    notebook.remove_Click();
+    EXPECT_EQ(notebook.shownCount(), 1);
+    notebook.remove_Click();
+    EXPECT_EQ(notebook.shownCount(), 0);
+    EXPECT_EQ(host.questions, QStringList(2, NotebookMessages::AskDelete));
+    NotebookStore store;
+    ASSERT_TRUE(store.open(db()));
+    EXPECT_FALSE(store.entry(id));
+    EXPECT_EQ(host.messages, QStringList());
+}
+
+struct EditCase
+{
+    const char* name;
+    QString NotebookEntry::*field;
+    QString value;
+    QString message;
+};
+
+const EditCase editCases[] = {
+    {"temperature not a number", &NotebookEntry::motorTemp, "hot",
+     NotebookMessages::notNumber("モーター温度(℃)", "hot")},
+    {"lap with a comma", &NotebookEntry::lap, "12,5",
+     NotebookMessages::notNumber("ベストラップ(秒)", "12,5")},
+    {"spur blank is fine", &NotebookEntry::spur, "", ""},
+    {"note with anything", &NotebookEntry::note, "=1+1 \"quoted\", ok", ""},
+};
+
+class NotebookEdits : public NotebookTest, public ::testing::WithParamInterface<EditCase>
+{
+};
+
+TEST_P(NotebookEdits, SaveChecksNumbers)
+{
+    const EditCase& c = GetParam();
+    seed({run("Car", "Track", "60", 0)});
+    notebook.open(Now);
+    ASSERT_TRUE(notebook.select(notebook.shownRow(0).id));
+    notebook.draft.*c.field = c.value;
+    notebook.save_Click();
+    EXPECT_EQ(host.messages.join('|'), c.message);
+    EXPECT_EQ(notebook.draftChanged(), !c.message.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Edits, NotebookEdits, ::testing::ValuesIn(editCases),
+                         [](const auto& info) {
+                             std::string n = info.param.name;
+                             std::replace(n.begin(), n.end(), ' ', '_');
+                             return n;
+                         });
+
+TEST_F(NotebookTest, FilterByCarAndTrackNewestFirst)
+{
+    seed({run("A", "筑波", "60", 0), run("B", "筑波", "61", 1), run("A", "袖ヶ浦", "62", 2),
+          run("A", "筑波", "63", 3)});
+    notebook.open(Now);
+    EXPECT_EQ(shownTracks(), QStringList({"筑波", "袖ヶ浦", "筑波", "筑波"}));
+    notebook.setFilter("A", {});
+    EXPECT_EQ(notebook.trackNames(), QStringList({"筑波", "袖ヶ浦"}));
+    notebook.setFilter("A", "筑波");
+    EXPECT_EQ(notebook.cellText(0, Notebook::Temp), "63℃");
+    EXPECT_EQ(notebook.shownCount(), 2);
+    const NotebookChart::Plot plot = notebook.chart(NotebookChart::XKind::Time);
+    EXPECT_EQ(plot.temps.size(), 2);
+    EXPECT_EQ(plot.latestTemp->y(), 63.0);
+    EXPECT_EQ(notebook.carNames(), QStringList({"A", "B"}));
+}
+
+// ---- CSV -------------------------------------------------------------------
+
+const QStringList hostileCells = {"=HYPERLINK(\"http://x\")",
+                                  "+1",
+                                  "-5",
+                                  "@SUM(A1)",
+                                  "'=still",
+                                  "'plain",
+                                  "a, b",
+                                  "say \"hi\"",
+                                  "  padded  ",
+                                  "ü é 🏎 ｶﾀｶﾅ"};
+
+TEST_F(NotebookTest, CsvRoundTripKeepsHostileCellsHarmless)
+{
+    QList<NotebookEntry> entries;
+    for (int i = 0; i < hostileCells.size(); ++i) {
+        NotebookEntry e = run(hostileCells[i], hostileCells[i], "", i);
+        e.note = e.conditions = hostileCells[i];
+        entries << e;
+    }
+    const QByteArray bytes = NotebookCsv::write(entries);
+    EXPECT_TRUE(bytes.startsWith("\xEF\xBB\xBF\xE6\x97\xA5\xE6\x99\x82,")); // BOM, 日時
+    EXPECT_TRUE(bytes.contains("'=HYPERLINK(\"\"http://x\"\")"));
+    EXPECT_TRUE(bytes.contains(",'-5,") && bytes.contains(",'@SUM(A1),") &&
+                bytes.contains(",''=still,"));
+    EXPECT_EQ(bytes.count("\r\n"), entries.size() + 1);
+    EXPECT_EQ(bytes.count('\n'), entries.size() + 1);
+    const auto back = NotebookCsv::read(bytes);
+    ASSERT_TRUE(back) << back.error().toStdString();
+    ASSERT_EQ(back->size(), entries.size());
+    for (qsizetype i = 0; i < entries.size(); ++i)
+        EXPECT_TRUE((*back)[i].sameRun(entries[i])) << hostileCells[i].toStdString();
+}
+
+TEST_F(NotebookTest, ImportPreviewsSkipsDuplicatesAndIsAllOrNothing)
+{
+    seed({run("A", "筑波", "60", 0)});
+    notebook.open(Now);
+    QList<NotebookEntry> file = {run("A", "筑波", "60", 0), run("A", "筑波", "61", 1),
+                                 run("A", "筑波", "61", 1), run("Ä 🏎", "筑波", "62", 2)};
+    dir.writeBytes("in.csv", NotebookCsv::write(file));
+    host.answers = {true};
+    notebook.importCsv(dir.file("in.csv"));
+    EXPECT_EQ(notebook.shownCount(), 3);
+    ASSERT_EQ(host.questions.size(), 1);
+    EXPECT_TRUE(
+        host.questions[0].startsWith("2件の記録を追加します（すでにある2件は追加しません）"));
+    EXPECT_EQ(host.messages, QStringList({NotebookMessages::imported(2, 2)}));
+    EXPECT_EQ(notebook.carNames(), QStringList({"A", "Ä 🏎"})); // UTF-8 inside
+
+    // A bad line anywhere: nothing is added.
+    QByteArray bad = NotebookCsv::write({run("C", "x", "1", 5), run("C", "x", "hot", 6)});
+    dir.writeBytes("bad.csv", bad);
+    host.messages.clear();
+    notebook.importCsv(dir.file("bad.csv"));
+    EXPECT_EQ(notebook.shownCount(), 3);
+    EXPECT_EQ(host.messages, QStringList({NotebookMessages::csvLine(
+                                 3, NotebookMessages::notNumber("モーター温度(℃)", "hot"))}));
+}
+
+// ---- Two writers, a killed writer ------------------------------------------
+
+TEST_F(NotebookTest, TwoConnectionsWritingAtOnceLoseNothing)
+{
+    seed({});
+    auto writer = [this](const QString& car) {
+        NotebookStore store;
+        ASSERT_TRUE(store.open(db()));
+        for (int i = 0; i < 100; ++i)
+            ASSERT_TRUE(store.add(run(car, "T", QString::number(i), i)));
+    };
+    std::thread a(writer, QStringLiteral("A")), b(writer, QStringLiteral("B"));
+    a.join();
+    b.join();
+    notebook.open(Now);
+    EXPECT_EQ(notebook.shownCount(), 200);
+    EXPECT_EQ(notebook.carNames(), QStringList({"A", "B"}));
+}
+
+struct CrashCase
+{
+    const char* step;
+    const char* mode;
+    qsizetype entries; // afterwards
+};
+
+class NotebookCrash : public NotebookTest, public ::testing::WithParamInterface<CrashCase>
+{
+};
+
+TEST_P(NotebookCrash, KilledOrFailingWriteLeavesTheFileWhole)
+{
+    const CrashCase& c = GetParam();
+    ASSERT_TRUE(app.files().seedShippedFiles());
+    seed({run("A", "T", "60", 0), run("A", "T", "61", 1), run("A", "T", "62", 2)});
+    QProcess victim;
+    victim.start(QStringLiteral(CRASHRUNNER), {dir.path(), "notebook", c.step, c.mode});
+    ASSERT_TRUE(victim.waitForFinished(60000));
+    EXPECT_EQ(victim.exitStatus() == QProcess::CrashExit, QByteArray(c.mode) == "kill");
+    notebook.open(Now);
+    EXPECT_EQ(host.messages, QStringList()); // no damage found
+    EXPECT_EQ(sql(db(), {"PRAGMA integrity_check"}).toString(), "ok");
+    EXPECT_EQ(notebook.shownCount(), c.entries);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Crash, NotebookCrash,
+    ::testing::Values(CrashCase{"begin", "kill", 3}, CrashCase{"written", "kill", 3},
+                      CrashCase{"committed", "kill", 4}, CrashCase{"begin", "fail", 3},
+                      CrashCase{"written", "fail", 3}),
+    [](const auto& info) { return std::string(info.param.step) + "_" + info.param.mode; });
+
+// ---- Pages -----------------------------------------------------------------
+
+TEST_F(NotebookTest, SheetsGoThroughTheHostsPrintingPath)
+{
+    NotebookEntry e = run("A", "筑波", "60", 0);
+    e.note = QString(100, u'あ');
+    const PrintPage sheet = NotebookSheet::entryPage(e);
+    EXPECT_FALSE(sheet.landscape);
+    QStringList texts;
+    for (const PageOp& op : sheet.ops) {
+        texts << op.text;
+        EXPECT_TRUE(op.x >= 0 && op.x2 <= 11906 && op.y >= 0 && op.y <= 16838);
+    }
+    EXPECT_TRUE(texts.contains("セッティングシート　A"));
+    EXPECT_TRUE(texts.contains("9.92727"));
+    host.savePath = dir.file("a.pdf");
+    seed({e});
+    notebook.open(Now);
+    ASSERT_TRUE(notebook.select(notebook.shownRow(0).id));
+    notebook.pdfEntry_Click();
+    notebook.printHistory_Click();
+    EXPECT_EQ(host.pages.size(), 2);
+    EXPECT_EQ(host.savePrompts.value(0),
+              "zeltan-A-" + QDate::currentDate().toString("yyyyMMdd") + ".pdf");
+}
+
+} // namespace
