@@ -297,13 +297,14 @@ TEST(Check, KeepsTheFirstProblemOnly)
         {"not set first",
          [](Check& c) {
              c.require(false, "スパー");
+             c.require(false, "ピニオン");
              return c.value("x", "abc");
          },
          "スパーが設定されていません"},
         {"blank", [](Check& c) { return c.read("タイヤ径", " "); }, "タイヤ径が設定されていません"},
         {"long text elided", [&](Check& c) { return c.value("指定減速比", longText); },
          "指定減速比「" + QString(19, u'1') + "…" + QString(20, u'x') + "」は数値ではありません"},
-        {"zero or below", [](Check& c) { return c.read("タイヤ径", "-1"); },
+        {"zero or below", [](Check& c) { return c.read("タイヤ径", "0"); },
          "タイヤ径は0より大きい値を指定して下さい"},
         {"typed count", [](Check& c) { return double(c.whole("スパー範囲の幅", "40000")); },
          "スパー範囲の幅「40000」が範囲（-32768～32767）を超えています"},
