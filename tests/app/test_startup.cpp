@@ -69,6 +69,20 @@ TEST_F(Startup, TheWindowComesBackAsTheUserLeftIt)
     EXPECT_EQ(restarted.Label5.text, "スパー範囲 ( 95～105 )");
 }
 
+TEST_F(Startup, EachOfTheTwelveLinesHasItsOwnControl)
+{
+    // A value on each line that no other line holds (the intervals too), so
+    // two lines swapped in the reading or in the writing show.
+    const QStringList lines = {"Car", "2.5", "80", "25", "8.00000", "48P",
+                               "70",  "15",  "20", "14", "3",       "2"};
+    dir.write("GIA.DAT", lines);
+    EXPECT_EQ(restartCaptions(), lines);
+    app.Form_Load();
+    press("Command4"); // nothing typed: the inputs are saved as they stand
+    EXPECT_EQ(dir.bytes("GIA.DAT"), cp932(lines));
+    EXPECT_TRUE(host.messages.isEmpty()) << host.messages.join('\n').toStdString();
+}
+
 TEST_F(Startup, ASurveyComesBackAsAPlainTable)
 {
     app.Form_Load();

@@ -12,6 +12,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+// Failures show texts, not UTF-16 code units.
+void PrintTo(const QString& text, std::ostream* os) { *os << text.toStdString(); }
+
 namespace {
 
 // Texts the program writes or shows, with the characters that differ between
@@ -307,6 +310,7 @@ TEST_F(Rewrite, AHeldLockMakesASecondWriterWaitThenGiveUp)
     const auto error = rewrite(prepend({"x"}));
     ASSERT_TRUE(error);
     EXPECT_TRUE(error->contains("別のZELTAN"));
+    EXPECT_EQ(*error, "data.dat は別のZELTANが書き換え中です。しばらくしてからやり直して下さい");
     EXPECT_EQ(dir.bytes("data.dat"), cp932({"keep"}));
 }
 

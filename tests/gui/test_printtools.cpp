@@ -84,6 +84,26 @@ private:
         return QDialog::Rejected;
     }
 
+    static QByteArray fileBytes(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // The survey's table as its CSV holds it: UTF-8 with a byte-order mark,
+    // the spur headings, then a row for each pinion, every row ended by CR LF.
+    QByteArray csvOfTheGrid()
+    {
+        QByteArray bytes = "\xEF\xBB\xBFP/S,70,71,72,73,74,75,76,77,78,79,80,81,82,83,84,85\r\n";
+        for (int r = 1; r <= 16; ++r) {
+            QStringList cells;
+            for (int c = 0; c <= 16; ++c)
+                cells << form().MSFlexGrid1.cell(r, c).text;
+            bytes += cells.join(u',').toUtf8() + "\r\n";
+        }
+        return bytes;
+    }
+
     // Answers the boxes of a window, whose host runs dialogs for real.
     void answerWindowBoxes()
     {
@@ -159,10 +179,12 @@ private slots:
         QCOMPARE(m_shown, shown.isEmpty() ? QStringList() : QStringList{shown.arg(m_answerPath)});
         if (shown.contains(u"しました")) {
             QCOMPARE(entries(m_documents), QStringList{QFileInfo(chosen).fileName()});
-            if (pdf)
+            if (pdf) {
                 QVERIFY(pdfText(m_answerPath).contains(QStringLiteral("P/S")));
-            else
+            } else {
                 QVERIFY(QFile(m_answerPath).size() > 100);
+                QCOMPARE(fileBytes(m_answerPath), csvOfTheGrid());
+            }
         } else {
             QCOMPARE(entries(m_documents), QStringList()); // neither a file nor a work file
         }

@@ -138,6 +138,27 @@ TEST_F(PrintOutPage, TheWalkStopsAtEmptyCells)
     EXPECT_EQ(printed, expected);
 }
 
+TEST_F(PrintOutPage, AFullGridPrintsTheRowsOfTheFrameAndNoMore)
+{
+    // Every row of a 31-row grid filled: the frame's 30 rows take rows 0…29;
+    // row 30's place is the contact line.
+    FlexGrid& g = f.MSFlexGrid1;
+    g.setRows(31);
+    for (int r = 0; r < 31; ++r) {
+        g.setCurrentCell(r, 0);
+        g.setText(QString::number(r));
+    }
+    const PrintPage page = PrintOut::buildPage(f);
+    QStringList printed; // "text at y"
+    for (const PageOp& op : texts(page))
+        if (op.pointSize == 10)
+            printed << QString("%1 at %2").arg(op.text.trimmed()).arg(op.y);
+    QStringList expected;
+    for (int r = 0; r < 30; ++r)
+        expected << QString("%1 at %2").arg(r).arg(1250 + 320 * r);
+    EXPECT_EQ(printed, expected);
+}
+
 TEST_F(PrintOutPage, AnEmptyGridPrintsTheFrameAndHeadingsOnly)
 {
     const PrintPage page = PrintOut::buildPage(f);
