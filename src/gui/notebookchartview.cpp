@@ -1,0 +1,158 @@
+#include "notebookchartview.h"
+
+#include <QBitArray>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+
+namespace {
+// The program's red and blue, as the grid marks them, strong enough on white.
+const QColor TempColour(176, 0, 0);
+const QColor LapColour(0, 64, 208);
+constexpr qreal Mark = 3.5; // radius in pixels
+
+// One series' marks, at most one per few pixels: a hundred thousand runs
+// draw as fast as the spots they cover.
+void drawMarks(QPainter& p, const QList<QPointF>& points, const NotebookChart::Axis& x,
+               const NotebookChart::Axis& y, const QRectF& plot, bool triangle)
+{
+    const int cols = int(plot.width() / 2) + 1, rows = int(plot.height() / 2) + 1;
+    QBitArray taken(cols * rows);
+    QPainterPath path;
+    for (const QPointF& v : points) {
+        const QPointF at(plot.left() + x.at(v.x()) * plot.width(),
+                         plot.bottom() - y.at(v.y()) * plot.height());
+        const int cell = int(std::clamp((at.y() - plot.top()) / 2, 0.0, rows - 1.0)) * cols +
+                         int(std::clamp((at.x() - plot.left()) / 2, 0.0, cols - 1.0));
+        if (taken.testBit(cell))
+            continue;
+        taken.setBit(cell);
+        if (triangle) {
+            path.moveTo(at + QPointF(0, -Mark));
+            path.lineTo(at + QPointF(Mark, Mark * 0.8));
+            path.lineTo(at + QPointF(-Mark, Mark * 0.8));
+            path.closeSubpath();
+        } else {
+            path.addEllipse(at, Mark, Mark);
+        }
+    }
+    p.drawPath(path);
+}
+
+QPointF placed(const QPointF& v, const NotebookChart::Axis& x, const NotebookChart::Axis& y,
+               const QRectF& plot)
+{
+    return {plot.left() + x.at(v.x()) * plot.width(), plot.bottom() - y.at(v.y()) * plot.height()};
+}
+} // namespace
+
+NotebookChartView::NotebookChartView(QWidget* parent) : QWidget(parent)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMinimumSize(360, 300);
+}
+
+void NotebookChartView::setPlots(NotebookChart::Plot byGear, NotebookChart::Plot byTime)
+{
+    m_byGear = std::move(byGear);
+    m_byTime = std::move(byTime);
+    update();
+}
+
+void NotebookChartView::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    paintBoth(p, rect());
+}
+
+void NotebookChartView::paintBoth(QPainter& p, const QRectF& area) const
+{
+    p.fillRect(area, Qt::white);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setFont(font());
+    const qreal half = area.height() / 2;
+    paintPlot(p, QRectF(area.left(), area.top(), area.width(), half), m_byGear);
+    paintPlot(p, QRectF(area.left(), area.top() + half, area.width(), half), m_byTime);
+}
+
+QImage NotebookChartView::picture(QSize size, qreal scale) const
+{
+    QImage image(size * scale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(scale);
+    QPainter p(&image);
+    paintBoth(p, QRectF(QPointF(0, 0), QSizeF(size)));
+    return image;
+}
+
+void NotebookChartView::paintPlot(QPainter& p, const QRectF& box, const NotebookChart::Plot& plot)
+{
+    const QFontMetricsF fm(p.font());
+    const qreal line = fm.height();
+    p.setPen(Qt::black);
+    p.drawText(QRectF(box.left() + 6, box.top() + 2, box.width() - 12, line), Qt::AlignLeft,
+               NotebookChart::title(plot.kind));
+    const qreal side = fm.horizontalAdvance(QStringLiteral("000.00")) + 10;
+    const QRectF frame(box.left() + side, box.top() + 2.4 * line, box.width() - 2 * side,
+                       box.height() - 4.8 * line);
+    if (frame.width() < 20 || frame.height() < 20)
+        return;
+    p.setPen(QPen(Qt::black, 1));
+    p.drawRect(frame);
+    if (plot.empty()) {
+        p.drawText(frame, Qt::AlignCenter, QStringLiteral("グラフにする記録がありません"));
+        return;
+    }
+    p.setPen(QPen(QColor(220, 220, 220), 1));
+    for (double t : plot.x.ticks) {
+        const qreal x = frame.left() + plot.x.at(t) * frame.width();
+        p.drawLine(QPointF(x, frame.top()), QPointF(x, frame.bottom()));
+    }
+    p.setPen(Qt::black);
+    for (double t : plot.x.ticks) {
+        const qreal x = frame.left() + plot.x.at(t) * frame.width();
+        p.drawLine(QPointF(x, frame.bottom()), QPointF(x, frame.bottom() + 4));
+        p.drawText(QRectF(x - 50, frame.bottom() + 5, 100, line), Qt::AlignHCenter,
+                   NotebookChart::tickText(plot.x, t));
+    }
+    p.drawText(QRectF(frame.left(), frame.bottom() + 5 + line, frame.width(), line),
+               Qt::AlignHCenter, plot.x.title);
+    const struct
+    {
+        const NotebookChart::Axis& axis;
+        const QList<QPointF>& points;
+        const std::optional<QPointF>& latest;
+        QColor colour;
+        bool left;
+    } series[] = {{plot.temp, plot.temps, plot.latestTemp, TempColour, true},
+                  {plot.lap, plot.laps, plot.latestLap, LapColour, false}};
+    for (const auto& s : series) {
+        p.setPen(s.colour);
+        for (double t : s.axis.ticks) {
+            const qreal y = frame.bottom() - s.axis.at(t) * frame.height();
+            const qreal edge = s.left ? frame.left() : frame.right();
+            p.drawLine(QPointF(edge, y), QPointF(edge + (s.left ? -4 : 4), y));
+            const QRectF label = s.left ? QRectF(box.left(), y - line / 2, side - 6, line)
+                                        : QRectF(frame.right() + 6, y - line / 2, side - 6, line);
+            p.drawText(label, (s.left ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter,
+                       NotebookChart::tickText(s.axis, t));
+        }
+        const QString legend =
+            (s.left ? QStringLiteral("● ") : QStringLiteral("▲ ")) + s.axis.title;
+        p.drawText(QRectF(frame.left(), frame.top() - 1.2 * line, frame.width(), line),
+                   (s.left ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignBottom, legend);
+        p.setPen(Qt::NoPen);
+        QColor fill = s.colour;
+        fill.setAlpha(170);
+        p.setBrush(fill);
+        drawMarks(p, s.points, plot.x, s.axis, frame, !s.left);
+        p.setBrush(Qt::NoBrush);
+        if (s.latest) {
+            // The newest run ringed and named.
+            const QPointF at = placed(*s.latest, plot.x, s.axis, frame);
+            p.setPen(QPen(Qt::black, 1.5));
+            p.drawEllipse(at, Mark + 4, Mark + 4);
+            p.drawText(at + QPointF(Mark + 6, -Mark - 4), QStringLiteral("最新"));
+        }
+    }
+}

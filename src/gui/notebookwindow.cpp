@@ -1,0 +1,388 @@
+#include "notebookwindow.h"
+
+#include "accessiblerole.h"
+#include "common/recordsyntax.h"
+#include "common/textfile.h"
+#include "drivelook.h"
+#include "drivewindow.h"
+#include "fieldentry.h"
+#include "mainwindow.h"
+#include "notebook/notebookmessages.h"
+#include "notebookchartview.h"
+#include "notebooklistmodel.h"
+#include "pageprinter.h"
+
+#include <QBuffer>
+#include <QComboBox>
+#include <QDir>
+#include <QEvent>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QSignalBlocker>
+#include <QSplitter>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace {
+const QString All = QStringLiteral("（すべて）");
+} // namespace
+
+NotebookWindow::NotebookWindow(MainWindow& main)
+    : QWidget(&main, Qt::Window), m_main(main), m_host(this), m_notebook(main.app(), m_host)
+{
+    AccessibleRole::install<NotebookWindow, QAccessible::Window>();
+    setObjectName(QStringLiteral("notebook"));
+    setWindowTitle(NotebookMessages::Title);
+    setAttribute(Qt::WA_WindowPropagation);
+    m_host.printer().setPdfFolder(PagePrinter::documentsFolder());
+
+    m_model = new NotebookListModel(m_notebook, this);
+    m_list = new QTableView(this);
+    m_list->setObjectName(QStringLiteral("list"));
+    m_list->setAccessibleName(QStringLiteral("記録の一覧"));
+    m_list->setModel(m_model);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->verticalHeader()->hide();
+    // Fixed row heights: a hundred thousand rows are never measured.
+    m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_list->horizontalHeader()->setStretchLastSection(true);
+    m_list->setWordWrap(false);
+    m_controls.insert(m_list->objectName(), m_list);
+    connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &NotebookWindow::rowChosen);
+
+    m_chart = new NotebookChartView(this);
+    m_chart->setObjectName(QStringLiteral("chart"));
+    m_chart->setAccessibleName(QStringLiteral("モーター温度とベストラップのグラフ"));
+    m_axis = new QComboBox(this);
+    m_axis->setObjectName(QStringLiteral("axis"));
+    m_axis->setAccessibleName(QStringLiteral("グラフの横軸"));
+    m_axis->addItems({QStringLiteral("ロールアウト別"), QStringLiteral("減速比別")});
+    m_controls.insert(m_axis->objectName(), m_axis);
+    connect(m_axis, &QComboBox::activated, this, [this](int index) {
+        m_notebook.setChartAxis(index == 0 ? NotebookChart::XKind::Rollout
+                                           : NotebookChart::XKind::Ratio);
+        renderChart();
+    });
+
+    auto* left = new QWidget(this);
+    auto* leftColumn = new QVBoxLayout(left);
+    leftColumn->setContentsMargins(0, 0, 0, 0);
+    leftColumn->addWidget(buildFilters());
+    leftColumn->addWidget(m_list, 1);
+    auto* chartBox = new QWidget(this);
+    auto* chartColumn = new QVBoxLayout(chartBox);
+    chartColumn->setContentsMargins(0, 0, 0, 0);
+    auto* axisRow = new QHBoxLayout;
+    axisRow->addWidget(DriveLook::plain(QStringLiteral("グラフの横軸"), this));
+    axisRow->addWidget(m_axis);
+    axisRow->addStretch();
+    chartColumn->addLayout(axisRow);
+    chartColumn->addWidget(m_chart, 1);
+
+    auto* split = new QSplitter(Qt::Horizontal, this);
+    split->addWidget(left);
+    split->addWidget(buildEditor());
+    split->addWidget(chartBox);
+    split->setStretchFactor(0, 3);
+    split->setStretchFactor(2, 2);
+    auto* outer = new QVBoxLayout(this);
+    outer->addWidget(split, 1);
+    outer->addWidget(buildButtons());
+
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
+    connect(&m_main, &MainWindow::zoomChanged, this, [this] { setFont(DriveLook::font()); });
+    setFont(DriveLook::font());
+}
+
+NotebookWindow::~NotebookWindow()
+{
+    // The views read the model; nothing they send on the way out may reach it.
+    for (QObject* child : findChildren<QObject*>())
+        child->disconnect(this);
+    m_list->setModel(nullptr);
+}
+
+QPushButton* NotebookWindow::addButton(const QString& name, const QString& caption)
+{
+    auto* button = new QPushButton(caption, this);
+    button->setObjectName(name);
+    button->setAccessibleName(caption);
+    button->setAutoDefault(true);
+    connect(button, &QPushButton::clicked, this, [this, name] { handle(name); });
+    m_controls.insert(name, button);
+    return button;
+}
+
+QWidget* NotebookWindow::buildFilters()
+{
+    auto* box = new QWidget(this);
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    for (auto [combo, name, caption] : {std::tuple{&m_car, "car", QStringLiteral("マシン")},
+                                        std::tuple{&m_track, "track", QStringLiteral("コース")}}) {
+        *combo = new QComboBox(this);
+        (*combo)->setObjectName(QString::fromLatin1(name));
+        (*combo)->setAccessibleName(caption + QStringLiteral("で絞り込む"));
+        (*combo)->setMinimumContentsLength(10);
+        (*combo)->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        connect(*combo, &QComboBox::activated, this, &NotebookWindow::filterChosen);
+        m_controls.insert((*combo)->objectName(), *combo);
+        row->addWidget(DriveLook::plain(caption, this));
+        row->addWidget(*combo, 1);
+    }
+    return box;
+}
+
+QWidget* NotebookWindow::buildEditor()
+{
+    auto* box = new QWidget(this);
+    auto* form = new QFormLayout(box);
+    form->setContentsMargins(0, 0, 0, 0);
+    form->addRow(DriveLook::heading(QStringLiteral("選んだ記録"), this));
+    auto addField = [&](const QString& name, const QString& caption) {
+        auto* edit = new QLineEdit(this);
+        edit->setObjectName(name);
+        edit->setAccessibleName(caption);
+        edit->setMinimumWidth(120);
+        FieldEntry::keepSingleLine(edit);
+        form->addRow(caption, edit);
+        m_controls.insert(name, edit);
+        return edit;
+    };
+    m_date = addField(QStringLiteral("field:taken"), QStringLiteral("日時"));
+    connect(m_date, &QLineEdit::textEdited, this,
+            [this](const QString& text) { m_notebook.draftDate = text.trimmed(); });
+    for (const NotebookField& f : notebookFields()) {
+        QLineEdit* edit = addField(QStringLiteral("field:") + QLatin1String(f.column), f.heading);
+        if (f.kind != NotebookField::Text)
+            edit->setAlignment(Qt::AlignRight);
+        m_fields.insert(edit, f.member);
+        connect(edit, &QLineEdit::textEdited, this, [this, member = f.member](const QString& text) {
+            m_notebook.draft.*member = RecordSyntax::singleLine(text);
+        });
+    }
+    form->addRow(addButton(QStringLiteral("save"), QStringLiteral("保存")));
+    return box;
+}
+
+QWidget* NotebookWindow::buildButtons()
+{
+    auto* box = new QWidget(this);
+    auto* row = new QHBoxLayout(box);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(addButton(QStringLiteral("record"), QStringLiteral("記録する")));
+    row->addWidget(addButton(QStringLiteral("restore"), QStringLiteral("この設定を呼び出す")));
+    row->addWidget(addButton(QStringLiteral("remove"), QStringLiteral("削除")));
+    row->addStretch();
+    auto* more = new QPushButton(QStringLiteral("印刷・保存"), this);
+    more->setObjectName(QStringLiteral("more"));
+    auto* menu = new QMenu(more);
+    const struct
+    {
+        const char* name;
+        QString caption;
+    } items[] = {
+        {"printEntry", QStringLiteral("この記録のセッティングシートを印刷…")},
+        {"pdfEntry", QStringLiteral("この記録のセッティングシートをPDFに保存…")},
+        {"printHistory", QStringLiteral("マシンの履歴を印刷…")},
+        {"pdfHistory", QStringLiteral("マシンの履歴をPDFに保存…")},
+        {"printChart", QStringLiteral("グラフを印刷…")},
+        {"png", QStringLiteral("グラフをPNGで保存…")},
+        {"exportCsv", QStringLiteral("表示中の記録をCSVで書き出す…")},
+        {"importCsv", QStringLiteral("CSVから読み込む…")},
+    };
+    for (const auto& item : items) {
+        const QString name = QString::fromLatin1(item.name);
+        QAction* action = menu->addAction(item.caption);
+        action->setObjectName(name);
+        connect(action, &QAction::triggered, this, [this, name] {
+            if (name == QLatin1String("png"))
+                saveChartPng();
+            else if (name == QLatin1String("importCsv"))
+                importCsv();
+            else
+                handle(name);
+        });
+    }
+    more->setMenu(menu);
+    m_controls.insert(more->objectName(), more);
+    row->addWidget(more);
+    auto* close = new QPushButton(QStringLiteral("閉じる"), this);
+    close->setObjectName(QStringLiteral("close"));
+    close->setAccessibleName(QStringLiteral("セッティング記録を閉じる"));
+    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    row->addWidget(close);
+    return box;
+}
+
+void NotebookWindow::open()
+{
+    if (!m_opened) {
+        m_opened = true;
+        m_notebook.open();
+        render();
+        placeOnScreen();
+    } else {
+        m_notebook.followOtherCopies();
+        render();
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+void NotebookWindow::placeOnScreen()
+{
+    const QScreen* screen = m_main.screen() ? m_main.screen() : QGuiApplication::primaryScreen();
+    QSize size(1180, 640);
+    QPoint at = m_main.frameGeometry().topLeft() + QPoint(40, 40);
+    if (screen) {
+        const QRect room = screen->availableGeometry().adjusted(0, 0, -16, -40);
+        size = size.boundedTo(room.size());
+        at.setX(qBound(room.left(), at.x(), qMax(room.left(), room.right() - size.width())));
+        at.setY(qBound(room.top(), at.y(), qMax(room.top(), room.bottom() - size.height())));
+    }
+    resize(size);
+    move(at);
+}
+
+void NotebookWindow::changeEvent(QEvent* event)
+{
+    // Back in front: what another copy of the program noted meanwhile shows.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_opened &&
+        m_notebook.followOtherCopies())
+        render();
+    QWidget::changeEvent(event);
+}
+
+void NotebookWindow::handle(const QString& name)
+{
+    // 走行計算, when it was opened, is the one whose inputs are read and put back.
+    m_notebook.setDriveTool(nullptr);
+    if (auto* drive = m_main.findChild<DriveWindow*>(QString(), Qt::FindDirectChildrenOnly))
+        m_notebook.setDriveTool(&drive->tool());
+    if (!m_notebook.raise(name))
+        qWarning("no handler for %s", qPrintable(name));
+    if (m_notebook.ranMainHandler())
+        m_main.showHandlerResult();
+    render();
+}
+
+void NotebookWindow::filterChosen()
+{
+    const QString car = m_car->currentIndex() <= 0 ? QString() : m_car->currentText();
+    const QString track = m_track->currentIndex() <= 0 ? QString() : m_track->currentText();
+    m_notebook.setFilter(car, track);
+    render();
+}
+
+void NotebookWindow::rowChosen()
+{
+    const int row = m_list->currentIndex().row();
+    const qint64 id = row >= 0 && row < m_notebook.shownCount() ? m_notebook.shownRow(row).id : 0;
+    if (!m_notebook.select(id)) {
+        // The edits the user wanted kept could not be saved: they stay in view.
+        render();
+        return;
+    }
+    renderEditor();
+    if (m_model->rowCount() != m_notebook.shownCount())
+        render();
+}
+
+void NotebookWindow::render()
+{
+    renderFilters();
+    m_model->sync();
+    const qsizetype row = m_notebook.shownIndexOf(m_notebook.selected());
+    {
+        const QSignalBlocker blocker(m_list->selectionModel());
+        if (row >= 0) {
+            m_list->selectRow(int(row));
+            m_list->setCurrentIndex(m_model->index(int(row), 0));
+            m_list->scrollTo(m_model->index(int(row), 0));
+        } else {
+            m_list->clearSelection();
+        }
+    }
+    renderEditor();
+    renderChart();
+}
+
+void NotebookWindow::renderFilters()
+{
+    for (auto [combo, names, chosen] :
+         {std::tuple{m_car, m_notebook.carNames(), m_notebook.carFilter()},
+          std::tuple{m_track, m_notebook.trackNames(), m_notebook.trackFilter()}}) {
+        const QSignalBlocker blocker(combo);
+        const QStringList items = QStringList{All} + names;
+        QStringList shown;
+        for (int i = 0; i < combo->count(); ++i)
+            shown << combo->itemText(i);
+        if (shown != items) {
+            combo->clear();
+            combo->addItems(items);
+        }
+        combo->setCurrentIndex(chosen.isEmpty() ? 0 : std::max(0, int(items.indexOf(chosen))));
+    }
+}
+
+void NotebookWindow::renderEditor()
+{
+    auto put = [](QLineEdit* edit, const QString& text) {
+        if (edit->text() != text) {
+            const QSignalBlocker blocker(edit);
+            edit->setText(text);
+            edit->setCursorPosition(0);
+        }
+    };
+    put(m_date, m_notebook.draftDate);
+    for (auto it = m_fields.cbegin(); it != m_fields.cend(); ++it)
+        put(it.key(), m_notebook.draft.*it.value());
+}
+
+void NotebookWindow::renderChart()
+{
+    m_chart->setPlots(m_notebook.chart(m_notebook.chartAxis()),
+                      m_notebook.chart(NotebookChart::XKind::Time));
+}
+
+void NotebookWindow::saveChartPng()
+{
+    const QString path =
+        m_host.askSavePath(QStringLiteral("zeltan-chart-%1.png")
+                               .arg(QDate::currentDate().toString(QStringLiteral("yyyyMMdd"))),
+                           QStringLiteral("PNG (*.png)"));
+    if (path.isEmpty())
+        return;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    m_chart->picture(QSize(1000, 800)).save(&buffer, "PNG");
+    const Result<> written = TextFile::writeBytesAtomically(path, bytes);
+    m_host.message(written ? NotebookMessages::pngSaved(path) : written.error());
+}
+
+void NotebookWindow::importCsv()
+{
+    const QString documents = PagePrinter::documentsFolder();
+    QFileDialog dialog(this, QString(), documents, QStringLiteral("CSV (*.csv)"));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    m_notebook.importCsv(dialog.selectedFiles().first());
+    render();
+}

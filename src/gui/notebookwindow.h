@@ -1,0 +1,72 @@
+#pragma once
+
+#include "app/notebook.h"
+#include "qthost.h"
+
+#include <QHash>
+#include <QWidget>
+
+class MainWindow;
+class NotebookChartView;
+class NotebookListModel;
+class QComboBox;
+class QLineEdit;
+class QPushButton;
+class QTableView;
+
+// The modeless window セッティング記録 beside the main window: filters, the
+// list of runs, the entry being edited and the charts. Buttons run the
+// Notebook's handlers by name and then everything is drawn again from it.
+class NotebookWindow : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit NotebookWindow(MainWindow& main);
+    ~NotebookWindow() override;
+
+    Notebook& notebook() { return m_notebook; }
+    // Opens the notebook file on the first opening, then shows the window in front.
+    void open();
+    // A control by name ("record", "car", "list", "field:motor_temp" …), or nullptr.
+    QWidget* control(const QString& name) const { return m_controls.value(name); }
+    QTableView* list() const { return m_list; }
+    NotebookChartView* chart() const { return m_chart; }
+
+    // Runs a handler of the model by name, then draws the window again.
+    void handle(const QString& name);
+    // The chart as a PNG where the user chooses.
+    void saveChartPng();
+    // A CSV the user picks, added after the preview.
+    void importCsv();
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    QWidget* buildFilters();
+    QWidget* buildEditor();
+    QWidget* buildButtons();
+    QPushButton* addButton(const QString& name, const QString& caption);
+    void filterChosen();
+    void rowChosen();
+    void render();
+    void renderFilters();
+    void renderEditor();
+    void renderChart();
+    void placeOnScreen();
+
+    MainWindow& m_main;
+    QtHost m_host;
+    Notebook m_notebook;
+    bool m_opened = false;
+    QHash<QString, QWidget*> m_controls;
+    QHash<QLineEdit*, QString NotebookEntry::*> m_fields;
+    QLineEdit* m_date = nullptr;
+    QComboBox* m_car = nullptr;
+    QComboBox* m_track = nullptr;
+    QComboBox* m_axis = nullptr;
+    QTableView* m_list = nullptr;
+    NotebookListModel* m_model = nullptr;
+    NotebookChartView* m_chart = nullptr;
+};

@@ -1,0 +1,95 @@
+#include "drivewindow.h"
+#include "notebook/notebookmessages.h"
+#include "notebookchartview.h"
+#include "notebookwindow.h"
+#include "windowfixture.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QTableView>
+
+// セッティング記録 beside the real main window: a run recorded from the
+// windows, its temperature added, and its setup put back after the windows moved on.
+class NotebookWindowTest : public WindowTest
+{
+    Q_OBJECT
+
+    NotebookWindow* openNotebook()
+    {
+        QAction* menu = m_window->menuAction(QStringLiteral("kiroku"));
+        if (!menu)
+            return nullptr;
+        menu->trigger();
+        return m_window->findChild<NotebookWindow*>();
+    }
+    QString listed(NotebookWindow* nb, int row, int column) const
+    {
+        return nb->list()->model()->index(row, column).data().toString();
+    }
+    void type(NotebookWindow* nb, const char* field, const QString& text)
+    {
+        auto* edit = qobject_cast<QLineEdit*>(nb->control(QString::fromLatin1(field)));
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClicks(edit, text);
+    }
+    void press(NotebookWindow* nb, const char* name)
+    {
+        QTest::mouseClick(qobject_cast<QPushButton*>(nb->control(QString::fromLatin1(name))),
+                          Qt::LeftButton);
+    }
+    // A value on the main window's keypad, then its SET button.
+    void set(const char* digits, const char* setButton)
+    {
+        click("Command17");
+        const QString keys = QString::fromLatin1(digits);
+        const QString pads = QStringLiteral("0123456789");
+        const char* names[] = {"Command15", "Command12", "Command13", "Command14", "Command9",
+                               "Command10", "Command11", "Command6",  "Command7",  "Command8"};
+        for (QChar k : keys)
+            click(k == u'.' ? "Command16" : names[pads.indexOf(k)]);
+        click(setButton);
+    }
+
+private slots:
+    void recordsFromTheWindowsAndRestores()
+    {
+        QCOMPARE(m_window->menuAction(QStringLiteral("kiroku"))->shortcut(),
+                 QKeySequence(QStringLiteral("Ctrl+L")));
+        NotebookWindow* nb = openNotebook();
+        QVERIFY(nb && nb->isVisible());
+        QCOMPARE(nb->windowTitle(), NotebookMessages::Title);
+
+        set("84", "Command2");
+        set("22", "Command3");
+        const QStringList recorded = {caption("Label6"), caption("Label7"), caption("Label8"),
+                                      caption("Label9")};
+        press(nb, "record");
+        QCOMPARE(nb->list()->model()->rowCount(), 1);
+        QCOMPARE(listed(nb, 0, Notebook::Gears), QStringLiteral("22/84"));
+        type(nb, "field:motor_temp", QStringLiteral("58"));
+        type(nb, "field:lap", QStringLiteral("12.75"));
+        press(nb, "save");
+        QCOMPARE(listed(nb, 0, Notebook::Temp), QStringLiteral("58℃"));
+        QCOMPARE(nb->chart()->byTime().temps.size(), 1);
+
+        // The windows move on; the keypad holds something of the user's.
+        set("90", "Command2");
+        set("25", "Command3");
+        click("Command17");
+        click("Command12");
+        QVERIFY(caption("Label7") != recorded[1]);
+        press(nb, "restore");
+        QCOMPARE(QStringList(
+                     {caption("Label6"), caption("Label7"), caption("Label8"), caption("Label9")}),
+                 recorded);
+        QCOMPARE(caption("Label11"), QStringLiteral("1"));
+
+        // Opening again raises the same window.
+        QCOMPARE(openNotebook(), nb);
+        QCOMPARE(m_window->findChildren<NotebookWindow*>().size(), 1);
+    }
+};
+
+QTEST_MAIN(NotebookWindowTest)
+#include "test_notebookwindow.moc"
