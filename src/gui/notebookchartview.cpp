@@ -20,6 +20,8 @@ void drawMarks(QPainter& p, const QList<QPointF>& points, const NotebookChart::A
     const int cols = int(plot.width() / 2) + 1, rows = int(plot.height() / 2) + 1;
     QBitArray taken(cols * rows);
     QPainterPath path;
+    // Overlapping marks stay filled.
+    path.setFillRule(Qt::WindingFill);
     for (const QPointF& v : points) {
         const QPointF at(plot.left() + x.at(v.x()) * plot.width(),
                          plot.bottom() - y.at(v.y()) * plot.height());

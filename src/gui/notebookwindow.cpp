@@ -102,8 +102,24 @@ NotebookWindow::NotebookWindow(MainWindow& main)
 
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
-    connect(&m_main, &MainWindow::zoomChanged, this, [this] { setFont(DriveLook::font()); });
+    connect(&m_main, &MainWindow::zoomChanged, this, &NotebookWindow::rescale);
+    rescale();
+}
+
+void NotebookWindow::rescale()
+{
     setFont(DriveLook::font());
+    // Widths from the texts a column holds at most, never from measuring
+    // every row.
+    const QFontMetrics fm(font());
+    const QStringList widest = {
+        QStringLiteral("2026/12/07 15:30"), QStringLiteral("ＷＷＷＷＷＷＷ"),
+        QStringLiteral("ＷＷＷＷＷＷＷ"),   QStringLiteral("ピニオン/スパー"),
+        QStringLiteral("10.000"),           QStringLiteral("ロールアウト"),
+        QStringLiteral("モーター温度"),     QStringLiteral("ベストラップ")};
+    for (int c = 0; c < widest.size(); ++c)
+        m_list->setColumnWidth(c, fm.horizontalAdvance(widest[c]) + 16);
+    m_list->verticalHeader()->setDefaultSectionSize(fm.height() + 6);
 }
 
 NotebookWindow::~NotebookWindow()
@@ -246,7 +262,7 @@ void NotebookWindow::open()
 void NotebookWindow::placeOnScreen()
 {
     const QScreen* screen = m_main.screen() ? m_main.screen() : QGuiApplication::primaryScreen();
-    QSize size(1180, 640);
+    QSize size(1480, 660);
     QPoint at = m_main.frameGeometry().topLeft() + QPoint(40, 40);
     if (screen) {
         const QRect room = screen->availableGeometry().adjusted(0, 0, -16, -40);

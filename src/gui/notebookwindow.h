@@ -55,6 +55,7 @@ private:
     void renderEditor();
     void renderChart();
     void placeOnScreen();
+    void rescale();
 
     MainWindow& m_main;
     QtHost m_host;
