@@ -33,6 +33,7 @@ set(fields
     "Depends|libqt6printsupport6 \\(>= [0-9.]+\\)"
     "Depends|fonts-ipafont-gothic, fonts-ipafont-mincho, qt6-translations-l10n"
     "Depends|libcups2"
+    "Depends|libqt6sql6-sqlite"
     "Recommends|^whiptail, ibus, ibus-mozc$")
 foreach(row IN LISTS fields)
   string(REPLACE "|" ";" row "${row}")
