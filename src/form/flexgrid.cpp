@@ -1,14 +1,22 @@
 #include "flexgrid.h"
 
+#include <atomic>
+
 namespace {
 const GridCell kEmptyCell;
+} // namespace
+
+quint64 FlexGrid::Revision::next()
+{
+    static std::atomic<quint64> last{0};
+    return ++last;
 }
 
 FlexGrid::FlexGrid() { resizeCells(m_rows, m_cols); }
 
 void FlexGrid::resizeCells(int rows, int cols)
 {
-    ++m_revision;
+    m_revision.advance();
     QList<GridCell> cells(qsizetype(rows) * cols);
     for (int r = 0; r < qMin(rows, m_rows); ++r)
         for (int c = 0; c < qMin(cols, m_cols); ++c)
@@ -28,7 +36,7 @@ void FlexGrid::clear()
 {
     for (GridCell& cell : m_cells)
         cell = GridCell();
-    ++m_revision;
+    m_revision.advance();
 }
 
 void FlexGrid::setRows(int rows)
@@ -45,7 +53,7 @@ void FlexGrid::setCols(int cols)
 
 void FlexGrid::setSize(int widthTwips, int heightTwips)
 {
-    ++m_revision;
+    m_revision.advance();
     m_width = widthTwips;
     m_height = heightTwips;
 }
@@ -54,7 +62,7 @@ void FlexGrid::setColWidth(int col, int twips)
 {
     if (col >= 0 && col < m_cols) {
         m_colWidths[col] = twips;
-        ++m_revision;
+        m_revision.advance();
     }
 }
 
@@ -62,7 +70,7 @@ void FlexGrid::setRowHeight(int row, int twips)
 {
     if (row >= 0 && row < m_rows) {
         m_rowHeights[row] = twips;
-        ++m_revision;
+        m_revision.advance();
     }
 }
 
@@ -87,11 +95,9 @@ GridCell* FlexGrid::changed()
 {
     GridCell* c = current();
     if (c)
-        ++m_revision;
+        m_revision.advance();
     return c;
 }
-
-const GridCell* FlexGrid::current() const { return const_cast<FlexGrid*>(this)->current(); }
 
 const GridCell& FlexGrid::cell(int row, int col) const
 {
@@ -106,22 +112,10 @@ void FlexGrid::setText(const QString& text)
         c->text = text;
 }
 
-QString FlexGrid::text() const
-{
-    const GridCell* c = current();
-    return c ? c->text : QString();
-}
-
 void FlexGrid::setAlignment(CellAlign align)
 {
     if (GridCell* c = changed())
         c->align = align;
-}
-
-CellAlign FlexGrid::alignment() const
-{
-    const GridCell* c = current();
-    return c ? c->align : CellAlign::General;
 }
 
 void FlexGrid::setColour(int colourNumber)
@@ -130,26 +124,20 @@ void FlexGrid::setColour(int colourNumber)
         c->colour = colourNumber;
 }
 
-int FlexGrid::colour() const
-{
-    const GridCell* c = current();
-    return c ? c->colour : 0;
-}
-
 void FlexGrid::setBold(bool bold)
 {
     if (GridCell* c = changed())
         c->bold = bold;
 }
 
-bool FlexGrid::bold() const
+void FlexGrid::hide()
 {
-    const GridCell* c = current();
-    return c && c->bold;
+    m_visible = false;
+    m_revision.advance();
 }
 
 void FlexGrid::show()
 {
     m_visible = true;
-    ++m_revision;
+    m_revision.advance();
 }

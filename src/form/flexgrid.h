@@ -51,20 +51,13 @@ public:
     int row() const { return m_row; }
     int col() const { return m_col; }
 
+    // Writes to the current cell; cell() reads any.
     void setText(const QString& text);
-    QString text() const;
     void setAlignment(CellAlign align);
-    CellAlign alignment() const;
     void setColour(int colourNumber);
-    int colour() const;
     void setBold(bool bold);
-    bool bold() const;
 
-    void hide()
-    {
-        m_visible = false;
-        ++m_revision;
-    }
+    void hide();
     void show();
     bool isVisible() const { return m_visible; }
 
@@ -72,14 +65,34 @@ public:
     const GridCell& cell(int row, int col) const;
 
     // Moves with every change of a cell, the shape or the visibility, so a
-    // view can tell after a handler whether it must draw the grid again.
-    quint64 revision() const { return m_revision; }
+    // view can tell after a handler whether it must draw the grid again. Every
+    // change of any grid takes the next number of one count: two grids never
+    // share a revision, whatever was copied from where.
+    quint64 revision() const { return m_revision.value(); }
 
 private:
-    GridCell* current();
+    // A number taken afresh at every change, and by every copy or assignment.
+    class Revision
+    {
+    public:
+        Revision() : m_value(next()) {}
+        Revision(const Revision&) noexcept : m_value(next()) {}
+        Revision& operator=(const Revision&) noexcept
+        {
+            m_value = next();
+            return *this;
+        }
+        void advance() { m_value = next(); }
+        quint64 value() const { return m_value; }
+
+    private:
+        static quint64 next();
+        quint64 m_value;
+    };
+
     // The current cell for a write, which counts as a change.
     GridCell* changed();
-    const GridCell* current() const;
+    GridCell* current();
     void resizeCells(int rows, int cols);
 
     int m_rows = 2;
@@ -91,7 +104,7 @@ private:
     int m_row = 0;
     int m_col = 0;
     bool m_visible = true;
-    quint64 m_revision = 0;
+    Revision m_revision;
     QList<GridCell> m_cells;
     QList<int> m_colWidths;
     QList<int> m_rowHeights;

@@ -24,7 +24,7 @@ using PageDraw::text;
 
 QString field8(const QString& s) { return s.left(8).rightJustified(8, u' '); }
 
-PrintPage buildPage(Form& f)
+PrintPage buildPage(const Form& f)
 {
     PrintPage page;
     page.landscape = true;
@@ -54,23 +54,18 @@ PrintPage buildPage(Form& f)
     // Row 0 is always visited; a later row only while its first cell holds a
     // text; a row ends at its first empty cell. Grid row 30 has no frame row
     // of its own (its place is the contact line), so the walk stops before it.
-    FlexGrid& grid = f.MSFlexGrid1;
+    const FlexGrid& grid = f.MSFlexGrid1;
     for (int r = 0; r < FrameRows && r < grid.rows(); ++r) {
-        if (r > 0) {
-            grid.setCurrentCell(r, 0);
-            if (grid.text().isEmpty())
-                break;
-        }
+        if (r > 0 && grid.cell(r, 0).text.isEmpty())
+            break;
         for (int c = 0; c < FrameCols && c < grid.cols(); ++c) {
-            grid.setCurrentCell(r, c);
-            const QString s = grid.text();
-            if (s.isEmpty())
+            const GridCell& cell = grid.cell(r, c);
+            if (cell.text.isEmpty())
                 break;
-            text(page, FrameLeft + Inset + ColPitch * c, FrameTop + Inset + RowPitch * r, field8(s),
-                 10, grid.bold(), inkOf(grid.colour()));
+            text(page, FrameLeft + Inset + ColPitch * c, FrameTop + Inset + RowPitch * r,
+                 field8(cell.text), 10, cell.bold, inkOf(cell.colour));
         }
     }
-    grid.setCurrentCell(0, 0);
     return page;
 }
 
@@ -96,7 +91,7 @@ void report(const Host::PrintResult& result, Host& host, const QString& savedTex
 const QString SavedPdf = QStringLiteral("PDFファイルに保存しました：\n%1");
 } // namespace
 
-void print(Form& form, Host& host)
+void print(const Form& form, Host& host)
 {
     printWithQuestion([&] { return buildPage(form); }, host);
 }
@@ -115,9 +110,9 @@ void printWithQuestion(const std::function<PrintPage()>& page, Host& host)
            QStringLiteral("プリンターが見つからないため、PDFファイルに保存しました：\n%1"));
 }
 
-void preview(Form& form, Host& host) { host.showPrintPreview(buildPage(form)); }
+void preview(const Form& form, Host& host) { host.showPrintPreview(buildPage(form)); }
 
-void printWithDialog(Form& form, Host& host)
+void printWithDialog(const Form& form, Host& host)
 {
     report(host.printWithDialog(buildPage(form)), host, SavedPdf);
 }
@@ -131,7 +126,7 @@ QString askPath(const Form& form, Host& host, QDate today, const QString& extens
 }
 } // namespace
 
-void saveAsPdf(Form& form, Host& host, QDate today)
+void saveAsPdf(const Form& form, Host& host, QDate today)
 {
     const QString path = askPath(form, host, today, QStringLiteral("pdf"));
     if (path.isEmpty())
@@ -144,7 +139,7 @@ void saveAsPdf(Form& form, Host& host, QDate today)
     report(result, host, SavedPdf);
 }
 
-void saveCsv(Form& form, Host& host, QDate today)
+void saveCsv(const Form& form, Host& host, QDate today)
 {
     const QString path = askPath(form, host, today, QStringLiteral("csv"));
     if (path.isEmpty())

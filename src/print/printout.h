@@ -13,23 +13,22 @@ namespace PrintOut {
 
 inline const QString Face = QStringLiteral("MS Pｺﾞｼｯｸ");
 
-// Builds the page from the window. Walks the grid through its current cell,
-// which is left at (0, 0).
-PrintPage buildPage(Form& form);
+// Builds the page from the window.
+PrintPage buildPage(const Form& form);
 
 // A cell's text in its 8-character field: right-aligned, cut to 8.
 QString field8(const QString& text);
 
 // The question, the busy pointer, the page to the printer, the final message.
-void print(Form& form, Host& host);
+void print(const Form& form, Host& host);
 // The same for any page, built once the question was answered Yes.
 void printWithQuestion(const std::function<PrintPage()>& page, Host& host);
 
 // The tools menu: the same page in a preview, through the printer dialog, or
 // saved as a PDF where the user chooses; the grid saved as CSV.
-void preview(Form& form, Host& host);
-void printWithDialog(Form& form, Host& host);
-void saveAsPdf(Form& form, Host& host, QDate today);
-void saveCsv(Form& form, Host& host, QDate today);
+void preview(const Form& form, Host& host);
+void printWithDialog(const Form& form, Host& host);
+void saveAsPdf(const Form& form, Host& host, QDate today);
+void saveCsv(const Form& form, Host& host, QDate today);
 
 } // namespace PrintOut

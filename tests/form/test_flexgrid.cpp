@@ -7,6 +7,9 @@
 
 namespace {
 
+// The current cell, as the grid's writes see it.
+const GridCell& here(const FlexGrid& grid) { return grid.cell(grid.row(), grid.col()); }
+
 TEST(FlexGrid, CellPropertiesReadBackUntilTheNextClear)
 {
     FlexGrid grid;
@@ -18,16 +21,36 @@ TEST(FlexGrid, CellPropertiesReadBackUntilTheNextClear)
     grid.setAlignment(CellAlign::Right);
     grid.setCurrentCell(0, 0);
     ASSERT_TRUE(grid.setCurrentCell(6, 11));
-    EXPECT_EQ(grid.text(), "8.000");
-    EXPECT_EQ(grid.colour(), 16711680);
-    EXPECT_TRUE(grid.bold());
-    EXPECT_EQ(grid.alignment(), CellAlign::Right);
+    EXPECT_EQ(here(grid).text, "8.000");
+    EXPECT_EQ(here(grid).colour, 16711680);
+    EXPECT_TRUE(here(grid).bold);
+    EXPECT_EQ(here(grid).align, CellAlign::Right);
 
     grid.clear();
-    EXPECT_EQ(grid.text(), "");
-    EXPECT_NE(grid.colour(), Colour::Red);
-    EXPECT_NE(grid.colour(), Colour::LightBlue);
-    EXPECT_FALSE(grid.bold());
+    EXPECT_EQ(here(grid).text, "");
+    EXPECT_NE(here(grid).colour, Colour::Red);
+    EXPECT_NE(here(grid).colour, Colour::LightBlue);
+    EXPECT_FALSE(here(grid).bold);
+}
+
+TEST(FlexGrid, CopiesNeverShareARevision)
+{
+    FlexGrid grid;
+    RatioGrid::layout(grid);
+    const FlexGrid copied(grid);
+    FlexGrid assigned;
+    assigned = grid;
+    const quint64 assignedRevision = assigned.revision();
+    const FlexGrid moved(std::move(assigned));
+    // Each one made later has a later revision than all before it.
+    const quint64 revisions[] = {grid.revision(), copied.revision(), assignedRevision,
+                                 moved.revision()};
+    for (std::size_t i = 1; i < std::size(revisions); ++i)
+        EXPECT_GT(revisions[i], revisions[i - 1]) << i;
+    EXPECT_EQ(copied.cell(0, 0).text, "P/S");
+    EXPECT_EQ(moved.cell(0, 0).text, "P/S");
+    grid.show();
+    EXPECT_GT(grid.revision(), moved.revision());
 }
 
 TEST(FlexGrid, LayoutIs31By31WithTwipSizesAndTheCornerText)
@@ -67,8 +90,8 @@ TEST(FlexGrid, CellsOutsideTheGridAreNeverWritten)
         EXPECT_FALSE(grid.setCurrentCell(r, c));
         grid.setText("x");
         grid.setBold(true);
-        EXPECT_EQ(grid.text(), "");
-        EXPECT_FALSE(grid.bold());
+        EXPECT_EQ(here(grid).text, "");
+        EXPECT_FALSE(here(grid).bold);
     }
     for (int r = 0; r < grid.rows(); ++r)
         for (int c = 0; c < grid.cols(); ++c)
