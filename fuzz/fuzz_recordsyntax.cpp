@@ -2,6 +2,7 @@
 // every record must come out with exactly the asked field count, and fields
 // written back by the same syntax must read back exactly.
 
+#include "common/recordfile.h"
 #include "common/recordsyntax.h"
 #include "common/textfile.h"
 #include "fuzzsupport.h"
@@ -35,9 +36,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         }
     }
 
-    const QList<QStringList> records = RecordSyntax::readRecords(lines, fieldCount);
-    Fuzz::check(records.size() <= lines.size(), "more records than lines");
-    for (const QStringList& record : records)
-        Fuzz::check(record.size() == fieldCount, "record not cut or padded to the count");
+    const RecordFile::Snapshot records = RecordFile::Snapshot::of(raw);
+    Fuzz::check(records.size() <= TextFile::decodeLines(raw).size(), "more records than lines");
+    for (qsizetype i = 0; i < records.size(); ++i)
+        Fuzz::check(records.fields(i, fieldCount).size() == fieldCount,
+                    "record not cut or padded to the count");
     return 0;
 }

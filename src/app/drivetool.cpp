@@ -1,5 +1,6 @@
 #include "drivetool.h"
 
+#include "app/drivefile.h"
 #include "app/drivesheet.h"
 #include "common/numbertext.h"
 #include "common/textfile.h"
@@ -9,12 +10,6 @@
 #include <QLatin1String>
 
 namespace {
-const QString FileName = QStringLiteral("drive.dat");
-// Lines of drive.dat: Drive::Saved (the fields and the reference setup), then
-// the fields the reference was taken with.
-constexpr qsizetype SavedLineCount = 9;
-constexpr qsizetype InputLineCount = 6;
-
 bool blank(const QString& text) { return text.trimmed().isEmpty(); }
 
 // The main grid's layout and marks with the texts of its ratio cells taken
@@ -47,7 +42,7 @@ bool sameHeadings(const FlexGrid& a, const FlexGrid& b)
 
 DriveTool::DriveTool(Giadsp& main, Host& host) : m_main(main), m_host(host) {}
 
-QString DriveTool::filePath() const { return m_main.files().path(FileName); }
+QString DriveTool::filePath() const { return m_main.files().path(DriveFile::FileName); }
 
 namespace {
 // Every button of the window, named once.
@@ -92,15 +87,10 @@ void DriveTool::open()
     const Result<QStringList> read = TextFile::read(filePath());
     if (!read && !read.missing())
         m_host.message(read.error());
-    const QStringList lines = read ? *read : QStringList();
-    const Drive::Saved saved = Drive::fromLines(lines);
-    fields.tyreDiameter = saved.inputs.tyreDiameter;
-    fields.kv = saved.inputs.kv;
-    fields.voltage = saved.inputs.voltage;
-    fields.motorRpm = saved.inputs.motorRpm;
-    fields.moduleTyped = saved.inputs.moduleTyped;
+    const DriveFile::Contents saved = DriveFile::fromLines(read ? *read : QStringList());
+    static_cast<Drive::Inputs&>(fields) = saved.inputs;
     m_reference = saved.reference;
-    m_referenceInputs = Drive::fromLines(lines.mid(SavedLineCount)).inputs;
+    m_referenceInputs = saved.referenceInputs;
     // Written again only once something differs from what was read.
     m_savedLines = savedLines();
     refresh();
@@ -108,9 +98,7 @@ void DriveTool::open()
 
 QStringList DriveTool::savedLines() const
 {
-    QStringList lines = Drive::toLines({inputs(), m_reference});
-    lines += Drive::toLines({m_referenceInputs, {}}).first(InputLineCount);
-    return lines;
+    return DriveFile::toLines({inputs(), m_reference, m_referenceInputs});
 }
 
 void DriveTool::save()
@@ -130,8 +118,9 @@ void DriveTool::fieldLeft() { save(); }
 
 Drive::Inputs DriveTool::inputs() const
 {
-    return {fields.tyreDiameter,         fields.kv,         fields.voltage, fields.motorRpm,
-            m_main.form().module().text, fields.moduleTyped};
+    Drive::Inputs typed = fields;
+    typed.moduleName = m_main.form().module().text;
+    return typed;
 }
 
 Drive::Setup DriveTool::currentSetup() const
@@ -170,66 +159,78 @@ QList<Drive::PitchRange> DriveTool::pitchRanges() const
 
 void DriveTool::refresh()
 {
+    const MainSetup now = readMainSetup();
+    fillSheet(now);
+    m_sheet.tables[Reference] = comparison(now);
+    followGrid();
+}
+
+DriveTool::MainSetup DriveTool::readMainSetup()
+{
     const Drive::Setup setup = currentSetup();
-    const auto tool = Drive::readTool(inputs());
-    const auto gear = Drive::readGear(setup);
-    std::optional<Drive::Figures> now;
+    MainSetup now{setup, Drive::readTool(inputs()), Drive::readGear(setup), std::nullopt};
     m_status.clear();
-    if (!tool || !gear) {
-        m_status = !tool ? tool.error() : gear.error();
-    } else if (const auto f = Drive::figures(*tool, *gear)) {
-        now = *f;
-    } else {
+    if (!now.tool || !now.gear)
+        m_status = !now.tool ? now.tool.error() : now.gear.error();
+    else if (const auto f = Drive::figures(*now.tool, *now.gear))
+        now.figures = *f;
+    else
         m_status = f.error();
-    }
+    return now;
+}
 
-    const auto fromName = Drive::moduleFromName(m_main.form().module().text);
-    m_moduleNote =
-        fromName ? QStringLiteral("メイン画面のモジュール %1：m %2")
-                       .arg(m_main.form().module().text.trimmed(), Drive::moduleText(*fromName))
-                 : QString();
-
-    m_sheet.title = QStringLiteral("走行計算　") + m_main.form().machineTitle().text;
-    m_sheet.status = m_main.form().statusLine().text;
-    m_sheet.conditions = DriveSheet::conditions(inputs(), tool ? tool->module : std::nullopt);
+void DriveTool::fillSheet(const MainSetup& now)
+{
+    const Form& f = m_main.form();
+    const std::optional<double> module = now.tool ? now.tool->module : std::nullopt;
+    const auto fromName = Drive::moduleFromName(f.module().text);
+    m_moduleNote = fromName ? QStringLiteral("メイン画面のモジュール %1：m %2")
+                                  .arg(f.module().text.trimmed(), Drive::moduleText(*fromName))
+                            : QString();
+    m_sheet.title = QStringLiteral("走行計算　") + f.machineTitle().text;
+    m_sheet.status = f.statusLine().text;
+    m_sheet.conditions = DriveSheet::conditions(inputs(), module);
     m_sheet.note = DriveSheet::note();
     m_sheet.tables = {
-        DriveSheet::current(setup, now, tool ? tool->module : std::nullopt),
+        DriveSheet::current(now.setup, now.figures, module),
         {},
-        DriveSheet::steps(now ? Drive::toothSteps(*tool, *gear) : QList<Drive::ToothStep>(),
-                          gear ? *gear : Drive::Gear()),
-        DriveSheet::pitches(
-            now ? Drive::pitchEquivalents(*tool, *gear, pitchRanges())
-                : Drive::Result<QList<Drive::Equivalent>>(Drive::Failure{m_status})),
+        DriveSheet::steps(now.figures ? Drive::toothSteps(*now.tool, *now.gear)
+                                      : QList<Drive::ToothStep>(),
+                          now.gear ? *now.gear : Drive::Gear()),
+        DriveSheet::pitches(now.figures
+                                ? Drive::pitchEquivalents(*now.tool, *now.gear, pitchRanges())
+                                : Result<QList<Drive::Equivalent>>(Failure{m_status})),
     };
+}
 
-    const DriveSheet::Side after{setup, fields.tyreDiameter, now};
-    std::optional<DriveSheet::Side> before;
+Result<Drive::Figures> DriveTool::referenceFigures() const
+{
+    const auto tool = Drive::readTool(m_referenceInputs);
+    if (!tool)
+        return Failure{Drive::Field::Reference + tool.error()};
+    const auto gear = Drive::readGear(m_reference, Drive::Role::Reference);
+    if (!gear)
+        return Failure{gear.error()};
+    return Drive::figures(*tool, *gear);
+}
+
+DriveSheet::Table DriveTool::comparison(const MainSetup& now) const
+{
+    const DriveSheet::Side after{now.setup, fields.tyreDiameter, now.figures};
+    if (!hasReference())
+        return DriveSheet::reference(std::nullopt, after, std::nullopt, QString());
+    const auto then = referenceFigures();
+    QString problem = then ? QString() : then.error();
     std::optional<Drive::Change> change;
-    QString problem;
-    if (hasReference()) {
-        const auto referenceTool = Drive::readTool(m_referenceInputs);
-        const auto referenceGear = Drive::readGear(m_reference, Drive::Role::Reference);
-        std::optional<Drive::Figures> then;
-        if (referenceTool && referenceGear) {
-            if (const auto f = Drive::figures(*referenceTool, *referenceGear))
-                then = *f;
-            else
-                problem = f.error();
-        } else {
-            problem = !referenceTool ? Drive::Field::Reference + referenceTool.error()
-                                     : referenceGear.error();
-        }
-        before = DriveSheet::Side{m_reference, m_referenceInputs.tyreDiameter, then};
-        if (then && now) {
-            if (const auto c = Drive::compare(*then, *now))
-                change = *c;
-            else
-                problem = c.error();
-        }
+    if (then && now.figures) {
+        if (const auto c = Drive::compare(*then, *now.figures))
+            change = *c;
+        else
+            problem = c.error();
     }
-    m_sheet.tables[Reference] = DriveSheet::reference(before, after, change, problem);
-    followGrid();
+    const DriveSheet::Side before{m_reference, m_referenceInputs.tyreDiameter,
+                                  then ? std::optional(*then) : std::nullopt};
+    return DriveSheet::reference(before, after, change, problem);
 }
 
 void DriveTool::followGrid()
@@ -260,13 +261,10 @@ void DriveTool::followGrid()
 
 void DriveTool::replaceRollouts(FlexGrid next)
 {
-    const quint64 shown = m_rollouts.revision();
+    // The assignment gives the table a revision of its own, so a view never
+    // takes a new table for the one it shows.
     m_rollouts = std::move(next);
     m_rollouts.show();
-    // A copy carries the main grid's count; ours must only move on, so a view
-    // never takes a new table for the one it shows.
-    while (m_rollouts.revision() <= shown)
-        m_rollouts.show();
 }
 
 // ---- Handlers --------------------------------------------------------------

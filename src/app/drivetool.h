@@ -28,9 +28,10 @@ public:
     // The sheet's tables, in the order the page stacks them.
     enum TableIndex { Current, Reference, Steps, Pitches };
 
-    struct Fields
+    // The drive inputs as typed (their module name is the main window's,
+    // taken from it whenever they are read), and the wanted figures.
+    struct Fields : Drive::Inputs
     {
-        QString tyreDiameter, kv, voltage, motorRpm, moduleTyped;
         QString wantedRollout, wantedSpeed, wantedWheelRpm;
     };
 
@@ -76,6 +77,20 @@ public:
     QString filePath() const;
 
 private:
+    // The main window's setup read with the typed inputs.
+    struct MainSetup
+    {
+        Drive::Setup setup;
+        Result<Drive::Tool> tool;
+        Result<Drive::Gear> gear;
+        std::optional<Drive::Figures> figures; // none while the status line tells why
+    };
+    MainSetup readMainSetup();
+    // The tables of the current setup, the conditions and the module note.
+    void fillSheet(const MainSetup& now);
+    // The reference setup with the inputs it was taken with.
+    Result<Drive::Figures> referenceFigures() const;
+    DrivePrintOut::Table comparison(const MainSetup& now) const;
     Drive::Inputs inputs() const;
     Drive::Setup currentSetup() const;
     bool hasReference() const;
@@ -88,7 +103,7 @@ private:
 
     Giadsp& m_main;
     Host& m_host;
-    Drive::Inputs m_referenceInputs;
+    Drive::Inputs m_referenceInputs; // as the reference was taken
     Drive::Setup m_reference;
     QStringList m_savedLines;
     DrivePrintOut::Sheet m_sheet;

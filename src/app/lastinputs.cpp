@@ -4,7 +4,7 @@
 
 namespace LastInputs {
 
-const Field Fields[Count] = {
+const RecordFile::Field<Form, Control> Fields[Count] = {
     {&Form::Label13, "マシン名"},
     {&Form::Label6, "２次減速比"},
     {&Form::Label7, "スパーギア歯数"},
@@ -19,42 +19,20 @@ const Field Fields[Count] = {
     {&Form::Combo6, "ピニオンの計算間隔"},
 };
 
-QStringList collect(const Form& f)
-{
-    QStringList values;
-    for (const Field& field : Fields)
-        values.append((f.*field.control).text);
-    return values;
-}
+QStringList collect(const Form& f) { return RecordFile::valuesOf(f, Fields); }
 
 void restore(Form& f, const QStringList& values, int from, int to)
 {
-    for (int i = from; i < to; ++i)
-        (f.*Fields[i].control).text = values.value(i);
+    RecordFile::setValues(f, Fields, values, from, to);
 }
 
 Result<> check(const QStringList& values)
 {
-    for (qsizetype i = 0; i < values.size(); ++i)
-        if (RecordSyntax::firstControl(values[i]) >= 0)
-            return Failure{RecordSyntax::controlMessage(QString::fromUtf8(Fields[i].name))};
-    return {};
+    return RecordSyntax::checkSingleLine(values, RecordFile::namesOf(Fields));
 }
 
-QStringList toLines(const QStringList& values)
-{
-    QStringList lines;
-    for (const QString& v : values)
-        lines.append(RecordSyntax::writeField(v));
-    return lines;
-}
+QStringList toLines(const QStringList& values) { return RecordSyntax::writeLines(values); }
 
-QStringList fromLines(const QStringList& lines)
-{
-    QStringList values;
-    for (int i = 0; i < Count; ++i)
-        values.append(i < lines.size() ? RecordSyntax::readFirstField(lines[i]) : QString());
-    return values;
-}
+QStringList fromLines(const QStringList& lines) { return RecordSyntax::readLines(lines, Count); }
 
 } // namespace LastInputs

@@ -1,26 +1,21 @@
 #pragma once
 
+#include "common/recordfile.h"
 #include "common/result.h"
 #include "form/form.h"
 
 #include <QString>
 #include <QStringList>
-#include <optional>
 
 // GIA.DAT: the twelve inputs that come back at the next start.
 namespace LastInputs {
 
 constexpr int Count = 12;
 
-// One line of the file: the control it holds and what the user calls it.
-struct Field
-{
-    Control Form::*control;
-    const char* name;
-};
-// The lines in file order; the one place that order is written. The module
-// comes before the ranges, which loading it would overwrite.
-extern const Field Fields[Count];
+// The lines in file order, each the text of a control; the one place that
+// order is written. The module comes before the ranges, which loading it
+// would overwrite.
+extern const RecordFile::Field<Form, Control> Fields[Count];
 constexpr int ModuleLine = 5;
 
 // The twelve values in file order, taken from the window.

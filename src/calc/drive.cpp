@@ -2,9 +2,7 @@
 
 #include "calc/check.h"
 #include "common/messages.h"
-#include "common/recordsyntax.h"
 
-#include <array>
 #include <cmath>
 #include <numbers>
 
@@ -170,33 +168,6 @@ QString percentText(double percent)
     const QString text = NumberText::fixed(percent, 1);
     // A change that rounds to nothing carries no sign.
     return text.startsWith(u'-') || text == u"0.0" ? text : u'+' + text;
-}
-
-namespace {
-// The line order of the saved file.
-template <typename S> auto savedFields(S& s)
-{
-    return std::array{&s.inputs.tyreDiameter, &s.inputs.kv,         &s.inputs.voltage,
-                      &s.inputs.motorRpm,     &s.inputs.moduleName, &s.inputs.moduleTyped,
-                      &s.reference.secondary, &s.reference.spur,    &s.reference.pinion};
-}
-} // namespace
-
-QStringList toLines(const Saved& saved)
-{
-    QStringList lines;
-    for (const QString* value : savedFields(saved))
-        lines.append(RecordSyntax::writeField(RecordSyntax::singleLine(*value)));
-    return lines;
-}
-
-Saved fromLines(const QStringList& lines)
-{
-    Saved saved;
-    qsizetype i = 0;
-    for (QString* value : savedFields(saved))
-        *value = RecordSyntax::readFirstField(lines.value(i++));
-    return saved;
 }
 
 } // namespace Drive

@@ -166,13 +166,4 @@ inline QString speedText(double kmh) { return NumberText::fixed(kmh, 1); }
 inline QString moduleText(double mm) { return NumberText::fixed(mm, 5); }
 QString percentText(double percent); // "+2.3", "-1.5", "0.0"
 
-// The tool's saved inputs and reference setup, one value a line.
-struct Saved
-{
-    Inputs inputs;
-    Setup reference;
-};
-QStringList toLines(const Saved& saved);
-Saved fromLines(const QStringList& lines); // missing lines read as empty
-
 } // namespace Drive

@@ -104,8 +104,7 @@ Snapshot Snapshot::of(QByteArray bytes)
 QStringList Snapshot::fields(qsizetype i, int count) const
 {
     QStringList fields = RecordSyntax::readFields(TextFile::decode(raw(i)), count);
-    while (fields.size() < count)
-        fields.append(QString());
+    fields.resize(count);
     return fields;
 }
 
@@ -147,9 +146,9 @@ Result<QStringList> replaceByName(const QString& dataPath, const QString& workPa
             QByteArray next;
             next.reserve(current.size() + 256);
             if (added) {
-                for (qsizetype i = 0; i < added->size(); ++i)
-                    if (RecordSyntax::firstControl(added->at(i)) >= 0)
-                        return Failure{RecordSyntax::controlMessage(fieldNames.value(i))};
+                if (const Result<> single = RecordSyntax::checkSingleLine(*added, fieldNames);
+                    !single)
+                    return single.failure();
                 const TextFile::EncodeResult line =
                     TextFile::encode(RecordSyntax::writeRecord(*added));
                 if (!line.ok())

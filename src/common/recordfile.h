@@ -7,41 +7,60 @@
 #include <QString>
 #include <QStringList>
 #include <optional>
+#include <type_traits>
 
 // The two record lists (modules and machines) share one shape: records keyed
 // by their first field, one a line, rewritten through a work file. A rewrite
 // copies every record it does not change byte for byte, whatever it holds.
+// Their fields are described as those of every other data file.
 namespace RecordFile {
 
-// A record type names its fields once, in file order, with what the user
-// calls each:   static const Field<R> Fields[];
-template <typename R> struct Field
+// Every data file names its fields once, in file order, with what the
+// messages call each: a record type (static const Field<R> Fields[]) for the
+// record lists, a table of its own for a file of one value a line (GIA.DAT,
+// drive.dat). A field is a text member of R, or a member whose .text it is
+// (a control of the window).
+template <typename R, typename M = QString> struct Field
 {
-    QString R::*member;
+    M R::*member;
     const char* name;
+
+    const QString& of(const R& r) const { return textOf(r.*member); }
+    QString& of(R& r) const { return textOf(r.*member); }
+
+private:
+    template <typename T> static auto& textOf(T& m)
+    {
+        if constexpr (std::is_same_v<std::remove_const_t<T>, QString>)
+            return m;
+        else
+            return m.text;
+    }
 };
 
-template <typename R> R recordOf(const QStringList& fields)
+template <typename R, typename M, std::size_t N>
+QStringList valuesOf(const R& r, const Field<R, M> (&fields)[N])
 {
-    R record;
-    int i = 0;
-    for (const Field<R>& f : R::Fields)
-        record.*f.member = fields.value(i++);
-    return record;
+    QStringList values;
+    values.reserve(qsizetype(N));
+    for (const Field<R, M>& f : fields)
+        values.append(f.of(r));
+    return values;
 }
 
-template <typename R> QStringList fieldsOf(const R& record)
+// Fields from…to−1 take values[from…to−1]; missing values read as empty.
+template <typename R, typename M, std::size_t N>
+void setValues(R& r, const Field<R, M> (&fields)[N], const QStringList& values, qsizetype from = 0,
+               qsizetype to = qsizetype(N))
 {
-    QStringList fields;
-    for (const Field<R>& f : R::Fields)
-        fields.append(record.*f.member);
-    return fields;
+    for (qsizetype i = from; i < to; ++i)
+        fields[i].of(r) = values.value(i);
 }
 
-template <typename R> QStringList namesOf()
+template <typename R, typename M, std::size_t N> QStringList namesOf(const Field<R, M> (&fields)[N])
 {
     QStringList names;
-    for (const Field<R>& f : R::Fields)
+    for (const Field<R, M>& f : fields)
         names.append(QString::fromUtf8(f.name));
     return names;
 }
@@ -65,7 +84,9 @@ public:
     // Record i as a record type (see Field).
     template <typename R> R record(qsizetype i) const
     {
-        return recordOf<R>(fields(i, int(std::size(R::Fields))));
+        R r;
+        setValues(r, R::Fields, fields(i, int(std::size(R::Fields))));
+        return r;
     }
     // The indexes of the records keyed name, in file order.
     QList<qsizetype> indexesOf(const QString& name) const;
@@ -85,7 +106,7 @@ Result<Snapshot> read(const QString& path);
 // then every record whose key differs from name, in file order and with its
 // own bytes. Gives the keys of the records now in the file, in order, so the
 // lists on screen need not read it again. A control character in the added
-// record is refused and names the field (fieldNames[i] for field i).
+// record is refused and names the field (see RecordSyntax::checkSingleLine).
 Result<QStringList> replaceByName(const QString& dataPath, const QString& workPath,
                                   const QString& name, const std::optional<QStringList>& added,
                                   const QStringList& fieldNames);

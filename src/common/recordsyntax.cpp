@@ -142,20 +142,30 @@ QString controlMessage(const QString& field)
     return QStringLiteral("%1に改行やタブなどの制御文字は使えません").arg(field);
 }
 
-QList<QStringList> readRecords(const QStringList& lines, int fieldCount)
+Result<> checkSingleLine(const QStringList& values, const QStringList& names)
 {
-    QList<QStringList> records;
-    for (const QString& line : lines) {
-        if (line.trimmed().isEmpty())
-            continue;
-        QStringList fields = readFields(line, fieldCount);
-        while (fields.size() < fieldCount)
-            fields.append(QString());
-        while (fields.size() > fieldCount)
-            fields.removeLast();
-        records.append(fields);
-    }
-    return records;
+    for (qsizetype i = 0; i < values.size(); ++i)
+        if (firstControl(values[i]) >= 0)
+            return Failure{controlMessage(names.value(i))};
+    return {};
+}
+
+QStringList writeLines(const QStringList& values)
+{
+    QStringList lines;
+    lines.reserve(values.size());
+    for (const QString& v : values)
+        lines.append(writeField(singleLine(v)));
+    return lines;
+}
+
+QStringList readLines(const QStringList& lines, qsizetype count)
+{
+    QStringList values;
+    values.reserve(count);
+    for (qsizetype i = 0; i < count; ++i)
+        values.append(readFirstField(lines.value(i)));
+    return values;
 }
 
 } // namespace RecordSyntax

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/result.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QList>
@@ -26,8 +28,7 @@ QStringList readFields(QStringView line, int maxFields = std::numeric_limits<int
 // that is, whether another field follows.
 bool nextField(QByteArrayView line, qsizetype& pos, QByteArray& field);
 
-// The first field of a line (the saved-input file holds one value a line),
-// single-line like readFields.
+// The first field of a line, single-line like readFields.
 QString readFirstField(QStringView line);
 
 // One value as it must be written to read back exactly.
@@ -46,8 +47,14 @@ qsizetype firstControl(QStringView value);
 // The message for a value holding a control character; names the field.
 QString controlMessage(const QString& field);
 
-// Records of a file: blank lines skipped, each record padded with empty
-// fields (or cut) to the given count.
-QList<QStringList> readRecords(const QStringList& lines, int fieldCount);
+// Whether values can be stored: the first one holding a control character is
+// refused with the message naming its field (names[i] for values[i]).
+Result<> checkSingleLine(const QStringList& values, const QStringList& names);
+
+// A file of one value a line (GIA.DAT, drive.dat): each value made single-line
+// and written so that it reads back exactly.
+QStringList writeLines(const QStringList& values);
+// The first count values of such a file; missing lines read as empty.
+QStringList readLines(const QStringList& lines, qsizetype count);
 
 } // namespace RecordSyntax

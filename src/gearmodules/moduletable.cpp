@@ -1,6 +1,7 @@
 #include "moduletable.h"
 
 #include "common/numbertext.h"
+#include "common/recordsyntax.h"
 #include "common/usertext.h"
 
 #include <cmath>
@@ -48,6 +49,13 @@ std::optional<int> listStart(const Control& combo, const QString& field, Host& h
                          .arg(field, UserText::elided(combo.text)));
         return std::nullopt;
     }
+    // A tab passed as a blank above; it is refused here, where the message
+    // names the selector typed in (the record's own check would name the
+    // list's first count, which the start fills too).
+    if (RecordSyntax::firstControl(combo.text) >= 0) {
+        host.message(RecordSyntax::controlMessage(field));
+        return std::nullopt;
+    }
     return int(*value);
 }
 
@@ -55,11 +63,11 @@ std::optional<int> listStart(const Control& combo, const QString& field, Host& h
 
 const RecordFile::Field<ModuleRecord> ModuleRecord::Fields[9] = {
     {&ModuleRecord::Name, "モジュール名"},
-    {&ModuleRecord::SpurListFrom, "スパー範囲の開始"},
+    {&ModuleRecord::SpurListFrom, "スパー一覧の始め"},
     {&ModuleRecord::SpurListTo, "スパー一覧の終わり"},
     {&ModuleRecord::SpurInterval, "スパーの計算間隔"},
     {&ModuleRecord::SpurStart, "スパー範囲の開始"},
-    {&ModuleRecord::PinionListFrom, "ピニオン範囲の開始"},
+    {&ModuleRecord::PinionListFrom, "ピニオン一覧の始め"},
     {&ModuleRecord::PinionListTo, "ピニオン一覧の終わり"},
     {&ModuleRecord::PinionInterval, "ピニオンの計算間隔"},
     {&ModuleRecord::PinionStart, "ピニオン範囲の開始"},
@@ -171,8 +179,9 @@ void storeTypedModule(Form& form, Host& host, const DataFolder& files, QString& 
 
     const Result<QStringList> names = RecordFile::replaceByName(
         files.modules(), files.modulesWork(), name,
-        writeNew ? std::optional<QStringList>(RecordFile::fieldsOf(added)) : std::nullopt,
-        RecordFile::namesOf<ModuleRecord>());
+        writeNew ? std::optional<QStringList>(RecordFile::valuesOf(added, ModuleRecord::Fields))
+                 : std::nullopt,
+        RecordFile::namesOf(ModuleRecord::Fields));
     if (!names) {
         host.message(names.error());
         return;

@@ -34,8 +34,9 @@ Result<> validate(const Form& f)
 bool rewriteList(Form& f, Host& host, const DataFolder& files, const QString& name,
                  const std::optional<QStringList>& added)
 {
-    const Result<QStringList> names = RecordFile::replaceByName(
-        files.machines(), files.machinesWork(), name, added, RecordFile::namesOf<MachineRecord>());
+    const Result<QStringList> names =
+        RecordFile::replaceByName(files.machines(), files.machinesWork(), name, added,
+                                  RecordFile::namesOf(MachineRecord::Fields));
     if (!names) {
         host.message(names.error());
         return false;
@@ -90,7 +91,8 @@ void registerMachine(Form& f, Host& host, const DataFolder& files)
         f.machineName().text,      f.panelModule().text,       f.panelSecondaryRatio().text,
         f.panelSpurStart().text,   f.panelSpurWidth().text,    f.panelPinionStart().text,
         f.panelPinionWidth().text, f.panelSpurInterval().text, f.panelPinionInterval().text};
-    if (!rewriteList(f, host, files, added.Name, RecordFile::fieldsOf(added)))
+    if (!rewriteList(f, host, files, added.Name,
+                     RecordFile::valuesOf(added, MachineRecord::Fields)))
         return;
     f.machineName().text.clear();
     f.panelSecondaryRatio().text = QStringLiteral("0");

@@ -29,14 +29,6 @@ const QStringList& topicTitles()
     return titles;
 }
 
-QStringList items(const QStringList& lines)
-{
-    QStringList result;
-    for (const QString& line : lines)
-        result.append(RecordSyntax::readFields(line));
-    return result;
-}
-
 void ShowManualTopic(Form& form, Host& host, const QString& helpPath, const QString& title)
 {
     form.manualPanel().clearList();

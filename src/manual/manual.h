@@ -23,8 +23,4 @@ void close(Form& form);
 // when no topic was loaded before.
 void reopen(Form& form, Host& host, const QString& helpPath);
 
-// The items of a help text: a line is an item, a comma ends an item, a quoted
-// item keeps its commas, an empty line is an empty item.
-QStringList items(const QStringList& lines);
-
 } // namespace Manual

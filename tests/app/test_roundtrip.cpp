@@ -2,7 +2,11 @@
 // restart or is refused with a message naming the field; and a rewrite keeps
 // the bytes of every record it does not change, whatever they are.
 
+#include "app/drivefile.h"
+#include "app/lastinputs.h"
 #include "common/recordfile.h"
+#include "gearmodules/moduletable.h"
+#include "machines/machineregistry.h"
 #include "support/appfixture.h"
 
 namespace {
@@ -161,6 +165,41 @@ TEST_F(RoundTrip, RewritesKeepTheBytesOfEveryRecordTheyDoNotChange)
         EXPECT_EQ(after, expected) << a.name;
         EXPECT_FALSE(dir.bytes(a.file).contains("\n\n")) << a.name;
         EXPECT_TRUE(dir.bytes(a.file).endsWith("\r\n")) << a.name;
+    }
+}
+
+TEST(DriveFile, SavedLinesReadBackExactly)
+{
+    const DriveFile::Contents saved{
+        {" 64 ", "4,000", "7.4", "\"x\"", "0.5M", "ギア\nA"}, {"2.5", "70", "22"}, {}};
+    const QStringList lines = DriveFile::toLines(saved);
+    EXPECT_EQ(lines.size(), 15); // the inputs, the reference setup and its inputs
+    const DriveFile::Contents back = DriveFile::fromLines(lines);
+    EXPECT_EQ(DriveFile::toLines(back), lines);
+    EXPECT_EQ(back.inputs.tyreDiameter, " 64 ");
+    EXPECT_EQ(back.inputs.kv, "4,000");
+    EXPECT_EQ(back.inputs.motorRpm, "\"x\"");
+    EXPECT_EQ(back.inputs.moduleTyped, "ギア A");
+    EXPECT_EQ(DriveFile::fromLines({"64"}).reference.pinion, "");
+}
+
+// A message names the field it is about, so no two fields of a file may
+// share a name.
+TEST(FieldNames, EveryFieldOfAFileHasANameOfItsOwn)
+{
+    const struct
+    {
+        const char* file;
+        QStringList names;
+    } files[] = {
+        {"module.dat", RecordFile::namesOf(ModuleTable::ModuleRecord::Fields)},
+        {"masin.dat", RecordFile::namesOf(MachineRegistry::MachineRecord::Fields)},
+        {"GIA.DAT", RecordFile::namesOf(LastInputs::Fields)},
+    };
+    for (const auto& f : files) {
+        QStringList distinct = f.names;
+        distinct.removeDuplicates();
+        EXPECT_EQ(distinct, f.names) << f.file;
     }
 }
 

@@ -186,19 +186,4 @@ TEST(Drive, BeforeAfter)
               QStringList({"0.0", "0.0", "+0.1"}));
 }
 
-TEST(Drive, SavedLinesReadBackExactly)
-{
-    const Saved saved{in({" 64 ", "4,000", "7.4", "\"x\"", "0.5M", "ギア\nA"}),
-                      {"2.5", "70", "22"}};
-    const QStringList lines = toLines(saved);
-    EXPECT_EQ(lines.size(), 9);
-    const Saved back = fromLines(lines);
-    EXPECT_EQ(toLines(back), lines);
-    EXPECT_EQ(back.inputs.tyreDiameter, " 64 ");
-    EXPECT_EQ(back.inputs.kv, "4,000");
-    EXPECT_EQ(back.inputs.motorRpm, "\"x\"");
-    EXPECT_EQ(back.inputs.moduleTyped, "ギア A");
-    EXPECT_EQ(fromLines({"64"}).reference.pinion, "");
-}
-
 } // namespace

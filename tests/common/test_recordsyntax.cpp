@@ -1,3 +1,4 @@
+#include "common/recordfile.h"
 #include "common/recordsyntax.h"
 
 #include <gtest/gtest.h>
@@ -53,11 +54,11 @@ TEST(RecordSyntax, PlainValuesAreWrittenWithoutQuotes)
 
 TEST(RecordSyntax, RecordsSkipBlankLinesAndPadShortOnes)
 {
-    const auto records = RecordSyntax::readRecords({"a,b,c", "", "   ", "d", "e,f,g,h"}, 3);
+    const auto records = RecordFile::Snapshot::of("a,b,c\r\n\r\n   \r\nd\r\ne,f,g,h\r\n");
     ASSERT_EQ(records.size(), 3);
-    EXPECT_EQ(records[0], (QStringList{"a", "b", "c"}));
-    EXPECT_EQ(records[1], (QStringList{"d", "", ""}));
-    EXPECT_EQ(records[2], (QStringList{"e", "f", "g"}));
+    EXPECT_EQ(records.fields(0, 3), (QStringList{"a", "b", "c"}));
+    EXPECT_EQ(records.fields(1, 3), (QStringList{"d", "", ""}));
+    EXPECT_EQ(records.fields(2, 3), (QStringList{"e", "f", "g"}));
 }
 
 } // namespace

@@ -1,5 +1,5 @@
 #include "app/giadsp.h"
-#include "common/recordsyntax.h"
+#include "common/recordfile.h"
 #include "gearmodules/moduletable.h"
 #include "support/appfixture.h"
 #include "support/tempfolder.h"
@@ -17,13 +17,7 @@ const QStringList steps = {"work-open",        "work-write",      "work-sync",  
 const QStringList machines = {"Car A,48P,2.5,70,15,20,15,1,1", "Car B,64P,2.0,100,15,30,15,1,1",
                               "\"Car, C\",0.5M,2.6,70,10,20,10,1,1"};
 
-QStringList names(const QStringList& lines)
-{
-    QStringList out;
-    for (const QStringList& r : RecordSyntax::readRecords(lines, 9))
-        out << r.value(0);
-    return out;
-}
+QStringList names(const QByteArray& file) { return RecordFile::Snapshot::of(file).keys(); }
 
 struct Operation
 {
@@ -75,7 +69,7 @@ TEST_F(CrashSafety, EveryWriteKilledOrFailingAtEveryStepLeavesOldOrNewFiles)
             for (const char* mode : {"kill", "fail"}) {
                 TempFolder dir;
                 prepare(dir);
-                const QStringList namesBefore = names(dir.lines("masin.dat"));
+                const QStringList namesBefore = names(dir.bytes("masin.dat"));
                 const auto [code, killed] = run(dir, op, step, mode);
                 const bool writesWorkFile = op.file != QStringLiteral("GIA.DAT");
                 const bool stepHappens = writesWorkFile || step.startsWith("data");
