@@ -7,8 +7,6 @@
 #include "common/usertext.h"
 #include "gearmodules/moduletable.h"
 
-#include <QLatin1String>
-
 namespace {
 bool blank(const QString& text) { return text.trimmed().isEmpty(); }
 
@@ -44,40 +42,26 @@ DriveTool::DriveTool(Giadsp& main, Host& host) : m_main(main), m_host(host) {}
 
 QString DriveTool::filePath() const { return m_main.files().path(DriveFile::FileName); }
 
-namespace {
-// Every button of the window, named once.
-const struct
+const ClickTable<DriveTool>& DriveTool::clicks()
 {
-    const char* name;
-    void (DriveTool::*handler)();
-} Handlers[] = {
-    {"surveyRollout", &DriveTool::surveyRollout_Click},
-    {"surveySpeed", &DriveTool::surveySpeed_Click},
-    {"surveyWheelRpm", &DriveTool::surveyWheelRpm_Click},
-    {"takeReference", &DriveTool::takeReference_Click},
-    {"printSheet", &DriveTool::printSheet_Click},
-    {"explain", &DriveTool::explain_Click},
-};
-} // namespace
+    // Every button of the window, named once.
+    static const ClickTable<DriveTool> table = [] {
+        ClickTable<DriveTool> t;
+        ZELTAN_ADD_CLICK(t, DriveTool, surveyRollout);
+        ZELTAN_ADD_CLICK(t, DriveTool, surveySpeed);
+        ZELTAN_ADD_CLICK(t, DriveTool, surveyWheelRpm);
+        ZELTAN_ADD_CLICK(t, DriveTool, takeReference);
+        ZELTAN_ADD_CLICK(t, DriveTool, printSheet);
+        ZELTAN_ADD_CLICK(t, DriveTool, explain);
+        return t;
+    }();
+    return table;
+}
 
 bool DriveTool::raise(QStringView name)
 {
     m_ranMain = false;
-    for (const auto& h : Handlers) {
-        if (name == QLatin1String(h.name)) {
-            (this->*h.handler)();
-            return true;
-        }
-    }
-    return false;
-}
-
-QStringList DriveTool::handlerNames()
-{
-    QStringList names;
-    for (const auto& h : Handlers)
-        names << QString::fromLatin1(h.name);
-    return names;
+    return clicks().run(*this, name);
 }
 
 // ---- Opening and saving ----------------------------------------------------

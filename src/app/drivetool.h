@@ -14,6 +14,7 @@
 
 #include "app/giadsp.h"
 #include "calc/drive.h"
+#include "form/clicktable.h"
 #include "form/flexgrid.h"
 #include "platform/host.h"
 #include "print/driveprintout.h"
@@ -50,7 +51,8 @@ public:
 
     // Runs a handler by name ("surveyRollout", "takeReference" …).
     bool raise(QStringView name);
-    static QStringList handlerNames();
+    // Every name raise() knows, with its handler.
+    static const ClickTable<DriveTool>& clicks();
 
     void surveyRollout_Click();
     void surveySpeed_Click();

@@ -13,44 +13,29 @@
 #include "platform/busypointer.h"
 #include "print/printout.h"
 
-#include <QHash>
-#include <functional>
-
 using Quantity = GearCalc::Quantity;
 
 Giadsp::Giadsp(Host& host, const QString& folder) : m_host(host), m_files(folder) {}
 
-namespace {
-using Handler = std::function<void(Giadsp&)>;
-
-const QHash<QString, Handler>& handlers()
+const ClickTable<Giadsp>& Giadsp::clicks()
 {
-    static const QHash<QString, Handler> table = [] {
-        QHash<QString, Handler> h;
-#define ZELTAN_REGISTER_CLICK(name) h.insert(QStringLiteral(#name), &Giadsp::name##_Click);
+    static const ClickTable<Giadsp> table = [] {
+        ClickTable<Giadsp> t;
+#define ZELTAN_REGISTER_CLICK(name) ZELTAN_ADD_CLICK(t, Giadsp, name);
         ZELTAN_CLICK_HANDLERS(ZELTAN_REGISTER_CLICK)
 #undef ZELTAN_REGISTER_CLICK
         int topic = 0;
 #define ZELTAN_REGISTER_TOPIC(name)                                                                \
-    h.insert(QStringLiteral(#name), [i = topic++](Giadsp& g) { g.manualTopic_Click(i); });
+    t.add(QStringLiteral(#name), QStringLiteral("manualTopic_Click"),                              \
+          [i = topic++](Giadsp& g) { g.manualTopic_Click(i); });
         ZELTAN_MANUAL_TOPICS(ZELTAN_REGISTER_TOPIC)
 #undef ZELTAN_REGISTER_TOPIC
-        return h;
+        return t;
     }();
     return table;
 }
-} // namespace
 
-bool Giadsp::raise(QStringView name)
-{
-    const auto it = handlers().constFind(name.toString());
-    if (it == handlers().constEnd())
-        return false;
-    (*it)(*this);
-    return true;
-}
-
-QStringList Giadsp::handlerNames() { return handlers().keys(); }
+bool Giadsp::raise(QStringView name) { return clicks().run(*this, name); }
 
 // ---- Start-up ------------------------------------------------------------
 
@@ -241,7 +226,11 @@ void Giadsp::owaru_Click() { m_host.quit(); }
 
 // ---- Tools menu ------------------------------------------------------------
 
-void Giadsp::soukou_Click() { m_host.showDriveWindow(); }
+void Giadsp::soukou_Click()
+{
+    if (m_openDriveWindow)
+        m_openDriveWindow();
+}
 void Giadsp::purebyuu_Click() { PrintOut::preview(m_form, m_host); }
 void Giadsp::insatu_Click() { PrintOut::printWithDialog(m_form, m_host); }
 void Giadsp::pdfhozon_Click() { PrintOut::saveAsPdf(m_form, m_host, QDate::currentDate()); }

@@ -12,6 +12,7 @@
 
 #include "app/keypad.h"
 #include "calc/gearcalc.h"
+#include "form/clicktable.h"
 #include "form/form.h"
 #include "platform/datafolder.h"
 #include "platform/host.h"
@@ -19,6 +20,8 @@
 #include <QString>
 #include <QStringList>
 #include <QStringView>
+
+#include <functional>
 
 // Every click handler of the window, named once after its control or menu
 // item: the keypad, the SET buttons and the survey, the calculation
@@ -55,8 +58,12 @@ public:
     // ("Command6", "Combo7", "List1", "owaru", "tzigensoku" …). Returns false
     // when that control has no handler.
     bool raise(QStringView name);
-    // The names raise() knows, each once.
-    static QStringList handlerNames();
+    // Every name raise() knows, with its handler.
+    static const ClickTable<Giadsp>& clicks();
+
+    // 走行計算 is a window of the front end's own: soukou_Click asks it to
+    // open one through this (nothing happens without a front end).
+    void setDriveWindowOpener(std::function<void()> open) { m_openDriveWindow = std::move(open); }
 
     void Form_Load();
 
@@ -96,4 +103,5 @@ private:
     DataFolder m_files;
     Form m_form;
     QString m_rememberedModule;
+    std::function<void()> m_openDriveWindow;
 };

@@ -2,281 +2,271 @@
 
 #include "common/colour.h"
 
-#include <QHash>
-
 namespace ControlTable {
 
 namespace {
 using Colour::number;
-using K = ControlKind;
-using A = TextAlign;
 
 constexpr int Black = 0;
-const int Lilac = number(192, 192, 255); // text of headings and quantities
-const int Blue = number(0, 0, 255);
-constexpr int D = Look::Default;
-constexpr int F = Look::Face;
-constexpr int T = Look::Transparent;
+constexpr int Lilac = number(192, 192, 255); // text of headings and quantities
+constexpr int Blue = number(0, 0, 255);
+constexpr int TitleBlue = number(128, 128, 255);
+constexpr int Green = number(0, 255, 0);       // the keypad's display
+constexpr int ManualGreen = number(0, 192, 0); // the manual's text on cream
+constexpr int ManualCream = number(255, 255, 192);
 
-ControlSpec label(const char* name, int l, int t, int w, int h, const QString& caption, int size,
-                  bool bold, int fg, int bg, bool border, A align, bool hidden = false)
-{
-    return {QString::fromLatin1(name),
-            K::Label,
-            l,
-            t,
-            w,
-            h,
-            caption,
-            GothicFace,
-            size,
-            bold,
-            fg,
-            bg,
-            border,
-            align,
-            hidden};
-}
+constexpr auto Button = ControlKind::Button;
+constexpr auto Combo = ControlKind::Combo;
+constexpr auto List = ControlKind::List;
+constexpr auto Text = ControlKind::Text;
+constexpr auto Check = ControlKind::Check;
+constexpr auto Grid = ControlKind::Grid;
+constexpr auto Right = TextAlign::Right;
+constexpr auto Centre = TextAlign::Centre;
 
-ControlSpec heading(const char* name, int l, int t, int w, int h, const QString& caption)
-{
-    return label(name, l, t, w, h, caption, 9, false, Lilac, Black, true, A::Centre);
-}
-
-ControlSpec control(const char* name, K kind, int l, int t, int w, int h,
-                    const QString& caption = QString(), int fg = D, int bg = D, bool hidden = false,
-                    int size = 9)
-{
-    return {QString::fromLatin1(name),
-            kind,
-            l,
-            t,
-            w,
-            h,
-            caption,
-            GothicFace,
-            size,
-            false,
-            fg,
-            bg,
-            false,
-            A::Left,
-            hidden};
-}
-
-// The role column: what a user calls each control, as a screen reader says it.
-QString roleOf(const QString& name)
-{
-    static const QHash<QString, QString> roles = [] {
-        const char* table[][2] = {
-            {"Label13", "マシン名の表示"},
-            {"Label1", "２次減速比の見出し"},
-            {"Label2", "スパーギア歯数の見出し"},
-            {"Label3", "ピニオンギア歯数の見出し"},
-            {"Label4", "減速比の見出し"},
-            {"Label6", "２次減速比"},
-            {"Label7", "スパーギア歯数"},
-            {"Label8", "ピニオンギア歯数"},
-            {"Label9", "減速比"},
-            {"Command18", "２次減速比を計算"},
-            {"Command19", "スパーギア歯数を計算"},
-            {"Command20", "ピニオンギア歯数を計算"},
-            {"Command21", "減速比を計算"},
-            {"Command1", "２次減速比 SET"},
-            {"Command2", "スパーギア歯数 SET"},
-            {"Command3", "ピニオンギア歯数 SET"},
-            {"Command4", "減速比 SET"},
-            {"Label11", "キーパッドの入力"},
-            {"Command6", "7"},
-            {"Command7", "8"},
-            {"Command8", "9"},
-            {"Command9", "4"},
-            {"Command10", "5"},
-            {"Command11", "6"},
-            {"Command12", "1"},
-            {"Command13", "2"},
-            {"Command14", "3"},
-            {"Command15", "0"},
-            {"Command16", "小数点"},
-            {"Command17", "入力のクリア"},
-            {"Label12", "状況表示"},
-            {"Command5", "指定減速比調査"},
-            {"Check1", "計算時に一方のギア数を変更しない"},
-            {"Command29", "表再作成"},
-            {"Label16", "指定減速比調査時のパラメータ"},
-            {"Label35", "新しいモジュールの説明"},
-            {"Text2", "新しいモジュール名"},
-            {"Label33", "モジュール選択の見出し"},
-            {"Label5", "スパー範囲の表示"},
-            {"Label10", "ピニオン範囲の表示"},
-            {"Combo7", "モジュール選択"},
-            {"Combo1", "スパー範囲の開始"},
-            {"Combo2", "スパー範囲の幅"},
-            {"Combo5", "スパーの計算間隔"},
-            {"Combo3", "ピニオン範囲の開始"},
-            {"Combo4", "ピニオン範囲の幅"},
-            {"Combo6", "ピニオンの計算間隔"},
-            {"Label14", "スパー範囲の＋"},
-            {"Label15", "ピニオン範囲の＋"},
-            {"Label29", "スパーの計算間隔の見出し"},
-            {"Label30", "ピニオンの計算間隔の見出し"},
-            {"Label17", "マシン登録＆選択"},
-            {"Label28", "登録マシン一覧の見出し"},
-            {"List1", "登録マシン一覧"},
-            {"Label18", "マシン名の見出し"},
-            {"Text1", "マシン名"},
-            {"Label19", "登録する２次減速比の見出し"},
-            {"Label20", "登録する２次減速比"},
-            {"Label21", "モジュール設定の見出し"},
-            {"Label34", "登録するモジュール"},
-            {"Label22", "登録するスパー範囲の見出し"},
-            {"Label23", "登録するスパー範囲の開始"},
-            {"Label24", "登録するスパー範囲の幅"},
-            {"Label31", "登録するスパーの計算間隔"},
-            {"Label25", "登録するピニオン範囲の見出し"},
-            {"Label26", "登録するピニオン範囲の開始"},
-            {"Label27", "登録するピニオン範囲の幅"},
-            {"Label32", "登録するピニオンの計算間隔"},
-            {"Command22", "マシンを登録"},
-            {"Command23", "上部データから全数値を転記"},
-            {"Command24", "２次減速比を転記"},
-            {"Command25", "スパー範囲を転記"},
-            {"Command26", "ピニオン範囲を転記"},
-            {"Command28", "モジュールを転記"},
-            {"Command27", "マシンを削除"},
-            {"MSFlexGrid1", "減速比表"},
-            {"List2", "取り扱い説明"},
-            {"Command30", "取り扱い説明を閉じる"},
-        };
-        QHash<QString, QString> h;
-        for (const auto& [name, role] : table)
-            h.insert(QString::fromLatin1(name), QString::fromUtf8(role));
-        return h;
-    }();
-    return roles.value(name);
-}
-
-QList<ControlSpec> buildControls()
-{
-    QList<ControlSpec> c;
-    ControlSpec title = label("Label13", 240, 240, 14775, 615, QStringLiteral("ギア比確認ツール"),
-                              26, true, number(128, 128, 255), Black, true, A::Centre);
-    title.face = MinchoFace;
-    c << title;
-
-    // Quantity panel: name, value, selector, SET per row.
-    const char* names[] = {"Label1", "Label2", "Label3", "Label4"};
-    const char* values[] = {"Label6", "Label7", "Label8", "Label9"};
-    const char* selectors[] = {"Command18", "Command19", "Command20", "Command21"};
-    const char* sets[] = {"Command1", "Command2", "Command3", "Command4"};
-    const QString titles[] = {QStringLiteral("２次減速比"), QStringLiteral("スパーギア歯数"),
-                              QStringLiteral("ピニオンギア歯数"), QStringLiteral("減速比")};
-    for (int row = 0; row < 4; ++row) {
-        const int top = 1080 + 600 * row;
-        c << label(names[row], 240, top, 3255, 375, titles[row], 16, true, Lilac, Black, true,
-                   A::Left);
-        c << label(values[row], 3600, top, 2175, 375, QString(), 16, true, Lilac, Black, true,
-                   A::Right);
-        c << control(selectors[row], K::Button, 5880, top, 375, 375,
-                     row == 3 ? QStringLiteral("★") : QString());
-        c << control(sets[row], K::Button, 6360, top, 1095, 375, QStringLiteral("SET"));
-    }
-
-    // Keypad: display and twelve keys in four rows of three.
-    c << label("Label11", 7560, 1080, 1815, 375, QStringLiteral("0"), 14, true, number(0, 255, 0),
-               Black, true, A::Right);
-    const char* keys[] = {"7", "8", "9", "4", "5", "6", "1", "2", "3", "0", "・", "CLS"};
-    for (int k = 0; k < 12; ++k) {
-        const QString name = QStringLiteral("Command%1").arg(6 + k);
-        ControlSpec key = control("", K::Button, 7560 + 600 * (k % 3), 1440 + 600 * (k / 3), 615,
-                                  615, QString::fromUtf8(keys[k]));
-        key.name = name;
-        c << key;
-    }
-
-    // Status line and survey controls.
-    c << label("Label12", 240, 3480, 5535, 375, QStringLiteral("減速比を計算表示します"), 16, true,
-               Blue, F, true, A::Centre);
-    c << control("Command5", K::Button, 5880, 3480, 1575, 375, QStringLiteral("指定減速比調査"));
-    c << control("Check1", K::Check, 240, 3960, 4935, 375,
-                 QStringLiteral("スパー、ピニオンの計算実行時に一方のギア数を変更しない"));
-    c << control("Command29", K::Button, 7560, 3960, 1815, 375, QStringLiteral("表再作成"));
-
-    // Survey-parameter box.
-    c << heading("Label16", 480, 4560, 8655, 255, QStringLiteral("指定減速比調査時のパラメータ"));
-    c << label("Label35", 480, 4800, 6375, 275,
-               QStringLiteral("XXモジュールを選択した場合表再作成で新しいモジュールを作れます"), 9,
-               false, D, D, true, A::Left, true);
-    c << control("Text2", K::Text, 6840, 4800, 2295, 270, QStringLiteral("??モジュール"), D, F,
-                 true);
-    c << heading("Label33", 480, 5160, 2175, 255, QStringLiteral("モジュール選択"));
-    c << heading("Label5", 2640, 5160, 3255, 255, QStringLiteral("スパー範囲"));
-    c << heading("Label10", 5880, 5160, 3255, 255, QStringLiteral("ピニオン範囲"));
-    c << control("Combo7", K::Combo, 480, 5400, 2175, 300, QStringLiteral("Combo7"), D, F);
-    // A range row: start, "＋", width, "計算間隔", interval; spur and pinion alike.
-    auto rangeRow = [&c](int left, const char* start, const char* plus, const char* width,
-                         const char* intervalHeading, const char* interval) {
-        auto selector = [](const char* name, int l, int w) {
-            return control(name, K::Combo, l, 5400, w, 300, QString::fromLatin1(name), D, F);
-        };
-        c << selector(start, left, 735);
-        c << label(plus, left + 720, 5445, 375, 255, QStringLiteral("＋"), 10, true, D, T, false,
-                   A::Centre);
-        c << selector(width, left + 1080, 735);
-        c << label(intervalHeading, left + 1800, 5460, 855, 255, QStringLiteral("計算間隔"), 9,
-                   false, D, D, false, A::Right);
-        c << selector(interval, left + 2760, 495);
-    };
-    rangeRow(2640, "Combo1", "Label14", "Combo2", "Label29", "Combo5");
-    rangeRow(5880, "Combo3", "Label15", "Combo4", "Label30", "Combo6");
-
-    // Machine panel.
-    auto value = [](const char* name, int l, int t, int w, int h, A align,
-                    const QString& caption = QString()) {
-        return label(name, l, t, w, h, caption, 9, false, Blue, F, true, align);
-    };
-    c << heading("Label17", 480, 6360, 8655, 255, QStringLiteral("マシン登録＆選択"));
-    c << heading("Label28", 480, 6840, 3735, 255,
-                 QStringLiteral("登録マシン一覧（選択で上部に転記します）"));
-    c << control("List1", K::List, 480, 7080, 3735, 2040, QString(), Blue, F);
-    c << heading("Label18", 4320, 6840, 3135, 255, QStringLiteral("マシン名"));
-    c << control("Text1", K::Text, 4320, 7080, 3135, 270, QString(), Blue, F);
-    c << heading("Label19", 7440, 6840, 1695, 255, QStringLiteral("２次減速比"));
-    c << value("Label20", 7440, 7080, 1695, 270, A::Right, QStringLiteral("0"));
-    c << heading("Label21", 4320, 7440, 2415, 255, QStringLiteral("モジュール設定"));
-    c << value("Label34", 6720, 7440, 2415, 255, A::Left);
-    c << heading("Label22", 4320, 7800, 1335, 255, QStringLiteral("スパー範囲"));
-    c << value("Label23", 5640, 7800, 495, 255, A::Right);
-    c << value("Label24", 6120, 7800, 375, 255, A::Right);
-    c << value("Label31", 6480, 7800, 255, 255, A::Right);
-    c << heading("Label25", 6720, 7800, 1335, 255, QStringLiteral("ピニオン範囲"));
-    c << value("Label26", 8040, 7800, 495, 255, A::Right);
-    c << value("Label27", 8520, 7800, 375, 255, A::Right);
-    c << value("Label32", 8880, 7800, 255, 255, A::Right);
-    c << control("Command22", K::Button, 4320, 8160, 735, 975, QStringLiteral("登録"));
-    c << control("Command23", K::Button, 5040, 8160, 3375, 495,
-                 QStringLiteral("上部データから該当全数値転記する"));
-    c << control("Command24", K::Button, 5040, 8640, 855, 495, QStringLiteral("2次減速"));
-    c << control("Command25", K::Button, 5880, 8640, 855, 495, QStringLiteral("スパー"));
-    c << control("Command26", K::Button, 6720, 8640, 855, 495, QStringLiteral("ピニオン"));
-    c << control("Command28", K::Button, 7560, 8640, 855, 495, QStringLiteral("ﾓｼﾞｭｰﾙ"));
-    c << control("Command27", K::Button, 8400, 8160, 735, 975, QStringLiteral("削除"));
-
-    // Right-hand panel: the grid, the manual over it, and its close button on top.
-    c << control("MSFlexGrid1", K::Grid, 9480, 1080, 5535, 8175);
-    c << control("List2", K::List, 9480, 1080, 5535, 8160, QString(), number(0, 192, 0),
-                 number(255, 255, 192), true);
-    c << control("Command30", K::Button, 13800, 8760, 855, 375, QStringLiteral("閉じる"), D, D,
-                 true);
-    for (ControlSpec& desc : c)
-        desc.role = roleOf(desc.name);
-    return c;
-}
 } // namespace
 
 const QList<ControlSpec>& controls()
 {
-    static const QList<ControlSpec> table = buildControls();
+    // In the window's creation order: later controls lie over earlier ones.
+    // Kept by hand at a few lines an entry (clang-format gives each field a line).
+    // clang-format off
+    static const QList<ControlSpec> table = {
+        // The machine's name over everything.
+        {.name = "Label13", .left = 240, .top = 240, .width = 14775, .height = 615,
+         .caption = "ギア比確認ツール", .face = MinchoFace, .pointSize = 26, .bold = true,
+         .foreground = TitleBlue, .background = Black, .bordered = true, .align = Centre,
+         .role = "マシン名の表示"},
+
+        // Quantity panel: name, value, selector, SET per row.
+        {.name = "Label1", .left = 240, .top = 1080, .width = 3255, .height = 375,
+         .caption = "２次減速比", .pointSize = 16, .bold = true, .foreground = Lilac,
+         .background = Black, .bordered = true, .role = "２次減速比の見出し"},
+        {.name = "Label6", .left = 3600, .top = 1080, .width = 2175, .height = 375, .pointSize = 16,
+         .bold = true, .foreground = Lilac, .background = Black, .bordered = true, .align = Right,
+         .role = "２次減速比"},
+        {.name = "Command18", .kind = Button, .left = 5880, .top = 1080, .width = 375,
+         .height = 375, .role = "２次減速比を計算", .click = "Command18_Click",
+         .picksQuantity = true},
+        {.name = "Command1", .kind = Button, .left = 6360, .top = 1080, .width = 1095,
+         .height = 375, .caption = "SET", .role = "２次減速比 SET", .click = "Command1_Click"},
+        {.name = "Label2", .left = 240, .top = 1680, .width = 3255, .height = 375,
+         .caption = "スパーギア歯数", .pointSize = 16, .bold = true, .foreground = Lilac,
+         .background = Black, .bordered = true, .role = "スパーギア歯数の見出し"},
+        {.name = "Label7", .left = 3600, .top = 1680, .width = 2175, .height = 375, .pointSize = 16,
+         .bold = true, .foreground = Lilac, .background = Black, .bordered = true, .align = Right,
+         .role = "スパーギア歯数"},
+        {.name = "Command19", .kind = Button, .left = 5880, .top = 1680, .width = 375,
+         .height = 375, .role = "スパーギア歯数を計算", .click = "Command19_Click",
+         .picksQuantity = true},
+        {.name = "Command2", .kind = Button, .left = 6360, .top = 1680, .width = 1095,
+         .height = 375, .caption = "SET", .role = "スパーギア歯数 SET", .click = "Command2_Click"},
+        {.name = "Label3", .left = 240, .top = 2280, .width = 3255, .height = 375,
+         .caption = "ピニオンギア歯数", .pointSize = 16, .bold = true, .foreground = Lilac,
+         .background = Black, .bordered = true, .role = "ピニオンギア歯数の見出し"},
+        {.name = "Label8", .left = 3600, .top = 2280, .width = 2175, .height = 375, .pointSize = 16,
+         .bold = true, .foreground = Lilac, .background = Black, .bordered = true, .align = Right,
+         .role = "ピニオンギア歯数"},
+        {.name = "Command20", .kind = Button, .left = 5880, .top = 2280, .width = 375,
+         .height = 375, .role = "ピニオンギア歯数を計算", .click = "Command20_Click",
+         .picksQuantity = true},
+        {.name = "Command3", .kind = Button, .left = 6360, .top = 2280, .width = 1095,
+         .height = 375, .caption = "SET", .role = "ピニオンギア歯数 SET",
+         .click = "Command3_Click"},
+        {.name = "Label4", .left = 240, .top = 2880, .width = 3255, .height = 375,
+         .caption = "減速比", .pointSize = 16, .bold = true, .foreground = Lilac,
+         .background = Black, .bordered = true, .role = "減速比の見出し"},
+        {.name = "Label9", .left = 3600, .top = 2880, .width = 2175, .height = 375, .pointSize = 16,
+         .bold = true, .foreground = Lilac, .background = Black, .bordered = true, .align = Right,
+         .role = "減速比"},
+        {.name = "Command21", .kind = Button, .left = 5880, .top = 2880, .width = 375,
+         .height = 375, .caption = "★", .role = "減速比を計算", .click = "Command21_Click",
+         .picksQuantity = true},
+        {.name = "Command4", .kind = Button, .left = 6360, .top = 2880, .width = 1095,
+         .height = 375, .caption = "SET", .role = "減速比 SET", .click = "Command4_Click"},
+
+        // Keypad: display and twelve keys in four rows of three.
+        {.name = "Label11", .left = 7560, .top = 1080, .width = 1815, .height = 375, .caption = "0",
+         .pointSize = 14, .bold = true, .foreground = Green, .background = Black, .bordered = true,
+         .align = Right, .role = "キーパッドの入力"},
+        {.name = "Command6", .kind = Button, .left = 7560, .top = 1440, .width = 615, .height = 615,
+         .caption = "7", .role = "7", .click = "Command6_Click", .keys = {Qt::Key_7}},
+        {.name = "Command7", .kind = Button, .left = 8160, .top = 1440, .width = 615, .height = 615,
+         .caption = "8", .role = "8", .click = "Command7_Click", .keys = {Qt::Key_8}},
+        {.name = "Command8", .kind = Button, .left = 8760, .top = 1440, .width = 615, .height = 615,
+         .caption = "9", .role = "9", .click = "Command8_Click", .keys = {Qt::Key_9}},
+        {.name = "Command9", .kind = Button, .left = 7560, .top = 2040, .width = 615, .height = 615,
+         .caption = "4", .role = "4", .click = "Command9_Click", .keys = {Qt::Key_4}},
+        {.name = "Command10", .kind = Button, .left = 8160, .top = 2040, .width = 615,
+         .height = 615, .caption = "5", .role = "5", .click = "Command10_Click",
+         .keys = {Qt::Key_5}},
+        {.name = "Command11", .kind = Button, .left = 8760, .top = 2040, .width = 615,
+         .height = 615, .caption = "6", .role = "6", .click = "Command11_Click",
+         .keys = {Qt::Key_6}},
+        {.name = "Command12", .kind = Button, .left = 7560, .top = 2640, .width = 615,
+         .height = 615, .caption = "1", .role = "1", .click = "Command12_Click",
+         .keys = {Qt::Key_1}},
+        {.name = "Command13", .kind = Button, .left = 8160, .top = 2640, .width = 615,
+         .height = 615, .caption = "2", .role = "2", .click = "Command13_Click",
+         .keys = {Qt::Key_2}},
+        {.name = "Command14", .kind = Button, .left = 8760, .top = 2640, .width = 615,
+         .height = 615, .caption = "3", .role = "3", .click = "Command14_Click",
+         .keys = {Qt::Key_3}},
+        {.name = "Command15", .kind = Button, .left = 7560, .top = 3240, .width = 615,
+         .height = 615, .caption = "0", .role = "0", .click = "Command15_Click",
+         .keys = {Qt::Key_0}},
+        {.name = "Command16", .kind = Button, .left = 8160, .top = 3240, .width = 615,
+         .height = 615, .caption = "・", .role = "小数点", .click = "Command16_Click",
+         .keys = {Qt::Key_Period, Qt::Key_Comma}},
+        {.name = "Command17", .kind = Button, .left = 8760, .top = 3240, .width = 615,
+         .height = 615, .caption = "CLS", .role = "入力のクリア", .click = "Command17_Click",
+         .keys = {Qt::Key_Escape, Qt::Key_Delete}},
+
+        // Status line and survey controls.
+        {.name = "Label12", .left = 240, .top = 3480, .width = 5535, .height = 375,
+         .caption = "減速比を計算表示します", .pointSize = 16, .bold = true, .foreground = Blue,
+         .background = Look::Face, .bordered = true, .align = Centre, .role = "状況表示"},
+        {.name = "Command5", .kind = Button, .left = 5880, .top = 3480, .width = 1575,
+         .height = 375, .caption = "指定減速比調査", .role = "指定減速比調査",
+         .click = "Command5_Click"},
+        {.name = "Check1", .kind = Check, .left = 240, .top = 3960, .width = 4935, .height = 375,
+         .caption = "スパー、ピニオンの計算実行時に一方のギア数を変更しない",
+         .role = "計算時に一方のギア数を変更しない"},
+        {.name = "Command29", .kind = Button, .left = 7560, .top = 3960, .width = 1815,
+         .height = 375, .caption = "表再作成", .role = "表再作成", .click = "Command29_Click"},
+
+        // Survey-parameter box: modules, then a range row each for spur and pinion
+        // (start, "＋", width, "計算間隔", interval).
+        {.name = "Label16", .left = 480, .top = 4560, .width = 8655, .height = 255,
+         .caption = "指定減速比調査時のパラメータ", .foreground = Lilac, .background = Black,
+         .bordered = true, .align = Centre, .role = "指定減速比調査時のパラメータ"},
+        {.name = "Label35", .left = 480, .top = 4800, .width = 6375, .height = 275,
+         .caption = "XXモジュールを選択した場合表再作成で新しいモジュールを作れます",
+         .bordered = true, .hiddenAtStart = true, .role = "新しいモジュールの説明"},
+        {.name = "Text2", .kind = Text, .left = 6840, .top = 4800, .width = 2295, .height = 270,
+         .caption = "??モジュール", .background = Look::Face, .hiddenAtStart = true,
+         .role = "新しいモジュール名"},
+        {.name = "Label33", .left = 480, .top = 5160, .width = 2175, .height = 255,
+         .caption = "モジュール選択", .foreground = Lilac, .background = Black, .bordered = true,
+         .align = Centre, .role = "モジュール選択の見出し"},
+        {.name = "Label5", .left = 2640, .top = 5160, .width = 3255, .height = 255,
+         .caption = "スパー範囲", .foreground = Lilac, .background = Black, .bordered = true,
+         .align = Centre, .role = "スパー範囲の表示"},
+        {.name = "Label10", .left = 5880, .top = 5160, .width = 3255, .height = 255,
+         .caption = "ピニオン範囲", .foreground = Lilac, .background = Black, .bordered = true,
+         .align = Centre, .role = "ピニオン範囲の表示"},
+        {.name = "Combo7", .kind = Combo, .left = 480, .top = 5400, .width = 2175, .height = 300,
+         .caption = "Combo7", .background = Look::Face, .role = "モジュール選択",
+         .click = "Combo7_Click"},
+        {.name = "Combo1", .kind = Combo, .left = 2640, .top = 5400, .width = 735, .height = 300,
+         .caption = "Combo1", .background = Look::Face, .role = "スパー範囲の開始",
+         .click = "Combo1_Click"},
+        {.name = "Label14", .left = 3360, .top = 5445, .width = 375, .height = 255, .caption = "＋",
+         .pointSize = 10, .bold = true, .background = Look::Transparent, .align = Centre,
+         .role = "スパー範囲の＋"},
+        {.name = "Combo2", .kind = Combo, .left = 3720, .top = 5400, .width = 735, .height = 300,
+         .caption = "Combo2", .background = Look::Face, .role = "スパー範囲の幅",
+         .click = "Combo2_Click"},
+        {.name = "Label29", .left = 4440, .top = 5460, .width = 855, .height = 255,
+         .caption = "計算間隔", .align = Right, .role = "スパーの計算間隔の見出し"},
+        {.name = "Combo5", .kind = Combo, .left = 5400, .top = 5400, .width = 495, .height = 300,
+         .caption = "Combo5", .background = Look::Face, .role = "スパーの計算間隔"},
+        {.name = "Combo3", .kind = Combo, .left = 5880, .top = 5400, .width = 735, .height = 300,
+         .caption = "Combo3", .background = Look::Face, .role = "ピニオン範囲の開始",
+         .click = "Combo3_Click"},
+        {.name = "Label15", .left = 6600, .top = 5445, .width = 375, .height = 255, .caption = "＋",
+         .pointSize = 10, .bold = true, .background = Look::Transparent, .align = Centre,
+         .role = "ピニオン範囲の＋"},
+        {.name = "Combo4", .kind = Combo, .left = 6960, .top = 5400, .width = 735, .height = 300,
+         .caption = "Combo4", .background = Look::Face, .role = "ピニオン範囲の幅",
+         .click = "Combo4_Click"},
+        {.name = "Label30", .left = 7680, .top = 5460, .width = 855, .height = 255,
+         .caption = "計算間隔", .align = Right, .role = "ピニオンの計算間隔の見出し"},
+        {.name = "Combo6", .kind = Combo, .left = 8640, .top = 5400, .width = 495, .height = 300,
+         .caption = "Combo6", .background = Look::Face, .role = "ピニオンの計算間隔"},
+
+        // Machine panel.
+        {.name = "Label17", .left = 480, .top = 6360, .width = 8655, .height = 255,
+         .caption = "マシン登録＆選択", .foreground = Lilac, .background = Black, .bordered = true,
+         .align = Centre, .role = "マシン登録＆選択"},
+        {.name = "Label28", .left = 480, .top = 6840, .width = 3735, .height = 255,
+         .caption = "登録マシン一覧（選択で上部に転記します）", .foreground = Lilac,
+         .background = Black, .bordered = true, .align = Centre, .role = "登録マシン一覧の見出し"},
+        {.name = "List1", .kind = List, .left = 480, .top = 7080, .width = 3735, .height = 2040,
+         .foreground = Blue, .background = Look::Face, .role = "登録マシン一覧",
+         .click = "List1_Click"},
+        {.name = "Label18", .left = 4320, .top = 6840, .width = 3135, .height = 255,
+         .caption = "マシン名", .foreground = Lilac, .background = Black, .bordered = true,
+         .align = Centre, .role = "マシン名の見出し"},
+        {.name = "Text1", .kind = Text, .left = 4320, .top = 7080, .width = 3135, .height = 270,
+         .foreground = Blue, .background = Look::Face, .role = "マシン名"},
+        {.name = "Label19", .left = 7440, .top = 6840, .width = 1695, .height = 255,
+         .caption = "２次減速比", .foreground = Lilac, .background = Black, .bordered = true,
+         .align = Centre, .role = "登録する２次減速比の見出し"},
+        {.name = "Label20", .left = 7440, .top = 7080, .width = 1695, .height = 270, .caption = "0",
+         .foreground = Blue, .background = Look::Face, .bordered = true, .align = Right,
+         .role = "登録する２次減速比"},
+        {.name = "Label21", .left = 4320, .top = 7440, .width = 2415, .height = 255,
+         .caption = "モジュール設定", .foreground = Lilac, .background = Black, .bordered = true,
+         .align = Centre, .role = "モジュール設定の見出し"},
+        {.name = "Label34", .left = 6720, .top = 7440, .width = 2415, .height = 255,
+         .foreground = Blue, .background = Look::Face, .bordered = true,
+         .role = "登録するモジュール"},
+        {.name = "Label22", .left = 4320, .top = 7800, .width = 1335, .height = 255,
+         .caption = "スパー範囲", .foreground = Lilac, .background = Black, .bordered = true,
+         .align = Centre, .role = "登録するスパー範囲の見出し"},
+        {.name = "Label23", .left = 5640, .top = 7800, .width = 495, .height = 255,
+         .foreground = Blue, .background = Look::Face, .bordered = true, .align = Right,
+         .role = "登録するスパー範囲の開始"},
+        {.name = "Label24", .left = 6120, .top = 7800, .width = 375, .height = 255,
+         .foreground = Blue, .background = Look::Face, .bordered = true, .align = Right,
+         .role = "登録するスパー範囲の幅"},
+        {.name = "Label31", .left = 6480, .top = 7800, .width = 255, .height = 255,
+         .foreground = Blue, .background = Look::Face, .bordered = true, .align = Right,
+         .role = "登録するスパーの計算間隔"},
+        {.name = "Label25", .left = 6720, .top = 7800, .width = 1335, .height = 255,
+         .caption = "ピニオン範囲", .foreground = Lilac, .background = Black, .bordered = true,
+         .align = Centre, .role = "登録するピニオン範囲の見出し"},
+        {.name = "Label26", .left = 8040, .top = 7800, .width = 495, .height = 255,
+         .foreground = Blue, .background = Look::Face, .bordered = true, .align = Right,
+         .role = "登録するピニオン範囲の開始"},
+        {.name = "Label27", .left = 8520, .top = 7800, .width = 375, .height = 255,
+         .foreground = Blue, .background = Look::Face, .bordered = true, .align = Right,
+         .role = "登録するピニオン範囲の幅"},
+        {.name = "Label32", .left = 8880, .top = 7800, .width = 255, .height = 255,
+         .foreground = Blue, .background = Look::Face, .bordered = true, .align = Right,
+         .role = "登録するピニオンの計算間隔"},
+        {.name = "Command22", .kind = Button, .left = 4320, .top = 8160, .width = 735,
+         .height = 975, .caption = "登録", .role = "マシンを登録", .click = "Command22_Click"},
+        {.name = "Command23", .kind = Button, .left = 5040, .top = 8160, .width = 3375,
+         .height = 495, .caption = "上部データから該当全数値転記する",
+         .role = "上部データから全数値を転記", .click = "Command23_Click"},
+        {.name = "Command24", .kind = Button, .left = 5040, .top = 8640, .width = 855,
+         .height = 495, .caption = "2次減速", .role = "２次減速比を転記",
+         .click = "Command24_Click"},
+        {.name = "Command25", .kind = Button, .left = 5880, .top = 8640, .width = 855,
+         .height = 495, .caption = "スパー", .role = "スパー範囲を転記",
+         .click = "Command25_Click"},
+        {.name = "Command26", .kind = Button, .left = 6720, .top = 8640, .width = 855,
+         .height = 495, .caption = "ピニオン", .role = "ピニオン範囲を転記",
+         .click = "Command26_Click"},
+        {.name = "Command28", .kind = Button, .left = 7560, .top = 8640, .width = 855,
+         .height = 495, .caption = "ﾓｼﾞｭｰﾙ", .role = "モジュールを転記",
+         .click = "Command28_Click"},
+        {.name = "Command27", .kind = Button, .left = 8400, .top = 8160, .width = 735,
+         .height = 975, .caption = "削除", .role = "マシンを削除", .click = "Command27_Click"},
+
+        // Right-hand panel: the grid, the manual over it, and its close button on top.
+        {.name = "MSFlexGrid1", .kind = Grid, .left = 9480, .top = 1080, .width = 5535,
+         .height = 8175, .role = "減速比表"},
+        {.name = "List2", .kind = List, .left = 9480, .top = 1080, .width = 5535, .height = 8160,
+         .foreground = ManualGreen, .background = ManualCream, .hiddenAtStart = true,
+         .role = "取り扱い説明"},
+        {.name = "Command30", .kind = Button, .left = 13800, .top = 8760, .width = 855,
+         .height = 375, .caption = "閉じる", .hiddenAtStart = true, .role = "取り扱い説明を閉じる",
+         .click = "Command30_Click"},
+    };
+    // clang-format on
     return table;
 }
 
@@ -290,14 +280,13 @@ const ControlSpec* find(const QString& name)
 
 const QList<LineSpec>& lines()
 {
-    static const int blue = Colour::number(0, 0, 255);
     static const QList<LineSpec> table = {
-        {"Line1", 240, 4440, 9360, 4440, blue},   {"Line2", 240, 4440, 240, 6000, blue},
-        {"Line3", 9360, 4440, 9360, 6000, blue},  {"Line4", 240, 6000, 9360, 6000, blue},
-        {"Line5", 6600, 3840, 6600, 4440, blue},  {"Line6", 240, 6240, 9360, 6240, blue},
-        {"Line7", 240, 9240, 240, 6240, blue},    {"Line8", 9360, 6240, 9360, 9240, blue},
-        {"Line9", 240, 9240, 9360, 9240, blue},   {"Line10", 7080, 4440, 7080, 4080, blue},
-        {"Line11", 7560, 4080, 7080, 4080, blue},
+        {"Line1", 240, 4440, 9360, 4440, Blue},   {"Line2", 240, 4440, 240, 6000, Blue},
+        {"Line3", 9360, 4440, 9360, 6000, Blue},  {"Line4", 240, 6000, 9360, 6000, Blue},
+        {"Line5", 6600, 3840, 6600, 4440, Blue},  {"Line6", 240, 6240, 9360, 6240, Blue},
+        {"Line7", 240, 9240, 240, 6240, Blue},    {"Line8", 9360, 6240, 9360, 9240, Blue},
+        {"Line9", 240, 9240, 9360, 9240, Blue},   {"Line10", 7080, 4440, 7080, 4080, Blue},
+        {"Line11", 7560, 4080, 7080, 4080, Blue},
     };
     return table;
 }
@@ -305,27 +294,68 @@ const QList<LineSpec>& lines()
 const QList<MenuSpec>& menus()
 {
     static const QList<MenuSpec> table = {
-        {"owaru", "終了", "", "Ctrl+Q"},
-        {"toriatukai", "取り扱い説明", "", "F1"},
-        {"tzigensoku", "２次減速比計算方法", "toriatukai"},
-        {"tspgia", "スパーギア数計算方法", "toriatukai"},
-        {"tpinion", "ピニオンギア数計算方法", "toriatukai"},
-        {"tgensokuhi", "減速比の計算方法", "toriatukai"},
-        {"tsitei", "指定減速比調査方法", "toriatukai"},
-        {"tsiteipr", "指定減速比パラメータ設定方法", "toriatukai"},
-        {"tmasinst", "マシンの指定＆登録方法", "toriatukai"},
-        {"tprinto", "プリントの方法", "toriatukai"},
-        {"torisetutoziru", "取り扱い説明閉じる", "toriatukai"},
-        {"torisetuhiraku", "前回の取説を開く", "toriatukai"},
-        {"purinto", "プリント", "", "Ctrl+P"},
-        {"verinf", "ﾊﾞｰｼﾞｮﾝ情報", ""},
+        {.name = "owaru", .caption = "終了", .shortcut = "Ctrl+Q", .click = "owaru_Click"},
+        {.name = "toriatukai", .caption = "取り扱い説明", .shortcut = "F1"},
+        {.name = "tzigensoku",
+         .caption = "２次減速比計算方法",
+         .parent = "toriatukai",
+         .click = "manualTopic_Click"},
+        {.name = "tspgia",
+         .caption = "スパーギア数計算方法",
+         .parent = "toriatukai",
+         .click = "manualTopic_Click"},
+        {.name = "tpinion",
+         .caption = "ピニオンギア数計算方法",
+         .parent = "toriatukai",
+         .click = "manualTopic_Click"},
+        {.name = "tgensokuhi",
+         .caption = "減速比の計算方法",
+         .parent = "toriatukai",
+         .click = "manualTopic_Click"},
+        {.name = "tsitei",
+         .caption = "指定減速比調査方法",
+         .parent = "toriatukai",
+         .click = "manualTopic_Click"},
+        {.name = "tsiteipr",
+         .caption = "指定減速比パラメータ設定方法",
+         .parent = "toriatukai",
+         .click = "manualTopic_Click"},
+        {.name = "tmasinst",
+         .caption = "マシンの指定＆登録方法",
+         .parent = "toriatukai",
+         .click = "manualTopic_Click"},
+        {.name = "tprinto",
+         .caption = "プリントの方法",
+         .parent = "toriatukai",
+         .click = "manualTopic_Click"},
+        {.name = "torisetutoziru",
+         .caption = "取り扱い説明閉じる",
+         .parent = "toriatukai",
+         .click = "torisetutoziru_Click"},
+        {.name = "torisetuhiraku",
+         .caption = "前回の取説を開く",
+         .parent = "toriatukai",
+         .click = "torisetuhiraku_Click"},
+        {.name = "purinto", .caption = "プリント", .shortcut = "Ctrl+P", .click = "purinto_Click"},
+        {.name = "verinf", .caption = "ﾊﾞｰｼﾞｮﾝ情報", .click = "verinf_Click"},
         // Tools beyond the window's own four menus.
-        {"tuuru", "ツール", ""},
-        {"soukou", "走行計算", "tuuru", "Ctrl+R"},
-        {"purebyuu", "印刷プレビュー", "tuuru"},
-        {"insatu", "印刷…", "tuuru", "Ctrl+Shift+P"},
-        {"pdfhozon", "PDFに保存…", "tuuru"},
-        {"csvhozon", "CSVで保存…", "tuuru"},
+        {.name = "tuuru", .caption = "ツール"},
+        {.name = "soukou",
+         .caption = "走行計算",
+         .parent = "tuuru",
+         .shortcut = "Ctrl+R",
+         .click = "soukou_Click"},
+        {.name = "purebyuu",
+         .caption = "印刷プレビュー",
+         .parent = "tuuru",
+         .click = "purebyuu_Click"},
+        {.name = "insatu",
+         .caption = "印刷…",
+         .parent = "tuuru",
+         .shortcut = "Ctrl+Shift+P",
+         .click = "insatu_Click"},
+        {.name = "pdfhozon", .caption = "PDFに保存…", .parent = "tuuru", .click = "pdfhozon_Click"},
+        {.name = "csvhozon", .caption = "CSVで保存…", .parent = "tuuru", .click = "csvhozon_Click"},
     };
     return table;
 }

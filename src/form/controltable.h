@@ -4,10 +4,11 @@
 #include <QString>
 #include <QStringList>
 
-// The window as data: every control's kind, place (twips, from the top-left of
-// the client area), design caption, font and look, the lines, the menus and the
-// focus order. The Qt front end builds its widgets from this in one loop, and
-// tests check places and looks without a display.
+// The window as data: one entry per control with its kind, place (twips, from
+// the top-left of the client area), design caption, font and look, role and
+// click handler; the lines, the menus and the focus order. The Qt front end
+// builds its widgets from this in one loop, and tests check places and looks
+// without a display.
 
 enum class ControlKind { Label, Button, Combo, List, Text, Check, Grid };
 enum class TextAlign { Left, Right, Centre };
@@ -18,23 +19,35 @@ constexpr int Face = -2;        // the dialog/button face colour
 constexpr int Transparent = -3; // the window background shows through
 } // namespace Look
 
+namespace ControlTable {
+inline const QString GothicFace = QStringLiteral("ＭＳ Ｐゴシック");
+inline const QString MinchoFace = QStringLiteral("ＭＳ 明朝");
+} // namespace ControlTable
+
+// One control, whole: an entry names only what differs from these defaults.
 struct ControlSpec
 {
     QString name;
-    ControlKind kind;
-    int left, top, width, height;
-    QString caption; // design caption or text ("" for none)
-    QString face;    // font face as the window names it
-    int pointSize;
-    bool bold;
-    int foreground; // colour number or Look::Default
-    int background; // colour number or a Look value
-    bool bordered;
-    TextAlign align;
-    bool hiddenAtStart;
-    // What a user calls the control: its accessible name, and the name of its
-    // alias in Form where code computes with it.
+    ControlKind kind = ControlKind::Label;
+    int left = 0, top = 0, width = 0, height = 0;
+    QString caption = QString();             // design caption or text ("" for none)
+    QString face = ControlTable::GothicFace; // font face as the window names it
+    int pointSize = 9;
+    bool bold = false;
+    int foreground = Look::Default; // colour number or Look::Default
+    int background = Look::Default; // colour number or a Look value
+    bool bordered = false;
+    TextAlign align = TextAlign::Left;
+    bool hiddenAtStart = false;
+    // What a user calls the control, as a screen reader says it (its
+    // accessible name); the Form's readable alias says the same in code.
     QString role = QString();
+    // The handler a click runs ("Command2_Click"), or "" when a click runs nothing.
+    QString click = QString();
+    // One of the buttons that carry ★ while their quantity is the one SET calculates.
+    bool picksQuantity = false;
+    // Keyboard keys (Qt::Key) that press this button while no field has the focus.
+    QList<int> keys = {};
 };
 
 struct LineSpec
@@ -44,12 +57,14 @@ struct LineSpec
     int colour;
 };
 
+// A menu, or one of its items: the handler an item's click runs, like a control's.
 struct MenuSpec
 {
     QString name;
     QString caption;
-    QString parent;               // "" for the menu bar
+    QString parent = QString();   // "" for the menu bar
     QString shortcut = QString(); // portable key text ("Ctrl+P"), shown in the menu
+    QString click = QString();    // the handler, "" for a menu of items
 };
 
 struct FooterText
@@ -67,9 +82,6 @@ namespace ControlTable {
 inline const QString WindowCaption = QStringLiteral("ギア比確認");
 constexpr int ClientWidth = 15240;  // twips
 constexpr int ClientHeight = 10680; // twips
-
-inline const QString GothicFace = QStringLiteral("ＭＳ Ｐゴシック");
-inline const QString MinchoFace = QStringLiteral("ＭＳ 明朝");
 
 // The maker's contact line, shared by the footer, the version dialog and the
 // print-out.

@@ -2,6 +2,7 @@
 
 #include "accessiblerole.h"
 #include "announcer.h"
+#include "calc/ratiogrid.h"
 #include "common/recordsyntax.h"
 #include "drivelook.h"
 #include "fieldentry.h"
@@ -31,10 +32,6 @@ const QString TypedModuleHint =
 const QString StatusName = QStringLiteral("走行計算の状況表示");
 const QString SurveyName = QStringLiteral("指定減速比調査の結果");
 const QString ModuleName = QStringLiteral("モジュールの出どころ");
-
-// The main grid's own size, so the rollout table looks the same.
-constexpr int GridWidth = 5535;
-constexpr int GridHeight = 8175;
 } // namespace
 
 DriveWindow::DriveWindow(MainWindow& main)
@@ -280,7 +277,9 @@ void DriveWindow::rescale()
         it.key()->setMinimumWidth(Twips::toPx(1100));
         it.key()->setMaximumWidth(Twips::toPx(1400));
     }
-    m_rollouts->setMinimumSize(Twips::toPx(GridWidth), Twips::toPx(GridHeight));
+    // The main grid's own size, so the rollout table looks the same.
+    m_rollouts->setMinimumSize(Twips::toPx(RatioGrid::WidthTwips),
+                               Twips::toPx(RatioGrid::HeightTwips));
     m_rollouts->rescale();
     if (m_opened)
         placeOnScreen();

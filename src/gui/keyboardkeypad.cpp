@@ -1,5 +1,7 @@
 #include "keyboardkeypad.h"
 
+#include "form/controltable.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
@@ -12,22 +14,6 @@
 
 namespace {
 
-struct KeyBinding
-{
-    int key;
-    const char* button;
-};
-
-// Digit keys arrive with the same key code from the main row and the number
-// pad (the latter only adds KeypadModifier).
-constexpr KeyBinding Bindings[] = {
-    {Qt::Key_7, "Command6"},       {Qt::Key_8, "Command7"},       {Qt::Key_9, "Command8"},
-    {Qt::Key_4, "Command9"},       {Qt::Key_5, "Command10"},      {Qt::Key_6, "Command11"},
-    {Qt::Key_1, "Command12"},      {Qt::Key_2, "Command13"},      {Qt::Key_3, "Command14"},
-    {Qt::Key_0, "Command15"},      {Qt::Key_Period, "Command16"}, {Qt::Key_Comma, "Command16"},
-    {Qt::Key_Escape, "Command17"}, {Qt::Key_Delete, "Command17"},
-};
-
 constexpr int PressedLookMs = 100;
 
 } // namespace
@@ -39,25 +25,13 @@ KeyboardKeypad::KeyboardKeypad(QWidget* window) : QObject(window), m_window(wind
 
 QString KeyboardKeypad::buttonFor(int key)
 {
-    for (const KeyBinding& binding : Bindings)
-        if (binding.key == key)
-            return QString::fromLatin1(binding.button);
+    for (const ControlSpec& desc : ControlTable::controls())
+        if (desc.keys.contains(key))
+            return desc.name;
     return QString();
 }
 
-QStringList KeyboardKeypad::buttonNames()
-{
-    QStringList names;
-    for (const KeyBinding& binding : Bindings)
-        if (!names.contains(QLatin1String(binding.button)))
-            names << QString::fromLatin1(binding.button);
-    return names;
-}
-
-void KeyboardKeypad::bind(const QString& buttonName, QAbstractButton* button)
-{
-    m_buttons.insert(buttonName, button);
-}
+void KeyboardKeypad::bind(int key, QAbstractButton* button) { m_buttons.insert(key, button); }
 
 bool KeyboardKeypad::isReturn(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 
@@ -84,7 +58,9 @@ bool KeyboardKeypad::eventFilter(QObject* watched, QEvent* event)
     // Shortcuts with Ctrl, Alt or Meta are not keypad keys.
     if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return false;
-    QPointer<QAbstractButton> button = m_buttons.value(buttonFor(key->key()));
+    // Digit keys arrive with the same key code from the main row and the number
+    // pad (the latter only adds KeypadModifier).
+    QPointer<QAbstractButton> button = m_buttons.value(key->key());
     // Return and Enter press the button that has the focus, as Space does.
     if (isReturn(key->key()) && !key->isAutoRepeat())
         button = qobject_cast<QPushButton*>(focus);

@@ -3,14 +3,14 @@
 #include <QHash>
 #include <QObject>
 #include <QString>
-#include <QStringList>
 
 class QAbstractButton;
 class QWidget;
 
-// Lets the keyboard drive the on-screen keypad: digits, "." or "," and
-// Esc/Delete press the keypad's buttons, so a typed key takes exactly the path
-// of a click; Return and Enter press the button that has the focus. Fields
+// Lets the keyboard drive the on-screen keypad: the keys the control table
+// gives a button (digits, "." or ",", Esc/Delete) press it, so a typed key
+// takes exactly the path of a click; Return and Enter press the button that
+// has the focus. Fields
 // the user types into (combo boxes, line edits) keep their keys, and so do
 // the menu bar, popups and modal dialogs.
 class KeyboardKeypad : public QObject
@@ -23,10 +23,9 @@ public:
 
     // The keypad button, by control name, that a keyboard key presses; "" for none.
     static QString buttonFor(int key);
-    // Every keypad button some key presses.
-    static QStringList buttonNames();
 
-    void bind(const QString& buttonName, QAbstractButton* button);
+    // From now on the key presses that button.
+    void bind(int key, QAbstractButton* button);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -36,5 +35,5 @@ private:
     static bool isReturn(int key);
 
     QWidget* m_window;
-    QHash<QString, QAbstractButton*> m_buttons;
+    QHash<int, QAbstractButton*> m_buttons;
 };

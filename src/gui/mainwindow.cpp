@@ -3,8 +3,10 @@
 #include "announcer.h"
 #include "appsetup.h"
 #include "backdrop.h"
+#include "calc/gearcalc.h"
 #include "colours.h"
 #include "common/recordsyntax.h"
+#include "drivewindow.h"
 #include "fieldentry.h"
 #include "form/controltable.h"
 #include "keyboardkeypad.h"
@@ -48,22 +50,14 @@ Qt::Alignment alignmentOf(TextAlign align)
     return Qt::AlignLeft | Qt::AlignVCenter;
 }
 
-const QString Star = QStringLiteral("★");
-
-// The four buttons that pick the quantity to calculate carry the star or nothing.
-bool isStarButton(const ControlSpec& desc)
-{
-    return desc.kind == ControlKind::Button && (desc.caption.isEmpty() || desc.caption == Star);
-}
-
 // What a screen reader says: a label's role with the value it shows (Orca
 // speaks names, not descriptions), and which quantity a star button picks.
 void describe(QWidget* widget, const ControlSpec& desc, const QString& shown)
 {
-    if (isStarButton(desc))
-        widget->setAccessibleDescription(shown == Star
-                                             ? QStringLiteral("★ 計算する値に選ばれています")
-                                             : QStringLiteral("押すと計算する値に選びます"));
+    if (desc.picksQuantity)
+        widget->setAccessibleDescription(
+            shown == GearCalc::Star ? GearCalc::Star + QStringLiteral(" 計算する値に選ばれています")
+                                    : QStringLiteral("押すと計算する値に選びます"));
     else if (desc.kind == ControlKind::Label)
         widget->setAccessibleName(shown.isEmpty() || shown == desc.role ? desc.role
                                                                         : desc.role + u' ' + shown);
@@ -91,6 +85,7 @@ MainWindow::MainWindow(const QString& dataFolder, QWidget* parent)
     // The design's face, whatever the desktop's theme; controls add their own colours.
     setPalette(Colours::design());
     setCentralWidget(m_backdrop);
+    m_app.setDriveWindowOpener([this] { openDriveWindow(); });
     // Without a printer the page is kept as a PDF in the user's Documents folder.
     m_host.printer().setPdfFolder(PagePrinter::documentsFolder());
 
@@ -103,13 +98,12 @@ MainWindow::MainWindow(const QString& dataFolder, QWidget* parent)
         widget->setAccessibleName(desc.role);
         describe(widget, desc, desc.caption);
         widget->setVisible(!desc.hiddenAtStart);
+        // Keyboard keys press the keypad buttons the table gives them to.
+        for (int key : desc.keys)
+            m_keypad->bind(key, qobject_cast<QAbstractButton*>(widget));
         m_entries.append({&desc, control, widget, {}});
         m_widgets.insert(desc.name, widget);
     }
-
-    // Keyboard keys press the keypad buttons, found by name once here.
-    for (const QString& name : KeyboardKeypad::buttonNames())
-        m_keypad->bind(name, qobject_cast<QAbstractButton*>(m_widgets.value(name)));
 
     placeControls();
     buildMenus();
@@ -336,6 +330,15 @@ void MainWindow::showEvent(QShowEvent* event)
 QWidget* MainWindow::control(const QString& name) const { return m_widgets.value(name); }
 
 QAction* MainWindow::menuAction(const QString& name) const { return m_actions.value(name); }
+
+void MainWindow::openDriveWindow()
+{
+    // One window per main window, kept when closed so it opens again as it was left.
+    auto* drive = findChild<DriveWindow*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!drive)
+        drive = new DriveWindow(*this);
+    drive->open();
+}
 
 void MainWindow::handle(const QString& name)
 {

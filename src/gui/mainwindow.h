@@ -40,6 +40,8 @@ public:
     QWidget* control(const QString& name) const;
     // The action of a menu item ("verinf", "tzigensoku" …), or nullptr.
     QAction* menuAction(const QString& name) const;
+    // Opens (or raises) the modeless 走行計算 window: what 走行計算 in ツール does.
+    void openDriveWindow();
 
     // Writes the whole Form onto the widgets.
     void render();

@@ -1,7 +1,5 @@
 #include "qthost.h"
 
-#include "drivewindow.h"
-#include "mainwindow.h"
 #include "platform/busypointer.h"
 #include "versiondialog.h"
 
@@ -159,16 +157,4 @@ QString QtHost::askSavePath(const QString& suggestedName, const QString& filter)
 Host::PrintResult QtHost::savePdf(const PrintPage& page, const QString& path)
 {
     return PagePrinter::printToPdf(page, path);
-}
-
-void QtHost::showDriveWindow()
-{
-    // One window per main window, kept when closed so it opens again as it was left.
-    auto* main = qobject_cast<MainWindow*>(m_window);
-    if (!main)
-        return;
-    auto* drive = main->findChild<DriveWindow*>(QString(), Qt::FindDirectChildrenOnly);
-    if (!drive)
-        drive = new DriveWindow(*main);
-    drive->open();
 }

@@ -27,7 +27,6 @@ public:
     PrintResult printWithDialog(const PrintPage& page) override;
     QString askSavePath(const QString& suggestedName, const QString& filter) override;
     PrintResult savePdf(const PrintPage& page, const QString& path) override;
-    void showDriveWindow() override;
 
     PagePrinter& printer() { return m_printer; }
 

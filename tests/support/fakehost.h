@@ -20,11 +20,10 @@ public:
     int busyCalls = 0;
     int versionDialogs = 0;
     int quits = 0;
-    // The tools menu: previews shown, save dialogs asked, drive windows opened.
+    // The tools menu: previews shown, save dialogs asked.
     int previews = 0;
     QStringList savePrompts; // the suggested names
     QString savePath;        // what the save dialog answers ("" is cancel)
-    int driveWindows = 0;
 
     void message(const QString& text) override { messages.append(text); }
     bool askYesNo(const QString& text) override
@@ -63,5 +62,4 @@ public:
                     : printResult.outcome,
                 path};
     }
-    void showDriveWindow() override { ++driveWindows; }
 };
