@@ -138,30 +138,37 @@ void Notebook::setFilter(const QString& car, const QString& track)
     refilter();
 }
 
+namespace {
+// The names whose number some row holds, sorted: flags by number, no hashing,
+// so a hundred thousand rows take a fraction of a millisecond.
+template <typename Holds>
+QStringList namesUsed(const std::vector<NotebookRow>& rows, const QList<QString>& names,
+                      qint32 NotebookRow::*field, Holds holds)
+{
+    std::vector<char> used(size_t(names.size()), 0);
+    for (const NotebookRow& r : rows)
+        if (holds(r) && r.*field >= 0 && r.*field < names.size())
+            used[size_t(r.*field)] = 1;
+    QStringList out;
+    for (size_t i = 0; i < used.size(); ++i)
+        if (used[i])
+            out << names[qsizetype(i)];
+    out.sort();
+    return out;
+}
+} // namespace
+
 QStringList Notebook::carNames() const
 {
-    QSet<qint32> used;
-    for (const NotebookRow& r : m_index.rows)
-        used.insert(r.car);
-    QStringList names;
-    for (qint32 id : used)
-        names << m_index.cars.value(id);
-    names.sort();
-    return names;
+    return namesUsed(m_index.rows, m_index.cars, &NotebookRow::car,
+                     [](const NotebookRow&) { return true; });
 }
 
 QStringList Notebook::trackNames() const
 {
     const qint32 car = m_carFilter.isEmpty() ? -1 : m_carIds.value(m_carFilter, -2);
-    QSet<qint32> used;
-    for (const NotebookRow& r : m_index.rows)
-        if (car == -1 || r.car == car)
-            used.insert(r.track);
-    QStringList names;
-    for (qint32 id : used)
-        names << m_index.tracks.value(id);
-    names.sort();
-    return names;
+    return namesUsed(m_index.rows, m_index.tracks, &NotebookRow::track,
+                     [car](const NotebookRow& r) { return car == -1 || r.car == car; });
 }
 
 qsizetype Notebook::shownIndexOf(qint64 id) const

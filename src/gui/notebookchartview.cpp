@@ -2,8 +2,10 @@
 
 #include <QBitArray>
 #include <QPainter>
-#include <QPainterPath>
+#include <QPixmap>
+#include <QPolygonF>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -12,16 +14,36 @@ const QColor TempColour(176, 0, 0);
 const QColor LapColour(0, 64, 208);
 constexpr qreal Mark = 3.5; // radius in pixels
 
-// One series' marks, at most one per few pixels: a hundred thousand runs
-// draw as fast as the spots they cover.
+// One mark drawn once, at the painter's pixel ratio, then stamped.
+QPixmap markSprite(const QColor& colour, bool triangle, qreal ratio)
+{
+    const int side = int(std::ceil((2 * Mark + 2) * ratio));
+    QPixmap sprite(side, side);
+    sprite.setDevicePixelRatio(ratio);
+    sprite.fill(Qt::transparent);
+    QPainter p(&sprite);
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::NoPen);
+    QColor fill = colour;
+    fill.setAlpha(170);
+    p.setBrush(fill);
+    const QPointF c(Mark + 1, Mark + 1);
+    if (triangle)
+        p.drawPolygon(QPolygonF({c + QPointF(0, -Mark), c + QPointF(Mark, Mark * 0.8),
+                                 c + QPointF(-Mark, Mark * 0.8)}));
+    else
+        p.drawEllipse(c, Mark, Mark);
+    return sprite;
+}
+
+// One series' marks, at most one per couple of pixels: a hundred thousand
+// runs draw as fast as the spots they cover.
 void drawMarks(QPainter& p, const QList<QPointF>& points, const NotebookChart::Axis& x,
-               const NotebookChart::Axis& y, const QRectF& plot, bool triangle)
+               const NotebookChart::Axis& y, const QRectF& plot, const QPixmap& sprite)
 {
     const int cols = int(plot.width() / 2) + 1, rows = int(plot.height() / 2) + 1;
     QBitArray taken(cols * rows);
-    QPainterPath path;
-    // Overlapping marks stay filled.
-    path.setFillRule(Qt::WindingFill);
+    const QPointF corner(Mark + 1, Mark + 1);
     for (const QPointF& v : points) {
         const QPointF at(plot.left() + x.at(v.x()) * plot.width(),
                          plot.bottom() - y.at(v.y()) * plot.height());
@@ -30,16 +52,8 @@ void drawMarks(QPainter& p, const QList<QPointF>& points, const NotebookChart::A
         if (taken.testBit(cell))
             continue;
         taken.setBit(cell);
-        if (triangle) {
-            path.moveTo(at + QPointF(0, -Mark));
-            path.lineTo(at + QPointF(Mark, Mark * 0.8));
-            path.lineTo(at + QPointF(-Mark, Mark * 0.8));
-            path.closeSubpath();
-        } else {
-            path.addEllipse(at, Mark, Mark);
-        }
+        p.drawPixmap(at - corner, sprite);
     }
-    p.drawPath(path);
 }
 
 QPointF placed(const QPointF& v, const NotebookChart::Axis& x, const NotebookChart::Axis& y,
@@ -143,12 +157,8 @@ void NotebookChartView::paintPlot(QPainter& p, const QRectF& box, const Notebook
             (s.left ? QStringLiteral("● ") : QStringLiteral("▲ ")) + s.axis.title;
         p.drawText(QRectF(frame.left(), frame.top() - 1.2 * line, frame.width(), line),
                    (s.left ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignBottom, legend);
-        p.setPen(Qt::NoPen);
-        QColor fill = s.colour;
-        fill.setAlpha(170);
-        p.setBrush(fill);
-        drawMarks(p, s.points, plot.x, s.axis, frame, !s.left);
-        p.setBrush(Qt::NoBrush);
+        drawMarks(p, s.points, plot.x, s.axis, frame,
+                  markSprite(s.colour, !s.left, p.device()->devicePixelRatioF()));
         if (s.latest) {
             // The newest run ringed and named.
             const QPointF at = placed(*s.latest, plot.x, s.axis, frame);

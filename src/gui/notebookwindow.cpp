@@ -321,10 +321,12 @@ void NotebookWindow::rowChosen()
 void NotebookWindow::render()
 {
     renderFilters();
-    m_model->sync();
     const qsizetype row = m_notebook.shownIndexOf(m_notebook.selected());
     {
+        // Taking the list again moves the view's current row: the model's
+        // selection is what counts.
         const QSignalBlocker blocker(m_list->selectionModel());
+        m_model->sync();
         if (row >= 0) {
             m_list->selectRow(int(row));
             m_list->setCurrentIndex(m_model->index(int(row), 0));

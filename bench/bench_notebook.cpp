@@ -1,0 +1,164 @@
+// セッティング記録 with a hundred thousand runs: the window opened until its
+// list is drawn, a filter change and a chart redraw until drawn again, and
+// the memory the notebook takes per run. Medians of repeated runs, in one
+// process over one file (the page cache warm, as on a second opening).
+//
+//   bench_notebook [runs, default 20] [entries, default 100000]
+
+#include "app/notebook.h"
+#include "appsetup.h"
+#include "childprocess.h"
+#include "mainwindow.h"
+#include "notebookchartview.h"
+#include "notebookwindow.h"
+#include "support/boxcloser.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QTableView>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <malloc.h>
+#include <string>
+#include <vector>
+
+namespace {
+
+using ChildProcess::msSince;
+using ChildProcess::nowNs;
+using ChildProcess::percentile;
+
+void seed(const QString& path, int count)
+{
+    const QStringList cars = {"TRF421", "YZ-4 SF2", "Xray T4", "BD12", "A800R"};
+    const QStringList tracks = {"筑波サーキット", "袖ヶ浦フォレスト", "室内カーペット", "River",
+                                "Home"};
+    QList<NotebookEntry> entries;
+    entries.reserve(count);
+    const QDateTime start(QDate(2020, 1, 1), QTime(9, 0));
+    for (int i = 0; i < count; ++i) {
+        NotebookEntry e;
+        e.taken = start.addSecs(qint64(i) * 1800);
+        e.car = cars[i % cars.size()];
+        e.track = tracks[(i / 7) % tracks.size()];
+        e.conditions = QStringLiteral("ドライ 18℃");
+        e.secondary = "2.6";
+        e.spur = QString::number(80 + i % 6);
+        e.pinion = QString::number(20 + i % 9);
+        e.total = QString::number((80.0 + i % 6) / (20 + i % 9) * 2.6, 'f', 5);
+        e.module = "48P";
+        e.tyre = "64";
+        e.rollout = QString::number(201.06 / e.total.toDouble(), 'f', 2);
+        e.kv = "4000";
+        e.voltage = "7.4";
+        e.motorTemp = QString::number(40 + i % 45);
+        e.lap = QString::number(12.0 + (i % 100) / 100.0, 'f', 3);
+        e.note = i % 3 ? QString() : QStringLiteral("タイヤ新品");
+        entries << e;
+    }
+    NotebookStore store;
+    if (!store.open(path) || !store.addAll(entries)) {
+        std::fprintf(stderr, "could not seed %s\n", qPrintable(path));
+        std::exit(1);
+    }
+}
+
+void settle()
+{
+    for (int i = 0; i < 20; ++i)
+        QCoreApplication::processEvents();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    AppSetup::apply(app);
+    const int runs = argc > 1 ? std::atoi(argv[1]) : 20;
+    const int count = argc > 2 ? std::atoi(argv[2]) : 100000;
+    QTemporaryDir home;
+    MainWindow main(home.path());
+    main.start();
+    main.show();
+    BoxCloser closer(50);
+    closer.start();
+
+    long long t = nowNs();
+    seed(QDir(home.path()).filePath(Notebook::FileName), count);
+    std::printf("# %d runs seeded in %.0f ms; file %.1f MB\n", count, msSince(t),
+                QFileInfo(QDir(home.path()).filePath(Notebook::FileName)).size() / 1048576.0);
+
+    // Each case's wall time and the process's CPU time: on a shared machine
+    // the second tells the work from the waiting for a core.
+    struct Case
+    {
+        const char* what;
+        double budget;
+        std::vector<double> wall, cpu;
+    };
+    Case store{"open the store (quick_check, migrations)", 100, {}, {}},
+        index{"read the index (every run, small rows)", 100, {}, {}},
+        open{"window opened, list and charts drawn", 100, {}, {}},
+        filter{"car filter changed, list and charts drawn", 16, {}, {}},
+        chart{"charts of every run worked out and drawn", 16, {}, {}};
+    auto timed = [](Case& c, const std::function<void()>& work) {
+        const long long wall = nowNs(), cpu = ChildProcess::cpuNs();
+        work();
+        c.cpu.push_back(double(ChildProcess::cpuNs() - cpu) / 1e6);
+        c.wall.push_back(msSince(wall));
+    };
+    long before = 0, after = 0;
+    const QString file = QDir(home.path()).filePath(Notebook::FileName);
+    for (int r = 0; r < runs; ++r) {
+        {
+            // The file alone: opened with its check, then the small rows read.
+            NotebookStore s;
+            timed(store, [&] { static_cast<void>(s.open(file)); });
+            timed(index, [&] { static_cast<void>(s.index()); });
+        }
+        // The heap in use around the first opening (RSS would not tell: the
+        // seeding's freed memory is reused).
+        if (r == 0)
+            before = long(mallinfo2().uordblks);
+        NotebookWindow* window = nullptr;
+        timed(open, [&] {
+            window = new NotebookWindow(main);
+            window->open();
+            window->list()->repaint();
+            window->chart()->repaint();
+        });
+        if (r == 0)
+            after = long(mallinfo2().uordblks);
+        settle();
+
+        auto* car = qobject_cast<QComboBox*>(window->control("car"));
+        timed(filter, [&] {
+            car->setCurrentIndex(1 + r % (car->count() - 1));
+            emit car->activated(car->currentIndex());
+            window->list()->repaint();
+            window->chart()->repaint();
+        });
+        car->setCurrentIndex(0);
+        emit car->activated(0);
+        settle();
+        timed(chart, [&] {
+            window->chart()->setPlots(window->notebook().chart(NotebookChart::XKind::Ratio),
+                                      window->notebook().chart(NotebookChart::XKind::Time));
+            window->chart()->repaint();
+        });
+        delete window;
+        settle();
+    }
+    std::printf("# %d entries, %d runs each; medians (p90) in ms\n", count, runs);
+    for (const Case* c : {&store, &index, &open, &filter, &chart})
+        std::printf("%-44s wall %7.2f (%7.2f)  cpu %7.2f (%7.2f)  budget %g\n", c->what,
+                    percentile(c->wall, 0.5), percentile(c->wall, 0.9), percentile(c->cpu, 0.5),
+                    percentile(c->cpu, 0.9), c->budget);
+    std::printf("memory of one open window with its notebook: %.1f MB (%.0f bytes a run)\n",
+                double(after - before) / 1048576.0, double(after - before) / count);
+    return 0;
+}
