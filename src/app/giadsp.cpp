@@ -293,3 +293,9 @@ void Giadsp::restoreGearing(const QString& secondary, const QString& spur, const
     m_form.totalRatio().text = total;
     SaveLastInputs();
 }
+
+void Giadsp::kiroku_Click()
+{
+    if (m_openNotebookWindow)
+        m_openNotebookWindow();
+}

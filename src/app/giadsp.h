@@ -38,7 +38,7 @@
     X(Command26) X(Command28)                                                      \
     X(torisetutoziru) X(torisetuhiraku) X(Command30)                               \
     X(purinto) X(verinf) X(owaru)                                                  \
-    X(soukou) X(purebyuu) X(insatu) X(pdfhozon) X(csvhozon)
+    X(soukou) X(purebyuu) X(insatu) X(pdfhozon) X(csvhozon) X(kiroku)
 // The manual's topic items, in the order of their titles.
 #define ZELTAN_MANUAL_TOPICS(X)                                                     \
     X(tzigensoku) X(tspgia) X(tpinion) X(tgensokuhi) X(tsitei) X(tsiteipr)         \
@@ -64,6 +64,11 @@ public:
     // 走行計算 is a window of the front end's own: soukou_Click asks it to
     // open one through this (nothing happens without a front end).
     void setDriveWindowOpener(std::function<void()> open) { m_openDriveWindow = std::move(open); }
+    // セッティング記録 likewise, through kiroku_Click.
+    void setNotebookWindowOpener(std::function<void()> open)
+    {
+        m_openNotebookWindow = std::move(open);
+    }
 
     void Form_Load();
 
@@ -104,4 +109,5 @@ private:
     Form m_form;
     QString m_rememberedModule;
     std::function<void()> m_openDriveWindow;
+    std::function<void()> m_openNotebookWindow;
 };

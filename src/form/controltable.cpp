@@ -356,6 +356,11 @@ const QList<MenuSpec>& menus()
          .click = "insatu_Click"},
         {.name = "pdfhozon", .caption = "PDFに保存…", .parent = "tuuru", .click = "pdfhozon_Click"},
         {.name = "csvhozon", .caption = "CSVで保存…", .parent = "tuuru", .click = "csvhozon_Click"},
+        {.name = "kiroku",
+         .caption = "セッティング記録",
+         .parent = "tuuru",
+         .shortcut = "Ctrl+L",
+         .click = "kiroku_Click"},
     };
     return table;
 }

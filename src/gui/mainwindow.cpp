@@ -10,6 +10,7 @@
 #include "fieldentry.h"
 #include "form/controltable.h"
 #include "keyboardkeypad.h"
+#include "notebookwindow.h"
 #include "ratiogridview.h"
 #include "selectorbox.h"
 #include "twips.h"
@@ -86,6 +87,7 @@ MainWindow::MainWindow(const QString& dataFolder, QWidget* parent)
     setPalette(Colours::design());
     setCentralWidget(m_backdrop);
     m_app.setDriveWindowOpener([this] { openDriveWindow(); });
+    m_app.setNotebookWindowOpener([this] { openNotebookWindow(); });
     // Without a printer the page is kept as a PDF in the user's Documents folder.
     m_host.printer().setPdfFolder(PagePrinter::documentsFolder());
 
@@ -338,6 +340,14 @@ void MainWindow::openDriveWindow()
     if (!drive)
         drive = new DriveWindow(*this);
     drive->open();
+}
+
+void MainWindow::openNotebookWindow()
+{
+    auto* notebook = findChild<NotebookWindow*>(QString(), Qt::FindDirectChildrenOnly);
+    if (!notebook)
+        notebook = new NotebookWindow(*this);
+    notebook->open();
 }
 
 void MainWindow::handle(const QString& name)

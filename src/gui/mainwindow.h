@@ -42,6 +42,8 @@ public:
     QAction* menuAction(const QString& name) const;
     // Opens (or raises) the modeless 走行計算 window: what 走行計算 in ツール does.
     void openDriveWindow();
+    // セッティング記録, made on first use and kept, as 走行計算.
+    void openNotebookWindow();
 
     // Writes the whole Form onto the widgets.
     void render();
