@@ -2,6 +2,7 @@
 
 #include "app/drivefile.h"
 #include "app/drivesheet.h"
+#include "common/messages.h"
 #include "common/numbertext.h"
 #include "common/textfile.h"
 #include "common/usertext.h"
@@ -267,7 +268,7 @@ void DriveTool::survey(Drive::Target target, const QString& field, const QString
     }
     const QString ratioText = NumberText::ratio5(*ratio);
     if (NumberText::toDouble(ratioText).value_or(0.0) == 0.0) {
-        m_host.message(QStringLiteral("%1「%2」から求めた減速比が小さすぎます").arg(field, wanted));
+        m_host.message(Messages::ratioTooSmall(field, wanted));
         return;
     }
     save();

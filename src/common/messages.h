@@ -61,6 +61,13 @@ inline QString tooLargeToCalculate(const QString& field, const QString& value)
     return QStringLiteral("%1「%2」が大きすぎて計算できません").arg(field, UserText::elided(value));
 }
 
+// "指定ロールアウト「99999」から求めた減速比が小さすぎます"
+inline QString ratioTooSmall(const QString& field, const QString& value)
+{
+    return QStringLiteral("%1「%2」から求めた減速比が小さすぎます")
+        .arg(field, UserText::elided(value));
+}
+
 // ---- The keypad ------------------------------------------------------------
 
 // "入力「40000」が歯数の範囲（-32768～32767）を超えています"

@@ -78,7 +78,8 @@ DriveWindow::DriveWindow(MainWindow& main)
     m_controls.insert(m_rollouts->objectName(), m_rollouts);
     right->addWidget(m_rollouts, 1);
     auto* marks = DriveLook::plain(
-        QStringLiteral("赤：指定減速比の±2.5%以内　青：最も近い組合せ（メイン画面の調査と同じ）"),
+        QStringLiteral("赤：指定減速比の%1以内　青：最も近い組合せ（メイン画面の調査と同じ）")
+            .arg(RatioGrid::bandText()),
         this);
     marks->setWordWrap(true);
     right->addWidget(marks);

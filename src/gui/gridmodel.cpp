@@ -1,5 +1,6 @@
 #include "gridmodel.h"
 
+#include "calc/ratiogrid.h"
 #include "common/colour.h"
 
 #include "colours.h"
@@ -84,7 +85,7 @@ QVariant GridModel::cellData(const GridCell& cell, int role) const
         if (cell.colour == Colour::LightBlue)
             return QStringLiteral("最も近い組合せ");
         if (cell.colour == Colour::Red)
-            return QStringLiteral("指定減速比の±2.5%以内");
+            return QStringLiteral("指定減速比の%1以内").arg(RatioGrid::bandText());
         return {};
     default:
         return {};

@@ -21,7 +21,6 @@ public:
     // Where the page goes as a PDF when no default printer is configured;
     // created when the first such page is saved.
     void setPdfFolder(const QString& folder) { m_pdfFolder = folder; }
-    QString pdfFolder() const { return m_pdfFolder; }
 
     Host::PrintResult print(const PrintPage& page);
 

@@ -1,5 +1,6 @@
 #include "driveprintout.h"
 
+#include "calc/ratiogrid.h"
 #include "print/pagedraw.h"
 #include "print/printout.h"
 
@@ -23,8 +24,9 @@ constexpr int BandHeight = 3400;
 constexpr int GridSize = 7;
 constexpr int GridBottom = PageHeight - 700;
 constexpr int Inset = 40;
-const QString GridHeading = QStringLiteral("ロールアウト表（mm）　赤：指定減速比の±2.5%"
-                                           "以内　青：最も近い組合せ（メイン画面の調査と同じ）");
+const QString GridHeading = QStringLiteral("ロールアウト表（mm）　赤：指定減速比の%"
+                                           "1以内　青：最も近い組合せ（メイン画面の調査と同じ）")
+                                .arg(RatioGrid::bandText());
 
 using PageDraw::inkOf;
 using PageDraw::line;
