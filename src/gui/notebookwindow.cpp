@@ -13,6 +13,7 @@
 #include "pageprinter.h"
 
 #include <QBuffer>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QDir>
 #include <QEvent>
@@ -281,6 +282,14 @@ void NotebookWindow::changeEvent(QEvent* event)
         m_notebook.followOtherCopies())
         render();
     QWidget::changeEvent(event);
+}
+
+void NotebookWindow::closeEvent(QCloseEvent* event)
+{
+    // Typed but not saved: asked about, as when another run is chosen.
+    if (m_notebook.draftChanged() && m_host.askYesNo(NotebookMessages::AskSaveDraft))
+        handle(QStringLiteral("save"));
+    QWidget::closeEvent(event);
 }
 
 void NotebookWindow::handle(const QString& name)
