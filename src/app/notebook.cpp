@@ -3,6 +3,7 @@
 #include "calc/drive.h"
 #include "common/numbertext.h"
 #include "common/usertext.h"
+#include "form/controltable.h"
 #include "notebook/notebookmessages.h"
 
 #include <QLatin1String>
@@ -316,7 +317,12 @@ NotebookEntry Notebook::fromWindows() const
     NotebookEntry e;
     e.taken = QDateTime::currentDateTime();
     e.taken.setTime(QTime(e.taken.time().hour(), e.taken.time().minute(), e.taken.time().second()));
+    // Until a car is picked the title shows the window's own caption, which
+    // names no car: the car of the filter is meant then, or none.
+    const ControlSpec* title = ControlTable::find(f.nameOf(f.machineTitle()));
     e.car = f.machineTitle().text.trimmed();
+    if (title && f.machineTitle().text == title->caption)
+        e.car = m_carFilter;
     e.secondary = f.secondaryRatio().text.trimmed();
     e.spur = f.spurTeeth().text.trimmed();
     e.pinion = f.pinionTeeth().text.trimmed();

@@ -159,6 +159,18 @@ INSTANTIATE_TEST_SUITE_P(Files, NotebookFiles, ::testing::ValuesIn(fileCases),
 
 // ---- Recording, editing, restoring, deleting ---------------------------------
 
+// Before a car is picked the title shows the window's caption, never a car.
+TEST_F(NotebookTest, AnUnpickedTitleRecordsTheFilteredCarOrNone)
+{
+    f.resetToDesign(f.Label13);
+    notebook.open(Now);
+    notebook.record_Click();
+    EXPECT_EQ(notebook.draft.car, "");
+    notebook.setFilter("TRF421", {});
+    notebook.record_Click();
+    EXPECT_EQ(notebook.draft.car, "TRF421");
+}
+
 TEST_F(NotebookTest, RecordEditRestoreDelete)
 {
     f.Label13.text = "ＴＲＦ４２１ 改";
