@@ -190,13 +190,19 @@ inline Result spawn(const std::vector<std::string>& args, const std::string& err
     return result;
 }
 
-inline double percentile(std::vector<double> v, double q)
+// The q-quantile of values already in ascending order.
+inline double sortedPercentile(const std::vector<double>& v, double q)
 {
     if (v.empty())
         return 0;
-    std::sort(v.begin(), v.end());
     const size_t i = std::min(v.size() - 1, size_t(q * double(v.size() - 1) + 0.5));
     return v[i];
+}
+
+inline double percentile(std::vector<double> v, double q)
+{
+    std::sort(v.begin(), v.end());
+    return sortedPercentile(v, q);
 }
 
 // Wall-clock and CPU time of an action, once or repeated.

@@ -21,6 +21,7 @@
 namespace WindowBench {
 
 using ChildProcess::percentile;
+using ChildProcess::sortedPercentile;
 
 inline double clockMs(clockid_t clock)
 {
