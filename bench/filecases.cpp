@@ -29,10 +29,10 @@ int cachedFiles(const DataFolder& files)
 {
     int cached = 0;
     for (const QString& path : {files.modules(), files.machines()}) {
-        // A snapshot from the cache shares its keys with the one before.
+        // A snapshot from the cache shares its bytes with the one before.
         const auto first = RecordFile::read(path);
         const auto second = RecordFile::read(path);
-        cached += (*first).keys().constData() == (*second).keys().constData() ? 1 : 0;
+        cached += (*first).sharesWith(*second) ? 1 : 0;
     }
     return cached;
 }

@@ -7,13 +7,13 @@
 
 #include "appsetup.h"
 #include "childprocess.h"
+#include "itemlistview.h"
 #include "mainwindow.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
 #include <QFile>
-#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -184,7 +184,7 @@ int windowTopic(const QString& folder, int iterations, int argc, char** argv)
         folder, argc, argv, true, [iterations](MainWindow& w, Watcher& watcher, long long) {
             const long rss0 = statusKb("VmRSS"), hwm0 = statusKb("VmHWM");
             QAction* action = w.menuAction(QStringLiteral("tzigensoku"));
-            auto* list = qobject_cast<QListWidget*>(w.control(QStringLiteral("List2")));
+            auto* list = qobject_cast<ItemListView*>(w.control(QStringLiteral("List2")));
             Timings frozen;
             long long rows = 0;
             int boxes = 0;
@@ -213,7 +213,7 @@ int windowPick(const QString& folder, int iterations, int argc, char** argv)
 {
     return withWindow(
         folder, argc, argv, true, [iterations](MainWindow& w, Watcher& watcher, long long) {
-            auto* list = qobject_cast<QListWidget*>(w.control(QStringLiteral("List1")));
+            auto* list = qobject_cast<ItemListView*>(w.control(QStringLiteral("List1")));
             const Form& f = w.app().form();
             const int n = list->count();
             if (n < 2) {
@@ -224,13 +224,12 @@ int windowPick(const QString& folder, int iterations, int argc, char** argv)
             int wrong = 0;
             // A real mouse click on the row, until the window is idle again.
             auto clickRow = [&](int row, Timings& timings) {
-                const QRect rect = list->visualItemRect(list->item(row));
+                const QRect rect = list->rowRect(row);
                 const Timings::Mark t = Timings::start();
                 QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
                 watcher.settle();
                 timings.stop(t);
-                wrong +=
-                    f.List1.listIndex == row && f.Label13.text == list->item(row)->text() ? 0 : 1;
+                wrong += f.List1.listIndex == row && f.Label13.text == list->itemText(row) ? 0 : 1;
             };
             // Two visible rows in turn, so every click picks another car.
             Timings clicks, lastRow, first;
@@ -254,9 +253,8 @@ int windowPick(const QString& folder, int iterations, int argc, char** argv)
                 watcher.settle();
                 downs.stop(t);
             }
-            wrong += f.List1.listIndex == presses && f.Label13.text == list->item(presses)->text()
-                         ? 0
-                         : 1;
+            wrong +=
+                f.List1.listIndex == presses && f.Label13.text == list->itemText(presses) ? 0 : 1;
             const long hwm1 = statusKb("VmHWM");
             std::printf("machines=%d rss0=%ld hwm0=%ld ", n, rss0, hwm0);
             clicks.print("click");

@@ -6,6 +6,7 @@
 #include <QDateTime>
 #include <QFile>
 #include <QHash>
+#include <algorithm>
 #include <sys/stat.h>
 
 namespace RecordFile {
@@ -41,6 +42,38 @@ QString keyOf(QByteArrayView line)
     const qsizetype comma = line.indexOf(',', start);
     return RecordSyntax::readFirstField(
         TextFile::decode(line.first(comma < 0 ? line.size() : comma)));
+}
+
+// FNV-1a over a key's UTF-16 code units.
+constexpr quint32 HashStart = 2166136261u;
+quint32 hashStep(quint32 h, char16_t unit) { return (h ^ unit) * 16777619u; }
+quint32 hashOf(QStringView key)
+{
+    quint32 h = HashStart;
+    for (const QChar c : key)
+        h = hashStep(h, c.unicode());
+    return h;
+}
+
+// The hash of a line's key. A plain key of printable ASCII, as most are,
+// reads as its bytes and is hashed without decoding it.
+quint32 keyHashOf(QByteArrayView line)
+{
+    qsizetype start = 0;
+    while (start < line.size() && (line[start] == ' ' || line[start] == '\t'))
+        ++start;
+    qsizetype end = start;
+    while (end < line.size() && line[end] != ',' && line[end] != '"' && uchar(line[end]) >= 0x20 &&
+           uchar(line[end]) < 0x7F)
+        ++end;
+    if (end < line.size() && line[end] != ',')
+        return hashOf(keyOf(line));
+    while (end > start && line[end - 1] == ' ')
+        --end;
+    quint32 h = HashStart;
+    for (qsizetype i = start; i < end; ++i)
+        h = hashStep(h, char16_t(uchar(line[i])));
+    return h;
 }
 
 struct Stamp
@@ -91,14 +124,30 @@ Snapshot Snapshot::of(QByteArray bytes)
     Snapshot s;
     s.m_bytes = std::move(bytes);
     const QByteArrayView all(s.m_bytes);
+    // Lists grown by doubling would hold up to twice their room at the peak.
+    const qsizetype lines = std::count(all.begin(), all.end(), '\n') + 1;
+    s.m_lines.reserve(lines);
+    s.m_keyHashes.reserve(lines);
     TextFile::LineReader reader(all);
     for (QByteArrayView line; reader.next(line);) {
         if (isBlankLine(line))
             continue;
         s.m_lines.append({qint32(line.data() - all.data()), qint32(line.size())});
-        s.m_keys.append(keyOf(line));
+        s.m_keyHashes.append(keyHashOf(line));
     }
     return s;
+}
+
+QString Snapshot::key(qsizetype i) const { return keyOf(raw(i)); }
+
+QStringList Snapshot::keys(qsizetype from, qsizetype count) const
+{
+    const qsizetype to = count < 0 ? size() : qMin(size(), from + count);
+    QStringList keys;
+    keys.reserve(qMax<qsizetype>(0, to - from));
+    for (qsizetype i = from; i < to; ++i)
+        keys.append(key(i));
+    return keys;
 }
 
 QStringList Snapshot::fields(qsizetype i, int count) const
@@ -110,9 +159,10 @@ QStringList Snapshot::fields(qsizetype i, int count) const
 
 QList<qsizetype> Snapshot::indexesOf(const QString& name) const
 {
+    const quint32 h = hashOf(name);
     QList<qsizetype> found;
-    for (qsizetype i = 0; i < m_keys.size(); ++i)
-        if (m_keys[i] == name)
+    for (qsizetype i = 0; i < m_keyHashes.size(); ++i)
+        if (m_keyHashes[i] == h && key(i) == name)
             found.append(i);
     return found;
 }
@@ -135,14 +185,14 @@ Result<Snapshot> read(const QString& path)
     return snapshot;
 }
 
-Result<QStringList> replaceByName(const QString& dataPath, const QString& workPath,
-                                  const QString& name, const std::optional<QStringList>& added,
-                                  const QStringList& fieldNames)
+Result<Snapshot> replaceByName(const QString& dataPath, const QString& workPath,
+                               const QString& name, const std::optional<QStringList>& added,
+                               const QStringList& fieldNames)
 {
-    QStringList names;
+    const quint32 nameHash = hashOf(name);
+    QByteArray written;
     const Result<> done = TextFile::RewriteThroughWorkFile(
         dataPath, workPath, [&](QByteArrayView current) -> Result<QByteArray> {
-            names.clear();
             QByteArray next;
             next.reserve(current.size() + 256);
             if (added) {
@@ -154,24 +204,22 @@ Result<QStringList> replaceByName(const QString& dataPath, const QString& workPa
                 if (!line.ok())
                     return Failure{TextFile::unencodableMessage(line.badText)};
                 next += line.bytes + "\r\n";
-                names.append(added->value(0));
             }
             TextFile::LineReader reader(current);
             for (QByteArrayView line; reader.next(line);) {
                 if (isBlankLine(line))
                     continue;
-                QString key = keyOf(line);
-                if (key == name)
+                if (keyHashOf(line) == nameHash && keyOf(line) == name)
                     continue;
                 next += line;
                 next += "\r\n";
-                names.append(std::move(key));
             }
+            written = next;
             return next;
         });
     if (!done)
         return done.failure();
-    return names;
+    return Snapshot::of(std::move(written));
 }
 
 } // namespace RecordFile

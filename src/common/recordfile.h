@@ -66,14 +66,19 @@ template <typename R, typename M, std::size_t N> QStringList namesOf(const Field
 }
 
 // A record list as read: the file's bytes, the place of every record (blank
-// lines are no records) and its key. Fields are decoded only when asked for.
+// lines are no records) and a hash of its key. Keys and fields are decoded
+// only when asked for, so a list of a million records costs little more than
+// its bytes.
 class Snapshot
 {
 public:
     static Snapshot of(QByteArray bytes);
 
-    qsizetype size() const { return m_keys.size(); }
-    const QStringList& keys() const { return m_keys; }
+    qsizetype size() const { return m_lines.size(); }
+    // The key (first field) of record i, decoded anew on every call.
+    QString key(qsizetype i) const;
+    // The keys of records from…from+count−1 (count < 0: to the end).
+    QStringList keys(qsizetype from = 0, qsizetype count = -1) const;
     // The fields of record i, padded with empty ones (or cut) to count.
     QStringList fields(qsizetype i, int count) const;
     // The bytes of record i as they stand in the file (no line end).
@@ -90,11 +95,16 @@ public:
     }
     // The indexes of the records keyed name, in file order.
     QList<qsizetype> indexesOf(const QString& name) const;
+    // Whether both are the same reading of a file (copies share it).
+    bool sharesWith(const Snapshot& other) const
+    {
+        return m_bytes.constData() == other.m_bytes.constData();
+    }
 
 private:
     QByteArray m_bytes;
     QList<std::pair<qint32, qint32>> m_lines; // start and length of each record
-    QStringList m_keys;
+    QList<quint32> m_keyHashes;               // to find a name without decoding every key
 };
 
 // Reads a record list (a snapshot shares its data: copies are cheap). While
@@ -104,11 +114,11 @@ Result<Snapshot> read(const QString& path);
 
 // Rewrites the file through its work file: the added record first (if any),
 // then every record whose key differs from name, in file order and with its
-// own bytes. Gives the keys of the records now in the file, in order, so the
-// lists on screen need not read it again. A control character in the added
+// own bytes. Gives the records now in the file, so the lists on screen need
+// not read it again. A control character in the added
 // record is refused and names the field (see RecordSyntax::checkSingleLine).
-Result<QStringList> replaceByName(const QString& dataPath, const QString& workPath,
-                                  const QString& name, const std::optional<QStringList>& added,
-                                  const QStringList& fieldNames);
+Result<Snapshot> replaceByName(const QString& dataPath, const QString& workPath,
+                               const QString& name, const std::optional<QStringList>& added,
+                               const QStringList& fieldNames);
 
 } // namespace RecordFile

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "flexgrid.h"
+#include "itemlist.h"
 
 #include <QString>
 #include <QStringList>
@@ -12,7 +13,7 @@
 struct Control
 {
     QString text;
-    QStringList items;
+    ItemList items;
     int listIndex = -1; // selected row of a list box, -1 for none
     bool visible = true;
     bool checked = false;

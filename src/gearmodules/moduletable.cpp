@@ -88,7 +88,7 @@ void fillSelector(Form& form, Host& host, const DataFolder& files)
     }
     // A selector of a million modules helps nobody and costs the window
     // hundreds of megabytes; the rest can still be typed in and loaded.
-    form.module().items = table->keys().mid(0, MaxListedModules);
+    form.module().items = ItemList::keysOf(*table, MaxListedModules);
     if (table->size() > MaxListedModules)
         host.message(QStringLiteral(
                          "module.dat のモジュールが多すぎるため、先頭の%1件だけを一覧に表示します")
@@ -177,17 +177,17 @@ void storeTypedModule(Form& form, Host& host, const DataFolder& files, QString& 
         writeNew = false;
     }
 
-    const Result<QStringList> names = RecordFile::replaceByName(
+    const Result<RecordFile::Snapshot> now = RecordFile::replaceByName(
         files.modules(), files.modulesWork(), name,
         writeNew ? std::optional<QStringList>(RecordFile::valuesOf(added, ModuleRecord::Fields))
                  : std::nullopt,
         RecordFile::namesOf(ModuleRecord::Fields));
-    if (!names) {
-        host.message(names.error());
+    if (!now) {
+        host.message(now.error());
         return;
     }
     form.module().clearList();
-    form.module().items = *names;
+    form.module().items = ItemList::keysOf(*now);
     form.module().text = remembered.isEmpty() ? form.newModuleName().text : remembered;
     form.newModuleName().text.clear();
     form.newModuleHint().visible = false;

@@ -9,6 +9,7 @@
 #include "drivewindow.h"
 #include "fieldentry.h"
 #include "form/controltable.h"
+#include "itemlistview.h"
 #include "keyboardkeypad.h"
 #include "notebookwindow.h"
 #include "ratiogridview.h"
@@ -24,7 +25,6 @@
 #include <QLabel>
 #include <QLayout>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -64,9 +64,8 @@ void describe(QWidget* widget, const ControlSpec& desc, const QString& shown)
                                                                         : desc.role + u' ' + shown);
 }
 
-// A combo box's or list's items, filled again only when the Form's list changed.
-template <typename ItemWidget>
-void renderItems(ItemWidget* widget, QStringList& rendered, const QStringList& items)
+// A combo box's items, filled again only when the Form's list changed.
+void renderItems(QComboBox* widget, ItemList& rendered, const ItemList& items)
 {
     if (rendered == items)
         return;
@@ -162,25 +161,24 @@ QWidget* MainWindow::createControl(const ControlSpec& desc, Control* control, QW
         return combo;
     }
     case ControlKind::List: {
-        auto* list = new QListWidget(parent);
+        auto* list = new ItemListView(parent);
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         // Rows are one line each: a list of 100 000 cars is not measured row by row.
         list->setUniformItemSizes(true);
         list->viewport()->installEventFilter(this);
         // A changed row is a click, by mouse or arrow keys; clicking the row
         // that is already selected is one as well.
-        connect(list, &QListWidget::currentRowChanged, this, [this, control, name](int row) {
+        connect(list, &ItemListView::currentRowChanged, this, [this, control, name](int row) {
             m_listRowChangedByPress = true;
             control->listIndex = row;
             handle(name);
         });
-        connect(list, &QListWidget::itemClicked, this,
-                [this, list, control, name](QListWidgetItem* item) {
-                    if (m_listRowChangedByPress)
-                        return;
-                    control->listIndex = list->row(item);
-                    handle(name);
-                });
+        connect(list, &ItemListView::rowClicked, this, [this, control, name](int row) {
+            if (m_listRowChangedByPress)
+                return;
+            control->listIndex = row;
+            handle(name);
+        });
         return list;
     }
     case ControlKind::Text: {
@@ -221,9 +219,12 @@ void MainWindow::setFocusOrder()
 
 void MainWindow::start()
 {
+    // What start-up has to say is shown over the drawn window (showEvent).
+    m_host.holdMessages();
     if (const Result<> seeded = m_app.files().seedShippedFiles(); !seeded)
         m_host.message(seeded.error());
     m_app.Form_Load();
+    m_host.stopHolding();
     render();
     m_news.clear(); // what start-up shows is the window, not news
     if (QWidget* first = m_widgets.value(ControlTable::focusOrder().value(0)))
@@ -327,6 +328,8 @@ void MainWindow::showEvent(QShowEvent* event)
     m_followsScreen = true;
     // Another screen, another size: the window is fitted to it again.
     connect(windowHandle(), &QWindow::screenChanged, this, [this] { fitToScreen(); });
+    // Start-up's messages wait for the first frame (see eventFilter).
+    windowHandle()->installEventFilter(this);
 }
 
 QWidget* MainWindow::control(const QString& name) const { return m_widgets.value(name); }
@@ -432,15 +435,15 @@ void MainWindow::renderEntry(Entry& entry)
         break;
     }
     case ControlKind::List: {
-        auto* list = static_cast<QListWidget*>(widget);
-        renderItems(list, entry.renderedItems, c.items);
+        auto* list = static_cast<ItemListView*>(widget);
+        list->setItems(c.items);
         const int row = c.listIndex >= 0 && c.listIndex < list->count() ? c.listIndex : -1;
         if (list->currentRow() != row)
             list->setCurrentRow(row);
         if (row < 0)
             list->clearSelection();
-        else if (!list->item(row)->isSelected())
-            list->item(row)->setSelected(true);
+        else if (!list->isRowSelected(row))
+            list->selectRow(row);
         break;
     }
     case ControlKind::Text: {
@@ -465,6 +468,15 @@ void MainWindow::renderEntry(Entry& entry)
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
+    case QEvent::Expose:
+        // The window draws its first frame while handling this event; the
+        // messages come once it is on the screen.
+        if (QWindow* window = windowHandle(); watched == window && window->isExposed()) {
+            window->removeEventFilter(this);
+            QMetaObject::invokeMethod(
+                this, [this] { m_host.showHeldMessages(); }, Qt::QueuedConnection);
+        }
+        break;
     case QEvent::MouseButtonPress:
         // A list's viewport: this press has not changed any row yet.
         m_listRowChangedByPress = false;

@@ -70,7 +70,7 @@ private:
         QWidget* widget;
         // The item list last put into the widget: the Form's lists are shared
         // copies, so an unchanged list compares equal at once, however long.
-        QStringList renderedItems;
+        ItemList renderedItems;
     };
 
     QWidget* createControl(const ControlSpec& desc, Control* control, QWidget* parent);

@@ -15,6 +15,8 @@
 #include <QPrinter>
 #include <QScreen>
 
+#include <utility>
+
 namespace {
 
 const QString Title = QStringLiteral("ZELTAN");
@@ -56,14 +58,32 @@ QtHost::~QtHost()
 
 void QtHost::message(const QString& text)
 {
+    if (m_holding) {
+        m_held.append(text);
+        return;
+    }
+    showHeldMessages();
+    showMessage(text);
+}
+
+void QtHost::showMessage(const QString& text)
+{
     const NormalPointer pointer(m_busyDepth > 0);
     QMessageBox box(QMessageBox::NoIcon, Title, text, QMessageBox::Ok, m_window);
     box.setTextFormat(Qt::PlainText);
     m_run(box);
 }
 
+void QtHost::showHeldMessages()
+{
+    // Taken first: a box's event loop may bring the next message.
+    for (const QString& text : std::exchange(m_held, {}))
+        showMessage(text);
+}
+
 bool QtHost::askYesNo(const QString& text)
 {
+    showHeldMessages();
     const NormalPointer pointer(m_busyDepth > 0);
     QMessageBox box(QMessageBox::NoIcon, Title, text, QMessageBox::Yes | QMessageBox::No, m_window);
     box.setTextFormat(Qt::PlainText);

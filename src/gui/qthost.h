@@ -3,6 +3,8 @@
 #include "pageprinter.h"
 #include "platform/host.h"
 
+#include <QStringList>
+
 #include <functional>
 
 class QDialog;
@@ -30,14 +32,26 @@ public:
 
     PagePrinter& printer() { return m_printer; }
 
+    // A box of start-up shown before the window would stand alone, over
+    // nothing: from holdMessages() to stopHolding() messages are kept, and
+    // showHeldMessages() shows them in order once the window is drawn. A
+    // later message or question shows the kept ones first.
+    void holdMessages() { m_holding = true; }
+    void stopHolding() { m_holding = false; }
+    void showHeldMessages();
+
     // Runs a modal dialog and returns what exec() would. Every dialog of the
     // host goes through it, so a test can answer one without an event loop.
     using DialogRunner = std::function<int(QDialog&)>;
     void setDialogRunner(DialogRunner run) { m_run = std::move(run); }
 
 private:
+    void showMessage(const QString& text);
+
     QWidget* m_window;
     DialogRunner m_run;
     int m_busyDepth = 0;
+    bool m_holding = false;
+    QStringList m_held;
     PagePrinter m_printer;
 };

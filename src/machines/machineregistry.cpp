@@ -34,15 +34,15 @@ Result<> validate(const Form& f)
 bool rewriteList(Form& f, Host& host, const DataFolder& files, const QString& name,
                  const std::optional<QStringList>& added)
 {
-    const Result<QStringList> names =
+    const Result<RecordFile::Snapshot> now =
         RecordFile::replaceByName(files.machines(), files.machinesWork(), name, added,
                                   RecordFile::namesOf(MachineRecord::Fields));
-    if (!names) {
-        host.message(names.error());
+    if (!now) {
+        host.message(now.error());
         return false;
     }
     f.machineList().clearList();
-    f.machineList().items = *names;
+    f.machineList().items = ItemList::keysOf(*now);
     return true;
 }
 
@@ -78,7 +78,7 @@ void fillList(Form& form, Host& host, const DataFolder& files)
         host.message(registry.error());
     form.machineList().clearList();
     if (registry)
-        form.machineList().items = registry->keys();
+        form.machineList().items = ItemList::keysOf(*registry);
 }
 
 void registerMachine(Form& f, Host& host, const DataFolder& files)

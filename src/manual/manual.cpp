@@ -3,6 +3,8 @@
 #include "common/recordsyntax.h"
 #include "common/textfile.h"
 
+#include <QByteArrayMatcher>
+
 namespace Manual {
 
 namespace {
@@ -44,16 +46,30 @@ void ShowManualTopic(Form& form, Host& host, const QString& helpPath, const QStr
     // huge help.txt costs no more than its bytes.
     bool inTopic = false;
     // Every character of a title has one CP932 code, so a line without the
-    // title's bytes holds no field that reads as the title.
+    // title's bytes holds no field that reads as the title: the search goes
+    // straight to the next line holding them, one pass over the file instead
+    // of one look into every line.
     const QByteArray titleBytes = TextFile::encode(title).bytes;
-    TextFile::LineReader lines(*file);
+    const QByteArrayMatcher titleMatcher(titleBytes);
+    const QByteArrayView all(*file);
+    qsizetype searchFrom = 0;
+    TextFile::LineReader lines(all);
     QByteArray field;
-    for (QByteArrayView line; lines.next(line);) {
-        if (!inTopic && !titleBytes.isEmpty() && !line.contains(titleBytes))
-            continue;
+    for (QByteArrayView line;;) {
+        if (!inTopic && !titleBytes.isEmpty()) {
+            const qsizetype at = titleMatcher.indexIn(all, searchFrom);
+            if (at < 0)
+                break;
+            qsizetype start = at;
+            while (start > searchFrom && all[start - 1] != '\n' && all[start - 1] != '\r')
+                --start;
+            lines = TextFile::LineReader(all.sliced(start));
+        }
+        if (!lines.next(line))
+            break;
+        searchFrom = line.data() + line.size() - all.data();
         qsizetype pos = 0;
-        bool more = true;
-        while (more) {
+        for (bool more = true; more;) {
             more = RecordSyntax::nextField(line, pos, field);
             // n bytes decode to between n/2 and n characters: most fields
             // are passed over without decoding them.

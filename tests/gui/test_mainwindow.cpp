@@ -1,4 +1,5 @@
 #include "gridmodel.h"
+#include "itemlistview.h"
 #include "ratiogridview.h"
 #include "windowfixture.h"
 
@@ -8,8 +9,9 @@
 #include <QHeaderView>
 #include <QInputMethodEvent>
 #include <QLineEdit>
-#include <QListWidget>
+#include <QMessageBox>
 #include <QPointer>
+#include <QScopeGuard>
 
 // The window on the offscreen platform: built from the table, clicks reach
 // the handlers, fields keep what is typed, the version dialog opens and closes.
@@ -165,7 +167,7 @@ private slots:
     void aRegisteredMachineComesBackFromTheList()
     {
         auto* name = qobject_cast<QLineEdit*>(m_window->control(QStringLiteral("Text1")));
-        auto* list = qobject_cast<QListWidget*>(m_window->control(QStringLiteral("List1")));
+        auto* list = qobject_cast<ItemListView*>(m_window->control(QStringLiteral("List1")));
         QVERIFY(name && list);
         const QString ratio = caption("Label6");
 
@@ -175,13 +177,13 @@ private slots:
         QTest::keyClicks(name, QStringLiteral("Racer 1"));
         click("Command22"); // 登録
         QCOMPARE(list->count(), 1);
-        QCOMPARE(list->item(0)->text(), QStringLiteral("Racer 1"));
+        QCOMPARE(list->itemText(0), QStringLiteral("Racer 1"));
 
         click("Command12"); // 1
         click("Command1");  // SET of the secondary ratio
         QCOMPARE(caption("Label6"), QStringLiteral("1"));
 
-        const QPoint row = list->visualItemRect(list->item(0)).center();
+        const QPoint row = list->rowRect(0).center();
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row);
         QCOMPARE(m_window->app().form().List1.listIndex, 0);
         QCOMPARE(caption("Label13"), QStringLiteral("Racer 1"));
@@ -265,6 +267,40 @@ private slots:
         QVERIFY(texts.contains(QStringLiteral("RC-EPカーギア比確認　ZELTAN")));
         QVERIFY(texts.contains(QStringLiteral("Ver.1.00.0005 2004/9/2")));
         QCOMPARE(QApplication::activeModalWidget(), nullptr);
+    }
+
+    void startUpMessagesComeOverTheDrawnWindow()
+    {
+        // A folder where the car list belongs: start-up says so.
+        QTemporaryDir home;
+        QVERIFY(QDir(home.path()).mkdir(QStringLiteral("masin.dat")));
+        MainWindow window(home.path());
+        struct BoxWatch : QObject
+        {
+            MainWindow* window = nullptr;
+            QStringList shown;
+            bool overDrawnWindow = true;
+            bool eventFilter(QObject* watched, QEvent* event) override
+            {
+                if (auto* box = qobject_cast<QMessageBox*>(watched);
+                    box && event->type() == QEvent::Show) {
+                    shown << box->text();
+                    overDrawnWindow &= window->isVisible() && window->windowHandle() &&
+                                       window->windowHandle()->isExposed();
+                    QTimer::singleShot(0, box, &QDialog::reject);
+                }
+                return false;
+            }
+        } watch;
+        watch.window = &window;
+        qApp->installEventFilter(&watch);
+        const auto uninstall = qScopeGuard([&watch] { qApp->removeEventFilter(&watch); });
+        window.start();
+        QVERIFY(watch.shown.isEmpty()); // not alone, before the window
+        window.show();
+        QTRY_VERIFY(!watch.shown.isEmpty());
+        QVERIFY(watch.overDrawnWindow);
+        m_fixture.takeMessages(); // the fixture's closer may have seen them too
     }
 };
 
