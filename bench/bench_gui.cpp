@@ -141,6 +141,7 @@ struct Case
     // What the handler must have left behind, or the case measured nothing.
     std::function<bool(GuiBench&)> check = [](GuiBench&) { return true; };
     bool frameBound = true; // false: the user does not wait on a frame for it
+    bool paints = true;     // false: changes nothing on screen (the print page)
 };
 
 struct CaseResult
@@ -181,10 +182,20 @@ int main(int argc, char** argv)
 
     GuiBench bench(folder);
 
+    // Every case shows something else on each iteration (two values in
+    // turn), or the repaint it claims to measure would be skipped.
+    bool flip = false;
+    auto two = [&flip](const char* a, const char* b) {
+        return QString::fromLatin1((flip = !flip) ? a : b);
+    };
     auto click = [](const char* name) { return [name](GuiBench& b) { b.button(name)->click(); }; };
-    auto survey = [](GuiBench& b) {
-        b.form().Label9.text = QStringLiteral("8"); // the wanted ratio, as SET leaves it
+    auto survey = [two](GuiBench& b) {
+        b.form().Label9.text = two("8", "7.5"); // the wanted ratio, as SET leaves it
         b.button("Command5")->click();
+    };
+    auto rebuild = [two](GuiBench& b) {
+        b.setCombo("Combo1", two("70", "71")); // the spur range's start
+        b.button("Command29")->click();
     };
     auto rangesFor = [](int values, bool clearModuleName) {
         return [values, clearModuleName](GuiBench& b) {
@@ -214,34 +225,39 @@ int main(int argc, char** argv)
     };
 
     const std::vector<Case> cases = {
-        {"SET, star on total (Command4)", click("Command21"), click("Command4"), 200,
-         [](GuiBench& b) { return !b.form().Label9.text.isEmpty(); }},
+        {"SET of the spur, star on total (Command2)", click("Command21"),
+         [two](GuiBench& b) {
+             // The keypad's entry; the total worked out from it changes with it.
+             b.form().Label11.text = two("80", "81");
+             b.button("Command2")->click();
+         },
+         200, [](GuiBench& b) { return !b.form().Label9.text.isEmpty(); }},
         {"survey 30 x 30 (Command5)", rangesFor(30, false), survey, 200, gridOf(30)},
         {"survey 200 x 200 (Command5)", rangesFor(200, false), survey, 40, gridOf(200)},
-        {"module rebuild 30 x 30 (Command29, Text2 empty)", rangesFor(30, true), click("Command29"),
-         200, gridOf(30)},
-        {"module rebuild 200 x 200 (Command29, Text2 empty)", rangesFor(200, true),
-         click("Command29"), 40, gridOf(200)},
-        {"machine selection (List1, 3rd of 5)", [](GuiBench& b) { b.settle(); },
-         [](GuiBench& b) {
-             // A real mouse click on the row: the first selects it, the
-             // following ones click the selected row, which runs it again.
+        {"module rebuild 30 x 30 (Command29, Text2 empty)", rangesFor(30, true), rebuild, 200,
+         gridOf(30)},
+        {"module rebuild 200 x 200 (Command29, Text2 empty)", rangesFor(200, true), rebuild, 40,
+         gridOf(200)},
+        {"machine selection (List1, 3rd and 4th of 5 in turn)", [](GuiBench& b) { b.settle(); },
+         [&flip](GuiBench& b) {
+             // A real mouse click on the row, one car and then another.
              auto* list = qobject_cast<ItemListView*>(b.window().control(QStringLiteral("List1")));
-             const QRect row = list->rowRect(2);
+             const QRect row = list->rowRect((flip = !flip) ? 2 : 3);
              QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row.center());
          },
          200,
          [](GuiBench& b) {
-             return b.form().List1.listIndex == 2 &&
-                    b.form().Label13.text == QStringLiteral("ツーリングカー");
+             const int row = b.form().List1.listIndex;
+             return (row == 2 && b.form().Label13.text == QStringLiteral("ツーリングカー")) ||
+                    (row == 3 && b.form().Label13.text == QStringLiteral("バギー"));
          }},
-        {"manual topic (menu tsitei)", [](GuiBench& b) { b.settle(); },
-         [](GuiBench& b) { b.window().menuAction(QStringLiteral("tsitei"))->trigger(); }, 200,
+        {"manual topic (menus tsitei and tgensokuhi in turn)", [](GuiBench& b) { b.settle(); },
+         [two](GuiBench& b) { b.window().menuAction(two("tsitei", "tgensokuhi"))->trigger(); }, 200,
          [](GuiBench& b) { return b.form().List2.items.size() >= 40; }},
         {"print page, survey grid 30 x 30 (PrintOut::buildPage)", pageAfterSurvey(30), buildPage,
-         200, gridOf(30)},
+         200, gridOf(30), true, false},
         {"print page, survey grid 200 x 200 (PrintOut::buildPage)", pageAfterSurvey(200), buildPage,
-         200, gridOf(200)},
+         200, gridOf(200), true, false},
         // The cost of drawing every widget once; its "full" figure is two.
         {"whole window repaint() alone, nothing changed", [](GuiBench& b) { b.settle(); },
          [](GuiBench& b) { b.window().repaint(); }, 200},
@@ -254,7 +270,7 @@ int main(int argc, char** argv)
          [&home](GuiBench&) {
              return QFileInfo(QDir(home.path()).filePath(QStringLiteral("page.pdf"))).size() > 0;
          },
-         false},
+         false, false},
     };
 
     std::vector<CaseResult> results;
@@ -281,11 +297,16 @@ int main(int argc, char** argv)
     std::printf("%-56s %5s | %9s %9s %9s %7s %7s | %9s %7s\n", "case", "iters", "loop ms", "p90 ms",
                 "cpu ms", "frames", "paints", "full ms", "frames");
     const CaseResult* slowest = nullptr;
+    int failed = 0;
     for (const CaseResult& r : results) {
         std::printf("%-56s %5d | %9.3f %9.3f %9.3f %7.3f %7.1f | %9.3f %7.3f%s\n", r.c->name,
                     std::max(5, int(r.c->iterations * scale)), r.loop.medianMs, r.loop.p90Ms,
                     r.loop.cpuMs, r.loop.medianMs / FrameMs, r.loop.paints, r.full.medianMs,
                     r.full.medianMs / FrameMs, r.c->frameBound ? "" : "   (not a frame: paper)");
+        if (r.c->paints && r.loop.paints == 0) {
+            std::printf("    ERROR: nothing was repainted: the figure is the handler alone\n");
+            ++failed;
+        }
         if (!r.checked)
             std::printf("    ERROR: the handler did not leave the expected result\n");
         if (!r.messages.isEmpty())
@@ -299,5 +320,9 @@ int main(int argc, char** argv)
                     "full repaint = %.3f of a frame (goal: under 1)\n",
                     slowest->c->name, slowest->loop.medianMs, slowest->loop.medianMs / FrameMs,
                     slowest->full.medianMs, slowest->full.medianMs / FrameMs);
+    if (failed > 0) {
+        std::fprintf(stderr, "bench_gui: %d case(s) painted nothing\n", failed);
+        return 1;
+    }
     return 0;
 }
