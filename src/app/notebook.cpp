@@ -12,19 +12,6 @@
 #include <memory>
 
 namespace {
-// Every button of the window, named once.
-const struct
-{
-    const char* name;
-    void (Notebook::*handler)();
-} Handlers[] = {
-    {"record", &Notebook::record_Click},         {"save", &Notebook::save_Click},
-    {"remove", &Notebook::remove_Click},         {"restore", &Notebook::restore_Click},
-    {"exportCsv", &Notebook::exportCsv_Click},   {"printEntry", &Notebook::printEntry_Click},
-    {"pdfEntry", &Notebook::pdfEntry_Click},     {"printHistory", &Notebook::printHistory_Click},
-    {"pdfHistory", &Notebook::pdfHistory_Click}, {"printChart", &Notebook::printChart_Click},
-};
-
 QString number(double v) { return NotebookRow::has(v) ? QString::number(v) : QString(); }
 
 // The 走行計算 to read or restore: the open one, or one made for the moment
@@ -60,24 +47,30 @@ Notebook::Notebook(Giadsp& main, Host& host) : m_main(main), m_host(host) {}
 
 QString Notebook::filePath() const { return m_main.files().path(FileName); }
 
+const ClickTable<Notebook>& Notebook::clicks()
+{
+    // Every button and menu item of the window, named once.
+    static const ClickTable<Notebook> table = [] {
+        ClickTable<Notebook> t;
+        ZELTAN_ADD_CLICK(t, Notebook, record);
+        ZELTAN_ADD_CLICK(t, Notebook, save);
+        ZELTAN_ADD_CLICK(t, Notebook, remove);
+        ZELTAN_ADD_CLICK(t, Notebook, restore);
+        ZELTAN_ADD_CLICK(t, Notebook, exportCsv);
+        ZELTAN_ADD_CLICK(t, Notebook, printEntry);
+        ZELTAN_ADD_CLICK(t, Notebook, pdfEntry);
+        ZELTAN_ADD_CLICK(t, Notebook, printHistory);
+        ZELTAN_ADD_CLICK(t, Notebook, pdfHistory);
+        ZELTAN_ADD_CLICK(t, Notebook, printChart);
+        return t;
+    }();
+    return table;
+}
+
 bool Notebook::raise(QStringView name)
 {
     m_ranMain = false;
-    for (const auto& h : Handlers) {
-        if (name == QLatin1String(h.name)) {
-            (this->*h.handler)();
-            return true;
-        }
-    }
-    return false;
-}
-
-QStringList Notebook::handlerNames()
-{
-    QStringList names;
-    for (const auto& h : Handlers)
-        names << QString::fromLatin1(h.name);
-    return names;
+    return clicks().run(*this, name);
 }
 
 // ---- Opening and the list --------------------------------------------------

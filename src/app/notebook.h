@@ -13,6 +13,7 @@
 
 #include "app/drivetool.h"
 #include "app/giadsp.h"
+#include "form/clicktable.h"
 #include "notebook/notebookchart.h"
 #include "notebook/notebookentry.h"
 #include "notebook/notebookstore.h"
@@ -85,7 +86,7 @@ public:
 
     // ---- Handlers ----
     bool raise(QStringView name);
-    static QStringList handlerNames();
+    static const ClickTable<Notebook>& clicks();
     void record_Click();
     void save_Click();
     void remove_Click();
