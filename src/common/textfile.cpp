@@ -1,5 +1,6 @@
 #include "textfile.h"
 
+#include "common/cp932table.h"
 #include "common/fileattributes.h"
 #include "common/filesystemcalls.h"
 #include "common/messages.h"
@@ -11,7 +12,6 @@
 #include <QStringDecoder>
 #include <QStringEncoder>
 
-#include <array>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -38,52 +38,6 @@ QString danglingLink(const QString& path)
 constexpr qint64 kMaxFileSize = 64 * 1024 * 1024;
 
 // ---- CP932 ---------------------------------------------------------------
-
-bool isLead(uchar b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
-bool isTrail(uchar b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
-int leadIndex(uchar b) { return b <= 0x9F ? b - 0x81 : b - 0xE0 + 31; }
-
-// The double-byte half of the code page, taken once from the converter; the
-// single bytes are fixed by the Windows mapping. (The converter's own single
-// bytes differ: it swaps some controls and turns bad bytes into U+001A.)
-const std::array<char16_t, 60 * 256>& doubleByteTable()
-{
-    static const auto table = [] {
-        std::array<char16_t, 60 * 256> t{};
-        QStringDecoder decoder("CP932", QStringConverter::Flag::Stateless);
-        for (int lead = 0; lead < 256; ++lead) {
-            if (!isLead(uchar(lead)))
-                continue;
-            // One row of pairs at a time: every pair gives one character
-            // (U+FFFD for an unassigned one), which keeps them in step.
-            QByteArray row;
-            QList<int> trails;
-            for (int trail = 0x40; trail <= 0xFC; ++trail) {
-                if (isTrail(uchar(trail))) {
-                    row += char(lead);
-                    row += char(trail);
-                    trails.append(trail);
-                }
-            }
-            decoder.resetState();
-            const QString s = decoder.decode(row);
-            for (qsizetype k = 0; k < trails.size() && s.size() == trails.size(); ++k)
-                if (s[k] != QChar::ReplacementCharacter && !s[k].isSurrogate())
-                    t[size_t(leadIndex(uchar(lead)) * 256 + trails[k])] = s[k].unicode();
-            if (s.size() == trails.size())
-                continue;
-            for (int trail : trails) { // out of step: pair by pair
-                const char pair[2] = {char(lead), char(trail)};
-                decoder.resetState();
-                const QString one = decoder.decode(QByteArrayView(pair, 2));
-                if (!decoder.hasError() && one.size() == 1 && one[0] != QChar::ReplacementCharacter)
-                    t[size_t(leadIndex(uchar(lead)) * 256 + trail)] = one[0].unicode();
-            }
-        }
-        return t;
-    }();
-    return table;
-}
 
 // Characters typed by JIS-minded input methods, stored as the CP932 character
 // that stands at their place in the Windows code page.
@@ -114,7 +68,6 @@ void setFaultHook(FaultHook hook) { g_faultHook = std::move(hook); }
 
 QString decode(QByteArrayView bytes)
 {
-    const auto& table = doubleByteTable();
     QString text(bytes.size(), Qt::Uninitialized);
     QChar* out = text.data();
     const qsizetype n = bytes.size();
@@ -125,8 +78,10 @@ QString decode(QByteArrayView bytes)
             u = b;
         } else if (b >= 0xA1 && b <= 0xDF) {
             u = char16_t(0xFF61 + (b - 0xA1));
-        } else if (isLead(b) && i + 1 < n && isTrail(uchar(bytes[i + 1]))) {
-            const char16_t mapped = table[size_t(leadIndex(b) * 256 + uchar(bytes[i + 1]))];
+        } else if (Cp932::isLead(b) && i + 1 < n && Cp932::isTrail(uchar(bytes[i + 1]))) {
+            // The single bytes are fixed by the Windows mapping; the pairs
+            // come from the table compiled from the converter.
+            const char16_t mapped = Cp932::DoubleBytes[Cp932::pairIndex(b, uchar(bytes[i + 1]))];
             ++i;
             if (mapped)
                 u = mapped;

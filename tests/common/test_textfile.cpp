@@ -1,3 +1,4 @@
+#include "common/cp932table.h"
 #include "common/filesystemcalls.h"
 #include "common/textfile.h"
 #include "support/tempfolder.h"
@@ -7,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QStringDecoder>
 #include <cerrno>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -71,6 +73,28 @@ TEST(TextFile, DecodesWithTheWindowsMappingAndMarksWhatIsNotCp932)
         EXPECT_EQ(TextFile::decode(c.bytes), c.text) << c.name;
     EXPECT_EQ(TextFile::decodeLines(QByteArray("a\rb\r\nc\nd\r")),
               (QStringList{"a", "b", "c", "d"}));
+}
+
+// The pairs are compiled in; each must read as Qt's own converter reads it
+// alone, an unassigned one as U+FFFD.
+TEST(TextFile, EveryPairDecodesAsTheConverterDecodesIt)
+{
+    int assigned = 0;
+    for (int lead = 0x81; lead <= 0xFC; ++lead) {
+        for (int trail = 0x40; trail <= 0xFC; ++trail) {
+            if (!Cp932::isLead(uchar(lead)) || !Cp932::isTrail(uchar(trail)))
+                continue;
+            const char pair[2] = {char(lead), char(trail)};
+            QStringDecoder converter("CP932", QStringConverter::Flag::Stateless);
+            QString expected = converter.decode(QByteArrayView(pair, 2));
+            if (converter.hasError() || expected.size() != 1 || expected[0].isSurrogate())
+                expected = QString(QChar::ReplacementCharacter);
+            assigned += expected != QString(QChar::ReplacementCharacter);
+            ASSERT_EQ(TextFile::decode(QByteArrayView(pair, 2)), expected)
+                << std::hex << lead << ' ' << trail;
+        }
+    }
+    EXPECT_GT(assigned, 7000); // a table built without ICU would be empty
 }
 
 TEST(TextFile, JisFormsAreStoredAsTheirCp932Characters)
