@@ -8,7 +8,9 @@
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QCompleter>
 #include <QLineEdit>
+#include <QPointer>
 #include <QProxyStyle>
 #include <QStyleOptionComplex>
 
@@ -73,7 +75,7 @@ public:
     {
         QRect r = QProxyStyle::subControlRect(control, option, part, widget);
         const double zoom = Zoom::factor();
-        if (control != CC_ComboBox || zoom >= 1.0)
+        if (control != CC_ComboBox || zoom >= 1.0 || !qobject_cast<const SelectorBox*>(widget))
             return r;
         const QRect arrow = QProxyStyle::subControlRect(control, option, SC_ComboBoxArrow, widget);
         const int narrower = arrow.width() - int(arrow.width() * zoom);
@@ -94,6 +96,8 @@ QAccessibleInterface* selectorFactory(const QString& className, QObject* object)
 
 } // namespace
 
+QStyle* SelectorBox::styleOver(QStyle* base) { return new ZoomedArrow(base); }
+
 SelectorBox::SelectorBox(QWidget* parent) : QComboBox(parent)
 {
     static const bool installed = [] {
@@ -102,20 +106,31 @@ SelectorBox::SelectorBox(QWidget* parent) : QComboBox(parent)
     }();
     Q_UNUSED(installed);
 
-    // Without a base style of its own it draws as the application's does.
-    static QStyle* const arrows = [] {
-        auto* style = new ZoomedArrow;
-        style->setParent(qApp);
-        return style;
-    }();
-    setStyle(arrows);
-
-    setEditable(true);
+    // Made editable through its own field, which already holds a completer:
+    // the box then makes no completer of its own only to have it removed,
+    // and its list waits until it is first opened (setEditable would build
+    // both for each of the window's seven boxes before the first frame).
+    static QPointer<QCompleter> none; // goes with the application
+    if (!none)
+        none = new QCompleter(qApp);
+    auto* field = new QLineEdit(this);
+    field->setPalette(palette());
+    field->setCompleter(none);
+    setLineEdit(field);
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
     FieldEntry::keepSingleLine(lineEdit());
     FieldEntry::ignoreReturnInField(this);
-    // Items are one line each: a long list opens without measuring every row.
-    if (auto* list = qobject_cast<QListView*>(view()))
+}
+
+void SelectorBox::showPopup()
+{
+    if (auto* list = qobject_cast<QListView*>(view()); list && !list->uniformItemSizes()) {
+        // Items are one line each: a long list opens without measuring every row.
         list->setUniformItemSizes(true);
+        // As setEditable leaves a list made before the box turned editable.
+        list->setMouseTracking(true);
+        list->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    }
+    QComboBox::showPopup();
 }

@@ -12,4 +12,11 @@ class SelectorBox : public QComboBox
 
 public:
     explicit SelectorBox(QWidget* parent = nullptr);
+
+    // The application's style with the boxes' arrows shrunk below the design
+    // size: one style for every box, so none is restyled (and its list built)
+    // when it is made.
+    static QStyle* styleOver(QStyle* base);
+
+    void showPopup() override;
 };

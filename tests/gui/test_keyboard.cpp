@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -128,6 +129,24 @@ private slots:
         QCOMPARE(m_window->app().form().control(name)->text, item);
         QCOMPARE(combo->currentText(), item);
         QCOMPARE(mark->text != QStringLiteral("untouched"), runs);
+    }
+
+    // The boxes are made editable without setEditable, their lists on first
+    // opening: the field completes nothing and the list is as setEditable left it.
+    void selectorsCompleteNothingAndOpenTheirListAsBefore()
+    {
+        for (const ControlSpec& desc : ControlTable::controls()) {
+            if (desc.kind != ControlKind::Combo)
+                continue;
+            auto* combo = qobject_cast<QComboBox*>(m_window->control(desc.name));
+            QVERIFY2(combo && combo->isEditable() && combo->lineEdit(), qPrintable(desc.name));
+            QVERIFY(!combo->lineEdit()->completer());
+            combo->showPopup();
+            auto* list = qobject_cast<QListView*>(combo->view());
+            QVERIFY(list && list->uniformItemSizes() && list->hasMouseTracking());
+            QCOMPARE(list->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
+            combo->hidePopup();
+        }
     }
 
     void menusCarryTheTablesShortcuts()
