@@ -98,7 +98,6 @@ MainWindow::MainWindow(const QString& dataFolder, QWidget* parent)
         Colours::apply(widget, desc);
         widget->setAccessibleName(desc.role);
         describe(widget, desc, desc.caption);
-        widget->setVisible(!desc.hiddenAtStart);
         // Keyboard keys press the keypad buttons the table gives them to.
         for (int key : desc.keys)
             m_keypad->bind(key, qobject_cast<QAbstractButton*>(widget));
@@ -107,6 +106,10 @@ MainWindow::MainWindow(const QString& dataFolder, QWidget* parent)
     }
 
     placeControls();
+    // Shown once placed: a control shown before it has a size is sized to
+    // fit its text, measured in a face it never draws with.
+    for (const Entry& entry : std::as_const(m_entries))
+        entry.widget->setVisible(!entry.desc->hiddenAtStart);
     buildMenus();
     addZoomActions();
     setFocusOrder();
