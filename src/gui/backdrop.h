@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QFont>
+#include <QList>
+#include <QPoint>
 #include <QWidget>
 
 // The window's client area: the frame lines and the two footer lines are
@@ -15,4 +18,14 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+
+private:
+    struct FittedLine
+    {
+        QFont font;
+        QPoint baseline; // where the text starts on its baseline
+    };
+    void fitFooter();
+
+    QList<FittedLine> m_footer; // one per footer line, empty until painted at this zoom
 };
