@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Fuzz::check(f.Combo7.items == table.keys().mid(0, 10000), "selector list is not the file");
 
     // A few modules of the file, as the user would pick them.
-    const QStringList names = f.Combo7.items.mid(0, 4);
+    const QStringList names = f.Combo7.items.toList().mid(0, 4);
     for (const QString& name : names) {
         f.Combo7.text = name;
         app.Combo7_Click();
