@@ -1,6 +1,7 @@
 #include "form/controltable.h"
 #include "keyboardkeypad.h"
 #include "windowfixture.h"
+#include "zoom.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -9,6 +10,7 @@
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStyleOptionComboBox>
 
 // The window under the keyboard alone: the keypad keys, Return on a button,
 // the menus' shortcuts and the keys that open the menu bar, and the
@@ -147,6 +149,33 @@ private slots:
             QCOMPARE(list->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
             combo->hidePopup();
         }
+    }
+
+    // The selectors' arrows narrow with the zoom below the design size, so
+    // a box as narrow as an interval keeps room for its text; other boxes
+    // keep the style's arrow.
+    void selectorArrowsShrinkBelowTheDesignSize()
+    {
+        auto* combo = qobject_cast<QComboBox*>(m_window->control(QStringLiteral("Combo5")));
+        QComboBox plain;
+        plain.setEditable(true);
+        plain.resize(combo->size());
+        auto arrowWidth = [](QComboBox* box) {
+            QStyleOptionComboBox option;
+            option.initFrom(box);
+            option.editable = true;
+            return box->style()
+                ->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, box)
+                .width();
+        };
+        const double zoom = Zoom::factor();
+        Zoom::setFactor(1.0);
+        const int designed = arrowWidth(combo), plainDesigned = arrowWidth(&plain);
+        Zoom::setFactor(0.5);
+        const int shrunk = arrowWidth(combo), plainShrunk = arrowWidth(&plain);
+        Zoom::setFactor(zoom);
+        QVERIFY(shrunk < designed);
+        QCOMPARE(plainShrunk, plainDesigned);
     }
 
     void menusCarryTheTablesShortcuts()
