@@ -26,6 +26,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QSplitter>
@@ -33,6 +34,8 @@
 #include <QVBoxLayout>
 
 namespace {
+// Narrower, the charts' scales would crowd their points.
+constexpr int MinimumChartWidth = 360;
 const QString All = QStringLiteral("（すべて）");
 } // namespace
 
@@ -91,14 +94,14 @@ NotebookWindow::NotebookWindow(MainWindow& main)
     chartColumn->addLayout(axisRow);
     chartColumn->addWidget(m_chart, 1);
 
-    auto* split = new QSplitter(Qt::Horizontal, this);
-    split->addWidget(left);
-    split->addWidget(buildEditor());
-    split->addWidget(chartBox);
-    split->setStretchFactor(0, 3);
-    split->setStretchFactor(2, 2);
+    m_split = new QSplitter(Qt::Horizontal, this);
+    m_split->addWidget(left);
+    m_split->addWidget(buildEditor());
+    m_split->addWidget(chartBox);
+    m_split->setStretchFactor(0, 3);
+    m_split->setStretchFactor(2, 2);
     auto* outer = new QVBoxLayout(this);
-    outer->addWidget(split, 1);
+    outer->addWidget(m_split, 1);
     outer->addWidget(buildButtons());
 
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
@@ -273,6 +276,14 @@ void NotebookWindow::placeOnScreen()
     }
     resize(size);
     move(at);
+
+    // The list first gets room for every column (the lap is the last one a
+    // racer scans), the editor its own width, the charts what is left.
+    const int listWidth = m_list->horizontalHeader()->length() + 2 * m_list->frameWidth() +
+                          m_list->verticalScrollBar()->sizeHint().width();
+    const int editorWidth = m_split->widget(1)->sizeHint().width();
+    const int chartWidth = qMax(MinimumChartWidth, size.width() - listWidth - editorWidth - 40);
+    m_split->setSizes({listWidth, editorWidth, chartWidth});
 }
 
 void NotebookWindow::changeEvent(QEvent* event)

@@ -12,6 +12,7 @@ class NotebookListModel;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
+class QSplitter;
 class QTableView;
 
 // The modeless window セッティング記録 beside the main window: filters, the
@@ -69,6 +70,7 @@ private:
     QComboBox* m_track = nullptr;
     QComboBox* m_axis = nullptr;
     QTableView* m_list = nullptr;
+    QSplitter* m_split = nullptr;
     NotebookListModel* m_model = nullptr;
     NotebookChartView* m_chart = nullptr;
 };
