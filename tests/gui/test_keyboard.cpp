@@ -10,7 +10,10 @@
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStyleFactory>
 #include <QStyleOptionComboBox>
+
+#include <memory>
 
 // The window under the keyboard alone: the keypad keys, Return on a button,
 // the menus' shortcuts and the keys that open the menu bar, and the
@@ -176,6 +179,16 @@ private slots:
         Zoom::setFactor(zoom);
         QVERIFY(shrunk < designed);
         QCOMPARE(plainShrunk, plainDesigned);
+    }
+
+    // The menu bar's overflow arrow is read when first drawn, and is Fusion's.
+    void theMenuBarsOverflowArrowIsFusions()
+    {
+        const std::unique_ptr<QStyle> fusion(QStyleFactory::create(QStringLiteral("Fusion")));
+        const auto arrow = QStyle::SP_ToolBarHorizontalExtensionButton;
+        const QIcon deferred = qApp->style()->standardIcon(arrow);
+        QVERIFY(!deferred.isNull());
+        QCOMPARE(deferred.pixmap(16).toImage(), fusion->standardIcon(arrow).pixmap(16).toImage());
     }
 
     void menusCarryTheTablesShortcuts()
