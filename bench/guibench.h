@@ -78,20 +78,25 @@ public:
 };
 
 // Wall-clock and CPU times, ms, of `iterations` calls of `once` after three
-// unmeasured ones (caches, first layout of new rows), and the paint events
-// the counted ones delivered.
+// warm-up ones (caches, first layout of new rows), the paint events the
+// counted ones delivered, and the wall time of the very first call: what a
+// user meets once a session, which the medians hide.
 struct Samples
 {
     std::vector<double> wall, cpu;
     long long paints = 0;
+    double firstWall = 0;
 };
 
 inline Samples timeRuns(const EventCounter& counter, const std::function<void()>& once,
                         int iterations)
 {
-    for (int i = 0; i < 3; ++i)
-        once();
     Samples s;
+    const double first = clockMs(CLOCK_MONOTONIC);
+    once();
+    s.firstWall = clockMs(CLOCK_MONOTONIC) - first;
+    for (int i = 0; i < 2; ++i)
+        once();
     const long long paintsBefore = counter.paints;
     for (int i = 0; i < iterations; ++i) {
         const double c0 = clockMs(CLOCK_PROCESS_CPUTIME_ID);
