@@ -266,6 +266,7 @@ int main(int argc, char** argv)
                 qPrintable(QDir::tempPath()), runs, load[0], load[1], load[2]);
     std::printf("   times in ms, memory in kB (hwm = VmHWM, the peak RSS); medians of the runs\n");
     std::map<std::string, Runs> all;
+    int failed = 0;
     for (const Case& c : kCases) {
         if (!inGroup(c))
             continue;
@@ -276,9 +277,11 @@ int main(int argc, char** argv)
                 {exe, "child", c.mode, folder, std::to_string(c.iterations)}, errPath);
             if (result.ok)
                 runsOf.push_back(std::move(result));
-            else
+            else {
+                ++failed;
                 std::printf("%s: the child failed (status %d); see %s\n", c.title, result.status,
                             errPath.c_str());
+            }
         }
         if (runsOf.empty())
             continue;
@@ -290,5 +293,5 @@ int main(int argc, char** argv)
                 (long long)TitleHelpSize, (long long)CommaHelpSize, (long long)LetterHelpSize,
                 (long long)HugeHelpSize, ModuleLines, MachineLines);
     printGoals(all);
-    return 0;
+    return failed > 0 ? 1 : 0;
 }
