@@ -246,7 +246,7 @@ Result<NotebookEntry> Notebook::checkedDraft() const
             continue;
         value = value.trimmed();
         if (!value.isEmpty() && !NumberText::toDouble(value))
-            return Failure{NotebookMessages::notNumber(f.heading, UserText::elided(value))};
+            return Failure{NotebookMessages::notANumber(f.heading, value)};
     }
     return e;
 }

@@ -11,6 +11,7 @@
 #include "ratiogridview.h"
 #include "sheettable.h"
 #include "twips.h"
+#include "windowplace.h"
 
 #include <QCloseEvent>
 #include <QGridLayout>
@@ -288,19 +289,10 @@ void DriveWindow::rescale()
 
 void DriveWindow::placeOnScreen()
 {
-    const QScreen* screen = m_main.screen() ? m_main.screen() : QGuiApplication::primaryScreen();
     // The whole sheet when there is room; else the room, scrolling.
-    QSize size = m_sheet->sizeHint() + QSize(2, 2);
-    QPoint at = m_main.frameGeometry().topLeft() + QPoint(60, 60);
-    if (screen) {
-        // Room for a title bar and borders the window manager adds.
-        const QRect room = screen->availableGeometry().adjusted(0, 0, -16, -40);
-        size = size.boundedTo(room.size());
-        at.setX(qBound(room.left(), at.x(), qMax(room.left(), room.right() - size.width())));
-        at.setY(qBound(room.top(), at.y(), qMax(room.top(), room.bottom() - size.height())));
-    }
-    resize(size);
-    move(at);
+    const QRect place = placeBeside(m_main, m_sheet->sizeHint() + QSize(2, 2), QPoint(60, 60));
+    resize(place.size());
+    move(place.topLeft());
 }
 
 void DriveWindow::closeEvent(QCloseEvent* event)

@@ -11,6 +11,7 @@
 #include "notebookchartview.h"
 #include "notebooklistmodel.h"
 #include "pageprinter.h"
+#include "windowplace.h"
 
 #include <QBuffer>
 #include <QCloseEvent>
@@ -265,17 +266,10 @@ void NotebookWindow::open()
 
 void NotebookWindow::placeOnScreen()
 {
-    const QScreen* screen = m_main.screen() ? m_main.screen() : QGuiApplication::primaryScreen();
-    QSize size(1480, 660);
-    QPoint at = m_main.frameGeometry().topLeft() + QPoint(40, 40);
-    if (screen) {
-        const QRect room = screen->availableGeometry().adjusted(0, 0, -16, -40);
-        size = size.boundedTo(room.size());
-        at.setX(qBound(room.left(), at.x(), qMax(room.left(), room.right() - size.width())));
-        at.setY(qBound(room.top(), at.y(), qMax(room.top(), room.bottom() - size.height())));
-    }
+    const QRect place = placeBeside(m_main, QSize(1480, 660), QPoint(40, 40));
+    const QSize size = place.size();
     resize(size);
-    move(at);
+    move(place.topLeft());
 
     // The list first gets room for every column (the lap is the last one a
     // racer scans), the editor its own width, the charts what is left.

@@ -152,8 +152,8 @@ Result<QList<NotebookEntry>> read(QByteArrayView bytes)
             const QString raw = RecordSyntax::singleLine(restored(cells[i++]));
             const QString value = f.kind == NotebookField::Text ? raw : raw.trimmed();
             if (f.kind != NotebookField::Text && !value.isEmpty() && !NumberText::toDouble(value))
-                return Failure{
-                    NotebookMessages::csvLine(line, NotebookMessages::notNumber(f.heading, value))};
+                return Failure{NotebookMessages::csvLine(
+                    line, NotebookMessages::notANumber(f.heading, value))};
             e.*f.member = value;
         }
         entries << e;

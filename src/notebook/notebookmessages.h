@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/messages.h"
+
 #include <QString>
 
 // What the setting notebook tells the user, in one place.
@@ -39,10 +41,7 @@ inline QString readFailed(const QString& reason)
 {
     return QStringLiteral("セッティング記録を読めませんでした：\n%1").arg(reason);
 }
-inline QString notNumber(const QString& field, const QString& text)
-{
-    return QStringLiteral("%1「%2」は数値ではありません").arg(field, text);
-}
+using Messages::notANumber;
 inline const QString BadDate = QStringLiteral("日時は「2026/12/07 15:30」の形で入力して下さい");
 inline const QString NothingSelected = QStringLiteral("記録が選ばれていません");
 inline const QString AskDelete = QStringLiteral("選択した記録を削除しますか？");

@@ -20,6 +20,10 @@ struct PageOp
 
 struct PrintPage
 {
+    // A4 in twips.
+    static constexpr int ShortSideTwips = 11906;
+    static constexpr int LongSideTwips = 16838;
+
     bool landscape = true; // A4 landscape
     QString face;          // one face for everything
     QList<PageOp> ops;

@@ -10,8 +10,7 @@
 namespace DrivePrintOut {
 
 namespace {
-// A4 landscape in twips.
-constexpr int PageHeight = 11906;
+constexpr int PageHeight = PrintPage::ShortSideTwips; // landscape
 constexpr int Left = 500;
 constexpr int Right = 16338;
 constexpr int TablesTop = 1150;

@@ -16,9 +16,8 @@
 namespace NotebookSheet {
 
 namespace {
-// A4 in twips.
-constexpr int ShortSide = 11906;
-constexpr int LongSide = 16838;
+constexpr int ShortSide = PrintPage::ShortSideTwips;
+constexpr int LongSide = PrintPage::LongSideTwips;
 constexpr int Margin = 700;
 constexpr int MarkSize = 7;
 // A mark's glyph is drawn from its top-left corner: this brings its middle

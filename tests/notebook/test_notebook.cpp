@@ -231,9 +231,9 @@ struct EditCase
 
 const EditCase editCases[] = {
     {"temperature not a number", &NotebookEntry::motorTemp, "hot",
-     NotebookMessages::notNumber("モーター温度(℃)", "hot")},
+     NotebookMessages::notANumber("モーター温度(℃)", "hot")},
     {"lap with a comma", &NotebookEntry::lap, "12,5",
-     NotebookMessages::notNumber("ベストラップ(秒)", "12,5")},
+     NotebookMessages::notANumber("ベストラップ(秒)", "12,5")},
     {"spur blank is fine", &NotebookEntry::spur, "", ""},
     {"note with anything", &NotebookEntry::note, "=1+1 \"quoted\", ok", ""},
 };
@@ -336,7 +336,7 @@ TEST_F(NotebookTest, ImportPreviewsSkipsDuplicatesAndIsAllOrNothing)
     notebook.importCsv(dir.file("bad.csv"));
     EXPECT_EQ(notebook.shownCount(), 3);
     EXPECT_EQ(host.messages, QStringList({NotebookMessages::csvLine(
-                                 3, NotebookMessages::notNumber("モーター温度(℃)", "hot"))}));
+                                 3, NotebookMessages::notANumber("モーター温度(℃)", "hot"))}));
 }
 
 // ---- Two writers, a killed writer ------------------------------------------
