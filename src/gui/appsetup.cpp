@@ -14,6 +14,8 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <fontconfig/fontconfig.h>
+
 namespace {
 
 // A desktop theme may set its own application font once the program runs
@@ -39,6 +41,14 @@ private:
 } // namespace
 
 namespace AppSetup {
+
+std::jthread loadFontConfigAside()
+{
+    // A third of the work before the first frame is fontconfig parsing its
+    // configuration and mapping its caches; a second core does it while Qt
+    // connects to the display. FcInit is thread-safe and done once.
+    return std::jthread([] { FcInit(); });
+}
 
 void installFontSubstitutes()
 {

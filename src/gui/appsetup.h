@@ -3,6 +3,8 @@
 #include <QFont>
 #include <QString>
 
+#include <thread>
+
 class QApplication;
 
 namespace AppSetup {
@@ -10,6 +12,11 @@ namespace AppSetup {
 // Japanese texts on Qt's own buttons (はい / いいえ), the Japanese locale, the
 // stand-ins for the Windows faces, the design's colours and the window icon.
 void apply(QApplication& app);
+
+// Reads fontconfig's configuration and font caches on a thread of its own,
+// started before QApplication. Join it before the window is made: Qt's own
+// load, if it came first, would do the same work again on the main thread.
+std::jthread loadFontConfigAside();
 
 // Maps the Windows face names the window uses onto installed Japanese faces.
 void installFontSubstitutes();

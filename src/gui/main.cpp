@@ -19,8 +19,10 @@ int main(int argc, char* argv[])
         return command.exitCode;
     }
 
+    std::jthread fontConfig = AppSetup::loadFontConfigAside();
     QApplication app(argc, argv);
     AppSetup::apply(app);
+    fontConfig.join();
 
     MainWindow window(command.dataFolder);
     window.start();
