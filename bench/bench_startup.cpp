@@ -24,9 +24,9 @@
 // callgrind (bench/profile startup).
 
 #include "appsetup.h"
-#include "form/controltable.h"
 #include "benchwindow.h"
 #include "childprocess.h"
+#include "form/controltable.h"
 #include "mainwindow.h"
 #include "xwatch.h"
 
@@ -516,9 +516,12 @@ int main(int argc, char** argv)
         }
         // Qt sees only the program name: the mode is ours.
         int qtArgc = 1;
-        const Mode m = mode == "zeltan" ? Mode::Zeltan : mode == "empty" ? Mode::Empty : Mode::Label;
+        const Mode m = mode == "zeltan"  ? Mode::Zeltan
+                       : mode == "empty" ? Mode::Empty
+                                         : Mode::Label;
         return runWindow(m, size, qtArgc, argv, marks);
     }
-    std::fprintf(stderr, "usage: %s compare [rounds] | zeltan | empty [WxH] | label [WxH]\n", argv[0]);
+    std::fprintf(stderr, "usage: %s compare [rounds] | zeltan | empty [WxH] | label [WxH]\n",
+                 argv[0]);
     return 2;
 }

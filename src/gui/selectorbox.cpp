@@ -64,7 +64,9 @@ private:
 
 // The arrow button keeps the style's width at any zoom; in the window's
 // narrow selectors (an interval of "1") it would leave no room for the text
-// below the design size, so it shrinks with the zoom.
+// below the design size, so it shrinks with the zoom. The field's frame and
+// margins do not shrink, so at a high display scale the arrow also gives up
+// what the text still lacks, down to a width that still shows it.
 class ZoomedArrow : public QProxyStyle
 {
 public:
@@ -74,17 +76,31 @@ public:
                          const QWidget* widget) const override
     {
         QRect r = QProxyStyle::subControlRect(control, option, part, widget);
-        const double zoom = Zoom::factor();
-        if (control != CC_ComboBox || zoom >= 1.0 || !qobject_cast<const SelectorBox*>(widget))
+        const auto* box = qobject_cast<const SelectorBox*>(widget);
+        if (control != CC_ComboBox || !box ||
+            (part != SC_ComboBoxArrow && part != SC_ComboBoxEditField))
             return r;
         const QRect arrow = QProxyStyle::subControlRect(control, option, SC_ComboBoxArrow, widget);
-        const int narrower = arrow.width() - int(arrow.width() * zoom);
+        const QRect field =
+            QProxyStyle::subControlRect(control, option, SC_ComboBoxEditField, widget);
+        const double zoom = Zoom::factor();
+        int narrower = zoom < 1.0 ? arrow.width() - int(arrow.width() * zoom) : 0;
+        // The line edit's own margin (2 px a side) and a cursor's width.
+        const int wanted = box->fontMetrics().horizontalAdvance(box->currentText()) + 5;
+        const int lacking = wanted - (field.width() + narrower);
+        if (lacking > 0)
+            narrower = qMax(narrower, qMin(narrower + lacking, arrow.width() - MinArrowWidth));
+        if (narrower <= 0)
+            return r;
         if (part == SC_ComboBoxArrow)
             r.setLeft(r.left() + narrower);
-        else if (part == SC_ComboBoxEditField)
+        else
             r.setRight(r.right() + narrower);
         return r;
     }
+
+private:
+    static constexpr int MinArrowWidth = 4;
 };
 
 QAccessibleInterface* selectorFactory(const QString& className, QObject* object)
