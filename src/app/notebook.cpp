@@ -139,8 +139,9 @@ QStringList namesUsed(const std::vector<NotebookRow>& rows, const QList<QString>
         if (holds(r) && r.*field >= 0 && r.*field < names.size())
             used[size_t(r.*field)] = 1;
     QStringList out;
+    // A run noted without a car or track has no name to pick: "all" shows it.
     for (size_t i = 0; i < used.size(); ++i)
-        if (used[i])
+        if (used[i] && !names[qsizetype(i)].isEmpty())
             out << names[qsizetype(i)];
     out.sort();
     return out;

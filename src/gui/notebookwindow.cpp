@@ -11,6 +11,7 @@
 #include "notebookchartview.h"
 #include "notebooklistmodel.h"
 #include "pageprinter.h"
+#include "selectorbox.h"
 #include "windowplace.h"
 
 #include <QBuffer>
@@ -44,6 +45,7 @@ NotebookWindow::NotebookWindow(MainWindow& main)
     : QWidget(&main, Qt::Window), m_main(main), m_host(this), m_notebook(main.app(), m_host)
 {
     AccessibleRole::install<NotebookWindow, QAccessible::Window>();
+    SelectorBox::installAccessibility(); // the filters and the axis speak their names
     setObjectName(QStringLiteral("notebook"));
     setWindowTitle(NotebookMessages::Title);
     setAttribute(Qt::WA_WindowPropagation);

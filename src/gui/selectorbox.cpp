@@ -107,6 +107,11 @@ QAccessibleInterface* selectorFactory(const QString& className, QObject* object)
 {
     if (className == QLatin1String(SelectorBox::staticMetaObject.className()))
         return new SelectorAccessible(static_cast<SelectorBox*>(object));
+    // Other windows' boxes that carry a name (セッティング記録's filters) speak
+    // the same way; Qt's own would say their text as their name.
+    if (className == QLatin1String("QComboBox") && object->isWidgetType() &&
+        !static_cast<QWidget*>(object)->accessibleName().isEmpty())
+        return new SelectorAccessible(static_cast<QComboBox*>(object));
     return nullptr;
 }
 
@@ -114,13 +119,18 @@ QAccessibleInterface* selectorFactory(const QString& className, QObject* object)
 
 QStyle* SelectorBox::styleOver(QStyle* base) { return new ZoomedArrow(base); }
 
-SelectorBox::SelectorBox(QWidget* parent) : QComboBox(parent)
+void SelectorBox::installAccessibility()
 {
     static const bool installed = [] {
         QAccessible::installFactory(selectorFactory);
         return true;
     }();
     Q_UNUSED(installed);
+}
+
+SelectorBox::SelectorBox(QWidget* parent) : QComboBox(parent)
+{
+    installAccessibility();
 
     // Made editable through its own field, which already holds a completer:
     // the box then makes no completer of its own only to have it removed,

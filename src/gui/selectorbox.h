@@ -19,4 +19,9 @@ public:
     static QStyle* styleOver(QStyle* base);
 
     void showPopup() override;
+
+    // Makes every selector, and every other combo box given an accessible
+    // name, tell a screen reader that name and its text as the value. Once
+    // is enough; a selector's constructor does it.
+    static void installAccessibility();
 };

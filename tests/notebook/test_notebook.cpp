@@ -263,10 +263,12 @@ INSTANTIATE_TEST_SUITE_P(Edits, NotebookEdits, ::testing::ValuesIn(editCases),
 
 TEST_F(NotebookTest, FilterByCarAndTrackNewestFirst)
 {
+    // The last run names no car or track: only "all" shows it.
     seed({run("A", "筑波", "60", 0), run("B", "筑波", "61", 1), run("A", "袖ヶ浦", "62", 2),
-          run("A", "筑波", "63", 3)});
+          run("A", "筑波", "63", 3), run("", "", "64", 4)});
     notebook.open(Now);
-    EXPECT_EQ(shownTracks(), QStringList({"筑波", "袖ヶ浦", "筑波", "筑波"}));
+    EXPECT_EQ(shownTracks(), QStringList({"", "筑波", "袖ヶ浦", "筑波", "筑波"}));
+    EXPECT_EQ(notebook.trackNames(), QStringList({"筑波", "袖ヶ浦"}));
     notebook.setFilter("A", {});
     EXPECT_EQ(notebook.trackNames(), QStringList({"筑波", "袖ヶ浦"}));
     notebook.setFilter("A", "筑波");

@@ -1,5 +1,6 @@
 """What a screen reader reads of the running program over AT-SPI: a few
-values of the main window, the survey's news and marks, a 走行計算 figure.
+values of the main window, the survey's news and marks, a 走行計算 figure,
+a セッティング記録 filter.
 Prints one line a check and exits 1 when any fails."""
 import sys
 import time
@@ -58,6 +59,8 @@ checks.append(('a near cell in words', has('table cell', '7.900', '指定減速�
 press('menu item', '走行計算')
 checks.append(('走行計算 is a window', has('frame', '走行計算')))
 checks.append(('a 走行計算 figure', has('label', '２次減速比 値 2.5')))
+press('menu item', 'セッティング記録')
+checks.append(('a セッティング記録 filter by its name', has('combo box', 'マシンで絞り込む')))
 
 failed = [what for what, ok in checks if not ok]
 for what, ok in checks:
