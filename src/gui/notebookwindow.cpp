@@ -389,8 +389,12 @@ void NotebookWindow::renderEditor()
 
 void NotebookWindow::renderChart()
 {
-    m_chart->setPlots(m_notebook.chart(m_notebook.chartAxis()),
-                      m_notebook.chart(NotebookChart::XKind::Time));
+    const NotebookChart::Plot shown = m_notebook.chart(m_notebook.chartAxis());
+    m_chart->setPlots(shown, m_notebook.chart(NotebookChart::XKind::Time));
+    // What the drawing shows, said in words.
+    const QString words = NotebookChart::summary(shown);
+    if (m_chart->accessibleDescription() != words)
+        m_chart->setAccessibleDescription(words);
 }
 
 void NotebookWindow::saveChartPng()

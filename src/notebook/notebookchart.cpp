@@ -158,4 +158,41 @@ Plot build(const std::vector<NotebookRow>& rows, const std::vector<qsizetype>& w
     return p;
 }
 
+QString summary(const Plot& plot)
+{
+    if (plot.empty())
+        return title(plot.kind) + QStringLiteral("。記録された温度やラップがありません");
+    auto range = [](const QList<QPointF>& points, const QString& what, const QString& unit) {
+        double lo = points.first().y(), hi = lo;
+        for (const QPointF& p : points) {
+            lo = std::min(lo, p.y());
+            hi = std::max(hi, p.y());
+        }
+        const QString span =
+            lo == hi ? QString::number(lo) : QStringLiteral("%1～%2").arg(lo).arg(hi);
+        return QStringLiteral("%1 %2点 %3%4").arg(what).arg(points.size()).arg(span, unit);
+    };
+    QStringList parts;
+    if (!plot.temps.isEmpty())
+        parts << range(plot.temps, QStringLiteral("温度"), QStringLiteral("℃"));
+    if (!plot.laps.isEmpty())
+        parts << range(plot.laps, QStringLiteral("ラップ"), QStringLiteral("秒"));
+    QString text = title(plot.kind) + u'。' + parts.join(u'、');
+    const std::optional<QPointF> latest = plot.latestTemp ? plot.latestTemp : plot.latestLap;
+    if (latest) {
+        const QString at = plot.kind == XKind::Time ? tickText(plot.x, latest->x())
+                                                    : QStringLiteral("%1 %2")
+                                                          .arg(plot.kind == XKind::Rollout
+                                                                   ? QStringLiteral("ロールアウト")
+                                                                   : QStringLiteral("減速比"))
+                                                          .arg(latest->x());
+        text += QStringLiteral("。最新 ") + at;
+        if (plot.latestTemp)
+            text += QStringLiteral("、%1℃").arg(plot.latestTemp->y());
+        if (plot.latestLap)
+            text += QStringLiteral("、%1秒").arg(plot.latestLap->y());
+    }
+    return text;
+}
+
 } // namespace NotebookChart

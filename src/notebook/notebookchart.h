@@ -49,4 +49,10 @@ QString tickText(const Axis& axis, double value);
 QString xTitle(XKind kind);
 QString title(XKind kind);
 
+// The plot in words, for a screen reader: its title, how many points, the
+// range of each scale and the newest run, e.g. "モーター温度とベストラップ
+// （ロールアウト別）。温度 3点 52～63℃、ラップ 3点 12.3～12.9秒。最新
+// ロールアウト 27.5、63℃、12.5秒".
+QString summary(const Plot& plot);
+
 } // namespace NotebookChart

@@ -277,6 +277,9 @@ TEST_F(NotebookTest, FilterByCarAndTrackNewestFirst)
     const NotebookChart::Plot plot = notebook.chart(NotebookChart::XKind::Time);
     EXPECT_EQ(plot.temps.size(), 2);
     EXPECT_EQ(plot.latestTemp->y(), 63.0);
+    EXPECT_EQ(NotebookChart::summary(notebook.chart(NotebookChart::XKind::Rollout)),
+              "モーター温度とベストラップ（ロールアウト別）。温度 2点 60～63℃、ラップ 2点 12.5秒。"
+              "最新 ロールアウト 27.4、63℃、12.5秒");
     EXPECT_EQ(notebook.carNames(), QStringList({"A", "B"}));
 }
 

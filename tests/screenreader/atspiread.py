@@ -61,6 +61,9 @@ checks.append(('走行計算 is a window', has('frame', '走行計算')))
 checks.append(('a 走行計算 figure', has('label', '２次減速比 値 2.5')))
 press('menu item', 'セッティング記録')
 checks.append(('a セッティング記録 filter by its name', has('combo box', 'マシンで絞り込む')))
+checks.append(('the chart in words', has(
+    'filler', 'モーター温度とベストラップのグラフ',
+    'モーター温度とベストラップ（ロールアウト別）。記録された温度やラップがありません')))
 
 failed = [what for what, ok in checks if not ok]
 for what, ok in checks:
