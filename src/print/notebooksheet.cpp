@@ -39,6 +39,27 @@ PrintPage blank(bool landscape)
     return page;
 }
 
+// text cut to what fits in width twips at pointSize, ending in "…" when cut:
+// a full-width character takes a point size, any other about six tenths of it.
+QString cut(const QString& text, int width, int pointSize)
+{
+    const int em = pointSize * 20;
+    auto advance = [em](QChar c) { return c.unicode() < 0x2000 ? em * 6 / 10 : em; };
+    int used = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        used += advance(text[i]);
+        if (used > width) {
+            QString shown = text.left(i);
+            while (!shown.isEmpty() && used - advance(text[i]) + em > width) {
+                used -= advance(shown.back());
+                shown.chop(1);
+            }
+            return shown + u'…';
+        }
+    }
+    return text;
+}
+
 // A long note in lines of at most width characters.
 QStringList wrapped(const QString& s, int width)
 {
@@ -128,9 +149,11 @@ PrintPage entryPage(const NotebookEntry& e)
 {
     PrintPage page = blank(false);
     const int right = ShortSide - Margin;
-    text(page, Margin, Margin, QStringLiteral("セッティングシート　") + e.car, 16, true);
+    text(page, Margin, Margin,
+         cut(QStringLiteral("セッティングシート　") + e.car, right - Margin, 16), 16, true);
     text(page, Margin, Margin + 500,
-         QStringLiteral("%1　%2").arg(notebookDateText(e.taken), e.track), 12);
+         cut(QStringLiteral("%1　%2").arg(notebookDateText(e.taken), e.track), right - Margin, 12),
+         12);
     int y = Margin + 1100;
     constexpr int Pitch = 420;
     line(page, Margin, y - 60, right, y - 60);
@@ -138,7 +161,7 @@ PrintPage entryPage(const NotebookEntry& e)
         if (f.member == &NotebookEntry::car || f.member == &NotebookEntry::note)
             continue;
         text(page, Margin + 100, y, f.heading, 11);
-        text(page, Margin + 3600, y, e.*f.member, 11, true);
+        text(page, Margin + 3600, y, cut(e.*f.member, right - Margin - 3600, 11), 11, true);
         y += Pitch;
         line(page, Margin, y - 60, right, y - 60);
     }
@@ -157,7 +180,8 @@ PrintPage historyPage(const QString& car, const QList<NotebookEntry>& entries,
 {
     PrintPage page = blank(false);
     const int right = ShortSide - Margin;
-    text(page, Margin, Margin, QStringLiteral("セッティング履歴　") + car, 16, true);
+    text(page, Margin, Margin, cut(QStringLiteral("セッティング履歴　") + car, right - Margin, 16),
+         16, true);
     text(page, Margin, Margin + 500, QStringLiteral("%1件").arg(entries.size()), 10);
     drawPlot(page, plot, Margin, Margin + 900, ShortSide - 2 * Margin, 5200);
 
@@ -172,7 +196,7 @@ PrintPage historyPage(const QString& car, const QList<NotebookEntry>& entries,
         {QStringLiteral("温度"), 7500},       {QStringLiteral("ラップ"), 8200},
         {QStringLiteral("メモ"), 9000},
     };
-    constexpr int Pitch = 240, Size = 7;
+    constexpr int Pitch = 240, Size = 7, Gap = 80;
     int y = Margin + 6400;
     const int last = LongSide - Margin - 700;
     for (const auto& c : columns)
@@ -184,16 +208,20 @@ PrintPage historyPage(const QString& car, const QList<NotebookEntry>& entries,
         if (y + Pitch > last)
             break;
         const QString cells[] = {notebookDateText(e.taken),
-                                 e.track.left(12),
-                                 e.conditions.left(12),
+                                 e.track,
+                                 e.conditions,
                                  e.pinion + u'/' + e.spur,
-                                 e.total.left(8),
+                                 e.total,
                                  e.rollout,
                                  e.motorTemp,
                                  e.lap,
-                                 e.note.left(16)};
-        for (size_t i = 0; i < std::size(columns); ++i)
-            text(page, Margin + columns[i].x, y, cells[i], Size);
+                                 e.note};
+        // Each cell stays in its column: up to the next one, the last up to the rule's end.
+        for (size_t i = 0; i < std::size(columns); ++i) {
+            const int end = i + 1 < std::size(columns) ? Margin + columns[i + 1].x - Gap : right;
+            text(page, Margin + columns[i].x, y, cut(cells[i], end - Margin - columns[i].x, Size),
+                 Size);
+        }
         y += Pitch;
         ++shown;
     }
@@ -211,8 +239,9 @@ PrintPage chartPage(const NotebookChart::Plot& byGear, const NotebookChart::Plot
     PrintPage page = blank(true);
     const QString all = QStringLiteral("すべて");
     text(page, Margin, Margin - 200,
-         QStringLiteral("セッティング記録のグラフ　マシン：%1　コース：%2")
-             .arg(car.isEmpty() ? all : car, track.isEmpty() ? all : track),
+         cut(QStringLiteral("セッティング記録のグラフ　マシン：%1　コース：%2")
+                 .arg(car.isEmpty() ? all : car, track.isEmpty() ? all : track),
+             LongSide - 2 * Margin, 14),
          14, true);
     const int h = (ShortSide - 2 * Margin - 600) / 2;
     drawPlot(page, byGear, Margin, Margin + 400, LongSide - 2 * Margin, h);

@@ -2,6 +2,7 @@
 #include "appsetup.h"
 #include "pageprinter.h"
 #include "pdfsupport.h"
+#include "print/notebooksheet.h"
 #include "print/printout.h"
 #include "printers/privatecups.h"
 #include "support/fakehost.h"
@@ -12,6 +13,8 @@
 #include <QTemporaryDir>
 #include <QThread>
 #include <QtTest>
+
+Q_DECLARE_METATYPE(PrintPage)
 
 namespace {
 
@@ -222,6 +225,95 @@ private slots:
             if (!colour) // in grey, but printed
                 QVERIFY(inked(page, at(9900, 3170, 800, 250), black));
         }
+    }
+
+    // セッティング記録's pages through the same driver queue: each on one
+    // sheet of A4 the way it was laid out (the setup sheet and the history
+    // portrait, the charts landscape), all of it inside the printable area
+    // and none of it shrunk to a corner.
+    void notebookPagesComeOutWhole_data()
+    {
+        NotebookEntry entry;
+        entry.taken = QDateTime(QDate(2026, 12, 7), QTime(15, 30));
+        // Long names and notes: every cell must stay in its column.
+        entry.car = QStringLiteral("TRF420X ") + QString(30, u'車');
+        entry.track = QString(20, u'筑');
+        entry.conditions = QString(50, u'晴');
+        entry.spur = QStringLiteral("84");
+        entry.pinion = QStringLiteral("22");
+        entry.total = QStringLiteral("9.92727");
+        entry.rollout = QStringLiteral("27.40");
+        entry.motorTemp = QStringLiteral("61");
+        entry.lap = QStringLiteral("12.5");
+        entry.note = QString(60, u'メ');
+        std::vector<NotebookRow> rows(3);
+        for (int i = 0; i < 3; ++i)
+            rows[size_t(i)] = {i,        1796650000 - 600 * i, 0, 0, 84, 22 - i, 9.9 + i, 27.4 - i,
+                               61.0 - i, 12.5 + 0.1 * i};
+        const std::vector<qsizetype> all{0, 1, 2};
+        const auto byRollout = NotebookChart::build(rows, all, NotebookChart::XKind::Rollout);
+        const auto byTime = NotebookChart::build(rows, all, NotebookChart::XKind::Time);
+        QTest::addColumn<PrintPage>("page");
+        QTest::newRow("setup sheet, portrait") << NotebookSheet::entryPage(entry);
+        QTest::newRow("history, portrait")
+            << NotebookSheet::historyPage(entry.car, {entry, entry, entry}, byRollout);
+        QTest::newRow("charts, landscape")
+            << NotebookSheet::chartPage(byRollout, byTime, entry.car, entry.track);
+    }
+
+    void notebookPagesComeOutWhole()
+    {
+        QFETCH(PrintPage, page);
+        const QString queue = QStringLiteral("colour");
+        QFile out(output(queue));
+        QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.close();
+        QPrinter printer(QPrinterInfo::printerInfo(queue));
+        printer.setPrinterName(queue);
+        QCOMPARE(PagePrinter::printOn(printer, page).outcome, Outcome::Printed);
+        QVERIFY(drained(queue));
+        const QString stem = m_scratch.filePath(QStringLiteral("notebook-"));
+        run(QStringLiteral("gs"),
+            {QStringLiteral("-q"), QStringLiteral("-dSAFER"), QStringLiteral("-sDEVICE=png16m"),
+             QStringLiteral("-r72"), QStringLiteral("-o"), stem + QStringLiteral("%d.png"),
+             output(queue)});
+        QImage paperSheet(stem + QStringLiteral("1.png"));
+        QVERIFY(!paperSheet.isNull());
+        QVERIFY(!QFileInfo::exists(stem + QStringLiteral("2.png")));
+        QCOMPARE(paperSheet.size(), QSize(595, 842)); // the queue's paper is portrait A4
+        // A landscape page is turned a quarter onto the portrait paper.
+        if (page.landscape)
+            paperSheet = paperSheet.transformed(QTransform().rotate(90));
+        QRect ink;
+        for (int y = 0; y < paperSheet.height(); ++y)
+            for (int x = 0; x < paperSheet.width(); ++x)
+                if (qGray(paperSheet.pixel(x, y)) < 200)
+                    ink |= QRect(x, y, 1, 1);
+        const QRect printable = paperSheet.rect().adjusted(Margin, Margin, -Margin, -Margin);
+        QVERIFY2(printable.contains(ink), qPrintable(QStringLiteral("ink %1,%2 %3x%4")
+                                                         .arg(ink.x())
+                                                         .arg(ink.y())
+                                                         .arg(ink.width())
+                                                         .arg(ink.height())));
+        QVERIFY2(ink.width() > paperSheet.width() * 3 / 4, "shrunk across");
+        // Portrait pages are tables: no text runs past the end of their rules
+        // (the longest unbroken dark run of a line), and the rules are not shrunk.
+        int rulesStart = paperSheet.width(), rulesEnd = 0;
+        for (int y = 0; !page.landscape && y < paperSheet.height(); ++y)
+            for (int x = 0, run = 0; x < paperSheet.width(); ++x) {
+                run = qGray(paperSheet.pixel(x, y)) < 200 ? run + 1 : 0;
+                if (run > paperSheet.width() / 2) {
+                    rulesStart = qMin(rulesStart, x - run + 1);
+                    rulesEnd = qMax(rulesEnd, x);
+                }
+            }
+        QVERIFY2(page.landscape ||
+                     (ink.right() <= rulesEnd + 1 && rulesEnd - rulesStart > 0.9 * (560 - 35)),
+                 qPrintable(QStringLiteral("ink to %1, rules %2 to %3")
+                                .arg(ink.right())
+                                .arg(rulesStart)
+                                .arg(rulesEnd)));
+        QVERIFY2(ink.height() > paperSheet.height() / 3, "shrunk down");
     }
 };
 
