@@ -57,6 +57,7 @@ const ClickTable<Notebook>& Notebook::clicks()
         ZELTAN_ADD_CLICK(t, Notebook, remove);
         ZELTAN_ADD_CLICK(t, Notebook, restore);
         ZELTAN_ADD_CLICK(t, Notebook, exportCsv);
+        ZELTAN_ADD_CLICK(t, Notebook, importCsv);
         ZELTAN_ADD_CLICK(t, Notebook, printEntry);
         ZELTAN_ADD_CLICK(t, Notebook, pdfEntry);
         ZELTAN_ADD_CLICK(t, Notebook, printHistory);

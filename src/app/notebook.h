@@ -97,6 +97,8 @@ public:
     void printHistory_Click();
     void pdfHistory_Click();
     void printChart_Click();
+    // Asks for a CSV, then imports it.
+    void importCsv_Click();
     // Reads a CSV, shows what it adds, and adds it all in one go.
     void importCsv(const QString& path);
     // Whether the last handler changed the main window, which must be drawn again.

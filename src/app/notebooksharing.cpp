@@ -36,6 +36,13 @@ void Notebook::exportCsv_Click()
     m_host.message(written ? NotebookMessages::csvSaved(path) : written.error());
 }
 
+void Notebook::importCsv_Click()
+{
+    const QString path = m_host.askOpenPath(QStringLiteral("CSV (*.csv)"));
+    if (!path.isEmpty())
+        importCsv(path);
+}
+
 void Notebook::importCsv(const QString& path)
 {
     if (!isOpen()) {

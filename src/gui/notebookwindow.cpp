@@ -19,7 +19,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QEvent>
-#include <QFileDialog>
 #include <QFormLayout>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -233,8 +232,6 @@ QWidget* NotebookWindow::buildButtons()
         connect(action, &QAction::triggered, this, [this, name] {
             if (name == QLatin1String("png"))
                 saveChartPng();
-            else if (name == QLatin1String("importCsv"))
-                importCsv();
             else
                 handle(name);
         });
@@ -411,16 +408,4 @@ void NotebookWindow::saveChartPng()
     m_chart->picture(QSize(1000, 800)).save(&buffer, "PNG");
     const Result<> written = TextFile::writeBytesAtomically(path, bytes);
     m_host.message(written ? NotebookMessages::pngSaved(path) : written.error());
-}
-
-void NotebookWindow::importCsv()
-{
-    const QString documents = PagePrinter::documentsFolder();
-    QFileDialog dialog(this, QString(), documents, QStringLiteral("CSV (*.csv)"));
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    m_notebook.importCsv(dialog.selectedFiles().first());
-    render();
 }

@@ -39,7 +39,6 @@ public:
     // The chart as a PNG where the user chooses.
     void saveChartPng();
     // A CSV the user picks, added after the preview.
-    void importCsv();
 
 protected:
     void changeEvent(QEvent* event) override;

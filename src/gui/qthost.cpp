@@ -174,6 +174,16 @@ QString QtHost::askSavePath(const QString& suggestedName, const QString& filter)
     return dialog.selectedFiles().value(0);
 }
 
+QString QtHost::askOpenPath(const QString& filter)
+{
+    QFileDialog dialog(m_window, QString(), PagePrinter::documentsFolder(), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (m_run(dialog) != QDialog::Accepted)
+        return QString();
+    return dialog.selectedFiles().value(0);
+}
+
 Host::PrintResult QtHost::savePdf(const PrintPage& page, const QString& path)
 {
     return PagePrinter::printToPdf(page, path);

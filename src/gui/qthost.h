@@ -28,6 +28,7 @@ public:
     void showPrintPreview(const PrintPage& page) override;
     PrintResult printWithDialog(const PrintPage& page) override;
     QString askSavePath(const QString& suggestedName, const QString& filter) override;
+    QString askOpenPath(const QString& filter) override;
     PrintResult savePdf(const PrintPage& page, const QString& path) override;
 
     PagePrinter& printer() { return m_printer; }

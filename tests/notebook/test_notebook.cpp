@@ -326,7 +326,9 @@ TEST_F(NotebookTest, ImportPreviewsSkipsDuplicatesAndIsAllOrNothing)
                                  run("A", "筑波", "61", 1), run("Ä 🏎", "筑波", "62", 2)};
     dir.writeBytes("in.csv", NotebookCsv::write(file));
     host.answers = {true};
-    notebook.importCsv(dir.file("in.csv"));
+    host.openPath = dir.file("in.csv");
+    notebook.raise(u"importCsv");
+    EXPECT_EQ(host.openPrompts, QStringList({"CSV (*.csv)"}));
     EXPECT_EQ(notebook.shownCount(), 3);
     ASSERT_EQ(host.questions.size(), 1);
     EXPECT_TRUE(
@@ -342,6 +344,13 @@ TEST_F(NotebookTest, ImportPreviewsSkipsDuplicatesAndIsAllOrNothing)
     EXPECT_EQ(notebook.shownCount(), 3);
     EXPECT_EQ(host.messages, QStringList({NotebookMessages::csvLine(
                                  3, NotebookMessages::notANumber("モーター温度(℃)", "hot"))}));
+
+    // The dialog cancelled: nothing is read or said.
+    host.messages.clear();
+    host.openPath.clear();
+    notebook.raise(u"importCsv");
+    EXPECT_EQ(notebook.shownCount(), 3);
+    EXPECT_TRUE(host.messages.isEmpty());
 }
 
 // ---- Two writers, a killed writer ------------------------------------------

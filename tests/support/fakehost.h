@@ -24,6 +24,8 @@ public:
     int previews = 0;
     QStringList savePrompts; // the suggested names
     QString savePath;        // what the save dialog answers ("" is cancel)
+    QString openPath;        // what the open dialog answers ("" is cancel)
+    QStringList openPrompts; // the filter of each open dialog
 
     void message(const QString& text) override { messages.append(text); }
     bool askYesNo(const QString& text) override
@@ -49,6 +51,11 @@ public:
         ++previews;
     }
     PrintResult printWithDialog(const PrintPage& page) override { return printPage(page); }
+    QString askOpenPath(const QString& filter) override
+    {
+        openPrompts.append(filter);
+        return openPath;
+    }
     QString askSavePath(const QString& suggestedName, const QString&) override
     {
         savePrompts.append(suggestedName);
