@@ -249,12 +249,6 @@ private slots:
         entry.car = QStringLiteral("TRF420X ") + QString(30, u'車');
         entry.track = QString(20, u'筑');
         entry.conditions = QString(50, u'晴');
-        entry.spur = QStringLiteral("84");
-        entry.pinion = QStringLiteral("22");
-        entry.total = QStringLiteral("9.92727");
-        entry.rollout = QStringLiteral("27.40");
-        entry.motorTemp = QStringLiteral("61");
-        entry.lap = QStringLiteral("12.5");
         entry.note = QString(60, u'メ');
         std::vector<NotebookRow> rows(3);
         for (int i = 0; i < 3; ++i)
