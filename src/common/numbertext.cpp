@@ -1,5 +1,8 @@
 #include "numbertext.h"
 
+#include <QVarLengthArray>
+
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <string>
@@ -109,15 +112,18 @@ QString fixed(double value, int decimals)
         return QString::fromLatin1(big, r.ptr - big);
     }
     // The value as a user reads it: 15 significant digits, which hides the
-    // binary noise of sums like 2.675 before the decimal rounding.
+    // binary noise of sums like 2.675 before the decimal rounding. Built in
+    // buffers on the stack: a 200 x 200 grid formats 40 000 of these.
     char buf[64];
     const auto res =
         std::to_chars(buf, buf + sizeof buf, std::fabs(value), std::chars_format::scientific, 14);
-    std::string mantissa;
+    char mantissa[16];
+    int length = 0;
     int exponent = 0;
     for (char* p = buf; p < res.ptr; ++p) {
         if (*p >= '0' && *p <= '9') {
-            mantissa.push_back(*p);
+            if (length < int(sizeof mantissa))
+                mantissa[length++] = *p;
         } else if (*p == 'e') {
             // to_chars does not terminate its output; parse within its bounds.
             const char* digitsStart = p + 1 + (p[1] == '+');
@@ -128,33 +134,42 @@ QString fixed(double value, int decimals)
     // Digits of the integer part and the kept decimals: value = 0.d1d2… × 10^(exponent+1).
     const int pointPos = exponent + 1;    // digits before the point in mantissa
     const int keep = pointPos + decimals; // digits kept from mantissa
-    std::string digits;                   // integer part followed by decimals, no point
+    QVarLengthArray<char, 64> digits;     // integer part followed by decimals, no point
     bool roundUp = false;
     if (keep < 0) {
-        digits.assign(std::size_t(decimals + 1), '0');
+        digits.resize(decimals + 1);
+        std::fill(digits.begin(), digits.end(), '0');
     } else {
-        for (int k = 0; k < keep; ++k)
-            digits.push_back(k < int(mantissa.size()) ? mantissa[std::size_t(k)] : '0');
-        roundUp = keep < int(mantissa.size()) && mantissa[std::size_t(keep)] >= '5';
         if (pointPos <= 0) // leading zeros of a value below 1
-            digits.insert(0, std::size_t(-pointPos + 1), '0');
+            digits.resize(-pointPos + 1, '0');
+        for (int k = 0; k < keep; ++k)
+            digits.append(k < length ? mantissa[k] : '0');
+        roundUp = keep < length && mantissa[keep] >= '5';
     }
     if (roundUp) {
-        int k = int(digits.size()) - 1;
-        while (k >= 0 && digits[std::size_t(k)] == '9')
-            digits[std::size_t(k--)] = '0';
+        qsizetype k = digits.size() - 1;
+        while (k >= 0 && digits[k] == '9')
+            digits[k--] = '0';
         if (k >= 0)
-            ++digits[std::size_t(k)];
+            ++digits[k];
         else
             digits.insert(digits.begin(), '1');
     }
-    while (int(digits.size()) < decimals + 1)
+    while (digits.size() < decimals + 1)
         digits.insert(digits.begin(), '0');
-    std::string out = digits.substr(0, digits.size() - std::size_t(decimals));
-    if (decimals > 0)
-        out += '.' + digits.substr(digits.size() - std::size_t(decimals));
-    const bool negative = std::signbit(value) && out.find_first_not_of("0.") != std::string::npos;
-    return QString::fromLatin1((negative ? "-" : "") + out);
+    const bool negative = std::signbit(value) && std::any_of(digits.begin(), digits.end(),
+                                                             [](char c) { return c != '0'; });
+    const qsizetype whole = digits.size() - decimals;
+    QString out(qsizetype(negative) + digits.size() + (decimals > 0), Qt::Uninitialized);
+    QChar* o = out.data();
+    if (negative)
+        *o++ = u'-';
+    for (qsizetype i = 0; i < digits.size(); ++i) {
+        if (i == whole)
+            *o++ = u'.';
+        *o++ = QLatin1Char(digits[i]);
+    }
+    return out;
 }
 
 } // namespace NumberText
