@@ -176,7 +176,11 @@ QString QtHost::askSavePath(const QString& suggestedName, const QString& filter)
 
 QString QtHost::askOpenPath(const QString& filter)
 {
-    QFileDialog dialog(m_window, QString(), PagePrinter::documentsFolder(), filter);
+    // Only browsed, so not made when missing: the home folder then, rather
+    // than its parent with "Documents" typed in as a file name.
+    const QString documents = PagePrinter::documentsFolder();
+    QFileDialog dialog(m_window, QString(),
+                       QFileInfo(documents).isDir() ? documents : QDir::homePath(), filter);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
     if (m_run(dialog) != QDialog::Accepted)

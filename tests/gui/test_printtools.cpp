@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QImage>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -142,6 +143,29 @@ private slots:
         m_answerPath.clear();
         m_copies = 1;
         m_answerYes = true;
+    }
+
+    // An open dialog starts in Documents, or in the home folder while there is
+    // none (not in its parent with "Documents" typed as the file's name), and
+    // makes no folder.
+    void anOpenStartsInDocumentsOrHome()
+    {
+        QStringList seen;
+        m_host.setDialogRunner([&](QDialog& dialog) {
+            auto* files = qobject_cast<QFileDialog*>(&dialog);
+            auto* name = dialog.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+            if (files && name)
+                seen << files->directory().absolutePath() + u'|' + name->text();
+            return int(QDialog::Rejected);
+        });
+        QCOMPARE(m_host.askOpenPath(QStringLiteral("CSV (*.csv)")), QString());
+        QVERIFY(!QFileInfo::exists(m_documents));
+        QVERIFY(QDir().mkpath(m_documents));
+        m_host.askOpenPath(QStringLiteral("CSV (*.csv)"));
+        QVERIFY(QDir(m_documents).removeRecursively());
+        m_host.setDialogRunner([this](QDialog& dialog) { return answer(dialog); });
+        QCOMPARE(seen, QStringList({QDir(m_home.path()).absolutePath() + u'|',
+                                    QDir(m_documents).absolutePath() + u'|'}));
     }
 
     void aSaveStartsInDocumentsWithTheSuggestedName_data()
