@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <optional>
 #include <string>
 
 namespace NumberText {
@@ -99,10 +100,80 @@ std::optional<qint16> toCount(const QString& text)
     return countOf(*value);
 }
 
+namespace {
+constexpr qint64 Powers[] = {1,
+                             10,
+                             100,
+                             1000,
+                             10000,
+                             100000,
+                             1000000,
+                             10000000,
+                             100000000,
+                             1000000000,
+                             10000000000,
+                             100000000000,
+                             1000000000000,
+                             10000000000000,
+                             100000000000000,
+                             1000000000000000};
+
+// fixed() in integers for what the grids hold (1 <= |value| < 1e14, up to
+// nine decimals): the 15 significant digits are the product with a power of
+// ten, rounded. The product is within 1/16 of the exact one, so only a
+// fraction near one half could round the wrong way: then, and for a value
+// outside that range, std::nullopt and the exact path decides.
+std::optional<QString> fixedQuickly(double value, int decimals)
+{
+    const double a = std::fabs(value);
+    if (!(a >= 1.0 && a < 1e14) || decimals < 0 || decimals > 9)
+        return std::nullopt;
+    int e = 0; // digits before the point, less one (log10 costs more than this)
+    while (e < 13 && a >= double(Powers[e + 1]))
+        ++e;
+    if (e + 1 + decimals > 18) // the digits shown must fit in 64 bits
+        return std::nullopt;
+    const double product = a * double(Powers[14 - e]);
+    const double whole = std::floor(product);
+    const double fraction = product - whole;
+    if (std::fabs(fraction - 0.5) < 0.125)
+        return std::nullopt;
+    qint64 digits = qint64(whole) + (fraction > 0.5); // 15 significant digits
+    int after = 14 - e;                               // of them after the point
+    if (digits == Powers[15]) {                       // 9.99…95 became 10.0…0
+        digits /= 10;
+        --after;
+    }
+    if (decimals < after) { // half up to the wanted decimals
+        const qint64 cut = Powers[after - decimals];
+        const qint64 rest = digits % cut;
+        digits = digits / cut + (rest >= cut / 2);
+    } else {
+        digits *= Powers[decimals - after];
+    }
+    char text[40];
+    char* end = text + sizeof text;
+    char* p = end;
+    for (int k = 0; k < decimals; ++k, digits /= 10)
+        *--p = char('0' + digits % 10);
+    if (decimals > 0)
+        *--p = '.';
+    do {
+        *--p = char('0' + digits % 10);
+        digits /= 10;
+    } while (digits > 0);
+    if (std::signbit(value)) // never zero here: |value| >= 1
+        *--p = '-';
+    return QString::fromLatin1(p, end - p);
+}
+} // namespace
+
 QString fixed(double value, int decimals)
 {
     if (!std::isfinite(value))
         return QStringLiteral("0");
+    if (const std::optional<QString> quick = fixedQuickly(value, decimals))
+        return *quick;
     if (std::fabs(value) >= 1e15) {
         // Whole numbers already: their exact digits, so the text reads back
         // even next to the largest double.
