@@ -66,7 +66,7 @@ QPointF placed(const QPointF& v, const NotebookChart::Axis& x, const NotebookCha
 NotebookChartView::NotebookChartView(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setMinimumSize(360, 300);
+    setMinimumSize(MinimumWidth, MinimumHeight);
 }
 
 void NotebookChartView::setPlots(NotebookChart::Plot byGear, NotebookChart::Plot byTime)

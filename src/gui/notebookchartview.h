@@ -16,6 +16,10 @@ class NotebookChartView : public QWidget
 public:
     explicit NotebookChartView(QWidget* parent = nullptr);
 
+    // Small enough for the window to fit a 1366 x 768 laptop at 200 %,
+    // large enough for both charts' scales and marks.
+    static constexpr int MinimumWidth = 240, MinimumHeight = 200;
+
     void setPlots(NotebookChart::Plot byGear, NotebookChart::Plot byTime);
     const NotebookChart::Plot& byGear() const { return m_byGear; }
     const NotebookChart::Plot& byTime() const { return m_byTime; }

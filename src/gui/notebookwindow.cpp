@@ -27,6 +27,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <QScreen>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QShortcut>
 #include <QSignalBlocker>
@@ -35,8 +36,6 @@
 #include <QVBoxLayout>
 
 namespace {
-// Narrower, the charts' scales would crowd their points.
-constexpr int MinimumChartWidth = 360;
 const QString All = QStringLiteral("（すべて）");
 } // namespace
 
@@ -98,7 +97,15 @@ NotebookWindow::NotebookWindow(MainWindow& main)
 
     m_split = new QSplitter(Qt::Horizontal, this);
     m_split->addWidget(left);
-    m_split->addWidget(buildEditor());
+    // The fields scroll in a window shorter than they are (a zoomed laptop
+    // screen), so the window fits the screen and keeps its buttons in view.
+    auto* editor = new QScrollArea(this);
+    editor->setWidget(buildEditor());
+    editor->setWidgetResizable(true);
+    editor->setFrameShape(QFrame::NoFrame);
+    editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    editor->setFocusPolicy(Qt::NoFocus); // Tab goes from field to field
+    m_split->addWidget(editor);
     m_split->addWidget(chartBox);
     m_split->setStretchFactor(0, 3);
     m_split->setStretchFactor(2, 2);
@@ -274,8 +281,11 @@ void NotebookWindow::placeOnScreen()
     // racer scans), the editor its own width, the charts what is left.
     const int listWidth = m_list->horizontalHeader()->length() + 2 * m_list->frameWidth() +
                           m_list->verticalScrollBar()->sizeHint().width();
-    const int editorWidth = m_split->widget(1)->sizeHint().width();
-    const int chartWidth = qMax(MinimumChartWidth, size.width() - listWidth - editorWidth - 40);
+    const auto* editor = static_cast<QScrollArea*>(m_split->widget(1));
+    const int editorWidth =
+        editor->widget()->sizeHint().width() + editor->verticalScrollBar()->sizeHint().width();
+    const int chartWidth =
+        qMax(NotebookChartView::MinimumWidth, size.width() - listWidth - editorWidth - 40);
     m_split->setSizes({listWidth, editorWidth, chartWidth});
 }
 

@@ -1,6 +1,7 @@
 #include "appsetup.h"
 #include "drivewindow.h"
 #include "mainwindow.h"
+#include "notebookwindow.h"
 #include "selectorbox.h"
 #include "zoom.h"
 
@@ -35,6 +36,10 @@ int reportPlacement()
     auto* drive = window.findChild<DriveWindow*>();
     if (!drive || !QTest::qWaitForWindowExposed(drive))
         return 1;
+    window.menuAction(QStringLiteral("kiroku"))->trigger();
+    auto* notebook = window.findChild<NotebookWindow*>();
+    if (!notebook || !QTest::qWaitForWindowExposed(notebook))
+        return 1;
     // What the tightest selector's field leaves beside its text (Qt's line
     // edit keeps 2 px each side): below 0 the text is cut.
     int slack = INT_MAX;
@@ -44,9 +49,11 @@ int reportPlacement()
                                     box->fontMetrics().horizontalAdvance(box->currentText()));
     const QRect room = window.screen()->availableGeometry();
     const QRect main = window.frameGeometry(), other = drive->frameGeometry();
-    std::printf("%d %d %d %d | %d %d %d %d | %d %d %d %d | %.2f | %d\n", room.x(), room.y(),
-                room.width(), room.height(), main.x(), main.y(), main.width(), main.height(),
-                other.x(), other.y(), other.width(), other.height(), Zoom::factor(), slack);
+    const QRect notes = notebook->frameGeometry();
+    std::printf("%d %d %d %d | %d %d %d %d | %d %d %d %d | %.2f | %d | %d %d %d %d\n", room.x(),
+                room.y(), room.width(), room.height(), main.x(), main.y(), main.width(),
+                main.height(), other.x(), other.y(), other.width(), other.height(), Zoom::factor(),
+                slack, notes.x(), notes.y(), notes.width(), notes.height());
     return 0;
 }
 
@@ -62,8 +69,8 @@ QList<QRect> rects(const QString& line)
 
 } // namespace
 
-// The windows on the screens users have: laptops at 125 %, 150 % and 200 %,
-// a desktop, a small projector. Each row starts a fresh process on its screen.
+// The windows (the main one, 走行計算, セッティング記録) on the screens users have: laptops at 125
+// %, 150 % and 200 %, a desktop, a small projector. Each row starts a fresh process on its screen.
 class ScreensTest : public QObject
 {
     Q_OBJECT
@@ -115,8 +122,11 @@ private slots:
         QVERIFY2(r[0].contains(r[1]), qPrintable(line)); // the main window
         QVERIFY2(r[0].contains(r[2]), qPrintable(line)); // 走行計算
         QVERIFY2(line.section(u'|', 3, 3).toDouble() <= zoom, qPrintable(line));
-        QVERIFY2(line.section(u'|', 4).toInt() >= 0,
+        QVERIFY2(line.section(u'|', 4, 4).toInt() >= 0,
                  qPrintable(line)); // every selector's text shows
+        const QStringList n = line.section(u'|', 5).split(u' ', Qt::SkipEmptyParts);
+        QVERIFY2(r[0].contains(QRect(n[0].toInt(), n[1].toInt(), n[2].toInt(), n[3].toInt())),
+                 qPrintable(line)); // セッティング記録
     }
 };
 
