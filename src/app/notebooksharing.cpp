@@ -6,6 +6,7 @@
 #include "common/usertext.h"
 #include "notebook/notebookcsv.h"
 #include "notebook/notebookmessages.h"
+#include "print/gridexport.h"
 #include "print/notebooksheet.h"
 
 #include <QDate>
@@ -27,8 +28,8 @@ void Notebook::exportCsv_Click()
         return;
     }
     const QString path =
-        m_host.askSavePath(QStringLiteral("zeltan-notebook-%1.csv")
-                               .arg(QDate::currentDate().toString(QStringLiteral("yyyyMMdd"))),
+        m_host.askSavePath(GridExport::fileName(QStringLiteral("notebook"), QDate::currentDate(),
+                                                QStringLiteral("csv")),
                            QStringLiteral("CSV (*.csv)"));
     if (path.isEmpty())
         return;

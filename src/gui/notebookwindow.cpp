@@ -11,6 +11,7 @@
 #include "notebookchartview.h"
 #include "notebooklistmodel.h"
 #include "pageprinter.h"
+#include "print/gridexport.h"
 #include "selectorbox.h"
 #include "windowplace.h"
 
@@ -99,13 +100,13 @@ NotebookWindow::NotebookWindow(MainWindow& main)
     m_split->addWidget(left);
     // The fields scroll in a window shorter than they are (a zoomed laptop
     // screen), so the window fits the screen and keeps its buttons in view.
-    auto* editor = new QScrollArea(this);
-    editor->setWidget(buildEditor());
-    editor->setWidgetResizable(true);
-    editor->setFrameShape(QFrame::NoFrame);
-    editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    editor->setFocusPolicy(Qt::NoFocus); // Tab goes from field to field
-    m_split->addWidget(editor);
+    m_editor = new QScrollArea(this);
+    m_editor->setWidget(buildEditor());
+    m_editor->setWidgetResizable(true);
+    m_editor->setFrameShape(QFrame::NoFrame);
+    m_editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_editor->setFocusPolicy(Qt::NoFocus); // Tab goes from field to field
+    m_split->addWidget(m_editor);
     m_split->addWidget(chartBox);
     m_split->setStretchFactor(0, 3);
     m_split->setStretchFactor(2, 2);
@@ -281,9 +282,8 @@ void NotebookWindow::placeOnScreen()
     // racer scans), the editor its own width, the charts what is left.
     const int listWidth = m_list->horizontalHeader()->length() + 2 * m_list->frameWidth() +
                           m_list->verticalScrollBar()->sizeHint().width();
-    const auto* editor = static_cast<QScrollArea*>(m_split->widget(1));
     const int editorWidth =
-        editor->widget()->sizeHint().width() + editor->verticalScrollBar()->sizeHint().width();
+        m_editor->widget()->sizeHint().width() + m_editor->verticalScrollBar()->sizeHint().width();
     const int chartWidth =
         qMax(NotebookChartView::MinimumWidth, size.width() - listWidth - editorWidth - 40);
     m_split->setSizes({listWidth, editorWidth, chartWidth});
@@ -406,10 +406,9 @@ void NotebookWindow::renderChart()
 
 void NotebookWindow::saveChartPng()
 {
-    const QString path =
-        m_host.askSavePath(QStringLiteral("zeltan-chart-%1.png")
-                               .arg(QDate::currentDate().toString(QStringLiteral("yyyyMMdd"))),
-                           QStringLiteral("PNG (*.png)"));
+    const QString path = m_host.askSavePath(
+        GridExport::fileName(QStringLiteral("chart"), QDate::currentDate(), QStringLiteral("png")),
+        QStringLiteral("PNG (*.png)"));
     if (path.isEmpty())
         return;
     QByteArray bytes;

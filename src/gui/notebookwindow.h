@@ -12,6 +12,7 @@ class NotebookListModel;
 class QComboBox;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 class QSplitter;
 class QTableView;
 
@@ -70,6 +71,7 @@ private:
     QComboBox* m_axis = nullptr;
     QTableView* m_list = nullptr;
     QSplitter* m_split = nullptr;
+    QScrollArea* m_editor = nullptr; // the fields, scrolling in a short window
     NotebookListModel* m_model = nullptr;
     NotebookChartView* m_chart = nullptr;
 };

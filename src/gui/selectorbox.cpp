@@ -75,14 +75,12 @@ public:
     QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
                          const QWidget* widget) const override
     {
-        QRect r = QProxyStyle::subControlRect(control, option, part, widget);
         const auto* box = qobject_cast<const SelectorBox*>(widget);
         if (control != CC_ComboBox || !box ||
             (part != SC_ComboBoxArrow && part != SC_ComboBoxEditField))
-            return r;
-        const QRect arrow = QProxyStyle::subControlRect(control, option, SC_ComboBoxArrow, widget);
-        const QRect field =
-            QProxyStyle::subControlRect(control, option, SC_ComboBoxEditField, widget);
+            return QProxyStyle::subControlRect(control, option, part, widget);
+        QRect arrow = QProxyStyle::subControlRect(control, option, SC_ComboBoxArrow, widget);
+        QRect field = QProxyStyle::subControlRect(control, option, SC_ComboBoxEditField, widget);
         const double zoom = Zoom::factor();
         int narrower = zoom < 1.0 ? arrow.width() - int(arrow.width() * zoom) : 0;
         // The line edit's own margin (2 px a side) and a cursor's width.
@@ -90,13 +88,10 @@ public:
         const int lacking = wanted - (field.width() + narrower);
         if (lacking > 0)
             narrower = qMax(narrower, qMin(narrower + lacking, arrow.width() - MinArrowWidth));
-        if (narrower <= 0)
-            return r;
-        if (part == SC_ComboBoxArrow)
-            r.setLeft(r.left() + narrower);
-        else
-            r.setRight(r.right() + narrower);
-        return r;
+        narrower = qMax(0, narrower);
+        arrow.setLeft(arrow.left() + narrower);
+        field.setRight(field.right() + narrower);
+        return part == SC_ComboBoxArrow ? arrow : field;
     }
 
 private:

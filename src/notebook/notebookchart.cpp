@@ -97,12 +97,19 @@ QString xTitle(XKind kind)
     return QString();
 }
 
+namespace {
+// What a chart against the gearing is drawn against.
+QString gearWord(XKind kind)
+{
+    return kind == XKind::Rollout ? QStringLiteral("ロールアウト") : QStringLiteral("減速比");
+}
+} // namespace
+
 QString title(XKind kind)
 {
-    return kind == XKind::Time ? QStringLiteral("モーター温度とベストラップの推移")
-                               : QStringLiteral("モーター温度とベストラップ（%1別）")
-                                     .arg(kind == XKind::Rollout ? QStringLiteral("ロールアウト")
-                                                                 : QStringLiteral("減速比"));
+    return kind == XKind::Time
+               ? QStringLiteral("モーター温度とベストラップの推移")
+               : QStringLiteral("モーター温度とベストラップ（%1別）").arg(gearWord(kind));
 }
 
 Plot build(const std::vector<NotebookRow>& rows, const std::vector<qsizetype>& which, XKind kind)
@@ -150,6 +157,10 @@ Plot build(const std::vector<NotebookRow>& rows, const std::vector<qsizetype>& w
     }
     if (p.empty())
         return p;
+    p.tempLo = tLo;
+    p.tempHi = tHi;
+    p.lapLo = lLo;
+    p.lapHi = lHi;
     p.x = niceAxis(xLo, xHi, xTitle(kind), kind == XKind::Time);
     p.temp = p.temps.isEmpty() ? niceAxis(0, 100, QString())
                                : niceAxis(tLo, tHi, QStringLiteral("モーター温度（℃）"));
@@ -162,30 +173,25 @@ QString summary(const Plot& plot)
 {
     if (plot.empty())
         return title(plot.kind) + QStringLiteral("。記録された温度やラップがありません");
-    auto range = [](const QList<QPointF>& points, const QString& what, const QString& unit) {
-        double lo = points.first().y(), hi = lo;
-        for (const QPointF& p : points) {
-            lo = std::min(lo, p.y());
-            hi = std::max(hi, p.y());
-        }
+    auto range = [](qsizetype count, double lo, double hi, const QString& what,
+                    const QString& unit) {
         const QString span =
             lo == hi ? QString::number(lo) : QStringLiteral("%1～%2").arg(lo).arg(hi);
-        return QStringLiteral("%1 %2点 %3%4").arg(what).arg(points.size()).arg(span, unit);
+        return QStringLiteral("%1 %2点 %3%4").arg(what).arg(count).arg(span, unit);
     };
     QStringList parts;
     if (!plot.temps.isEmpty())
-        parts << range(plot.temps, QStringLiteral("温度"), QStringLiteral("℃"));
+        parts << range(plot.temps.size(), plot.tempLo, plot.tempHi, QStringLiteral("温度"),
+                       QStringLiteral("℃"));
     if (!plot.laps.isEmpty())
-        parts << range(plot.laps, QStringLiteral("ラップ"), QStringLiteral("秒"));
+        parts << range(plot.laps.size(), plot.lapLo, plot.lapHi, QStringLiteral("ラップ"),
+                       QStringLiteral("秒"));
     QString text = title(plot.kind) + u'。' + parts.join(u'、');
     const std::optional<QPointF> latest = plot.latestTemp ? plot.latestTemp : plot.latestLap;
     if (latest) {
-        const QString at = plot.kind == XKind::Time ? tickText(plot.x, latest->x())
-                                                    : QStringLiteral("%1 %2")
-                                                          .arg(plot.kind == XKind::Rollout
-                                                                   ? QStringLiteral("ロールアウト")
-                                                                   : QStringLiteral("減速比"))
-                                                          .arg(latest->x());
+        const QString at = plot.kind == XKind::Time
+                               ? tickText(plot.x, latest->x())
+                               : QStringLiteral("%1 %2").arg(gearWord(plot.kind)).arg(latest->x());
         text += QStringLiteral("。最新 ") + at;
         if (plot.latestTemp)
             text += QStringLiteral("、%1℃").arg(plot.latestTemp->y());

@@ -30,7 +30,8 @@ struct Plot
 {
     XKind kind = XKind::Rollout;
     Axis x, temp, lap;
-    QList<QPointF> temps, laps; // (x, value) of each run that has both
+    QList<QPointF> temps, laps;                          // (x, value) of each run that has both
+    double tempLo = 0, tempHi = 0, lapLo = 0, lapHi = 0; // the values' own ranges
     // The newest run's points.
     std::optional<QPointF> latestTemp, latestLap;
     bool empty() const { return temps.isEmpty() && laps.isEmpty(); }

@@ -45,19 +45,15 @@ QString cut(const QString& text, int width, int pointSize)
 {
     const int em = pointSize * 20;
     auto advance = [em](QChar c) { return c.unicode() < 0x2000 ? em * 6 / 10 : em; };
-    int used = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        used += advance(text[i]);
-        if (used > width) {
-            QString shown = text.left(i);
-            while (!shown.isEmpty() && used - advance(text[i]) + em > width) {
-                used -= advance(shown.back());
-                shown.chop(1);
-            }
-            return shown + u'…';
-        }
-    }
-    return text;
+    int whole = 0;
+    for (const QChar c : text)
+        whole += advance(c);
+    if (whole <= width)
+        return text;
+    qsizetype kept = 0; // as many as fit beside the "…"
+    for (int used = em; kept < text.size() && used + advance(text[kept]) <= width; ++kept)
+        used += advance(text[kept]);
+    return text.left(kept) + u'…';
 }
 
 // A long note in lines of at most width characters.
