@@ -4,7 +4,8 @@
 
 # Set before the guard: a second includer (fuzz/ after tests/) needs the list too.
 set(ZELTAN_FUZZ_DIR ${CMAKE_CURRENT_LIST_DIR})
-set(ZELTAN_FUZZ_TARGETS recordsyntax textfile numbertext lastinputs moduledat masindat helptxt)
+set(ZELTAN_FUZZ_TARGETS recordsyntax textfile numbertext lastinputs moduledat masindat helptxt
+                        notebookchart)
 include_guard(GLOBAL)
 
 foreach(name IN LISTS ZELTAN_FUZZ_TARGETS)

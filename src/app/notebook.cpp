@@ -173,6 +173,15 @@ qsizetype Notebook::shownIndexOf(qint64 id) const
 QString Notebook::cellText(qsizetype i, int column) const
 {
     const NotebookRow& r = shownRow(i);
+    // A stray value as it is stored, marked.
+    auto shown = [&](NotebookRow::Stray which, const QString& text) {
+        return r.stray(which)
+                   ? m_index.strayTexts.value({r.id, which}) + NotebookMessages::StrayMark
+                   : text;
+    };
+    auto teeth = [&](NotebookRow::Stray which, qint32 n) {
+        return shown(which, n < 0 ? QString() : QString::number(n));
+    };
     switch (column) {
     case Date:
         return notebookDateText(QDateTime::fromSecsSinceEpoch(r.taken));
@@ -180,23 +189,28 @@ QString Notebook::cellText(qsizetype i, int column) const
         return carName(r.car);
     case Track:
         return trackName(r.track);
-    case Gears:
-        return r.pinion < 0 && r.spur < 0
-                   ? QString()
-                   : QStringLiteral("%1/%2").arg(r.pinion < 0 ? QString()
-                                                              : QString::number(r.pinion),
-                                                 r.spur < 0 ? QString() : QString::number(r.spur));
+    case Gears: {
+        const QString pinion = teeth(NotebookRow::Pinion, r.pinion),
+                      spur = teeth(NotebookRow::Spur, r.spur);
+        return pinion.isEmpty() && spur.isEmpty() ? QString() : pinion + u'/' + spur;
+    }
     case Ratio:
-        return NotebookRow::has(r.total) ? NumberText::ratio3(r.total) : QString();
+        return shown(NotebookRow::Total,
+                     NotebookRow::has(r.total) ? NumberText::ratio3(r.total) : QString());
     case Rollout:
-        return NotebookRow::has(r.rollout) ? Drive::mmText(r.rollout) : QString();
+        return shown(NotebookRow::Rollout,
+                     NotebookRow::has(r.rollout) ? Drive::mmText(r.rollout) : QString());
     case Temp:
-        return NotebookRow::has(r.temp) ? number(r.temp) + QStringLiteral("℃") : QString();
+        return shown(NotebookRow::Temp,
+                     NotebookRow::has(r.temp) ? number(r.temp) + QStringLiteral("℃") : QString());
     case Lap:
-        return NotebookRow::has(r.lap) ? number(r.lap) + QStringLiteral("秒") : QString();
+        return shown(NotebookRow::Lap,
+                     NotebookRow::has(r.lap) ? number(r.lap) + QStringLiteral("秒") : QString());
     }
     return QString();
 }
+
+bool Notebook::hasStray(qsizetype i) const { return shownRow(i).strays != 0; }
 
 NotebookChart::Plot Notebook::chart(NotebookChart::XKind kind) const
 {
@@ -247,8 +261,8 @@ Result<NotebookEntry> Notebook::checkedDraft() const
         if (f.kind == NotebookField::Text)
             continue;
         value = value.trimmed();
-        if (!value.isEmpty() && !NumberText::toDouble(value))
-            return Failure{NotebookMessages::notANumber(f.heading, value)};
+        if (const auto problem = f.problem(value))
+            return Failure{*problem};
     }
     return e;
 }

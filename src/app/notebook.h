@@ -65,6 +65,8 @@ public:
     }
     qsizetype shownIndexOf(qint64 id) const;
     QString cellText(qsizetype i, int column) const;
+    // Whether a shown run holds a value outside its field's range.
+    bool hasStray(qsizetype i) const;
     QString carName(qint32 car) const { return m_index.cars.value(car); }
     QString trackName(qint32 track) const { return m_index.tracks.value(track); }
     // Moves on whenever the list changes, so a view knows to take it again.

@@ -36,6 +36,13 @@ QPixmap markSprite(const QColor& colour, bool triangle, qreal ratio)
     return sprite;
 }
 
+QPointF placed(const QPointF& v, const NotebookChart::Axis& x, const NotebookChart::Axis& y,
+               const QRectF& plot)
+{
+    return {x.place(v.x(), plot.left(), plot.width()),
+            y.place(v.y(), plot.bottom(), -plot.height())};
+}
+
 // One series' marks, at most one per couple of pixels: a hundred thousand
 // runs draw as fast as the spots they cover.
 void drawMarks(QPainter& p, const QList<QPointF>& points, const NotebookChart::Axis& x,
@@ -45,8 +52,7 @@ void drawMarks(QPainter& p, const QList<QPointF>& points, const NotebookChart::A
     QBitArray taken(cols * rows);
     const QPointF corner(Mark + 1, Mark + 1);
     for (const QPointF& v : points) {
-        const QPointF at(plot.left() + x.at(v.x()) * plot.width(),
-                         plot.bottom() - y.at(v.y()) * plot.height());
+        const QPointF at = placed(v, x, y, plot);
         const int cell = int(std::clamp((at.y() - plot.top()) / 2, 0.0, rows - 1.0)) * cols +
                          int(std::clamp((at.x() - plot.left()) / 2, 0.0, cols - 1.0));
         if (taken.testBit(cell))
@@ -54,12 +60,6 @@ void drawMarks(QPainter& p, const QList<QPointF>& points, const NotebookChart::A
         taken.setBit(cell);
         p.drawPixmap(at - corner, sprite);
     }
-}
-
-QPointF placed(const QPointF& v, const NotebookChart::Axis& x, const NotebookChart::Axis& y,
-               const QRectF& plot)
-{
-    return {plot.left() + x.at(v.x()) * plot.width(), plot.bottom() - y.at(v.y()) * plot.height()};
 }
 } // namespace
 
@@ -121,12 +121,12 @@ void NotebookChartView::paintPlot(QPainter& p, const QRectF& box, const Notebook
     }
     p.setPen(QPen(QColor(220, 220, 220), 1));
     for (double t : plot.x.ticks) {
-        const qreal x = frame.left() + plot.x.at(t) * frame.width();
+        const qreal x = plot.x.place(t, frame.left(), frame.width());
         p.drawLine(QPointF(x, frame.top()), QPointF(x, frame.bottom()));
     }
     p.setPen(Qt::black);
     for (double t : plot.x.ticks) {
-        const qreal x = frame.left() + plot.x.at(t) * frame.width();
+        const qreal x = plot.x.place(t, frame.left(), frame.width());
         p.drawLine(QPointF(x, frame.bottom()), QPointF(x, frame.bottom() + 4));
         p.drawText(QRectF(x - 50, frame.bottom() + 5, 100, line), Qt::AlignHCenter,
                    NotebookChart::tickText(plot.x, t));
@@ -145,7 +145,7 @@ void NotebookChartView::paintPlot(QPainter& p, const QRectF& box, const Notebook
     for (const auto& s : series) {
         p.setPen(s.colour);
         for (double t : s.axis.ticks) {
-            const qreal y = frame.bottom() - s.axis.at(t) * frame.height();
+            const qreal y = s.axis.place(t, frame.bottom(), -frame.height());
             const qreal edge = s.left ? frame.left() : frame.right();
             p.drawLine(QPointF(edge, y), QPointF(edge + (s.left ? -4 : 4), y));
             const QRectF label = s.left ? QRectF(box.left(), y - line / 2, side - 6, line)

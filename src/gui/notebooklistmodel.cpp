@@ -1,6 +1,7 @@
 #include "notebooklistmodel.h"
 
 #include "app/notebook.h"
+#include "notebook/notebookmessages.h"
 
 NotebookListModel::NotebookListModel(const Notebook& notebook, QObject* parent)
     : QAbstractTableModel(parent), m_notebook(notebook), m_revision(notebook.revision())
@@ -23,6 +24,9 @@ QVariant NotebookListModel::data(const QModelIndex& index, int role) const
         return {};
     if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
         return m_notebook.cellText(index.row(), index.column());
+    if (role == Qt::ToolTipRole &&
+        m_notebook.cellText(index.row(), index.column()).endsWith(NotebookMessages::StrayMark))
+        return NotebookMessages::StrayHint;
     if (role == Qt::TextAlignmentRole)
         return index.column() >= Notebook::Gears ? int(Qt::AlignRight | Qt::AlignVCenter)
                                                  : int(Qt::AlignLeft | Qt::AlignVCenter);

@@ -36,6 +36,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <exception>
+
 namespace {
 const QString All = QStringLiteral("（すべて）");
 } // namespace
@@ -396,8 +398,15 @@ void NotebookWindow::renderEditor()
 
 void NotebookWindow::renderChart()
 {
-    const NotebookChart::Plot shown = m_notebook.chart(m_notebook.chartAxis());
-    m_chart->setPlots(shown, m_notebook.chart(NotebookChart::XKind::Time));
+    NotebookChart::Plot shown, byTime;
+    try {
+        shown = m_notebook.chart(m_notebook.chartAxis());
+        byTime = m_notebook.chart(NotebookChart::XKind::Time);
+    } catch (const std::exception&) {
+        // Out of memory over a huge notebook: the list and the fields stay usable.
+        shown = byTime = NotebookChart::Plot();
+    }
+    m_chart->setPlots(shown, byTime);
     // What the drawing shows, said in words.
     const QString words = NotebookChart::summary(shown);
     if (m_chart->accessibleDescription() != words)

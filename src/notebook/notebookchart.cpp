@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <utility>
 
 namespace NotebookChart {
@@ -11,12 +12,13 @@ namespace NotebookChart {
 namespace {
 constexpr double Hour = 3600.0, Day = 24 * Hour;
 
-double niceStep(double span)
+// A round step of about a fifth of a span given as its fifth (a span of the
+// whole range of doubles overflows, its fifth never does).
+double niceStep(double fifth)
 {
-    const double raw = span / 5.0;
-    const double magnitude = std::pow(10.0, std::floor(std::log10(raw)));
-    for (double m : {1.0, 2.0, 2.5, 5.0, 10.0})
-        if (raw <= m * magnitude)
+    const double magnitude = std::pow(10.0, std::floor(std::log10(fifth)));
+    for (double m : {1.0, 2.0, 2.5, 5.0})
+        if (fifth <= m * magnitude)
             return m * magnitude;
     return 10.0 * magnitude;
 }
@@ -41,39 +43,81 @@ int decimalsOf(const Axis& a)
         ++d;
     return d;
 }
+
+// Local midnight of the day a time falls on, where the calendar knows it.
+double midnightOf(double seconds)
+{
+    if (std::abs(seconds) > 1e13) // beyond year 300 000: no calendar worth asking
+        return 0.0;
+    const QDateTime t = QDateTime::fromSecsSinceEpoch(qint64(seconds));
+    const QDateTime midnight(t.date(), QTime(0, 0));
+    return midnight.isValid() ? double(midnight.toSecsSinceEpoch()) : 0.0;
+}
 } // namespace
+
+double Axis::at(double v) const
+{
+    // Halved first: hi − lo of a scale across the range of doubles overflows.
+    return (v / 2 - lo / 2) / (hi / 2 - lo / 2);
+}
+
+double Axis::place(double v, double from, double length) const
+{
+    const double f = at(v);
+    // A little past the frame at most, so a pixel is always an int.
+    return from + length * (std::isnan(f) ? 0.0 : std::clamp(f, -0.05, 1.05));
+}
 
 Axis niceAxis(double lo, double hi, const QString& title, bool time)
 {
     Axis a;
     a.title = title;
     a.time = time;
-    if (!(hi > lo)) {
-        // One value: a span around it.
-        const double pad = time ? Day : std::max(std::abs(lo) * 0.05, 0.5);
-        lo -= pad;
-        hi += pad;
+    if (!std::isfinite(lo) || !std::isfinite(hi)) {
+        a.ticks = {0.0, 1.0};
+        return a;
     }
-    double step = time ? timeStep(hi - lo) : niceStep(hi - lo);
+    if (lo > hi)
+        std::swap(lo, hi);
+    // Values the eye cannot tell apart (down to one ULP: a spreadsheet's
+    // 30.300000000000004 beside 30.3) are one value, with a span around it.
+    const double size = std::max(std::abs(lo), std::abs(hi));
+    if (hi / 2 - lo / 2 <= std::max(size * 1e-9, 1e-100)) {
+        const double pad = time ? Day : std::max(size * 0.05, 0.5);
+        const double most = std::numeric_limits<double>::max();
+        lo = std::max(lo - pad, -most);
+        hi = std::min(hi + pad, most);
+    }
+    const double step = time ? timeStep(hi - lo) : niceStep(hi / 5 - lo / 5);
     // Time ticks fall on local midnights (or whole hours) of the first day.
-    double origin = 0.0;
-    if (time) {
-        const QDateTime first = QDateTime::fromSecsSinceEpoch(qint64(lo));
-        origin = double(QDateTime(first.date(), QTime(0, 0)).toSecsSinceEpoch());
+    const double origin = time ? midnightOf(lo) : 0.0;
+    const double first = std::floor((lo - origin) / step), last = std::ceil((hi - origin) / step);
+    // The rounded ends, unless rounding out leaves the range of doubles.
+    a.lo = origin + first * step;
+    a.hi = origin + last * step;
+    if (!std::isfinite(a.lo) || a.lo > lo)
+        a.lo = lo;
+    if (!std::isfinite(a.hi) || a.hi < hi)
+        a.hi = hi;
+    // At most MaxTicks ticks, each a fresh multiple (never a sum that stops
+    // growing when the step is below the values' precision).
+    for (int i = 0; i < 2 * MaxTicks && first + i <= last && a.ticks.size() < MaxTicks; ++i) {
+        const double t = origin + (first + i) * step;
+        if (std::isfinite(t) && t >= a.lo && t <= a.hi && (a.ticks.isEmpty() || t > a.ticks.last()))
+            a.ticks << t;
     }
-    a.lo = origin + std::floor((lo - origin) / step) * step;
-    a.hi = origin + std::ceil((hi - origin) / step) * step;
-    if (a.hi <= a.lo)
-        a.hi = a.lo + step;
-    for (double t = a.lo; t <= a.hi + step * 1e-9; t += step)
-        a.ticks << t;
     return a;
 }
 
 QString tickText(const Axis& axis, double value)
 {
-    if (!axis.time)
+    if (!axis.time) {
+        // Values no racer types (another tool's) in short scientific form.
+        const double size = std::max(std::abs(axis.lo), std::abs(axis.hi));
+        if (size >= 1e7 || (axis.ticks.size() > 1 && axis.ticks[1] - axis.ticks[0] < 1e-4))
+            return QString::number(value, 'g', 4);
         return QString::number(value, 'f', decimalsOf(axis));
+    }
     const QDateTime t = QDateTime::fromSecsSinceEpoch(qint64(std::llround(value)));
     const double span = axis.hi - axis.lo;
     const double step = axis.ticks.size() > 1 ? axis.ticks[1] - axis.ticks[0] : Day;
@@ -119,9 +163,9 @@ Plot build(const std::vector<NotebookRow>& rows, const std::vector<qsizetype>& w
     auto xOf = [kind](const NotebookRow& r) {
         switch (kind) {
         case XKind::Rollout:
-            return r.rollout;
+            return r.charted(r.rollout, NotebookRow::Rollout);
         case XKind::Ratio:
-            return r.total;
+            return r.charted(r.total, NotebookRow::Total);
         case XKind::Time:
             return double(r.taken);
         }
@@ -133,24 +177,26 @@ Plot build(const std::vector<NotebookRow>& rows, const std::vector<qsizetype>& w
     for (qsizetype i : which) {
         const NotebookRow& r = rows[size_t(i)];
         const double x = xOf(r);
+        const double temp = r.charted(r.temp, NotebookRow::Temp);
+        const double lap = r.charted(r.lap, NotebookRow::Lap);
         const bool newest = std::exchange(first, false);
-        if (!NotebookRow::has(x))
+        if (!std::isfinite(x))
             continue;
-        if (NotebookRow::has(r.temp)) {
-            p.temps << QPointF(x, r.temp);
-            tLo = std::min(tLo, r.temp);
-            tHi = std::max(tHi, r.temp);
+        if (std::isfinite(temp)) {
+            p.temps << QPointF(x, temp);
+            tLo = std::min(tLo, temp);
+            tHi = std::max(tHi, temp);
             if (newest)
                 p.latestTemp = p.temps.last();
         }
-        if (NotebookRow::has(r.lap)) {
-            p.laps << QPointF(x, r.lap);
-            lLo = std::min(lLo, r.lap);
-            lHi = std::max(lHi, r.lap);
+        if (std::isfinite(lap)) {
+            p.laps << QPointF(x, lap);
+            lLo = std::min(lLo, lap);
+            lHi = std::max(lHi, lap);
             if (newest)
                 p.latestLap = p.laps.last();
         }
-        if (NotebookRow::has(r.temp) || NotebookRow::has(r.lap)) {
+        if (std::isfinite(temp) || std::isfinite(lap)) {
             xLo = std::min(xLo, x);
             xHi = std::max(xHi, x);
         }

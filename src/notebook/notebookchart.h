@@ -23,8 +23,15 @@ struct Axis
     QString title;
     bool time = false; // values are seconds since the epoch
     // Where a value falls between lo (0) and hi (1).
-    double at(double v) const { return (v - lo) / (hi - lo); }
+    double at(double v) const;
+    // Where a value falls on a line of pixels from `from` over `length`
+    // (negative upwards), clamped to just past its ends: always finite, so
+    // it can be turned into an int.
+    double place(double v, double from, double length) const;
 };
+
+// A scale never has more ticks than this, whatever values it spans.
+constexpr qsizetype MaxTicks = 20;
 
 struct Plot
 {
@@ -41,7 +48,9 @@ struct Plot
 Plot build(const std::vector<NotebookRow>& rows, const std::vector<qsizetype>& which, XKind kind);
 
 // A scale over lo…hi with about five round steps (for time: hours, days,
-// weeks, months), widened to take in its end ticks.
+// weeks, months), widened to take in its end ticks. Any finite lo and hi
+// give a scale with lo < hi, finite ends and 2…MaxTicks rising ticks within
+// them; values too close to tell apart get a span around them.
 Axis niceAxis(double lo, double hi, const QString& title, bool time = false);
 
 // A tick's text: "27.5", or for time "12/07", "15:30", "2026/12".

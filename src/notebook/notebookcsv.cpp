@@ -151,9 +151,8 @@ Result<QList<NotebookEntry>> read(QByteArrayView bytes)
         for (const NotebookField& f : notebookFields()) {
             const QString raw = RecordSyntax::singleLine(restored(cells[i++]));
             const QString value = f.kind == NotebookField::Text ? raw : raw.trimmed();
-            if (f.kind != NotebookField::Text && !value.isEmpty() && !NumberText::toDouble(value))
-                return Failure{NotebookMessages::csvLine(
-                    line, NotebookMessages::notANumber(f.heading, value))};
+            if (const auto problem = f.problem(value))
+                return Failure{NotebookMessages::csvLine(line, *problem)};
             e.*f.member = value;
         }
         entries << e;

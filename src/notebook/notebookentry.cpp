@@ -1,5 +1,8 @@
 #include "notebookentry.h"
 
+#include "common/numbertext.h"
+#include "notebook/notebookmessages.h"
+
 bool NotebookEntry::sameRun(const NotebookEntry& o) const
 {
     if (taken.toSecsSinceEpoch() != o.taken.toSecsSinceEpoch())
@@ -14,25 +17,62 @@ const QList<NotebookField>& notebookFields()
 {
     using E = NotebookEntry;
     using F = NotebookField;
+    // Wide enough for any car a racer runs, from a 1/28 to a 1/5 scale, and
+    // narrow enough that no chart scale has to span the range of doubles.
+    // Tooth counts and ratios are what the main window takes: whole counts
+    // within 16 bits, ratios above 0.
     static const QList<NotebookField> fields = {
         {"car", QStringLiteral("マシン"), &E::car, F::Text},
         {"track", QStringLiteral("コース"), &E::track, F::Text},
         {"conditions", QStringLiteral("路面・気温"), &E::conditions, F::Text},
-        {"secondary", QStringLiteral("２次減速比"), &E::secondary, F::Number},
-        {"spur", QStringLiteral("スパーギア歯数"), &E::spur, F::Count},
-        {"pinion", QStringLiteral("ピニオンギア歯数"), &E::pinion, F::Count},
-        {"total", QStringLiteral("減速比"), &E::total, F::Number},
+        {"secondary", QStringLiteral("２次減速比"), &E::secondary, F::Number, {0, 100, true}},
+        {"spur", QStringLiteral("スパーギア歯数"), &E::spur, F::Count, {1, 32767}},
+        {"pinion", QStringLiteral("ピニオンギア歯数"), &E::pinion, F::Count, {1, 32767}},
+        {"total", QStringLiteral("減速比"), &E::total, F::Number, {0, 1000, true}},
         {"module", QStringLiteral("モジュール"), &E::module, F::Text},
-        {"tyre", QStringLiteral("タイヤ径(mm)"), &E::tyre, F::Number},
-        {"rollout", QStringLiteral("ロールアウト(mm)"), &E::rollout, F::Number},
-        {"kv", QStringLiteral("モーターKV値"), &E::kv, F::Number},
-        {"motor_rpm", QStringLiteral("モーター回転数"), &E::motorRpm, F::Number},
-        {"voltage", QStringLiteral("バッテリー電圧(V)"), &E::voltage, F::Number},
-        {"motor_temp", QStringLiteral("モーター温度(℃)"), &E::motorTemp, F::Number},
-        {"lap", QStringLiteral("ベストラップ(秒)"), &E::lap, F::Number},
+        {"tyre", QStringLiteral("タイヤ径(mm)"), &E::tyre, F::Number, {1, 1000}},
+        {"rollout", QStringLiteral("ロールアウト(mm)"), &E::rollout, F::Number, {0, 100000, true}},
+        {"kv", QStringLiteral("モーターKV値"), &E::kv, F::Number, {1, 200000}},
+        {"motor_rpm", QStringLiteral("モーター回転数"), &E::motorRpm, F::Number, {1, 10000000}},
+        {"voltage", QStringLiteral("バッテリー電圧(V)"), &E::voltage, F::Number, {0.1, 100}},
+        {"motor_temp", QStringLiteral("モーター温度(℃)"), &E::motorTemp, F::Number, {-50, 300}},
+        {"lap", QStringLiteral("ベストラップ(秒)"), &E::lap, F::Number, {0.001, 3600}},
         {"note", QStringLiteral("メモ"), &E::note, F::Text},
     };
     return fields;
+}
+
+const NotebookField& notebookField(const char* column)
+{
+    for (const NotebookField& f : notebookFields())
+        if (qstrcmp(f.column, column) == 0)
+            return f;
+    Q_UNREACHABLE();
+    return notebookFields().first();
+}
+
+QString NotebookRange::text() const
+{
+    return aboveLo ? NotebookMessages::aboveUpTo(lo, hi) : NotebookMessages::fromTo(lo, hi);
+}
+
+bool NotebookField::accepts(double value) const
+{
+    return kind != Text && std::isfinite(value) && range.holds(value) &&
+           (kind != Count || value == std::floor(value));
+}
+
+std::optional<QString> NotebookField::problem(const QString& value) const
+{
+    if (kind == Text || value.trimmed().isEmpty())
+        return std::nullopt;
+    const auto number = NumberText::toDouble(value);
+    if (!number)
+        return NotebookMessages::notANumber(heading, value.trimmed());
+    if (!accepts(*number))
+        return kind == Count ? NotebookMessages::notACount(heading, range.text())
+                             : NotebookMessages::outOfRange(heading, range.text());
+    return std::nullopt;
 }
 
 QDateTime notebookParseDate(const QString& text)

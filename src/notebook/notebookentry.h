@@ -1,12 +1,15 @@
 #pragma once
 
 #include <QDateTime>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QtGlobal>
 
 #include <cmath>
 #include <limits>
+#include <optional>
+#include <utility>
 #include <vector>
 
 // One run in the setting notebook. Values are kept as the user saw or typed
@@ -25,6 +28,17 @@ struct NotebookEntry
     bool sameRun(const NotebookEntry& other) const;
 };
 
+// The values a racer can mean for a numeric field. Typing, the CSV import and
+// the database read all ask here, so a value the chart cannot scale never
+// gets in, and one that got in by another tool is known as such.
+struct NotebookRange
+{
+    double lo = 0, hi = 0;
+    bool aboveLo = false; // lo itself is refused ("more than 0")
+    bool holds(double v) const { return (aboveLo ? v > lo : v >= lo) && v <= hi; }
+    QString text() const; // "0.001～3600", "0より大きく1000以下"
+};
+
 // The fields in the order of the CSV, the sheet and the editor, each with its
 // heading and the column it is stored in.
 struct NotebookField
@@ -34,9 +48,19 @@ struct NotebookField
     QString heading;
     QString NotebookEntry::*member;
     Kind kind;
+    NotebookRange range = {}; // Number and Count only
+
+    // Why a typed or imported value cannot be kept (not a number, not whole,
+    // outside the range), naming the field and its range; none for a blank
+    // or good value. The value is trimmed as stored.
+    std::optional<QString> problem(const QString& value) const;
+    // Whether a stored value is one the field takes (blank is not).
+    bool accepts(double value) const;
 };
 // Every field but the date.
 const QList<NotebookField>& notebookFields();
+// The field stored in a column ("lap"); the columns are fixed, so it exists.
+const NotebookField& notebookField(const char* column);
 
 // The date as the list, the editor and the sheet show it, and as a CSV holds it.
 inline QString notebookDateText(const QDateTime& t)
@@ -60,8 +84,15 @@ struct NotebookRow
     qint32 car = 0, track = 0;
     qint32 spur = -1, pinion = -1; // -1 when blank
     double total = None, rollout = None, temp = None, lap = None;
+    // Values stored outside their field's range (or not numbers at all, put
+    // there by another tool): listed as stored and marked, never charted.
+    enum Stray : quint8 { Spur = 1, Pinion = 2, Total = 4, Rollout = 8, Temp = 16, Lap = 32 };
+    quint8 strays = 0;
 
     static bool has(double v) { return !std::isnan(v); }
+    bool stray(Stray which) const { return strays & which; }
+    // A value for the chart: none when blank or stray.
+    double charted(double v, Stray which) const { return stray(which) ? None : v; }
 };
 
 // The whole notebook as the window lists it, newest first.
@@ -69,4 +100,6 @@ struct NotebookIndex
 {
     std::vector<NotebookRow> rows;
     QList<QString> cars, tracks; // names by their number (gaps are "")
+    // The stored text of each stray value, by run id and field.
+    QHash<std::pair<qint64, int>, QString> strayTexts;
 };

@@ -42,6 +42,29 @@ inline QString readFailed(const QString& reason)
     return QStringLiteral("セッティング記録を読めませんでした：\n%1").arg(reason);
 }
 using Messages::notANumber;
+// A field's range as its messages name it.
+inline QString fromTo(double lo, double hi)
+{
+    return QStringLiteral("%1～%2").arg(QString::number(lo, 'g', 10), QString::number(hi, 'g', 10));
+}
+inline QString aboveUpTo(double lo, double hi)
+{
+    return QStringLiteral("%1より大きく%2以下")
+        .arg(QString::number(lo, 'g', 10), QString::number(hi, 'g', 10));
+}
+// "ベストラップ(秒)は 0.001～3600 の範囲で入力して下さい"
+inline QString outOfRange(const QString& field, const QString& range)
+{
+    return QStringLiteral("%1は %2 の範囲で入力して下さい").arg(field, range);
+}
+inline QString notACount(const QString& field, const QString& range)
+{
+    return QStringLiteral("%1は %2 の整数で入力して下さい").arg(field, range);
+}
+// Marks a value stored outside its range, in the list and the editor.
+inline const QString StrayMark = QStringLiteral("※");
+inline const QString StrayHint =
+    QStringLiteral("※ 範囲外の値です（記録のまま表示し、グラフには入れません）");
 inline const QString BadDate = QStringLiteral("日時は「2026/12/07 15:30」の形で入力して下さい");
 inline const QString NothingSelected = QStringLiteral("記録が選ばれていません");
 inline const QString AskDelete = QStringLiteral("選択した記録を削除しますか？");

@@ -474,41 +474,50 @@ Result<NotebookIndex> NotebookStore::index() const
                            " motor_temp, lap FROM entries",
                            -1, &statement, nullptr) != SQLITE_OK)
         return Failure{NotebookMessages::readFailed(QString::fromUtf8(sqlite3_errmsg(db)))};
-    // Every stored number was checked when it was saved; blank is none.
-    auto number = [statement](int i) {
+    // Blank is none. A value outside its field's range (an older file, or
+    // another tool's) is kept as a stray: listed as stored, never charted.
+    NotebookRow r;
+    const NotebookField &spur = notebookField("spur"), &pinion = notebookField("pinion"),
+                        &total = notebookField("total"), &rollout = notebookField("rollout"),
+                        &temp = notebookField("motor_temp"), &lap = notebookField("lap");
+    auto read = [&](int i, const NotebookField& field, NotebookRow::Stray which) {
         const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, i));
         const int size = sqlite3_column_bytes(statement, i);
+        if (!text || size == 0)
+            return NotebookRow::None;
         double value = NotebookRow::None;
-        if (text && size > 0) {
-            const char* first = text + (text[0] == '+' ? 1 : 0);
-            if (std::from_chars(first, text + size, value).ec != std::errc())
+        const char* first = text + (text[0] == '+' ? 1 : 0);
+        const auto [end, ec] = std::from_chars(first, text + size, value);
+        if (ec != std::errc() || end != text + size || !field.accepts(value)) {
+            r.strays |= which;
+            index.strayTexts.insert({r.id, which}, QString::fromUtf8(text, size));
+            if (!std::isfinite(value))
                 value = NotebookRow::None;
         }
         return value;
     };
-    auto count = [&number](int i) {
-        const double v = number(i);
-        return NotebookRow::has(v) && std::abs(v) < 1e9 ? qint32(std::lround(v)) : qint32(-1);
+    auto count = [&](int i, const NotebookField& field, NotebookRow::Stray which) {
+        const double v = read(i, field, which);
+        return NotebookRow::has(v) && !(r.strays & which) ? qint32(v) : qint32(-1);
     };
     {
-        QSqlQuery largest(database());
-        if (largest.exec(QStringLiteral("SELECT max(id) FROM entries")) && largest.next())
-            index.rows.reserve(
-                size_t(std::clamp<qint64>(largest.value(0).toLongLong(), 0, 1 << 24)));
+        QSqlQuery rows(database());
+        if (rows.exec(QStringLiteral("SELECT count(*) FROM entries")) && rows.next())
+            index.rows.reserve(size_t(std::max<qint64>(rows.value(0).toLongLong(), 0)));
     }
     int step;
     while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
-        NotebookRow r;
+        r = NotebookRow();
         r.id = sqlite3_column_int64(statement, 0);
         r.taken = sqlite3_column_int64(statement, 1);
         r.car = sqlite3_column_int(statement, 2);
         r.track = sqlite3_column_int(statement, 3);
-        r.spur = count(4);
-        r.pinion = count(5);
-        r.total = number(6);
-        r.rollout = number(7);
-        r.temp = number(8);
-        r.lap = number(9);
+        r.spur = count(4, spur, NotebookRow::Spur);
+        r.pinion = count(5, pinion, NotebookRow::Pinion);
+        r.total = read(6, total, NotebookRow::Total);
+        r.rollout = read(7, rollout, NotebookRow::Rollout);
+        r.temp = read(8, temp, NotebookRow::Temp);
+        r.lap = read(9, lap, NotebookRow::Lap);
         index.rows.push_back(r);
     }
     const QString error = QString::fromUtf8(sqlite3_errmsg(db));

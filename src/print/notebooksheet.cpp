@@ -82,8 +82,8 @@ void drawMarks(PrintPage& page, const QList<QPointF>& points, const NotebookChar
 {
     QSet<qint64> taken;
     for (const QPointF& p : points) {
-        const int px = left + int(std::lround(x.at(p.x()) * w));
-        const int py = top + h - int(std::lround(y.at(p.y()) * h));
+        const int px = int(std::lround(x.place(p.x(), left, w)));
+        const int py = int(std::lround(y.place(p.y(), top + h, -h)));
         const qint64 spot = qint64(px / 60) << 32 | (py / 60);
         if (taken.contains(spot))
             continue;
@@ -107,18 +107,18 @@ void drawPlot(PrintPage& page, const NotebookChart::Plot& plot, int x, int y, in
         return;
     }
     for (double t : plot.x.ticks) {
-        const int tx = left + int(std::lround(plot.x.at(t) * pw));
+        const int tx = int(std::lround(plot.x.place(t, left, pw)));
         line(page, tx, bottom, tx, bottom + 60);
         text(page, tx - 200, bottom + 90, NotebookChart::tickText(plot.x, t), 7);
     }
     text(page, left + pw / 2 - 600, bottom + 330, plot.x.title, 8);
     for (double t : plot.temp.ticks) {
-        const int ty = bottom - int(std::lround(plot.temp.at(t) * ph));
+        const int ty = int(std::lround(plot.temp.place(t, bottom, -ph)));
         line(page, left - 60, ty, left, ty);
         text(page, left - 560, ty - 80, NotebookChart::tickText(plot.temp, t), 7, false, TempInk);
     }
     for (double t : plot.lap.ticks) {
-        const int ty = bottom - int(std::lround(plot.lap.at(t) * ph));
+        const int ty = int(std::lround(plot.lap.place(t, bottom, -ph)));
         line(page, right, ty, right + 60, ty);
         text(page, right + 100, ty - 80, NotebookChart::tickText(plot.lap, t), 7, false, LapInk);
     }
@@ -131,8 +131,8 @@ void drawPlot(PrintPage& page, const NotebookChart::Plot& plot, int x, int y, in
          {std::pair{plot.latestTemp, &plot.temp}, std::pair{plot.latestLap, &plot.lap}}) {
         if (!latest)
             continue;
-        const int px = left + int(std::lround(plot.x.at(latest->x()) * pw));
-        const int py = bottom - int(std::lround(axis->at(latest->y()) * ph));
+        const int px = int(std::lround(plot.x.place(latest->x(), left, pw)));
+        const int py = int(std::lround(axis->place(latest->y(), bottom, -ph)));
         line(page, px - 110, py - 110, px + 110, py - 110);
         line(page, px + 110, py - 110, px + 110, py + 110);
         line(page, px + 110, py + 110, px - 110, py + 110);

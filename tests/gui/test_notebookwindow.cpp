@@ -5,6 +5,7 @@
 #include "windowfixture.h"
 
 #include <QAction>
+#include <QDir>
 #include <QLineEdit>
 #include <QTableView>
 
@@ -88,6 +89,40 @@ private slots:
         // Opening again raises the same window.
         QCOMPARE(openNotebook(), nb);
         QCOMPARE(m_window->findChildren<NotebookWindow*>().size(), 1);
+    }
+
+    // Values stored by an older copy or another tool, which once crashed the
+    // chart (a scale over ±1e308) or looped for ever (laps one ULP apart):
+    // the window opens, lists them all and draws.
+    void opensAndDrawsWhateverIsStored()
+    {
+        QList<NotebookEntry> runs;
+        const QString e308(308, u'0');
+        for (const auto& [temp, lap] :
+             {std::pair{QStringLiteral("60"), "-1" + e308},
+              {QStringLiteral("61"), "1" + e308},
+              {QStringLiteral("100000000000000000"), QStringLiteral("30.3")},
+              {QStringLiteral("100000000000000016"), QStringLiteral("30.300000000000004")}}) {
+            NotebookEntry e;
+            e.taken = QDateTime(QDate(2026, 12, 7), QTime(10, int(runs.size())));
+            e.car = QStringLiteral("A");
+            e.rollout = QStringLiteral("27.4");
+            e.motorTemp = temp;
+            e.lap = lap;
+            runs << e;
+        }
+        {
+            NotebookStore store;
+            QVERIFY(store.open(QDir(m_fixture.folder()).filePath(Notebook::FileName)));
+            QVERIFY(store.addAll(runs));
+        }
+        NotebookWindow* nb = openNotebook();
+        QVERIFY(nb);
+        QCOMPARE(nb->list()->model()->rowCount(), 4);
+        QCOMPARE(listed(nb, 3, Notebook::Lap), "-1" + e308 + "※");
+        QVERIFY(!nb->chart()->grab().isNull());
+        QCOMPARE(nb->chart()->byTime().laps.size(), 2);
+        QCOMPARE(nb->chart()->byTime().temps.size(), 2);
     }
 };
 

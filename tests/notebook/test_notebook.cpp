@@ -235,6 +235,17 @@ const EditCase editCases[] = {
     {"lap with a comma", &NotebookEntry::lap, "12,5",
      NotebookMessages::notANumber("ベストラップ(秒)", "12,5")},
     {"spur blank is fine", &NotebookEntry::spur, "", ""},
+    {"spur not whole", &NotebookEntry::spur, "70.5",
+     NotebookMessages::notACount("スパーギア歯数", "1～32767")},
+    {"ratio of zero", &NotebookEntry::total, "0",
+     NotebookMessages::outOfRange("減速比", "0より大きく1000以下")},
+    {"lap of zero", &NotebookEntry::lap, "0",
+     NotebookMessages::outOfRange("ベストラップ(秒)", "0.001～3600")},
+    {"lap of minus 1e308 in digits", &NotebookEntry::lap, "-1" + QString(308, u'0'),
+     NotebookMessages::outOfRange("ベストラップ(秒)", "0.001～3600")},
+    {"temperature at its top", &NotebookEntry::motorTemp, "300", ""},
+    {"temperature above its top", &NotebookEntry::motorTemp, "300.5",
+     NotebookMessages::outOfRange("モーター温度(℃)", "-50～300")},
     {"note with anything", &NotebookEntry::note, "=1+1 \"quoted\", ok", ""},
 };
 
@@ -282,6 +293,94 @@ TEST_F(NotebookTest, FilterByCarAndTrackNewestFirst)
               "最新 ロールアウト 27.4、63℃、12.5秒");
     EXPECT_EQ(notebook.carNames(), QStringList({"A", "B"}));
 }
+
+// ---- Values no chart can scale, already stored --------------------------------
+
+struct StoredCase
+{
+    const char* name;
+    const char* column; // written into both runs, older first
+    QString older, newer;
+    Notebook::Column shownIn;
+    QStringList listed; // newest first
+    int charted;        // temperature and lap points of the chart by rollout
+};
+
+const QString E308 = QString(308, u'0');
+const StoredCase storedCases[] = {
+    {"laps spanning the doubles",
+     "lap",
+     "-1" + E308,
+     "1" + E308,
+     Notebook::Lap,
+     {"1" + E308 + "※", "-1" + E308 + "※"},
+     2},
+    {"laps one ULP apart",
+     "lap",
+     "30.3",
+     "30.300000000000004",
+     Notebook::Lap,
+     {"30.3秒", "30.3秒"},
+     4},
+    {"temperatures one ULP apart at 1e17",
+     "motor_temp",
+     "100000000000000000",
+     "100000000000000016",
+     Notebook::Temp,
+     {"100000000000000016※", "100000000000000000※"},
+     2},
+    {"NaN and infinity from another tool", "lap", "NaN", "Inf", Notebook::Lap, {"Inf※", "NaN※"}, 2},
+    {"1e308 and minus infinity",
+     "motor_temp",
+     "1e308",
+     "-inf",
+     Notebook::Temp,
+     {"-inf※", "1e308※"},
+     2},
+    {"a spur not whole", "spur", "70.5", "71", Notebook::Gears, {"22/71", "22/70.5※"}, 4},
+};
+
+class NotebookStored : public NotebookTest, public ::testing::WithParamInterface<StoredCase>
+{
+};
+
+// Listed as stored and marked, left out of the chart, whose scales stay sane.
+TEST_P(NotebookStored, OpensListsAndLeavesStraysOutOfTheChart)
+{
+    const StoredCase& c = GetParam();
+    seed({run("A", "T", "60", 0), run("A", "T", "61", 1)});
+    const QString set = QStringLiteral("UPDATE entries SET %1 = '%2' WHERE id = (SELECT %3(id) "
+                                       "FROM entries)");
+    sql(db(), {set.arg(c.column, c.older, "min"), set.arg(c.column, c.newer, "max")});
+    notebook.open(Now);
+    ASSERT_EQ(notebook.shownCount(), 2);
+    EXPECT_EQ(QStringList({notebook.cellText(0, c.shownIn), notebook.cellText(1, c.shownIn)}),
+              c.listed);
+    EXPECT_EQ(notebook.hasStray(1), c.listed[1].endsWith("※"));
+    for (auto kind :
+         {NotebookChart::XKind::Rollout, NotebookChart::XKind::Ratio, NotebookChart::XKind::Time}) {
+        const NotebookChart::Plot plot = notebook.chart(kind);
+        if (kind == NotebookChart::XKind::Rollout) {
+            EXPECT_EQ(plot.temps.size() + plot.laps.size(), c.charted);
+        }
+        for (const NotebookChart::Axis* a : {&plot.x, &plot.temp, &plot.lap}) {
+            EXPECT_TRUE(std::isfinite(a->lo) && std::isfinite(a->hi) && a->lo < a->hi);
+            EXPECT_TRUE(a->ticks.size() >= 2 && a->ticks.size() <= NotebookChart::MaxTicks);
+        }
+    }
+    // The editor shows it as stored; saving it unchanged refuses, never rewrites it.
+    ASSERT_TRUE(notebook.select(notebook.shownRow(1).id));
+    EXPECT_EQ(notebook.draft.*notebookField(c.column).member, c.older);
+    EXPECT_TRUE(host.messages.isEmpty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Stored, NotebookStored, ::testing::ValuesIn(storedCases),
+                         [](const auto& info) {
+                             std::string n = info.param.name;
+                             std::replace_if(
+                                 n.begin(), n.end(), [](char c) { return !isalnum(c); }, '_');
+                             return n;
+                         });
 
 // ---- CSV -------------------------------------------------------------------
 
@@ -337,13 +436,13 @@ TEST_F(NotebookTest, ImportPreviewsSkipsDuplicatesAndIsAllOrNothing)
     EXPECT_EQ(notebook.carNames(), QStringList({"A", "Ä 🏎"})); // UTF-8 inside
 
     // A bad line anywhere: nothing is added.
-    QByteArray bad = NotebookCsv::write({run("C", "x", "1", 5), run("C", "x", "hot", 6)});
+    QByteArray bad = NotebookCsv::write({run("C", "x", "1", 5), run("C", "x", "301", 6)});
     dir.writeBytes("bad.csv", bad);
     host.messages.clear();
     notebook.importCsv(dir.file("bad.csv"));
     EXPECT_EQ(notebook.shownCount(), 3);
     EXPECT_EQ(host.messages, QStringList({NotebookMessages::csvLine(
-                                 3, NotebookMessages::notANumber("モーター温度(℃)", "hot"))}));
+                                 3, NotebookMessages::outOfRange("モーター温度(℃)", "-50～300"))}));
 
     // The dialog cancelled: nothing is read or said.
     host.messages.clear();
