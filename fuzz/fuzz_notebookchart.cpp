@@ -72,7 +72,7 @@ std::vector<double> valuesOf(const uint8_t* data, size_t size)
     if (size == 0)
         return out;
     if (data[0] % 2 == 1) {
-        for (size_t i = 1; i + 8 <= size && out.size() < 256; i += 8) {
+        for (size_t i = 1; i + 8 <= size && out.size() < 64; i += 8) {
             double v;
             std::memcpy(&v, data + i, 8);
             out.push_back(v);
@@ -80,7 +80,7 @@ std::vector<double> valuesOf(const uint8_t* data, size_t size)
     } else {
         const char* p = reinterpret_cast<const char*>(data) + 1;
         const char* end = reinterpret_cast<const char*>(data) + size;
-        while (p < end && out.size() < 256) {
+        while (p < end && out.size() < 64) {
             double v = 0;
             const auto [next, ec] = std::from_chars(p, end, v);
             if (ec == std::errc() || ec == std::errc::result_out_of_range)
@@ -101,7 +101,7 @@ qint64 secondsOf(double v) { return std::isfinite(v) ? qint64(std::clamp(v, -9e1
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::vector<double> values = valuesOf(data, size);
-    for (size_t i = 0; i + 1 < values.size() && i < 32; ++i) {
+    for (size_t i = 0; i + 1 < values.size() && i < 8; ++i) {
         const double a = values[i], b = values[i + 1];
         checkAxis(NotebookChart::niceAxis(a, b, QString()), a, b);
         const double ta = double(secondsOf(a)), tb = double(secondsOf(b));

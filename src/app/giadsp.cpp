@@ -6,12 +6,16 @@
 #include "calc/rangelabels.h"
 #include "calc/ratiogrid.h"
 #include "calc/survey.h"
+#include "common/messages.h"
+#include "common/numbertext.h"
 #include "common/textfile.h"
 #include "gearmodules/moduletable.h"
 #include "machines/machineregistry.h"
 #include "manual/manual.h"
 #include "platform/busypointer.h"
 #include "print/printout.h"
+
+#include <cmath>
 
 using Quantity = GearCalc::Quantity;
 
@@ -284,13 +288,33 @@ bool Giadsp::BuildRatioGrid()
 
 void Giadsp::ShowRangeLabels() { RangeLabels::ShowRangeLabels(m_form); }
 
-void Giadsp::restoreGearing(const QString& secondary, const QString& spur, const QString& pinion,
-                            const QString& total)
+void Giadsp::restoreGearing(const Gearing& run)
 {
-    m_form.secondaryRatio().text = secondary;
-    m_form.spurTeeth().text = spur;
-    m_form.pinionTeeth().text = pinion;
-    m_form.totalRatio().text = total;
+    auto whole = [](const QString& text) {
+        const auto count = NumberText::toCount(text);
+        return count ? NumberText::count(*count) : text;
+    };
+    m_form.secondaryRatio().text = run.secondary;
+    m_form.spurTeeth().text = whole(run.spur);
+    m_form.pinionTeeth().text = whole(run.pinion);
+    const auto secondary = NumberText::toDouble(run.secondary);
+    const auto spur = NumberText::toCount(run.spur), pinion = NumberText::toCount(run.pinion);
+    const double total = secondary && spur && pinion && *pinion > 0
+                             ? double(*spur) / double(*pinion) * *secondary
+                             : NAN;
+    m_form.totalRatio().text = std::isfinite(total) ? NumberText::ratio5(total) : run.total;
+    if (!run.car.isEmpty())
+        m_form.machineTitle().text = run.car;
+    m_form.statusLine().text =
+        Messages::restored(m_form.pinionTeeth().text, m_form.spurTeeth().text);
+    if (!run.module.isEmpty() && run.module != m_form.module().text) {
+        if (m_form.module().items.contains(run.module)) {
+            m_form.module().text = run.module;
+            Combo7_Click();
+        } else {
+            m_host.message(Messages::moduleNotInTable(run.module));
+        }
+    }
     SaveLastInputs();
 }
 

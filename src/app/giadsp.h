@@ -86,10 +86,16 @@ public:
     // entry stays the user's.
     void surveyRatio(const QString& ratio);
 
-    // The four quantities of a noted setup put back, saved as after a SET;
-    // the keypad entry stays the user's.
-    void restoreGearing(const QString& secondary, const QString& spur, const QString& pinion,
-                        const QString& total);
+    // A noted setup put back as typing it and pressing SET would: tooth
+    // counts whole, the total ratio worked out from the other three, the
+    // car's name and its module (where the module table has it, else told),
+    // a status line of its own, saved in GIA.DAT; the keypad entry stays the
+    // user's.
+    struct Gearing
+    {
+        QString car, module, secondary, spur, pinion, total;
+    };
+    void restoreGearing(const Gearing& run);
 
 private:
     void SaveLastInputs();

@@ -395,7 +395,7 @@ void Notebook::restore_Click()
     const auto e = selectedEntry();
     if (!e)
         return;
-    m_main.restoreGearing(e->secondary, e->spur, e->pinion, e->total);
+    m_main.restoreGearing({e->car, e->module, e->secondary, e->spur, e->pinion, e->total});
     m_ranMain = true;
     DriveAccess drive(m_drive, m_main, m_host);
     DriveTool::Fields& typed = (*drive).fields;

@@ -83,6 +83,17 @@ inline QString entryNotANumber(const QString& entry)
     return notANumber(QStringLiteral("入力"), entry);
 }
 
+// The status line after a noted run's gearing came back: "記録を呼び出しました（22/84）".
+inline QString restored(const QString& pinion, const QString& spur)
+{
+    return QStringLiteral("記録を呼び出しました（%1/%2）").arg(pinion, spur);
+}
+inline QString moduleNotInTable(const QString& module)
+{
+    return QStringLiteral("モジュール「%1」はモジュール表にないため、今のモジュールのままです")
+        .arg(UserText::elided(module));
+}
+
 // ---- Ranges of teeth -------------------------------------------------------
 
 // "スパーの計算間隔は1以上にして下さい"

@@ -2,6 +2,7 @@
 
 #include <QAbstractListModel>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 
 class ItemListModel : public QAbstractListModel
 {
@@ -43,10 +44,33 @@ ItemListView::ItemListView(QWidget* parent) : QListView(parent), m_model(new Ite
     setModel(m_model);
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             [this](const QModelIndex& current) {
-                emit currentRowChanged(current.isValid() ? current.row() : -1);
+                // Taking the focus makes a row current to draw the focus on;
+                // that is not the user's pick.
+                if (!m_takingFocus)
+                    emit currentRowChanged(current.isValid() ? current.row() : -1);
             });
     connect(this, &QAbstractItemView::clicked, this,
             [this](const QModelIndex& index) { emit rowClicked(index.row()); });
+}
+
+void ItemListView::focusInEvent(QFocusEvent* event)
+{
+    m_takingFocus = true;
+    QListView::focusInEvent(event);
+    m_takingFocus = false;
+}
+
+void ItemListView::keyPressEvent(QKeyEvent* event)
+{
+    // Space or Return picks the row the focus is on, as a click would.
+    const int key = event->key();
+    if ((key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) &&
+        event->modifiers() == Qt::NoModifier && currentIndex().isValid()) {
+        selectionModel()->select(currentIndex(), QItemSelectionModel::ClearAndSelect);
+        emit rowPicked(currentIndex().row());
+        return;
+    }
+    QListView::keyPressEvent(event);
 }
 
 void ItemListView::setItems(const ItemList& items) { m_model->setItems(items); }

@@ -30,7 +30,14 @@ signals:
     void currentRowChanged(int row);
     // A click on a row, also on the current one.
     void rowClicked(int row);
+    // Space or Return on the focused row.
+    void rowPicked(int row);
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     ItemListModel* m_model;
+    bool m_takingFocus = false;
 };

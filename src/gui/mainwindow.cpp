@@ -170,7 +170,8 @@ QWidget* MainWindow::createControl(const ControlSpec& desc, Control* control, QW
         list->setUniformItemSizes(true);
         list->viewport()->installEventFilter(this);
         // A changed row is a click, by mouse or arrow keys; clicking the row
-        // that is already selected is one as well.
+        // that is already selected is one as well, and so are Space and
+        // Return. Tabbing in is not.
         connect(list, &ItemListView::currentRowChanged, this, [this, control, name](int row) {
             m_listRowChangedByPress = true;
             control->listIndex = row;
@@ -179,6 +180,10 @@ QWidget* MainWindow::createControl(const ControlSpec& desc, Control* control, QW
         connect(list, &ItemListView::rowClicked, this, [this, control, name](int row) {
             if (m_listRowChangedByPress)
                 return;
+            control->listIndex = row;
+            handle(name);
+        });
+        connect(list, &ItemListView::rowPicked, this, [this, control, name](int row) {
             control->listIndex = row;
             handle(name);
         });

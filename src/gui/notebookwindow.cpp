@@ -65,6 +65,7 @@ NotebookWindow::NotebookWindow(MainWindow& main)
     m_list->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_list->horizontalHeader()->setStretchLastSection(true);
     m_list->setWordWrap(false);
+    m_list->setTabKeyNavigation(false); // Tab leaves the list for the buttons and fields
     m_controls.insert(m_list->objectName(), m_list);
     connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &NotebookWindow::rowChosen);

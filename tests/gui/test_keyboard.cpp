@@ -5,7 +5,10 @@
 
 #include <QAbstractItemView>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
@@ -252,6 +255,49 @@ private slots:
 
     // Return and Enter press the focused button as Space does; the keypad
     // entry "2" is there first.
+    // With cars registered, a whole Tab cycle through the window changes
+    // nothing: taking the focus is no pick. Space on the list picks.
+    void aTabCycleChangesNothingAndSpacePicks()
+    {
+        m_fixture.close();
+        m_fixture.open([](const QString& folder) {
+            QFile masin(QDir(folder).filePath(QStringLiteral("masin.dat")));
+            QVERIFY(masin.open(QIODevice::WriteOnly));
+            masin.write("Car A,48P,1,11,11,1,1,1,1\r\nCar B,48P,2,22,22,2,2,2,2\r\n");
+        });
+        m_window = m_fixture.window();
+        const QStringList values = {"Label6", "Label7", "Label8", "Label9", "Label13"};
+        auto shown = [&] {
+            QStringList out;
+            for (const QString& v : values)
+                out << caption(qPrintable(v));
+            return out;
+        };
+        const QStringList before = shown();
+        QFile gia(QDir(m_fixture.folder()).filePath(QStringLiteral("GIA.DAT")));
+        QVERIFY(gia.open(QIODevice::ReadOnly));
+        const QByteArray bytes = gia.readAll();
+        gia.close();
+
+        QWidget* list = m_window->control(QStringLiteral("List1"));
+        m_window->control(QStringLiteral("Command1"))->setFocus();
+        bool visitedList = false;
+        for (int i = 0; i < 120; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            visitedList |= QApplication::focusWidget() == list;
+        }
+        QVERIFY(visitedList);
+        QCOMPARE(shown(), before);
+        QVERIFY(gia.open(QIODevice::ReadOnly));
+        QCOMPARE(gia.readAll(), bytes);
+        gia.close();
+
+        list->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(list, Qt::Key_Space);
+        QCOMPARE(caption("Label13"), QStringLiteral("Car A"));
+        QCOMPARE(caption("Label7"), QStringLiteral("11"));
+    }
+
     void returnPressesTheFocusedButton_data()
     {
         QTest::addColumn<QString>("name");

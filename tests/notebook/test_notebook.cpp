@@ -221,6 +221,83 @@ TEST_F(NotebookTest, RecordEditRestoreDelete)
     EXPECT_EQ(host.messages, QStringList());
 }
 
+// この設定を呼び出す leaves what typing the run's values and SET would.
+struct RestoreCase
+{
+    const char* name;
+    QString secondary, spur, pinion, total, module;
+    QStringList shown; // Label6…Label9, Label13, Combo7
+    QStringList messages;
+};
+
+const RestoreCase restoreCases[] = {
+    {"consistent run",
+     "2.6",
+     "84",
+     "22",
+     "9.92727",
+     "64P",
+     {"2.6", "84", "22", "9.92727", "Car", "64P"},
+     {}},
+    {"stale total is worked out again",
+     "2.5",
+     "71",
+     "26",
+     "9.99",
+     "48P",
+     {"2.5", "71", "26", "6.82692", "Car", "48P"},
+     {}},
+    {"half teeth round to even",
+     "2.5",
+     "70.5",
+     "25.5",
+     "",
+     "48P",
+     {"2.5", "70", "26", "6.73077", "Car", "48P"},
+     {}},
+    {"module not in the table",
+     "2.6",
+     "84",
+     "22",
+     "",
+     "9.9M",
+     {"2.6", "84", "22", "9.92727", "Car", "48P"},
+     {Messages::moduleNotInTable("9.9M")}},
+};
+
+class NotebookRestores : public NotebookTest, public ::testing::WithParamInterface<RestoreCase>
+{
+};
+
+TEST_P(NotebookRestores, RestoreIsASet)
+{
+    const RestoreCase& c = GetParam();
+    NotebookEntry e = run("Car", "T", "60", 0);
+    std::tie(e.secondary, e.spur, e.pinion, e.total, e.module) =
+        std::tie(c.secondary, c.spur, c.pinion, c.total, c.module);
+    seed({e});
+    ASSERT_TRUE(app.files().seedShippedFiles());
+    app.Form_Load(); // the module table as the window lists it; 48P chosen
+    notebook.open(Now);
+    ASSERT_TRUE(notebook.select(notebook.shownRow(0).id));
+    notebook.restore_Click();
+    EXPECT_EQ(QStringList({f.Label6.text, f.Label7.text, f.Label8.text, f.Label9.text,
+                           f.Label13.text, f.Combo7.text})
+                  .join('|')
+                  .toStdString(),
+              c.shown.join('|').toStdString());
+    EXPECT_EQ(f.Label12.text, Messages::restored(c.shown[2], c.shown[1]));
+    EXPECT_EQ(dir.lines("GIA.DAT").mid(1, 4), c.shown.mid(0, 4));
+    EXPECT_EQ(host.messages.join('|').toStdString(), c.messages.join('|').toStdString());
+}
+
+INSTANTIATE_TEST_SUITE_P(Restores, NotebookRestores, ::testing::ValuesIn(restoreCases),
+                         [](const auto& info) {
+                             std::string n = info.param.name;
+                             std::replace(n.begin(), n.end(), ' ', '_');
+                             return n;
+                         });
+
 struct EditCase
 {
     const char* name;
