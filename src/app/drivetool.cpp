@@ -147,6 +147,7 @@ void DriveTool::refresh()
     const MainSetup now = readMainSetup();
     fillSheet(now);
     m_sheet.tables[Reference] = comparison(now);
+    m_headline = headlineOf(now);
     followGrid();
 }
 
@@ -216,6 +217,27 @@ DriveSheet::Table DriveTool::comparison(const MainSetup& now) const
     const DriveSheet::Side before{m_reference, m_referenceInputs.tyreDiameter,
                                   then ? std::optional(*then) : std::nullopt};
     return DriveSheet::reference(before, after, change, problem);
+}
+
+QString DriveTool::headlineOf(const MainSetup& now) const
+{
+    if (!now.figures)
+        return QString();
+    const Drive::Figures& f = *now.figures;
+    QString text = QStringLiteral("ロールアウト %1mm").arg(Drive::mmText(f.rollout));
+    if (f.speed)
+        text += QStringLiteral("、最高速度 %1km/h").arg(Drive::speedText(*f.speed));
+    if (hasReference()) {
+        const auto then = referenceFigures();
+        const auto change = then ? Drive::compare(*then, f) : Result<Drive::Change>(then.failure());
+        if (change) {
+            auto percent = [](double v) { return QString::asprintf("%+.1f%%", v); };
+            text += QStringLiteral("、基準比 ロールアウト %1").arg(percent(change->rollout));
+            if (change->speed)
+                text += QStringLiteral("、速度 %1").arg(percent(*change->speed));
+        }
+    }
+    return text;
 }
 
 void DriveTool::followGrid()

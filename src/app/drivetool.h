@@ -71,6 +71,10 @@ public:
     // Where the module comes from, e.g. "メイン画面のモジュール 48P：m 0.52917";
     // "" when the main window's module names no pitch and the typed one counts.
     const QString& moduleNote() const { return m_moduleNote; }
+    // The figures a racer acts on, in one sentence for the ear: "ロールアウト
+    // 27.40mm、最高速度 50.4km/h、基準比 ロールアウト +3.5%、速度 +3.5%"; "" while
+    // the status line tells why there are none.
+    const QString& headline() const { return m_headline; }
     // The rollout table: the main ratio grid with a rollout in each ratio cell.
     const FlexGrid& rollouts() const { return m_rollouts; }
     // Whether the last handler ran one of the main window's, which must then
@@ -93,6 +97,7 @@ private:
     // The reference setup with the inputs it was taken with.
     Result<Drive::Figures> referenceFigures() const;
     DrivePrintOut::Table comparison(const MainSetup& now) const;
+    QString headlineOf(const MainSetup& now) const;
     Drive::Inputs inputs() const;
     Drive::Setup currentSetup() const;
     bool hasReference() const;
@@ -109,7 +114,7 @@ private:
     Drive::Setup m_reference;
     QStringList m_savedLines;
     DrivePrintOut::Sheet m_sheet;
-    QString m_status, m_surveyNote, m_moduleNote;
+    QString m_status, m_surveyNote, m_moduleNote, m_headline;
     FlexGrid m_rollouts;
     // What the rollout table was made from: the main grid's revision, the
     // secondary ratio and the tyre; unchanged, the table is not made again.

@@ -336,10 +336,19 @@ void DriveWindow::render()
     m_controls.value(QStringLiteral("moduleTyped"))->setEnabled(!fromMain);
     DriveLook::show(m_moduleNote, ModuleName, fromMain ? m_tool.moduleNote() : TypedModuleHint);
     const QString status = m_tool.status().isEmpty() ? Calculating : m_tool.status();
+    QStringList news;
     if (m_status->text() != status) {
         DriveLook::show(m_status, StatusName, status);
-        m_announcer->announce(m_status->accessibleName());
+        news << m_status->accessibleName();
     }
+    // The figures change away from the focus (a voltage typed, a SET in the
+    // main window): said once per change.
+    if (m_tool.headline() != m_headline) {
+        m_headline = m_tool.headline();
+        news << m_headline;
+    }
+    news.removeAll(QString());
+    m_announcer->announce(news.join(QStringLiteral("、")));
     DriveLook::show(m_surveyNote, SurveyName, m_tool.surveyNote());
     for (auto it = m_tables.cbegin(); it != m_tables.cend(); ++it)
         it.value()->setTable(m_tool.sheet().tables.value(it.key()));

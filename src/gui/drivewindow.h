@@ -66,6 +66,7 @@ private:
     QHash<QLineEdit*, QString DriveTool::Fields::*> m_fields;
     QHash<int, SheetTable*> m_tables;
     QLabel* m_status = nullptr;
+    QString m_headline; // as last said
     Announcer* m_announcer = nullptr;
     QWidget* m_sheet = nullptr; // everything, inside the scroll area
     QLabel* m_moduleNote = nullptr;

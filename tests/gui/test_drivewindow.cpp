@@ -114,6 +114,13 @@ private slots:
         // A screen reader hears the figure with what it is.
         const SheetTable* current = m_drive->table(DriveTool::Current);
         QVERIFY(current->cell(0, 1)->accessibleName().endsWith(u' ' + current->cell(0, 1)->text()));
+        // ... and hears the top speed change when the voltage does, away from the focus.
+        auto* news = m_drive->findChild<QWidget*>(QStringLiteral("announcer"));
+        type("voltage", QStringLiteral("8.4"));
+        QVERIFY(news && news->isVisible());
+        QCOMPARE(news->accessibleName(),
+                 QStringLiteral("ロールアウト 25.28mm、最高速度 %1km/h")
+                     .arg(figure(QStringLiteral("最高速度（理論値・無負荷）"))));
     }
 
     // A long value neither widens the window nor is lost: it shows elided,
