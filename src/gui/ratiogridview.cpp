@@ -1,5 +1,6 @@
 #include "ratiogridview.h"
 
+#include "common/colour.h"
 #include "form/flexgrid.h"
 #include "gridheader.h"
 #include "gridmodel.h"
@@ -114,6 +115,14 @@ void RatioGridView::sync()
     if (!m_model->sync())
         return;
     applySizes();
+    // The best pair in view: at 100 % the window shows fewer than half the
+    // columns of a survey, and its light-blue cell may lie past them.
+    for (int r = 0; r < m_model->rowCount(); ++r)
+        for (int c = 0; c < m_model->columnCount(); ++c)
+            if (m_grid.cell(m_model->gridRow(r), m_model->gridCol(c)).colour == Colour::LightBlue) {
+                scrollTo(m_model->index(r, c), QAbstractItemView::EnsureVisible);
+                return;
+            }
 }
 
 QString RatioGridView::selectionText() const

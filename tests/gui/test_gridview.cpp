@@ -1,3 +1,4 @@
+#include "common/colour.h"
 #include "gridmodel.h"
 #include "print/gridexport.h"
 #include "ratiogridview.h"
@@ -95,6 +96,19 @@ private slots:
         QCOMPARE(rows[0].split(u'\t').mid(0, 2),
                  QStringList({QStringLiteral("P/S"), grid().cell(0, left).text}));
         QCOMPARE(rows[1].split(u'\t').first(), grid().cell(top, 0).text);
+    }
+
+    // The best pair is scrolled into view, wherever the survey put it.
+    void theBestCellIsScrolledIntoView()
+    {
+        FlexGrid& cells = m_fixture.window()->app().form().MSFlexGrid1;
+        const int row = cells.rows() - 1, col = cells.cols() - 1;
+        QVERIFY(cells.setCurrentCell(row, col));
+        cells.setColour(Colour::LightBlue);
+        m_fixture.window()->render();
+        const QRect cell = m_view->visualRect(m_view->model()->index(row - 1, col - 1));
+        QVERIFY2(m_view->viewport()->rect().contains(cell.center()),
+                 qPrintable(QStringLiteral("cell at %1,%2").arg(cell.x()).arg(cell.y())));
     }
 
     // A handler may write cells without touching anything else; the next
