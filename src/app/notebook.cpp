@@ -71,6 +71,7 @@ const ClickTable<Notebook>& Notebook::clicks()
 bool Notebook::raise(QStringView name)
 {
     m_ranMain = false;
+    m_done.clear();
     return clicks().run(*this, name);
 }
 
@@ -301,6 +302,7 @@ void Notebook::save_Click()
     m_loaded = draft = *checked;
     m_loaded.id = draft.id = m_selected = id;
     m_loadedDate = draftDate = notebookDateText(checked->taken);
+    m_done = NotebookMessages::Saved;
 }
 
 void Notebook::remove_Click()
@@ -315,6 +317,7 @@ void Notebook::remove_Click()
         m_loaded = draft = NotebookEntry();
         m_loadedDate = draftDate = QString();
         m_selected = 0;
+        m_done = NotebookMessages::Deleted;
     }
 }
 
@@ -373,7 +376,10 @@ void Notebook::record_Click()
             e.rollout = Drive::mmText(figures->rollout);
     draft = e;
     draftDate = notebookDateText(e.taken);
+    m_done.clear();
     save_Click();
+    if (!m_done.isEmpty())
+        m_done = NotebookMessages::Recorded;
 }
 
 std::optional<NotebookEntry> Notebook::selectedEntry()
@@ -409,4 +415,5 @@ void Notebook::restore_Click()
     }
     (*drive).fieldLeft();
     (*drive).refresh();
+    m_done = NotebookMessages::Restored;
 }

@@ -105,6 +105,8 @@ public:
     void importCsv(const QString& path);
     // Whether the last handler changed the main window, which must be drawn again.
     bool ranMainHandler() const { return m_ranMain; }
+    // What the last handler did, for a screen reader ("記録しました"), or "".
+    const QString& done() const { return m_done; }
 
 private:
     NotebookEntry fromWindows() const;
@@ -130,4 +132,5 @@ private:
     NotebookChart::XKind m_axis = NotebookChart::XKind::Rollout;
     quint64 m_revision = 0;
     bool m_ranMain = false;
+    QString m_done;
 };

@@ -1,6 +1,7 @@
 #include "notebookwindow.h"
 
 #include "accessiblerole.h"
+#include "announcer.h"
 #include "common/recordsyntax.h"
 #include "common/textfile.h"
 #include "drivelook.h"
@@ -70,6 +71,7 @@ NotebookWindow::NotebookWindow(MainWindow& main)
     connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &NotebookWindow::rowChosen);
 
+    m_announcer = new Announcer(this);
     m_chart = new NotebookChartView(this);
     m_chart->setObjectName(QStringLiteral("chart"));
     m_chart->setAccessibleName(QStringLiteral("モーター温度とベストラップのグラフ"));
@@ -320,6 +322,7 @@ void NotebookWindow::handle(const QString& name)
     if (m_notebook.ranMainHandler())
         m_main.showHandlerResult();
     render();
+    m_announcer->announce(m_notebook.done());
 }
 
 void NotebookWindow::filterChosen()

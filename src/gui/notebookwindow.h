@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class MainWindow;
+class Announcer;
 class NotebookChartView;
 class NotebookListModel;
 class QComboBox;
@@ -74,4 +75,5 @@ private:
     QScrollArea* m_editor = nullptr; // the fields, scrolling in a short window
     NotebookListModel* m_model = nullptr;
     NotebookChartView* m_chart = nullptr;
+    Announcer* m_announcer = nullptr;
 };

@@ -66,6 +66,11 @@ inline const QString StrayMark = QStringLiteral("※");
 inline const QString StrayHint =
     QStringLiteral("※ 範囲外の値です（記録のまま表示し、グラフには入れません）");
 inline const QString BadDate = QStringLiteral("日時は「2026/12/07 15:30」の形で入力して下さい");
+// What 記録する, 保存, 削除 and この設定を呼び出す did, said to a screen reader.
+inline const QString Recorded = QStringLiteral("記録しました");
+inline const QString Saved = QStringLiteral("保存しました");
+inline const QString Deleted = QStringLiteral("削除しました");
+inline const QString Restored = QStringLiteral("設定を呼び出しました");
 inline const QString NothingSelected = QStringLiteral("記録が選ばれていません");
 inline const QString AskDelete = QStringLiteral("選択した記録を削除しますか？");
 inline const QString AskSaveDraft = QStringLiteral("編集中の記録を保存しますか？");

@@ -65,12 +65,16 @@ private slots:
         set("22", "Command3");
         const QStringList recorded = {caption("Label6"), caption("Label7"), caption("Label8"),
                                       caption("Label9")};
+        auto* news = nb->findChild<QWidget*>(QStringLiteral("announcer"));
+        QVERIFY(news);
         press(nb, "record");
+        QCOMPARE(news->accessibleName(), NotebookMessages::Recorded); // told to the ear
         QCOMPARE(nb->list()->model()->rowCount(), 1);
         QCOMPARE(listed(nb, 0, Notebook::Gears), QStringLiteral("22/84"));
         type(nb, "field:motor_temp", QStringLiteral("58"));
         type(nb, "field:lap", QStringLiteral("12.75"));
         press(nb, "save");
+        QCOMPARE(news->accessibleName(), NotebookMessages::Saved);
         QCOMPARE(listed(nb, 0, Notebook::Temp), QStringLiteral("58℃"));
         QCOMPARE(nb->chart()->byTime().temps.size(), 1);
 
@@ -81,6 +85,7 @@ private slots:
         click("Command12");
         QVERIFY(caption("Label7") != recorded[1]);
         press(nb, "restore");
+        QCOMPARE(news->accessibleName(), NotebookMessages::Restored);
         QCOMPARE(QStringList(
                      {caption("Label6"), caption("Label7"), caption("Label8"), caption("Label9")}),
                  recorded);
