@@ -35,6 +35,26 @@ void sizeFor(FlexGrid& grid, int rows, int cols)
 
 QString bandText() { return QStringLiteral("±") + NumberText::fixed(BandPercent, 1) + u'%'; }
 
+QString surveyNews(const FlexGrid& grid)
+{
+    int within = 0, bestRow = -1, bestCol = -1;
+    for (int r = grid.fixedRows(); r < grid.rows(); ++r)
+        for (int c = grid.fixedCols(); c < grid.cols(); ++c) {
+            const int colour = grid.cell(r, c).colour;
+            if (colour == Colour::LightBlue) {
+                bestRow = r;
+                bestCol = c;
+            }
+            within += colour == Colour::LightBlue || colour == Colour::Red;
+        }
+    if (bestRow < 0)
+        return QString();
+    return QStringLiteral("最適 ピニオン%1/スパー%2 減速比 %3、%4以内 %5組")
+        .arg(grid.cell(bestRow, 0).text, grid.cell(0, bestCol).text,
+             grid.cell(bestRow, bestCol).text, bandText())
+        .arg(within);
+}
+
 void layout(FlexGrid& grid)
 {
     grid.hide();

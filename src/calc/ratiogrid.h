@@ -41,6 +41,11 @@ struct Best
 std::optional<Best> fill(FlexGrid& grid, const Ranges::Axes& axes, double secondary,
                          std::optional<double> wanted);
 
+// A survey's outcome in words, for the ear: the best pair, its ratio and how
+// many pairs lie within the band, e.g. "最適 ピニオン22/スパー70 減速比 8.273、
+// ±2.5%以内 5組"; "" for a grid with no best cell.
+QString surveyNews(const FlexGrid& grid);
+
 // The plain table: the ranges' values and the secondary ratio.
 struct Table
 {

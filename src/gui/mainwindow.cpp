@@ -4,6 +4,7 @@
 #include "appsetup.h"
 #include "backdrop.h"
 #include "calc/gearcalc.h"
+#include "calc/ratiogrid.h"
 #include "colours.h"
 #include "common/recordsyntax.h"
 #include "drivewindow.h"
@@ -235,6 +236,7 @@ void MainWindow::start()
     m_host.stopHolding();
     render();
     m_news.clear(); // what start-up shows is the window, not news
+    m_toldGrid = m_app.form().MSFlexGrid1.revision();
     if (QWidget* first = m_widgets.value(ControlTable::focusOrder().value(0)))
         first->setFocus();
 }
@@ -372,6 +374,13 @@ void MainWindow::handle(const QString& name)
 void MainWindow::showHandlerResult()
 {
     render();
+    // A new survey names its best pair too, even where the four values stayed.
+    const FlexGrid& grid = m_app.form().MSFlexGrid1;
+    if (grid.revision() != m_toldGrid) {
+        m_toldGrid = grid.revision();
+        if (const QString news = RatioGrid::surveyNews(grid); !news.isEmpty())
+            m_news.append(news);
+    }
     m_announcer->announce(m_news.join(QStringLiteral("、")));
     m_news.clear();
     emit formChanged();

@@ -94,6 +94,7 @@ private:
     KeyboardKeypad* m_keypad;
     Announcer* m_announcer;
     // The results that changed in this render, for the announcer.
+    quint64 m_toldGrid = 0; // the grid revision whose survey was last told
     QStringList m_news;
     QList<Entry> m_entries;
     QHash<QString, QWidget*> m_widgets;

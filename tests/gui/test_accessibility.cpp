@@ -110,6 +110,13 @@ private slots:
                                 ->text(QAccessible::Description);
         QVERIFY(told.contains(QStringLiteral("最も近い組合せ")));
         QVERIFY(told.contains(QStringLiteral("指定減速比の±2.5%以内")));
+        // The notice names the best pair and how many lie within the band.
+        const QString best = QStringLiteral("最適 ピニオン%1/スパー%2 減速比 ")
+                                 .arg(m_fixture.caption("Label8"), m_fixture.caption("Label7"));
+        QVERIFY2(notice->text(QAccessible::Name).contains(best),
+                 qPrintable(notice->text(QAccessible::Name)));
+        QVERIFY(
+            notice->text(QAccessible::Name).endsWith(QStringLiteral("以内 %1組").arg(told.size())));
     }
 
     // A cell names its spur heading and its pinion heading.
