@@ -211,11 +211,27 @@ QString Notebook::cellText(qsizetype i, int column) const
     return QString();
 }
 
+QString Notebook::pointText(qint64 id) const
+{
+    const qsizetype i = shownIndexOf(id);
+    if (i < 0)
+        return QString();
+    const bool byRatio = m_axis == NotebookChart::XKind::Ratio;
+    QStringList parts = {cellText(i, Date)};
+    const QString gear = cellText(i, byRatio ? Ratio : Rollout);
+    if (!gear.isEmpty())
+        parts << (byRatio ? QStringLiteral("減速比 ") : QStringLiteral("ロールアウト ")) + gear;
+    for (int column : {Temp, Lap})
+        if (const QString value = cellText(i, column); !value.isEmpty())
+            parts << value;
+    return parts.join(QStringLiteral("、"));
+}
+
 bool Notebook::hasStray(qsizetype i) const { return shownRow(i).strays != 0; }
 
 NotebookChart::Plot Notebook::chart(NotebookChart::XKind kind) const
 {
-    return NotebookChart::build(m_index.rows, m_shown, kind);
+    return NotebookChart::build(m_index.rows, m_shown, kind, m_selected);
 }
 
 // ---- The entry being edited ------------------------------------------------

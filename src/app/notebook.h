@@ -65,6 +65,9 @@ public:
     }
     qsizetype shownIndexOf(qint64 id) const;
     QString cellText(qsizetype i, int column) const;
+    // A run's point of the chart read out: "2026/12/07 15:30、ロールアウト 27.40、
+    // 63℃、12.5秒" (the gearing of the chart's axis).
+    QString pointText(qint64 id) const;
     // Whether a shown run holds a value outside its field's range.
     bool hasStray(qsizetype i) const;
     QString carName(qint32 car) const { return m_index.cars.value(car); }

@@ -1,12 +1,17 @@
 #include "notebookchartview.h"
 
 #include <QBitArray>
+#include <QHelpEvent>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPixmap>
 #include <QPolygonF>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 
 namespace {
 // The program's red and blue, as the grid marks them, strong enough on white.
@@ -34,6 +39,15 @@ QPixmap markSprite(const QColor& colour, bool triangle, qreal ratio)
     else
         p.drawEllipse(c, Mark, Mark);
     return sprite;
+}
+
+// Where a chart's frame lies in its box, for drawing and for finding points.
+QRectF frameOf(const QRectF& box, const QFontMetricsF& fm)
+{
+    const qreal line = fm.height();
+    const qreal side = fm.horizontalAdvance(QStringLiteral("000.00")) + 10;
+    return {box.left() + side, box.top() + 2.4 * line, box.width() - 2 * side,
+            box.height() - 4.8 * line};
 }
 
 QPointF placed(const QPointF& v, const NotebookChart::Axis& x, const NotebookChart::Axis& y,
@@ -67,6 +81,8 @@ NotebookChartView::NotebookChartView(QWidget* parent) : QWidget(parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMinimumSize(MinimumWidth, MinimumHeight);
+    // A keyboard user reaches it and steps through its points.
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 void NotebookChartView::setPlots(NotebookChart::Plot byGear, NotebookChart::Plot byTime)
@@ -76,10 +92,87 @@ void NotebookChartView::setPlots(NotebookChart::Plot byGear, NotebookChart::Plot
     update();
 }
 
+void NotebookChartView::setSelected(const NotebookRow* row)
+{
+    NotebookChart::select(m_byGear, row);
+    NotebookChart::select(m_byTime, row);
+    update();
+}
+
 void NotebookChartView::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     paintBoth(p, rect());
+    if (hasFocus()) {
+        p.setPen(QPen(palette().highlight().color(), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
+}
+
+void NotebookChartView::keyPressEvent(QKeyEvent* event)
+{
+    constexpr int Far = 1 << 30;
+    switch (event->key()) {
+    case Qt::Key_Left:
+        emit stepped(-1);
+        return;
+    case Qt::Key_Right:
+        emit stepped(1);
+        return;
+    case Qt::Key_Home:
+        emit stepped(-Far);
+        return;
+    case Qt::Key_End:
+        emit stepped(Far);
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+qint64 NotebookChartView::runAt(const QPointF& pixel) const
+{
+    const QFontMetricsF fm(font());
+    const qreal half = height() / 2.0;
+    qint64 best = 0;
+    qreal nearest = 2 * Mark + 2; // pixels
+    for (const auto& [plot, top] : {std::pair{&m_byGear, 0.0}, std::pair{&m_byTime, half}}) {
+        const QRectF frame = frameOf(QRectF(0, top, width(), half), fm);
+        for (const auto& [points, ids, axis] :
+             {std::tuple{&plot->temps, &plot->tempIds, &plot->temp},
+              std::tuple{&plot->laps, &plot->lapIds, &plot->lap}})
+            for (qsizetype i = 0; i < points->size(); ++i) {
+                const QPointF d = placed((*points)[i], plot->x, *axis, frame) - pixel;
+                const qreal distance = std::hypot(d.x(), d.y());
+                if (distance < nearest) {
+                    nearest = distance;
+                    best = (*ids)[i];
+                }
+            }
+    }
+    return best;
+}
+
+void NotebookChartView::mousePressEvent(QMouseEvent* event)
+{
+    setFocus(Qt::MouseFocusReason);
+    if (const qint64 id = runAt(event->position()))
+        emit pointPicked(id);
+}
+
+bool NotebookChartView::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip && m_pointText) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const qint64 id = runAt(help->pos());
+        if (id)
+            QToolTip::showText(help->globalPos(), m_pointText(id), this);
+        else
+            QToolTip::hideText();
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 void NotebookChartView::paintBoth(QPainter& p, const QRectF& area) const
@@ -109,8 +202,7 @@ void NotebookChartView::paintPlot(QPainter& p, const QRectF& box, const Notebook
     p.drawText(QRectF(box.left() + 6, box.top() + 2, box.width() - 12, line), Qt::AlignLeft,
                NotebookChart::title(plot.kind));
     const qreal side = fm.horizontalAdvance(QStringLiteral("000.00")) + 10;
-    const QRectF frame(box.left() + side, box.top() + 2.4 * line, box.width() - 2 * side,
-                       box.height() - 4.8 * line);
+    const QRectF frame = frameOf(box, fm);
     if (frame.width() < 20 || frame.height() < 20)
         return;
     p.setPen(QPen(Qt::black, 1));
@@ -138,10 +230,11 @@ void NotebookChartView::paintPlot(QPainter& p, const QRectF& box, const Notebook
         const NotebookChart::Axis& axis;
         const QList<QPointF>& points;
         const std::optional<QPointF>& latest;
+        const std::optional<QPointF>& selected;
         QColor colour;
         bool left;
-    } series[] = {{plot.temp, plot.temps, plot.latestTemp, TempColour, true},
-                  {plot.lap, plot.laps, plot.latestLap, LapColour, false}};
+    } series[] = {{plot.temp, plot.temps, plot.latestTemp, plot.selectedTemp, TempColour, true},
+                  {plot.lap, plot.laps, plot.latestLap, plot.selectedLap, LapColour, false}};
     for (const auto& s : series) {
         p.setPen(s.colour);
         for (double t : s.axis.ticks) {
@@ -165,6 +258,14 @@ void NotebookChartView::paintPlot(QPainter& p, const QRectF& box, const Notebook
             p.setPen(QPen(Qt::black, 1.5));
             p.drawEllipse(at, Mark + 4, Mark + 4);
             p.drawText(at + QPointF(Mark + 6, -Mark - 4), QStringLiteral("最新"));
+        }
+        if (s.selected) {
+            // The run chosen in the list, boxed.
+            const QPointF at = placed(*s.selected, plot.x, s.axis, frame);
+            p.setPen(QPen(Qt::black, 2));
+            p.setBrush(Qt::NoBrush);
+            p.drawRect(
+                QRectF(at - QPointF(Mark + 3, Mark + 3), QSizeF(2 * Mark + 6, 2 * Mark + 6)));
         }
     }
 }

@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QWidget>
 
+#include <functional>
+
 class QPainter;
 
 // The notebook's two charts, drawn with QPainter at whatever size and zoom:
@@ -21,6 +23,8 @@ public:
     static constexpr int MinimumWidth = 240, MinimumHeight = 200;
 
     void setPlots(NotebookChart::Plot byGear, NotebookChart::Plot byTime);
+    // The chosen run's points boxed (none: no run chosen).
+    void setSelected(const NotebookRow* row);
     const NotebookChart::Plot& byGear() const { return m_byGear; }
     const NotebookChart::Plot& byTime() const { return m_byTime; }
 
@@ -31,11 +35,27 @@ public:
 
     QSize sizeHint() const override { return {520, 420}; }
 
+    // What a run's point says in its tooltip.
+    void setPointText(std::function<QString(qint64 id)> text) { m_pointText = std::move(text); }
+
+signals:
+    // Left/Right (±1), Home/End (±many) on the focused chart: the chosen run
+    // should move along the points of the upper chart.
+    void stepped(int delta);
+    // A point clicked: its run.
+    void pointPicked(qint64 id);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void paintBoth(QPainter& painter, const QRectF& area) const;
+    // The run whose point lies nearest to a pixel, within a few pixels; 0 if none.
+    qint64 runAt(const QPointF& pixel) const;
 
     NotebookChart::Plot m_byGear, m_byTime;
+    std::function<QString(qint64)> m_pointText;
 };

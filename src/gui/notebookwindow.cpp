@@ -75,6 +75,17 @@ NotebookWindow::NotebookWindow(MainWindow& main)
     m_chart = new NotebookChartView(this);
     m_chart->setObjectName(QStringLiteral("chart"));
     m_chart->setAccessibleName(QStringLiteral("モーター温度とベストラップのグラフ"));
+    m_chart->setPointText([this](qint64 id) { return m_notebook.pointText(id); });
+    connect(m_chart, &NotebookChartView::pointPicked, this, &NotebookWindow::chooseRun);
+    connect(m_chart, &NotebookChartView::stepped, this, [this](int delta) {
+        const QList<qint64> runs = m_chart->byGear().runsAcross();
+        if (runs.isEmpty())
+            return;
+        const qsizetype at = runs.indexOf(m_notebook.selected());
+        const qsizetype next = at < 0 ? (delta > 0 ? 0 : runs.size() - 1)
+                                      : std::clamp<qsizetype>(at + delta, 0, runs.size() - 1);
+        chooseRun(runs[next]);
+    });
     m_axis = new QComboBox(this);
     m_axis->setObjectName(QStringLiteral("axis"));
     m_axis->setAccessibleName(QStringLiteral("グラフの横軸"));
@@ -333,6 +344,19 @@ void NotebookWindow::filterChosen()
     render();
 }
 
+void NotebookWindow::chooseRun(qint64 id)
+{
+    const qsizetype row = m_notebook.shownIndexOf(id);
+    if (row < 0)
+        return;
+    const QModelIndex index = m_model->index(int(row), 0);
+    m_list->selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect |
+                                                         QItemSelectionModel::Rows);
+    m_list->scrollTo(index);
+    if (m_notebook.selected() == id)
+        m_announcer->announce(m_notebook.pointText(id));
+}
+
 void NotebookWindow::rowChosen()
 {
     const int row = m_list->currentIndex().row();
@@ -343,6 +367,8 @@ void NotebookWindow::rowChosen()
         return;
     }
     renderEditor();
+    const qsizetype shown = m_notebook.shownIndexOf(id);
+    m_chart->setSelected(shown < 0 ? nullptr : &m_notebook.shownRow(shown));
     if (m_model->rowCount() != m_notebook.shownCount())
         render();
 }

@@ -52,6 +52,8 @@ private:
     QWidget* buildButtons();
     QPushButton* addButton(const QString& name, const QString& caption);
     void filterChosen();
+    // Makes a run of the chart the chosen one, as a pick in the list would.
+    void chooseRun(qint64 id);
     void rowChosen();
     void render();
     void renderFilters();

@@ -1,6 +1,7 @@
 #include "notebookchart.h"
 
 #include <QDateTime>
+#include <QSet>
 
 #include <algorithm>
 #include <cmath>
@@ -156,34 +157,60 @@ QString title(XKind kind)
                : QStringLiteral("モーター温度とベストラップ（%1別）").arg(gearWord(kind));
 }
 
-Plot build(const std::vector<NotebookRow>& rows, const std::vector<qsizetype>& which, XKind kind)
+namespace {
+// A run's place on a chart: its x, temperature and lap, each NaN where blank,
+// stray or not finite.
+struct Point
+{
+    double x, temp, lap;
+};
+Point pointOf(const NotebookRow& r, XKind kind)
+{
+    double x = double(r.taken);
+    if (kind == XKind::Rollout)
+        x = r.charted(r.rollout, NotebookRow::Rollout);
+    else if (kind == XKind::Ratio)
+        x = r.charted(r.total, NotebookRow::Total);
+    auto finite = [](double v) { return std::isfinite(v) ? v : NotebookRow::None; };
+    return {finite(x), finite(r.charted(r.temp, NotebookRow::Temp)),
+            finite(r.charted(r.lap, NotebookRow::Lap))};
+}
+} // namespace
+
+void select(Plot& plot, const NotebookRow* row)
+{
+    plot.selectedTemp.reset();
+    plot.selectedLap.reset();
+    if (!row)
+        return;
+    const Point at = pointOf(*row, plot.kind);
+    if (std::isnan(at.x))
+        return;
+    if (!std::isnan(at.temp))
+        plot.selectedTemp = QPointF(at.x, at.temp);
+    if (!std::isnan(at.lap))
+        plot.selectedLap = QPointF(at.x, at.lap);
+}
+
+Plot build(const std::vector<NotebookRow>& rows, const std::vector<qsizetype>& which, XKind kind,
+           qint64 selected)
 {
     Plot p;
     p.kind = kind;
-    auto xOf = [kind](const NotebookRow& r) {
-        switch (kind) {
-        case XKind::Rollout:
-            return r.charted(r.rollout, NotebookRow::Rollout);
-        case XKind::Ratio:
-            return r.charted(r.total, NotebookRow::Total);
-        case XKind::Time:
-            return double(r.taken);
-        }
-        return NotebookRow::None;
-    };
     double xLo = INFINITY, xHi = -INFINITY, tLo = INFINITY, tHi = -INFINITY, lLo = INFINITY,
            lHi = -INFINITY;
     bool first = true;
     for (qsizetype i : which) {
         const NotebookRow& r = rows[size_t(i)];
-        const double x = xOf(r);
-        const double temp = r.charted(r.temp, NotebookRow::Temp);
-        const double lap = r.charted(r.lap, NotebookRow::Lap);
+        const auto [x, temp, lap] = pointOf(r, kind);
         const bool newest = std::exchange(first, false);
         if (!std::isfinite(x))
             continue;
+        if (selected != 0 && r.id == selected)
+            select(p, &r);
         if (std::isfinite(temp)) {
             p.temps << QPointF(x, temp);
+            p.tempIds << r.id;
             tLo = std::min(tLo, temp);
             tHi = std::max(tHi, temp);
             if (newest)
@@ -191,6 +218,7 @@ Plot build(const std::vector<NotebookRow>& rows, const std::vector<qsizetype>& w
         }
         if (std::isfinite(lap)) {
             p.laps << QPointF(x, lap);
+            p.lapIds << r.id;
             lLo = std::min(lLo, lap);
             lHi = std::max(lHi, lap);
             if (newest)
@@ -213,6 +241,28 @@ Plot build(const std::vector<NotebookRow>& rows, const std::vector<qsizetype>& w
     p.lap = p.laps.isEmpty() ? niceAxis(0, 10, QString())
                              : niceAxis(lLo, lHi, QStringLiteral("ベストラップ（秒）"));
     return p;
+}
+
+QList<qint64> Plot::runsAcross() const
+{
+    // Points are in the list's order, newest first; a run with both has its
+    // temperature and its lap at one x.
+    std::vector<std::pair<double, qint64>> all;
+    all.reserve(size_t(temps.size() + laps.size()));
+    for (qsizetype i = 0; i < temps.size(); ++i)
+        all.emplace_back(temps[i].x(), tempIds[i]);
+    for (qsizetype i = 0; i < laps.size(); ++i)
+        all.emplace_back(laps[i].x(), lapIds[i]);
+    std::stable_sort(all.begin(), all.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    QList<qint64> out;
+    QSet<qint64> seen;
+    for (const auto& [x, id] : all)
+        if (!seen.contains(id)) {
+            seen.insert(id);
+            out << id;
+        }
+    return out;
 }
 
 QString summary(const Plot& plot)

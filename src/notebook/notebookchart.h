@@ -38,14 +38,24 @@ struct Plot
     XKind kind = XKind::Rollout;
     Axis x, temp, lap;
     QList<QPointF> temps, laps;                          // (x, value) of each run that has both
+    QList<qint64> tempIds, lapIds;                       // the run of each point
     double tempLo = 0, tempHi = 0, lapLo = 0, lapHi = 0; // the values' own ranges
-    // The newest run's points.
-    std::optional<QPointF> latestTemp, latestLap;
+    // The newest run's points, and the chosen run's.
+    std::optional<QPointF> latestTemp, latestLap, selectedTemp, selectedLap;
     bool empty() const { return temps.isEmpty() && laps.isEmpty(); }
+    // The runs with a point, left to right (ties newest first): what the
+    // arrow keys step through.
+    QList<qint64> runsAcross() const;
 };
 
-// rows[i] for every i of which (newest first, as the list shows them).
-Plot build(const std::vector<NotebookRow>& rows, const std::vector<qsizetype>& which, XKind kind);
+// rows[i] for every i of which (newest first, as the list shows them);
+// selected: the id of the chosen run, whose points are marked.
+Plot build(const std::vector<NotebookRow>& rows, const std::vector<qsizetype>& which, XKind kind,
+           qint64 selected = 0);
+
+// Marks a run's points as the chosen ones (none: no run chosen), without
+// building the plot again.
+void select(Plot& plot, const NotebookRow* row);
 
 // A scale over lo…hi with about five round steps (for time: hours, days,
 // weeks, months), widened to take in its end ticks. Any finite lo and hi

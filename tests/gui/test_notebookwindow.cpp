@@ -96,6 +96,50 @@ private slots:
         QCOMPARE(m_window->findChildren<NotebookWindow*>().size(), 1);
     }
 
+    // The chart takes the focus; the arrows step through its points left to
+    // right, choosing each run and reading it out; a click picks a point.
+    void theChartIsSteppedByKeysAndPickedByClicks()
+    {
+        QList<NotebookEntry> runs;
+        for (const char* rollout : {"27.4", "25.1", "26.3"}) {
+            NotebookEntry e;
+            e.taken = QDateTime(QDate(2026, 12, 7), QTime(10, int(runs.size())));
+            e.car = QStringLiteral("A");
+            e.rollout = QString::fromLatin1(rollout);
+            e.motorTemp = QStringLiteral("60");
+            e.lap = QStringLiteral("12.5");
+            runs << e;
+        }
+        {
+            NotebookStore store;
+            QVERIFY(store.open(QDir(m_fixture.folder()).filePath(Notebook::FileName)));
+            QVERIFY(store.addAll(runs));
+        }
+        NotebookWindow* nb = openNotebook();
+        QVERIFY(nb);
+        NotebookChartView* chart = nb->chart();
+        QCOMPARE(chart->focusPolicy(), Qt::StrongFocus);
+        auto* news = nb->findChild<QWidget*>(QStringLiteral("announcer"));
+        auto rolloutOfChosen = [&] {
+            return listed(nb, int(nb->notebook().shownIndexOf(nb->notebook().selected())),
+                          Notebook::Rollout);
+        };
+        chart->setFocus();
+        QTest::keyClick(chart, Qt::Key_Right);
+        QCOMPARE(rolloutOfChosen(), QStringLiteral("25.10"));
+        QCOMPARE(news->accessibleName(),
+                 QStringLiteral("2026/12/07 10:01、ロールアウト 25.10、60℃、12.5秒"));
+        QTest::keyClick(chart, Qt::Key_Right);
+        QCOMPARE(rolloutOfChosen(), QStringLiteral("26.30"));
+        QVERIFY(chart->byGear().selectedTemp && chart->byGear().selectedTemp->x() == 26.3);
+        QTest::keyClick(chart, Qt::Key_End);
+        QCOMPARE(rolloutOfChosen(), QStringLiteral("27.40"));
+        QTest::keyClick(chart, Qt::Key_Home);
+        QCOMPARE(rolloutOfChosen(), QStringLiteral("25.10"));
+        QVERIFY(chart->accessibleDescription().startsWith(
+            NotebookChart::title(NotebookChart::XKind::Rollout)));
+    }
+
     // Values stored by an older copy or another tool, which once crashed the
     // chart (a scale over ±1e308) or looped for ever (laps one ULP apart):
     // the window opens, lists them all and draws.
