@@ -12,7 +12,6 @@
 #include <memory>
 
 namespace {
-QString number(double v) { return NotebookRow::has(v) ? QString::number(v) : QString(); }
 
 // The 走行計算 to read or restore: the open one, or one made for the moment
 // over drive.dat, which reads and writes the file as the window does.
@@ -119,7 +118,70 @@ void Notebook::refilter()
     for (size_t i = 0; i < rows.size(); ++i)
         if ((car == -1 || rows[i].car == car) && (track == -1 || rows[i].track == track))
             m_shown.push_back(qsizetype(i));
+    sortShown();
+    // The runs a racer looks for first: the fastest lap and the coolest motor.
+    m_fastest = m_coolest = 0;
+    double fastest = INFINITY, coolest = INFINITY;
+    for (qsizetype i : m_shown) {
+        const NotebookRow& r = rows[size_t(i)];
+        if (const double lap = r.charted(r.lap, NotebookRow::Lap); lap < fastest) {
+            fastest = lap;
+            m_fastest = r.id;
+        }
+        if (const double temp = r.charted(r.temp, NotebookRow::Temp); temp < coolest) {
+            coolest = temp;
+            m_coolest = r.id;
+        }
+    }
     ++m_revision;
+}
+
+void Notebook::sortBy(int column, bool descending)
+{
+    m_sortColumn = column;
+    m_sortDescending = descending;
+    refilter();
+}
+
+void Notebook::sortShown()
+{
+    // The index is newest first already.
+    if (m_sortColumn == Date && m_sortDescending)
+        return;
+    const auto& rows = m_index.rows;
+    // Blank and stray values go last, whichever way the column is sorted.
+    auto value = [this](const NotebookRow& r) -> double {
+        switch (m_sortColumn) {
+        case Date:
+            return double(r.taken);
+        case Gears:
+            return r.pinion < 0 ? NAN : r.pinion * 100000.0 + std::max(r.spur, 0);
+        case Ratio:
+            return r.charted(r.total, NotebookRow::Total);
+        case Rollout:
+            return r.charted(r.rollout, NotebookRow::Rollout);
+        case Temp:
+            return r.charted(r.temp, NotebookRow::Temp);
+        case Lap:
+            return r.charted(r.lap, NotebookRow::Lap);
+        }
+        return NAN;
+    };
+    const bool byName = m_sortColumn == Car || m_sortColumn == Track;
+    const bool down = m_sortDescending;
+    std::stable_sort(m_shown.begin(), m_shown.end(), [&](qsizetype a, qsizetype b) {
+        const NotebookRow &ra = rows[size_t(a)], &rb = rows[size_t(b)];
+        if (byName) {
+            const QString na = m_sortColumn == Car ? carName(ra.car) : trackName(ra.track);
+            const QString nb = m_sortColumn == Car ? carName(rb.car) : trackName(rb.track);
+            const int order = QString::localeAwareCompare(na, nb);
+            return down ? order > 0 : order < 0;
+        }
+        const double va = value(ra), vb = value(rb);
+        if (std::isnan(va) || std::isnan(vb))
+            return !std::isnan(va) && std::isnan(vb);
+        return down ? va > vb : va < vb;
+    });
 }
 
 void Notebook::setFilter(const QString& car, const QString& track)
@@ -202,11 +264,13 @@ QString Notebook::cellText(qsizetype i, int column) const
         return shown(NotebookRow::Rollout,
                      NotebookRow::has(r.rollout) ? Drive::mmText(r.rollout) : QString());
     case Temp:
-        return shown(NotebookRow::Temp,
-                     NotebookRow::has(r.temp) ? number(r.temp) + QStringLiteral("℃") : QString());
+        return shown(NotebookRow::Temp, NotebookRow::has(r.temp)
+                                            ? NumberText::fixed(r.temp, 1) + QStringLiteral("℃")
+                                            : QString());
     case Lap:
-        return shown(NotebookRow::Lap,
-                     NotebookRow::has(r.lap) ? number(r.lap) + QStringLiteral("秒") : QString());
+        return shown(NotebookRow::Lap, NotebookRow::has(r.lap)
+                                           ? NumberText::fixed(r.lap, 3) + QStringLiteral("秒")
+                                           : QString());
     }
     return QString();
 }

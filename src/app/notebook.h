@@ -68,6 +68,11 @@ public:
     // A run's point of the chart read out: "2026/12/07 15:30、ロールアウト 27.40、
     // 63℃、12.5秒" (the gearing of the chart's axis).
     QString pointText(qint64 id) const;
+    // The list in a column's order (blanks last); Date descending is newest first.
+    void sortBy(int column, bool descending);
+    // The shown runs with the fastest lap and the coolest motor (0: none).
+    qint64 fastest() const { return m_fastest; }
+    qint64 coolest() const { return m_coolest; }
     // Whether a shown run holds a value outside its field's range.
     bool hasStray(qsizetype i) const;
     QString carName(qint32 car) const { return m_index.cars.value(car); }
@@ -119,6 +124,7 @@ private:
     QList<NotebookEntry> history(const QString& car);
     NotebookChart::Plot carChart(const QString& car) const;
     void refilter();
+    void sortShown();
     bool take(Result<> done);
 
     Giadsp& m_main;
@@ -136,4 +142,7 @@ private:
     quint64 m_revision = 0;
     bool m_ranMain = false;
     QString m_done;
+    int m_sortColumn = Date;
+    bool m_sortDescending = true;
+    qint64 m_fastest = 0, m_coolest = 0;
 };

@@ -3,6 +3,15 @@
 #include "app/notebook.h"
 #include "notebook/notebookmessages.h"
 
+#include <QColor>
+#include <QFont>
+#include <QHash>
+
+namespace {
+const QHash<int, QString> BestWords = {{Notebook::Lap, QStringLiteral("、最速")},
+                                       {Notebook::Temp, QStringLiteral("、最も低い温度")}};
+} // namespace
+
 NotebookListModel::NotebookListModel(const Notebook& notebook, QObject* parent)
     : QAbstractTableModel(parent), m_notebook(notebook), m_revision(notebook.revision())
 {
@@ -22,8 +31,24 @@ QVariant NotebookListModel::data(const QModelIndex& index, int role) const
 {
     if (!index.isValid() || index.row() >= m_notebook.shownCount())
         return {};
-    if (role == Qt::DisplayRole || role == Qt::AccessibleTextRole)
+    // The fastest lap and the coolest motor of the listed runs stand out.
+    const qint64 id = m_notebook.shownRow(index.row()).id;
+    const bool best = (index.column() == Notebook::Lap && id == m_notebook.fastest()) ||
+                      (index.column() == Notebook::Temp && id == m_notebook.coolest());
+    if (role == Qt::DisplayRole)
         return m_notebook.cellText(index.row(), index.column());
+    if (role == Qt::AccessibleTextRole)
+        return m_notebook.cellText(index.row(), index.column()) +
+               (best ? BestWords.value(index.column()) : QString());
+    if (best && role == Qt::FontRole) {
+        QFont bold;
+        bold.setBold(true);
+        return bold;
+    }
+    if (best && role == Qt::BackgroundRole)
+        return QColor(0xd8, 0xf0, 0xff); // the light blue of the grid's best pair, paler
+    if (best && role == Qt::ToolTipRole)
+        return BestWords.value(index.column()).mid(1);
     if (role == Qt::ToolTipRole &&
         m_notebook.cellText(index.row(), index.column()).endsWith(NotebookMessages::StrayMark))
         return NotebookMessages::StrayHint;

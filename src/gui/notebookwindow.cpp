@@ -67,6 +67,16 @@ NotebookWindow::NotebookWindow(MainWindow& main)
     m_list->horizontalHeader()->setStretchLastSection(true);
     m_list->setWordWrap(false);
     m_list->setTabKeyNavigation(false); // Tab leaves the list for the buttons and fields
+    // A heading sorts by its column; newest first to begin with.
+    QHeaderView* headings = m_list->horizontalHeader();
+    headings->setSectionsClickable(true);
+    headings->setSortIndicatorShown(true);
+    headings->setSortIndicator(Notebook::Date, Qt::DescendingOrder);
+    connect(headings, &QHeaderView::sortIndicatorChanged, this,
+            [this](int column, Qt::SortOrder order) {
+                m_notebook.sortBy(column, order == Qt::DescendingOrder);
+                render();
+            });
     m_controls.insert(m_list->objectName(), m_list);
     connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &NotebookWindow::rowChosen);

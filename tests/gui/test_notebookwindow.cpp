@@ -75,7 +75,7 @@ private slots:
         type(nb, "field:lap", QStringLiteral("12.75"));
         press(nb, "save");
         QCOMPARE(news->accessibleName(), NotebookMessages::Saved);
-        QCOMPARE(listed(nb, 0, Notebook::Temp), QStringLiteral("58℃"));
+        QCOMPARE(listed(nb, 0, Notebook::Temp), QStringLiteral("58.0℃"));
         QCOMPARE(nb->chart()->byTime().temps.size(), 1);
 
         // The windows move on; the keypad holds something of the user's.
@@ -128,7 +128,7 @@ private slots:
         QTest::keyClick(chart, Qt::Key_Right);
         QCOMPARE(rolloutOfChosen(), QStringLiteral("25.10"));
         QCOMPARE(news->accessibleName(),
-                 QStringLiteral("2026/12/07 10:01、ロールアウト 25.10、60℃、12.5秒"));
+                 QStringLiteral("2026/12/07 10:01、ロールアウト 25.10、60.0℃、12.500秒"));
         QTest::keyClick(chart, Qt::Key_Right);
         QCOMPARE(rolloutOfChosen(), QStringLiteral("26.30"));
         QVERIFY(chart->byGear().selectedTemp && chart->byGear().selectedTemp->x() == 26.3);

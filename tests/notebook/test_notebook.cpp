@@ -353,14 +353,14 @@ TEST_F(NotebookTest, FilterByCarAndTrackNewestFirst)
 {
     // The last run names no car or track: only "all" shows it.
     seed({run("A", "筑波", "60", 0), run("B", "筑波", "61", 1), run("A", "袖ヶ浦", "62", 2),
-          run("A", "筑波", "63", 3), run("", "", "64", 4)});
+          run("A", "筑波", "63", 3), run("", "", "", 4)});
     notebook.open(Now);
     EXPECT_EQ(shownTracks(), QStringList({"", "筑波", "袖ヶ浦", "筑波", "筑波"}));
     EXPECT_EQ(notebook.trackNames(), QStringList({"筑波", "袖ヶ浦"}));
     notebook.setFilter("A", {});
     EXPECT_EQ(notebook.trackNames(), QStringList({"筑波", "袖ヶ浦"}));
     notebook.setFilter("A", "筑波");
-    EXPECT_EQ(notebook.cellText(0, Notebook::Temp), "63℃");
+    EXPECT_EQ(notebook.cellText(0, Notebook::Temp), "63.0℃");
     EXPECT_EQ(notebook.shownCount(), 2);
     const NotebookChart::Plot plot = notebook.chart(NotebookChart::XKind::Time);
     EXPECT_EQ(plot.temps.size(), 2);
@@ -369,6 +369,22 @@ TEST_F(NotebookTest, FilterByCarAndTrackNewestFirst)
               "モーター温度とベストラップ（ロールアウト別）。温度 2点 60～63℃、ラップ 2点 12.5秒。"
               "最新 ロールアウト 27.4、63℃、12.5秒");
     EXPECT_EQ(notebook.carNames(), QStringList({"A", "B"}));
+
+    // A heading sorts either way, blanks last; the coolest run is known.
+    notebook.setFilter({}, {});
+    auto temps = [&] {
+        QStringList out;
+        for (qsizetype i = 0; i < notebook.shownCount(); ++i)
+            out << notebook.cellText(i, Notebook::Temp);
+        return out;
+    };
+    notebook.sortBy(Notebook::Temp, false);
+    EXPECT_EQ(temps(), QStringList({"60.0℃", "61.0℃", "62.0℃", "63.0℃", ""}));
+    EXPECT_EQ(notebook.coolest(), notebook.shownRow(0).id);
+    notebook.sortBy(Notebook::Temp, true);
+    EXPECT_EQ(temps(), QStringList({"63.0℃", "62.0℃", "61.0℃", "60.0℃", ""}));
+    notebook.sortBy(Notebook::Date, true);
+    EXPECT_EQ(temps(), QStringList({"", "63.0℃", "62.0℃", "61.0℃", "60.0℃"}));
 }
 
 // ---- Values no chart can scale, already stored --------------------------------
@@ -397,7 +413,7 @@ const StoredCase storedCases[] = {
      "30.3",
      "30.300000000000004",
      Notebook::Lap,
-     {"30.3秒", "30.3秒"},
+     {"30.300秒", "30.300秒"},
      4},
     {"temperatures one ULP apart at 1e17",
      "motor_temp",
