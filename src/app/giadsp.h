@@ -42,7 +42,7 @@
 // The manual's topic items, in the order of their titles.
 #define ZELTAN_MANUAL_TOPICS(X)                                                     \
     X(tzigensoku) X(tspgia) X(tpinion) X(tgensokuhi) X(tsitei) X(tsiteipr)         \
-    X(tmasinst) X(tprinto)
+    X(tmasinst) X(tprinto) X(ttuuru) X(tsoukou) X(tkiroku) X(tkey)
 // clang-format on
 
 class Giadsp
@@ -77,7 +77,7 @@ public:
     ZELTAN_CLICK_HANDLERS(ZELTAN_DECLARE_CLICK)
 #undef ZELTAN_DECLARE_CLICK
 
-    // The eight manual topic items differ only by their title (index 0…7 in
+    // The manual topic items differ only by their title (index 0…11 in
     // the order of ZELTAN_MANUAL_TOPICS).
     void manualTopic_Click(int topic);
 

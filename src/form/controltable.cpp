@@ -361,6 +361,24 @@ const QList<MenuSpec>& menus()
          .parent = "tuuru",
          .shortcut = "Ctrl+L",
          .click = "kiroku_Click"},
+        // The manual's topics of what the tools added, shown as its own topics are.
+        {.name = "tuurusetumei", .caption = "ツールの説明", .parent = "tuuru"},
+        {.name = "ttuuru",
+         .caption = "ツールメニュー",
+         .parent = "tuurusetumei",
+         .click = "manualTopic_Click"},
+        {.name = "tsoukou",
+         .caption = "走行計算",
+         .parent = "tuurusetumei",
+         .click = "manualTopic_Click"},
+        {.name = "tkiroku",
+         .caption = "セッティング記録",
+         .parent = "tuurusetumei",
+         .click = "manualTopic_Click"},
+        {.name = "tkey",
+         .caption = "キー操作",
+         .parent = "tuurusetumei",
+         .click = "manualTopic_Click"},
     };
     return table;
 }

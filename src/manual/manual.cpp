@@ -23,10 +23,19 @@ void showPanel(Form& form)
 const QStringList& topicTitles()
 {
     static const QStringList titles = {
-        QStringLiteral("２次減速比の調査"),       QStringLiteral("スパーギア歯数の調査"),
-        QStringLiteral("ピニオンギア歯数の調査"), QStringLiteral("減速比の調査"),
-        QStringLiteral("指定減速比の調査"),       QStringLiteral("指定減速比調査時のパラメータ"),
-        QStringLiteral("マシンの選択＆登録"),     QStringLiteral("計算結果のプリント"),
+        QStringLiteral("２次減速比の調査"),
+        QStringLiteral("スパーギア歯数の調査"),
+        QStringLiteral("ピニオンギア歯数の調査"),
+        QStringLiteral("減速比の調査"),
+        QStringLiteral("指定減速比の調査"),
+        QStringLiteral("指定減速比調査時のパラメータ"),
+        QStringLiteral("マシンの選択＆登録"),
+        QStringLiteral("計算結果のプリント"),
+        // The tools' topics, under ツール → ツールの説明.
+        QStringLiteral("ツールメニュー"),
+        QStringLiteral("走行計算"),
+        QStringLiteral("セッティング記録"),
+        QStringLiteral("キー操作"),
     };
     return titles;
 }

@@ -9,7 +9,8 @@
 // The built-in manual: topics of help.txt shown in the panel List2.
 namespace Manual {
 
-// The topic titles in help.txt, in the order of the eight menu items.
+// The topic titles in help.txt, in the order of the manual's eight menu items
+// and the four of ツール → ツールの説明.
 const QStringList& topicTitles();
 
 // Replaces the panel's rows by an empty row and the topic read from help.txt

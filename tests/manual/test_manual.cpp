@@ -96,9 +96,10 @@ TEST_F(ManualPanel, TheShippedManualHasEveryTopic)
     {
         const char* name;
         const char* item;
-    } items[] = {{"secondary", "tzigensoku"}, {"spur", "tspgia"},     {"pinion", "tpinion"},
-                 {"total", "tgensokuhi"},     {"survey", "tsitei"},   {"survey setup", "tsiteipr"},
-                 {"machines", "tmasinst"},    {"printing", "tprinto"}};
+    } items[] = {{"secondary", "tzigensoku"}, {"spur", "tspgia"},      {"pinion", "tpinion"},
+                 {"total", "tgensokuhi"},     {"survey", "tsitei"},    {"survey setup", "tsiteipr"},
+                 {"machines", "tmasinst"},    {"printing", "tprinto"}, {"tools", "ttuuru"},
+                 {"drive", "tsoukou"},        {"notebook", "tkiroku"}, {"keys", "tkey"}};
     for (auto [name, item] : items) {
         SCOPED_TRACE(name);
         press(item);
