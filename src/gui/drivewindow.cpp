@@ -16,13 +16,16 @@
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGuiApplication>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QShortcut>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace {
@@ -289,8 +292,23 @@ void DriveWindow::rescale()
 
 void DriveWindow::placeOnScreen()
 {
-    // The whole sheet when there is room; else the room, scrolling.
-    const QRect place = placeBeside(m_main, m_sheet->sizeHint() + QSize(2, 2), QPoint(60, 60));
+    // The whole sheet when there is room, the rollout table with every spur
+    // of the ranges (its hint is only the main grid's frame); else the room,
+    // scrolling.
+    QSize wanted = m_sheet->sizeHint().expandedTo(m_sheet->minimumSizeHint());
+    const QAbstractItemModel* table = m_rollouts->model();
+    int columns = 0;
+    for (int c = 0; c < table->columnCount(); ++c)
+        if (!table->headerData(c, Qt::Horizontal).toString().isEmpty())
+            columns += m_rollouts->columnWidth(c);
+    const int wholeTable = m_rollouts->verticalHeader()->sizeHint().width() + columns +
+                           2 * m_rollouts->frameWidth() +
+                           m_rollouts->verticalScrollBar()->sizeHint().width();
+    wanted.rwidth() += qMax(0, wholeTable - m_rollouts->minimumWidth());
+    const QMargins margins = layout() ? layout()->contentsMargins() : QMargins();
+    wanted += QSize(margins.left() + margins.right(), margins.top() + margins.bottom()) +
+              QSize(style()->pixelMetric(QStyle::PM_ScrollBarExtent), 2);
+    const QRect place = placeBeside(m_main, wanted, QPoint(60, 60));
     resize(place.size());
     move(place.topLeft());
 }

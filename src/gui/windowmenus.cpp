@@ -122,6 +122,9 @@ QHash<QString, QAction*> build(QMainWindow* window, const std::function<void(con
         }
         action->setObjectName(desc.name);
         action->setShortcut(QKeySequence(desc.shortcut, QKeySequence::PortableText));
+        // The tools' keys work from the tool windows too (Ctrl+L from 走行計算).
+        if (desc.parent == QLatin1String("tuuru"))
+            action->setShortcutContext(Qt::ApplicationShortcut);
         if (parentMenu)
             parentMenu->addAction(action);
         else

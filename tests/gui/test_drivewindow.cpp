@@ -3,6 +3,7 @@
 #include "drivewindow.h"
 #include "gridmodel.h"
 #include "mainwindow.h"
+#include "notebookwindow.h"
 #include "ratiogridview.h"
 #include "sheettable.h"
 
@@ -171,6 +172,18 @@ private slots:
                 best += model->index(r, c).data(Qt::ForegroundRole).value<QColor>() ==
                         QColor(0, 0, 255);
         QCOMPARE(best, 1);
+    }
+
+    // The tools' keys work from this window too: Ctrl+L opens セッティング記録.
+    void theToolKeysWorkFromThisWindow()
+    {
+        QVERIFY(!m_main->findChild<NotebookWindow*>());
+        m_drive->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_drive));
+        QTest::keyClick(m_drive, Qt::Key_L, Qt::ControlModifier);
+        auto* notebook = m_main->findChild<NotebookWindow*>();
+        QVERIFY(notebook && notebook->isVisible());
+        notebook->close();
     }
 
     void keyboardReachesEveryControlAndEachHasAName()
