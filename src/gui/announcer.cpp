@@ -12,9 +12,9 @@ Announcer::Announcer(QWidget* parent) : QWidget(parent)
     hide();
 }
 
-void Announcer::announce(const QString& text)
+void Announcer::announce(const QString& text, Repeat repeat)
 {
-    if (text.isEmpty() || (isVisible() && text == accessibleName()))
+    if (text.isEmpty() || (repeat == Once && isVisible() && text == accessibleName()))
         return;
     // Shown afresh, so the screen reader hears of it as new.
     hide();

@@ -14,6 +14,8 @@ class Announcer : public QWidget
 public:
     explicit Announcer(QWidget* parent);
 
-    // Speaks text once: an empty one or the same news again says nothing.
-    void announce(const QString& text);
+    enum Repeat { Once, EvenIfSaid };
+    // Speaks text once: an empty one, or the same news again unless asked
+    // to, says nothing.
+    void announce(const QString& text, Repeat repeat = Once);
 };

@@ -2,6 +2,7 @@
 
 #include "appicon.h"
 #include "colours.h"
+#include "fieldaccessible.h"
 #include "focusring.h"
 #include "form/controltable.h"
 #include "platform/datafolder.h"
@@ -79,6 +80,7 @@ void apply(QApplication& app)
     // colours, in the window or in the boxes it opens. Fusion paints with the
     // palette it is given.
     FocusRing::install(app);
+    FieldAccessible::install(app);
     QApplication::setPalette(Colours::design());
     // The menu bar and dialogs use the application font: the window's own face
     // keeps them from loading a second Japanese font.

@@ -1,9 +1,11 @@
 #include "common/colour.h"
+#include "fieldaccessible.h"
 #include "form/controltable.h"
 #include "form/flexgrid.h"
 #include "windowfixture.h"
 
 #include <QAccessible>
+#include <QLineEdit>
 #include <QSet>
 
 // What a screen reader finds: every control named for what it is, a label
@@ -117,6 +119,25 @@ private slots:
                  qPrintable(notice->text(QAccessible::Name)));
         QVERIFY(
             notice->text(QAccessible::Name).endsWith(QStringLiteral("以内 %1組").arg(told.size())));
+    }
+
+    // A field is read whole ("3900", not "390"), and an empty one says its
+    // name when it takes the focus.
+    void fieldsAreReadWholeAndEmptyOnesByName()
+    {
+        auto* edit = qobject_cast<QLineEdit*>(m_fixture.control("Text1"));
+        QVERIFY(edit && !edit->accessibleName().isEmpty());
+        edit->setText(QStringLiteral("3900"));
+        QAccessibleTextInterface* text =
+            QAccessible::queryAccessibleInterface(edit)->textInterface();
+        QVERIFY(text);
+        int start = -1, end = -1;
+        text->attributes(2, &start, &end);
+        QCOMPARE(text->text(start, end), QStringLiteral("3900"));
+        edit->clear();
+        edit->setFocus(Qt::TabFocusReason);
+        auto* news = m_fixture.window()->findChild<QWidget*>(QStringLiteral("announcer"));
+        QTRY_COMPARE(news->accessibleName(), FieldAccessible::emptyField(edit->accessibleName()));
     }
 
     // A cell names its spur heading and its pinion heading.
