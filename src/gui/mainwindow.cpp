@@ -245,8 +245,14 @@ void MainWindow::placeControls()
 {
     for (const Entry& entry : m_entries) {
         const ControlSpec& desc = *entry.desc;
-        entry.widget->setGeometry(Twips::rect(desc.left, desc.top, desc.width, desc.height));
+        QRect place = Twips::rect(desc.left, desc.top, desc.width, desc.height);
         entry.widget->setFont(AppSetup::font(desc.face, desc.pointSize, desc.bold));
+        // A check box's caption runs on into the empty room to its right
+        // where the zoomed font is wider than the design's ("…変更しない"
+        // lost "ない" at 150 %).
+        if (desc.kind == ControlKind::Check)
+            place.setWidth(qMax(place.width(), entry.widget->sizeHint().width()));
+        entry.widget->setGeometry(place);
     }
     m_backdrop->rescale();
     if (m_grid)

@@ -34,6 +34,7 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QSplitter>
+#include <QStyle>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -157,8 +158,15 @@ void NotebookWindow::rescale()
         QStringLiteral("ＷＷＷＷＷＷＷ"),   QStringLiteral("ピニオン/スパー"),
         QStringLiteral("10.000"),           QStringLiteral("ロールアウト"),
         QStringLiteral("モーター温度"),     QStringLiteral("ベストラップ")};
+    // A heading in the header's own face, with room for the sort mark.
+    QHeaderView* headings = m_list->horizontalHeader();
+    const QFontMetrics headingFm(headings->font());
+    const int mark = headings->style()->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, headings) +
+                     4 * headings->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, headings);
+    const QStringList titles = Notebook::columnTitles();
     for (int c = 0; c < widest.size(); ++c)
-        m_list->setColumnWidth(c, fm.horizontalAdvance(widest[c]) + 16);
+        m_list->setColumnWidth(c, qMax(fm.horizontalAdvance(widest[c]) + 16,
+                                       headingFm.horizontalAdvance(titles.value(c)) + mark));
     m_list->verticalHeader()->setDefaultSectionSize(fm.height() + 6);
 }
 

@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QProcess>
 #include <QScreen>
@@ -47,6 +48,9 @@ int reportPlacement()
         if (box->isVisible() && !box->currentText().isEmpty())
             slack = qMin(slack, box->lineEdit()->width() - 4 -
                                     box->fontMetrics().horizontalAdvance(box->currentText()));
+    // And every check box beside its caption.
+    for (const QCheckBox* box : window.findChildren<QCheckBox*>())
+        slack = qMin(slack, box->width() - box->sizeHint().width());
     const QRect room = window.screen()->availableGeometry();
     const QRect main = window.frameGeometry(), other = drive->frameGeometry();
     const QRect notes = notebook->frameGeometry();
@@ -123,7 +127,7 @@ private slots:
         QVERIFY2(r[0].contains(r[2]), qPrintable(line)); // 走行計算
         QVERIFY2(line.section(u'|', 3, 3).toDouble() <= zoom, qPrintable(line));
         QVERIFY2(line.section(u'|', 4, 4).toInt() >= 0,
-                 qPrintable(line)); // every selector's text shows
+                 qPrintable(line)); // every selector's and check box's text shows
         const QStringList n = line.section(u'|', 5).split(u' ', Qt::SkipEmptyParts);
         QVERIFY2(r[0].contains(QRect(n[0].toInt(), n[1].toInt(), n[2].toInt(), n[3].toInt())),
                  qPrintable(line)); // セッティング記録
