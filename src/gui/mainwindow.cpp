@@ -232,6 +232,8 @@ void MainWindow::start()
     m_host.holdMessages();
     if (const Result<> seeded = m_app.files().seedShippedFiles(); !seeded)
         m_host.message(seeded.error());
+    if (const QString problem = Zoom::settingsProblem(); !problem.isEmpty())
+        m_host.message(problem);
     m_app.Form_Load();
     m_host.stopHolding();
     render();

@@ -1,6 +1,8 @@
 #include "zoom.h"
 
+#include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 
 #include <cmath>
 
@@ -10,13 +12,36 @@ namespace {
 double current = 1.0;
 const QString Key = QStringLiteral("window/zoom");
 
-// The preferences file, $XDG_CONFIG_HOME/zeltan/zeltan.conf.
+// The preferences file, $XDG_CONFIG_HOME/zeltan/zeltan.conf, as QSettings
+// names it (without making a QSettings, which opens the file at once).
+QString settingsPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/zeltan/zeltan.conf");
+}
+
+// Only a regular file is read or written: QSettings would wait for ever in
+// open() on a FIFO, or read a device.
+bool usable()
+{
+    const QFileInfo file(settingsPath());
+    return !file.exists() || file.isFile();
+}
+
 QSettings settings()
 {
     return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("zeltan"),
                      QStringLiteral("zeltan"));
 }
 } // namespace
+
+QString settingsProblem()
+{
+    return usable() ? QString()
+                    : QStringLiteral("設定ファイル %1 は通常のファイルではないため、"
+                                     "読み書きせずに標準の設定で起動しました")
+                          .arg(settingsPath());
+}
 
 double factor() { return current; }
 
@@ -33,6 +58,8 @@ double fitting(QSize design, QSize fixed, QSize room)
 
 double saved()
 {
+    if (!usable())
+        return 1.0;
     bool ok = false;
     const double zoom = settings().value(Key, 1.0).toDouble(&ok);
     return ok && zoom >= Smallest && zoom <= Largest ? zoom : 1.0;
@@ -40,6 +67,8 @@ double saved()
 
 void save(double zoom)
 {
+    if (!usable())
+        return;
     QSettings s = settings();
     s.setValue(Key, zoom);
 }

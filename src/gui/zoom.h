@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QSize>
+#include <QString>
 
 // The windows are designed in twips and drawn at a zoom: 1.0 is the design
 // size in the desktop's own (already scaled) pixels. A screen smaller than
@@ -19,6 +20,10 @@ void setFactor(double zoom);
 // The largest zoom at which content of design pixels (at zoom 1.0) and fixed
 // pixels that do not zoom (frame, menu bar) fit into room, in hundredths.
 double fitting(QSize design, QSize fixed, QSize room);
+
+// Why the preferences file is neither read nor written (it is a FIFO, a
+// folder, a device …), or "" when it is usable or not there yet.
+QString settingsProblem();
 
 // The zoom the user chose, 1.0 when none.
 double saved();

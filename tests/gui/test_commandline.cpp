@@ -1,9 +1,13 @@
+#include "zoom.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <sys/stat.h>
 
 // The built program run the way a user runs it, with its command line.
 class CommandLineTest : public QObject
@@ -169,6 +173,21 @@ private slots:
         QVERIFY2(done, qPrintable(QString::fromUtf8(run.readAllStandardError())));
         QVERIFY(stillRunning);
         QVERIFY(!QFileInfo::exists(m_dataHome)); // the default folder was left alone
+    }
+
+    // A FIFO in the settings file's place is neither waited on nor replaced.
+    void aSettingsFileThatIsNoFileIsLeftAlone()
+    {
+        const QString config = m_dir.filePath(QStringLiteral("config"));
+        QVERIFY(QDir().mkpath(config + QStringLiteral("/zeltan")));
+        const QByteArray fifo = QFile::encodeName(config + QStringLiteral("/zeltan/zeltan.conf"));
+        QCOMPARE(::mkfifo(fifo.constData(), 0644), 0);
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(config));
+        QCOMPARE(Zoom::saved(), 1.0);
+        Zoom::save(1.3);
+        QVERIFY(Zoom::settingsProblem().contains(QString::fromLocal8Bit(fifo)));
+        struct stat st;
+        QVERIFY(::stat(fifo.constData(), &st) == 0 && S_ISFIFO(st.st_mode));
     }
 };
 
