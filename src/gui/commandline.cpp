@@ -139,6 +139,14 @@ Outcome parse(const QList<QByteArray>& argv)
     }
     if (!folder)
         return usageError(folder.error());
+    // Without a desktop Qt would abort with its plugin message (and 134);
+    // say what is missing before anything is made.
+    if (!parser.isSet(QStringLiteral("platform")) &&
+        qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return usageError(QStringLiteral("画面がありません：ZELTAN はデスクトップ（X11 または "
+                                         "Wayland）の上で動きます（DISPLAY も WAYLAND_DISPLAY "
+                                         "も設定されていません）"));
     if (const Result<> usable = DataFolder::makeUsable(*folder); !usable)
         return usageError(usable.error());
     o.dataFolder = *folder;

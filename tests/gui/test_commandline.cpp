@@ -74,10 +74,10 @@ private slots:
             << QStringList{"--data-dir"} << 2 << none
             << "^zeltan: --data-dir の後にフォルダを指定してください" + hint;
         QTest::newRow("data-dir is a file")
-            << QStringList{"--data-dir", "{file}"} << 2 << none
+            << QStringList{"QT_QPA_PLATFORM=offscreen", "--data-dir", "{file}"} << 2 << none
             << "^zeltan: データフォルダ「.*/a-file」はフォルダではありません\n$";
         QTest::newRow("data-dir under a file")
-            << QStringList{"--data-dir={file}/zeltan"} << 2 << none
+            << QStringList{"QT_QPA_PLATFORM=offscreen", "--data-dir={file}/zeltan"} << 2 << none
             << "^zeltan: データフォルダ「.*/a-file/zeltan」を作成できません：Not a directory\n$";
         QTest::newRow("help wins over a bad folder")
             << QStringList{"--data-dir", "{file}", "--help"} << 0 << "--help" << none;
@@ -91,8 +91,10 @@ private slots:
                "フォルダ名「.*/Daten-\uFFFD」には、このシステムの文字コードで読めないバイト"
                "があります\n$";
         QTest::newRow("default folder under a file")
-            << QStringList{"XDG_DATA_HOME={file}"} << 2 << none
+            << QStringList{"QT_QPA_PLATFORM=offscreen", "XDG_DATA_HOME={file}"} << 2 << none
             << "^zeltan: データフォルダ「.*/a-file/zeltan」を作成できません：Not a directory\n$";
+        QTest::newRow("no display at all")
+            << QStringList{} << 2 << none << "^zeltan: 画面がありません：.*WAYLAND_DISPLAY.*\n$";
         QTest::newRow("no HOME and a relative XDG_DATA_HOME")
             << QStringList{"HOME=", "XDG_DATA_HOME=rel"} << 2 << none
             << "^zeltan: HOME が設定されていないため、データフォルダの場所を決められません\n$";
