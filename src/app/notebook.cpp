@@ -376,6 +376,16 @@ void Notebook::save_Click()
         id = added ? *added : 0;
     } else {
         done = m_store.update(*checked);
+        if (!done && done.error() == NotebookMessages::Vanished) {
+            // What was typed is never dropped: a new run, or it stays in the fields.
+            if (!m_host.askYesNo(NotebookMessages::AskSaveVanished))
+                return;
+            NotebookEntry fresh = *checked;
+            fresh.id = 0;
+            const auto added = m_store.add(fresh);
+            done = added ? Result<>() : Result<>(added.failure());
+            id = added ? *added : 0;
+        }
     }
     if (!take(done))
         return;

@@ -71,6 +71,11 @@ inline const QString Recorded = QStringLiteral("記録しました");
 inline const QString Saved = QStringLiteral("保存しました");
 inline const QString Deleted = QStringLiteral("削除しました");
 inline const QString Restored = QStringLiteral("設定を呼び出しました");
+// A run deleted by another copy while it was being edited here.
+inline const QString Vanished = QStringLiteral("この記録は別のZELTANで削除されています");
+inline const QString AskSaveVanished = QStringLiteral(
+    "この記録は別のZELTANで削除されています。\n入力した内容を新しい記録として保存しますか？\n"
+    "（「いいえ」なら入力した内容は欄に残ります）");
 inline const QString NothingSelected = QStringLiteral("記録が選ばれていません");
 inline const QString AskDelete = QStringLiteral("選択した記録を削除しますか？");
 inline const QString AskSaveDraft = QStringLiteral("編集中の記録を保存しますか？");

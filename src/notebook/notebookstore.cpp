@@ -153,6 +153,10 @@ Result<qint64> writeEntry(QSqlDatabase& db, const NotebookEntry& e)
         q.addBindValue(e.id);
     if (!q.exec())
         return sqlFailure(q.lastError());
+    // An UPDATE of a run another copy deleted changes nothing and says so
+    // nowhere: that is no save.
+    if (e.id != 0 && q.numRowsAffected() == 0)
+        return Failure{NotebookMessages::Vanished};
     return e.id == 0 ? q.lastInsertId().toLongLong() : e.id;
 }
 

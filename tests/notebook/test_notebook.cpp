@@ -564,6 +564,33 @@ TEST_F(NotebookTest, TwoConnectionsWritingAtOnceLoseNothing)
     EXPECT_EQ(notebook.carNames(), QStringList({"A", "B"}));
 }
 
+// Another copy deleted the run being edited here: the save is not told as
+// done; what was typed stays in the fields, or becomes a new run.
+TEST_F(NotebookTest, ARunDeletedElsewhereKeepsWhatWasTyped)
+{
+    seed({run("A", "T", "60", 0)});
+    notebook.open(Now);
+    const qint64 id = notebook.shownRow(0).id;
+    ASSERT_TRUE(notebook.select(id));
+    sql(db(), {QStringLiteral("DELETE FROM entries WHERE id = %1").arg(id)});
+    notebook.draft.note = "タイヤが減っていた";
+    host.answers = {false};
+    notebook.save_Click();
+    EXPECT_EQ(host.questions, QStringList({NotebookMessages::AskSaveVanished}));
+    EXPECT_EQ(notebook.draft.note, "タイヤが減っていた");
+    EXPECT_TRUE(notebook.draftChanged());
+    host.answers = {true};
+    notebook.save_Click();
+    ASSERT_EQ(notebook.shownCount(), 1);
+    NotebookStore store;
+    ASSERT_TRUE(store.open(db()));
+    const auto saved = store.entry(notebook.shownRow(0).id);
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->note, "タイヤが減っていた");
+    EXPECT_FALSE(notebook.draftChanged());
+    EXPECT_TRUE(host.messages.isEmpty());
+}
+
 struct CrashCase
 {
     const char* step;
