@@ -21,6 +21,7 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
@@ -241,6 +242,16 @@ void MainWindow::start()
     m_toldGrid = m_app.form().MSFlexGrid1.revision();
     if (QWidget* first = m_widgets.value(ControlTable::focusOrder().value(0)))
         first->setFocus();
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // Closing the main window ends the program: its tool windows close as
+    // their own close would, asking about a run being edited.
+    for (QWidget* tool : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
+        if (tool->isWindow() && tool->isVisible())
+            tool->close();
+    QMainWindow::closeEvent(event);
 }
 
 void MainWindow::placeControls()

@@ -111,7 +111,10 @@ void QtHost::showVersionDialog()
 
 void QtHost::quit()
 {
-    // Leaves the event loop; nothing is saved on the way out.
+    // Closed as the user would close it, so the tool windows ask about
+    // what is being edited first.
+    if (m_window)
+        m_window->close();
     QCoreApplication::exit(0);
 }
 

@@ -96,6 +96,17 @@ private slots:
         QCOMPARE(m_window->findChildren<NotebookWindow*>().size(), 1);
     }
 
+    // Quitting asks about a run being edited, as closing the notebook does.
+    void quittingAsksAboutTypedFields()
+    {
+        NotebookWindow* nb = openNotebook();
+        QVERIFY(nb);
+        press(nb, "record");
+        type(nb, "field:lap", QStringLiteral("12.75"));
+        m_window->menuAction(QStringLiteral("owaru"))->trigger();
+        QCOMPARE(m_fixture.takeMessages(), QStringList({NotebookMessages::AskSaveDraft}));
+    }
+
     // The chart takes the focus; the arrows step through its points left to
     // right, choosing each run and reading it out; a click picks a point.
     void theChartIsSteppedByKeysAndPickedByClicks()
