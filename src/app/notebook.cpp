@@ -339,9 +339,12 @@ Result<NotebookEntry> Notebook::checkedDraft() const
         return Failure{NotebookMessages::BadDate};
     for (const NotebookField& f : notebookFields()) {
         QString& value = e.*f.member;
-        if (f.kind == NotebookField::Text)
+        if (f.kind != NotebookField::Text)
+            value = value.trimmed();
+        // A value as stored, unchanged, keeps its bytes whatever it holds
+        // (an older file's stray number, another tool's long memo).
+        if (e.id != 0 && value == m_loaded.*f.member)
             continue;
-        value = value.trimmed();
         if (const auto problem = f.problem(value))
             return Failure{*problem};
     }

@@ -220,6 +220,7 @@ QWidget* NotebookWindow::buildEditor()
         edit->setObjectName(name);
         edit->setAccessibleName(caption);
         edit->setMinimumWidth(120);
+        edit->setMaxLength(int(NotebookField::MaxTextLength)); // the notebook's one limit
         FieldEntry::keepSingleLine(edit);
         form->addRow(caption, edit);
         m_controls.insert(name, edit);
@@ -433,7 +434,14 @@ void NotebookWindow::renderFilters()
 void NotebookWindow::renderEditor()
 {
     auto put = [](QLineEdit* edit, const QString& text) {
-        if (edit->text() != text) {
+        // A stored text longer than a field holds is shown, never edited:
+        // an edit would save it cut.
+        const bool whole = text.size() <= edit->maxLength();
+        edit->setReadOnly(!whole);
+        edit->setToolTip(whole ? QString()
+                               : NotebookMessages::tooLong(edit->accessibleName(),
+                                                           edit->maxLength(), text.size()));
+        if (edit->text() != text.left(edit->maxLength())) {
             const QSignalBlocker blocker(edit);
             edit->setText(text);
             edit->setCursorPosition(0);

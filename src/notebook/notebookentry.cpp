@@ -64,6 +64,8 @@ bool NotebookField::accepts(double value) const
 
 std::optional<QString> NotebookField::problem(const QString& value) const
 {
+    if (value.size() > MaxTextLength)
+        return NotebookMessages::tooLong(heading, MaxTextLength, value.size());
     if (kind == Text || value.trimmed().isEmpty())
         return std::nullopt;
     const auto number = NumberText::toDouble(value);

@@ -49,10 +49,13 @@ struct NotebookField
     QString NotebookEntry::*member;
     Kind kind;
     NotebookRange range = {}; // Number and Count only
+    // The longest text a field takes, on every path (typing, CSV, the
+    // database): what a one-line field holds whole.
+    static constexpr qsizetype MaxTextLength = 32767;
 
-    // Why a typed or imported value cannot be kept (not a number, not whole,
-    // outside the range), naming the field and its range; none for a blank
-    // or good value. The value is trimmed as stored.
+    // Why a typed or imported value cannot be kept (too long, not a number,
+    // not whole, outside the range), naming the field and its range; none
+    // for a blank or good value. The value is trimmed as stored.
     std::optional<QString> problem(const QString& value) const;
     // Whether a stored value is one the field takes (blank is not).
     bool accepts(double value) const;

@@ -61,6 +61,10 @@ inline QString notACount(const QString& field, const QString& range)
 {
     return QStringLiteral("%1は %2 の整数で入力して下さい").arg(field, range);
 }
+inline QString tooLong(const QString& field, qsizetype most, qsizetype has)
+{
+    return QStringLiteral("%1は%2文字までです（%3文字あります）").arg(field).arg(most).arg(has);
+}
 // Marks a value stored outside its range, in the list and the editor.
 inline const QString StrayMark = QStringLiteral("※");
 inline const QString StrayHint =

@@ -171,6 +171,7 @@ private slots:
             e.lap = lap;
             runs << e;
         }
+        runs[0].note = QString(40000, u'm'); // brought in by an older import
         {
             NotebookStore store;
             QVERIFY(store.open(QDir(m_fixture.folder()).filePath(Notebook::FileName)));
@@ -179,6 +180,11 @@ private slots:
         NotebookWindow* nb = openNotebook();
         QVERIFY(nb);
         QCOMPARE(nb->list()->model()->rowCount(), 4);
+        // A memo longer than the field holds is shown, not edited (an edit would cut it).
+        nb->list()->selectRow(3);
+        auto* note = qobject_cast<QLineEdit*>(nb->control(QStringLiteral("field:note")));
+        QVERIFY(note && note->isReadOnly() && !note->toolTip().isEmpty());
+        QCOMPARE(nb->notebook().draft.note.size(), 40000);
         QCOMPARE(listed(nb, 3, Notebook::Lap), "-1" + e308 + "※");
         QVERIFY(!nb->chart()->grab().isNull());
         QCOMPARE(nb->chart()->byTime().laps.size(), 2);

@@ -324,6 +324,8 @@ const EditCase editCases[] = {
     {"temperature above its top", &NotebookEntry::motorTemp, "300.5",
      NotebookMessages::outOfRange("モーター温度(℃)", "-50～300")},
     {"note with anything", &NotebookEntry::note, "=1+1 \"quoted\", ok", ""},
+    {"note longer than a field holds", &NotebookEntry::note, QString(32768, u'x'),
+     NotebookMessages::tooLong("メモ", 32767, 32768)},
 };
 
 class NotebookEdits : public NotebookTest, public ::testing::WithParamInterface<EditCase>
@@ -461,10 +463,17 @@ TEST_P(NotebookStored, OpensListsAndLeavesStraysOutOfTheChart)
             EXPECT_TRUE(a->ticks.size() >= 2 && a->ticks.size() <= NotebookChart::MaxTicks);
         }
     }
-    // The editor shows it as stored; saving it unchanged refuses, never rewrites it.
-    ASSERT_TRUE(notebook.select(notebook.shownRow(1).id));
+    // The editor shows it as stored; a save of another field keeps its bytes.
+    const qint64 older = notebook.shownRow(1).id;
+    ASSERT_TRUE(notebook.select(older));
     EXPECT_EQ(notebook.draft.*notebookField(c.column).member, c.older);
-    EXPECT_TRUE(host.messages.isEmpty());
+    notebook.draft.note = "memo";
+    notebook.save_Click();
+    EXPECT_TRUE(host.messages.isEmpty()) << host.messages.join('|').toStdString();
+    EXPECT_EQ(
+        sql(db(), {QStringLiteral("SELECT %1 FROM entries WHERE id = %2").arg(c.column).arg(older)})
+            .toString(),
+        c.older);
 }
 
 INSTANTIATE_TEST_SUITE_P(Stored, NotebookStored, ::testing::ValuesIn(storedCases),
