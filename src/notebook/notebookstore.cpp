@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <climits>
 #include <cmath>
 #include <optional>
 #include <sqlite3.h>
@@ -214,9 +215,29 @@ Result<> NotebookStore::connect(const QString& path)
     return {};
 }
 
+namespace {
+// The user_version a file's SQLite header holds (bytes 60-63, big-endian),
+// read without SQLite: a newer program's schema may hold SQL this SQLite
+// cannot parse, and every statement would then call the file damaged.
+std::optional<quint32> headerVersion(const QString& path)
+{
+    QFile file(path);
+    if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray header = file.read(100);
+    if (header.size() < 100 || !header.startsWith(QByteArrayView("SQLite format 3\0", 16)))
+        return std::nullopt;
+    const auto* b = reinterpret_cast<const uchar*>(header.constData()) + 60;
+    return quint32(b[0]) << 24 | quint32(b[1]) << 16 | quint32(b[2]) << 8 | quint32(b[3]);
+}
+} // namespace
+
 Result<NotebookStore::Opened> NotebookStore::open(const QString& path, const QDateTime& now)
 {
     close();
+    // A newer program's file is left exactly as it is, read by nothing else.
+    if (const auto found = headerVersion(path); found && *found > quint32(SchemaVersion))
+        return Failure{NotebookMessages::newerFile(path, int(qMin<quint32>(*found, INT_MAX)))};
     if (const auto connected = connect(path); !connected)
         return connected.failure();
     Opened opened;
