@@ -6,6 +6,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 
 def app():
@@ -29,19 +30,30 @@ def find(role, name, description=None):
     """The first such object, waited for up to ten seconds (a loaded machine
     draws late), or None."""
     for _ in range(50):
-        for n in nodes(app()):
-            if n.getRoleName() == role and n.name == name and (
-                    description is None or n.description == description):
-                return n
+        try:
+            for n in nodes(app()):
+                if n.getRoleName() == role and n.name == name and (
+                        description is None or n.description == description):
+                    return n
+        except GLib.GError:
+            # An object went away while the window was changing under the
+            # walk ("No such object path"): walk the tree again.
+            pass
         time.sleep(0.2)
     return None
 
 
 def press(role, name):
-    found = find(role, name)
-    if not found:
-        sys.exit(f'no {role} named {name}')
-    found.queryAction().doAction(0)
+    for _ in range(3):
+        found = find(role, name)
+        if not found:
+            sys.exit(f'no {role} named {name}')
+        try:
+            found.queryAction().doAction(0)
+            return
+        except GLib.GError:
+            time.sleep(0.2)  # it went away under us: find it again
+    sys.exit(f'could not press {role} {name}')
 
 
 def has(role, name, description=None):
