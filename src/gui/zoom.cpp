@@ -12,14 +12,6 @@ namespace {
 double current = 1.0;
 const QString Key = QStringLiteral("window/zoom");
 
-// The preferences file, $XDG_CONFIG_HOME/zeltan/zeltan.conf, as QSettings
-// names it (without making a QSettings, which opens the file at once).
-QString settingsPath()
-{
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-           QStringLiteral("/zeltan/zeltan.conf");
-}
-
 // Only a regular file is read or written: QSettings would wait for ever in
 // open() on a FIFO, or read a device.
 bool usable()
@@ -34,6 +26,13 @@ QSettings settings()
                      QStringLiteral("zeltan"));
 }
 } // namespace
+
+// As QSettings names it, without making a QSettings (which opens the file at once).
+QString settingsPath()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
+           QStringLiteral("/zeltan/zeltan.conf");
+}
 
 QString settingsProblem()
 {

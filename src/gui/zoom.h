@@ -21,6 +21,8 @@ void setFactor(double zoom);
 // pixels that do not zoom (frame, menu bar) fit into room, in hundredths.
 double fitting(QSize design, QSize fixed, QSize room);
 
+// Where the zoom is kept: $XDG_CONFIG_HOME/zeltan/zeltan.conf.
+QString settingsPath();
 // Why the preferences file is neither read nor written (it is a FIFO, a
 // folder, a device …), or "" when it is usable or not there yet.
 QString settingsProblem();

@@ -296,6 +296,14 @@ TEST_F(Rewrite, LinksStayLinksModesStayAndLeftoversGo)
                         QFileDevice::FileModificationTime);
     }
     dir.writeBytes("work.dat.tmp-live00", "another copy writing now");
+    // Ten minutes old may still be another copy's slow write: it stays.
+    dir.writeBytes("work.dat.tmp-slow00", "another copy writing slowly");
+    {
+        QFile slow(dir.file("work.dat.tmp-slow00"));
+        ASSERT_TRUE(slow.open(QIODevice::ReadWrite));
+        slow.setFileTime(QDateTime::currentDateTime().addSecs(-600),
+                         QFileDevice::FileModificationTime);
+    }
 
     EXPECT_FALSE(rewrite(prepend({"new"})));
     EXPECT_TRUE(QFileInfo(dir.file("data.dat")).isSymLink());
@@ -306,6 +314,7 @@ TEST_F(Rewrite, LinksStayLinksModesStayAndLeftoversGo)
     EXPECT_FALSE(dir.exists("elsewhere/real.dat.tmp-a1B2c3"));
     EXPECT_FALSE(dir.exists("work.dat.tmp-Zz9999"));
     EXPECT_TRUE(dir.exists("work.dat.tmp-live00"));
+    EXPECT_TRUE(dir.exists("work.dat.tmp-slow00"));
 
     // A link that leads nowhere is reported, never written through.
     QFile::remove(dir.file("elsewhere/real.dat"));

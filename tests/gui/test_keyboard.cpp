@@ -9,13 +9,16 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStyleFactory>
 #include <QStyleOptionComboBox>
+#include <QTemporaryDir>
 
+#include <cmath>
 #include <memory>
 
 // The window under the keyboard alone: the keypad keys, Return on a button,
@@ -25,8 +28,30 @@ class KeyboardTest : public WindowTest
 {
     Q_OBJECT
 
+    QTemporaryDir m_config; // the zoom is saved here, not in the user's settings
+
 private slots:
-    void initTestCase() { AppSetup::apply(*qApp); }
+    void initTestCase()
+    {
+        QVERIFY(m_config.isValid());
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_config.path()));
+        AppSetup::apply(*qApp);
+    }
+
+    // Ctrl+minus zooms out a step and Ctrl+0 goes back to the design size;
+    // each choice is kept for the next start.
+    void theZoomKeysZoomAndAreKept()
+    {
+        QVERIFY(QFileInfo(Zoom::settingsPath()).path().startsWith(m_config.path()));
+        const double before = Zoom::factor();
+        QTest::keyClick(m_window, Qt::Key_Minus, Qt::ControlModifier);
+        QCOMPARE(Zoom::saved(), std::round((before - Zoom::Step) * 10) / 10);
+        const double smaller = Zoom::factor();
+        QVERIFY(smaller < before);
+        QTest::keyClick(m_window, Qt::Key_0, Qt::ControlModifier);
+        QCOMPARE(Zoom::saved(), 1.0);
+        QVERIFY(Zoom::factor() > smaller); // the largest that fits, as at the start
+    }
 
     void keyboardKeysMapToTheKeypad_data()
     {
