@@ -555,6 +555,20 @@ TEST_F(NotebookTest, ImportPreviewsSkipsDuplicatesAndIsAllOrNothing)
     EXPECT_EQ(host.messages, QStringList({NotebookMessages::csvLine(
                                  3, NotebookMessages::outOfRange("モーター温度(℃)", "-50～300"))}));
 
+    // A write that fails partway (here a trigger refusing the second new run):
+    // no run of the file is added.
+    sql(db(), {"CREATE TRIGGER refuse BEFORE INSERT ON entries WHEN NEW.note = 'second' "
+               "BEGIN SELECT RAISE(ABORT, 'refused'); END"});
+    QList<NotebookEntry> partway = {run("D", "y", "1", 7), run("D", "y", "2", 8)};
+    partway[1].note = "second";
+    dir.writeBytes("partway.csv", NotebookCsv::write(partway));
+    host.messages.clear();
+    host.answers = {true};
+    notebook.importCsv(dir.file("partway.csv"));
+    notebook.reload();
+    EXPECT_EQ(notebook.shownCount(), 3);
+    EXPECT_EQ(host.messages.size(), 1);
+
     // The dialog cancelled: nothing is read or said.
     host.messages.clear();
     host.openPath.clear();
