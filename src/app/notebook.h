@@ -25,6 +25,7 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <functional>
 #include <vector>
 
 class Notebook
@@ -111,6 +112,8 @@ public:
     void importCsv_Click();
     // Reads a CSV, shows what it adds, and adds it all in one go.
     void importCsv(const QString& path);
+    // Runs while another program holds the notebook's lock (see NotebookStore).
+    void setWaiting(std::function<void()> tick) { m_store.setWaiting(std::move(tick)); }
     // Whether the last handler changed the main window, which must be drawn again.
     bool ranMainHandler() const { return m_ranMain; }
     // What the last handler did, for a screen reader ("記録しました"), or "".

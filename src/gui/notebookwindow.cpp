@@ -39,6 +39,7 @@
 #include <QVBoxLayout>
 
 #include <exception>
+#include <utility>
 
 namespace {
 const QString All = QStringLiteral("（すべて）");
@@ -83,6 +84,15 @@ NotebookWindow::NotebookWindow(MainWindow& main)
             &NotebookWindow::rowChosen);
 
     m_announcer = new Announcer(this);
+    // Another program holding the notebook's lock is waited for a moment
+    // under the busy pointer, the windows still drawing.
+    m_notebook.setWaiting([this] {
+        if (!m_waited) {
+            m_waited = true;
+            m_host.setBusy(true);
+        }
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    });
     m_chart = new NotebookChartView(this);
     m_chart->setObjectName(QStringLiteral("chart"));
     m_chart->setAccessibleName(QStringLiteral("モーター温度とベストラップのグラフ"));
@@ -349,6 +359,8 @@ void NotebookWindow::handle(const QString& name)
         m_notebook.setDriveTool(&drive->tool());
     if (!m_notebook.raise(name))
         qWarning("no handler for %s", qPrintable(name));
+    if (std::exchange(m_waited, false))
+        m_host.setBusy(false);
     if (m_notebook.ranMainHandler())
         m_main.showHandlerResult();
     render();

@@ -77,5 +77,6 @@ private:
     QScrollArea* m_editor = nullptr; // the fields, scrolling in a short window
     NotebookListModel* m_model = nullptr;
     NotebookChartView* m_chart = nullptr;
+    bool m_waited = false; // the busy pointer shows while another program holds the lock
     Announcer* m_announcer = nullptr;
 };

@@ -75,6 +75,11 @@ inline const QString Recorded = QStringLiteral("記録しました");
 inline const QString Saved = QStringLiteral("保存しました");
 inline const QString Deleted = QStringLiteral("削除しました");
 inline const QString Restored = QStringLiteral("設定を呼び出しました");
+// Another program (a second ZELTAN in a long import, the sqlite3 tool)
+// holds the notebook's write lock.
+inline const QString Locked = QStringLiteral(
+    "別のプログラム（別のZELTANやsqlite3など）がセッティング記録のファイルを使っているため、"
+    "書き込めませんでした。\n入力した内容は残っています。少し待ってからもう一度保存して下さい。");
 // A run deleted by another copy while it was being edited here.
 inline const QString Vanished = QStringLiteral("この記録は別のZELTANで削除されています");
 inline const QString AskSaveVanished = QStringLiteral(

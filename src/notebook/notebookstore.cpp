@@ -11,6 +11,7 @@
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QThread>
 #include <QVariant>
 
 #include <algorithm>
@@ -205,13 +206,17 @@ Result<> NotebookStore::connect(const QString& path)
             path, QStringLiteral("Qt SQL の SQLite ドライバー（libqt6sql6-sqlite）がありません"))};
     }
     db.setDatabaseName(path);
-    // Another copy of the program writing at the same moment is waited for.
-    db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=10000"));
     if (!db.open()) {
         const QString reason = db.lastError().text();
         close();
         return Failure{NotebookMessages::cannotOpen(path, reason)};
     }
+    // Another copy of the program writing at the same moment is waited for,
+    // a little, without freezing the window.
+    const QVariant handle = db.driver()->handle();
+    if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0)
+        sqlite3_busy_handler(*static_cast<sqlite3* const*>(handle.constData()),
+                             &NotebookStore::busy, this);
     return {};
 }
 
@@ -339,6 +344,17 @@ Result<> NotebookStore::migrate()
     }
 }
 
+int NotebookStore::busy(void* store, int count)
+{
+    constexpr int Step = 20; // ms
+    if (count * Step >= LockPatienceMs)
+        return 0;
+    QThread::msleep(Step);
+    if (const auto& tick = static_cast<NotebookStore*>(store)->m_waiting)
+        tick();
+    return 1;
+}
+
 Result<> NotebookStore::change(const std::function<Result<>(QSqlDatabase&)>& work)
 {
     if (!isOpen())
@@ -347,8 +363,11 @@ Result<> NotebookStore::change(const std::function<Result<>(QSqlDatabase&)>& wor
     QSqlQuery q(db);
     // The write lock from the start: a reader that wants to write later could
     // be refused instead of waited for.
-    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE")))
+    if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
+        if (q.lastError().nativeErrorCode() == QLatin1String("5")) // SQLITE_BUSY
+            return Failure{NotebookMessages::Locked};
         return sqlFailure(q.lastError());
+    }
     Result<> done = reach("begin") ? work(db) : Result<>(hookFailure());
     if (done && !reach("written"))
         done = hookFailure();

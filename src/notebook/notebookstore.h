@@ -53,6 +53,12 @@ public:
     // Whether another connection changed the file since the last index().
     bool changedElsewhere() const;
 
+    // Another program holding the write lock is waited for this long, then
+    // told as such (Locked); while waiting, tick runs every few hundredths
+    // of a second, so a window can keep drawing.
+    static constexpr int LockPatienceMs = 1500;
+    void setWaiting(std::function<void()> tick) { m_waiting = std::move(tick); }
+
     // Test hook: called at "begin", "written" (inside the transaction, before
     // COMMIT) and "committed" of every change; false fails the step as an
     // I/O error would (the transaction is rolled back).
@@ -69,6 +75,9 @@ private:
     Result<> change(const std::function<Result<>(QSqlDatabase&)>& work);
     qint64 dataVersion() const;
 
+    static int busy(void* store, int count);
+
+    std::function<void()> m_waiting;
     QString m_name; // the Qt SQL connection, unique per store
     QString m_path;
     mutable qint64 m_indexedVersion = -1;

@@ -623,6 +623,33 @@ TEST_F(NotebookTest, ARunDeletedElsewhereKeepsWhatWasTyped)
     EXPECT_TRUE(host.messages.isEmpty());
 }
 
+// Another program holds the write lock: the save waits a moment while the
+// window keeps drawing, then says so; what was typed stays for a retry.
+TEST_F(NotebookTest, AHeldLockIsToldAndNothingTypedIsLost)
+{
+    seed({run("A", "T", "60", 0)});
+    notebook.open(Now);
+    ASSERT_TRUE(notebook.select(notebook.shownRow(0).id));
+    int ticks = 0;
+    notebook.setWaiting([&ticks] { ++ticks; });
+    notebook.draft.lap = "12.345";
+    {
+        QSqlDatabase holder = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "holder");
+        holder.setDatabaseName(db());
+        ASSERT_TRUE(holder.open());
+        QSqlQuery(holder).exec(QStringLiteral("BEGIN IMMEDIATE"));
+        notebook.save_Click();
+        QSqlQuery(holder).exec(QStringLiteral("ROLLBACK"));
+    }
+    QSqlDatabase::removeDatabase("holder");
+    EXPECT_EQ(host.messages, QStringList({NotebookMessages::Locked}));
+    EXPECT_GT(ticks, 0);
+    EXPECT_EQ(notebook.draft.lap, "12.345");
+    notebook.save_Click();
+    EXPECT_FALSE(notebook.draftChanged());
+    EXPECT_EQ(notebook.cellText(0, Notebook::Lap), "12.345秒");
+}
+
 struct CrashCase
 {
     const char* step;
