@@ -28,6 +28,9 @@ QFont font(const QString& face, int pointSize, bool bold = false, bool italic = 
 // The same at its design size, for what does not zoom (menus, dialogs).
 QFont unzoomedFont(const QString& face, int pointSize, bool bold = false, bool italic = false);
 
+// How wide a line is drawn, its ink included (an italic line leans past its advance).
+int inkWidth(const QFont& font, const QString& text);
+
 // font, narrowed (at its point size) so that text fits in room pixels: the
 // stand-in faces run wider than the Windows ones, and a zoomed cell is narrow.
 QFont fitted(QFont font, const QString& text, int room);

@@ -1,7 +1,11 @@
+#include "appsetup.h"
+#include "form/controltable.h"
 #include "gridmodel.h"
 #include "itemlistview.h"
 #include "ratiogridview.h"
+#include "twips.h"
 #include "windowfixture.h"
+#include "zoom.h"
 
 #include <QClipboard>
 #include <QComboBox>
@@ -62,6 +66,25 @@ private slots:
         QWidget* widget = m_window->control(name);
         QVERIFY(widget);
         QCOMPARE(widget->geometry(), place);
+    }
+
+    // The footer's lines end inside the window at every zoom the window offers.
+    void theFooterFitsAtEveryZoom()
+    {
+        const double kept = Zoom::factor();
+        const auto restore = qScopeGuard([kept] { Zoom::setFactor(kept); });
+        for (int step = 0; Zoom::Smallest + step * Zoom::Step <= Zoom::Largest + 1e-9; ++step) {
+            Zoom::setFactor(Zoom::Smallest + step * Zoom::Step);
+            for (const FooterText& line : ControlTable::footer()) {
+                const int room = Twips::toPx(ControlTable::ClientWidth - line.left);
+                const QFont font = AppSetup::fitted(
+                    AppSetup::font(line.face, line.pointSize, line.bold, line.italic), line.text,
+                    room);
+                QVERIFY2(
+                    AppSetup::inkWidth(font, line.text) <= room,
+                    qPrintable(QStringLiteral("zoom %1: %2").arg(Zoom::factor()).arg(line.text)));
+            }
+        }
     }
 
     void startsWithTheStarOnTotalRatioAndTheManualHidden()
