@@ -168,8 +168,10 @@ void NotebookWindow::rescale()
         QStringLiteral("ＷＷＷＷＷＷＷ"),   QStringLiteral("ピニオン/スパー"),
         QStringLiteral("10.000"),           QStringLiteral("ロールアウト"),
         QStringLiteral("モーター温度"),     QStringLiteral("ベストラップ")};
-    // A heading in the header's own face, with room for the sort mark.
+    // The headings in the rows' face and zoom (the application's face is
+    // not zoomed), each with room for the sort mark.
     QHeaderView* headings = m_list->horizontalHeader();
+    headings->setFont(font());
     const QFontMetrics headingFm(headings->font());
     const int mark = headings->style()->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, headings) +
                      4 * headings->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, headings);
