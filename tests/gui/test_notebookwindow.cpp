@@ -5,8 +5,10 @@
 #include "windowfixture.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QSet>
 #include <QTableView>
 
 // セッティング記録 beside the real main window: a run recorded from the
@@ -94,6 +96,30 @@ private slots:
         // Opening again raises the same window.
         QCOMPARE(openNotebook(), nb);
         QCOMPARE(m_window->findChildren<NotebookWindow*>().size(), 1);
+    }
+
+    // Tab from the list reaches every button and field, and leaves the list.
+    void tabReachesEveryButtonFromTheList()
+    {
+        NotebookWindow* nb = openNotebook();
+        QVERIFY(nb);
+        press(nb, "record");
+        QTest::qWait(100); // any box the run left is answered
+        m_fixture.takeMessages();
+        nb->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(nb));
+        nb->list()->setFocus(Qt::TabFocusReason);
+        QCOMPARE(QApplication::focusWidget(), nb->list());
+        QSet<QWidget*> reached;
+        for (int i = 0; i < 80; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            reached.insert(QApplication::focusWidget());
+        }
+        for (QPushButton* button : nb->findChildren<QPushButton*>())
+            if (button->isVisible())
+                QVERIFY2(reached.contains(button), qPrintable(button->text()));
+        QVERIFY(reached.contains(nb->control(QStringLiteral("field:lap"))));
+        QVERIFY(reached.contains(nb->chart()));
     }
 
     // Quitting asks about a run being edited, as closing the notebook does.
