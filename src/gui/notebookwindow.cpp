@@ -143,7 +143,13 @@ NotebookWindow::NotebookWindow(MainWindow& main)
     m_editor->setFrameShape(QFrame::NoFrame);
     m_editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_editor->setFocusPolicy(Qt::NoFocus); // Tab goes from field to field
-    m_split->addWidget(m_editor);
+    // 保存 stays in view below the fields, however far they scroll.
+    auto* editorBox = new QWidget(this);
+    auto* editorColumn = new QVBoxLayout(editorBox);
+    editorColumn->setContentsMargins(0, 0, 0, 0);
+    editorColumn->addWidget(m_editor, 1);
+    editorColumn->addWidget(addButton(QStringLiteral("save"), QStringLiteral("保存")));
+    m_split->addWidget(editorBox);
     m_split->addWidget(chartBox);
     m_split->setStretchFactor(0, 3);
     m_split->setStretchFactor(2, 2);
@@ -250,7 +256,6 @@ QWidget* NotebookWindow::buildEditor()
             m_notebook.draft.*member = RecordSyntax::singleLine(text);
         });
     }
-    form->addRow(addButton(QStringLiteral("save"), QStringLiteral("保存")));
     return box;
 }
 

@@ -54,10 +54,15 @@ int reportPlacement()
     const QRect room = window.screen()->availableGeometry();
     const QRect main = window.frameGeometry(), other = drive->frameGeometry();
     const QRect notes = notebook->frameGeometry();
-    std::printf("%d %d %d %d | %d %d %d %d | %d %d %d %d | %.2f | %d | %d %d %d %d\n", room.x(),
-                room.y(), room.width(), room.height(), main.x(), main.y(), main.width(),
+    // 保存 whole in the notebook's window, never scrolled away.
+    const QWidget* save = notebook->control(QStringLiteral("save"));
+    const bool saveShows =
+        save && notebook->rect().contains(QRect(save->mapTo(notebook, QPoint()), save->size())) &&
+        save->visibleRegion().boundingRect().size() == save->size();
+    std::printf("%d %d %d %d | %d %d %d %d | %d %d %d %d | %.2f | %d | %d %d %d %d | %d\n",
+                room.x(), room.y(), room.width(), room.height(), main.x(), main.y(), main.width(),
                 main.height(), other.x(), other.y(), other.width(), other.height(), Zoom::factor(),
-                slack, notes.x(), notes.y(), notes.width(), notes.height());
+                slack, notes.x(), notes.y(), notes.width(), notes.height(), int(saveShows));
     return 0;
 }
 
@@ -128,9 +133,10 @@ private slots:
         QVERIFY2(line.section(u'|', 3, 3).toDouble() <= zoom, qPrintable(line));
         QVERIFY2(line.section(u'|', 4, 4).toInt() >= 0,
                  qPrintable(line)); // every selector's and check box's text shows
-        const QStringList n = line.section(u'|', 5).split(u' ', Qt::SkipEmptyParts);
+        const QStringList n = line.section(u'|', 5, 5).split(u' ', Qt::SkipEmptyParts);
         QVERIFY2(r[0].contains(QRect(n[0].toInt(), n[1].toInt(), n[2].toInt(), n[3].toInt())),
                  qPrintable(line)); // セッティング記録
+        QVERIFY2(line.section(u'|', 6, 6).trimmed() == u"1", qPrintable(line)); // its 保存
     }
 };
 
