@@ -35,24 +35,30 @@ void sizeFor(FlexGrid& grid, int rows, int cols)
 
 QString bandText() { return QStringLiteral("±") + NumberText::fixed(BandPercent, 1) + u'%'; }
 
-QString surveyNews(const FlexGrid& grid)
+Marks marksOf(const FlexGrid& grid)
 {
-    int within = 0, bestRow = -1, bestCol = -1;
+    Marks m;
     for (int r = grid.fixedRows(); r < grid.rows(); ++r)
         for (int c = grid.fixedCols(); c < grid.cols(); ++c) {
             const int colour = grid.cell(r, c).colour;
             if (colour == Colour::LightBlue) {
-                bestRow = r;
-                bestCol = c;
+                m.bestRow = r;
+                m.bestCol = c;
             }
-            within += colour == Colour::LightBlue || colour == Colour::Red;
+            m.marked += colour == Colour::LightBlue || colour == Colour::Red;
         }
-    if (bestRow < 0)
+    return m;
+}
+
+QString surveyNews(const FlexGrid& grid)
+{
+    const Marks m = marksOf(grid);
+    if (m.bestRow < 0)
         return QString();
     return QStringLiteral("最適 ピニオン%1/スパー%2 減速比 %3、%4以内 %5組")
-        .arg(grid.cell(bestRow, 0).text, grid.cell(0, bestCol).text,
-             grid.cell(bestRow, bestCol).text, bandText())
-        .arg(within);
+        .arg(grid.cell(m.bestRow, 0).text, grid.cell(0, m.bestCol).text,
+             grid.cell(m.bestRow, m.bestCol).text, bandText())
+        .arg(m.marked);
 }
 
 void layout(FlexGrid& grid)

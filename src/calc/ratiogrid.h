@@ -41,6 +41,15 @@ struct Best
 std::optional<Best> fill(FlexGrid& grid, const Ranges::Axes& axes, double secondary,
                          std::optional<double> wanted);
 
+// The marks a survey left: its light-blue cell (row and col -1 when none)
+// and how many cells are marked, light blue or red.
+struct Marks
+{
+    int bestRow = -1, bestCol = -1;
+    int marked = 0;
+};
+Marks marksOf(const FlexGrid& grid);
+
 // A survey's outcome in words, for the ear: the best pair, its ratio and how
 // many pairs lie within the band, e.g. "最適 ピニオン22/スパー70 減速比 8.273、
 // ±2.5%以内 5組"; "" for a grid with no best cell.

@@ -5,6 +5,7 @@
 #include <QAccessibleWidget>
 #include <QApplication>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTimer>
@@ -75,17 +76,17 @@ public:
     int characterCount() const override { return int(shown().size()); }
     QRect characterRect(int offset) const override
     {
-        // Where the caret would stand before and after the character.
+        // Measured from the caret, which is where the field scrolled its text
+        // to; moving the caret to measure would tell the screen reader of it.
         QLineEdit* e = edit();
-        const int keep = e->cursorPosition();
-        const QSignalBlocker blocker(e);
-        e->setCursorPosition(offset);
-        const QRect before = e->inputMethodQuery(Qt::ImCursorRectangle).toRect();
-        e->setCursorPosition(offset + 1);
-        const QRect after = e->inputMethodQuery(Qt::ImCursorRectangle).toRect();
-        e->setCursorPosition(keep);
-        const QRect r(before.center().x(), before.top(),
-                      qMax(1, after.center().x() - before.center().x()), before.height());
+        const QString text = shown();
+        const QFontMetrics metrics(e->font());
+        const QRect caret = e->inputMethodQuery(Qt::ImCursorRectangle).toRect();
+        auto x = [&](int at) {
+            return caret.center().x() + metrics.horizontalAdvance(text.left(at)) -
+                   metrics.horizontalAdvance(text.left(e->cursorPosition()));
+        };
+        const QRect r(x(offset), caret.top(), qMax(1, x(offset + 1) - x(offset)), caret.height());
         return QRect(e->mapToGlobal(r.topLeft()), r.size());
     }
     int offsetAtPoint(const QPoint& point) const override

@@ -99,7 +99,10 @@ NotebookWindow::NotebookWindow(MainWindow& main)
     m_chart->setPointText([this](qint64 id) { return m_notebook.pointText(id); });
     connect(m_chart, &NotebookChartView::pointPicked, this, &NotebookWindow::chooseRun);
     connect(m_chart, &NotebookChartView::stepped, this, [this](int delta) {
-        const QList<qint64> runs = m_chart->byGear().runsAcross();
+        // Sorted once per chart, not at every key.
+        if (!m_runsAcross)
+            m_runsAcross = m_chart->byGear().runsAcross();
+        const QList<qint64>& runs = *m_runsAcross;
         if (runs.isEmpty())
             return;
         const qsizetype at = runs.indexOf(m_notebook.selected());
@@ -482,6 +485,7 @@ void NotebookWindow::renderChart()
         shown = byTime = NotebookChart::Plot();
     }
     m_chart->setPlots(shown, byTime);
+    m_runsAcross.reset();
     // What the drawing shows, said in words.
     const QString words = NotebookChart::summary(shown);
     if (m_chart->accessibleDescription() != words)

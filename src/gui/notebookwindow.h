@@ -6,6 +6,8 @@
 #include <QHash>
 #include <QWidget>
 
+#include <optional>
+
 class MainWindow;
 class Announcer;
 class NotebookChartView;
@@ -77,6 +79,7 @@ private:
     QScrollArea* m_editor = nullptr; // the fields, scrolling in a short window
     NotebookListModel* m_model = nullptr;
     NotebookChartView* m_chart = nullptr;
+    std::optional<QList<qint64>> m_runsAcross; // the chart's runs left to right
     bool m_waited = false; // the busy pointer shows while another program holds the lock
     Announcer* m_announcer = nullptr;
 };

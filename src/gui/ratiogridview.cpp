@@ -1,6 +1,6 @@
 #include "ratiogridview.h"
 
-#include "common/colour.h"
+#include "calc/ratiogrid.h"
 #include "form/flexgrid.h"
 #include "gridheader.h"
 #include "gridmodel.h"
@@ -117,12 +117,11 @@ void RatioGridView::sync()
     applySizes();
     // The best pair in view: at 100 % the window shows fewer than half the
     // columns of a survey, and its light-blue cell may lie past them.
-    for (int r = 0; r < m_model->rowCount(); ++r)
-        for (int c = 0; c < m_model->columnCount(); ++c)
-            if (m_grid.cell(m_model->gridRow(r), m_model->gridCol(c)).colour == Colour::LightBlue) {
-                scrollTo(m_model->index(r, c), QAbstractItemView::EnsureVisible);
-                return;
-            }
+    const RatioGrid::Marks marks = RatioGrid::marksOf(m_grid);
+    if (marks.bestRow >= 0)
+        scrollTo(m_model->index(marks.bestRow - m_model->gridRow(0),
+                                marks.bestCol - m_model->gridCol(0)),
+                 QAbstractItemView::EnsureVisible);
 }
 
 QString RatioGridView::selectionText() const
