@@ -255,9 +255,12 @@ Host::PrintResult PagePrinter::printOn(QPrinter& printer, const PrintPage& page)
 
 Host::PrintResult PagePrinter::print(const PrintPage& page)
 {
-    const QString target = CupsJob::defaultPrinter();
-    if (!target.isEmpty())
-        return submit(target, page, 1);
+    const CupsJob::DefaultPrinter target = CupsJob::defaultPrinter();
+    if (!target.name.isEmpty())
+        return submit(target.name, page, 1);
+    // A silent server is no missing printer: no PDF said to stand in for it.
+    if (!target.silence.isEmpty())
+        return result(Host::PrintResult::Outcome::Failed, target.silence);
     if (m_pdfFolder.isEmpty())
         return result(Host::PrintResult::Outcome::Failed,
                       QStringLiteral("プリンターが設定されていません"));

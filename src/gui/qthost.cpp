@@ -1,5 +1,6 @@
 #include "qthost.h"
 
+#include "cupsjob.h"
 #include "platform/busypointer.h"
 #include "versiondialog.h"
 
@@ -15,6 +16,7 @@
 #include <QPrinter>
 #include <QScreen>
 
+#include <optional>
 #include <utility>
 
 namespace {
@@ -122,6 +124,11 @@ Host::PrintResult QtHost::printPage(const PrintPage& page) { return m_printer.pr
 
 void QtHost::showPrintPreview(const PrintPage& page)
 {
+    // Qt's printer list would wait on a silent server with the window frozen:
+    // then the page is shown on plain A4, as without a printer.
+    std::optional<CupsJob::NoServerHere> noServer;
+    if (!silentPrintServer().isEmpty())
+        noServer.emplace();
     // The preview draws with the printer's own code on the same paper, so
     // what it shows is what プリント puts on paper.
     QPrinter printer(QPrinter::HighResolution);
@@ -141,8 +148,16 @@ void QtHost::showPrintPreview(const PrintPage& page)
     m_run(dialog);
 }
 
+QString QtHost::silentPrintServer()
+{
+    const BusyPointer busy(*this);
+    return CupsJob::silence();
+}
+
 Host::PrintResult QtHost::printWithDialog(const PrintPage& page)
 {
+    if (const QString silent = silentPrintServer(); !silent.isEmpty())
+        return {PrintResult::Outcome::Failed, silent};
     QPrinter printer(QPrinter::HighResolution);
     // The printer chosen in the dialog is set up again when the page is sent.
     static_cast<void>(PagePrinter::setUp(printer, page));

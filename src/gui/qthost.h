@@ -47,6 +47,8 @@ public:
     void setDialogRunner(DialogRunner run) { m_run = std::move(run); }
 
 private:
+    // "" when a print server answers or none runs; else that it is silent.
+    QString silentPrintServer();
     void showMessage(const QString& text);
 
     QWidget* m_window;

@@ -4,6 +4,7 @@
 #include "pdfsupport.h"
 #include "print/notebooksheet.h"
 #include "print/printout.h"
+#include "printers/cupsproxy.h"
 #include "printers/privatecups.h"
 #include "support/fakehost.h"
 
@@ -12,6 +13,7 @@
 #include <QPrinterInfo>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QTimer>
 #include <QtTest>
 
 Q_DECLARE_METATYPE(PrintPage)
@@ -165,6 +167,7 @@ private slots:
         QTest::newRow("default printer: PostScript driver with margins") << "" << 1 << "";
         QTest::newRow("chosen, two copies") << "colour" << 2 << "";
         QTest::newRow("grey driver") << "grey" << 1 << "";
+        QTest::newRow("colour driver printing grey unless asked") << "greydefault" << 1 << "";
         QTest::newRow("PDF printer, uneven margins") << "pdf" << 1 << "";
         QTest::newRow("queue rejecting jobs")
             << "rejecting" << 1 << "印刷ジョブを受け付けていません（テスト：受付停止中）";
@@ -209,7 +212,7 @@ private slots:
             return checkShrunkSheet(output(queue));
         const QList<QImage> pages = paper(queue);
         QCOMPARE(pages.size(), copies);
-        const bool colour = queue == u"colour";
+        const bool colour = queue != u"grey";
         const QColor black(0, 0, 0), blue(0, 0, 255), red(128, 0, 0);
         for (const QImage& page : pages) {
             QCOMPARE(page.size(), QSize(842, 595));
@@ -237,11 +240,70 @@ private slots:
         }
     }
 
+    // A server that takes the connection and never answers, a connection
+    // cut inside the document, a job cancelled while its document arrives:
+    // each is told as a failure in the server's or the system's words,
+    // nothing prints, no PDF stands in for a printer, and the window goes
+    // on repainting while the program waits.
+    void badConnectionsAreTold_data()
+    {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<QString>("failure");
+        QTest::newRow("server silent") << int(CupsProxy::Mode::Silent) << "が応答しません";
+        QTest::newRow("connection cut inside the document") << int(CupsProxy::Mode::Cut) << "";
+        // The server took the job and the whole document, then dropped it:
+        // only reading the job back tells.
+        QTest::newRow("job cancelled while the document arrives")
+            << int(CupsProxy::Mode::Pause) << "印刷ジョブは取り消されました";
+        // Refused when the document was finished: the reading back would
+        // find the job gone as if printed.
+        QTest::newRow("job purged while the document arrives")
+            << int(CupsProxy::Mode::Pause) << "does not exist";
+    }
+
+    void badConnectionsAreTold()
+    {
+        QFETCH(int, mode);
+        QFETCH(QString, failure);
+        const QString queue = QStringLiteral("colour");
+        QFile out(output(queue));
+        QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        out.close();
+        const QByteArray cancel =
+            "cancel -h " + m_cups.socket().toUtf8() +
+            (QString::fromUtf8(QTest::currentDataTag()).contains(u"purged") ? " -x -a " : " -a ") +
+            queue.toUtf8();
+        const QString path = m_scratch.filePath(QStringLiteral("proxy.sock"));
+        CupsProxy proxy(path, m_cups.socket(), CupsProxy::Mode(mode), 6000,
+                        [&cancel] { QCOMPARE(std::system(cancel.constData()), 0); });
+        QVERIFY(proxy.listening());
+        qputenv("CUPS_SERVER", path.toUtf8());
+        bool repainted = false;
+        QTimer meanwhile;
+        meanwhile.setSingleShot(true);
+        connect(&meanwhile, &QTimer::timeout, [&repainted] { repainted = true; });
+        meanwhile.start(300);
+        QTemporaryDir pdfs;
+        PagePrinter printer;
+        printer.setPdfFolder(pdfs.path());
+        const Host::PrintResult result = printer.print(m_page);
+        qputenv("CUPS_SERVER", m_cups.socket().toUtf8());
+        QCOMPARE(result.outcome, Outcome::Failed);
+        QVERIFY2(result.detail.contains(failure), qPrintable(result.detail));
+        if (CupsProxy::Mode(mode) == CupsProxy::Mode::Silent) {
+            QVERIFY2(result.detail.contains(path), qPrintable(result.detail));
+            QVERIFY(repainted);
+        }
+        QVERIFY(QDir(pdfs.path()).isEmpty());
+        QVERIFY(drained(queue));
+        QVERIFY(!QFileInfo(output(queue)).size());
+    }
+
     // セッティング記録's pages through the same driver queue: each on one
     // sheet of A4 the way it was laid out (the setup sheet and the history
     // portrait, the charts landscape), all of it inside the printable area
     // and none of it shrunk to a corner.
-    void notebookPagesComeOutWhole_data()
+    void pagesComeOutWhole_data()
     {
         NotebookEntry entry;
         entry.taken = QDateTime(QDate(2026, 12, 7), QTime(15, 30));
@@ -258,17 +320,28 @@ private slots:
         const auto byRollout = NotebookChart::build(rows, all, NotebookChart::XKind::Rollout);
         const auto byTime = NotebookChart::build(rows, all, NotebookChart::XKind::Time);
         QTest::addColumn<PrintPage>("page");
-        QTest::newRow("setup sheet, portrait") << NotebookSheet::entryPage(entry);
+        QTest::addColumn<QString>("queue");
+        QTest::addColumn<QMargins>("border"); // of the paper turned as the page
+        const QString colour = QStringLiteral("colour");
+        const QMargins even(Margin, Margin, Margin, Margin);
+        QTest::newRow("setup sheet, portrait") << NotebookSheet::entryPage(entry) << colour << even;
         QTest::newRow("history, portrait")
-            << NotebookSheet::historyPage(entry.car, {entry, entry, entry}, byRollout);
+            << NotebookSheet::historyPage(entry.car, {entry, entry, entry}, byRollout) << colour
+            << even;
         QTest::newRow("charts, landscape")
-            << NotebookSheet::chartPage(byRollout, byTime, entry.car, entry.track);
+            << NotebookSheet::chartPage(byRollout, byTime, entry.car, entry.track) << colour
+            << even;
+        // Wide borders on the paper's long sides leave a landscape sheet too
+        // little height: it is shrunk to that, down to the contact line.
+        QTest::newRow("main sheet, landscape, bound by its height")
+            << m_page << QStringLiteral("wideborders") << QMargins(Margin, 60, Margin, 60);
     }
 
-    void notebookPagesComeOutWhole()
+    void pagesComeOutWhole()
     {
         QFETCH(PrintPage, page);
-        const QString queue = QStringLiteral("colour");
+        QFETCH(QString, queue);
+        QFETCH(QMargins, border);
         QFile out(output(queue));
         QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
         out.close();
@@ -288,7 +361,9 @@ private slots:
             for (int x = 0; x < paperSheet.width(); ++x)
                 if (qGray(paperSheet.pixel(x, y)) < 200)
                     ink |= QRect(x, y, 1, 1);
-        const QRect printable = paperSheet.rect().adjusted(Margin, Margin, -Margin, -Margin);
+        // A sheet shrunk to the printable height meets its edge: a pixel of
+        // rounding at 72 dpi.
+        const QRect printable = paperSheet.rect() - border + QMargins(1, 1, 1, 1);
         QVERIFY2(printable.contains(ink), qPrintable(QStringLiteral("ink %1,%2 %3x%4")
                                                          .arg(ink.x())
                                                          .arg(ink.y())
