@@ -25,6 +25,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -35,6 +36,7 @@
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QStyle>
+#include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
 
@@ -121,13 +123,13 @@ NotebookWindow::NotebookWindow(MainWindow& main)
         renderChart();
     });
 
-    auto* left = new QWidget(this);
-    auto* leftColumn = new QVBoxLayout(left);
+    m_listBox = new QWidget(this);
+    auto* leftColumn = new QVBoxLayout(m_listBox);
     leftColumn->setContentsMargins(0, 0, 0, 0);
     leftColumn->addWidget(buildFilters());
     leftColumn->addWidget(m_list, 1);
-    auto* chartBox = new QWidget(this);
-    auto* chartColumn = new QVBoxLayout(chartBox);
+    m_chartBox = new QWidget(this);
+    auto* chartColumn = new QVBoxLayout(m_chartBox);
     chartColumn->setContentsMargins(0, 0, 0, 0);
     auto* axisRow = new QHBoxLayout;
     axisRow->addWidget(DriveLook::plain(QStringLiteral("グラフの横軸"), this));
@@ -137,7 +139,7 @@ NotebookWindow::NotebookWindow(MainWindow& main)
     chartColumn->addWidget(m_chart, 1);
 
     m_split = new QSplitter(Qt::Horizontal, this);
-    m_split->addWidget(left);
+    m_split->addWidget(m_listBox);
     // The fields scroll in a window shorter than they are (a zoomed laptop
     // screen), so the window fits the screen and keeps its buttons in view.
     m_editor = new QScrollArea(this);
@@ -147,15 +149,18 @@ NotebookWindow::NotebookWindow(MainWindow& main)
     m_editor->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_editor->setFocusPolicy(Qt::NoFocus); // Tab goes from field to field
     // 保存 stays in view below the fields, however far they scroll.
-    auto* editorBox = new QWidget(this);
-    auto* editorColumn = new QVBoxLayout(editorBox);
+    m_editorBox = new QWidget(this);
+    auto* editorColumn = new QVBoxLayout(m_editorBox);
     editorColumn->setContentsMargins(0, 0, 0, 0);
     editorColumn->addWidget(m_editor, 1);
     editorColumn->addWidget(addButton(QStringLiteral("save"), QStringLiteral("保存")));
-    m_split->addWidget(editorBox);
-    m_split->addWidget(chartBox);
+    m_split->addWidget(m_editorBox);
+    m_split->addWidget(m_chartBox);
     m_split->setStretchFactor(0, 3);
     m_split->setStretchFactor(2, 2);
+    m_shared = new QTabWidget(this);
+    m_split->addWidget(m_shared);
+    m_shared->hide();
     auto* outer = new QVBoxLayout(this);
     outer->addWidget(m_split, 1);
     outer->addWidget(buildButtons());
@@ -189,6 +194,8 @@ void NotebookWindow::rescale()
         m_list->setColumnWidth(c, qMax(fm.horizontalAdvance(widest[c]) + 16,
                                        headingFm.horizontalAdvance(titles.value(c)) + mark));
     m_list->verticalHeader()->setDefaultSectionSize(fm.height() + 6);
+    if (m_opened)
+        arrange(true);
 }
 
 NotebookWindow::~NotebookWindow()
@@ -329,19 +336,66 @@ void NotebookWindow::open()
 void NotebookWindow::placeOnScreen()
 {
     const QRect place = placeBeside(m_main, QSize(1480, 660), QPoint(40, 40));
-    const QSize size = place.size();
-    resize(size);
+    resize(place.size());
     move(place.topLeft());
+    arrange(true);
+}
 
+void NotebookWindow::arrange(bool anew)
+{
+    layout()->activate(); // the splitter's width for the window's
     // The list first gets room for every column (the lap is the last one a
     // racer scans), the editor its own width, the charts what is left.
     const int listWidth = m_list->horizontalHeader()->length() + 2 * m_list->frameWidth() +
                           m_list->verticalScrollBar()->sizeHint().width();
     const int editorWidth =
         m_editor->widget()->sizeHint().width() + m_editor->verticalScrollBar()->sizeHint().width();
-    const int chartWidth =
-        qMax(NotebookChartView::MinimumWidth, size.width() - listWidth - editorWidth - 40);
-    m_split->setSizes({listWidth, editorWidth, chartWidth});
+    const int room = m_split->width() - 3 * m_split->handleWidth();
+    // Too narrow for all three (a zoomed laptop screen): the fields and the
+    // charts take turns as tabs beside the list; narrower still, the list
+    // too. No column of the list is ever out of view.
+    const int chartWidth = m_chartBox->minimumSizeHint().width();
+    const int tabsWidth =
+        qMax(editorWidth, chartWidth) + 2 * style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 4;
+    const Panes panes = room >= listWidth + editorWidth + chartWidth ? Panes::Three
+                        : room >= listWidth + tabsWidth              ? Panes::ListBesideTabs
+                                                                     : Panes::Tabs;
+    if (panes == m_panes && !anew)
+        return;
+    if (panes != m_panes) {
+        m_shared->clear();
+        QList<QWidget*> split = {m_listBox, m_editorBox, m_chartBox};
+        const QStringList titles = {QStringLiteral("一覧"), QStringLiteral("選んだ記録"),
+                                    QStringLiteral("グラフ")};
+        const int inSplit = panes == Panes::Three ? 3 : panes == Panes::ListBesideTabs ? 1 : 0;
+        for (int i = 0; i < 3; ++i) {
+            if (i < inSplit) {
+                m_split->insertWidget(i, split[i]);
+                split[i]->show();
+            } else {
+                m_shared->addTab(split[i], titles[i]);
+            }
+        }
+        m_shared->setVisible(inSplit < 3);
+        m_panes = panes;
+    }
+    switch (panes) {
+    case Panes::Three:
+        m_split->setSizes({listWidth, editorWidth, room - listWidth - editorWidth, 0});
+        break;
+    case Panes::ListBesideTabs:
+        m_split->setSizes({listWidth, room - listWidth});
+        break;
+    case Panes::Tabs:
+        break;
+    }
+}
+
+void NotebookWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (m_opened)
+        arrange(false);
 }
 
 void NotebookWindow::changeEvent(QEvent* event)

@@ -17,6 +17,7 @@ class QLineEdit;
 class QPushButton;
 class QScrollArea;
 class QSplitter;
+class QTabWidget;
 class QTableView;
 
 // The modeless window セッティング記録 beside the main window: filters, the
@@ -47,6 +48,7 @@ public:
 protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     QWidget* buildFilters();
@@ -62,6 +64,9 @@ private:
     void renderEditor();
     void renderChart();
     void placeOnScreen();
+    // Lays the panes out for the window's width: side by side, or what does
+    // not fit as tabs; anew also gives every pane its width again.
+    void arrange(bool anew);
     void rescale();
 
     MainWindow& m_main;
@@ -77,6 +82,12 @@ private:
     QTableView* m_list = nullptr;
     QSplitter* m_split = nullptr;
     QScrollArea* m_editor = nullptr; // the fields, scrolling in a short window
+    QWidget* m_listBox = nullptr;    // the filters and the list
+    QWidget* m_editorBox = nullptr;  // the fields and 保存
+    QWidget* m_chartBox = nullptr;   // the charts and their axis
+    QTabWidget* m_shared = nullptr;  // what does not fit side by side, as tabs
+    enum class Panes { Three, ListBesideTabs, Tabs };
+    Panes m_panes = Panes::Three;
     NotebookListModel* m_model = nullptr;
     NotebookChartView* m_chart = nullptr;
     std::optional<QList<qint64>> m_runsAcross; // the chart's runs left to right
