@@ -26,6 +26,7 @@
 #include <QShortcut>
 #include <QSignalBlocker>
 #include <QStyle>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
@@ -92,8 +93,15 @@ DriveWindow::DriveWindow(MainWindow& main)
     // small or zoomed screen reaches every control.
     m_sheet = new QWidget;
     auto* root = new QHBoxLayout(m_sheet);
-    root->addLayout(left);
-    root->addLayout(middle);
+    // A wider window widens the rollout table alone: its spurs come into
+    // view, where the tables beside it would only grow empty space.
+    for (QVBoxLayout* column : {left, middle}) {
+        auto* box = new QWidget(m_sheet);
+        box->setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
+        column->setContentsMargins(0, 0, 0, 0);
+        box->setLayout(column);
+        root->addWidget(box);
+    }
     root->addLayout(right, 1);
     auto* scroll = new QScrollArea(this);
     scroll->setWidget(m_sheet);
@@ -266,6 +274,8 @@ void DriveWindow::open()
         m_tool.open();
         render();
         placeOnScreen();
+        // Once laid out, widened by what the rollout table still lacks.
+        QTimer::singleShot(0, this, &DriveWindow::placeOnScreen);
     } else {
         m_tool.refresh();
         render();
@@ -304,10 +314,16 @@ void DriveWindow::placeOnScreen()
     const int wholeTable = m_rollouts->verticalHeader()->sizeHint().width() + columns +
                            2 * m_rollouts->frameWidth() +
                            m_rollouts->verticalScrollBar()->sizeHint().width();
-    wanted.rwidth() += qMax(0, wholeTable - m_rollouts->minimumWidth());
+    // Laid out already (shown): the table's shortfall is measured, as the
+    // tables beside it take their width only when filled and shown.
+    if (isVisible())
+        wanted = size() + QSize(qMax(0, columns - m_rollouts->viewport()->width()), 0);
+    else
+        wanted.rwidth() += qMax(0, wholeTable - m_rollouts->minimumWidth());
     const QMargins margins = layout() ? layout()->contentsMargins() : QMargins();
-    wanted += QSize(margins.left() + margins.right(), margins.top() + margins.bottom()) +
-              QSize(style()->pixelMetric(QStyle::PM_ScrollBarExtent), 2);
+    if (!isVisible())
+        wanted += QSize(margins.left() + margins.right(), margins.top() + margins.bottom()) +
+                  QSize(style()->pixelMetric(QStyle::PM_ScrollBarExtent), 2);
     const QRect place = placeBeside(m_main, wanted, QPoint(60, 60));
     resize(place.size());
     move(place.topLeft());

@@ -71,11 +71,19 @@ int reportPlacement()
     // And every column of its list, the lap last, without scrolling sideways.
     const auto* list = notebook->findChild<QTableView*>();
     const bool columnsShow = list && list->horizontalScrollBar()->maximum() == 0;
-    std::printf("%d %d %d %d | %d %d %d %d | %d %d %d %d | %.2f | %d | %d %d %d %d | %d %d\n",
+    // 走行計算's rollout table with every spur of the ranges, where the screen has room.
+    int spursShown = 0;
+    if (const auto* rollouts = drive->findChild<QTableView*>(QStringLiteral("rollouts")))
+        for (int c = 0; c < rollouts->model()->columnCount(); ++c)
+            if (!rollouts->model()->headerData(c, Qt::Horizontal).toString().isEmpty() &&
+                rollouts->columnViewportPosition(c) + rollouts->columnWidth(c) <=
+                    rollouts->viewport()->width())
+                ++spursShown;
+    std::printf("%d %d %d %d | %d %d %d %d | %d %d %d %d | %.2f | %d | %d %d %d %d | %d %d | %d\n",
                 room.x(), room.y(), room.width(), room.height(), main.x(), main.y(), main.width(),
                 main.height(), other.x(), other.y(), other.width(), other.height(), Zoom::factor(),
                 slack, notes.x(), notes.y(), notes.width(), notes.height(), int(saveShows),
-                int(columnsShow));
+                int(columnsShow), spursShown);
     return 0;
 }
 
@@ -150,6 +158,8 @@ private slots:
         QVERIFY2(r[0].contains(QRect(n[0].toInt(), n[1].toInt(), n[2].toInt(), n[3].toInt())),
                  qPrintable(line)); // セッティング記録
         QVERIFY2(line.section(u'|', 6, 6).trimmed() == u"1 1", qPrintable(line)); // 保存, columns
+        if (screen.width() >= 1920 && zoom == 1.0 && scale == u"1")
+            QVERIFY2(line.section(u'|', 7, 7).toInt() == 16, qPrintable(line)); // spurs 75–90
     }
 };
 
