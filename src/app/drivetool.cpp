@@ -2,6 +2,7 @@
 
 #include "app/drivefile.h"
 #include "app/drivesheet.h"
+#include "app/pagedelivery.h"
 #include "common/messages.h"
 #include "common/numbertext.h"
 #include "common/textfile.h"
@@ -337,7 +338,8 @@ void DriveTool::printSheet_Click()
         return;
     }
     save();
-    DrivePrintOut::print(m_sheet, m_rollouts, m_host);
+    PageDelivery::printAfterQuestion(
+        m_host, [this] { return DrivePrintOut::buildPage(m_sheet, m_rollouts); });
 }
 
 void DriveTool::explain_Click() { m_host.message(DriveSheet::explanation()); }

@@ -2,6 +2,7 @@
 
 #include "app/keypad.h"
 #include "app/lastinputs.h"
+#include "app/pagedelivery.h"
 #include "calc/gearcalc.h"
 #include "calc/rangelabels.h"
 #include "calc/ratiogrid.h"
@@ -13,7 +14,10 @@
 #include "machines/machineregistry.h"
 #include "manual/manual.h"
 #include "platform/busypointer.h"
+#include "print/gridexport.h"
 #include "print/printout.h"
+
+#include <QDate>
 
 #include <cmath>
 
@@ -224,7 +228,10 @@ void Giadsp::Command30_Click() { Manual::close(m_form); }
 
 // ---- Menu bar ------------------------------------------------------------
 
-void Giadsp::purinto_Click() { PrintOut::print(m_form, m_host); }
+void Giadsp::purinto_Click()
+{
+    PageDelivery::printAfterQuestion(m_host, [this] { return PrintOut::buildPage(m_form); });
+}
 void Giadsp::verinf_Click() { m_host.showVersionDialog(); }
 void Giadsp::owaru_Click() { m_host.quit(); }
 
@@ -235,10 +242,25 @@ void Giadsp::soukou_Click()
     if (m_openDriveWindow)
         m_openDriveWindow();
 }
-void Giadsp::purebyuu_Click() { PrintOut::preview(m_form, m_host); }
-void Giadsp::insatu_Click() { PrintOut::printWithDialog(m_form, m_host); }
-void Giadsp::pdfhozon_Click() { PrintOut::saveAsPdf(m_form, m_host, QDate::currentDate()); }
-void Giadsp::csvhozon_Click() { PrintOut::saveCsv(m_form, m_host, QDate::currentDate()); }
+void Giadsp::purebyuu_Click() { PageDelivery::preview(m_host, PrintOut::buildPage(m_form)); }
+void Giadsp::insatu_Click() { PageDelivery::printWithDialog(m_host, PrintOut::buildPage(m_form)); }
+
+// The saved files are named after the car whose results they hold.
+QString Giadsp::exportName(const QString& extension) const
+{
+    return GridExport::fileName(m_form.machineTitle().text, QDate::currentDate(), extension);
+}
+
+void Giadsp::pdfhozon_Click()
+{
+    PageDelivery::savePdf(m_host, PrintOut::buildPage(m_form), exportName(QStringLiteral("pdf")));
+}
+
+void Giadsp::csvhozon_Click()
+{
+    PageDelivery::saveCsv(m_host, GridExport::csv(m_form.MSFlexGrid1),
+                          exportName(QStringLiteral("csv")));
+}
 
 // ---- Private procedures --------------------------------------------------
 

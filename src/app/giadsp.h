@@ -98,6 +98,8 @@ public:
     void restoreGearing(const Gearing& run);
 
 private:
+    // zeltan-<car>-<date>.<extension>, proposed when results are saved.
+    QString exportName(const QString& extension) const;
     void SaveLastInputs();
     void CalculateSelected();
     void SurveyWantedRatio();

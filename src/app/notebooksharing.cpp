@@ -1,6 +1,7 @@
 // Notebook's sharing and printing: CSV out and in, the sheets and the charts on paper.
 
 #include "app/notebook.h"
+#include "app/pagedelivery.h"
 
 #include "common/textfile.h"
 #include "common/usertext.h"
@@ -13,6 +14,14 @@
 #include <QMultiHash>
 
 #include <algorithm>
+
+namespace {
+// zeltan-<car>-<date>.pdf, proposed when a sheet is saved.
+QString pdfName(const QString& car)
+{
+    return GridExport::fileName(car, QDate::currentDate(), QStringLiteral("pdf"));
+}
+} // namespace
 
 // ---- Sharing and printing --------------------------------------------------
 
@@ -27,14 +36,9 @@ void Notebook::exportCsv_Click()
         m_host.message(entries.error());
         return;
     }
-    const QString path =
-        m_host.askSavePath(GridExport::fileName(QStringLiteral("notebook"), QDate::currentDate(),
-                                                QStringLiteral("csv")),
-                           QStringLiteral("CSV (*.csv)"));
-    if (path.isEmpty())
-        return;
-    const Result<> written = TextFile::writeBytesAtomically(path, NotebookCsv::write(*entries));
-    m_host.message(written ? NotebookMessages::csvSaved(path) : written.error());
+    PageDelivery::saveCsv(m_host, NotebookCsv::write(*entries),
+                          GridExport::fileName(QStringLiteral("notebook"), QDate::currentDate(),
+                                               QStringLiteral("csv")));
 }
 
 void Notebook::importCsv_Click()
@@ -134,13 +138,13 @@ NotebookChart::Plot Notebook::carChart(const QString& car) const
 void Notebook::printEntry_Click()
 {
     if (const auto e = selectedEntry())
-        NotebookSheet::report(m_host.printWithDialog(NotebookSheet::entryPage(*e)), m_host);
+        PageDelivery::printWithDialog(m_host, NotebookSheet::entryPage(*e));
 }
 
 void Notebook::pdfEntry_Click()
 {
     if (const auto e = selectedEntry())
-        NotebookSheet::savePdf(NotebookSheet::entryPage(*e), e->car, m_host);
+        PageDelivery::savePdf(m_host, NotebookSheet::entryPage(*e), pdfName(e->car));
 }
 
 void Notebook::printHistory_Click()
@@ -151,7 +155,7 @@ void Notebook::printHistory_Click()
         return;
     }
     const PrintPage page = NotebookSheet::historyPage(car, history(car), carChart(car));
-    NotebookSheet::report(m_host.printWithDialog(page), m_host);
+    PageDelivery::printWithDialog(m_host, page);
 }
 
 void Notebook::pdfHistory_Click()
@@ -161,13 +165,13 @@ void Notebook::pdfHistory_Click()
         m_host.message(NotebookMessages::NoCar);
         return;
     }
-    NotebookSheet::savePdf(NotebookSheet::historyPage(car, history(car), carChart(car)), car,
-                           m_host);
+    PageDelivery::savePdf(m_host, NotebookSheet::historyPage(car, history(car), carChart(car)),
+                          pdfName(car));
 }
 
 void Notebook::printChart_Click()
 {
     const PrintPage page = NotebookSheet::chartPage(
         chart(m_axis), chart(NotebookChart::XKind::Time), m_carFilter, m_trackFilter);
-    NotebookSheet::report(m_host.printWithDialog(page), m_host);
+    PageDelivery::printWithDialog(m_host, page);
 }

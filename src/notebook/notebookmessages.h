@@ -90,10 +90,6 @@ inline const QString AskDelete = QStringLiteral("選択した記録を削除し�
 inline const QString AskSaveDraft = QStringLiteral("編集中の記録を保存しますか？");
 inline const QString NoCar = QStringLiteral("マシンが選ばれていません");
 inline const QString NotOpen = QStringLiteral("セッティング記録のファイルが開かれていません");
-inline QString csvSaved(const QString& path)
-{
-    return QStringLiteral("CSVファイルに保存しました：\n%1").arg(path);
-}
 inline QString pngSaved(const QString& path)
 {
     return QStringLiteral("PNGファイルに保存しました：\n%1").arg(path);

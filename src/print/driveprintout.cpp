@@ -152,9 +152,4 @@ PrintPage buildPage(const Sheet& sheet, const FlexGrid& rollouts)
     return page;
 }
 
-void print(const Sheet& sheet, const FlexGrid& rollouts, Host& host)
-{
-    PrintOut::printWithQuestion([&] { return buildPage(sheet, rollouts); }, host);
-}
-
 } // namespace DrivePrintOut

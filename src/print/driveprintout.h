@@ -1,7 +1,6 @@
 #pragma once
 
 #include "form/flexgrid.h"
-#include "platform/host.h"
 #include "platform/printpage.h"
 
 #include <QList>
@@ -33,9 +32,5 @@ struct Sheet
 // A4 landscape. The rollout table gets what room the tables leave; rows and
 // columns beyond it are left out and the note says which part is printed.
 PrintPage buildPage(const Sheet& sheet, const FlexGrid& rollouts);
-
-// As プリント does it: the question, the busy pointer, the page to the
-// printer (or a PDF when there is none), the same final messages.
-void print(const Sheet& sheet, const FlexGrid& rollouts, Host& host);
 
 } // namespace DrivePrintOut

@@ -2,7 +2,6 @@
 
 #include "common/colour.h"
 #include "notebook/notebookmessages.h"
-#include "platform/busypointer.h"
 #include "print/gridexport.h"
 #include "print/pagedraw.h"
 #include "print/printout.h"
@@ -243,38 +242,6 @@ PrintPage chartPage(const NotebookChart::Plot& byGear, const NotebookChart::Plot
     drawPlot(page, byGear, Margin, Margin + 400, LongSide - 2 * Margin, h);
     drawPlot(page, byTime, Margin, Margin + 400 + h, LongSide - 2 * Margin, h);
     return page;
-}
-
-void report(const Host::PrintResult& result, Host& host)
-{
-    switch (result.outcome) {
-    case Host::PrintResult::Outcome::Printed:
-        host.message(QStringLiteral("PRINT OUTしました"));
-        break;
-    case Host::PrintResult::Outcome::SavedAsPdf:
-        host.message(QStringLiteral("PDFファイルに保存しました：\n%1").arg(result.detail));
-        break;
-    case Host::PrintResult::Outcome::Failed:
-        host.message(QStringLiteral("印刷できませんでした：%1").arg(result.detail));
-        break;
-    case Host::PrintResult::Outcome::Cancelled:
-        break;
-    }
-}
-
-void savePdf(const PrintPage& page, const QString& car, Host& host)
-{
-    const QString path =
-        host.askSavePath(GridExport::fileName(car, QDate::currentDate(), QStringLiteral("pdf")),
-                         QStringLiteral("PDF (*.pdf)"));
-    if (path.isEmpty())
-        return;
-    Host::PrintResult result;
-    {
-        BusyPointer busy(host);
-        result = host.savePdf(page, path);
-    }
-    report(result, host);
 }
 
 } // namespace NotebookSheet

@@ -2,7 +2,6 @@
 
 #include "notebook/notebookchart.h"
 #include "notebook/notebookentry.h"
-#include "platform/host.h"
 #include "platform/printpage.h"
 
 #include <QList>
@@ -22,10 +21,5 @@ PrintPage chartPage(const NotebookChart::Plot& byGear, const NotebookChart::Plot
 
 // A plot drawn into the box at (x, y), w × h twips: frame, scales, one mark a run.
 void drawPlot(PrintPage& page, const NotebookChart::Plot& plot, int x, int y, int w, int h);
-
-// The final message of a print, as the other pages say it.
-void report(const Host::PrintResult& result, Host& host);
-// The save dialog (zeltan-<car>-<date>.pdf), then the page as a PDF there.
-void savePdf(const PrintPage& page, const QString& car, Host& host);
 
 } // namespace NotebookSheet

@@ -1,9 +1,6 @@
 #include "printout.h"
 
-#include "common/textfile.h"
 #include "form/controltable.h"
-#include "platform/busypointer.h"
-#include "print/gridexport.h"
 #include "print/pagedraw.h"
 
 namespace PrintOut {
@@ -67,87 +64,6 @@ PrintPage buildPage(const Form& f)
         }
     }
     return page;
-}
-
-namespace {
-// The final message of a print; savedText says where a PDF went.
-void report(const Host::PrintResult& result, Host& host, const QString& savedText)
-{
-    switch (result.outcome) {
-    case Host::PrintResult::Outcome::Printed:
-        host.message(QStringLiteral("PRINT OUTしました"));
-        break;
-    case Host::PrintResult::Outcome::SavedAsPdf:
-        host.message(savedText.arg(result.detail));
-        break;
-    case Host::PrintResult::Outcome::Failed:
-        host.message(QStringLiteral("印刷できませんでした：%1").arg(result.detail));
-        break;
-    case Host::PrintResult::Outcome::Cancelled:
-        break;
-    }
-}
-
-const QString SavedPdf = QStringLiteral("PDFファイルに保存しました：\n%1");
-} // namespace
-
-void print(const Form& form, Host& host)
-{
-    printWithQuestion([&] { return buildPage(form); }, host);
-}
-
-void printWithQuestion(const std::function<PrintPage()>& page, Host& host)
-{
-    if (!host.askYesNo(QStringLiteral(
-            "プリンターは接続されていますか？接続されていない場合はエラー停止します。")))
-        return;
-    Host::PrintResult result;
-    {
-        BusyPointer busy(host);
-        result = host.printPage(page());
-    }
-    report(result, host,
-           QStringLiteral("プリンターが見つからないため、PDFファイルに保存しました：\n%1"));
-}
-
-void preview(const Form& form, Host& host) { host.showPrintPreview(buildPage(form)); }
-
-void printWithDialog(const Form& form, Host& host)
-{
-    report(host.printWithDialog(buildPage(form)), host, SavedPdf);
-}
-
-namespace {
-// The save dialog for the window's results, "" when cancelled.
-QString askPath(const Form& form, Host& host, QDate today, const QString& extension)
-{
-    return host.askSavePath(GridExport::fileName(form.machineTitle().text, today, extension),
-                            QStringLiteral("%1 (*.%2)").arg(extension.toUpper(), extension));
-}
-} // namespace
-
-void saveAsPdf(const Form& form, Host& host, QDate today)
-{
-    const QString path = askPath(form, host, today, QStringLiteral("pdf"));
-    if (path.isEmpty())
-        return;
-    Host::PrintResult result;
-    {
-        BusyPointer busy(host);
-        result = host.savePdf(buildPage(form), path);
-    }
-    report(result, host, SavedPdf);
-}
-
-void saveCsv(const Form& form, Host& host, QDate today)
-{
-    const QString path = askPath(form, host, today, QStringLiteral("csv"));
-    if (path.isEmpty())
-        return;
-    const Result<> written =
-        TextFile::writeBytesAtomically(path, GridExport::csv(form.MSFlexGrid1));
-    host.message(written ? QStringLiteral("CSVファイルに保存しました：\n%1").arg(path)
-                         : written.error());
 }
 
 } // namespace PrintOut

@@ -1,7 +1,9 @@
 #include "app/giadsp.h"
+#include "app/pagedelivery.h"
 #include "appsetup.h"
 #include "mainwindow.h"
 #include "pdfsupport.h"
+#include "print/gridexport.h"
 #include "print/printout.h"
 #include "qthost.h"
 #include "support/fakehost.h"
@@ -191,10 +193,13 @@ private slots:
         QFETCH(QString, shown);
         QDir(m_documents).removeRecursively();
         m_answerPath = chosen.isEmpty() ? QString() : QDir(m_documents).filePath(chosen);
+        const QString title = form().machineTitle().text;
         if (pdf)
-            PrintOut::saveAsPdf(form(), m_host, Day);
+            PageDelivery::savePdf(m_host, PrintOut::buildPage(form()),
+                                  GridExport::fileName(title, Day, QStringLiteral("pdf")));
         else
-            PrintOut::saveCsv(form(), m_host, Day);
+            PageDelivery::saveCsv(m_host, GridExport::csv(form().MSFlexGrid1),
+                                  GridExport::fileName(title, Day, QStringLiteral("csv")));
 
         const QString suggested = pdf ? QStringLiteral("zeltan-ギア比確認ツール-20261207.pdf")
                                       : QStringLiteral("zeltan-ギア比確認ツール-20261207.csv");
@@ -241,7 +246,7 @@ private slots:
         QDir(m_documents).removeRecursively();
         m_answerPath = chosen.isEmpty() ? QString() : QDir(m_documents).filePath(chosen);
         m_copies = copies;
-        PrintOut::printWithDialog(form(), m_host);
+        PageDelivery::printWithDialog(m_host, PrintOut::buildPage(form()));
 
         // Without a printer, "print to file" starts in Documents.
         QCOMPARE(m_printToFileStarts.size(), 1);
@@ -276,7 +281,7 @@ private slots:
             shot = dialog.grab().toImage();
             return int(QDialog::Rejected);
         });
-        PrintOut::preview(form(), m_host);
+        PageDelivery::preview(m_host, PrintOut::buildPage(form()));
         m_host.setDialogRunner([this](QDialog& dialog) { return answer(dialog); });
 
         QCOMPARE(pages, 1);

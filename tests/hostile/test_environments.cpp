@@ -2,8 +2,9 @@
 // control characters in files, special files, read-only files, ACLs, a
 // relative XDG_DATA_HOME, and names too long for the file system.
 
+#include "app/pagedelivery.h"
 #include "gearmodules/moduletable.h"
-#include "print/printout.h"
+#include "print/gridexport.h"
 #include "support/appfixture.h"
 
 #include <QProcess>
@@ -94,9 +95,12 @@ const Act csvOfALongTitle = [](Giadsp& app, FakeHost& host, TempFolder& dir) {
         f.MSFlexGrid1.setText(QString::fromLatin1(text));
     }
     f.Label13.text = QStringLiteral("\"R\"*?") + QString(80, u'あ');
-    PrintOut::saveCsv(f, host, QDate(2026, 12, 7)); // cancelled: only the suggestion
+    const QString name =
+        GridExport::fileName(f.Label13.text, QDate(2026, 12, 7), QStringLiteral("csv"));
+    const QByteArray csv = GridExport::csv(f.MSFlexGrid1);
+    PageDelivery::saveCsv(host, csv, name); // cancelled: only the suggestion
     host.savePath = dir.file(host.savePrompts.value(0));
-    PrintOut::saveCsv(f, host, QDate(2026, 12, 7));
+    PageDelivery::saveCsv(host, csv, name);
     return host.messages;
 };
 

@@ -702,9 +702,16 @@ TEST_F(NotebookTest, SheetsGoThroughTheHostsPrintingPath)
     seed({e});
     notebook.open(Now);
     ASSERT_TRUE(notebook.select(notebook.shownRow(0).id));
+    host.messages.clear();
     notebook.pdfEntry_Click();
     notebook.printHistory_Click();
-    EXPECT_EQ(host.pages.size(), 2);
+    notebook.printEntry_Click();
+    notebook.printChart_Click();
+    EXPECT_EQ(host.pages.size(), 4);
+    // Worded as every other page of the program words it.
+    EXPECT_EQ(host.messages,
+              QStringList({"PDFファイルに保存しました：\n" + dir.file("a.pdf"), "PRINT OUTしました",
+                           "PRINT OUTしました", "PRINT OUTしました"}));
     EXPECT_EQ(host.savePrompts.value(0),
               "zeltan-A-" + QDate::currentDate().toString("yyyyMMdd") + ".pdf");
 }
