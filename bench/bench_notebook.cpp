@@ -126,7 +126,7 @@ int main(int argc, char** argv)
             before = long(mallinfo2().uordblks);
         NotebookWindow* window = nullptr;
         timed(open, [&] {
-            window = new NotebookWindow(main);
+            window = new NotebookWindow(main.link());
             window->open();
             window->list()->repaint();
             window->chart()->repaint();

@@ -45,6 +45,8 @@
     X(tmasinst) X(tprinto) X(ttuuru) X(tsoukou) X(tkiroku) X(tkey)
 // clang-format on
 
+class DriveTool;
+
 class Giadsp
 {
 public:
@@ -69,6 +71,10 @@ public:
     {
         m_openNotebookWindow = std::move(open);
     }
+    // The 走行計算 of a window opened once, whose inputs セッティング記録
+    // reads and restores; none before (they then go through drive.dat).
+    void setDriveTool(DriveTool* tool) { m_driveTool = tool; }
+    DriveTool* driveTool() const { return m_driveTool; }
 
     void Form_Load();
 
@@ -118,4 +124,5 @@ private:
     QString m_rememberedModule;
     std::function<void()> m_openDriveWindow;
     std::function<void()> m_openNotebookWindow;
+    DriveTool* m_driveTool = nullptr;
 };

@@ -456,7 +456,7 @@ void Notebook::record_Click()
     if (!select(0))
         return;
     NotebookEntry e = fromWindows();
-    DriveAccess drive(m_drive, m_main, m_host);
+    DriveAccess drive(m_main.driveTool(), m_main, m_host);
     const DriveTool::Fields& typed = (*drive).fields;
     e.tyre = typed.tyreDiameter.trimmed();
     e.kv = typed.kv.trimmed();
@@ -496,7 +496,7 @@ void Notebook::restore_Click()
         return;
     m_main.restoreGearing({e->car, e->module, e->secondary, e->spur, e->pinion, e->total});
     m_ranMain = true;
-    DriveAccess drive(m_drive, m_main, m_host);
+    DriveAccess drive(m_main.driveTool(), m_main, m_host);
     DriveTool::Fields& typed = (*drive).fields;
     // What the run did not note stays as 走行計算 has it.
     if (!e->tyre.isEmpty())

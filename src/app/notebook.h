@@ -44,9 +44,6 @@ public:
     void open(const QDateTime& now = QDateTime::currentDateTime());
     bool isOpen() const { return m_store.isOpen(); }
     QString filePath() const;
-    // The open 走行計算, whose inputs are read and restored; without one they
-    // go through drive.dat as 走行計算 reads and writes it.
-    void setDriveTool(DriveTool* tool) { m_drive = tool; }
 
     // ---- The list ----
     // Reads the index again; false (and told) when the file failed.
@@ -133,7 +130,6 @@ private:
     Giadsp& m_main;
     Host& m_host;
     NotebookStore m_store;
-    DriveTool* m_drive = nullptr;
     NotebookIndex m_index;
     QHash<QString, qint32> m_carIds, m_trackIds;
     std::vector<qsizetype> m_shown;

@@ -2,12 +2,13 @@
 
 #include "accessiblerole.h"
 #include "announcer.h"
+#include "app/giadsp.h"
 #include "calc/ratiogrid.h"
 #include "common/recordsyntax.h"
 #include "drivelook.h"
 #include "fieldentry.h"
 #include "form/controltable.h"
-#include "mainwindow.h"
+#include "mainlink.h"
 #include "ratiogridview.h"
 #include "sheettable.h"
 #include "twips.h"
@@ -39,9 +40,11 @@ const QString SurveyName = QStringLiteral("指定減速比調査の結果");
 const QString ModuleName = QStringLiteral("モジュールの出どころ");
 } // namespace
 
-DriveWindow::DriveWindow(MainWindow& main)
-    : QWidget(&main, Qt::Window), m_main(main), m_host(this), m_tool(main.app(), m_host)
+DriveWindow::DriveWindow(MainLink& main)
+    : QWidget(&main.window(), Qt::Window), m_main(main), m_host(this), m_tool(main.app(), m_host)
 {
+    // セッティング記録 reads and restores this window's inputs, open or closed.
+    m_main.app().setDriveTool(&m_tool);
     // To a screen reader the window is a window, not a filler inside another.
     AccessibleRole::install<DriveWindow, QAccessible::Window>();
     setObjectName(QStringLiteral("drive"));
@@ -130,13 +133,14 @@ DriveWindow::DriveWindow(MainWindow& main)
     connect(escape, &QShortcut::activated, this, &QWidget::close);
     auto* print = new QShortcut(QKeySequence::Print, this);
     connect(print, &QShortcut::activated, this, [this] { handle(QStringLiteral("printSheet")); });
-    connect(&m_main, &MainWindow::formChanged, this, &DriveWindow::followMain);
-    connect(&m_main, &MainWindow::zoomChanged, this, &DriveWindow::rescale);
+    connect(&m_main, &MainLink::formChanged, this, &DriveWindow::followMain);
+    connect(&m_main, &MainLink::zoomChanged, this, &DriveWindow::rescale);
     rescale();
 }
 
 DriveWindow::~DriveWindow()
 {
+    m_main.app().setDriveTool(nullptr);
     // Closing the window leaves the field being typed in: what it holds is kept.
     m_tool.fieldLeft();
     // The base class deletes the children after the tool is gone: nothing they
@@ -324,7 +328,7 @@ void DriveWindow::placeOnScreen()
     if (!isVisible())
         wanted += QSize(margins.left() + margins.right(), margins.top() + margins.bottom()) +
                   QSize(style()->pixelMetric(QStyle::PM_ScrollBarExtent), 2);
-    const QRect place = placeBeside(m_main, wanted, QPoint(60, 60));
+    const QRect place = placeBeside(m_main.window(), wanted, QPoint(60, 60));
     resize(place.size());
     move(place.topLeft());
 }

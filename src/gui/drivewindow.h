@@ -6,7 +6,7 @@
 #include <QHash>
 #include <QWidget>
 
-class MainWindow;
+class MainLink;
 class QGridLayout;
 class Announcer;
 class QLabel;
@@ -24,7 +24,7 @@ class DriveWindow : public QWidget
     Q_OBJECT
 
 public:
-    explicit DriveWindow(MainWindow& main);
+    explicit DriveWindow(MainLink& main);
     ~DriveWindow() override;
 
     DriveTool& tool() { return m_tool; }
@@ -58,7 +58,7 @@ private:
     void handle(const QString& name);
     void render();
 
-    MainWindow& m_main;
+    MainLink& m_main;
     QtHost m_host;
     DriveTool m_tool;
     bool m_opened = false;

@@ -79,7 +79,8 @@ void renderItems(QComboBox* widget, ItemList& rendered, const ItemList& items)
 } // namespace
 
 MainWindow::MainWindow(const QString& dataFolder, QWidget* parent)
-    : QMainWindow(parent), m_host(this), m_app(m_host, dataFolder), m_backdrop(new Backdrop(this)),
+    : QMainWindow(parent), m_host(this), m_app(m_host, dataFolder),
+      m_link(*this, m_app, [this] { showHandlerResult(); }), m_backdrop(new Backdrop(this)),
       m_keypad(new KeyboardKeypad(this)), m_announcer(new Announcer(m_backdrop))
 {
     setObjectName(QStringLiteral("GIADSP"));
@@ -89,6 +90,8 @@ MainWindow::MainWindow(const QString& dataFolder, QWidget* parent)
     setCentralWidget(m_backdrop);
     m_app.setDriveWindowOpener([this] { openDriveWindow(); });
     m_app.setNotebookWindowOpener([this] { openNotebookWindow(); });
+    connect(this, &MainWindow::formChanged, &m_link, &MainLink::formChanged);
+    connect(this, &MainWindow::zoomChanged, &m_link, &MainLink::zoomChanged);
     // Without a printer the page is kept as a PDF in the user's Documents folder.
     m_host.printer().setPdfFolder(PagePrinter::documentsFolder());
 
@@ -370,7 +373,7 @@ void MainWindow::openDriveWindow()
     // One window per main window, kept when closed so it opens again as it was left.
     auto* drive = findChild<DriveWindow*>(QString(), Qt::FindDirectChildrenOnly);
     if (!drive)
-        drive = new DriveWindow(*this);
+        drive = new DriveWindow(m_link);
     drive->open();
 }
 
@@ -378,7 +381,7 @@ void MainWindow::openNotebookWindow()
 {
     auto* notebook = findChild<NotebookWindow*>(QString(), Qt::FindDirectChildrenOnly);
     if (!notebook)
-        notebook = new NotebookWindow(*this);
+        notebook = new NotebookWindow(m_link);
     notebook->open();
 }
 

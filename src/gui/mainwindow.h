@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/giadsp.h"
+#include "mainlink.h"
 #include "qthost.h"
 
 #include <QHash>
@@ -36,6 +37,8 @@ public:
     void setZoom(double zoom);
 
     Giadsp& app() { return m_app; }
+    // What the tool windows are given of this one.
+    MainLink& link() { return m_link; }
     // The widget of a control ("Label11", "MSFlexGrid1" …), or nullptr.
     QWidget* control(const QString& name) const;
     // The action of a menu item ("verinf", "tzigensoku" …), or nullptr.
@@ -90,6 +93,7 @@ private:
 
     QtHost m_host;
     Giadsp m_app;
+    MainLink m_link; // what the tool windows see of this one
     Backdrop* m_backdrop;
     RatioGridView* m_grid = nullptr;
     KeyboardKeypad* m_keypad;

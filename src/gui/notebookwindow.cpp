@@ -2,12 +2,12 @@
 
 #include "accessiblerole.h"
 #include "announcer.h"
+#include "app/giadsp.h"
 #include "common/recordsyntax.h"
 #include "common/textfile.h"
 #include "drivelook.h"
-#include "drivewindow.h"
 #include "fieldentry.h"
-#include "mainwindow.h"
+#include "mainlink.h"
 #include "notebook/notebookmessages.h"
 #include "notebookchartview.h"
 #include "notebooklistmodel.h"
@@ -47,8 +47,9 @@ namespace {
 const QString All = QStringLiteral("（すべて）");
 } // namespace
 
-NotebookWindow::NotebookWindow(MainWindow& main)
-    : QWidget(&main, Qt::Window), m_main(main), m_host(this), m_notebook(main.app(), m_host)
+NotebookWindow::NotebookWindow(MainLink& main)
+    : QWidget(&main.window(), Qt::Window), m_main(main), m_host(this),
+      m_notebook(main.app(), m_host)
 {
     AccessibleRole::install<NotebookWindow, QAccessible::Window>();
     SelectorBox::installAccessibility(); // the filters and the axis speak their names
@@ -167,7 +168,7 @@ NotebookWindow::NotebookWindow(MainWindow& main)
 
     auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
     connect(escape, &QShortcut::activated, this, &QWidget::close);
-    connect(&m_main, &MainWindow::zoomChanged, this, &NotebookWindow::rescale);
+    connect(&m_main, &MainLink::zoomChanged, this, &NotebookWindow::rescale);
     rescale();
 }
 
@@ -335,7 +336,7 @@ void NotebookWindow::open()
 
 void NotebookWindow::placeOnScreen()
 {
-    const QRect place = placeBeside(m_main, QSize(1480, 660), QPoint(40, 40));
+    const QRect place = placeBeside(m_main.window(), QSize(1480, 660), QPoint(40, 40));
     resize(place.size());
     move(place.topLeft());
     arrange(true);
@@ -417,10 +418,6 @@ void NotebookWindow::closeEvent(QCloseEvent* event)
 
 void NotebookWindow::handle(const QString& name)
 {
-    // 走行計算, when it was opened, is the one whose inputs are read and put back.
-    m_notebook.setDriveTool(nullptr);
-    if (auto* drive = m_main.findChild<DriveWindow*>(QString(), Qt::FindDirectChildrenOnly))
-        m_notebook.setDriveTool(&drive->tool());
     if (!m_notebook.raise(name))
         qWarning("no handler for %s", qPrintable(name));
     if (std::exchange(m_waited, false))

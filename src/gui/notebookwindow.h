@@ -8,7 +8,7 @@
 
 #include <optional>
 
-class MainWindow;
+class MainLink;
 class Announcer;
 class NotebookChartView;
 class NotebookListModel;
@@ -28,7 +28,7 @@ class NotebookWindow : public QWidget
     Q_OBJECT
 
 public:
-    explicit NotebookWindow(MainWindow& main);
+    explicit NotebookWindow(MainLink& main);
     ~NotebookWindow() override;
 
     Notebook& notebook() { return m_notebook; }
@@ -69,7 +69,7 @@ private:
     void arrange(bool anew);
     void rescale();
 
-    MainWindow& m_main;
+    MainLink& m_main;
     QtHost m_host;
     Notebook m_notebook;
     bool m_opened = false;
