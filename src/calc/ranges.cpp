@@ -16,16 +16,18 @@ struct AxisFields
     const Control& width;
     const Control& interval;
     QString name; // スパー or ピニオン
+    // Each field's own name in messages, whole.
+    QString startName, widthName, intervalName;
 };
 
 Result<QList<int>> readAxis(const AxisFields& a, EmptyInterval empty)
 {
     Check c;
-    const int start = c.whole(a.name + QStringLiteral("範囲の開始"), a.start.text);
-    const int width = c.whole(a.name + QStringLiteral("範囲の幅"), a.width.text);
+    const int start = c.whole(a.startName, a.start.text);
+    const int width = c.whole(a.widthName, a.width.text);
     const int interval = empty == EmptyInterval::AsOne && a.interval.text.isEmpty()
                              ? 1
-                             : c.whole(a.name + QStringLiteral("の計算間隔"), a.interval.text);
+                             : c.whole(a.intervalName, a.interval.text);
     if (c.failed())
         return c.failure();
     if (interval < 1)
@@ -60,13 +62,17 @@ Result<Axes> read(const Form& f, EmptyInterval empty)
 {
     Check c;
     const auto spurs = c.take(readAxis(
-        {f.spurRangeStart(), f.spurRangeWidth(), f.spurInterval(), QStringLiteral("スパー")},
+        {f.spurRangeStart(), f.spurRangeWidth(), f.spurInterval(), QStringLiteral("スパー"),
+         QStringLiteral("スパー範囲の開始"), QStringLiteral("スパー範囲の幅"),
+         QStringLiteral("スパーの計算間隔")},
         empty));
     if (c.failed())
         return c.failure();
-    const auto pinions = c.take(readAxis({f.pinionRangeStart(), f.pinionRangeWidth(),
-                                          f.pinionInterval(), QStringLiteral("ピニオン")},
-                                         empty));
+    const auto pinions = c.take(readAxis(
+        {f.pinionRangeStart(), f.pinionRangeWidth(), f.pinionInterval(), QStringLiteral("ピニオン"),
+         QStringLiteral("ピニオン範囲の開始"), QStringLiteral("ピニオン範囲の幅"),
+         QStringLiteral("ピニオンの計算間隔")},
+        empty));
     if (!c.failed() && pinions.contains(0))
         c.fail(Messages::pinionRangeHoldsZero());
     return c.result(Axes{spurs, pinions});
