@@ -16,6 +16,7 @@
 #include "print/printout.h"
 
 #include <cmath>
+#include <utility>
 
 using Quantity = GearCalc::Quantity;
 
@@ -244,7 +245,20 @@ void Giadsp::csvhozon_Click() { PrintOut::saveCsv(m_form, m_host, QDate::current
 
 void Giadsp::SaveLastInputs()
 {
-    const QStringList values = LastInputs::collect(m_form);
+    // Syncing the file to disk takes longer than drawing the result, so it is
+    // written once the window shows it; saves asked for until then are one,
+    // of the latest values.
+    const bool waiting = m_unsavedInputs.has_value();
+    m_unsavedInputs = LastInputs::collect(m_form);
+    if (!waiting)
+        m_host.afterDrawing([this] { saveLastInputsNow(); });
+}
+
+void Giadsp::saveLastInputsNow()
+{
+    if (!m_unsavedInputs)
+        return;
+    const QStringList values = *std::exchange(m_unsavedInputs, std::nullopt);
     Result<> saved = LastInputs::check(values);
     if (saved)
         saved = TextFile::writeAtomically(m_files.lastInputs(), LastInputs::toLines(values));

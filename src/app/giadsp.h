@@ -22,6 +22,7 @@
 #include <QStringView>
 
 #include <functional>
+#include <optional>
 
 // Every click handler of the window, named once after its control or menu
 // item: the keypad, the SET buttons and the survey, the calculation
@@ -97,6 +98,10 @@ public:
     };
     void restoreGearing(const Gearing& run);
 
+    // Writes GIA.DAT at once when a save still waits for the window to be
+    // drawn; the program calls it before it ends.
+    void saveLastInputsNow();
+
 private:
     void SaveLastInputs();
     void CalculateSelected();
@@ -114,6 +119,7 @@ private:
     DataFolder m_files;
     Form m_form;
     QString m_rememberedModule;
+    std::optional<QStringList> m_unsavedInputs; // GIA.DAT's values waiting to be written
     std::function<void()> m_openDriveWindow;
     std::function<void()> m_openNotebookWindow;
 };

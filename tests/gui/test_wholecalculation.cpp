@@ -90,6 +90,7 @@ private slots:
         QCOMPARE(caption("Label9"), QStringLiteral("8.00000")); // 2.5 × 80 / 25
         QCOMPARE(caption("Label11"), QStringLiteral("0"));
 
+        QCoreApplication::sendPostedEvents(); // the window drawn, the file follows
         const QByteArray bytes = lastInputsBytes();
         QVERIFY(bytes.endsWith("\r\n"));
         QCOMPARE(bytes.count("\r\n"), 12);
@@ -102,6 +103,29 @@ private slots:
         const QStringList expected = {"テスト車", "2.5", "80", "25", "8.00000", "48P",
                                       "70",       "15",  "20", "15", "1",       "1"};
         QCOMPARE(lines, expected);
+    }
+
+    // A SET's result is drawn before GIA.DAT is written and synced; the file
+    // follows the repaint, or lands when the window closes first.
+    void theFileFollowsTheDrawnResult_data()
+    {
+        QTest::addColumn<bool>("closeFirst");
+        QTest::newRow("drawn, then written") << false;
+        QTest::newRow("closed before the repaint") << true;
+    }
+    void theFileFollowsTheDrawnResult()
+    {
+        QFETCH(bool, closeFirst);
+        const QByteArray before = lastInputsBytes();
+        type(QStringLiteral("80"));
+        click("Command2"); // SET the spur
+        QCOMPARE(caption("Label7"), QStringLiteral("80"));
+        QCOMPARE(lastInputsBytes(), before);
+        if (closeFirst)
+            m_fixture.window()->close();
+        else
+            QTRY_VERIFY(lastInputsBytes() != before);
+        QVERIFY(lastInputsBytes().contains("\r\n80\r\n"));
     }
 };
 
