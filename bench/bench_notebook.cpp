@@ -19,6 +19,7 @@
 #include <QComboBox>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QWindow>
 
 #include <cstdio>
 #include <cstdlib>
@@ -137,7 +138,9 @@ void sessionCases(int runs, int count)
             const Case::Mark start;
             auto* window = new NotebookWindow(main);
             window->open();
-            window->repaint();
+            // The first frame: painted when the platform exposes the window.
+            for (int i = 0; i < 1000 && !window->windowHandle()->isExposed(); ++i)
+                QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
             shown.since(start);
             read(window);
             drawn();
