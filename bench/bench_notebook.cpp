@@ -1,7 +1,9 @@
 // セッティング記録 with a hundred thousand runs: the window opened until its
 // list is drawn, a filter change and a chart redraw until drawn again, and
-// the memory the notebook takes per run. Medians of repeated runs, in one
-// process over one file (the page cache warm, as on a second opening).
+// the memory the notebook takes per run. Then a session's first opening and
+// 記録する, each until the list and the charts are drawn, at 0, 1 000 and that
+// many runs. Medians of repeated runs, in one process over one file per size
+// (the page cache warm, as on a second opening).
 //
 //   bench_notebook [runs, default 20] [entries, default 100000]
 
@@ -17,6 +19,7 @@
 #include <QComboBox>
 #include <QTableView>
 #include <QTemporaryDir>
+#include <QWindow>
 
 #include <cstdio>
 #include <cstdlib>
@@ -72,6 +75,98 @@ void settle()
         QCoreApplication::processEvents();
 }
 
+// Each case's wall time and the process's CPU time: on a shared machine
+// the second tells the work from the waiting for a core.
+struct Case
+{
+    const char* what;
+    double budget;
+    std::vector<double> wall, cpu;
+
+    struct Mark
+    {
+        long long wall = nowNs(), cpu = ChildProcess::cpuNs();
+    };
+    // The time from a mark to now.
+    void since(const Mark& m)
+    {
+        cpu.push_back(double(ChildProcess::cpuNs() - m.cpu) / 1e6);
+        wall.push_back(msSince(m.wall));
+    }
+    void timed(const std::function<void()>& work)
+    {
+        const Mark start;
+        work();
+        since(start);
+    }
+    void print() const
+    {
+        std::printf("%-44s wall %7.2f (%7.2f)  cpu %7.2f (%7.2f)  budget %g\n", what,
+                    percentile(wall, 0.5), percentile(wall, 0.9), percentile(cpu, 0.5),
+                    percentile(cpu, 0.9), budget);
+    }
+};
+
+// Drawn as the event loop draws a frame: every widget whose look changed, once.
+void drawn() { QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest); }
+
+// The file is checked and read after the window's first frame.
+void read(NotebookWindow* window)
+{
+    for (int i = 0; i < 1000 && !window->notebook().isOpen(); ++i)
+        QCoreApplication::processEvents();
+}
+
+// What a racer waits for in a session: the first Ctrl+L (a window of its own
+// over the file: the store opened and checked, the index read, everything
+// drawn), 記録する until the new run is listed and charted, and an edit of it
+// saved.
+void sessionCases(int runs, int count)
+{
+    for (const int size : {0, 1000, count}) {
+        QTemporaryDir home;
+        seed(QDir(home.path()).filePath(Notebook::FileName), size);
+        MainWindow main(home.path());
+        main.start();
+        main.show();
+        settle();
+        Case shown{"first opening, the window drawn", 16, {}, {}},
+            first{"first opening, list and charts filled", 50, {}, {}},
+            record{"記録する, list and charts drawn", 16, {}, {}},
+            edit{"保存 of its lap, list and charts drawn", 16, {}, {}};
+        for (int r = 0; r < runs; ++r) {
+            const Case::Mark start;
+            auto* window = new NotebookWindow(main.link());
+            window->open();
+            // The first frame: painted when the platform exposes the window.
+            for (int i = 0; i < 1000 && !window->windowHandle()->isExposed(); ++i)
+                QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+            shown.since(start);
+            read(window);
+            drawn();
+            first.since(start);
+            settle();
+            record.timed([&] {
+                window->handle(QStringLiteral("record"));
+                drawn();
+            });
+            settle();
+            edit.timed([&] {
+                window->notebook().draft.lap = QStringLiteral("11.%1").arg(r, 3, 10, QChar(u'0'));
+                window->handle(QStringLiteral("save"));
+                drawn();
+            });
+            delete window;
+            settle();
+        }
+        std::printf("# a session at %d runs, %d times each; medians (p90) in ms\n", size, runs);
+        shown.print();
+        first.print();
+        record.print();
+        edit.print();
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -92,60 +187,45 @@ int main(int argc, char** argv)
     std::printf("# %d runs seeded in %.0f ms; file %.1f MB\n", count, msSince(t),
                 QFileInfo(QDir(home.path()).filePath(Notebook::FileName)).size() / 1048576.0);
 
-    // Each case's wall time and the process's CPU time: on a shared machine
-    // the second tells the work from the waiting for a core.
-    struct Case
-    {
-        const char* what;
-        double budget;
-        std::vector<double> wall, cpu;
-    };
     Case store{"open the store (quick_check, migrations)", 100, {}, {}},
         index{"read the index (every run, small rows)", 100, {}, {}},
         open{"window opened, list and charts drawn", 100, {}, {}},
         filter{"car filter changed, list and charts drawn", 16, {}, {}},
         chart{"charts of every run worked out and drawn", 16, {}, {}};
-    auto timed = [](Case& c, const std::function<void()>& work) {
-        const long long wall = nowNs(), cpu = ChildProcess::cpuNs();
-        work();
-        c.cpu.push_back(double(ChildProcess::cpuNs() - cpu) / 1e6);
-        c.wall.push_back(msSince(wall));
-    };
     long before = 0, after = 0;
     const QString file = QDir(home.path()).filePath(Notebook::FileName);
     for (int r = 0; r < runs; ++r) {
         {
             // The file alone: opened with its check, then the small rows read.
             NotebookStore s;
-            timed(store, [&] { static_cast<void>(s.open(file)); });
-            timed(index, [&] { static_cast<void>(s.index()); });
+            store.timed([&] { static_cast<void>(s.open(file)); });
+            index.timed([&] { static_cast<void>(s.index()); });
         }
         // The heap in use around the first opening (RSS would not tell: the
         // seeding's freed memory is reused).
         if (r == 0)
             before = long(mallinfo2().uordblks);
         NotebookWindow* window = nullptr;
-        timed(open, [&] {
+        open.timed([&] {
             window = new NotebookWindow(main.link());
             window->open();
-            window->list()->repaint();
-            window->chart()->repaint();
+            read(window);
+            drawn();
         });
         if (r == 0)
             after = long(mallinfo2().uordblks);
         settle();
 
         auto* car = qobject_cast<QComboBox*>(window->control("car"));
-        timed(filter, [&] {
+        filter.timed([&] {
             car->setCurrentIndex(1 + r % (car->count() - 1));
             emit car->activated(car->currentIndex());
-            window->list()->repaint();
-            window->chart()->repaint();
+            drawn();
         });
         car->setCurrentIndex(0);
         emit car->activated(0);
         settle();
-        timed(chart, [&] {
+        chart.timed([&] {
             window->chart()->setPlots(window->notebook().chart(NotebookChart::XKind::Ratio),
                                       window->notebook().chart(NotebookChart::XKind::Time));
             window->chart()->repaint();
@@ -155,10 +235,10 @@ int main(int argc, char** argv)
     }
     std::printf("# %d entries, %d runs each; medians (p90) in ms\n", count, runs);
     for (const Case* c : {&store, &index, &open, &filter, &chart})
-        std::printf("%-44s wall %7.2f (%7.2f)  cpu %7.2f (%7.2f)  budget %g\n", c->what,
-                    percentile(c->wall, 0.5), percentile(c->wall, 0.9), percentile(c->cpu, 0.5),
-                    percentile(c->cpu, 0.9), c->budget);
+        c->print();
     std::printf("memory of one open window with its notebook: %.1f MB (%.0f bytes a run)\n",
                 double(after - before) / 1048576.0, double(after - before) / count);
+    std::printf("\n");
+    sessionCases(runs, count);
     return 0;
 }

@@ -20,6 +20,7 @@
 #include <QDate>
 
 #include <cmath>
+#include <utility>
 
 using Quantity = GearCalc::Quantity;
 
@@ -266,7 +267,20 @@ void Giadsp::csvhozon_Click()
 
 void Giadsp::SaveLastInputs()
 {
-    const QStringList values = LastInputs::collect(m_form);
+    // Syncing the file to disk takes longer than drawing the result, so it is
+    // written once the window shows it; saves asked for until then are one,
+    // of the latest values.
+    const bool waiting = m_unsavedInputs.has_value();
+    m_unsavedInputs = LastInputs::collect(m_form);
+    if (!waiting)
+        m_host.afterDrawing([this] { saveLastInputsNow(); });
+}
+
+void Giadsp::saveLastInputsNow()
+{
+    if (!m_unsavedInputs)
+        return;
+    const QStringList values = *std::exchange(m_unsavedInputs, std::nullopt);
     Result<> saved = LastInputs::check(values);
     if (saved)
         saved = TextFile::writeAtomically(m_files.lastInputs(), LastInputs::toLines(values));

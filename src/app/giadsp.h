@@ -22,6 +22,7 @@
 #include <QStringView>
 
 #include <functional>
+#include <optional>
 
 // Every click handler of the window, named once after its control or menu
 // item: the keypad, the SET buttons and the survey, the calculation
@@ -103,6 +104,10 @@ public:
     };
     void restoreGearing(const Gearing& run);
 
+    // Writes GIA.DAT at once when a save still waits for the window to be
+    // drawn; the program calls it before it ends.
+    void saveLastInputsNow();
+
 private:
     // zeltan-<car>-<date>.<extension>, proposed when results are saved.
     QString exportName(const QString& extension) const;
@@ -122,6 +127,7 @@ private:
     DataFolder m_files;
     Form m_form;
     QString m_rememberedModule;
+    std::optional<QStringList> m_unsavedInputs; // GIA.DAT's values waiting to be written
     std::function<void()> m_openDriveWindow;
     std::function<void()> m_openNotebookWindow;
     DriveTool* m_driveTool = nullptr;

@@ -96,6 +96,12 @@ bool Notebook::reload()
         return false;
     }
     m_index = std::move(*index);
+    indexChanged();
+    return true;
+}
+
+void Notebook::indexChanged()
+{
     m_carIds.clear();
     m_trackIds.clear();
     for (qint32 i = 0; i < m_index.cars.size(); ++i)
@@ -103,7 +109,6 @@ bool Notebook::reload()
     for (qint32 i = 0; i < m_index.tracks.size(); ++i)
         m_trackIds.insert(m_index.tracks[i], i);
     refilter();
-    return true;
 }
 
 bool Notebook::followOtherCopies() { return m_store.changedElsewhere() && reload(); }
@@ -351,13 +356,21 @@ Result<NotebookEntry> Notebook::checkedDraft() const
     return e;
 }
 
-bool Notebook::take(Result<> done)
+bool Notebook::take(Result<> done, qint64 changed)
 {
     if (!done) {
         m_host.message(done.error());
         return false;
     }
-    return reload();
+    if (changed == 0)
+        return reload();
+    // One run changed: its row alone is read, whatever the notebook holds.
+    if (const auto followed = m_store.follow(m_index, changed); !followed) {
+        m_host.message(followed.error());
+        return false;
+    }
+    indexChanged();
+    return true;
 }
 
 void Notebook::save_Click()
@@ -390,7 +403,7 @@ void Notebook::save_Click()
             id = added ? *added : 0;
         }
     }
-    if (!take(done))
+    if (!take(done, id))
         return;
     m_loaded = draft = *checked;
     m_loaded.id = draft.id = m_selected = id;
@@ -406,7 +419,7 @@ void Notebook::remove_Click()
     }
     if (!m_host.askYesNo(NotebookMessages::AskDelete))
         return;
-    if (take(m_store.remove(m_selected))) {
+    if (take(m_store.remove(m_selected), m_selected)) {
         m_loaded = draft = NotebookEntry();
         m_loadedDate = draftDate = QString();
         m_selected = 0;

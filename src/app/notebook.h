@@ -125,7 +125,11 @@ private:
     NotebookChart::Plot carChart(const QString& car) const;
     void refilter();
     void sortShown();
-    bool take(Result<> done);
+    // Tells a failed change; else brings the list up to date with the run
+    // changed (0: many, all read again).
+    bool take(Result<> done, qint64 changed = 0);
+    // The names by number and the shown list, after the index changed.
+    void indexChanged();
 
     Giadsp& m_main;
     Host& m_host;

@@ -61,18 +61,18 @@ bool anyUnset(const Form& f, Selectors which)
 Result<Axes> read(const Form& f, EmptyInterval empty)
 {
     Check c;
-    const auto spurs = c.take(readAxis(
-        {f.spurRangeStart(), f.spurRangeWidth(), f.spurInterval(), QStringLiteral("スパー"),
-         QStringLiteral("スパー範囲の開始"), QStringLiteral("スパー範囲の幅"),
-         QStringLiteral("スパーの計算間隔")},
-        empty));
+    const auto spurs =
+        c.take(readAxis({f.spurRangeStart(), f.spurRangeWidth(), f.spurInterval(),
+                         QStringLiteral("スパー"), QStringLiteral("スパー範囲の開始"),
+                         QStringLiteral("スパー範囲の幅"), QStringLiteral("スパーの計算間隔")},
+                        empty));
     if (c.failed())
         return c.failure();
-    const auto pinions = c.take(readAxis(
-        {f.pinionRangeStart(), f.pinionRangeWidth(), f.pinionInterval(), QStringLiteral("ピニオン"),
-         QStringLiteral("ピニオン範囲の開始"), QStringLiteral("ピニオン範囲の幅"),
-         QStringLiteral("ピニオンの計算間隔")},
-        empty));
+    const auto pinions =
+        c.take(readAxis({f.pinionRangeStart(), f.pinionRangeWidth(), f.pinionInterval(),
+                         QStringLiteral("ピニオン"), QStringLiteral("ピニオン範囲の開始"),
+                         QStringLiteral("ピニオン範囲の幅"), QStringLiteral("ピニオンの計算間隔")},
+                        empty));
     if (!c.failed() && pinions.contains(0))
         c.fail(Messages::pinionRangeHoldsZero());
     return c.result(Axes{spurs, pinions});

@@ -254,6 +254,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
     for (QWidget* tool : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
         if (tool->isWindow() && tool->isVisible())
             tool->close();
+    // A save still waiting for the window's repaint lands before the end.
+    m_app.saveLastInputsNow();
     QMainWindow::closeEvent(event);
 }
 

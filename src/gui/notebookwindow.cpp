@@ -321,17 +321,34 @@ QWidget* NotebookWindow::buildButtons()
 void NotebookWindow::open()
 {
     if (!m_opened) {
+        // Drawn at once, empty: checking the file and reading a season of
+        // runs take a few frames, which come after the first (paintEvent).
         m_opened = true;
-        m_notebook.open();
         render();
         placeOnScreen();
     } else {
+        readNotebook();
         m_notebook.followOtherCopies();
         render();
     }
     show();
     raise();
     activateWindow();
+}
+
+void NotebookWindow::paintEvent(QPaintEvent* event)
+{
+    if (m_opened && !std::exchange(m_readAsked, true))
+        m_host.afterDrawing([this] { readNotebook(); });
+    QWidget::paintEvent(event);
+}
+
+void NotebookWindow::readNotebook()
+{
+    if (std::exchange(m_read, true))
+        return;
+    m_notebook.open();
+    render();
 }
 
 void NotebookWindow::placeOnScreen()
@@ -418,6 +435,8 @@ void NotebookWindow::closeEvent(QCloseEvent* event)
 
 void NotebookWindow::handle(const QString& name)
 {
+    // Nothing is done to a notebook not read yet.
+    readNotebook();
     if (!m_notebook.raise(name))
         qWarning("no handler for %s", qPrintable(name));
     if (std::exchange(m_waited, false))
@@ -430,6 +449,7 @@ void NotebookWindow::handle(const QString& name)
 
 void NotebookWindow::filterChosen()
 {
+    readNotebook();
     const QString car = m_car->currentIndex() <= 0 ? QString() : m_car->currentText();
     const QString track = m_track->currentIndex() <= 0 ? QString() : m_track->currentText();
     m_notebook.setFilter(car, track);
@@ -545,6 +565,7 @@ void NotebookWindow::renderChart()
 
 void NotebookWindow::saveChartPng()
 {
+    readNotebook();
     const QString path = m_host.askSavePath(
         GridExport::fileName(QStringLiteral("chart"), QDate::currentDate(), QStringLiteral("png")),
         QStringLiteral("PNG (*.png)"));

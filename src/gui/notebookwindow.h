@@ -47,6 +47,7 @@ public:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -55,6 +56,8 @@ private:
     QWidget* buildEditor();
     QWidget* buildButtons();
     QPushButton* addButton(const QString& name, const QString& caption);
+    // Opens the notebook file and lists it, once; the first frame asks for it.
+    void readNotebook();
     void filterChosen();
     // Makes a run of the chart the chosen one, as a pick in the list would.
     void chooseRun(qint64 id);
@@ -73,6 +76,7 @@ private:
     QtHost m_host;
     Notebook m_notebook;
     bool m_opened = false;
+    bool m_readAsked = false, m_read = false;
     QHash<QString, QWidget*> m_controls;
     QHash<QLineEdit*, QString NotebookEntry::*> m_fields;
     QLineEdit* m_date = nullptr;

@@ -45,10 +45,39 @@ private:
     bool m_active;
 };
 
+// Work posted to run from the event loop.
+class WorkEvent : public QEvent
+{
+public:
+    static QEvent::Type kind()
+    {
+        static const auto type = QEvent::Type(QEvent::registerEventType());
+        return type;
+    }
+    explicit WorkEvent(std::function<void()> work) : QEvent(kind()), work(std::move(work)) {}
+    std::function<void()> work;
+};
+
+class WorkRunner : public QObject
+{
+protected:
+    bool event(QEvent* event) override
+    {
+        if (event->type() != WorkEvent::kind())
+            return QObject::event(event);
+        // The handler's result is rendered by now; a repaint still waiting
+        // (Qt posts them) is drawn first.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+        static_cast<WorkEvent*>(event)->work();
+        return true;
+    }
+};
+
 } // namespace
 
 QtHost::QtHost(QWidget* window)
-    : m_window(window), m_run([](QDialog& dialog) { return dialog.exec(); })
+    : m_window(window), m_later(std::make_unique<WorkRunner>()),
+      m_run([](QDialog& dialog) { return dialog.exec(); })
 {
 }
 
@@ -109,6 +138,14 @@ void QtHost::showVersionDialog()
     // Made afresh for every opening and gone when it closes.
     VersionDialog dialog(m_window);
     m_run(dialog);
+}
+
+void QtHost::afterDrawing(std::function<void()> work)
+{
+    // Posted, so it runs once the handler has returned and its result is
+    // rendered; at the repaints' own low priority, behind them.
+    QCoreApplication::postEvent(m_later.get(), new WorkEvent(std::move(work)),
+                                Qt::LowEventPriority);
 }
 
 void QtHost::quit()

@@ -6,8 +6,10 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
 class QDialog;
+class QObject;
 class QWidget;
 
 // The platform side of the window: real message boxes, the override cursor,
@@ -24,6 +26,7 @@ public:
     void setBusy(bool busy) override;
     void showVersionDialog() override;
     void quit() override;
+    void afterDrawing(std::function<void()> work) override;
     PrintResult printPage(const PrintPage& page) override;
     void showPrintPreview(const PrintPage& page) override;
     PrintResult printWithDialog(const PrintPage& page) override;
@@ -52,6 +55,7 @@ private:
     void showMessage(const QString& text);
 
     QWidget* m_window;
+    std::unique_ptr<QObject> m_later; // runs the work of afterDrawing()
     DialogRunner m_run;
     int m_busyDepth = 0;
     bool m_holding = false;

@@ -197,6 +197,11 @@ Plot build(const std::vector<NotebookRow>& rows, const std::vector<qsizetype>& w
 {
     Plot p;
     p.kind = kind;
+    // Grown once, not doubled a dozen times over a season of runs.
+    for (auto* points : {&p.temps, &p.laps})
+        points->reserve(qsizetype(which.size()));
+    for (auto* ids : {&p.tempIds, &p.lapIds})
+        ids->reserve(qsizetype(which.size()));
     double xLo = INFINITY, xHi = -INFINITY, tLo = INFINITY, tHi = -INFINITY, lLo = INFINITY,
            lHi = -INFINITY;
     bool first = true;
@@ -229,6 +234,13 @@ Plot build(const std::vector<NotebookRow>& rows, const std::vector<qsizetype>& w
             xHi = std::max(xHi, x);
         }
     }
+    // Few runs with values give back what they do not use.
+    for (auto* points : {&p.temps, &p.laps})
+        if (points->size() < points->capacity() / 2)
+            points->squeeze();
+    for (auto* ids : {&p.tempIds, &p.lapIds})
+        if (ids->size() < ids->capacity() / 2)
+            ids->squeeze();
     if (p.empty())
         return p;
     p.tempLo = tLo;

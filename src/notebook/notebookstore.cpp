@@ -485,45 +485,30 @@ bool NotebookStore::changedElsewhere() const
     return isOpen() && dataVersion() != m_indexedVersion;
 }
 
-Result<NotebookIndex> NotebookStore::index() const
+namespace {
+
+sqlite3* sqliteOf(const QSqlDatabase& db)
 {
-    if (!isOpen())
-        return Failure{NotebookMessages::NotOpen};
-    NotebookIndex index;
-    QSqlQuery q(database());
-    q.setForwardOnly(true);
-    for (const auto& [table, names] : {std::pair{"cars", &index.cars}, {"tracks", &index.tracks}}) {
-        if (!q.exec(QStringLiteral("SELECT id, name FROM %1").arg(QLatin1String(table))))
-            return Failure{NotebookMessages::readFailed(q.lastError().text())};
-        while (q.next()) {
-            const qsizetype id = q.value(0).toLongLong();
-            if (id < 0 || id > (1 << 24))
-                continue;
-            if (names->size() <= id)
-                names->resize(id + 1);
-            (*names)[id] = q.value(1).toString();
-        }
-    }
-    m_indexedVersion = dataVersion();
-    // A hundred thousand rows through QSqlQuery make a million QVariants and
-    // take longer than opening the window may; the rows go straight from
-    // SQLite's own statement (the driver's handle) into the small rows.
-    const QVariant handle = database().driver()->handle();
+    const QVariant handle = db.driver()->handle();
     if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return Failure{NotebookMessages::readFailed(QStringLiteral("no SQLite handle"))};
-    sqlite3* db = *static_cast<sqlite3* const*>(handle.constData());
-    sqlite3_stmt* statement = nullptr;
-    if (sqlite3_prepare_v2(db,
-                           "SELECT id, taken, car_id, track_id, spur, pinion, total, rollout,"
-                           " motor_temp, lap FROM entries",
-                           -1, &statement, nullptr) != SQLITE_OK)
-        return Failure{NotebookMessages::readFailed(QString::fromUtf8(sqlite3_errmsg(db)))};
-    // Blank is none. A value outside its field's range (an older file, or
-    // another tool's) is kept as a stray: listed as stored, never charted.
+        return nullptr;
+    return *static_cast<sqlite3* const*>(handle.constData());
+}
+
+// The columns rowOf() reads, in its order.
+constexpr const char* RowColumns = "e.id, e.taken, e.car_id, e.track_id, e.spur, e.pinion,"
+                                   " e.total, e.rollout, e.motor_temp, e.lap";
+
+// One entry's small row from a statement over RowColumns. Blank is none. A
+// value outside its field's range (an older file, or another tool's) is kept
+// as a stray: listed as stored, never charted.
+NotebookRow rowOf(sqlite3_stmt* statement, QHash<std::pair<qint64, int>, QString>& strayTexts)
+{
+    static const NotebookField &spur = notebookField("spur"), &pinion = notebookField("pinion"),
+                               &total = notebookField("total"), &rollout = notebookField("rollout"),
+                               &temp = notebookField("motor_temp"), &lap = notebookField("lap");
     NotebookRow r;
-    const NotebookField &spur = notebookField("spur"), &pinion = notebookField("pinion"),
-                        &total = notebookField("total"), &rollout = notebookField("rollout"),
-                        &temp = notebookField("motor_temp"), &lap = notebookField("lap");
+    r.id = sqlite3_column_int64(statement, 0);
     auto read = [&](int i, const NotebookField& field, NotebookRow::Stray which) {
         const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(statement, i));
         const int size = sqlite3_column_bytes(statement, i);
@@ -534,7 +519,7 @@ Result<NotebookIndex> NotebookStore::index() const
         const auto [end, ec] = std::from_chars(first, text + size, value);
         if (ec != std::errc() || end != text + size || !field.accepts(value)) {
             r.strays |= which;
-            index.strayTexts.insert({r.id, which}, QString::fromUtf8(text, size));
+            strayTexts.insert({r.id, which}, QString::fromUtf8(text, size));
             if (!std::isfinite(value))
                 value = NotebookRow::None;
         }
@@ -544,26 +529,67 @@ Result<NotebookIndex> NotebookStore::index() const
         const double v = read(i, field, which);
         return NotebookRow::has(v) && !(r.strays & which) ? qint32(v) : qint32(-1);
     };
+    r.taken = sqlite3_column_int64(statement, 1);
+    r.car = sqlite3_column_int(statement, 2);
+    r.track = sqlite3_column_int(statement, 3);
+    r.spur = count(4, spur, NotebookRow::Spur);
+    r.pinion = count(5, pinion, NotebookRow::Pinion);
+    r.total = read(6, total, NotebookRow::Total);
+    r.rollout = read(7, rollout, NotebookRow::Rollout);
+    r.temp = read(8, temp, NotebookRow::Temp);
+    r.lap = read(9, lap, NotebookRow::Lap);
+    return r;
+}
+
+// A car's or track's name at its number; numbers no list could hold are left out.
+void placeName(QList<QString>& names, qint64 id, const QString& name)
+{
+    if (id < 0 || id > (1 << 24))
+        return;
+    if (names.size() <= id)
+        names.resize(id + 1);
+    names[id] = name;
+}
+
+bool newestFirst(const NotebookRow& a, const NotebookRow& b)
+{
+    return a.taken != b.taken ? a.taken > b.taken : a.id > b.id;
+}
+
+} // namespace
+
+Result<NotebookIndex> NotebookStore::index() const
+{
+    if (!isOpen())
+        return Failure{NotebookMessages::NotOpen};
+    NotebookIndex index;
+    QSqlQuery q(database());
+    q.setForwardOnly(true);
+    for (const auto& [table, names] : {std::pair{"cars", &index.cars}, {"tracks", &index.tracks}}) {
+        if (!q.exec(QStringLiteral("SELECT id, name FROM %1").arg(QLatin1String(table))))
+            return Failure{NotebookMessages::readFailed(q.lastError().text())};
+        while (q.next())
+            placeName(*names, q.value(0).toLongLong(), q.value(1).toString());
+    }
+    m_indexedVersion = dataVersion();
+    // A hundred thousand rows through QSqlQuery make a million QVariants and
+    // take longer than opening the window may; the rows go straight from
+    // SQLite's own statement (the driver's handle) into the small rows.
+    sqlite3* db = sqliteOf(database());
+    if (!db)
+        return Failure{NotebookMessages::readFailed(QStringLiteral("no SQLite handle"))};
+    sqlite3_stmt* statement = nullptr;
+    if (sqlite3_prepare_v2(db, (QByteArray("SELECT ") + RowColumns + " FROM entries e").constData(),
+                           -1, &statement, nullptr) != SQLITE_OK)
+        return Failure{NotebookMessages::readFailed(QString::fromUtf8(sqlite3_errmsg(db)))};
     {
         QSqlQuery rows(database());
         if (rows.exec(QStringLiteral("SELECT count(*) FROM entries")) && rows.next())
             index.rows.reserve(size_t(std::max<qint64>(rows.value(0).toLongLong(), 0)));
     }
     int step;
-    while ((step = sqlite3_step(statement)) == SQLITE_ROW) {
-        r = NotebookRow();
-        r.id = sqlite3_column_int64(statement, 0);
-        r.taken = sqlite3_column_int64(statement, 1);
-        r.car = sqlite3_column_int(statement, 2);
-        r.track = sqlite3_column_int(statement, 3);
-        r.spur = count(4, spur, NotebookRow::Spur);
-        r.pinion = count(5, pinion, NotebookRow::Pinion);
-        r.total = read(6, total, NotebookRow::Total);
-        r.rollout = read(7, rollout, NotebookRow::Rollout);
-        r.temp = read(8, temp, NotebookRow::Temp);
-        r.lap = read(9, lap, NotebookRow::Lap);
-        index.rows.push_back(r);
-    }
+    while ((step = sqlite3_step(statement)) == SQLITE_ROW)
+        index.rows.push_back(rowOf(statement, index.strayTexts));
     const QString error = QString::fromUtf8(sqlite3_errmsg(db));
     sqlite3_finalize(statement);
     if (step != SQLITE_DONE)
@@ -571,11 +597,72 @@ Result<NotebookIndex> NotebookStore::index() const
     // Read in the table's order (a third of the time of an ordered read), which
     // is the order runs were noted in: turned round it is nearly always newest
     // first already.
-    auto newestFirst = [](const NotebookRow& a, const NotebookRow& b) {
-        return a.taken != b.taken ? a.taken > b.taken : a.id > b.id;
-    };
     std::reverse(index.rows.begin(), index.rows.end());
     if (!std::is_sorted(index.rows.begin(), index.rows.end(), newestFirst))
         std::sort(index.rows.begin(), index.rows.end(), newestFirst);
     return index;
+}
+
+Result<> NotebookStore::follow(NotebookIndex& index, qint64 id) const
+{
+    if (!isOpen())
+        return Failure{NotebookMessages::NotOpen};
+    // What another copy wrote is nowhere in the index: all of it is read.
+    if (changedElsewhere()) {
+        auto fresh = this->index();
+        if (!fresh)
+            return fresh.failure();
+        index = std::move(*fresh);
+        return {};
+    }
+    sqlite3* db = sqliteOf(database());
+    if (!db)
+        return Failure{NotebookMessages::readFailed(QStringLiteral("no SQLite handle"))};
+    sqlite3_stmt* statement = nullptr;
+    const QByteArray sql = QByteArray("SELECT ") + RowColumns +
+                           ", c.name, t.name FROM entries e LEFT JOIN cars c ON c.id = e.car_id"
+                           " LEFT JOIN tracks t ON t.id = e.track_id WHERE e.id = ?";
+    if (sqlite3_prepare_v2(db, sql.constData(), -1, &statement, nullptr) != SQLITE_OK)
+        return Failure{NotebookMessages::readFailed(QString::fromUtf8(sqlite3_errmsg(db)))};
+    sqlite3_bind_int64(statement, 1, id);
+    // Read first, so a failed read leaves the index as it was.
+    QHash<std::pair<qint64, int>, QString> strays;
+    std::optional<NotebookRow> row;
+    std::optional<QString> car, track;
+    const int step = sqlite3_step(statement);
+    if (step == SQLITE_ROW) {
+        row = rowOf(statement, strays);
+        // A name with no row in its table (no file of ours has one) is left out, as index() does.
+        auto text = [&](int i) -> std::optional<QString> {
+            const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(statement, i));
+            if (!t)
+                return std::nullopt;
+            return QString::fromUtf8(t, sqlite3_column_bytes(statement, i));
+        };
+        car = text(10);
+        track = text(11);
+    }
+    const QString error = QString::fromUtf8(sqlite3_errmsg(db));
+    sqlite3_finalize(statement);
+    if (step != SQLITE_ROW && step != SQLITE_DONE)
+        return Failure{NotebookMessages::readFailed(error)};
+
+    auto& rows = index.rows;
+    if (const auto old = std::find_if(rows.begin(), rows.end(),
+                                      [id](const NotebookRow& r) { return r.id == id; });
+        old != rows.end()) {
+        for (int bit = 1; bit <= NotebookRow::Lap; bit <<= 1)
+            if (old->strays & bit)
+                index.strayTexts.remove({id, bit});
+        rows.erase(old);
+    }
+    if (!row) // removed
+        return {};
+    if (car)
+        placeName(index.cars, row->car, *car);
+    if (track)
+        placeName(index.tracks, row->track, *track);
+    index.strayTexts.insert(strays);
+    rows.insert(std::lower_bound(rows.begin(), rows.end(), *row, newestFirst), *row);
+    return {};
 }

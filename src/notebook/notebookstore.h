@@ -50,6 +50,10 @@ public:
     Result<QList<NotebookEntry>> entries(const QList<qint64>& ids) const;
     // Every entry, small, newest first.
     Result<NotebookIndex> index() const;
+    // Brings an index this store read up to date after this store added,
+    // edited or removed the run id: that one row is read, not all of them.
+    // When another connection changed the file meanwhile, all is read again.
+    Result<> follow(NotebookIndex& index, qint64 id) const;
     // Whether another connection changed the file since the last index().
     bool changedElsewhere() const;
 

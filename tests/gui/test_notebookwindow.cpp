@@ -7,6 +7,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
 #include <QLineEdit>
 #include <QSet>
 #include <QTableView>
@@ -23,7 +24,11 @@ class NotebookWindowTest : public WindowTest
         if (!menu)
             return nullptr;
         menu->trigger();
-        return m_window->findChild<NotebookWindow*>();
+        auto* nb = m_window->findChild<NotebookWindow*>();
+        // Listed once the first frame is drawn.
+        if (nb && !QTest::qWaitFor([nb] { return nb->notebook().isOpen(); }))
+            return nullptr;
+        return nb;
     }
     QString listed(NotebookWindow* nb, int row, int column) const
     {
@@ -99,6 +104,24 @@ private slots:
     }
 
     // Tab from the list reaches every button and field, and leaves the list.
+    // The window is drawn before the file is checked and read; a damaged
+    // file found then is told and kept aside as ever, and the notebook is fresh.
+    void drawsFirstThenChecksTheFile()
+    {
+        QFile damaged(QDir(m_fixture.folder()).filePath(Notebook::FileName));
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write(QByteArray(8192, 'x'));
+        damaged.close();
+        m_window->menuAction(QStringLiteral("kiroku"))->trigger();
+        auto* nb = m_window->findChild<NotebookWindow*>();
+        QVERIFY(nb && nb->isVisible());
+        QVERIFY(!nb->notebook().isOpen());
+        QTRY_VERIFY(nb->notebook().isOpen());
+        QCOMPARE(m_fixture.takeMessages().size(), 1);
+        QCOMPARE(QDir(m_fixture.folder()).entryList({"notebook.db.damaged-*"}).size(), 1);
+        QCOMPARE(nb->list()->model()->rowCount(), 0);
+    }
+
     void tabReachesEveryButtonFromTheList()
     {
         NotebookWindow* nb = openNotebook();

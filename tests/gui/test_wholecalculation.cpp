@@ -90,6 +90,7 @@ private slots:
         QCOMPARE(caption("Label9"), QStringLiteral("8.00000")); // 2.5 × 80 / 25
         QCOMPARE(caption("Label11"), QStringLiteral("0"));
 
+        QCoreApplication::sendPostedEvents(); // the window drawn, the file follows
         const QByteArray bytes = lastInputsBytes();
         QVERIFY(bytes.endsWith("\r\n"));
         QCOMPARE(bytes.count("\r\n"), 12);
@@ -102,6 +103,36 @@ private slots:
         const QStringList expected = {"テスト車", "2.5", "80", "25", "8.00000", "48P",
                                       "70",       "15",  "20", "15", "1",       "1"};
         QCOMPARE(lines, expected);
+    }
+
+    // A SET's result is drawn before GIA.DAT is written and synced; the file
+    // follows the repaint, or lands when the window closes first.
+    // A failed write is told once the result shows, and the file is kept.
+    void theFileFollowsTheDrawnResult_data()
+    {
+        QTest::addColumn<bool>("closeFirst");
+        QTest::addColumn<bool>("readOnly");
+        QTest::newRow("drawn, then written") << false << false;
+        QTest::newRow("closed before the repaint") << true << false;
+        QTest::newRow("drawn, then the failure told") << false << true;
+    }
+    void theFileFollowsTheDrawnResult()
+    {
+        QFETCH(bool, closeFirst);
+        QFETCH(bool, readOnly);
+        const QString gia = QDir(m_fixture.folder()).filePath(QStringLiteral("GIA.DAT"));
+        if (readOnly)
+            QVERIFY(QFile::setPermissions(gia, QFile::ReadOwner));
+        const QByteArray before = lastInputsBytes();
+        type(QStringLiteral("80"));
+        click("Command2"); // SET the spur
+        QCOMPARE(caption("Label7"), QStringLiteral("80"));
+        QCOMPARE(lastInputsBytes(), before);
+        if (closeFirst)
+            m_fixture.window()->close();
+        QTest::qWait(200); // the repaint, the write and any box it brings
+        QCOMPARE(m_fixture.takeMessages().size(), readOnly ? 1 : 0);
+        QCOMPARE(lastInputsBytes().contains("\r\n80\r\n"), !readOnly);
     }
 };
 

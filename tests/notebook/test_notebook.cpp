@@ -9,6 +9,7 @@
 #include <QSqlQuery>
 #include <QVariant>
 #include <gtest/gtest.h>
+#include <random>
 #include <thread>
 
 namespace {
@@ -682,6 +683,97 @@ INSTANTIATE_TEST_SUITE_P(
                       CrashCase{"committed", "kill", 4}, CrashCase{"begin", "fail", 3},
                       CrashCase{"written", "fail", 3}),
     [](const auto& info) { return std::string(info.param.step) + "_" + info.param.mode; });
+
+// ---- The index kept up to date by one row ----------------------------------
+
+// The whole index as text: two indexes are the same when their texts are.
+QString indexText(const NotebookIndex& index)
+{
+    QStringList out = {index.cars.join(u'|'), index.tracks.join(u'|')};
+    for (const NotebookRow& r : index.rows) {
+        QStringList row;
+        for (const double v :
+             {double(r.id), double(r.taken), double(r.car), double(r.track), double(r.spur),
+              double(r.pinion), r.total, r.rollout, r.temp, r.lap, double(r.strays)})
+            row << QString::number(v);
+        out << row.join(u' ');
+    }
+    QStringList strays;
+    for (auto it = index.strayTexts.begin(); it != index.strayTexts.end(); ++it)
+        strays << QStringLiteral("%1/%2=%3").arg(it.key().first).arg(it.key().second).arg(*it);
+    strays.sort();
+    return (out + strays).join(u'\n');
+}
+
+struct FollowCase
+{
+    const char* name;
+    unsigned seed;
+    int otherCopyEvery; // another connection writes every so many steps (0: never)
+};
+
+class NotebookFollows : public NotebookTest, public ::testing::WithParamInterface<FollowCase>
+{
+};
+
+// Adds, edits and deletes in a random order, with ties in time, new names and
+// stray values: the index followed row by row is the one read whole.
+TEST_P(NotebookFollows, TheIndexFollowedEqualsTheOneReadWhole)
+{
+    const FollowCase& c = GetParam();
+    NotebookStore store, other;
+    ASSERT_TRUE(store.open(db()));
+    ASSERT_TRUE(other.open(db()));
+    std::mt19937 random(c.seed);
+    auto pick = [&random](const QStringList& from) {
+        return from[qsizetype(random() % unsigned(from.size()))];
+    };
+    auto someRun = [&](qint64 id) {
+        NotebookEntry e =
+            run(pick({"A", "B", "新車" + QString::number(random() % 40)}), pick({"x", "y", ""}),
+                pick({"60", "", "hot", "-5"}), int(random() % 30));
+        e.id = id;
+        e.lap = pick({"12.5", "", "1e999", "99999"});
+        e.spur = pick({"84", "", "8.5"});
+        return e;
+    };
+    auto index = store.index();
+    ASSERT_TRUE(index);
+    for (int step = 0; step < 300; ++step) {
+        const auto& rows = index->rows;
+        const qint64 some = rows.empty() ? 0 : rows[random() % rows.size()].id;
+        qint64 changed = 0;
+        switch (some == 0 ? 0 : random() % 3) {
+        case 0: {
+            const auto added = store.add(someRun(0));
+            ASSERT_TRUE(added);
+            changed = *added;
+            break;
+        }
+        case 1:
+            ASSERT_TRUE(store.update(someRun(some)));
+            changed = some;
+            break;
+        case 2:
+            ASSERT_TRUE(store.remove(some));
+            changed = some;
+            break;
+        }
+        if (c.otherCopyEvery && step % c.otherCopyEvery == 0) {
+            ASSERT_TRUE(other.add(someRun(0)));
+        }
+        ASSERT_TRUE(store.follow(*index, changed));
+        const auto whole = store.index();
+        ASSERT_TRUE(whole);
+        ASSERT_EQ(indexText(*index), indexText(*whole)) << "step " << step;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Follow, NotebookFollows,
+                         ::testing::Values(FollowCase{"own_changes", 1, 0},
+                                           FollowCase{"own_changes_again", 2, 0},
+                                           FollowCase{"another_copy_writes_too", 3, 7}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // ---- Pages -----------------------------------------------------------------
 

@@ -40,6 +40,7 @@ public:
     }
     void showVersionDialog() override { ++versionDialogs; }
     void quit() override { ++quits; }
+    void afterDrawing(std::function<void()> work) override { work(); }
     PrintResult printPage(const PrintPage& page) override
     {
         pages.append(page);
