@@ -244,7 +244,7 @@ QString Notebook::cellText(qsizetype i, int column) const
     // A stray value as it is stored, marked.
     auto shown = [&](NotebookRow::Stray which, const QString& text) {
         return r.stray(which)
-                   ? m_index.strayTexts.value({r.id, which}) + NotebookMessages::StrayMark
+                   ? m_index.strayTexts.value({r.id, which}) + NotebookMessages::StrayMark()
                    : text;
     };
     auto teeth = [&](NotebookRow::Stray which, qint32 n) {
@@ -314,7 +314,7 @@ bool Notebook::select(qint64 id)
 {
     if (id == m_selected)
         return true;
-    if (draftChanged() && m_host.askYesNo(NotebookMessages::AskSaveDraft)) {
+    if (draftChanged() && m_host.askYesNo(NotebookMessages::AskSaveDraft())) {
         save_Click();
         if (draftChanged())
             return false;
@@ -341,7 +341,7 @@ Result<NotebookEntry> Notebook::checkedDraft() const
     e.taken = draftDate == m_loadedDate && m_loaded.taken.isValid() ? m_loaded.taken
                                                                     : notebookParseDate(draftDate);
     if (!e.taken.isValid())
-        return Failure{NotebookMessages::BadDate};
+        return Failure{NotebookMessages::BadDate()};
     for (const NotebookField& f : notebookFields()) {
         QString& value = e.*f.member;
         if (f.kind != NotebookField::Text)
@@ -376,7 +376,7 @@ bool Notebook::take(Result<> done, qint64 changed)
 void Notebook::save_Click()
 {
     if (!isOpen()) {
-        m_host.message(NotebookMessages::NotOpen);
+        m_host.message(NotebookMessages::NotOpen());
         return;
     }
     const auto checked = checkedDraft();
@@ -392,9 +392,9 @@ void Notebook::save_Click()
         id = added ? *added : 0;
     } else {
         done = m_store.update(*checked);
-        if (!done && done.error() == NotebookMessages::Vanished) {
+        if (!done && done.error() == NotebookMessages::Vanished()) {
             // What was typed is never dropped: a new run, or it stays in the fields.
-            if (!m_host.askYesNo(NotebookMessages::AskSaveVanished))
+            if (!m_host.askYesNo(NotebookMessages::AskSaveVanished()))
                 return;
             NotebookEntry fresh = *checked;
             fresh.id = 0;
@@ -408,22 +408,22 @@ void Notebook::save_Click()
     m_loaded = draft = *checked;
     m_loaded.id = draft.id = m_selected = id;
     m_loadedDate = draftDate = notebookDateText(checked->taken);
-    m_done = NotebookMessages::Saved;
+    m_done = NotebookMessages::Saved();
 }
 
 void Notebook::remove_Click()
 {
     if (m_selected == 0) {
-        m_host.message(NotebookMessages::NothingSelected);
+        m_host.message(NotebookMessages::NothingSelected());
         return;
     }
-    if (!m_host.askYesNo(NotebookMessages::AskDelete))
+    if (!m_host.askYesNo(NotebookMessages::AskDelete()))
         return;
     if (take(m_store.remove(m_selected), m_selected)) {
         m_loaded = draft = NotebookEntry();
         m_loadedDate = draftDate = QString();
         m_selected = 0;
-        m_done = NotebookMessages::Deleted;
+        m_done = NotebookMessages::Deleted();
     }
 }
 
@@ -463,7 +463,7 @@ NotebookEntry Notebook::fromWindows() const
 void Notebook::record_Click()
 {
     if (!isOpen()) {
-        m_host.message(NotebookMessages::NotOpen);
+        m_host.message(NotebookMessages::NotOpen());
         return;
     }
     if (!select(0))
@@ -485,13 +485,13 @@ void Notebook::record_Click()
     m_done.clear();
     save_Click();
     if (!m_done.isEmpty())
-        m_done = NotebookMessages::Recorded;
+        m_done = NotebookMessages::Recorded();
 }
 
 std::optional<NotebookEntry> Notebook::selectedEntry()
 {
     if (m_selected == 0) {
-        m_host.message(NotebookMessages::NothingSelected);
+        m_host.message(NotebookMessages::NothingSelected());
         return std::nullopt;
     }
     const auto found = m_store.entry(m_selected);
@@ -521,5 +521,5 @@ void Notebook::restore_Click()
     }
     (*drive).fieldLeft();
     (*drive).refresh();
-    m_done = NotebookMessages::Restored;
+    m_done = NotebookMessages::Restored();
 }

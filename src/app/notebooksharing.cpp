@@ -51,7 +51,7 @@ void Notebook::importCsv_Click()
 void Notebook::importCsv(const QString& path)
 {
     if (!isOpen()) {
-        m_host.message(NotebookMessages::NotOpen);
+        m_host.message(NotebookMessages::NotOpen());
         return;
     }
     const auto bytes = TextFile::readBytes(path);
@@ -151,7 +151,7 @@ void Notebook::printHistory_Click()
 {
     const QString car = historyCar();
     if (car.isEmpty() && m_carFilter.isEmpty() && m_selected == 0) {
-        m_host.message(NotebookMessages::NoCar);
+        m_host.message(NotebookMessages::NoCar());
         return;
     }
     const PrintPage page = NotebookSheet::historyPage(car, history(car), carChart(car));
@@ -162,7 +162,7 @@ void Notebook::pdfHistory_Click()
 {
     const QString car = historyCar();
     if (car.isEmpty() && m_carFilter.isEmpty() && m_selected == 0) {
-        m_host.message(NotebookMessages::NoCar);
+        m_host.message(NotebookMessages::NoCar());
         return;
     }
     PageDelivery::savePdf(m_host, NotebookSheet::historyPage(car, history(car), carChart(car)),

@@ -9,7 +9,10 @@ namespace PageDelivery {
 
 namespace {
 
-QString tr(const char* text) { return QCoreApplication::translate("PageDelivery", text); }
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(PageDelivery)
+};
 
 enum class Without { Asked, NoPrinter }; // why a page became a PDF
 
@@ -18,16 +21,16 @@ void report(const Host::PrintResult& result, Host& host, Without why)
 {
     switch (result.outcome) {
     case Host::PrintResult::Outcome::Printed:
-        host.message(tr("PRINT OUTしました"));
+        host.message(Tr::tr("PRINT OUTしました"));
         break;
     case Host::PrintResult::Outcome::SavedAsPdf:
         host.message((why == Without::NoPrinter
-                          ? tr("プリンターが見つからないため、PDFファイルに保存しました：\n%1")
-                          : tr("PDFファイルに保存しました：\n%1"))
+                          ? Tr::tr("プリンターが見つからないため、PDFファイルに保存しました：\n%1")
+                          : Tr::tr("PDFファイルに保存しました：\n%1"))
                          .arg(result.detail));
         break;
     case Host::PrintResult::Outcome::Failed:
-        host.message(tr("印刷できませんでした：%1").arg(result.detail));
+        host.message(Tr::tr("印刷できませんでした：%1").arg(result.detail));
         break;
     case Host::PrintResult::Outcome::Cancelled:
         break;
@@ -39,7 +42,7 @@ void report(const Host::PrintResult& result, Host& host, Without why)
 void printAfterQuestion(Host& host, const std::function<PrintPage()>& page)
 {
     if (!host.askYesNo(
-            tr("プリンターは接続されていますか？接続されていない場合はエラー停止します。")))
+            Tr::tr("プリンターは接続されていますか？接続されていない場合はエラー停止します。")))
         return;
     Host::PrintResult result;
     {
@@ -78,6 +81,9 @@ void saveCsv(Host& host, const QByteArray& csv, const QString& suggestedName)
     host.message(written ? csvSaved(path) : written.error());
 }
 
-QString csvSaved(const QString& path) { return tr("CSVファイルに保存しました：\n%1").arg(path); }
+QString csvSaved(const QString& path)
+{
+    return Tr::tr("CSVファイルに保存しました：\n%1").arg(path);
+}
 
 } // namespace PageDelivery

@@ -2,6 +2,7 @@
 
 #include "common/usertext.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <QtGlobal>
 
@@ -10,62 +11,68 @@
 // the middle when long.
 namespace Messages {
 
+// Each sentence through Qt's translation, the Japanese text its source: the
+// window reads the same, and a catalogue can word it anew.
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(Messages)
+};
+
 // The 16-bit range a count must stay in, as every message gives it.
-inline const QString CountRange = QStringLiteral("（-32768～32767）");
+inline QString CountRange() { return Tr::tr("（-32768～32767）"); }
 
 // ---- Values and calculations ----------------------------------------------
 
 // "２次減速比が設定されていません", "スパー範囲が設定されていません" …
-inline QString notSet(const QString& what) { return what + QStringLiteral("が設定されていません"); }
+inline QString notSet(const QString& what) { return what + Tr::tr("が設定されていません"); }
 
 // "スパー範囲の開始「abc」は数値ではありません"
 inline QString notANumber(const QString& field, const QString& value)
 {
-    return QStringLiteral("%1「%2」は数値ではありません").arg(field, UserText::elided(value));
+    return Tr::tr("%1「%2」は数値ではありません").arg(field, UserText::elided(value));
 }
 
 // "スパー範囲の幅「40000」が範囲（-32768～32767）を超えています"
 inline QString beyondCounts(const QString& field, const QString& value)
 {
-    return QStringLiteral("%1「%2」が範囲%3を超えています")
-        .arg(field, UserText::elided(value), CountRange);
+    return Tr::tr("%1「%2」が範囲%3を超えています")
+        .arg(field, UserText::elided(value), CountRange());
 }
 
 // "タイヤ径は0より大きい値を指定して下さい"
 inline QString notPositive(const QString& field)
 {
-    return QStringLiteral("%1は0より大きい値を指定して下さい").arg(field);
+    return Tr::tr("%1は0より大きい値を指定して下さい").arg(field);
 }
 
 // "ピニオンギア歯数が0のため計算できません"
 inline QString zeroDivisor(const QString& what)
 {
-    return QStringLiteral("%1が0のため計算できません").arg(what);
+    return Tr::tr("%1が0のため計算できません").arg(what);
 }
 
 // "計算した減速比が大きすぎて表示できません"
 inline QString tooLargeToShow(const QString& what)
 {
-    return QStringLiteral("計算した%1が大きすぎて表示できません").arg(what);
+    return Tr::tr("計算した%1が大きすぎて表示できません").arg(what);
 }
 
 // "計算したスパーギア歯数が範囲（-32768～32767）を超えています"
 inline QString computedBeyondCounts(const QString& what)
 {
-    return QStringLiteral("計算した%1が範囲%2を超えています").arg(what, CountRange);
+    return Tr::tr("計算した%1が範囲%2を超えています").arg(what, CountRange());
 }
 
 // "２次減速比「1000…000」が大きすぎて計算できません"
 inline QString tooLargeToCalculate(const QString& field, const QString& value)
 {
-    return QStringLiteral("%1「%2」が大きすぎて計算できません").arg(field, UserText::elided(value));
+    return Tr::tr("%1「%2」が大きすぎて計算できません").arg(field, UserText::elided(value));
 }
 
 // "指定ロールアウト「99999」から求めた減速比が小さすぎます"
 inline QString ratioTooSmall(const QString& field, const QString& value)
 {
-    return QStringLiteral("%1「%2」から求めた減速比が小さすぎます")
-        .arg(field, UserText::elided(value));
+    return Tr::tr("%1「%2」から求めた減速比が小さすぎます").arg(field, UserText::elided(value));
 }
 
 // ---- The keypad ------------------------------------------------------------
@@ -73,24 +80,21 @@ inline QString ratioTooSmall(const QString& field, const QString& value)
 // "入力「40000」が歯数の範囲（-32768～32767）を超えています"
 inline QString entryBeyondTeeth(const QString& entry)
 {
-    return QStringLiteral("入力「%1」が歯数の範囲%2を超えています")
-        .arg(UserText::elided(entry), CountRange);
+    return Tr::tr("入力「%1」が歯数の範囲%2を超えています")
+        .arg(UserText::elided(entry), CountRange());
 }
 
 // "入力「1.2.3」は数値ではありません"
-inline QString entryNotANumber(const QString& entry)
-{
-    return notANumber(QStringLiteral("入力"), entry);
-}
+inline QString entryNotANumber(const QString& entry) { return notANumber(Tr::tr("入力"), entry); }
 
 // The status line after a noted run's gearing came back: "記録を呼び出しました（22/84）".
 inline QString restored(const QString& pinion, const QString& spur)
 {
-    return QStringLiteral("記録を呼び出しました（%1/%2）").arg(pinion, spur);
+    return Tr::tr("記録を呼び出しました（%1/%2）").arg(pinion, spur);
 }
 inline QString moduleNotInTable(const QString& module)
 {
-    return QStringLiteral("モジュール「%1」はモジュール表にないため、今のモジュールのままです")
+    return Tr::tr("モジュール「%1」はモジュール表にないため、今のモジュールのままです")
         .arg(UserText::elided(module));
 }
 
@@ -99,20 +103,19 @@ inline QString moduleNotInTable(const QString& module)
 // "スパーの計算間隔は1以上にして下さい"
 inline QString intervalBelowOne(const QString& axis)
 {
-    return QStringLiteral("%1の計算間隔は1以上にして下さい").arg(axis);
+    return Tr::tr("%1の計算間隔は1以上にして下さい").arg(axis);
 }
 
 // "ピニオン範囲の終わり（開始＋幅）が範囲（-32768～32767）を超えています"
 inline QString rangeEndBeyondCounts(const QString& axis)
 {
-    return QStringLiteral("%1範囲の終わり（開始＋幅）が範囲%2を超えています").arg(axis, CountRange);
+    return Tr::tr("%1範囲の終わり（開始＋幅）が範囲%2を超えています").arg(axis, CountRange());
 }
 
 // "スパー範囲の値が多すぎます（200個まで）。幅を小さくするか計算間隔を大きくして下さい"
 inline QString tooManyValues(const QString& axis, int most)
 {
-    return QStringLiteral(
-               "%1範囲の値が多すぎます（%2個まで）。幅を小さくするか計算間隔を大きくして下さい")
+    return Tr::tr("%1範囲の値が多すぎます（%2個まで）。幅を小さくするか計算間隔を大きくして下さい")
         .arg(axis)
         .arg(most);
 }
@@ -120,13 +123,13 @@ inline QString tooManyValues(const QString& axis, int most)
 // "ピニオン範囲に0が含まれているため計算できません"
 inline QString pinionRangeHoldsZero()
 {
-    return QStringLiteral("ピニオン範囲に0が含まれているため計算できません");
+    return Tr::tr("ピニオン範囲に0が含まれているため計算できません");
 }
 
 // "64Pの歯数の範囲が広すぎます（200個まで）"
 inline QString pitchRangeTooWide(const QString& pitch, int most)
 {
-    return QStringLiteral("%1の歯数の範囲が広すぎます（%2個まで）").arg(pitch).arg(most);
+    return Tr::tr("%1の歯数の範囲が広すぎます（%2個まで）").arg(pitch).arg(most);
 }
 
 // ---- Files: our sentence, then the system's own text for the error --------
@@ -134,34 +137,34 @@ inline QString pitchRangeTooWide(const QString& pitch, int most)
 // "GIA.DAT に書き込めませんでした：No space left on device"
 inline QString withReason(const QString& sentence, int error)
 {
-    return sentence + QStringLiteral("：") + qt_error_string(error);
+    return sentence + Tr::tr("：") + qt_error_string(error);
 }
 
 inline QString cannotRead(const QString& file, int error)
 {
-    return withReason(QStringLiteral("%1 を読み込めませんでした").arg(file), error);
+    return withReason(Tr::tr("%1 を読み込めませんでした").arg(file), error);
 }
 
 inline QString cannotWrite(const QString& file, int error)
 {
-    return withReason(QStringLiteral("%1 に書き込めませんでした").arg(file), error);
+    return withReason(Tr::tr("%1 に書き込めませんでした").arg(file), error);
 }
 
 // A file we could not read holds what we never loaded: it is not replaced.
 inline QString unreadableKept(const QString& file, int error)
 {
-    return withReason(QStringLiteral("%1 を読み込めないため保存しませんでした").arg(file), error);
+    return withReason(Tr::tr("%1 を読み込めないため保存しませんでした").arg(file), error);
 }
 
 inline QString readOnlyKept(const QString& file)
 {
-    return QStringLiteral("%1 は読み取り専用のため保存しませんでした").arg(file);
+    return Tr::tr("%1 は読み取り専用のため保存しませんでした").arg(file);
 }
 
 // A folder, FIFO, device or socket where a data file belongs.
 inline QString notAFile(const QString& file)
 {
-    return QStringLiteral("%1 は通常のファイルではないため使えません").arg(file);
+    return Tr::tr("%1 は通常のファイルではないため使えません").arg(file);
 }
 
 } // namespace Messages

@@ -50,8 +50,8 @@ QVariant NotebookListModel::data(const QModelIndex& index, int role) const
     if (best && role == Qt::ToolTipRole)
         return BestWords.value(index.column()).mid(1);
     if (role == Qt::ToolTipRole &&
-        m_notebook.cellText(index.row(), index.column()).endsWith(NotebookMessages::StrayMark))
-        return NotebookMessages::StrayHint;
+        m_notebook.cellText(index.row(), index.column()).endsWith(NotebookMessages::StrayMark()))
+        return NotebookMessages::StrayHint();
     if (role == Qt::TextAlignmentRole)
         return index.column() >= Notebook::Gears ? int(Qt::AlignRight | Qt::AlignVCenter)
                                                  : int(Qt::AlignLeft | Qt::AlignVCenter);

@@ -54,7 +54,7 @@ NotebookWindow::NotebookWindow(MainLink& main)
     AccessibleRole::install<NotebookWindow, QAccessible::Window>();
     SelectorBox::installAccessibility(); // the filters and the axis speak their names
     setObjectName(QStringLiteral("notebook"));
-    setWindowTitle(NotebookMessages::Title);
+    setWindowTitle(NotebookMessages::Title());
     setAttribute(Qt::WA_WindowPropagation);
     m_host.printer().setPdfFolder(PagePrinter::documentsFolder());
 
@@ -428,7 +428,7 @@ void NotebookWindow::changeEvent(QEvent* event)
 void NotebookWindow::closeEvent(QCloseEvent* event)
 {
     // Typed but not saved: asked about, as when another run is chosen.
-    if (m_notebook.draftChanged() && m_host.askYesNo(NotebookMessages::AskSaveDraft))
+    if (m_notebook.draftChanged() && m_host.askYesNo(NotebookMessages::AskSaveDraft()))
         handle(QStringLiteral("save"));
     QWidget::closeEvent(event);
 }

@@ -132,10 +132,10 @@ Result<QList<NotebookEntry>> read(QByteArrayView bytes)
     QList<QStringList> rows;
     QList<int> lines;
     if (!parse(text, rows, lines))
-        return Failure{NotebookMessages::csvLine(1, NotebookMessages::CsvUnclosedQuote)};
+        return Failure{NotebookMessages::csvLine(1, NotebookMessages::CsvUnclosedQuote())};
     const QStringList wanted = headings();
     if (rows.isEmpty() || rows.first() != wanted)
-        return Failure{NotebookMessages::CsvNoHeader};
+        return Failure{NotebookMessages::CsvNoHeader()};
     QList<NotebookEntry> entries;
     for (qsizetype r = 1; r < rows.size(); ++r) {
         const QStringList& cells = rows[r];
@@ -146,7 +146,7 @@ Result<QList<NotebookEntry>> read(QByteArrayView bytes)
         NotebookEntry e;
         e.taken = notebookParseDate(restored(cells[0]));
         if (!e.taken.isValid())
-            return Failure{NotebookMessages::csvLine(line, NotebookMessages::BadDate)};
+            return Failure{NotebookMessages::csvLine(line, NotebookMessages::BadDate())};
         qsizetype i = 1;
         for (const NotebookField& f : notebookFields()) {
             const QString raw = RecordSyntax::singleLine(restored(cells[i++]));

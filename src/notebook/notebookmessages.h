@@ -2,127 +2,143 @@
 
 #include "common/messages.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 // What the setting notebook tells the user, in one place.
 namespace NotebookMessages {
 
-inline const QString Title = QStringLiteral("セッティング記録");
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(NotebookMessages)
+};
+
+inline QString Title() { return Tr::tr("セッティング記録"); }
 
 inline QString cannotOpen(const QString& path, const QString& reason)
 {
-    return QStringLiteral("セッティング記録のファイル %1 を開けませんでした：\n%2")
-        .arg(path, reason);
+    return Tr::tr("セッティング記録のファイル %1 を開けませんでした：\n%2").arg(path, reason);
 }
 inline QString newerFile(const QString& path, int version)
 {
-    return QStringLiteral("セッティング記録のファイル %1 は新しい版のZELTAN（形式 %2）で"
-                          "作られているため、この版では開けません")
+    return Tr::tr("セッティング記録のファイル %1 は新しい版のZELTAN（形式 %2）で"
+                  "作られているため、この版では開けません")
         .arg(path, QString::number(version));
 }
 inline QString damaged(const QString& movedTo)
 {
-    return QStringLiteral("セッティング記録のファイルが壊れていました。\n"
-                          "壊れたファイルは %1 に移し、新しい記録ファイルを作りました。")
+    return Tr::tr("セッティング記録のファイルが壊れていました。\n"
+                  "壊れたファイルは %1 に移し、新しい記録ファイルを作りました。")
         .arg(movedTo);
 }
 inline QString damagedNotMoved(const QString& path, const QString& reason)
 {
-    return QStringLiteral("セッティング記録のファイル %1 が壊れていますが、"
-                          "別の名前に移せませんでした：\n%2")
+    return Tr::tr("セッティング記録のファイル %1 が壊れていますが、"
+                  "別の名前に移せませんでした：\n%2")
         .arg(path, reason);
 }
 inline QString writeFailed(const QString& reason)
 {
-    return QStringLiteral("セッティング記録に書き込めませんでした（何も変更していません）：\n%1")
+    return Tr::tr("セッティング記録に書き込めませんでした（何も変更していません）：\n%1")
         .arg(reason);
 }
 inline QString readFailed(const QString& reason)
 {
-    return QStringLiteral("セッティング記録を読めませんでした：\n%1").arg(reason);
+    return Tr::tr("セッティング記録を読めませんでした：\n%1").arg(reason);
 }
 using Messages::notANumber;
 // A field's range as its messages name it.
 inline QString fromTo(double lo, double hi)
 {
-    return QStringLiteral("%1～%2").arg(QString::number(lo, 'g', 10), QString::number(hi, 'g', 10));
+    return Tr::tr("%1～%2").arg(QString::number(lo, 'g', 10), QString::number(hi, 'g', 10));
 }
 inline QString aboveUpTo(double lo, double hi)
 {
-    return QStringLiteral("%1より大きく%2以下")
+    return Tr::tr("%1より大きく%2以下")
         .arg(QString::number(lo, 'g', 10), QString::number(hi, 'g', 10));
 }
 // "ベストラップ(秒)は 0.001～3600 の範囲で入力して下さい"
 inline QString outOfRange(const QString& field, const QString& range)
 {
-    return QStringLiteral("%1は %2 の範囲で入力して下さい").arg(field, range);
+    return Tr::tr("%1は %2 の範囲で入力して下さい").arg(field, range);
 }
 inline QString notACount(const QString& field, const QString& range)
 {
-    return QStringLiteral("%1は %2 の整数で入力して下さい").arg(field, range);
+    return Tr::tr("%1は %2 の整数で入力して下さい").arg(field, range);
 }
 inline QString tooLong(const QString& field, qsizetype most, qsizetype has)
 {
-    return QStringLiteral("%1は%2文字までです（%3文字あります）").arg(field).arg(most).arg(has);
+    return Tr::tr("%1は%2文字までです（%3文字あります）").arg(field).arg(most).arg(has);
 }
 // Marks a value stored outside its range, in the list and the editor.
-inline const QString StrayMark = QStringLiteral("※");
-inline const QString StrayHint =
-    QStringLiteral("※ 範囲外の値です（記録のまま表示し、グラフには入れません）");
-inline const QString BadDate = QStringLiteral("日時は「2026/12/07 15:30」の形で入力して下さい");
+inline QString StrayMark() { return QStringLiteral("※"); }
+inline QString StrayHint()
+{
+    return Tr::tr("※ 範囲外の値です（記録のまま表示し、グラフには入れません）");
+}
+inline QString BadDate() { return Tr::tr("日時は「2026/12/07 15:30」の形で入力して下さい"); }
 // What 記録する, 保存, 削除 and この設定を呼び出す did, said to a screen reader.
-inline const QString Recorded = QStringLiteral("記録しました");
-inline const QString Saved = QStringLiteral("保存しました");
-inline const QString Deleted = QStringLiteral("削除しました");
-inline const QString Restored = QStringLiteral("設定を呼び出しました");
+inline QString Recorded() { return Tr::tr("記録しました"); }
+inline QString Saved() { return Tr::tr("保存しました"); }
+inline QString Deleted() { return Tr::tr("削除しました"); }
+inline QString Restored() { return Tr::tr("設定を呼び出しました"); }
 // Another program (a second ZELTAN in a long import, the sqlite3 tool)
 // holds the notebook's write lock.
-inline const QString Locked = QStringLiteral(
-    "別のプログラム（別のZELTANやsqlite3など）がセッティング記録のファイルを使っているため、"
-    "書き込めませんでした。\n入力した内容は残っています。少し待ってからもう一度保存して下さい。");
+inline QString Locked()
+{
+    return Tr::tr(
+        "別のプログラム（別のZELTANやsqlite3など）がセッティング記録のファイルを使っているため、"
+        "書き込めませんでした。\n入力した内容は残っています。少し待ってからもう一度保存して下さい"
+        "。");
+}
 // A run deleted by another copy while it was being edited here.
-inline const QString Vanished = QStringLiteral("この記録は別のZELTANで削除されています");
-inline const QString AskSaveVanished = QStringLiteral(
-    "この記録は別のZELTANで削除されています。\n入力した内容を新しい記録として保存しますか？\n"
-    "（「いいえ」なら入力した内容は欄に残ります）");
-inline const QString NothingSelected = QStringLiteral("記録が選ばれていません");
-inline const QString AskDelete = QStringLiteral("選択した記録を削除しますか？");
-inline const QString AskSaveDraft = QStringLiteral("編集中の記録を保存しますか？");
-inline const QString NoCar = QStringLiteral("マシンが選ばれていません");
-inline const QString NotOpen = QStringLiteral("セッティング記録のファイルが開かれていません");
+inline QString Vanished() { return Tr::tr("この記録は別のZELTANで削除されています"); }
+inline QString AskSaveVanished()
+{
+    return Tr::tr(
+        "この記録は別のZELTANで削除されています。\n入力した内容を新しい記録として保存しますか？\n"
+        "（「いいえ」なら入力した内容は欄に残ります）");
+}
+inline QString NothingSelected() { return Tr::tr("記録が選ばれていません"); }
+inline QString AskDelete() { return Tr::tr("選択した記録を削除しますか？"); }
+inline QString AskSaveDraft() { return Tr::tr("編集中の記録を保存しますか？"); }
+inline QString NoCar() { return Tr::tr("マシンが選ばれていません"); }
+inline QString NotOpen() { return Tr::tr("セッティング記録のファイルが開かれていません"); }
 inline QString pngSaved(const QString& path)
 {
-    return QStringLiteral("PNGファイルに保存しました：\n%1").arg(path);
+    return Tr::tr("PNGファイルに保存しました：\n%1").arg(path);
 }
 inline QString csvLine(int line, const QString& problem)
 {
-    return QStringLiteral("CSVファイルの%1行目：%2").arg(line).arg(problem);
+    return Tr::tr("CSVファイルの%1行目：%2").arg(line).arg(problem);
 }
-inline const QString CsvNoHeader =
-    QStringLiteral("CSVファイルの1行目がセッティング記録の見出しではありません");
-inline const QString CsvUnclosedQuote = QStringLiteral("引用符が閉じていません");
+inline QString CsvNoHeader()
+{
+    return Tr::tr("CSVファイルの1行目がセッティング記録の見出しではありません");
+}
+inline QString CsvUnclosedQuote() { return Tr::tr("引用符が閉じていません"); }
 inline QString csvFieldCount(int found, int wanted)
 {
-    return QStringLiteral("項目が%1個あります（%2個のはずです）").arg(found).arg(wanted);
+    return Tr::tr("項目が%1個あります（%2個のはずです）").arg(found).arg(wanted);
 }
 inline QString importPreview(int adding, int duplicates, const QString& list)
 {
-    return QStringLiteral("%1件の記録を追加します（すでにある%2件は追加しません）。\n%3\n"
-                          "追加してよろしいですか？")
+    return Tr::tr("%1件の記録を追加します（すでにある%2件は追加しません）。\n%3\n"
+                  "追加してよろしいですか？")
         .arg(adding)
         .arg(duplicates)
         .arg(list);
 }
 inline QString importNothing(int duplicates)
 {
-    return QStringLiteral("追加する記録はありません（%1件はすでにあります）").arg(duplicates);
+    return Tr::tr("追加する記録はありません（%1件はすでにあります）").arg(duplicates);
 }
 inline QString imported(int added, int duplicates)
 {
-    return QStringLiteral("%1件の記録を追加しました（重複%2件は追加していません）")
+    return Tr::tr("%1件の記録を追加しました（重複%2件は追加していません）")
         .arg(added)
         .arg(duplicates);
 }
-inline QString moreEntries(int count) { return QStringLiteral("ほか%1件").arg(count); }
+inline QString moreEntries(int count) { return Tr::tr("ほか%1件").arg(count); }
 
 } // namespace NotebookMessages

@@ -158,7 +158,7 @@ Result<qint64> writeEntry(QSqlDatabase& db, const NotebookEntry& e)
     // An UPDATE of a run another copy deleted changes nothing and says so
     // nowhere: that is no save.
     if (e.id != 0 && q.numRowsAffected() == 0)
-        return Failure{NotebookMessages::Vanished};
+        return Failure{NotebookMessages::Vanished()};
     return e.id == 0 ? q.lastInsertId().toLongLong() : e.id;
 }
 
@@ -358,14 +358,14 @@ int NotebookStore::busy(void* store, int count)
 Result<> NotebookStore::change(const std::function<Result<>(QSqlDatabase&)>& work)
 {
     if (!isOpen())
-        return Failure{NotebookMessages::NotOpen};
+        return Failure{NotebookMessages::NotOpen()};
     QSqlDatabase db = database();
     QSqlQuery q(db);
     // The write lock from the start: a reader that wants to write later could
     // be refused instead of waited for.
     if (!q.exec(QStringLiteral("BEGIN IMMEDIATE"))) {
         if (q.lastError().nativeErrorCode() == QLatin1String("5")) // SQLITE_BUSY
-            return Failure{NotebookMessages::Locked};
+            return Failure{NotebookMessages::Locked()};
         return sqlFailure(q.lastError());
     }
     Result<> done = reach("begin") ? work(db) : Result<>(hookFailure());
@@ -437,14 +437,14 @@ Result<NotebookEntry> NotebookStore::entry(qint64 id) const
     if (!found)
         return found.failure();
     if (found->isEmpty())
-        return Failure{NotebookMessages::NothingSelected};
+        return Failure{NotebookMessages::NothingSelected()};
     return found->first();
 }
 
 Result<QList<NotebookEntry>> NotebookStore::entries(const QList<qint64>& ids) const
 {
     if (!isOpen())
-        return Failure{NotebookMessages::NotOpen};
+        return Failure{NotebookMessages::NotOpen()};
     QSqlQuery q(database());
     q.setForwardOnly(true);
     QHash<qint64, NotebookEntry> byId;
@@ -561,7 +561,7 @@ bool newestFirst(const NotebookRow& a, const NotebookRow& b)
 Result<NotebookIndex> NotebookStore::index() const
 {
     if (!isOpen())
-        return Failure{NotebookMessages::NotOpen};
+        return Failure{NotebookMessages::NotOpen()};
     NotebookIndex index;
     QSqlQuery q(database());
     q.setForwardOnly(true);
@@ -606,7 +606,7 @@ Result<NotebookIndex> NotebookStore::index() const
 Result<> NotebookStore::follow(NotebookIndex& index, qint64 id) const
 {
     if (!isOpen())
-        return Failure{NotebookMessages::NotOpen};
+        return Failure{NotebookMessages::NotOpen()};
     // What another copy wrote is nowhere in the index: all of it is read.
     if (changedElsewhere()) {
         auto fresh = this->index();

@@ -68,7 +68,7 @@ void footer(PrintPage& page, int bottom)
 {
     text(page, Margin, bottom - 300,
          QStringLiteral("ZELTAN %1　%2")
-             .arg(NotebookMessages::Title,
+             .arg(NotebookMessages::Title(),
                   QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd"))),
          8);
 }

@@ -66,7 +66,7 @@ private slots:
                  QKeySequence(QStringLiteral("Ctrl+L")));
         NotebookWindow* nb = openNotebook();
         QVERIFY(nb && nb->isVisible());
-        QCOMPARE(nb->windowTitle(), NotebookMessages::Title);
+        QCOMPARE(nb->windowTitle(), NotebookMessages::Title());
 
         set("84", "Command2");
         set("22", "Command3");
@@ -75,13 +75,13 @@ private slots:
         auto* news = nb->findChild<QWidget*>(QStringLiteral("announcer"));
         QVERIFY(news);
         press(nb, "record");
-        QCOMPARE(news->accessibleName(), NotebookMessages::Recorded); // told to the ear
+        QCOMPARE(news->accessibleName(), NotebookMessages::Recorded()); // told to the ear
         QCOMPARE(nb->list()->model()->rowCount(), 1);
         QCOMPARE(listed(nb, 0, Notebook::Gears), QStringLiteral("22/84"));
         type(nb, "field:motor_temp", QStringLiteral("58"));
         type(nb, "field:lap", QStringLiteral("12.75"));
         press(nb, "save");
-        QCOMPARE(news->accessibleName(), NotebookMessages::Saved);
+        QCOMPARE(news->accessibleName(), NotebookMessages::Saved());
         QCOMPARE(listed(nb, 0, Notebook::Temp), QStringLiteral("58.0℃"));
         QCOMPARE(nb->chart()->byTime().temps.size(), 1);
 
@@ -92,7 +92,7 @@ private slots:
         click("Command12");
         QVERIFY(caption("Label7") != recorded[1]);
         press(nb, "restore");
-        QCOMPARE(news->accessibleName(), NotebookMessages::Restored);
+        QCOMPARE(news->accessibleName(), NotebookMessages::Restored());
         QCOMPARE(QStringList(
                      {caption("Label6"), caption("Label7"), caption("Label8"), caption("Label9")}),
                  recorded);
@@ -153,7 +153,7 @@ private slots:
         press(nb, "record");
         type(nb, "field:lap", QStringLiteral("12.75"));
         m_window->menuAction(QStringLiteral("owaru"))->trigger();
-        QCOMPARE(m_fixture.takeMessages(), QStringList({NotebookMessages::AskSaveDraft}));
+        QCOMPARE(m_fixture.takeMessages(), QStringList({NotebookMessages::AskSaveDraft()}));
     }
 
     // The chart takes the focus; the arrows step through its points left to

@@ -224,7 +224,7 @@ TEST_F(NotebookTest, RecordEditRestoreDelete)
     EXPECT_EQ(notebook.shownCount(), 1);
     notebook.remove_Click();
     EXPECT_EQ(notebook.shownCount(), 0);
-    EXPECT_EQ(host.questions, QStringList(2, NotebookMessages::AskDelete));
+    EXPECT_EQ(host.questions, QStringList(2, NotebookMessages::AskDelete()));
     NotebookStore store;
     ASSERT_TRUE(store.open(db()));
     EXPECT_FALSE(store.entry(id));
@@ -609,7 +609,7 @@ TEST_F(NotebookTest, ARunDeletedElsewhereKeepsWhatWasTyped)
     notebook.draft.note = "タイヤが減っていた";
     host.answers = {false};
     notebook.save_Click();
-    EXPECT_EQ(host.questions, QStringList({NotebookMessages::AskSaveVanished}));
+    EXPECT_EQ(host.questions, QStringList({NotebookMessages::AskSaveVanished()}));
     EXPECT_EQ(notebook.draft.note, "タイヤが減っていた");
     EXPECT_TRUE(notebook.draftChanged());
     host.answers = {true};
@@ -643,7 +643,7 @@ TEST_F(NotebookTest, AHeldLockIsToldAndNothingTypedIsLost)
         QSqlQuery(holder).exec(QStringLiteral("ROLLBACK"));
     }
     QSqlDatabase::removeDatabase("holder");
-    EXPECT_EQ(host.messages, QStringList({NotebookMessages::Locked}));
+    EXPECT_EQ(host.messages, QStringList({NotebookMessages::Locked()}));
     EXPECT_GT(ticks, 0);
     EXPECT_EQ(notebook.draft.lap, "12.345");
     notebook.save_Click();
