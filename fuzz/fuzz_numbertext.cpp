@@ -57,6 +57,9 @@ void checkValue(double value, int decimals)
     }
 
     const QString shown = NumberText::fixed(value, decimals);
+    Fuzz::check(shown == NumberText::fixedExactly(value, decimals),
+                "fixed()'s fast path differs from the exact one",
+                QString::number(value, 'g', 17) + QStringLiteral(" → ") + shown);
     if (!std::isfinite(value))
         return;
     const QString pattern = decimals > 0

@@ -170,10 +170,15 @@ std::optional<QString> fixedQuickly(double value, int decimals)
 
 QString fixed(double value, int decimals)
 {
-    if (!std::isfinite(value))
-        return QStringLiteral("0");
     if (const std::optional<QString> quick = fixedQuickly(value, decimals))
         return *quick;
+    return fixedExactly(value, decimals);
+}
+
+QString fixedExactly(double value, int decimals)
+{
+    if (!std::isfinite(value))
+        return QStringLiteral("0");
     if (std::fabs(value) >= 1e15) {
         // Whole numbers already: their exact digits, so the text reads back
         // even next to the largest double.

@@ -31,6 +31,9 @@ std::optional<qint16> toCount(const QString& text);
 // before the point, halves away from zero on the value as shown to 15
 // significant digits (7.954545… → "7.95455", 8 → "8.00000").
 QString fixed(double value, int decimals);
+// The same by the general path alone, which fixed() takes only where its
+// integer fast path (the grids' values) cannot decide; kept to compare them.
+QString fixedExactly(double value, int decimals);
 
 inline QString ratio5(double value) { return fixed(value, 5); }
 inline QString ratio3(double value) { return fixed(value, 3); }

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <iomanip>
+#include <random>
+
 namespace {
 
 struct CountCase
@@ -112,6 +116,28 @@ TEST(NumberText, FixedTextsReadBackAsNumbers)
                  {"large", 123456.789}, {"sixteen digits", 1e15},       {"negative", -42.5}};
     for (const auto& c : cases)
         EXPECT_TRUE(NumberText::toDouble(NumberText::ratio5(c.v))) << c.v << ": " << c.name;
+}
+
+// The grids' fast path against the general one, over what the grids hold
+// (ratios, rollouts, teeth quotients) and the edges where it must step aside.
+TEST(NumberText, FastAndExactFixedAgree)
+{
+    std::mt19937_64 random(20261208);
+    std::uniform_real_distribution<double> ratios(1.0, 50.0), wide(-1e15, 1e15);
+    std::uniform_int_distribution<int> teeth(1, 200), places(0, 9);
+    for (int i = 0; i < 300000; ++i) {
+        const int decimals = places(random);
+        const double value = i % 3 == 0   ? ratios(random)
+                             : i % 3 == 1 ? double(teeth(random)) / teeth(random) * 2.5
+                                          : wide(random) / std::pow(10.0, places(random));
+        ASSERT_EQ(NumberText::fixed(value, decimals), NumberText::fixedExactly(value, decimals))
+            << std::setprecision(17) << value << " to " << decimals;
+    }
+    // Halves at the rounding step, where the fast path must hand over.
+    for (const double half : {2.675, 1.0000005, 9.9999995, 99999.5, 1.5, 12.345})
+        for (int decimals = 0; decimals <= 9; ++decimals)
+            EXPECT_EQ(NumberText::fixed(half, decimals), NumberText::fixedExactly(half, decimals))
+                << half << " to " << decimals;
 }
 
 } // namespace
