@@ -20,6 +20,12 @@ namespace CupsJob {
 
 namespace {
 
+// The printing system's sentences, through Qt's translation.
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(Printing)
+};
+
 // libcups is loaded when the first page goes to a printer, not with the
 // program: it and the libraries it brings cost every start a few
 // milliseconds. Without it there is no printing system, as without a server.
@@ -84,7 +90,7 @@ template <class Work> auto away(Work work)
     return task.get();
 }
 
-const QString NoCups = QStringLiteral("印刷システム（CUPS）のライブラリを読み込めません");
+QString noCups() { return Tr::tr("印刷システム（CUPS）のライブラリを読み込めません"); }
 
 // The server's last error, as CUPS words it (localised where it can).
 QString lastError() { return QString::fromUtf8(api().cupsLastErrorString()); }
@@ -97,10 +103,7 @@ QString serverAddress()
                                    : QStringLiteral("%1:%2").arg(server).arg(api().ippPort());
 }
 
-QString silentServer()
-{
-    return QStringLiteral("印刷サーバー（%1）が応答しません").arg(serverAddress());
-}
+QString silentServer() { return Tr::tr("印刷サーバー（%1）が応答しません").arg(serverAddress()); }
 
 // A connection of this thread's own whose every wait is bounded: a server
 // that takes the connection and never answers, or a network that drops
@@ -202,13 +205,13 @@ State stateOf(const Connection& connection, const cups_dest_t& dest)
 QString whyNot(const State& state)
 {
     auto withMessage = [&state](const QString& what) {
-        return state.message.isEmpty() ? what : what + QStringLiteral("（%1）").arg(state.message);
+        return state.message.isEmpty() ? what : what + Tr::tr("（%1）").arg(state.message);
     };
     if (!state.accepting)
-        return withMessage(QStringLiteral("印刷ジョブを受け付けていません"));
+        return withMessage(Tr::tr("印刷ジョブを受け付けていません"));
     // A stopped queue holds the job without printing it: no paper comes out.
     if (state.stopped)
-        return withMessage(QStringLiteral("停止しています"));
+        return withMessage(Tr::tr("停止しています"));
     return QString();
 }
 
@@ -220,7 +223,7 @@ QString notHeldWhole(int job)
 {
     const Connection connection;
     if (!connection.http())
-        return QStringLiteral("印刷ジョブの状態を確かめられません（%1）").arg(connection.failure());
+        return Tr::tr("印刷ジョブの状態を確かめられません（%1）").arg(connection.failure());
     const AnswerPtr response =
         ask(connection, IPP_OP_GET_JOB_ATTRIBUTES, "job-uri",
             "ipp://localhost/jobs/" + QByteArray::number(job), {"job-state", "job-state-reasons"});
@@ -228,7 +231,7 @@ QString notHeldWhole(int job)
     if (!response && api().cupsLastError() == IPP_STATUS_ERROR_NOT_FOUND)
         return QString();
     if (!response)
-        return QStringLiteral("印刷ジョブの状態を確かめられません（%1）").arg(connection.failure());
+        return Tr::tr("印刷ジョブの状態を確かめられません（%1）").arg(connection.failure());
     int state = 0;
     if (ipp_attribute_t* a = api().ippFindAttribute(response.get(), "job-state", IPP_TAG_ENUM))
         state = api().ippGetInteger(a, 0);
@@ -247,13 +250,13 @@ QString notHeldWhole(int job)
     case IPP_JSTATE_COMPLETED:
         if (!incomplete)
             return QString();
-        return QStringLiteral("印刷サーバーに文書が最後まで届きませんでした（%1）").arg(why);
+        return Tr::tr("印刷サーバーに文書が最後まで届きませんでした（%1）").arg(why);
     case IPP_JSTATE_CANCELED:
-        return QStringLiteral("印刷ジョブは取り消されました（%1）").arg(why);
+        return Tr::tr("印刷ジョブは取り消されました（%1）").arg(why);
     case IPP_JSTATE_STOPPED:
-        return QStringLiteral("印刷ジョブは止まっています（%1）").arg(why);
+        return Tr::tr("印刷ジョブは止まっています（%1）").arg(why);
     default:
-        return QStringLiteral("印刷ジョブは中止されました（%1）").arg(why);
+        return Tr::tr("印刷ジョブは中止されました（%1）").arg(why);
     }
 }
 
@@ -351,18 +354,18 @@ NoServerHere::~NoServerHere()
 QString whyNot(const QString& printer)
 {
     if (!loaded())
-        return NoCups;
+        return noCups();
     return away([name = printer.toUtf8()] {
         const Connection connection;
         if (!connection.http())
             return connection.silent()
                        ? silentServer()
-                       : QStringLiteral("印刷システムに接続できません（%1）").arg(serverAddress());
+                       : Tr::tr("印刷システムに接続できません（%1）").arg(serverAddress());
         const DestPtr dest(api().cupsGetNamedDest(connection.http(), name.constData(), nullptr));
         if (connection.silent())
             return silentServer();
         if (!dest)
-            return QStringLiteral("プリンターが見つかりません");
+            return Tr::tr("プリンターが見つかりません");
         const State state = stateOf(connection, *dest);
         return connection.silent() ? silentServer() : whyNot(state);
     });
@@ -371,7 +374,7 @@ QString whyNot(const QString& printer)
 Outcome submit(const QString& printer, const QByteArray& pdf, int copies, const QString& title)
 {
     if (!loaded())
-        return {false, NoCups};
+        return {false, noCups()};
     return away([name = printer.toUtf8(), &pdf, copies, title = title.toUtf8()] {
         return sendJob(name, pdf, copies, title);
     });

@@ -6,6 +6,7 @@
 #include "common/textfile.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -20,6 +21,12 @@
 #include <QStandardPaths>
 
 namespace {
+
+// The printing system's sentences, through Qt's translation.
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(Printing)
+};
 
 const QString DocName = QStringLiteral("ZELTAN");
 
@@ -40,7 +47,7 @@ Host::PrintResult result(Host::PrintResult::Outcome outcome, const QString& deta
 Host::PrintResult printerFailed(const QString& printer, const QString& reason)
 {
     return result(Host::PrintResult::Outcome::Failed,
-                  QStringLiteral("プリンター「%1」\n%2").arg(printer, reason));
+                  Tr::tr("プリンター「%1」\n%2").arg(printer, reason));
 }
 
 // The face name goes through the font substitutions, so the Windows name
@@ -153,9 +160,9 @@ QString PagePrinter::setUp(QPrinter& printer, const PrintPage& page)
     // margins is refused by a printer with unprintable borders, and with it
     // the orientation.
     if (!printer.setPageSize(QPageSize(QPageSize::A4)))
-        return QStringLiteral("A4の用紙を設定できませんでした");
+        return Tr::tr("A4の用紙を設定できませんでした");
     if (!printer.setPageOrientation(orientationOf(page)))
-        return QStringLiteral("用紙の向きを設定できませんでした");
+        return Tr::tr("用紙の向きを設定できませんでした");
     return QString();
 }
 
@@ -197,11 +204,11 @@ Host::PrintResult PagePrinter::printToPdf(const PrintPage& page, const QString& 
     // A print dialog's "print to file" can hand over no name or a folder.
     if (path.isEmpty())
         return result(Host::PrintResult::Outcome::Failed,
-                      QStringLiteral("PDFファイルの名前が指定されていません"));
+                      Tr::tr("PDFファイルの名前が指定されていません"));
     if (QFileInfo(path).isDir())
         return result(
             Host::PrintResult::Outcome::Failed,
-            QStringLiteral("「%1」はフォルダです。PDFファイルの名前を指定してください").arg(shown));
+            Tr::tr("「%1」はフォルダです。PDFファイルの名前を指定してください").arg(shown));
     // The PDF engine does not report a short write, so the page is rendered
     // in memory and only then written, checked and atomically, to the file.
     // A file has no unprintable border.
@@ -209,7 +216,7 @@ Host::PrintResult PagePrinter::printToPdf(const PrintPage& page, const QString& 
     const std::optional<QByteArray> pdf = pdfOf(page, paper, copies);
     if (!pdf || !TextFile::writeBytesAtomically(path, *pdf))
         return result(Host::PrintResult::Outcome::Failed,
-                      QStringLiteral("PDFファイル「%1」を書き込めませんでした").arg(shown));
+                      Tr::tr("PDFファイル「%1」を書き込めませんでした").arg(shown));
     return result(Host::PrintResult::Outcome::SavedAsPdf, QDir::toNativeSeparators(path));
 }
 
@@ -233,12 +240,12 @@ Host::PrintResult PagePrinter::submit(const QString& printer, const PrintPage& p
     // in the page's orientation.
     QPrinter probe(QPrinterInfo::printerInfo(printer), QPrinter::HighResolution);
     if (!probe.isValid())
-        return printerFailed(printer, QStringLiteral("プリンターが見つかりません"));
+        return printerFailed(printer, Tr::tr("プリンターが見つかりません"));
     if (const QString refused = setUp(probe, page); !refused.isEmpty())
         return printerFailed(printer, refused);
     const std::optional<QByteArray> pdf = pdfOf(page, probe.pageLayout(), 1);
     if (!pdf)
-        return printerFailed(printer, QStringLiteral("印刷するページを作れませんでした"));
+        return printerFailed(printer, Tr::tr("印刷するページを作れませんでした"));
     const CupsJob::Outcome sent = CupsJob::submit(printer, *pdf, copies, DocName);
     if (!sent.accepted)
         return printerFailed(printer, sent.reason);
@@ -262,12 +269,11 @@ Host::PrintResult PagePrinter::print(const PrintPage& page)
     if (!target.silence.isEmpty())
         return result(Host::PrintResult::Outcome::Failed, target.silence);
     if (m_pdfFolder.isEmpty())
-        return result(Host::PrintResult::Outcome::Failed,
-                      QStringLiteral("プリンターが設定されていません"));
+        return result(Host::PrintResult::Outcome::Failed, Tr::tr("プリンターが設定されていません"));
     // A fresh home may have no Documents folder yet.
     if (!QDir().mkpath(m_pdfFolder))
         return result(Host::PrintResult::Outcome::Failed,
-                      QStringLiteral("フォルダ「%1」を作成できませんでした")
+                      Tr::tr("フォルダ「%1」を作成できませんでした")
                           .arg(QDir::toNativeSeparators(m_pdfFolder)));
     return printToPdf(page, freshPdfPath(m_pdfFolder));
 }
