@@ -194,7 +194,7 @@ Result<Drive::Figures> DriveTool::referenceFigures() const
 {
     const auto tool = Drive::readTool(m_referenceInputs);
     if (!tool)
-        return Failure{Drive::Field::Reference + tool.error()};
+        return Failure{Messages::ofReference(tool.error())};
     const auto gear = Drive::readGear(m_reference, Drive::Role::Reference);
     if (!gear)
         return Failure{gear.error()};

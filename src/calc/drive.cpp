@@ -17,11 +17,10 @@ bool blank(const QString& text) { return text.trimmed().isEmpty(); }
 bool usable(double v) { return std::isfinite(v) && v > 0.0; }
 
 // A change in percent of the reference; a reference of 0 is named as such.
-double percent(Check& c, double reference, double current, const QString& what)
+double percent(Check& c, double reference, double current, const QString& referenceName,
+               const QString& change)
 {
-    const QString change = what + QStringLiteral("の変化率");
-    return c.finite(c.quotient(current - reference, reference, Field::Reference + what, change) *
-                        100.0,
+    return c.finite(c.quotient(current - reference, reference, referenceName, change) * 100.0,
                     change);
 }
 
@@ -31,11 +30,15 @@ Result<Change> compare(const Figures& reference, const Figures& current)
 {
     Check c;
     Change change;
-    change.total = percent(c, reference.total, current.total, FigureName::Total);
-    change.rollout = percent(c, reference.rollout, current.rollout, FigureName::Rollout);
+    change.total =
+        percent(c, reference.total, current.total, Field::ReferenceTotal, FigureName::TotalChange);
+    change.rollout = percent(c, reference.rollout, current.rollout, Field::ReferenceRollout,
+                             FigureName::RolloutChange);
     if (reference.wheelRpm && current.wheelRpm) {
-        change.wheelRpm = percent(c, *reference.wheelRpm, *current.wheelRpm, FigureName::WheelRpm);
-        change.speed = percent(c, *reference.speed, *current.speed, FigureName::Speed);
+        change.wheelRpm = percent(c, *reference.wheelRpm, *current.wheelRpm,
+                                  Field::ReferenceWheelRpm, FigureName::WheelRpmChange);
+        change.speed = percent(c, *reference.speed, *current.speed, Field::ReferenceSpeed,
+                               FigureName::SpeedChange);
     }
     return c.result(change);
 }
@@ -86,12 +89,13 @@ Result<Tool> readTool(const Inputs& in)
 
 Result<Gear> readGear(const Setup& setup, Role role)
 {
-    const QString prefix = role == Role::Reference ? Field::Reference : QString();
+    const bool reference = role == Role::Reference;
     Check c;
     Gear gear;
-    gear.secondary = c.read(prefix + Field::Secondary, setup.secondary);
-    gear.spur = c.read(prefix + Field::Spur, setup.spur);
-    gear.pinion = c.read(prefix + Field::Pinion, setup.pinion);
+    gear.secondary =
+        c.read(reference ? Field::ReferenceSecondary : Field::Secondary, setup.secondary);
+    gear.spur = c.read(reference ? Field::ReferenceSpur : Field::Spur, setup.spur);
+    gear.pinion = c.read(reference ? Field::ReferencePinion : Field::Pinion, setup.pinion);
     return c.result(gear);
 }
 

@@ -30,7 +30,14 @@ inline const QString Module = QStringLiteral("モジュール");
 inline const QString Secondary = QStringLiteral("２次減速比");
 inline const QString Spur = QStringLiteral("スパーギア歯数");
 inline const QString Pinion = QStringLiteral("ピニオンギア歯数");
-inline const QString Reference = QStringLiteral("基準の"); // prefix for the reference setup
+// The reference setup's own, each named whole.
+inline const QString ReferenceSecondary = QStringLiteral("基準の２次減速比");
+inline const QString ReferenceSpur = QStringLiteral("基準のスパーギア歯数");
+inline const QString ReferencePinion = QStringLiteral("基準のピニオンギア歯数");
+inline const QString ReferenceTotal = QStringLiteral("基準の減速比");
+inline const QString ReferenceRollout = QStringLiteral("基準のロールアウト");
+inline const QString ReferenceWheelRpm = QStringLiteral("基準のタイヤ回転数");
+inline const QString ReferenceSpeed = QStringLiteral("基準の最高速度");
 inline const QString WantedRollout = QStringLiteral("指定ロールアウト");
 inline const QString WantedSpeed = QStringLiteral("指定最高速度");
 inline const QString WantedWheelRpm = QStringLiteral("指定タイヤ回転数");
@@ -44,6 +51,11 @@ inline const QString WheelRpm = QStringLiteral("タイヤ回転数");
 inline const QString Speed = QStringLiteral("最高速度");
 inline const QString PitchDiameter = QStringLiteral("ピッチ円直径");
 inline const QString CentreDistance = QStringLiteral("中心距離");
+// The changes from the reference, in percent.
+inline const QString TotalChange = QStringLiteral("減速比の変化率");
+inline const QString RolloutChange = QStringLiteral("ロールアウトの変化率");
+inline const QString WheelRpmChange = QStringLiteral("タイヤ回転数の変化率");
+inline const QString SpeedChange = QStringLiteral("最高速度の変化率");
 } // namespace FigureName
 
 // The one reader of every number field: blank, not a number (NumberText's
@@ -88,7 +100,7 @@ struct Gear
 
 Result<Tool> readTool(const Inputs& inputs);
 // Which setup a gear is read from: a reference setup's messages name the
-// field with Field::Reference before it.
+// reference's own fields (Field::ReferenceSpur …).
 enum class Role { Current, Reference };
 Result<Gear> readGear(const Setup& setup, Role role = Role::Current);
 

@@ -75,6 +75,9 @@ inline QString ratioTooSmall(const QString& field, const QString& value)
     return Tr::tr("%1「%2」から求めた減速比が小さすぎます").arg(field, UserText::elided(value));
 }
 
+// What is wrong with the reference setup's 走行条件: "基準のタイヤ径が設定されていません"
+inline QString ofReference(const QString& sentence) { return Tr::tr("基準の%1").arg(sentence); }
+
 // ---- The keypad ------------------------------------------------------------
 
 // "入力「40000」が歯数の範囲（-32768～32767）を超えています"
