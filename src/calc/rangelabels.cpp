@@ -1,5 +1,7 @@
 #include "rangelabels.h"
 
+#include "common/messages.h"
+
 #include "calc/ranges.h"
 #include "common/numbertext.h"
 
@@ -13,8 +15,7 @@ QString caption(const QString& title, const Control& start, const Control& width
     // Texts that are not counts get no made-up end.
     const QString end =
         s && w ? NumberText::fixed(double(*s) + double(*w), 0) : QStringLiteral("?");
-    return title + QStringLiteral(" ( ") + start.text + QStringLiteral("～") + end +
-           QStringLiteral(" )");
+    return Messages::rangeLabel(title, start.text, end);
 }
 } // namespace
 

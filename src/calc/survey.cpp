@@ -1,5 +1,7 @@
 #include "survey.h"
 
+#include "common/messages.h"
+
 #include "calc/check.h"
 #include "calc/gearcalc.h"
 #include "calc/ratiogrid.h"
@@ -25,12 +27,11 @@ Result<Request> read(const Form& form)
 void SurveyWantedRatio(Form& form, const Request& request)
 {
     GearCalc::select(form, GearCalc::Quantity::Total);
-    const QString status =
-        form.module().text + QStringLiteral(" 指定減速比 ") + form.totalRatio().text;
+    const QString module = form.module().text, wanted = form.totalRatio().text;
     FlexGrid& grid = form.MSFlexGrid1;
     const auto best = RatioGrid::fill(grid, request.axes, request.secondary, request.wanted);
     if (best) {
-        form.statusLine().text = status;
+        form.statusLine().text = Messages::surveyed(module, wanted);
         form.spurTeeth().text = NumberText::count(best->spur);
         form.pinionTeeth().text = NumberText::count(best->pinion);
         form.totalRatio().text = NumberText::ratio5(best->ratio);
@@ -39,7 +40,7 @@ void SurveyWantedRatio(Form& form, const Request& request)
         grid.setBold(true);
         grid.setText(NumberText::ratio3(best->ratio));
     } else {
-        form.statusLine().text = status + QStringLiteral(" 該当なし");
+        form.statusLine().text = Messages::surveyedNone(module, wanted);
     }
     grid.setCurrentCell(0, 0);
     grid.show();

@@ -78,6 +78,23 @@ inline QString ratioTooSmall(const QString& field, const QString& value)
 // What is wrong with the reference setup's 走行条件: "基準のタイヤ径が設定されていません"
 inline QString ofReference(const QString& sentence) { return Tr::tr("基準の%1").arg(sentence); }
 
+// The status line after a survey: "48P 指定減速比 8.00000", and without a pair
+// in the ranges "48P 指定減速比 8.00000 該当なし".
+inline QString surveyed(const QString& module, const QString& wanted)
+{
+    return Tr::tr("%1 指定減速比 %2").arg(module, wanted);
+}
+inline QString surveyedNone(const QString& module, const QString& wanted)
+{
+    return Tr::tr("%1 指定減速比 %2 該当なし").arg(module, wanted);
+}
+
+// A range's heading: "スパー範囲 ( 75～90 )".
+inline QString rangeLabel(const QString& title, const QString& start, const QString& end)
+{
+    return Tr::tr("%1 ( %2～%3 )").arg(title, start, end);
+}
+
 // ---- The keypad ------------------------------------------------------------
 
 // "入力「40000」が歯数の範囲（-32768～32767）を超えています"
