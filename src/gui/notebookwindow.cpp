@@ -128,6 +128,13 @@ NotebookWindow::NotebookWindow(MainLink& main)
     auto* leftColumn = new QVBoxLayout(m_listBox);
     leftColumn->setContentsMargins(0, 0, 0, 0);
     leftColumn->addWidget(buildFilters());
+    m_trackLine = DriveLook::plain(QString(), this);
+    m_trackLine->setObjectName(QStringLiteral("trackLine"));
+    m_trackLine->setWordWrap(true);
+    m_trackLine->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_trackLine->hide();
+    m_controls.insert(m_trackLine->objectName(), m_trackLine);
+    leftColumn->addWidget(m_trackLine);
     leftColumn->addWidget(m_list, 1);
     m_chartBox = new QWidget(this);
     auto* chartColumn = new QVBoxLayout(m_chartBox);
@@ -443,8 +450,14 @@ void NotebookWindow::handle(const QString& name)
         m_host.setBusy(false);
     if (m_notebook.ranMainHandler())
         m_main.showHandlerResult();
+    const QString line = m_notebook.trackLine();
     render();
-    m_announcer->announce(m_notebook.done());
+    // A run recorded, changed or deleted on the chosen track changes what
+    // its line says, which is far from the focus.
+    const QString& now = m_notebook.trackLine();
+    m_announcer->announce(now == line || m_notebook.done().isEmpty()
+                              ? m_notebook.done()
+                              : m_notebook.done() + QStringLiteral("。") + now);
 }
 
 void NotebookWindow::filterChosen()
@@ -454,6 +467,7 @@ void NotebookWindow::filterChosen()
     const QString track = m_track->currentIndex() <= 0 ? QString() : m_track->currentText();
     m_notebook.setFilter(car, track);
     render();
+    m_announcer->announce(m_notebook.trackLine());
 }
 
 void NotebookWindow::chooseRun(qint64 id)
@@ -488,6 +502,7 @@ void NotebookWindow::rowChosen()
 void NotebookWindow::render()
 {
     renderFilters();
+    renderTrackLine();
     const qsizetype row = m_notebook.shownIndexOf(m_notebook.selected());
     {
         // Taking the list again moves the view's current row: the model's
@@ -522,6 +537,13 @@ void NotebookWindow::renderFilters()
         }
         combo->setCurrentIndex(chosen.isEmpty() ? 0 : std::max(0, int(items.indexOf(chosen))));
     }
+}
+
+void NotebookWindow::renderTrackLine()
+{
+    const QString& line = m_notebook.trackLine();
+    DriveLook::show(m_trackLine, QStringLiteral("このコースの記録"), line);
+    m_trackLine->setVisible(!line.isEmpty());
 }
 
 void NotebookWindow::renderEditor()

@@ -2,6 +2,7 @@
 
 #include "common/messages.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 // What the setting notebook tells the user, in one place.
@@ -124,5 +125,78 @@ inline QString imported(int added, int duplicates)
         .arg(duplicates);
 }
 inline QString moreEntries(int count) { return QStringLiteral("ほか%1件").arg(count); }
+
+// ---- The line over the list for one car on one track ----
+// Each is a whole sentence, for a translator to reorder.
+inline QString tr(const char* text) { return QCoreApplication::translate("Notebook", text); }
+// A field the best run did not note.
+inline QString notNoted() { return tr("記録なし"); }
+inline QString trackMemory(const QString& lap, const QString& gears, const QString& rollout,
+                           const QString& temp, const QString& newest, qsizetype runs)
+{
+    return tr("このコースのベストラップ %1（ピニオン/スパー %2、ロールアウト %3、"
+              "モーター温度 %4）、最新の走行 %5、全%6回。")
+        .arg(lap, gears, rollout, temp, newest)
+        .arg(runs);
+}
+inline QString trackMemoryNoLap(const QString& newest, qsizetype runs)
+{
+    return tr("このコースのベストラップの記録はありません。最新の走行 %1、全%2回。")
+        .arg(newest)
+        .arg(runs);
+}
+// The advice is a prediction and says what it rests on.
+inline QString rolloutAdvice(const QString& limit, const QString& rollout, int runs)
+{
+    return tr("%1℃以下に収まる最大のロールアウト %2 mm（予測、%3回の走行から）。")
+        .arg(limit, rollout)
+        .arg(runs);
+}
+inline QString rolloutAdviceAboveTried(const QString& limit, const QString& rollout, int runs,
+                                       const QString& largest)
+{
+    return tr("%1℃以下に収まる最大のロールアウト %2 mm（予測、%3回の走行から。"
+              "試した最大の %4 mm より先で、確かではありません）。")
+        .arg(limit, rollout)
+        .arg(runs)
+        .arg(largest);
+}
+inline QString rolloutAdviceBelowTried(const QString& limit, const QString& rollout, int runs,
+                                       const QString& smallest)
+{
+    return tr("%1℃以下に収まる最大のロールアウト %2 mm（予測、%3回の走行から。"
+              "試した最小の %4 mm より小さく、確かではありません）。")
+        .arg(limit, rollout)
+        .arg(runs)
+        .arg(smallest);
+}
+inline QString noAdviceFewRuns(int runs, int needed)
+{
+    return tr("モーター温度のある走行が%1回のため、ロールアウトの目安はまだ出せません"
+              "（%2回から出します）。")
+        .arg(runs)
+        .arg(needed);
+}
+inline QString noAdviceOneRollout()
+{
+    return tr("どの走行も同じロールアウトのため、ロールアウトの目安は出せません。");
+}
+inline QString noAdviceNotHotter()
+{
+    return tr("ロールアウトを大きくしてもモーター温度が上がっていないため、"
+              "ロールアウトの目安は出せません。");
+}
+inline QString noAdviceWeakFit(const QString& r2)
+{
+    return tr("ロールアウトとモーター温度の関係がはっきりしないため（R² %1、0.5未満）、"
+              "ロールアウトの目安は出せません。")
+        .arg(r2);
+}
+inline QString noAdviceOverLimit(const QString& limit)
+{
+    return tr("どのロールアウトでもモーター温度が%1℃を超える予測のため、"
+              "ロールアウトの目安は出せません。")
+        .arg(limit);
+}
 
 } // namespace NotebookMessages

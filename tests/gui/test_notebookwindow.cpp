@@ -200,6 +200,41 @@ private slots:
             NotebookChart::title(NotebookChart::XKind::Rollout)));
     }
 
+    // Choosing a car, then a track, by keyboard shows their line over the
+    // list and says it.
+    void aCarOnATrackShowsAndSaysItsLine()
+    {
+        QList<NotebookEntry> runs;
+        for (const auto& [rollout, temp] : {std::pair{"27", "55"}, {"28", "60"}, {"29", "65"}}) {
+            NotebookEntry e;
+            e.taken = QDateTime(QDate(2026, 12, 7), QTime(10, int(runs.size())));
+            e.car = QStringLiteral("A");
+            e.track = QStringLiteral("T");
+            e.rollout = QString::fromLatin1(rollout);
+            e.motorTemp = QString::fromLatin1(temp);
+            runs << e;
+        }
+        {
+            NotebookStore store;
+            QVERIFY(store.open(QDir(m_fixture.folder()).filePath(Notebook::FileName)));
+            QVERIFY(store.addAll(runs));
+        }
+        NotebookWindow* nb = openNotebook();
+        QVERIFY(nb);
+        QWidget* line = nb->control(QStringLiteral("trackLine"));
+        auto* news = nb->findChild<QWidget*>(QStringLiteral("announcer"));
+        QVERIFY(line && news && !line->isVisible());
+        QTest::keyClick(nb->control(QStringLiteral("car")), Qt::Key_Down);
+        QVERIFY(!line->isVisible());
+        QTest::keyClick(nb->control(QStringLiteral("track")), Qt::Key_Down);
+        const QString said = nb->notebook().trackLine();
+        QVERIFY(said.endsWith(QStringLiteral("70℃以下に収まる最大のロールアウト 30.0 mm"
+                                             "（予測、3回の走行から）。")));
+        QVERIFY(line->isVisible());
+        QCOMPARE(line->accessibleName(), QStringLiteral("このコースの記録 ") + said);
+        QCOMPARE(news->accessibleName(), said);
+    }
+
     // Values stored by an older copy or another tool, which once crashed the
     // chart (a scale over ±1e308) or looped for ever (laps one ULP apart):
     // the window opens, lists them all and draws.
