@@ -63,6 +63,8 @@ const FitCase fitCases[] = {
      Beyond::Nothing},
 };
 
+void PrintTo(const FitCase& c, std::ostream* os) { *os << c.name; }
+
 class RolloutFit : public ::testing::TestWithParam<FitCase>
 {
 };
