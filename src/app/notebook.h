@@ -89,6 +89,9 @@ public:
     // Moves on whenever the list changes, so a view knows to take it again.
     quint64 revision() const { return m_revision; }
 
+    // A run as stored (told when the file failed or the run is gone).
+    Result<NotebookEntry> entry(qint64 id) const { return m_store.entry(id); }
+
     // ---- The entry being edited ----
     NotebookEntry draft;
     QString draftDate; // as typed, "2026/12/07 15:30"

@@ -10,6 +10,7 @@
 #include "mainlink.h"
 #include "notebook/notebookmessages.h"
 #include "notebookchartview.h"
+#include "notebookcompare.h"
 #include "notebooklistmodel.h"
 #include "pageprinter.h"
 #include "print/gridexport.h"
@@ -285,6 +286,13 @@ QWidget* NotebookWindow::buildButtons()
     row->addWidget(addButton(QStringLiteral("record"), QStringLiteral("記録する")));
     row->addWidget(addButton(QStringLiteral("restore"), QStringLiteral("この設定を呼び出す")));
     row->addWidget(addButton(QStringLiteral("remove"), QStringLiteral("削除")));
+    auto* compare = new QPushButton(QStringLiteral("比べる…"), this);
+    compare->setObjectName(QStringLiteral("compare"));
+    compare->setAccessibleName(QStringLiteral("二つの記録を比べる"));
+    compare->setAutoDefault(true);
+    connect(compare, &QPushButton::clicked, this, &NotebookWindow::compareRuns);
+    m_controls.insert(compare->objectName(), compare);
+    row->addWidget(compare);
     row->addStretch();
     auto* more = new QPushButton(QStringLiteral("印刷・保存"), this);
     more->setObjectName(QStringLiteral("more"));
@@ -583,6 +591,23 @@ void NotebookWindow::renderChart()
     const QString words = NotebookChart::summary(shown);
     if (m_chart->accessibleDescription() != words)
         m_chart->setAccessibleDescription(words);
+}
+
+void NotebookWindow::compareRuns()
+{
+    readNotebook();
+    const qsizetype count = m_notebook.shownCount();
+    if (count < 2) {
+        m_host.message(NotebookMessages::CompareTooFew);
+        return;
+    }
+    // The chosen run against the one before it (listed next, newest first).
+    const qsizetype left = std::max<qsizetype>(0, m_notebook.shownIndexOf(m_notebook.selected()));
+    auto* dialog =
+        new NotebookCompareDialog(m_notebook, left, left + 1 < count ? left + 1 : left - 1, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setModal(true);
+    dialog->show();
 }
 
 void NotebookWindow::saveChartPng()

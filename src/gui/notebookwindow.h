@@ -44,7 +44,8 @@ public:
     void handle(const QString& name);
     // The chart as a PNG where the user chooses.
     void saveChartPng();
-    // A CSV the user picks, added after the preview.
+    // Two listed runs side by side: the chosen one and the one listed after it.
+    void compareRuns();
 
 protected:
     void changeEvent(QEvent* event) override;

@@ -89,6 +89,7 @@ inline const QString AskSaveVanished = QStringLiteral(
 inline const QString NothingSelected = QStringLiteral("記録が選ばれていません");
 inline const QString AskDelete = QStringLiteral("選択した記録を削除しますか？");
 inline const QString AskSaveDraft = QStringLiteral("編集中の記録を保存しますか？");
+inline const QString CompareTooFew = QStringLiteral("比べるには記録が2件以上必要です");
 inline const QString NoCar = QStringLiteral("マシンが選ばれていません");
 inline const QString NotOpen = QStringLiteral("セッティング記録のファイルが開かれていません");
 inline QString pngSaved(const QString& path)

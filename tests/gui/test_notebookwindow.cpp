@@ -1,16 +1,19 @@
 #include "drivewindow.h"
 #include "notebook/notebookmessages.h"
 #include "notebookchartview.h"
+#include "notebookcompare.h"
 #include "notebookwindow.h"
 #include "windowfixture.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QSet>
 #include <QTableView>
+#include <QTableWidget>
 
 // セッティング記録 beside the real main window: a run recorded from the
 // windows, its temperature added, and its setup put back after the windows moved on.
@@ -233,6 +236,25 @@ private slots:
         QVERIFY(line->isVisible());
         QCOMPARE(line->accessibleName(), QStringLiteral("このコースの記録 ") + said);
         QCOMPARE(news->accessibleName(), said);
+
+        // The newest run against the one before it, then against the oldest.
+        QTest::mouseClick(qobject_cast<QPushButton*>(nb->control(QStringLiteral("compare"))),
+                          Qt::LeftButton);
+        auto* compare = nb->findChild<NotebookCompareDialog*>();
+        QVERIFY(compare && compare->isVisible());
+        auto marked = [&] {
+            QStringList out;
+            for (int r = 0; r < compare->table()->rowCount(); ++r)
+                if (compare->table()->item(r, 1)->font().bold())
+                    out << compare->table()->item(r, 0)->text();
+            return out;
+        };
+        QCOMPARE(compare->table()->rowCount(), notebookFields().size() + 1);
+        QCOMPARE(marked(), QStringList({"日時（違う）", "ロールアウト(mm)（違う）",
+                                        "モーター温度(℃)（違う）"}));
+        QCOMPARE(compare->table()->item(10, 1)->text(), QStringLiteral("29"));
+        compare->side(1)->setCurrentIndex(0);
+        QCOMPARE(marked(), QStringList());
     }
 
     // Values stored by an older copy or another tool, which once crashed the

@@ -465,6 +465,53 @@ INSTANTIATE_TEST_SUITE_P(Tracks, NotebookTrack, ::testing::ValuesIn(trackCases),
                              return n;
                          });
 
+// ---- Two runs side by side ----------------------------------------------------
+
+struct CompareCase
+{
+    const char* name;
+    const char* column;
+    QString left, right;
+    bool differs;
+};
+
+const CompareCase compareCases[] = {
+    {"one rollout written two ways", "rollout", "27.4", "27.40", false},
+    {"another spur", "spur", "84", "82", true},
+    {"blank against a temperature", "motor_temp", "", "60", true},
+    {"a memo by its text", "note", "1.0", "1", true},
+    {"padding is no difference", "track", " 筑波", "筑波", false},
+};
+
+class NotebookCompare : public ::testing::TestWithParam<CompareCase>
+{
+};
+
+TEST_P(NotebookCompare, EveryFieldInItsRowDifferencesMarked)
+{
+    const CompareCase& c = GetParam();
+    NotebookEntry left = run("A", "T", "60", 0), right = left;
+    left.*notebookField(c.column).member = c.left;
+    right.*notebookField(c.column).member = c.right;
+    const QList<NotebookDifference> rows = notebookCompare(left, right);
+    ASSERT_EQ(rows.size(), notebookFields().size() + 1); // the date, then every field
+    for (const NotebookDifference& d : rows) {
+        const bool compared = d.heading == notebookField(c.column).heading;
+        EXPECT_EQ(d.differs, compared && c.differs) << d.heading.toStdString();
+        if (compared) {
+            EXPECT_EQ(QStringList({d.left, d.right}), QStringList({c.left, c.right}));
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Compare, NotebookCompare, ::testing::ValuesIn(compareCases),
+                         [](const auto& info) {
+                             std::string n = info.param.name;
+                             std::replace_if(
+                                 n.begin(), n.end(), [](char c) { return !isalnum(c); }, '_');
+                             return n;
+                         });
+
 // ---- Values no chart can scale, already stored --------------------------------
 
 struct StoredCase
