@@ -154,6 +154,45 @@ void Notebook::refilter()
     ++m_revision;
 }
 
+namespace {
+// The advice in one sentence, or why there is none.
+QString adviceText(const RolloutAdvice::Advice& a, double tempLimit)
+{
+    namespace M = NotebookMessages;
+    using RolloutAdvice::Refusal;
+    const QString limit = NumberText::fixed(tempLimit, 0);
+    switch (a.refusal) {
+    case Refusal::None: {
+        // Cut, never rounded, to the tenth shown: a shown rollout is never
+        // one the fit puts over the limit.
+        const QString rollout = NumberText::fixed(std::floor(a.rollout * 10 + 1e-9) / 10, 1);
+        switch (a.beyond) {
+        case RolloutAdvice::Beyond::Nothing:
+            return M::rolloutAdvice(limit, rollout, a.runs);
+        case RolloutAdvice::Beyond::Largest:
+            return M::rolloutAdviceAboveTried(limit, rollout, a.runs,
+                                              Drive::mmText(a.largestTried));
+        case RolloutAdvice::Beyond::Smallest:
+            return M::rolloutAdviceBelowTried(limit, rollout, a.runs,
+                                              Drive::mmText(a.smallestTried));
+        }
+        break;
+    }
+    case Refusal::TooFewRuns:
+        return M::noAdviceFewRuns(a.runs, RolloutAdvice::MinRuns);
+    case Refusal::OneRollout:
+        return M::noAdviceOneRollout();
+    case Refusal::SlopeNotPositive:
+        return M::noAdviceNotHotter();
+    case Refusal::WeakFit:
+        return M::noAdviceWeakFit(NumberText::fixed(a.r2, 2));
+    case Refusal::NoneUnderLimit:
+        return M::noAdviceOverLimit(limit);
+    }
+    return QString();
+}
+} // namespace
+
 void Notebook::describeTrack(const NotebookRow* best)
 {
     namespace M = NotebookMessages;
@@ -188,48 +227,8 @@ void Notebook::describeTrack(const NotebookRow* best)
         m_trackLine = M::trackMemoryNoLap(newestText, runs);
     }
 
-    using RolloutAdvice::Refusal;
     m_advice = RolloutAdvice::advise(points, TempLimit);
-    const RolloutAdvice::Advice& a = m_advice;
-    const QString limit = NumberText::fixed(TempLimit, 0);
-    QString advice;
-    switch (a.refusal) {
-    case Refusal::None: {
-        // Cut, never rounded, to the tenth shown: a shown rollout is never
-        // one the fit puts over the limit.
-        const QString rollout = NumberText::fixed(std::floor(a.rollout * 10 + 1e-9) / 10, 1);
-        switch (a.beyond) {
-        case RolloutAdvice::Beyond::Nothing:
-            advice = M::rolloutAdvice(limit, rollout, a.runs);
-            break;
-        case RolloutAdvice::Beyond::Largest:
-            advice =
-                M::rolloutAdviceAboveTried(limit, rollout, a.runs, Drive::mmText(a.largestTried));
-            break;
-        case RolloutAdvice::Beyond::Smallest:
-            advice =
-                M::rolloutAdviceBelowTried(limit, rollout, a.runs, Drive::mmText(a.smallestTried));
-            break;
-        }
-        break;
-    }
-    case Refusal::TooFewRuns:
-        advice = M::noAdviceFewRuns(a.runs, RolloutAdvice::MinRuns);
-        break;
-    case Refusal::OneRollout:
-        advice = M::noAdviceOneRollout();
-        break;
-    case Refusal::SlopeNotPositive:
-        advice = M::noAdviceNotHotter();
-        break;
-    case Refusal::WeakFit:
-        advice = M::noAdviceWeakFit(NumberText::fixed(a.r2, 2));
-        break;
-    case Refusal::NoneUnderLimit:
-        advice = M::noAdviceOverLimit(limit);
-        break;
-    }
-    m_trackLine += advice;
+    m_trackLine += adviceText(m_advice, TempLimit);
 }
 
 void Notebook::sortBy(int column, bool descending)
