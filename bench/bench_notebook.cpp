@@ -189,7 +189,9 @@ void trackCase(int runs, int count)
     settle();
     auto* car = qobject_cast<QComboBox*>(window->control("car"));
     auto* track = qobject_cast<QComboBox*>(window->control("track"));
-    Case chosen{"track chosen: line, advice and list drawn", 16, {}, {}};
+    Case chosen{"track chosen: line, advice and list drawn", 16, {}, {}},
+        model{"track chosen: the model alone (list, marks, line)", 16, {}, {}};
+    Notebook& notebook = window->notebook();
     for (int r = 0; r < runs; ++r) {
         car->setCurrentIndex(1);
         emit car->activated(1);
@@ -202,10 +204,14 @@ void trackCase(int runs, int count)
         track->setCurrentIndex(0);
         emit track->activated(0);
         settle();
+        model.timed([&] { notebook.setFilter(car->itemText(1), track->itemText(1)); });
+        notebook.setFilter(car->itemText(1), {});
     }
     std::printf("# %d runs of one car on one track, %d times; medians (p90) in ms\n", count, runs);
     chosen.print();
-    std::printf("  %s\n", qPrintable(window->notebook().trackLine()));
+    model.print();
+    notebook.setFilter(car->itemText(1), track->itemText(1));
+    std::printf("  %s\n", qPrintable(notebook.trackLine()));
     delete window;
 }
 
