@@ -391,7 +391,11 @@ bool Notebook::hasStray(qsizetype i) const { return shownRow(i).strays != 0; }
 
 NotebookChart::Plot Notebook::chart(NotebookChart::XKind kind) const
 {
-    return NotebookChart::build(m_index.rows, m_shown, kind, m_selected);
+    NotebookChart::Plot plot = NotebookChart::build(m_index.rows, m_shown, kind, m_selected);
+    // The line the advice rests on, drawn where its points are.
+    if (kind == NotebookChart::XKind::Rollout && m_advice.fitted())
+        plot.tempFit = {m_advice.slope, m_advice.intercept, m_advice.residualSd};
+    return plot;
 }
 
 // ---- The entry being edited ------------------------------------------------

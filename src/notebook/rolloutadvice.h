@@ -49,6 +49,8 @@ struct Advice
     double rollout = 0;
     Beyond beyond = Beyond::Nothing;
     bool advised() const { return refusal == Refusal::None; }
+    // Whether a line was fitted at all (it may still be refused as advice).
+    bool fitted() const { return refusal != Refusal::TooFewRuns && refusal != Refusal::OneRollout; }
 };
 
 // points: the runs of one car on one track that have both a rollout and a

@@ -236,6 +236,7 @@ private slots:
         QVERIFY(line->isVisible());
         QCOMPARE(line->accessibleName(), QStringLiteral("このコースの記録 ") + said);
         QCOMPARE(news->accessibleName(), said);
+        QVERIFY(nb->chart()->byGear().tempFit && nb->chart()->byGear().tempFit->slope == 5.0);
 
         // The newest run against the one before it, then against the oldest.
         QTest::mouseClick(qobject_cast<QPushButton*>(nb->control(QStringLiteral("compare"))),
