@@ -455,6 +455,13 @@ TEST_P(NotebookTrack, TheLineSaysBestNewestCountAndAdvice)
     EXPECT_EQ(notebook.trackLine(), ""); // a car alone is no track
     notebook.setFilter("A", "筑波");
     EXPECT_EQ(notebook.trackLine().toStdString(), c.line.toStdString());
+    // The history sheet of the car on that track prints the line whole.
+    notebook.printHistory_Click();
+    ASSERT_EQ(host.pages.size(), 1);
+    QString printed;
+    for (const PageOp& op : host.pages[0].ops)
+        printed += op.text;
+    EXPECT_TRUE(printed.contains(c.line));
 }
 
 INSTANTIATE_TEST_SUITE_P(Tracks, NotebookTrack, ::testing::ValuesIn(trackCases),
