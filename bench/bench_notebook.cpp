@@ -2,8 +2,9 @@
 // list is drawn, a filter change and a chart redraw until drawn again, and
 // the memory the notebook takes per run. Then a session's first opening and
 // 記録する, each until the list and the charts are drawn, at 0, 1 000 and that
-// many runs. Medians of repeated runs, in one process over one file per size
-// (the page cache warm, as on a second opening).
+// many runs. Last, every run on one car and one track: both chosen, until the
+// line over the list (with its fitted advice) and the list are drawn. Medians of repeated runs, in
+// one process over one file per size (the page cache warm, as on a second opening).
 //
 //   bench_notebook [runs, default 20] [entries, default 100000]
 
@@ -34,11 +35,15 @@ using ChildProcess::msSince;
 using ChildProcess::nowNs;
 using ChildProcess::percentile;
 
-void seed(const QString& path, int count)
+// oneTrack: every run of one car on one track.
+void seed(const QString& path, int count, bool oneTrack = false)
 {
-    const QStringList cars = {"TRF421", "YZ-4 SF2", "Xray T4", "BD12", "A800R"};
-    const QStringList tracks = {"筑波サーキット", "袖ヶ浦フォレスト", "室内カーペット", "River",
-                                "Home"};
+    const QStringList cars = oneTrack
+                                 ? QStringList{"TRF421"}
+                                 : QStringList{"TRF421", "YZ-4 SF2", "Xray T4", "BD12", "A800R"};
+    const QStringList tracks = oneTrack ? QStringList{"筑波サーキット"}
+                                        : QStringList{"筑波サーキット", "袖ヶ浦フォレスト",
+                                                      "室内カーペット", "River", "Home"};
     QList<NotebookEntry> entries;
     entries.reserve(count);
     const QDateTime start(QDate(2020, 1, 1), QTime(9, 0));
@@ -167,6 +172,49 @@ void sessionCases(int runs, int count)
     }
 }
 
+// The line over the list for a car and a track holding every run: the best
+// lap, the newest, the count and the fit, worked out from the index as the
+// list is drawn.
+void trackCase(int runs, int count)
+{
+    QTemporaryDir home;
+    seed(QDir(home.path()).filePath(Notebook::FileName), count, true);
+    MainWindow main(home.path());
+    main.start();
+    main.show();
+    settle();
+    auto* window = new NotebookWindow(main.link());
+    window->open();
+    read(window);
+    settle();
+    auto* car = qobject_cast<QComboBox*>(window->control("car"));
+    auto* track = qobject_cast<QComboBox*>(window->control("track"));
+    Case chosen{"track chosen: line, advice and list drawn", 16, {}, {}},
+        model{"track chosen: the model alone (list, marks, line)", 16, {}, {}};
+    Notebook& notebook = window->notebook();
+    for (int r = 0; r < runs; ++r) {
+        car->setCurrentIndex(1);
+        emit car->activated(1);
+        settle();
+        chosen.timed([&] {
+            track->setCurrentIndex(1);
+            emit track->activated(1);
+            drawn();
+        });
+        track->setCurrentIndex(0);
+        emit track->activated(0);
+        settle();
+        model.timed([&] { notebook.setFilter(car->itemText(1), track->itemText(1)); });
+        notebook.setFilter(car->itemText(1), {});
+    }
+    std::printf("# %d runs of one car on one track, %d times; medians (p90) in ms\n", count, runs);
+    chosen.print();
+    model.print();
+    notebook.setFilter(car->itemText(1), track->itemText(1));
+    std::printf("  %s\n", qPrintable(notebook.trackLine()));
+    delete window;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -240,5 +288,7 @@ int main(int argc, char** argv)
                 double(after - before) / 1048576.0, double(after - before) / count);
     std::printf("\n");
     sessionCases(runs, count);
+    std::printf("\n");
+    trackCase(runs, count);
     return 0;
 }

@@ -9,6 +9,7 @@
 #include <QLatin1String>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -124,21 +125,110 @@ void Notebook::refilter()
         if ((car == -1 || rows[i].car == car) && (track == -1 || rows[i].track == track))
             m_shown.push_back(qsizetype(i));
     sortShown();
-    // The runs a racer looks for first: the fastest lap and the coolest motor.
-    m_fastest = m_coolest = 0;
-    double fastest = INFINITY, coolest = INFINITY;
+    // The runs a racer looks for first: the fastest lap, the coolest and the
+    // hottest motor.
+    m_fastest = m_coolest = m_hottest = 0;
+    const NotebookRow* best = nullptr;
+    double fastest = INFINITY, coolest = INFINITY, hottest = -INFINITY;
     for (qsizetype i : m_shown) {
         const NotebookRow& r = rows[size_t(i)];
         if (const double lap = r.charted(r.lap, NotebookRow::Lap); lap < fastest) {
             fastest = lap;
             m_fastest = r.id;
+            best = &r;
         }
-        if (const double temp = r.charted(r.temp, NotebookRow::Temp); temp < coolest) {
+        const double temp = r.charted(r.temp, NotebookRow::Temp);
+        if (temp < coolest) {
             coolest = temp;
             m_coolest = r.id;
         }
+        if (temp > hottest) {
+            hottest = temp;
+            m_hottest = r.id;
+        }
     }
+    // One temperature, or all alike: the run is the coolest, not both.
+    if (m_hottest == m_coolest)
+        m_hottest = 0;
+    describeTrack(best);
     ++m_revision;
+}
+
+namespace {
+// The advice in one sentence, or why there is none.
+QString adviceText(const RolloutAdvice::Advice& a, double tempLimit)
+{
+    namespace M = NotebookMessages;
+    using RolloutAdvice::Refusal;
+    const QString limit = NumberText::fixed(tempLimit, 0);
+    switch (a.refusal) {
+    case Refusal::None: {
+        // Cut, never rounded, to the tenth shown: a shown rollout is never
+        // one the fit puts over the limit.
+        const QString rollout = NumberText::fixed(std::floor(a.rollout * 10 + 1e-9) / 10, 1);
+        switch (a.beyond) {
+        case RolloutAdvice::Beyond::Nothing:
+            return M::rolloutAdvice(limit, rollout, a.runs);
+        case RolloutAdvice::Beyond::Largest:
+            return M::rolloutAdviceAboveTried(limit, rollout, a.runs,
+                                              Drive::mmText(a.largestTried));
+        case RolloutAdvice::Beyond::Smallest:
+            return M::rolloutAdviceBelowTried(limit, rollout, a.runs,
+                                              Drive::mmText(a.smallestTried));
+        }
+        break;
+    }
+    case Refusal::TooFewRuns:
+        return M::noAdviceFewRuns(a.runs, RolloutAdvice::MinRuns);
+    case Refusal::OneRollout:
+        return M::noAdviceOneRollout();
+    case Refusal::SlopeNotPositive:
+        return M::noAdviceNotHotter();
+    case Refusal::WeakFit:
+        return M::noAdviceWeakFit(NumberText::fixed(a.r2, 2));
+    case Refusal::NoneUnderLimit:
+        return M::noAdviceOverLimit(limit);
+    }
+    return QString();
+}
+} // namespace
+
+void Notebook::describeTrack(const NotebookRow* best)
+{
+    namespace M = NotebookMessages;
+    m_trackLine.clear();
+    m_advice = RolloutAdvice::advise({}, TempLimit);
+    if (m_carFilter.isEmpty() || m_trackFilter.isEmpty() || m_shown.empty())
+        return;
+    const auto& rows = m_index.rows;
+    qint64 newest = rows[size_t(m_shown.front())].taken;
+    std::vector<RolloutAdvice::Point> points;
+    for (qsizetype i : m_shown) {
+        const NotebookRow& r = rows[size_t(i)];
+        newest = std::max(newest, r.taken);
+        const double rollout = r.charted(r.rollout, NotebookRow::Rollout),
+                     temp = r.charted(r.temp, NotebookRow::Temp);
+        if (NotebookRow::has(rollout) && NotebookRow::has(temp))
+            points.push_back({rollout, temp});
+    }
+    const QString newestText = notebookDateText(QDateTime::fromSecsSinceEpoch(newest));
+    const qsizetype runs = qsizetype(m_shown.size());
+    if (best) {
+        auto noted = [&](int column) {
+            const QString text = rowText(*best, column);
+            return text.isEmpty() ? M::notNoted() : text;
+        };
+        const QString rollout = rowText(*best, Rollout);
+        m_trackLine =
+            M::trackMemory(noted(Lap), noted(Gears),
+                           rollout.isEmpty() ? M::notNoted() : rollout + QStringLiteral(" mm"),
+                           noted(Temp), newestText, runs);
+    } else {
+        m_trackLine = M::trackMemoryNoLap(newestText, runs);
+    }
+
+    m_advice = RolloutAdvice::advise(points, TempLimit);
+    m_trackLine += adviceText(m_advice, TempLimit);
 }
 
 void Notebook::sortBy(int column, bool descending)
@@ -238,9 +328,10 @@ qsizetype Notebook::shownIndexOf(qint64 id) const
     return -1;
 }
 
-QString Notebook::cellText(qsizetype i, int column) const
+QString Notebook::cellText(qsizetype i, int column) const { return rowText(shownRow(i), column); }
+
+QString Notebook::rowText(const NotebookRow& r, int column) const
 {
-    const NotebookRow& r = shownRow(i);
     // A stray value as it is stored, marked.
     auto shown = [&](NotebookRow::Stray which, const QString& text) {
         return r.stray(which)
@@ -300,7 +391,11 @@ bool Notebook::hasStray(qsizetype i) const { return shownRow(i).strays != 0; }
 
 NotebookChart::Plot Notebook::chart(NotebookChart::XKind kind) const
 {
-    return NotebookChart::build(m_index.rows, m_shown, kind, m_selected);
+    NotebookChart::Plot plot = NotebookChart::build(m_index.rows, m_shown, kind, m_selected);
+    // The line the advice rests on, drawn where its points are.
+    if (kind == NotebookChart::XKind::Rollout && m_advice.fitted())
+        plot.tempFit = {m_advice.slope, m_advice.intercept, m_advice.residualSd};
+    return plot;
 }
 
 // ---- The entry being edited ------------------------------------------------

@@ -17,6 +17,7 @@
 #include "notebook/notebookchart.h"
 #include "notebook/notebookentry.h"
 #include "notebook/notebookstore.h"
+#include "notebook/rolloutadvice.h"
 #include "platform/host.h"
 
 #include <QDateTime>
@@ -68,15 +69,28 @@ public:
     QString pointText(qint64 id) const;
     // The list in a column's order (blanks last); Date descending is newest first.
     void sortBy(int column, bool descending);
-    // The shown runs with the fastest lap and the coolest motor (0: none).
+    // The shown runs with the fastest lap, the coolest and the hottest motor
+    // (0: none; the hottest only when it is not also the coolest).
     qint64 fastest() const { return m_fastest; }
     qint64 coolest() const { return m_coolest; }
+    qint64 hottest() const { return m_hottest; }
+    // With a car and a track chosen, what their runs say in one line: the
+    // best lap with its gearing, the newest run, how many, and the largest
+    // rollout the motor can take (or why none is advised); else "".
+    const QString& trackLine() const { return m_trackLine; }
+    // The advice behind that line (refused TooFewRuns when no track is chosen).
+    const RolloutAdvice::Advice& advice() const { return m_advice; }
+    // The motor temperature the advice keeps under, in ℃.
+    static constexpr double TempLimit = 70.0;
     // Whether a shown run holds a value outside its field's range.
     bool hasStray(qsizetype i) const;
     QString carName(qint32 car) const { return m_index.cars.value(car); }
     QString trackName(qint32 track) const { return m_index.tracks.value(track); }
     // Moves on whenever the list changes, so a view knows to take it again.
     quint64 revision() const { return m_revision; }
+
+    // A run as stored (told when the file failed or the run is gone).
+    Result<NotebookEntry> entry(qint64 id) const { return m_store.entry(id); }
 
     // ---- The entry being edited ----
     NotebookEntry draft;
@@ -124,6 +138,8 @@ private:
     QList<NotebookEntry> history(const QString& car);
     NotebookChart::Plot carChart(const QString& car) const;
     void refilter();
+    QString rowText(const NotebookRow& r, int column) const;
+    void describeTrack(const NotebookRow* best);
     void sortShown();
     // Tells a failed change; else brings the list up to date with the run
     // changed (0: many, all read again).
@@ -147,5 +163,7 @@ private:
     QString m_done;
     int m_sortColumn = Date;
     bool m_sortDescending = true;
-    qint64 m_fastest = 0, m_coolest = 0;
+    qint64 m_fastest = 0, m_coolest = 0, m_hottest = 0;
+    QString m_trackLine;
+    RolloutAdvice::Advice m_advice;
 };

@@ -154,7 +154,8 @@ void Notebook::printHistory_Click()
         m_host.message(NotebookMessages::NoCar());
         return;
     }
-    const PrintPage page = NotebookSheet::historyPage(car, history(car), carChart(car));
+    const PrintPage page =
+        NotebookSheet::historyPage(car, history(car), carChart(car), m_trackLine);
     PageDelivery::printWithDialog(m_host, page);
 }
 
@@ -165,7 +166,8 @@ void Notebook::pdfHistory_Click()
         m_host.message(NotebookMessages::NoCar());
         return;
     }
-    PageDelivery::savePdf(m_host, NotebookSheet::historyPage(car, history(car), carChart(car)),
+    PageDelivery::savePdf(m_host,
+                          NotebookSheet::historyPage(car, history(car), carChart(car), m_trackLine),
                           pdfName(car));
 }
 

@@ -225,6 +225,40 @@ void NotebookChartView::paintPlot(QPainter& p, const QRectF& box, const Notebook
     }
     p.drawText(QRectF(frame.left(), frame.bottom() + 5 + line, frame.width(), line),
                Qt::AlignHCenter, plot.x.title);
+    if (plot.tempFit) {
+        // The fitted temperature as a line in a band of one residual
+        // standard deviation, under the points it was fitted to.
+        const auto& f = *plot.tempFit;
+        // Unclamped, unlike a point's place: the clip cuts the line at the
+        // frame without bending it.
+        auto at = [&](double x, double off) {
+            return QPointF(frame.left() + plot.x.at(x) * frame.width(),
+                           frame.bottom() -
+                               plot.temp.at(f.intercept + f.slope * x + off) * frame.height());
+        };
+        p.save();
+        p.setClipRect(frame);
+        p.setPen(Qt::NoPen);
+        QColor band = TempColour;
+        band.setAlpha(40);
+        p.setBrush(band);
+        // Only the stretch of rollouts where the band crosses the temperature
+        // scale: a steep line is never drawn thousands of frames long.
+        double from = plot.x.lo, to = plot.x.hi;
+        if (f.slope != 0) {
+            const double a = (plot.temp.lo - f.spread - f.intercept) / f.slope,
+                         b = (plot.temp.hi + f.spread - f.intercept) / f.slope;
+            from = std::max(from, std::min(a, b));
+            to = std::min(to, std::max(a, b));
+        }
+        if (from < to) {
+            p.drawPolygon(QPolygonF(
+                {at(from, f.spread), at(to, f.spread), at(to, -f.spread), at(from, -f.spread)}));
+            p.setPen(QPen(TempColour, 1.5, Qt::DashLine));
+            p.drawLine(at(from, 0), at(to, 0));
+        }
+        p.restore();
+    }
     const struct
     {
         const NotebookChart::Axis& axis;

@@ -10,6 +10,7 @@
 namespace {
 const QHash<int, QString> BestWords = {{Notebook::Lap, QStringLiteral("、最速")},
                                        {Notebook::Temp, QStringLiteral("、最も低い温度")}};
+const QString HottestWords = QStringLiteral("、最も高い温度");
 } // namespace
 
 NotebookListModel::NotebookListModel(const Notebook& notebook, QObject* parent)
@@ -35,20 +36,26 @@ QVariant NotebookListModel::data(const QModelIndex& index, int role) const
     const qint64 id = m_notebook.shownRow(index.row()).id;
     const bool best = (index.column() == Notebook::Lap && id == m_notebook.fastest()) ||
                       (index.column() == Notebook::Temp && id == m_notebook.coolest());
+    // The hottest motor stands out too, as a warning.
+    const bool hottest = index.column() == Notebook::Temp && id == m_notebook.hottest();
+    const QString words = best      ? BestWords.value(index.column())
+                          : hottest ? HottestWords
+                                    : QString();
     if (role == Qt::DisplayRole)
         return m_notebook.cellText(index.row(), index.column());
     if (role == Qt::AccessibleTextRole)
-        return m_notebook.cellText(index.row(), index.column()) +
-               (best ? BestWords.value(index.column()) : QString());
-    if (best && role == Qt::FontRole) {
+        return m_notebook.cellText(index.row(), index.column()) + words;
+    if ((best || hottest) && role == Qt::FontRole) {
         QFont bold;
         bold.setBold(true);
         return bold;
     }
     if (best && role == Qt::BackgroundRole)
         return QColor(0xd8, 0xf0, 0xff); // the light blue of the grid's best pair, paler
-    if (best && role == Qt::ToolTipRole)
-        return BestWords.value(index.column()).mid(1);
+    if (hottest && role == Qt::BackgroundRole)
+        return QColor(0xff, 0xe0, 0xd8); // a pale red: the run to keep away from
+    if ((best || hottest) && role == Qt::ToolTipRole)
+        return words.mid(1);
     if (role == Qt::ToolTipRole &&
         m_notebook.cellText(index.row(), index.column()).endsWith(NotebookMessages::StrayMark()))
         return NotebookMessages::StrayHint();

@@ -10,6 +10,7 @@
 #include "mainlink.h"
 #include "notebook/notebookmessages.h"
 #include "notebookchartview.h"
+#include "notebookcompare.h"
 #include "notebooklistmodel.h"
 #include "pageprinter.h"
 #include "print/gridexport.h"
@@ -128,6 +129,13 @@ NotebookWindow::NotebookWindow(MainLink& main)
     auto* leftColumn = new QVBoxLayout(m_listBox);
     leftColumn->setContentsMargins(0, 0, 0, 0);
     leftColumn->addWidget(buildFilters());
+    m_trackLine = DriveLook::plain(QString(), this);
+    m_trackLine->setObjectName(QStringLiteral("trackLine"));
+    m_trackLine->setWordWrap(true);
+    m_trackLine->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    m_trackLine->hide();
+    m_controls.insert(m_trackLine->objectName(), m_trackLine);
+    leftColumn->addWidget(m_trackLine);
     leftColumn->addWidget(m_list, 1);
     m_chartBox = new QWidget(this);
     auto* chartColumn = new QVBoxLayout(m_chartBox);
@@ -278,6 +286,13 @@ QWidget* NotebookWindow::buildButtons()
     row->addWidget(addButton(QStringLiteral("record"), QStringLiteral("記録する")));
     row->addWidget(addButton(QStringLiteral("restore"), QStringLiteral("この設定を呼び出す")));
     row->addWidget(addButton(QStringLiteral("remove"), QStringLiteral("削除")));
+    auto* compare = new QPushButton(QStringLiteral("比べる…"), this);
+    compare->setObjectName(QStringLiteral("compare"));
+    compare->setAccessibleName(QStringLiteral("二つの記録を比べる"));
+    compare->setAutoDefault(true);
+    connect(compare, &QPushButton::clicked, this, &NotebookWindow::compareRuns);
+    m_controls.insert(compare->objectName(), compare);
+    row->addWidget(compare);
     row->addStretch();
     auto* more = new QPushButton(QStringLiteral("印刷・保存"), this);
     more->setObjectName(QStringLiteral("more"));
@@ -443,8 +458,14 @@ void NotebookWindow::handle(const QString& name)
         m_host.setBusy(false);
     if (m_notebook.ranMainHandler())
         m_main.showHandlerResult();
+    const QString line = m_notebook.trackLine();
     render();
-    m_announcer->announce(m_notebook.done());
+    // A run recorded, changed or deleted on the chosen track changes what
+    // its line says, which is far from the focus.
+    const QString& now = m_notebook.trackLine();
+    m_announcer->announce(now == line || m_notebook.done().isEmpty()
+                              ? m_notebook.done()
+                              : m_notebook.done() + QStringLiteral("。") + now);
 }
 
 void NotebookWindow::filterChosen()
@@ -454,6 +475,7 @@ void NotebookWindow::filterChosen()
     const QString track = m_track->currentIndex() <= 0 ? QString() : m_track->currentText();
     m_notebook.setFilter(car, track);
     render();
+    m_announcer->announce(m_notebook.trackLine());
 }
 
 void NotebookWindow::chooseRun(qint64 id)
@@ -488,6 +510,7 @@ void NotebookWindow::rowChosen()
 void NotebookWindow::render()
 {
     renderFilters();
+    renderTrackLine();
     const qsizetype row = m_notebook.shownIndexOf(m_notebook.selected());
     {
         // Taking the list again moves the view's current row: the model's
@@ -522,6 +545,13 @@ void NotebookWindow::renderFilters()
         }
         combo->setCurrentIndex(chosen.isEmpty() ? 0 : std::max(0, int(items.indexOf(chosen))));
     }
+}
+
+void NotebookWindow::renderTrackLine()
+{
+    const QString& line = m_notebook.trackLine();
+    DriveLook::show(m_trackLine, QStringLiteral("このコースの記録"), line);
+    m_trackLine->setVisible(!line.isEmpty());
 }
 
 void NotebookWindow::renderEditor()
@@ -561,6 +591,23 @@ void NotebookWindow::renderChart()
     const QString words = NotebookChart::summary(shown);
     if (m_chart->accessibleDescription() != words)
         m_chart->setAccessibleDescription(words);
+}
+
+void NotebookWindow::compareRuns()
+{
+    readNotebook();
+    const qsizetype count = m_notebook.shownCount();
+    if (count < 2) {
+        m_host.message(NotebookMessages::CompareTooFew());
+        return;
+    }
+    // The chosen run against the one before it (listed next, newest first).
+    const qsizetype left = std::max<qsizetype>(0, m_notebook.shownIndexOf(m_notebook.selected()));
+    auto* dialog =
+        new NotebookCompareDialog(m_notebook, left, left + 1 < count ? left + 1 : left - 1, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setModal(true);
+    dialog->show();
 }
 
 void NotebookWindow::saveChartPng()

@@ -13,6 +13,7 @@ class Announcer;
 class NotebookChartView;
 class NotebookListModel;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QScrollArea;
@@ -43,7 +44,8 @@ public:
     void handle(const QString& name);
     // The chart as a PNG where the user chooses.
     void saveChartPng();
-    // A CSV the user picks, added after the preview.
+    // Two listed runs side by side: the chosen one and the one listed after it.
+    void compareRuns();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -64,6 +66,7 @@ private:
     void rowChosen();
     void render();
     void renderFilters();
+    void renderTrackLine();
     void renderEditor();
     void renderChart();
     void placeOnScreen();
@@ -83,6 +86,7 @@ private:
     QComboBox* m_car = nullptr;
     QComboBox* m_track = nullptr;
     QComboBox* m_axis = nullptr;
+    QLabel* m_trackLine = nullptr; // what the chosen car's runs on the chosen track say
     QTableView* m_list = nullptr;
     QSplitter* m_split = nullptr;
     QScrollArea* m_editor = nullptr; // the fields, scrolling in a short window

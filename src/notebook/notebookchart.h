@@ -42,6 +42,13 @@ struct Plot
     double tempLo = 0, tempHi = 0, lapLo = 0, lapHi = 0; // the values' own ranges
     // The newest run's points, and the chosen run's.
     std::optional<QPointF> latestTemp, latestLap, selectedTemp, selectedLap;
+    // The temperature fitted against rollout, with one residual standard
+    // deviation either side: on the rollout chart of one car on one track.
+    struct TempFit
+    {
+        double slope, intercept, spread;
+    };
+    std::optional<TempFit> tempFit;
     bool empty() const { return temps.isEmpty() && laps.isEmpty(); }
     // The runs with a point, left to right (ties newest first): what the
     // arrow keys step through.

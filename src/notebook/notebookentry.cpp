@@ -77,6 +77,23 @@ std::optional<QString> NotebookField::problem(const QString& value) const
     return std::nullopt;
 }
 
+QList<NotebookDifference> notebookCompare(const NotebookEntry& left, const NotebookEntry& right)
+{
+    const QString l = notebookDateText(left.taken), r = notebookDateText(right.taken);
+    QList<NotebookDifference> out = {{QStringLiteral("日時"), l, r, l != r}};
+    for (const NotebookField& f : notebookFields()) {
+        const QString a = (left.*f.member).trimmed(), b = (right.*f.member).trimmed();
+        bool differs = a != b;
+        if (differs && f.kind != NotebookField::Text) {
+            const auto x = NumberText::toDouble(a), y = NumberText::toDouble(b);
+            if (x && y)
+                differs = *x != *y;
+        }
+        out.append({f.heading, left.*f.member, right.*f.member, differs});
+    }
+    return out;
+}
+
 QDateTime notebookParseDate(const QString& text)
 {
     const QString t = text.trimmed();

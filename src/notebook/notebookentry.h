@@ -65,6 +65,16 @@ const QList<NotebookField>& notebookFields();
 // The field stored in a column ("lap"); the columns are fixed, so it exists.
 const NotebookField& notebookField(const char* column);
 
+// One line of two runs side by side: the date, then every field.
+struct NotebookDifference
+{
+    QString heading, left, right;
+    bool differs = false;
+};
+// Numbers differ by value ("27.4" and "27.40" are one rollout), texts by
+// their trimmed text.
+QList<NotebookDifference> notebookCompare(const NotebookEntry& left, const NotebookEntry& right);
+
 // The date as the list, the editor and the sheet show it, and as a CSV holds it.
 inline QString notebookDateText(const QDateTime& t)
 {

@@ -102,6 +102,7 @@ inline QString AskSaveVanished()
 inline QString NothingSelected() { return Tr::tr("記録が選ばれていません"); }
 inline QString AskDelete() { return Tr::tr("選択した記録を削除しますか？"); }
 inline QString AskSaveDraft() { return Tr::tr("編集中の記録を保存しますか？"); }
+inline QString CompareTooFew() { return Tr::tr("比べるには記録が2件以上必要です"); }
 inline QString NoCar() { return Tr::tr("マシンが選ばれていません"); }
 inline QString NotOpen() { return Tr::tr("セッティング記録のファイルが開かれていません"); }
 inline QString pngSaved(const QString& path)
@@ -140,5 +141,77 @@ inline QString imported(int added, int duplicates)
         .arg(duplicates);
 }
 inline QString moreEntries(int count) { return Tr::tr("ほか%1件").arg(count); }
+
+// ---- The line over the list for one car on one track ----
+// Each is a whole sentence, for a translator to reorder.
+// A field the best run did not note.
+inline QString notNoted() { return Tr::tr("記録なし"); }
+inline QString trackMemory(const QString& lap, const QString& gears, const QString& rollout,
+                           const QString& temp, const QString& newest, qsizetype runs)
+{
+    return Tr::tr("このコースのベストラップ %1（ピニオン/スパー %2、ロールアウト %3、"
+              "モーター温度 %4）、最新の走行 %5、全%6回。")
+        .arg(lap, gears, rollout, temp, newest)
+        .arg(runs);
+}
+inline QString trackMemoryNoLap(const QString& newest, qsizetype runs)
+{
+    return Tr::tr("このコースのベストラップの記録はありません。最新の走行 %1、全%2回。")
+        .arg(newest)
+        .arg(runs);
+}
+// The advice is a prediction and says what it rests on.
+inline QString rolloutAdvice(const QString& limit, const QString& rollout, int runs)
+{
+    return Tr::tr("%1℃以下に収まる最大のロールアウト %2 mm（予測、%3回の走行から）。")
+        .arg(limit, rollout)
+        .arg(runs);
+}
+inline QString rolloutAdviceAboveTried(const QString& limit, const QString& rollout, int runs,
+                                       const QString& largest)
+{
+    return Tr::tr("%1℃以下に収まる最大のロールアウト %2 mm（予測、%3回の走行から。"
+              "試した最大の %4 mm より先で、確かではありません）。")
+        .arg(limit, rollout)
+        .arg(runs)
+        .arg(largest);
+}
+inline QString rolloutAdviceBelowTried(const QString& limit, const QString& rollout, int runs,
+                                       const QString& smallest)
+{
+    return Tr::tr("%1℃以下に収まる最大のロールアウト %2 mm（予測、%3回の走行から。"
+              "試した最小の %4 mm より小さく、確かではありません）。")
+        .arg(limit, rollout)
+        .arg(runs)
+        .arg(smallest);
+}
+inline QString noAdviceFewRuns(int runs, int needed)
+{
+    return Tr::tr("モーター温度のある走行が%1回のため、ロールアウトの目安はまだ出せません"
+              "（%2回から出します）。")
+        .arg(runs)
+        .arg(needed);
+}
+inline QString noAdviceOneRollout()
+{
+    return Tr::tr("どの走行も同じロールアウトのため、ロールアウトの目安は出せません。");
+}
+inline QString noAdviceNotHotter()
+{
+    return Tr::tr("ロールアウトを大きくしてもモーター温度が上がっていないため、"
+              "ロールアウトの目安は出せません。");
+}
+inline QString noAdviceWeakFit(const QString& r2)
+{
+    return Tr::tr("ロールアウトとモーター温度の関係がはっきりしないため（R² %1、0.5未満）、"
+              "ロールアウトの目安は出せません。")
+        .arg(r2);
+}
+inline QString noAdviceOverLimit(const QString& limit)
+{
+    return Tr::tr("どのロールアウトでもモーター温度が%1℃を超える予測のため、"
+              "ロールアウトの目安は出せません。")
+        .arg(limit);
+}
 
 } // namespace NotebookMessages

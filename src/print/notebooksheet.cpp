@@ -171,14 +171,21 @@ PrintPage entryPage(const NotebookEntry& e)
 }
 
 PrintPage historyPage(const QString& car, const QList<NotebookEntry>& entries,
-                      const NotebookChart::Plot& plot)
+                      const NotebookChart::Plot& plot, const QString& note)
 {
     PrintPage page = blank(false);
     const int right = ShortSide - Margin;
     text(page, Margin, Margin, cut(QStringLiteral("セッティング履歴　") + car, right - Margin, 16),
          16, true);
     text(page, Margin, Margin + 500, QStringLiteral("%1件").arg(entries.size()), 10);
-    drawPlot(page, plot, Margin, Margin + 900, ShortSide - 2 * Margin, 5200);
+    // The note takes its lines from the chart's height; the list stays put.
+    constexpr int NotePitch = 200;
+    const QStringList noteLines = note.isEmpty() ? QStringList() : wrapped(note, 60);
+    for (qsizetype i = 0; i < noteLines.size(); ++i)
+        text(page, Margin, Margin + 800 + int(i) * NotePitch, noteLines[i], 8);
+    const int noteHeight = int(noteLines.size()) * NotePitch;
+    drawPlot(page, plot, Margin, Margin + 900 + noteHeight, ShortSide - 2 * Margin,
+             5200 - noteHeight);
 
     const struct
     {

@@ -13,9 +13,10 @@
 namespace NotebookSheet {
 
 PrintPage entryPage(const NotebookEntry& entry);
-// entries newest first; as many as fit are listed, the rest counted.
+// entries newest first; as many as fit are listed, the rest counted. note:
+// what the runs on one track say (best lap, advice), under the count, or "".
 PrintPage historyPage(const QString& car, const QList<NotebookEntry>& entries,
-                      const NotebookChart::Plot& plot);
+                      const NotebookChart::Plot& plot, const QString& note = QString());
 PrintPage chartPage(const NotebookChart::Plot& byGear, const NotebookChart::Plot& byTime,
                     const QString& car, const QString& track);
 

@@ -1,16 +1,19 @@
 #include "drivewindow.h"
 #include "notebook/notebookmessages.h"
 #include "notebookchartview.h"
+#include "notebookcompare.h"
 #include "notebookwindow.h"
 #include "windowfixture.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QSet>
 #include <QTableView>
+#include <QTableWidget>
 
 // セッティング記録 beside the real main window: a run recorded from the
 // windows, its temperature added, and its setup put back after the windows moved on.
@@ -198,6 +201,61 @@ private slots:
         QCOMPARE(rolloutOfChosen(), QStringLiteral("25.10"));
         QVERIFY(chart->accessibleDescription().startsWith(
             NotebookChart::title(NotebookChart::XKind::Rollout)));
+    }
+
+    // Choosing a car, then a track, by keyboard shows their line over the
+    // list and says it.
+    void aCarOnATrackShowsAndSaysItsLine()
+    {
+        QList<NotebookEntry> runs;
+        for (const auto& [rollout, temp] : {std::pair{"27", "55"}, {"28", "60"}, {"29", "65"}}) {
+            NotebookEntry e;
+            e.taken = QDateTime(QDate(2026, 12, 7), QTime(10, int(runs.size())));
+            e.car = QStringLiteral("A");
+            e.track = QStringLiteral("T");
+            e.rollout = QString::fromLatin1(rollout);
+            e.motorTemp = QString::fromLatin1(temp);
+            runs << e;
+        }
+        {
+            NotebookStore store;
+            QVERIFY(store.open(QDir(m_fixture.folder()).filePath(Notebook::FileName)));
+            QVERIFY(store.addAll(runs));
+        }
+        NotebookWindow* nb = openNotebook();
+        QVERIFY(nb);
+        QWidget* line = nb->control(QStringLiteral("trackLine"));
+        auto* news = nb->findChild<QWidget*>(QStringLiteral("announcer"));
+        QVERIFY(line && news && !line->isVisible());
+        QTest::keyClick(nb->control(QStringLiteral("car")), Qt::Key_Down);
+        QVERIFY(!line->isVisible());
+        QTest::keyClick(nb->control(QStringLiteral("track")), Qt::Key_Down);
+        const QString said = nb->notebook().trackLine();
+        QVERIFY(said.endsWith(QStringLiteral("70℃以下に収まる最大のロールアウト 30.0 mm"
+                                             "（予測、3回の走行から）。")));
+        QVERIFY(line->isVisible());
+        QCOMPARE(line->accessibleName(), QStringLiteral("このコースの記録 ") + said);
+        QCOMPARE(news->accessibleName(), said);
+        QVERIFY(nb->chart()->byGear().tempFit && nb->chart()->byGear().tempFit->slope == 5.0);
+
+        // The newest run against the one before it, then against the oldest.
+        QTest::mouseClick(qobject_cast<QPushButton*>(nb->control(QStringLiteral("compare"))),
+                          Qt::LeftButton);
+        auto* compare = nb->findChild<NotebookCompareDialog*>();
+        QVERIFY(compare && compare->isVisible());
+        auto marked = [&] {
+            QStringList out;
+            for (int r = 0; r < compare->table()->rowCount(); ++r)
+                if (compare->table()->item(r, 1)->font().bold())
+                    out << compare->table()->item(r, 0)->text();
+            return out;
+        };
+        QCOMPARE(compare->table()->rowCount(), notebookFields().size() + 1);
+        QCOMPARE(marked(), QStringList({"日時（違う）", "ロールアウト(mm)（違う）",
+                                        "モーター温度(℃)（違う）"}));
+        QCOMPARE(compare->table()->item(10, 1)->text(), QStringLiteral("29"));
+        compare->side(1)->setCurrentIndex(0);
+        QCOMPARE(marked(), QStringList());
     }
 
     // Values stored by an older copy or another tool, which once crashed the

@@ -8,6 +8,7 @@
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QVariant>
+#include <array>
 #include <gtest/gtest.h>
 #include <random>
 #include <thread>
@@ -393,11 +394,130 @@ TEST_F(NotebookTest, FilterByCarAndTrackNewestFirst)
     notebook.sortBy(Notebook::Temp, false);
     EXPECT_EQ(temps(), QStringList({"60.0℃", "61.0℃", "62.0℃", "63.0℃", ""}));
     EXPECT_EQ(notebook.coolest(), notebook.shownRow(0).id);
+    EXPECT_EQ(notebook.hottest(), notebook.shownRow(3).id);
     notebook.sortBy(Notebook::Temp, true);
     EXPECT_EQ(temps(), QStringList({"63.0℃", "62.0℃", "61.0℃", "60.0℃", ""}));
     notebook.sortBy(Notebook::Date, true);
     EXPECT_EQ(temps(), QStringList({"", "63.0℃", "62.0℃", "61.0℃", "60.0℃"}));
 }
+
+// ---- One car on one track: its line over the list -----------------------------
+
+struct TrackCase
+{
+    const char* name;
+    // rollout, temperature, lap of each run, oldest first, a minute apart
+    QList<std::array<QString, 3>> runs;
+    QString line;
+};
+
+const TrackCase trackCases[] = {
+    {"five runs advise",
+     {{"27.00", "55", "12.5"},
+      {"28.00", "60", "12.4"},
+      {"29.00", "65", "12.3"},
+      {"30.00", "70", "12.35"},
+      {"31.00", "75", "12.6"}},
+     "このコースのベストラップ 12.300秒（ピニオン/スパー 22/84、ロールアウト 29.00 mm、"
+     "モーター温度 65.0℃）、最新の走行 2026/12/07 15:34、全5回。"
+     "70℃以下に収まる最大のロールアウト 30.0 mm（予測、5回の走行から）。"},
+    {"two temperatures refuse, no lap",
+     {{"27.00", "55", ""}, {"28.00", "", ""}, {"29.00", "65", ""}},
+     "このコースのベストラップの記録はありません。最新の走行 2026/12/07 15:32、全3回。"
+     "モーター温度のある走行が2回のため、ロールアウトの目安はまだ出せません（3回から出します）。"},
+    {"past the tried rollouts is said",
+     {{"26", "40", "13"}, {"27", "42", ""}, {"28", "44", ""}},
+     "このコースのベストラップ 13.000秒（ピニオン/スパー 22/84、ロールアウト 26.00 mm、"
+     "モーター温度 40.0℃）、最新の走行 2026/12/07 15:32、全3回。"
+     "70℃以下に収まる最大のロールアウト 41.0 mm（予測、3回の走行から。"
+     "試した最大の 28.00 mm より先で、確かではありません）。"},
+};
+
+void PrintTo(const TrackCase& c, std::ostream* os) { *os << c.name; }
+
+class NotebookTrack : public NotebookTest, public ::testing::WithParamInterface<TrackCase>
+{
+};
+
+TEST_P(NotebookTrack, TheLineSaysBestNewestCountAndAdvice)
+{
+    const TrackCase& c = GetParam();
+    QList<NotebookEntry> entries = {run("A", "袖ヶ浦", "90", -10), run("B", "筑波", "20", 10)};
+    for (int i = 0; i < c.runs.size(); ++i) {
+        NotebookEntry e = run("A", "筑波", c.runs[i][1], i);
+        e.rollout = c.runs[i][0];
+        e.lap = c.runs[i][2];
+        entries << e;
+    }
+    seed(entries);
+    notebook.open(Now);
+    notebook.setFilter("A", {});
+    EXPECT_EQ(notebook.trackLine(), ""); // a car alone is no track
+    notebook.setFilter("A", "筑波");
+    EXPECT_EQ(notebook.trackLine().toStdString(), c.line.toStdString());
+    // The history sheet of the car on that track prints the line whole.
+    notebook.printHistory_Click();
+    ASSERT_EQ(host.pages.size(), 1);
+    QString printed;
+    for (const PageOp& op : host.pages[0].ops)
+        printed += op.text;
+    EXPECT_TRUE(printed.contains(c.line));
+}
+
+INSTANTIATE_TEST_SUITE_P(Tracks, NotebookTrack, ::testing::ValuesIn(trackCases),
+                         [](const auto& info) {
+                             std::string n = info.param.name;
+                             std::replace_if(
+                                 n.begin(), n.end(), [](char c) { return !isalnum(c); }, '_');
+                             return n;
+                         });
+
+// ---- Two runs side by side ----------------------------------------------------
+
+struct CompareCase
+{
+    const char* name;
+    const char* column;
+    QString left, right;
+    bool differs;
+};
+
+const CompareCase compareCases[] = {
+    {"one rollout written two ways", "rollout", "27.4", "27.40", false},
+    {"another spur", "spur", "84", "82", true},
+    {"blank against a temperature", "motor_temp", "", "60", true},
+    {"a memo by its text", "note", "1.0", "1", true},
+    {"padding is no difference", "track", " 筑波", "筑波", false},
+};
+
+class NotebookCompare : public ::testing::TestWithParam<CompareCase>
+{
+};
+
+TEST_P(NotebookCompare, EveryFieldInItsRowDifferencesMarked)
+{
+    const CompareCase& c = GetParam();
+    NotebookEntry left = run("A", "T", "60", 0), right = left;
+    left.*notebookField(c.column).member = c.left;
+    right.*notebookField(c.column).member = c.right;
+    const QList<NotebookDifference> rows = notebookCompare(left, right);
+    ASSERT_EQ(rows.size(), notebookFields().size() + 1); // the date, then every field
+    for (const NotebookDifference& d : rows) {
+        const bool compared = d.heading == notebookField(c.column).heading;
+        EXPECT_EQ(d.differs, compared && c.differs) << d.heading.toStdString();
+        if (compared) {
+            EXPECT_EQ(QStringList({d.left, d.right}), QStringList({c.left, c.right}));
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Compare, NotebookCompare, ::testing::ValuesIn(compareCases),
+                         [](const auto& info) {
+                             std::string n = info.param.name;
+                             std::replace_if(
+                                 n.begin(), n.end(), [](char c) { return !isalnum(c); }, '_');
+                             return n;
+                         });
 
 // ---- Values no chart can scale, already stored --------------------------------
 
