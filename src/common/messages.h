@@ -24,7 +24,7 @@ inline QString CountRange() { return Tr::tr("（-32768～32767）"); }
 // ---- Values and calculations ----------------------------------------------
 
 // "２次減速比が設定されていません", "スパー範囲が設定されていません" …
-inline QString notSet(const QString& what) { return what + Tr::tr("が設定されていません"); }
+inline QString notSet(const QString& what) { return Tr::tr("%1が設定されていません").arg(what); }
 
 // "スパー範囲の開始「abc」は数値ではありません"
 inline QString notANumber(const QString& field, const QString& value)
@@ -151,6 +151,33 @@ inline QString pitchRangeTooWide(const QString& pitch, int most)
 {
     return Tr::tr("%1の歯数の範囲が広すぎます（%2個まで）").arg(pitch).arg(most);
 }
+
+// ---- Modules and machines --------------------------------------------------
+
+// "スパー範囲の開始「7.5」は整数で指定して下さい"
+inline QString notWhole(const QString& field, const QString& value)
+{
+    return Tr::tr("%1「%2」は整数で指定して下さい").arg(field, UserText::elided(value));
+}
+// A module's list runs 30 counts from its start.
+inline QString listStartTooLarge(const QString& field, const QString& value)
+{
+    return Tr::tr("%1「%2」が大きすぎます（32737まで）").arg(field, UserText::elided(value));
+}
+inline QString tooManyModules(int listed)
+{
+    return Tr::tr("module.dat のモジュールが多すぎるため、先頭の%1件だけを一覧に表示します")
+        .arg(listed);
+}
+inline QString quoteInModuleName() { return Tr::tr("モジュール名に「\"」は使えません"); }
+inline QString askOverwriteModule()
+{
+    return Tr::tr("同じモジュールが有りますが、上書きしますか？");
+}
+inline QString askDeleteModule() { return Tr::tr("同じモジュールが有りますが、削除しますか？"); }
+inline QString enterMachineName() { return Tr::tr("マシン名を入力して下さい"); }
+inline QString quoteInMachineName() { return Tr::tr("マシン名に「\"」は使えません"); }
+inline QString pickMachine() { return Tr::tr("マシン名を選択して下さい"); }
 
 // ---- Files: our sentence, then the system's own text for the error --------
 

@@ -1,8 +1,8 @@
 #include "moduletable.h"
 
+#include "common/messages.h"
 #include "common/numbertext.h"
 #include "common/recordsyntax.h"
-#include "common/usertext.h"
 
 #include <cmath>
 
@@ -40,13 +40,11 @@ std::optional<int> listStart(const Control& combo, const QString& field, Host& h
 {
     const auto value = NumberText::toDouble(combo.text);
     if (!value || *value != std::floor(*value)) {
-        host.message(QStringLiteral("%1「%2」は整数で指定して下さい")
-                         .arg(field, UserText::elided(combo.text)));
+        host.message(Messages::notWhole(field, combo.text));
         return std::nullopt;
     }
     if (*value < -32768 || *value + 30 > 32767) {
-        host.message(QStringLiteral("%1「%2」が大きすぎます（32737まで）")
-                         .arg(field, UserText::elided(combo.text)));
+        host.message(Messages::listStartTooLarge(field, combo.text));
         return std::nullopt;
     }
     // A tab passed as a blank above; it is refused here, where the message
@@ -90,9 +88,7 @@ void fillSelector(Form& form, Host& host, const DataFolder& files)
     // hundreds of megabytes; the rest can still be typed in and loaded.
     form.module().items = ItemList::keysOf(*table, MaxListedModules);
     if (table->size() > MaxListedModules)
-        host.message(QStringLiteral(
-                         "module.dat のモジュールが多すぎるため、先頭の%1件だけを一覧に表示します")
-                         .arg(MaxListedModules));
+        host.message(Messages::tooManyModules(MaxListedModules));
 }
 
 void LoadSelectedModule(Form& form, Host& host, const DataFolder& files)
@@ -136,7 +132,7 @@ void storeTypedModule(Form& form, Host& host, const DataFolder& files, QString& 
     if (name == Template || name == NewNamePlaceholder || name.isEmpty())
         return;
     if (name.contains(u'"')) {
-        host.message(QStringLiteral("モジュール名に「\"」は使えません"));
+        host.message(Messages::quoteInModuleName());
         return;
     }
     const auto spurFrom =
@@ -167,8 +163,8 @@ void storeTypedModule(Form& form, Host& host, const DataFolder& files, QString& 
     const bool exists = table && !table->indexesOf(name).isEmpty();
 
     bool writeNew = true;
-    if (exists && !host.askYesNo(QStringLiteral("同じモジュールが有りますが、上書きしますか？"))) {
-        if (!host.askYesNo(QStringLiteral("同じモジュールが有りますが、削除しますか？"))) {
+    if (exists && !host.askYesNo(Messages::askOverwriteModule())) {
+        if (!host.askYesNo(Messages::askDeleteModule())) {
             form.newModuleHint().visible = false;
             form.newModuleName().visible = false;
             return;

@@ -11,9 +11,9 @@ namespace {
 Result<> validate(const Form& f)
 {
     if (f.machineName().text.isEmpty())
-        return Failure{QStringLiteral("マシン名を入力して下さい")};
+        return Failure{Messages::enterMachineName()};
     if (f.machineName().text.contains(u'"'))
-        return Failure{QStringLiteral("マシン名に「\"」は使えません")};
+        return Failure{Messages::quoteInMachineName()};
     // The panel's own "0" means no ratio was transferred.
     if (f.panelSecondaryRatio().text == u"0")
         return Failure{Messages::notSet(QStringLiteral("２次減速比"))};
@@ -106,7 +106,7 @@ void deleteSelected(Form& f, Host& host, const DataFolder& files)
 {
     const QString name = f.machineList().listText();
     if (name.isEmpty()) {
-        host.message(QStringLiteral("マシン名を選択して下さい"));
+        host.message(Messages::pickMachine());
         return;
     }
     if (!rewriteList(f, host, files, name, std::nullopt))

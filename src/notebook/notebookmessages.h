@@ -150,7 +150,7 @@ inline QString trackMemory(const QString& lap, const QString& gears, const QStri
                            const QString& temp, const QString& newest, qsizetype runs)
 {
     return Tr::tr("このコースのベストラップ %1（ピニオン/スパー %2、ロールアウト %3、"
-              "モーター温度 %4）、最新の走行 %5、全%6回。")
+                  "モーター温度 %4）、最新の走行 %5、全%6回。")
         .arg(lap, gears, rollout, temp, newest)
         .arg(runs);
 }
@@ -171,7 +171,7 @@ inline QString rolloutAdviceAboveTried(const QString& limit, const QString& roll
                                        const QString& largest)
 {
     return Tr::tr("%1℃以下に収まる最大のロールアウト %2 mm（予測、%3回の走行から。"
-              "試した最大の %4 mm より先で、確かではありません）。")
+                  "試した最大の %4 mm より先で、確かではありません）。")
         .arg(limit, rollout)
         .arg(runs)
         .arg(largest);
@@ -180,7 +180,7 @@ inline QString rolloutAdviceBelowTried(const QString& limit, const QString& roll
                                        const QString& smallest)
 {
     return Tr::tr("%1℃以下に収まる最大のロールアウト %2 mm（予測、%3回の走行から。"
-              "試した最小の %4 mm より小さく、確かではありません）。")
+                  "試した最小の %4 mm より小さく、確かではありません）。")
         .arg(limit, rollout)
         .arg(runs)
         .arg(smallest);
@@ -188,7 +188,7 @@ inline QString rolloutAdviceBelowTried(const QString& limit, const QString& roll
 inline QString noAdviceFewRuns(int runs, int needed)
 {
     return Tr::tr("モーター温度のある走行が%1回のため、ロールアウトの目安はまだ出せません"
-              "（%2回から出します）。")
+                  "（%2回から出します）。")
         .arg(runs)
         .arg(needed);
 }
@@ -199,18 +199,18 @@ inline QString noAdviceOneRollout()
 inline QString noAdviceNotHotter()
 {
     return Tr::tr("ロールアウトを大きくしてもモーター温度が上がっていないため、"
-              "ロールアウトの目安は出せません。");
+                  "ロールアウトの目安は出せません。");
 }
 inline QString noAdviceWeakFit(const QString& r2)
 {
     return Tr::tr("ロールアウトとモーター温度の関係がはっきりしないため（R² %1、0.5未満）、"
-              "ロールアウトの目安は出せません。")
+                  "ロールアウトの目安は出せません。")
         .arg(r2);
 }
 inline QString noAdviceOverLimit(const QString& limit)
 {
     return Tr::tr("どのロールアウトでもモーター温度が%1℃を超える予測のため、"
-              "ロールアウトの目安は出せません。")
+                  "ロールアウトの目安は出せません。")
         .arg(limit);
 }
 
