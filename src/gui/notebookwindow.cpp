@@ -522,7 +522,9 @@ void NotebookWindow::render()
             m_list->setCurrentIndex(m_model->index(int(row), 0));
             m_list->scrollTo(m_model->index(int(row), 0));
         } else {
+            // No row current either: the first arrow key picks the first run.
             m_list->clearSelection();
+            m_list->selectionModel()->clearCurrentIndex();
         }
     }
     renderEditor();
