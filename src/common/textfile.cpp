@@ -5,6 +5,7 @@
 #include "common/filesystemcalls.h"
 #include "common/messages.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -24,14 +25,19 @@
 namespace TextFile {
 
 namespace {
+
+// What the files tell the user, through Qt's translation.
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(Files)
+};
 FaultHook g_faultHook;
 
 QString fileName(const QString& path) { return QFileInfo(path).fileName(); }
 
 QString danglingLink(const QString& path)
 {
-    return QStringLiteral("%1 のリンク先が見つからないため書き込めませんでした")
-        .arg(fileName(path));
+    return Tr::tr("%1 のリンク先が見つからないため書き込めませんでした").arg(fileName(path));
 }
 
 // The bytes we refuse to load whole: far beyond any real data file.
@@ -164,7 +170,7 @@ EncodeResult encodeLines(const QStringList& lines)
 
 QString unencodableMessage(const QString& badText)
 {
-    return QStringLiteral("「%1」はファイルに保存できない文字です。別の文字に置き換えて下さい")
+    return Tr::tr("「%1」はファイルに保存できない文字です。別の文字に置き換えて下さい")
         .arg(badText);
 }
 
@@ -244,15 +250,14 @@ Result<QByteArray> readBytes(const QString& path)
     case RegularFile::Outcome::Open:
         break;
     case RegularFile::Outcome::NoStat:
-        return isMissing(file.error())
-                   ? Failure{QStringLiteral("%1 が見つかりません").arg(shown), true}
-                   : Failure{Messages::cannotRead(shown, file.error())};
+        return isMissing(file.error()) ? Failure{Tr::tr("%1 が見つかりません").arg(shown), true}
+                                       : Failure{Messages::cannotRead(shown, file.error())};
     case RegularFile::Outcome::NotAFile:
         return Failure{Messages::notAFile(shown)};
     case RegularFile::Outcome::NoOpen:
         return Failure{Messages::cannotRead(shown, file.error())};
     }
-    const Failure tooBig{QStringLiteral("%1 が大きすぎるため読み込めませんでした").arg(shown)};
+    const Failure tooBig{Tr::tr("%1 が大きすぎるため読み込めませんでした").arg(shown)};
     if (file.status().st_size > kMaxFileSize)
         return tooBig;
     // One byte more than the size catches a file that grew meanwhile without
@@ -458,7 +463,7 @@ Result<> createIfMissing(const QString& path, const QByteArray& bytes)
     struct stat st;
     if (::lstat(local(path).constData(), &st) == 0) {
         if (S_ISLNK(st.st_mode) && !writeTarget(path))
-            return Failure{QStringLiteral("%1 はリンク先が見つかりません").arg(fileName(path))};
+            return Failure{Tr::tr("%1 はリンク先が見つかりません").arg(fileName(path))};
         return {};
     }
     return saveBytes(path, bytes, "data");
@@ -472,11 +477,11 @@ Result<> RewriteThroughWorkFile(const QString& dataPath, const QString& workPath
     if (!lock.tryLock(5000)) {
         if (lock.error() == QLockFile::LockFailedError)
             return Failure{
-                QStringLiteral("%1 は別のZELTANが書き換え中です。しばらくしてからやり直して下さい")
+                Tr::tr("%1 は別のZELTANが書き換え中です。しばらくしてからやり直して下さい")
                     .arg(fileName(dataPath))};
         // Retrying cannot help here: the folder itself refuses the lock file.
         return Failure{
-            QStringLiteral("フォルダ %1 に書き込めません。書き込み権限と空き容量を確認して下さい")
+            Tr::tr("フォルダ %1 に書き込めません。書き込み権限と空き容量を確認して下さい")
                 .arg(QDir::toNativeSeparators(QFileInfo(workPath).absolutePath()))};
     }
     // A data file that may not be replaced is refused before any work file.

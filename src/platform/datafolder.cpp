@@ -3,6 +3,7 @@
 #include "common/messages.h"
 #include "common/textfile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -16,6 +17,12 @@
 static void initShippedResources() { Q_INIT_RESOURCE(data); }
 
 namespace {
+
+// What the files tell the user, through Qt's translation.
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(Files)
+};
 
 QString shown(const QString& folder) { return QDir::toNativeSeparators(folder); }
 
@@ -39,8 +46,7 @@ Result<QString> DataFolder::nameFromBytes(const QByteArray& bytes)
     const QString name = QFile::decodeName(bytes);
     if (QFile::encodeName(name) != bytes)
         return Failure{
-            QStringLiteral(
-                "フォルダ名「%1」には、このシステムの文字コードで読めないバイトがあります")
+            Tr::tr("フォルダ名「%1」には、このシステムの文字コードで読めないバイトがあります")
                 .arg(name)};
     return name;
 }
@@ -54,8 +60,7 @@ Result<QString> DataFolder::defaultLocation()
     }
     const QByteArray home = qgetenv("HOME");
     if (!home.startsWith('/'))
-        return Failure{
-            QStringLiteral("HOME が設定されていないため、データフォルダの場所を決められません")};
+        return Failure{Tr::tr("HOME が設定されていないため、データフォルダの場所を決められません")};
     const Result<QString> base = nameFromBytes(home);
     return base ? Result<QString>(QDir(*base).filePath(QStringLiteral(".local/share/") + zeltan))
                 : base;
@@ -65,16 +70,15 @@ Result<> DataFolder::makeUsable(const QString& folder)
 {
     const QFileInfo info(folder);
     if (info.exists() && !info.isDir())
-        return Failure{
-            QStringLiteral("データフォルダ「%1」はフォルダではありません").arg(shown(folder))};
+        return Failure{Tr::tr("データフォルダ「%1」はフォルダではありません").arg(shown(folder))};
     if (const int error = makePath(QFile::encodeName(folder)))
         return Failure{Messages::withReason(
-            QStringLiteral("データフォルダ「%1」を作成できません").arg(shown(folder)), error)};
+            Tr::tr("データフォルダ「%1」を作成できません").arg(shown(folder)), error)};
     QByteArray probe = QFile::encodeName(QDir(folder).filePath(QStringLiteral(".zeltan-XXXXXX")));
     const int fd = ::mkstemp(probe.data());
     if (fd < 0)
         return Failure{Messages::withReason(
-            QStringLiteral("データフォルダ「%1」に書き込めません").arg(shown(folder)), errno)};
+            Tr::tr("データフォルダ「%1」に書き込めません").arg(shown(folder)), errno)};
     ::close(fd);
     ::unlink(probe.constData());
     return {};
@@ -85,7 +89,7 @@ Result<> DataFolder::seedShippedFiles() const
     initShippedResources();
     if (!m_dir.exists() && !QDir().mkpath(m_dir.absolutePath()))
         return Failure{
-            QStringLiteral("データフォルダ %1 を作成できませんでした").arg(m_dir.absolutePath())};
+            Tr::tr("データフォルダ %1 を作成できませんでした").arg(m_dir.absolutePath())};
     for (const char* name : {"module.dat", "GIA.DAT", "help.txt"}) {
         const QString target = path(QString::fromLatin1(name));
         // An empty shipped file is what an older version left when it was
@@ -96,8 +100,7 @@ Result<> DataFolder::seedShippedFiles() const
             continue; // a file the user has: the shipped one is not even read
         QFile shipped(QStringLiteral(":/data/") + QString::fromLatin1(name));
         if (!shipped.open(QIODevice::ReadOnly))
-            return Failure{
-                QStringLiteral("%1 を作成できませんでした").arg(QString::fromLatin1(name))};
+            return Failure{Tr::tr("%1 を作成できませんでした").arg(QString::fromLatin1(name))};
         const QByteArray bytes = shipped.readAll();
         const Result<> written = leftEmpty ? TextFile::writeBytesAtomically(target, bytes)
                                            : TextFile::createIfMissing(target, bytes);
