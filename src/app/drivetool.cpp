@@ -9,7 +9,17 @@
 #include "common/usertext.h"
 #include "gearmodules/moduletable.h"
 
+#include <QCoreApplication>
+#include <QStringList>
+
 namespace {
+
+// 走行計算's own sentences, through Qt's translation.
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(DriveTool)
+};
+
 bool blank(const QString& text) { return text.trimmed().isEmpty(); }
 
 // The main grid's layout and marks with the texts of its ratio cells taken
@@ -171,10 +181,10 @@ void DriveTool::fillSheet(const MainSetup& now)
     const Form& f = m_main.form();
     const std::optional<double> module = now.tool ? now.tool->module : std::nullopt;
     const auto fromName = Drive::moduleFromName(f.module().text);
-    m_moduleNote = fromName ? QStringLiteral("メイン画面のモジュール %1：m %2")
+    m_moduleNote = fromName ? Tr::tr("メイン画面のモジュール %1：m %2")
                                   .arg(f.module().text.trimmed(), Drive::moduleText(*fromName))
                             : QString();
-    m_sheet.title = QStringLiteral("走行計算　") + f.machineTitle().text;
+    m_sheet.title = Tr::tr("走行計算　%1").arg(f.machineTitle().text);
     m_sheet.status = f.statusLine().text;
     m_sheet.conditions = DriveSheet::conditions(inputs(), module);
     m_sheet.note = DriveSheet::note();
@@ -225,20 +235,21 @@ QString DriveTool::headlineOf(const MainSetup& now) const
     if (!now.figures)
         return QString();
     const Drive::Figures& f = *now.figures;
-    QString text = QStringLiteral("ロールアウト %1mm").arg(Drive::mmText(f.rollout));
+    // The figures a racer acts on, each a phrase of its own, listed.
+    QStringList said{Tr::tr("ロールアウト %1mm").arg(Drive::mmText(f.rollout))};
     if (f.speed)
-        text += QStringLiteral("、最高速度 %1km/h").arg(Drive::speedText(*f.speed));
+        said << Tr::tr("最高速度 %1km/h").arg(Drive::speedText(*f.speed));
     if (hasReference()) {
         const auto then = referenceFigures();
         const auto change = then ? Drive::compare(*then, f) : Result<Drive::Change>(then.failure());
         if (change) {
             auto percent = [](double v) { return QString::asprintf("%+.1f%%", v); };
-            text += QStringLiteral("、基準比 ロールアウト %1").arg(percent(change->rollout));
+            said << Tr::tr("基準比 ロールアウト %1").arg(percent(change->rollout));
             if (change->speed)
-                text += QStringLiteral("、速度 %1").arg(percent(*change->speed));
+                said << Tr::tr("速度 %1").arg(percent(*change->speed));
         }
     }
-    return text;
+    return said.join(Tr::tr("、"));
 }
 
 void DriveTool::followGrid()
@@ -297,7 +308,7 @@ void DriveTool::survey(Drive::Target target, const QString& field, const QString
     save();
     m_main.surveyRatio(ratioText);
     m_ranMain = true;
-    m_surveyNote = QStringLiteral("%1 %2 → 減速比 %3 で指定減速比調査しました")
+    m_surveyNote = Tr::tr("%1 %2 → 減速比 %3 で指定減速比調査しました")
                        .arg(field, UserText::elided(wanted.trimmed()), ratioText);
     refresh();
 }
