@@ -10,17 +10,17 @@ using Drive::Inputs;
 using Drive::Setup;
 
 const RecordFile::Field<Inputs> InputFields[] = {
-    {&Inputs::tyreDiameter, "タイヤ径"},
-    {&Inputs::kv, "モーターKV値"},
-    {&Inputs::voltage, "バッテリー電圧"},
-    {&Inputs::motorRpm, "モーター回転数"},
-    {&Inputs::moduleName, "メイン画面のモジュール"},
-    {&Inputs::moduleTyped, "モジュール"},
+    {&Inputs::tyreDiameter, QT_TRANSLATE_NOOP("RecordFile", "タイヤ径")},
+    {&Inputs::kv, QT_TRANSLATE_NOOP("RecordFile", "モーターKV値")},
+    {&Inputs::voltage, QT_TRANSLATE_NOOP("RecordFile", "バッテリー電圧")},
+    {&Inputs::motorRpm, QT_TRANSLATE_NOOP("RecordFile", "モーター回転数")},
+    {&Inputs::moduleName, QT_TRANSLATE_NOOP("RecordFile", "メイン画面のモジュール")},
+    {&Inputs::moduleTyped, QT_TRANSLATE_NOOP("RecordFile", "モジュール")},
 };
 const RecordFile::Field<Setup> SetupFields[] = {
-    {&Setup::secondary, "２次減速比"},
-    {&Setup::spur, "スパーギア歯数"},
-    {&Setup::pinion, "ピニオンギア歯数"},
+    {&Setup::secondary, QT_TRANSLATE_NOOP("RecordFile", "２次減速比")},
+    {&Setup::spur, QT_TRANSLATE_NOOP("RecordFile", "スパーギア歯数")},
+    {&Setup::pinion, QT_TRANSLATE_NOOP("RecordFile", "ピニオンギア歯数")},
 };
 constexpr qsizetype InputCount = qsizetype(std::size(InputFields));
 constexpr qsizetype SetupCount = qsizetype(std::size(SetupFields));

@@ -2,6 +2,15 @@
 
 #include "common/numbertext.h"
 
+#include <QCoreApplication>
+
+namespace {
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(DriveSheet)
+};
+} // namespace
+
 namespace DriveSheet {
 
 namespace {
@@ -13,7 +22,7 @@ using Drive::FigureName::CentreDistance;
 using Drive::FigureName::Rollout;
 using Drive::FigureName::Total;
 using Drive::FigureName::WheelRpm;
-const QString Speed = QStringLiteral("最高速度（理論値・無負荷）");
+QString Speed() { return Tr::tr("最高速度（理論値・無負荷）"); }
 const QString Mm = QStringLiteral("mm");
 const QString Rpm = QStringLiteral("rpm");
 const QString Kmh = QStringLiteral("km/h");
@@ -39,54 +48,52 @@ Table current(const Drive::Setup& setup, const std::optional<Drive::Figures>& f,
     const auto mm = [&](std::optional<double> Drive::Figures::*member) {
         return f ? shown((*f).*member, Drive::mmText) : None;
     };
-    return {QStringLiteral("現在のセッティング（メイン画面）"),
-            {QStringLiteral("項目"), QStringLiteral("値"), QStringLiteral("単位")},
+    return {Tr::tr("現在のセッティング（メイン画面）"),
+            {Tr::tr("項目"), Tr::tr("値"), Tr::tr("単位")},
             {
-                {Secondary, shown(setup.secondary), QString()},
-                {Spur, shown(setup.spur), QStringLiteral("T")},
-                {Pinion, shown(setup.pinion), QStringLiteral("T")},
-                {Total, f ? NumberText::ratio5(f->total) : None, QString()},
-                {Rollout, f ? Drive::mmText(f->rollout) : None, Mm},
-                {Drive::Field::MotorRpm, f ? shown(f->motorRpm, Drive::rpmText) : None, Rpm},
-                {WheelRpm, f ? shown(f->wheelRpm, Drive::rpmText) : None, Rpm},
-                {Speed, f ? shown(f->speed, Drive::speedText) : None, Kmh},
-                {QStringLiteral("モジュール m"), f ? shown(module, Drive::moduleText) : None, Mm},
-                {QStringLiteral("スパー ピッチ円直径"), mm(&Drive::Figures::spurDiameter), Mm},
-                {QStringLiteral("ピニオン ピッチ円直径"), mm(&Drive::Figures::pinionDiameter), Mm},
-                {CentreDistance, mm(&Drive::Figures::centreDistance), Mm},
+                {Secondary(), shown(setup.secondary), QString()},
+                {Spur(), shown(setup.spur), QStringLiteral("T")},
+                {Pinion(), shown(setup.pinion), QStringLiteral("T")},
+                {Total(), f ? NumberText::ratio5(f->total) : None, QString()},
+                {Rollout(), f ? Drive::mmText(f->rollout) : None, Mm},
+                {Drive::Field::MotorRpm(), f ? shown(f->motorRpm, Drive::rpmText) : None, Rpm},
+                {WheelRpm(), f ? shown(f->wheelRpm, Drive::rpmText) : None, Rpm},
+                {Speed(), f ? shown(f->speed, Drive::speedText) : None, Kmh},
+                {Tr::tr("モジュール m"), f ? shown(module, Drive::moduleText) : None, Mm},
+                {Tr::tr("スパー ピッチ円直径"), mm(&Drive::Figures::spurDiameter), Mm},
+                {Tr::tr("ピニオン ピッチ円直径"), mm(&Drive::Figures::pinionDiameter), Mm},
+                {CentreDistance(), mm(&Drive::Figures::centreDistance), Mm},
             }};
 }
 
 QString conditions(const Drive::Inputs& in, std::optional<double> module)
 {
     const QString name = in.moduleName.trimmed();
-    const QString moduleText =
-        !module ? None
-        : Drive::moduleFromName(name)
-            ? QStringLiteral("%1（m %2）").arg(name, Drive::moduleText(*module))
-            : QStringLiteral("m %1 mm").arg(Drive::moduleText(*module));
+    const QString moduleText = !module ? None
+                               : Drive::moduleFromName(name)
+                                   ? Tr::tr("%1（m %2）").arg(name, Drive::moduleText(*module))
+                                   : QStringLiteral("m %1 mm").arg(Drive::moduleText(*module));
     const auto item = [](const QString& field, const QString& typed, const QString& unit) {
         return field + u' ' + shown(typed) + (unit.isEmpty() ? QString() : u' ' + unit);
     };
-    return QStringList({item(TyreDiameter, in.tyreDiameter, Mm),
-                        item(Drive::Field::Kv, in.kv, QStringLiteral("rpm/V")),
-                        item(Drive::Field::Voltage, in.voltage, QStringLiteral("V")),
-                        item(Drive::Field::MotorRpm, in.motorRpm, Rpm),
-                        Drive::Field::Module + u' ' + moduleText})
-        .join(QStringLiteral("　"));
+    return QStringList({item(TyreDiameter(), in.tyreDiameter, Mm),
+                        item(Drive::Field::Kv(), in.kv, QStringLiteral("rpm/V")),
+                        item(Drive::Field::Voltage(), in.voltage, QStringLiteral("V")),
+                        item(Drive::Field::MotorRpm(), in.motorRpm, Rpm),
+                        Drive::Field::Module() + u' ' + moduleText})
+        .join(Tr::tr("　"));
 }
 
 Table steps(const QList<Drive::ToothStep>& steps, const Drive::Gear& gear)
 {
-    Table t{QStringLiteral("１歯の変更"),
-            {QStringLiteral("変更"), QStringLiteral("スパー/ピニオン"), Total, Rollout,
-             QStringLiteral("最高速度"), QStringLiteral("変化率")},
+    Table t{Tr::tr("１歯の変更"),
+            {Tr::tr("変更"), Tr::tr("スパー/ピニオン"), Total(), Rollout(), Tr::tr("最高速度"),
+             Tr::tr("変化率")},
             {}};
     for (const Drive::ToothStep& s : steps) {
-        const QString what =
-            s.pinionDelta != 0 ? QStringLiteral("ピニオン") : QStringLiteral("スパー");
+        const QString what = s.pinionDelta != 0 ? Tr::tr("ピニオン") : Tr::tr("スパー");
         const int delta = s.pinionDelta + s.spurDelta;
-        // Rollout and speed change alike: both follow the ratio's inverse.
+        // Rollout() and speed change alike: both follow the ratio's inverse.
         t.rows.append({what + (delta > 0 ? QStringLiteral(" +1") : QStringLiteral(" -1")),
                        pair(gear.spur + s.spurDelta, gear.pinion + s.pinionDelta),
                        NumberText::ratio5(s.figures.total), Drive::mmText(s.figures.rollout),
@@ -98,14 +105,12 @@ Table steps(const QList<Drive::ToothStep>& steps, const Drive::Gear& gear)
 Table reference(const std::optional<Side>& before, const Side& after,
                 const std::optional<Drive::Change>& change, const QString& problem)
 {
-    Table t{QStringLiteral("基準との比較"),
-            {QStringLiteral("項目"), QStringLiteral("基準"), QStringLiteral("現在"),
-             QStringLiteral("変化率")},
+    Table t{Tr::tr("基準との比較"),
+            {Tr::tr("項目"), Tr::tr("基準"), Tr::tr("現在"), Tr::tr("変化率")},
             {}};
     if (!before) {
-        t.rows.append({QStringLiteral("基準なし"),
-                       QStringLiteral("「基準にする」で現在の設定を基準にします"), QString(),
-                       QString()});
+        t.rows.append({Tr::tr("基準なし"), Tr::tr("「基準にする」で現在の設定を基準にします"),
+                       QString(), QString()});
         return t;
     }
     const auto side = [](const Side& s, auto figure) {
@@ -115,36 +120,36 @@ Table reference(const std::optional<Side>& before, const Side& after,
         t.rows.append({name, side(*before, figure), side(after, figure),
                        change ? percent(*change) : QString()});
     };
-    t.rows.append({QStringLiteral("スパー/ピニオン"),
+    t.rows.append({Tr::tr("スパー/ピニオン"),
                    shown(before->setup.spur) + u'/' + shown(before->setup.pinion),
                    shown(after.setup.spur) + u'/' + shown(after.setup.pinion), QString()});
     t.rows.append(
-        {Secondary, shown(before->setup.secondary), shown(after.setup.secondary), QString()});
-    t.rows.append({TyreDiameter, shown(before->tyre), shown(after.tyre), QString()});
+        {Secondary(), shown(before->setup.secondary), shown(after.setup.secondary), QString()});
+    t.rows.append({TyreDiameter(), shown(before->tyre), shown(after.tyre), QString()});
     using F = const Drive::Figures&;
     const auto& c = change;
     both(
-        Total, [](F f) { return NumberText::ratio5(f.total); },
+        Total(), [](F f) { return NumberText::ratio5(f.total); },
         c ? std::optional(c->total) : std::nullopt);
     both(
-        Rollout, [](F f) { return Drive::mmText(f.rollout); },
+        Rollout(), [](F f) { return Drive::mmText(f.rollout); },
         c ? std::optional(c->rollout) : std::nullopt);
     both(
-        WheelRpm, [](F f) { return shown(f.wheelRpm, Drive::rpmText); },
+        WheelRpm(), [](F f) { return shown(f.wheelRpm, Drive::rpmText); },
         c ? c->wheelRpm : std::nullopt);
     both(
-        QStringLiteral("最高速度"), [](F f) { return shown(f.speed, Drive::speedText); },
+        Tr::tr("最高速度"), [](F f) { return shown(f.speed, Drive::speedText); },
         c ? c->speed : std::nullopt);
     if (!problem.isEmpty())
-        t.rows.append({QStringLiteral("比較できません"), problem, QString(), QString()});
+        t.rows.append({Tr::tr("比較できません"), problem, QString(), QString()});
     return t;
 }
 
 Table pitches(const Drive::Result<QList<Drive::Equivalent>>& found)
 {
-    Table t{QStringLiteral("他のピッチでの相当"),
-            {QStringLiteral("ピッチ"), QStringLiteral("m"), QStringLiteral("減速比が近い組合せ"),
-             Total, QStringLiteral("中心距離が近い組合せ"), CentreDistance},
+    Table t{Tr::tr("他のピッチでの相当"),
+            {Tr::tr("ピッチ"), QStringLiteral("m"), Tr::tr("減速比が近い組合せ"), Total(),
+             Tr::tr("中心距離が近い組合せ"), CentreDistance()},
             {}};
     if (!found) {
         t.rows.append({found.error(), QString(), QString(), QString(), QString(), QString()});
@@ -162,27 +167,26 @@ Table pitches(const Drive::Result<QList<Drive::Equivalent>>& found)
 
 QString explanation()
 {
-    return QStringLiteral(
-        "走行計算の計算式\n"
-        "\n"
-        "減速比 ＝ スパーギア歯数 ÷ ピニオンギア歯数 × ２次減速比\n"
-        "ロールアウト（mm）＝ タイヤ径 × π ÷ 減速比（モーター１回転で進む距離）\n"
-        "モーター回転数（rpm）＝ モーターKV値 × バッテリー電圧\n"
-        "　（モーター回転数を入力した場合はその値）\n"
-        "タイヤ回転数（rpm）＝ モーター回転数 ÷ 減速比\n"
-        "最高速度（km/h）＝ タイヤ回転数 × タイヤ径 × π × 60 ÷ 1000000\n"
-        "モジュール m（mm）＝ 25.4 ÷ ピッチ（48P など）、0.5M などはその値\n"
-        "ピッチ円直径 ＝ m × 歯数\n"
-        "中心距離 ＝ m × （スパーギア歯数 ＋ ピニオンギア歯数）÷ 2\n"
-        "指定値からの減速比 ＝ タイヤ径 × π ÷ 指定ロールアウト、\n"
-        "　モーター回転数 × タイヤ径 × π × 60 ÷ 1000000 ÷ 指定最高速度、\n"
-        "　モーター回転数 ÷ 指定タイヤ回転数\n"
-        "　この減速比でメイン画面の指定減速比調査を行います。\n"
-        "\n"
-        "最高速度は無負荷・スリップなしの理論値です。実際の走行では負荷や電圧の低下、"
-        "タイヤの膨らみやスリップで変わります。");
+    return Tr::tr("走行計算の計算式\n"
+                  "\n"
+                  "減速比 ＝ スパーギア歯数 ÷ ピニオンギア歯数 × ２次減速比\n"
+                  "ロールアウト（mm）＝ タイヤ径 × π ÷ 減速比（モーター１回転で進む距離）\n"
+                  "モーター回転数（rpm）＝ モーターKV値 × バッテリー電圧\n"
+                  "　（モーター回転数を入力した場合はその値）\n"
+                  "タイヤ回転数（rpm）＝ モーター回転数 ÷ 減速比\n"
+                  "最高速度（km/h）＝ タイヤ回転数 × タイヤ径 × π × 60 ÷ 1000000\n"
+                  "モジュール m（mm）＝ 25.4 ÷ ピッチ（48P など）、0.5M などはその値\n"
+                  "ピッチ円直径 ＝ m × 歯数\n"
+                  "中心距離 ＝ m × （スパーギア歯数 ＋ ピニオンギア歯数）÷ 2\n"
+                  "指定値からの減速比 ＝ タイヤ径 × π ÷ 指定ロールアウト、\n"
+                  "　モーター回転数 × タイヤ径 × π × 60 ÷ 1000000 ÷ 指定最高速度、\n"
+                  "　モーター回転数 ÷ 指定タイヤ回転数\n"
+                  "　この減速比でメイン画面の指定減速比調査を行います。\n"
+                  "\n"
+                  "最高速度は無負荷・スリップなしの理論値です。実際の走行では負荷や電圧の低下、"
+                  "タイヤの膨らみやスリップで変わります。");
 }
 
-QString note() { return QStringLiteral("最高速度は無負荷・スリップなしの理論値です。"); }
+QString note() { return Tr::tr("最高速度は無負荷・スリップなしの理論値です。"); }
 
 } // namespace DriveSheet

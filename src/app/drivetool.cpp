@@ -267,8 +267,8 @@ void DriveTool::followGrid()
         replaceRollouts(withTexts(f.MSFlexGrid1, &m_rollouts));
         return;
     }
-    const auto secondary = Drive::positive(Drive::Field::Secondary, f.secondaryRatio().text);
-    const auto tyre = Drive::positive(Drive::Field::TyreDiameter, fields.tyreDiameter);
+    const auto secondary = Drive::positive(Drive::Field::Secondary(), f.secondaryRatio().text);
+    const auto tyre = Drive::positive(Drive::Field::TyreDiameter(), fields.tyreDiameter);
     if (secondary && tyre) {
         if (auto grid = Drive::rolloutGrid(f.MSFlexGrid1, *secondary, *tyre)) {
             replaceRollouts(*grid);
@@ -315,17 +315,17 @@ void DriveTool::survey(Drive::Target target, const QString& field, const QString
 
 void DriveTool::surveyRollout_Click()
 {
-    survey(Drive::Target::Rollout, Drive::Field::WantedRollout, fields.wantedRollout);
+    survey(Drive::Target::Rollout, Drive::Field::WantedRollout(), fields.wantedRollout);
 }
 
 void DriveTool::surveySpeed_Click()
 {
-    survey(Drive::Target::Speed, Drive::Field::WantedSpeed, fields.wantedSpeed);
+    survey(Drive::Target::Speed, Drive::Field::WantedSpeed(), fields.wantedSpeed);
 }
 
 void DriveTool::surveyWheelRpm_Click()
 {
-    survey(Drive::Target::WheelRpm, Drive::Field::WantedWheelRpm, fields.wantedWheelRpm);
+    survey(Drive::Target::WheelRpm, Drive::Field::WantedWheelRpm(), fields.wantedWheelRpm);
 }
 
 void DriveTool::takeReference_Click()

@@ -5,18 +5,18 @@
 namespace LastInputs {
 
 const RecordFile::Field<Form, Control> Fields[Count] = {
-    {&Form::Label13, "マシン名"},
-    {&Form::Label6, "２次減速比"},
-    {&Form::Label7, "スパーギア歯数"},
-    {&Form::Label8, "ピニオンギア歯数"},
-    {&Form::Label9, "減速比"},
-    {&Form::Combo7, "モジュール"},
-    {&Form::Combo1, "スパー範囲の開始"},
-    {&Form::Combo2, "スパー範囲の幅"},
-    {&Form::Combo3, "ピニオン範囲の開始"},
-    {&Form::Combo4, "ピニオン範囲の幅"},
-    {&Form::Combo5, "スパーの計算間隔"},
-    {&Form::Combo6, "ピニオンの計算間隔"},
+    {&Form::Label13, QT_TRANSLATE_NOOP("RecordFile", "マシン名")},
+    {&Form::Label6, QT_TRANSLATE_NOOP("RecordFile", "２次減速比")},
+    {&Form::Label7, QT_TRANSLATE_NOOP("RecordFile", "スパーギア歯数")},
+    {&Form::Label8, QT_TRANSLATE_NOOP("RecordFile", "ピニオンギア歯数")},
+    {&Form::Label9, QT_TRANSLATE_NOOP("RecordFile", "減速比")},
+    {&Form::Combo7, QT_TRANSLATE_NOOP("RecordFile", "モジュール")},
+    {&Form::Combo1, QT_TRANSLATE_NOOP("RecordFile", "スパー範囲の開始")},
+    {&Form::Combo2, QT_TRANSLATE_NOOP("RecordFile", "スパー範囲の幅")},
+    {&Form::Combo3, QT_TRANSLATE_NOOP("RecordFile", "ピニオン範囲の開始")},
+    {&Form::Combo4, QT_TRANSLATE_NOOP("RecordFile", "ピニオン範囲の幅")},
+    {&Form::Combo5, QT_TRANSLATE_NOOP("RecordFile", "スパーの計算間隔")},
+    {&Form::Combo6, QT_TRANSLATE_NOOP("RecordFile", "ピニオンの計算間隔")},
 };
 
 QStringList collect(const Form& f) { return RecordFile::valuesOf(f, Fields); }

@@ -6,11 +6,19 @@
 #include "form/controltable.h"
 #include "notebook/notebookmessages.h"
 
+#include <QCoreApplication>
 #include <QLatin1String>
 
 #include <algorithm>
 #include <cmath>
 #include <memory>
+
+namespace {
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(Notebook)
+};
+} // namespace
 
 namespace {
 
@@ -37,10 +45,9 @@ private:
 
 QStringList Notebook::columnTitles()
 {
-    return {QStringLiteral("日時"),         QStringLiteral("マシン"),
-            QStringLiteral("コース"),       QStringLiteral("ピニオン/スパー"),
-            QStringLiteral("減速比"),       QStringLiteral("ロールアウト"),
-            QStringLiteral("モーター温度"), QStringLiteral("ベストラップ")};
+    return {
+        Tr::tr("日時"),   Tr::tr("マシン"),       Tr::tr("コース"),       Tr::tr("ピニオン/スパー"),
+        Tr::tr("減速比"), Tr::tr("ロールアウト"), Tr::tr("モーター温度"), Tr::tr("ベストラップ")};
 }
 
 Notebook::Notebook(Giadsp& main, Host& host) : m_main(main), m_host(host) {}
@@ -365,7 +372,7 @@ QString Notebook::rowText(const NotebookRow& r, int column) const
                                             : QString());
     case Lap:
         return shown(NotebookRow::Lap, NotebookRow::has(r.lap)
-                                           ? NumberText::fixed(r.lap, 3) + QStringLiteral("秒")
+                                           ? Tr::tr("%1秒").arg(NumberText::fixed(r.lap, 3))
                                            : QString());
     }
     return QString();
@@ -380,11 +387,11 @@ QString Notebook::pointText(qint64 id) const
     QStringList parts = {cellText(i, Date)};
     const QString gear = cellText(i, byRatio ? Ratio : Rollout);
     if (!gear.isEmpty())
-        parts << (byRatio ? QStringLiteral("減速比 ") : QStringLiteral("ロールアウト ")) + gear;
+        parts << (byRatio ? Tr::tr("減速比 %1") : Tr::tr("ロールアウト %1")).arg(gear);
     for (int column : {Temp, Lap})
         if (const QString value = cellText(i, column); !value.isEmpty())
             parts << value;
-    return parts.join(QStringLiteral("、"));
+    return parts.join(Tr::tr("、"));
 }
 
 bool Notebook::hasStray(qsizetype i) const { return shownRow(i).strays != 0; }

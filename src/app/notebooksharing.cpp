@@ -10,10 +10,18 @@
 #include "print/gridexport.h"
 #include "print/notebooksheet.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QMultiHash>
 
 #include <algorithm>
+
+namespace {
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(Notebook)
+};
+} // namespace
 
 namespace {
 // zeltan-<car>-<date>.pdf, proposed when a sheet is saved.
@@ -93,7 +101,7 @@ void Notebook::importCsv(const QString& path)
     }
     QStringList preview;
     for (const NotebookEntry& e : adding.first(std::min<qsizetype>(adding.size(), 10)))
-        preview << QStringLiteral("%1　%2　%3　%4/%5")
+        preview << Tr::tr("%1　%2　%3　%4/%5")
                        .arg(notebookDateText(e.taken), UserText::elided(e.car, 20),
                             UserText::elided(e.track, 20), e.pinion, e.spur);
     if (adding.size() > 10)

@@ -30,15 +30,15 @@ Result<Change> compare(const Figures& reference, const Figures& current)
 {
     Check c;
     Change change;
-    change.total =
-        percent(c, reference.total, current.total, Field::ReferenceTotal, FigureName::TotalChange);
-    change.rollout = percent(c, reference.rollout, current.rollout, Field::ReferenceRollout,
-                             FigureName::RolloutChange);
+    change.total = percent(c, reference.total, current.total, Field::ReferenceTotal(),
+                           FigureName::TotalChange());
+    change.rollout = percent(c, reference.rollout, current.rollout, Field::ReferenceRollout(),
+                             FigureName::RolloutChange());
     if (reference.wheelRpm && current.wheelRpm) {
         change.wheelRpm = percent(c, *reference.wheelRpm, *current.wheelRpm,
-                                  Field::ReferenceWheelRpm, FigureName::WheelRpmChange);
-        change.speed = percent(c, *reference.speed, *current.speed, Field::ReferenceSpeed,
-                               FigureName::SpeedChange);
+                                  Field::ReferenceWheelRpm(), FigureName::WheelRpmChange());
+        change.speed = percent(c, *reference.speed, *current.speed, Field::ReferenceSpeed(),
+                               FigureName::SpeedChange());
     }
     return c.result(change);
 }
@@ -74,16 +74,16 @@ Result<Tool> readTool(const Inputs& in)
 {
     Check c;
     Tool tool;
-    tool.tyre = c.read(Field::TyreDiameter, in.tyreDiameter);
+    tool.tyre = c.read(Field::TyreDiameter(), in.tyreDiameter);
     if (!blank(in.motorRpm)) {
-        tool.motorRpm = c.read(Field::MotorRpm, in.motorRpm);
+        tool.motorRpm = c.read(Field::MotorRpm(), in.motorRpm);
     } else if (!blank(in.kv) || !blank(in.voltage)) {
-        const double kv = c.read(Field::Kv, in.kv);
-        tool.motorRpm = c.finite(kv * c.read(Field::Voltage, in.voltage), Field::MotorRpm);
+        const double kv = c.read(Field::Kv(), in.kv);
+        tool.motorRpm = c.finite(kv * c.read(Field::Voltage(), in.voltage), Field::MotorRpm());
     }
     tool.module = moduleFromName(in.moduleName);
     if (!tool.module && !blank(in.moduleTyped))
-        tool.module = c.read(Field::Module, in.moduleTyped);
+        tool.module = c.read(Field::Module(), in.moduleTyped);
     return c.result(tool);
 }
 
@@ -93,9 +93,9 @@ Result<Gear> readGear(const Setup& setup, Role role)
     Check c;
     Gear gear;
     gear.secondary =
-        c.read(reference ? Field::ReferenceSecondary : Field::Secondary, setup.secondary);
-    gear.spur = c.read(reference ? Field::ReferenceSpur : Field::Spur, setup.spur);
-    gear.pinion = c.read(reference ? Field::ReferencePinion : Field::Pinion, setup.pinion);
+        c.read(reference ? Field::ReferenceSecondary() : Field::Secondary(), setup.secondary);
+    gear.spur = c.read(reference ? Field::ReferenceSpur() : Field::Spur(), setup.spur);
+    gear.pinion = c.read(reference ? Field::ReferencePinion() : Field::Pinion(), setup.pinion);
     return c.result(gear);
 }
 
@@ -103,20 +103,21 @@ Result<Figures> figures(const Tool& tool, const Gear& gear)
 {
     Check c;
     Figures f;
-    f.total = c.finite(c.quotient(gear.spur, gear.pinion, Field::Pinion, FigureName::Total) *
+    f.total = c.finite(c.quotient(gear.spur, gear.pinion, Field::Pinion(), FigureName::Total()) *
                            gear.secondary,
-                       FigureName::Total);
-    f.rollout = c.quotient(Pi * tool.tyre, f.total, FigureName::Total, FigureName::Rollout);
+                       FigureName::Total());
+    f.rollout = c.quotient(Pi * tool.tyre, f.total, FigureName::Total(), FigureName::Rollout());
     if (tool.motorRpm) {
         f.motorRpm = tool.motorRpm;
-        f.wheelRpm = c.quotient(*tool.motorRpm, f.total, FigureName::Total, FigureName::WheelRpm);
-        f.speed = c.finite(*f.wheelRpm * Pi * tool.tyre * 60.0 / MmPerKm, FigureName::Speed);
+        f.wheelRpm =
+            c.quotient(*tool.motorRpm, f.total, FigureName::Total(), FigureName::WheelRpm());
+        f.speed = c.finite(*f.wheelRpm * Pi * tool.tyre * 60.0 / MmPerKm, FigureName::Speed());
     }
     if (tool.module) {
-        f.spurDiameter = c.finite(*tool.module * gear.spur, FigureName::PitchDiameter);
-        f.pinionDiameter = c.finite(*tool.module * gear.pinion, FigureName::PitchDiameter);
+        f.spurDiameter = c.finite(*tool.module * gear.spur, FigureName::PitchDiameter());
+        f.pinionDiameter = c.finite(*tool.module * gear.pinion, FigureName::PitchDiameter());
         f.centreDistance =
-            c.finite(*tool.module * (gear.spur + gear.pinion) / 2.0, FigureName::CentreDistance);
+            c.finite(*tool.module * (gear.spur + gear.pinion) / 2.0, FigureName::CentreDistance());
     }
     return c.result(f);
 }
@@ -142,11 +143,11 @@ QList<ToothStep> toothSteps(const Tool& tool, const Gear& gear)
 
 Result<double> wantedRatio(const Tool& tool, Target target, const QString& wanted)
 {
-    static const QString fields[] = {Field::WantedRollout, Field::WantedSpeed,
-                                     Field::WantedWheelRpm};
+    static const QString fields[] = {Field::WantedRollout(), Field::WantedSpeed(),
+                                     Field::WantedWheelRpm()};
     const QString& field = fields[int(target)];
     if (target != Target::Rollout && !tool.motorRpm)
-        return Failure{Messages::notSet(Field::MotorRpm)};
+        return Failure{Messages::notSet(Field::MotorRpm())};
     const auto value = positive(field, wanted);
     if (!value)
         return value;
@@ -154,14 +155,14 @@ Result<double> wantedRatio(const Tool& tool, Target target, const QString& wante
     double ratio = 0.0;
     switch (target) {
     case Target::Rollout:
-        ratio = c.quotient(Pi * tool.tyre, *value, field, FigureName::Total);
+        ratio = c.quotient(Pi * tool.tyre, *value, field, FigureName::Total());
         break;
     case Target::Speed:
         ratio = c.quotient(*tool.motorRpm * Pi * tool.tyre * 60.0 / MmPerKm, *value, field,
-                           FigureName::Total);
+                           FigureName::Total());
         break;
     case Target::WheelRpm:
-        ratio = c.quotient(*tool.motorRpm, *value, field, FigureName::Total);
+        ratio = c.quotient(*tool.motorRpm, *value, field, FigureName::Total());
         break;
     }
     return c.result(ratio);

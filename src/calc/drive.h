@@ -5,6 +5,7 @@
 #include "common/numbertext.h"
 #include "form/flexgrid.h"
 
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -20,42 +21,47 @@ namespace Drive {
 using ::Failure;
 using ::Result;
 
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(Drive)
+};
+
 // Field names as the messages give them.
 namespace Field {
-inline const QString TyreDiameter = QStringLiteral("タイヤ径");
-inline const QString Kv = QStringLiteral("モーターKV値");
-inline const QString Voltage = QStringLiteral("バッテリー電圧");
-inline const QString MotorRpm = QStringLiteral("モーター回転数");
-inline const QString Module = QStringLiteral("モジュール");
-inline const QString Secondary = QStringLiteral("２次減速比");
-inline const QString Spur = QStringLiteral("スパーギア歯数");
-inline const QString Pinion = QStringLiteral("ピニオンギア歯数");
+inline QString TyreDiameter() { return Tr::tr("タイヤ径"); }
+inline QString Kv() { return Tr::tr("モーターKV値"); }
+inline QString Voltage() { return Tr::tr("バッテリー電圧"); }
+inline QString MotorRpm() { return Tr::tr("モーター回転数"); }
+inline QString Module() { return Tr::tr("モジュール"); }
+inline QString Secondary() { return Tr::tr("２次減速比"); }
+inline QString Spur() { return Tr::tr("スパーギア歯数"); }
+inline QString Pinion() { return Tr::tr("ピニオンギア歯数"); }
 // The reference setup's own, each named whole.
-inline const QString ReferenceSecondary = QStringLiteral("基準の２次減速比");
-inline const QString ReferenceSpur = QStringLiteral("基準のスパーギア歯数");
-inline const QString ReferencePinion = QStringLiteral("基準のピニオンギア歯数");
-inline const QString ReferenceTotal = QStringLiteral("基準の減速比");
-inline const QString ReferenceRollout = QStringLiteral("基準のロールアウト");
-inline const QString ReferenceWheelRpm = QStringLiteral("基準のタイヤ回転数");
-inline const QString ReferenceSpeed = QStringLiteral("基準の最高速度");
-inline const QString WantedRollout = QStringLiteral("指定ロールアウト");
-inline const QString WantedSpeed = QStringLiteral("指定最高速度");
-inline const QString WantedWheelRpm = QStringLiteral("指定タイヤ回転数");
+inline QString ReferenceSecondary() { return Tr::tr("基準の２次減速比"); }
+inline QString ReferenceSpur() { return Tr::tr("基準のスパーギア歯数"); }
+inline QString ReferencePinion() { return Tr::tr("基準のピニオンギア歯数"); }
+inline QString ReferenceTotal() { return Tr::tr("基準の減速比"); }
+inline QString ReferenceRollout() { return Tr::tr("基準のロールアウト"); }
+inline QString ReferenceWheelRpm() { return Tr::tr("基準のタイヤ回転数"); }
+inline QString ReferenceSpeed() { return Tr::tr("基準の最高速度"); }
+inline QString WantedRollout() { return Tr::tr("指定ロールアウト"); }
+inline QString WantedSpeed() { return Tr::tr("指定最高速度"); }
+inline QString WantedWheelRpm() { return Tr::tr("指定タイヤ回転数"); }
 } // namespace Field
 
 // Names of the computed figures, as the messages and the 走行計算 tables give them.
 namespace FigureName {
-inline const QString Total = QStringLiteral("減速比");
-inline const QString Rollout = QStringLiteral("ロールアウト");
-inline const QString WheelRpm = QStringLiteral("タイヤ回転数");
-inline const QString Speed = QStringLiteral("最高速度");
-inline const QString PitchDiameter = QStringLiteral("ピッチ円直径");
-inline const QString CentreDistance = QStringLiteral("中心距離");
+inline QString Total() { return Tr::tr("減速比"); }
+inline QString Rollout() { return Tr::tr("ロールアウト"); }
+inline QString WheelRpm() { return Tr::tr("タイヤ回転数"); }
+inline QString Speed() { return Tr::tr("最高速度"); }
+inline QString PitchDiameter() { return Tr::tr("ピッチ円直径"); }
+inline QString CentreDistance() { return Tr::tr("中心距離"); }
 // The changes from the reference, in percent.
-inline const QString TotalChange = QStringLiteral("減速比の変化率");
-inline const QString RolloutChange = QStringLiteral("ロールアウトの変化率");
-inline const QString WheelRpmChange = QStringLiteral("タイヤ回転数の変化率");
-inline const QString SpeedChange = QStringLiteral("最高速度の変化率");
+inline QString TotalChange() { return Tr::tr("減速比の変化率"); }
+inline QString RolloutChange() { return Tr::tr("ロールアウトの変化率"); }
+inline QString WheelRpmChange() { return Tr::tr("タイヤ回転数の変化率"); }
+inline QString SpeedChange() { return Tr::tr("最高速度の変化率"); }
 } // namespace FigureName
 
 // The one reader of every number field: blank, not a number (NumberText's
@@ -100,7 +106,7 @@ struct Gear
 
 Result<Tool> readTool(const Inputs& inputs);
 // Which setup a gear is read from: a reference setup's messages name the
-// reference's own fields (Field::ReferenceSpur …).
+// reference's own fields (Field::ReferenceSpur() …).
 enum class Role { Current, Reference };
 Result<Gear> readGear(const Setup& setup, Role role = Role::Current);
 

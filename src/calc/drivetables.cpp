@@ -20,15 +20,15 @@ Result<Table> rolloutTable(const QList<int>& spurs, const QList<int>& pinions, d
                            double tyre)
 {
     if (!usable(secondary))
-        return Failure{Messages::notPositive(Field::Secondary)};
+        return Failure{Messages::notPositive(Field::Secondary())};
     if (!usable(tyre))
-        return Failure{Messages::notPositive(Field::TyreDiameter)};
+        return Failure{Messages::notPositive(Field::TyreDiameter())};
     Table table;
     for (int pinion : pinions) {
         QList<double> row;
         for (int spur : spurs) {
             if (spur <= 0 || pinion <= 0)
-                return Failure{Messages::notPositive(spur <= 0 ? Field::Spur : Field::Pinion)};
+                return Failure{Messages::notPositive(spur <= 0 ? Field::Spur() : Field::Pinion())};
             const auto f =
                 figures(Tool{tyre, {}, {}}, Gear{secondary, double(spur), double(pinion)});
             if (!f)
@@ -74,7 +74,7 @@ Result<QList<Equivalent>> pitchEquivalents(const Tool& tool, const Gear& gear,
                                            const QList<PitchRange>& pitches)
 {
     if (!tool.module)
-        return Failure{Messages::notSet(Field::Module)};
+        return Failure{Messages::notSet(Field::Module())};
     const auto base = figures(tool, gear);
     if (!base)
         return Failure{base.error()};

@@ -3,7 +3,15 @@
 #include "calc/check.h"
 #include "common/numbertext.h"
 
+#include <QCoreApplication>
 #include <cmath>
+
+namespace {
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(GearCalc)
+};
+} // namespace
 
 namespace GearCalc {
 
@@ -17,22 +25,22 @@ struct QuantityInfo
     QString missing;      // what the message says is not set
     QString announcement; // status line when selected
     QString finished;     // status line after the calculation
+    QString finishedBoth; // the same, when the other count had to change too
 };
 
 const QuantityInfo& info(Quantity q)
 {
     static const QuantityInfo table[] = {
-        {&Form::Label6, &Form::Command18, QStringLiteral("２次減速比"),
-         QStringLiteral("２次減速比"), QStringLiteral("2次減速比を計算表示します"),
-         QStringLiteral("２次減速比計算終了")},
-        {&Form::Label7, &Form::Command19, QStringLiteral("スパーギア歯数"),
-         QStringLiteral("スパー"), QStringLiteral("ｽﾊﾟｰｷﾞｱ歯数を計算表示します"),
-         QStringLiteral("スパー計算終了")},
-        {&Form::Label8, &Form::Command20, QStringLiteral("ピニオンギア歯数"),
-         QStringLiteral("ピニオン"), QStringLiteral("ﾋﾟﾆｵﾝｷﾞｱ歯数を計算表示します"),
-         QStringLiteral("ピニオン計算終了")},
-        {&Form::Label9, &Form::Command21, QStringLiteral("減速比"), QStringLiteral("減速比"),
-         QStringLiteral("減速比を計算表示します"), QStringLiteral("減速比計算終了")},
+        {&Form::Label6, &Form::Command18, Tr::tr("２次減速比"), Tr::tr("２次減速比"),
+         Tr::tr("2次減速比を計算表示します"), Tr::tr("２次減速比計算終了"), QString()},
+        {&Form::Label7, &Form::Command19, Tr::tr("スパーギア歯数"), Tr::tr("スパー"),
+         Tr::tr("ｽﾊﾟｰｷﾞｱ歯数を計算表示します"), Tr::tr("スパー計算終了"),
+         Tr::tr("スパー計算終了 ピニオンも変更")},
+        {&Form::Label8, &Form::Command20, Tr::tr("ピニオンギア歯数"), Tr::tr("ピニオン"),
+         Tr::tr("ﾋﾟﾆｵﾝｷﾞｱ歯数を計算表示します"), Tr::tr("ピニオン計算終了"),
+         Tr::tr("ピニオン計算終了 スパーも変更")},
+        {&Form::Label9, &Form::Command21, Tr::tr("減速比"), Tr::tr("減速比"),
+         Tr::tr("減速比を計算表示します"), Tr::tr("減速比計算終了"), QString()},
     };
     return table[int(q)];
 }
@@ -41,7 +49,7 @@ const QuantityInfo& info(Quantity q)
 // noise the division left behind.
 constexpr double AdjustLimit = 0.3 + 1e-9;
 
-const QString PrimaryRatio = QStringLiteral("１次減速比（スパー÷ピニオン）");
+QString PrimaryRatio() { return Tr::tr("１次減速比（スパー÷ピニオン）"); }
 
 // Every input must be set (in the order given) before any is read as a number.
 void requireSet(Check& c, const Form& f, std::initializer_list<Quantity> inputs)
@@ -65,7 +73,7 @@ Result<> calculateSecondary(Form& f)
     const double total = value(c, f, Quantity::Total);
     if (c.failed())
         return c.done();
-    const double primary = c.divisor(spur / pinion, PrimaryRatio);
+    const double primary = c.divisor(spur / pinion, PrimaryRatio());
     const double secondary = c.finite(total / primary, info(Quantity::Secondary).fieldName);
     if (c.failed())
         return c.done();
@@ -91,7 +99,7 @@ Result<> calculateCount(Form& f, Quantity computed)
         return c.done();
     const double primary = total / secondary;
     if (!spurComputed)
-        c.divisor(primary, PrimaryRatio);
+        c.divisor(primary, PrimaryRatio());
     if (c.failed())
         return c.done();
 
@@ -102,7 +110,7 @@ Result<> calculateCount(Form& f, Quantity computed)
     const bool adjust = !f.keepOtherGear().checked && std::fabs(unrounded - result) > AdjustLimit;
     if (adjust) {
         if (spurComputed)
-            pinion = c.count(spur / c.divisor(primary, PrimaryRatio), info(other).fieldName);
+            pinion = c.count(spur / c.divisor(primary, PrimaryRatio()), info(other).fieldName);
         else
             spur = c.count(primary * pinion, info(other).fieldName);
     }
@@ -112,13 +120,9 @@ Result<> calculateCount(Form& f, Quantity computed)
         return c.done();
 
     (f.*info(computed).value).text = NumberText::count(result);
-    QString status = info(computed).finished;
-    if (adjust) {
+    if (adjust)
         (f.*info(other).value).text = NumberText::count(int(spurComputed ? pinion : spur));
-        status +=
-            spurComputed ? QStringLiteral(" ピニオンも変更") : QStringLiteral(" スパーも変更");
-    }
-    f.statusLine().text = status;
+    f.statusLine().text = adjust ? info(computed).finishedBoth : info(computed).finished;
     f.totalRatio().text = NumberText::ratio5(achieved);
     return {};
 }

@@ -5,6 +5,15 @@
 #include "calc/ranges.h"
 #include "common/numbertext.h"
 
+#include <QCoreApplication>
+
+namespace {
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(Ranges)
+};
+} // namespace
+
 namespace RangeLabels {
 
 namespace {
@@ -23,10 +32,9 @@ void ShowRangeLabels(Form& f)
 {
     if (Ranges::anyUnset(f, Ranges::Selectors::RangesOnly))
         return;
-    f.spurRangeLabel().text =
-        caption(QStringLiteral("スパー範囲"), f.spurRangeStart(), f.spurRangeWidth());
+    f.spurRangeLabel().text = caption(Tr::tr("スパー範囲"), f.spurRangeStart(), f.spurRangeWidth());
     f.pinionRangeLabel().text =
-        caption(QStringLiteral("ピニオン範囲"), f.pinionRangeStart(), f.pinionRangeWidth());
+        caption(Tr::tr("ピニオン範囲"), f.pinionRangeStart(), f.pinionRangeWidth());
 }
 
 } // namespace RangeLabels

@@ -4,7 +4,15 @@
 #include "common/messages.h"
 #include "common/numbertext.h"
 
+#include <QCoreApplication>
 #include <cmath>
+
+namespace {
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(Ranges)
+};
+} // namespace
 
 namespace Ranges {
 
@@ -61,18 +69,16 @@ bool anyUnset(const Form& f, Selectors which)
 Result<Axes> read(const Form& f, EmptyInterval empty)
 {
     Check c;
-    const auto spurs =
-        c.take(readAxis({f.spurRangeStart(), f.spurRangeWidth(), f.spurInterval(),
-                         QStringLiteral("スパー"), QStringLiteral("スパー範囲の開始"),
-                         QStringLiteral("スパー範囲の幅"), QStringLiteral("スパーの計算間隔")},
-                        empty));
+    const auto spurs = c.take(
+        readAxis({f.spurRangeStart(), f.spurRangeWidth(), f.spurInterval(), Tr::tr("スパー"),
+                  Tr::tr("スパー範囲の開始"), Tr::tr("スパー範囲の幅"), Tr::tr("スパーの計算間隔")},
+                 empty));
     if (c.failed())
         return c.failure();
-    const auto pinions =
-        c.take(readAxis({f.pinionRangeStart(), f.pinionRangeWidth(), f.pinionInterval(),
-                         QStringLiteral("ピニオン"), QStringLiteral("ピニオン範囲の開始"),
-                         QStringLiteral("ピニオン範囲の幅"), QStringLiteral("ピニオンの計算間隔")},
-                        empty));
+    const auto pinions = c.take(readAxis(
+        {f.pinionRangeStart(), f.pinionRangeWidth(), f.pinionInterval(), Tr::tr("ピニオン"),
+         Tr::tr("ピニオン範囲の開始"), Tr::tr("ピニオン範囲の幅"), Tr::tr("ピニオンの計算間隔")},
+        empty));
     if (!c.failed() && pinions.contains(0))
         c.fail(Messages::pinionRangeHoldsZero());
     return c.result(Axes{spurs, pinions});
@@ -81,7 +87,7 @@ Result<Axes> read(const Form& f, EmptyInterval empty)
 Result<double> secondaryRatio(const Form& f, EmptyRatio empty)
 {
     const QString& text = f.secondaryRatio().text;
-    const QString field = QStringLiteral("２次減速比");
+    const QString field = Tr::tr("２次減速比");
     if (text.isEmpty() && empty == EmptyRatio::AsZero)
         return 0.0;
     Check c;

@@ -4,7 +4,15 @@
 #include "common/colour.h"
 #include "common/numbertext.h"
 
+#include <QCoreApplication>
 #include <cmath>
+
+namespace {
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(RatioGrid)
+};
+} // namespace
 
 namespace RatioGrid {
 
@@ -55,7 +63,7 @@ QString surveyNews(const FlexGrid& grid)
     const Marks m = marksOf(grid);
     if (m.bestRow < 0)
         return QString();
-    return QStringLiteral("最適 ピニオン%1/スパー%2 減速比 %3、%4以内 %5組")
+    return Tr::tr("最適 ピニオン%1/スパー%2 減速比 %3、%4以内 %5組")
         .arg(grid.cell(m.bestRow, 0).text, grid.cell(0, m.bestCol).text,
              grid.cell(m.bestRow, m.bestCol).text, bandText())
         .arg(m.marked);

@@ -8,14 +8,23 @@
 #include "common/colour.h"
 #include "common/numbertext.h"
 
+#include <QCoreApplication>
+
+namespace {
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(Survey)
+};
+} // namespace
+
 namespace Survey {
 
 Result<Request> read(const Form& form)
 {
-    const QString secondaryName = QStringLiteral("２次減速比");
+    const QString secondaryName = Tr::tr("２次減速比");
     Check c;
-    c.require(!form.totalRatio().text.isEmpty(), QStringLiteral("減速比"));
-    const double wanted = c.value(QStringLiteral("指定減速比"), form.totalRatio().text);
+    c.require(!form.totalRatio().text.isEmpty(), Tr::tr("減速比"));
+    const double wanted = c.value(Tr::tr("指定減速比"), form.totalRatio().text);
     const double secondary =
         c.divisor(c.take(Ranges::secondaryRatio(form, Ranges::EmptyRatio::NotSet)), secondaryName);
     if (c.failed())

@@ -184,7 +184,7 @@ inline QString pickMachine() { return Tr::tr("マシン名を選択して下さ�
 // "GIA.DAT に書き込めませんでした：No space left on device"
 inline QString withReason(const QString& sentence, int error)
 {
-    return sentence + Tr::tr("：") + qt_error_string(error);
+    return Tr::tr("%1：%2").arg(sentence, qt_error_string(error));
 }
 
 inline QString cannotRead(const QString& file, int error)

@@ -3,6 +3,7 @@
 #include "common/result.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -61,7 +62,7 @@ template <typename R, typename M, std::size_t N> QStringList namesOf(const Field
 {
     QStringList names;
     for (const Field<R, M>& f : fields)
-        names.append(QString::fromUtf8(f.name));
+        names.append(QCoreApplication::translate("RecordFile", f.name));
     return names;
 }
 

@@ -1,5 +1,14 @@
 #include "recordsyntax.h"
 
+#include <QCoreApplication>
+
+namespace {
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(RecordSyntax)
+};
+} // namespace
+
 namespace RecordSyntax {
 
 namespace {
@@ -139,7 +148,7 @@ qsizetype firstControl(QStringView value)
 
 QString controlMessage(const QString& field)
 {
-    return QStringLiteral("%1に改行やタブなどの制御文字は使えません").arg(field);
+    return Tr::tr("%1に改行やタブなどの制御文字は使えません").arg(field);
 }
 
 Result<> checkSingleLine(const QStringList& values, const QStringList& names)

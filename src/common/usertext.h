@@ -15,3 +15,8 @@ inline QString elided(const QString& value, qsizetype max = 40)
 }
 
 } // namespace UserText
+
+// A text that is a key rather than a word to the user: a field name in a data
+// file, a CSV heading, a help.txt topic, a font's family. It stays as written
+// in every language, so a translation can never change a file.
+#define ZELTAN_KEY(text) text

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/usertext.h"
+
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -20,8 +22,8 @@ constexpr int Transparent = -3; // the window background shows through
 } // namespace Look
 
 namespace ControlTable {
-inline const QString GothicFace = QStringLiteral("ＭＳ Ｐゴシック");
-inline const QString MinchoFace = QStringLiteral("ＭＳ 明朝");
+inline const QString GothicFace = QStringLiteral(ZELTAN_KEY("ＭＳ Ｐゴシック"));
+inline const QString MinchoFace = QStringLiteral(ZELTAN_KEY("ＭＳ 明朝"));
 } // namespace ControlTable
 
 // One control, whole: an entry names only what differs from these defaults.
@@ -79,15 +81,13 @@ struct FooterText
 
 namespace ControlTable {
 
-inline const QString WindowCaption = QStringLiteral("ギア比確認");
+QString windowCaption();
 constexpr int ClientWidth = 15240;  // twips
 constexpr int ClientHeight = 10680; // twips
 
 // The maker's contact line, shared by the footer, the version dialog and the
 // print-out.
-inline const QString ContactLine = QStringLiteral(
-    "〒150-0002 東京都渋谷区渋谷9-99-9 テルン株式会社　TEL 03-0000-0000　FAX 03-0000-0001　"
-    "E-mail info@terrun.example　http://www.terrun.example/");
+QString contactLine();
 
 const QList<ControlSpec>& controls();
 const ControlSpec* find(const QString& name);

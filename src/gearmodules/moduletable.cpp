@@ -3,10 +3,23 @@
 #include "common/messages.h"
 #include "common/numbertext.h"
 #include "common/recordsyntax.h"
+#include "form/controltable.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
+namespace {
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(ModuleTable)
+};
+} // namespace
+
 namespace ModuleTable {
+
+QString newNamePlaceholder() { return ControlTable::find(QStringLiteral("Text2"))->caption; }
+
+QString missingModule() { return Tr::tr("システム中に設定されたモジュールが存在しません"); }
 
 namespace {
 
@@ -60,15 +73,15 @@ std::optional<int> listStart(const Control& combo, const QString& field, Host& h
 } // namespace
 
 const RecordFile::Field<ModuleRecord> ModuleRecord::Fields[9] = {
-    {&ModuleRecord::Name, "モジュール名"},
-    {&ModuleRecord::SpurListFrom, "スパー一覧の始め"},
-    {&ModuleRecord::SpurListTo, "スパー一覧の終わり"},
-    {&ModuleRecord::SpurInterval, "スパーの計算間隔"},
-    {&ModuleRecord::SpurStart, "スパー範囲の開始"},
-    {&ModuleRecord::PinionListFrom, "ピニオン一覧の始め"},
-    {&ModuleRecord::PinionListTo, "ピニオン一覧の終わり"},
-    {&ModuleRecord::PinionInterval, "ピニオンの計算間隔"},
-    {&ModuleRecord::PinionStart, "ピニオン範囲の開始"},
+    {&ModuleRecord::Name, QT_TRANSLATE_NOOP("RecordFile", "モジュール名")},
+    {&ModuleRecord::SpurListFrom, QT_TRANSLATE_NOOP("RecordFile", "スパー一覧の始め")},
+    {&ModuleRecord::SpurListTo, QT_TRANSLATE_NOOP("RecordFile", "スパー一覧の終わり")},
+    {&ModuleRecord::SpurInterval, QT_TRANSLATE_NOOP("RecordFile", "スパーの計算間隔")},
+    {&ModuleRecord::SpurStart, QT_TRANSLATE_NOOP("RecordFile", "スパー範囲の開始")},
+    {&ModuleRecord::PinionListFrom, QT_TRANSLATE_NOOP("RecordFile", "ピニオン一覧の始め")},
+    {&ModuleRecord::PinionListTo, QT_TRANSLATE_NOOP("RecordFile", "ピニオン一覧の終わり")},
+    {&ModuleRecord::PinionInterval, QT_TRANSLATE_NOOP("RecordFile", "ピニオンの計算間隔")},
+    {&ModuleRecord::PinionStart, QT_TRANSLATE_NOOP("RecordFile", "ピニオン範囲の開始")},
 };
 
 Result<RecordFile::Snapshot> read(const DataFolder& files)
@@ -102,7 +115,7 @@ void LoadSelectedModule(Form& form, Host& host, const DataFolder& files)
     const QList<qsizetype> matches =
         table ? table->indexesOf(form.module().text) : QList<qsizetype>();
     if (matches.isEmpty()) {
-        host.message(table ? MissingModule : table.error());
+        host.message(table ? missingModule() : table.error());
         return;
     }
     const ModuleRecord found = table->record<ModuleRecord>(matches.first());
@@ -120,7 +133,7 @@ void showCreationMode(Form& form)
 {
     const bool creating = form.module().text == Template;
     if (creating)
-        form.newModuleName().text = NewNamePlaceholder;
+        form.newModuleName().text = newNamePlaceholder();
     form.newModuleHint().visible = creating;
     form.newModuleName().visible = creating;
 }
@@ -129,18 +142,16 @@ void storeTypedModule(Form& form, Host& host, const DataFolder& files, QString& 
 {
     remembered.clear();
     const QString name = form.newModuleName().text;
-    if (name == Template || name == NewNamePlaceholder || name.isEmpty())
+    if (name == Template || name == newNamePlaceholder() || name.isEmpty())
         return;
     if (name.contains(u'"')) {
         host.message(Messages::quoteInModuleName());
         return;
     }
-    const auto spurFrom =
-        listStart(form.spurRangeStart(), QStringLiteral("スパー範囲の開始"), host);
+    const auto spurFrom = listStart(form.spurRangeStart(), Tr::tr("スパー範囲の開始"), host);
     if (!spurFrom)
         return;
-    const auto pinionFrom =
-        listStart(form.pinionRangeStart(), QStringLiteral("ピニオン範囲の開始"), host);
+    const auto pinionFrom = listStart(form.pinionRangeStart(), Tr::tr("ピニオン範囲の開始"), host);
     if (!pinionFrom)
         return;
     // The starts go into fields 5 and 9 too, which is what loading the module

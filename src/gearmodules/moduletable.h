@@ -5,8 +5,10 @@
 #include "platform/datafolder.h"
 #include "platform/host.h"
 
+#include "common/usertext.h"
 #include <QList>
 #include <QString>
+
 #include <QStringList>
 #include <optional>
 
@@ -14,10 +16,10 @@
 // range selectors offer, default intervals and the range starts.
 namespace ModuleTable {
 
-inline const QString Template = QStringLiteral("XXモジュール");
-inline const QString NewNamePlaceholder = QStringLiteral("??モジュール");
-inline const QString MissingModule =
-    QStringLiteral("システム中に設定されたモジュールが存在しません");
+inline const QString Template = QStringLiteral(ZELTAN_KEY("XXモジュール"));
+// What the new module's name field holds until a name is typed: its design text.
+QString newNamePlaceholder();
+QString missingModule();
 
 struct ModuleRecord
 {

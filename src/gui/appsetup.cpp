@@ -59,7 +59,7 @@ void installFontSubstitutes()
     // faces would be picked and the Japanese drawn from a random fallback.
     QFont::insertSubstitutions(ControlTable::GothicFace, gothic);
     QFont::insertSubstitutions(QStringLiteral("MS PGothic"), gothic);
-    QFont::insertSubstitutions(QStringLiteral("MS Pｺﾞｼｯｸ"), gothic);
+    QFont::insertSubstitutions(QStringLiteral(ZELTAN_KEY("MS Pｺﾞｼｯｸ")), gothic);
     QFont::insertSubstitutions(ControlTable::MinchoFace, mincho);
 }
 

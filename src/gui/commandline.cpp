@@ -3,9 +3,17 @@
 #include "platform/datafolder.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+
+namespace {
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+} // namespace
 
 namespace CommandLine {
 
@@ -50,8 +58,8 @@ QString helpText(const QCommandLineParser& parser)
 {
     return parser.helpText()
         .replace(QStringLiteral("Usage: <executable_name> [options]"),
-                 QStringLiteral("使い方: %1 [オプション]").arg(Program))
-        .replace(QStringLiteral("\nOptions:\n"), QStringLiteral("\nオプション:\n"));
+                 Tr::tr("使い方: %1 [オプション]").arg(Program))
+        .replace(QStringLiteral("\nOptions:\n"), Tr::tr("\nオプション:\n"));
 }
 
 QString dashed(const QString& name)
@@ -85,18 +93,16 @@ Outcome parse(const QList<QByteArray>& argv)
     QCommandLineParser parser;
     // "-platform xcb" is one option to Qt, not -p -l -a …
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    parser.setApplicationDescription(
-        QStringLiteral("RC電動カーのギア比確認ツール ZELTAN を起動します。"));
+    parser.setApplicationDescription(Tr::tr("RC電動カーのギア比確認ツール ZELTAN を起動します。"));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("この説明を表示して終了します"));
+                                  Tr::tr("この説明を表示して終了します"));
     const QCommandLineOption version({QStringLiteral("v"), QStringLiteral("version")},
-                                     QStringLiteral("バージョンを表示して終了します"));
-    const QCommandLineOption dataDir(
-        QStringLiteral("data-dir"),
-        QStringLiteral("データファイルを置くフォルダ（無ければ作成）。\n"
-                       "既定は $XDG_DATA_HOME/zeltan\n"
-                       "（通常 ~/.local/share/zeltan）"),
-        QStringLiteral("DIR"));
+                                     Tr::tr("バージョンを表示して終了します"));
+    const QCommandLineOption dataDir(QStringLiteral("data-dir"),
+                                     Tr::tr("データファイルを置くフォルダ（無ければ作成）。\n"
+                                            "既定は $XDG_DATA_HOME/zeltan\n"
+                                            "（通常 ~/.local/share/zeltan）"),
+                                     QStringLiteral("DIR"));
     parser.addOptions({help, version, dataDir});
     for (const QtOption& qt : QtOptions) {
         QCommandLineOption option(QString::fromLatin1(qt.name));
@@ -106,20 +112,20 @@ Outcome parse(const QList<QByteArray>& argv)
         parser.addOption(option);
     }
 
-    const QString hint = QStringLiteral("\n使い方は「%1 --help」で表示されます").arg(Program);
-    const QString noFolder = QStringLiteral("--data-dir の後にフォルダを指定してください");
+    const QString hint = Tr::tr("\n使い方は「%1 --help」で表示されます").arg(Program);
+    const QString noFolder = Tr::tr("--data-dir の後にフォルダを指定してください");
     if (!parser.parse(arguments)) {
         const QStringList unknown = parser.unknownOptionNames();
         if (!unknown.isEmpty())
-            return usageError(
-                QStringLiteral("不明なオプション「%1」です").arg(dashed(unknown.first())) + hint);
+            return usageError(Tr::tr("不明なオプション「%1」です").arg(dashed(unknown.first())) +
+                              hint);
         // Otherwise an option that needs a value ended the line.
         if (arguments.last().endsWith(QStringLiteral("data-dir")))
             return usageError(noFolder + hint);
         return usageError(parser.errorText() + hint);
     }
     if (const QStringList extra = parser.positionalArguments(); !extra.isEmpty())
-        return usageError(QStringLiteral("余分な引数「%1」があります").arg(extra.first()) + hint);
+        return usageError(Tr::tr("余分な引数「%1」があります").arg(extra.first()) + hint);
     if (parser.isSet(help))
         return finished(helpText(parser));
     if (parser.isSet(version))
@@ -129,7 +135,7 @@ Outcome parse(const QList<QByteArray>& argv)
     Result<QString> folder = DataFolder::defaultLocation();
     if (parser.isSet(dataDir)) {
         if (parser.values(dataDir).size() > 1)
-            return usageError(QStringLiteral("--data-dir は1回だけ指定してください") + hint);
+            return usageError(Tr::tr("--data-dir は1回だけ指定してください") + hint);
         const QList<QByteArray> given = dataDirBytes(argv);
         if (given.size() != 1 || given.first().isEmpty())
             return usageError(noFolder + hint);
@@ -144,9 +150,9 @@ Outcome parse(const QList<QByteArray>& argv)
     if (!parser.isSet(QStringLiteral("platform")) &&
         qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        return usageError(QStringLiteral("画面がありません：ZELTAN はデスクトップ（X11 または "
-                                         "Wayland）の上で動きます（DISPLAY も WAYLAND_DISPLAY "
-                                         "も設定されていません）"));
+        return usageError(Tr::tr("画面がありません：ZELTAN はデスクトップ（X11 または "
+                                 "Wayland）の上で動きます（DISPLAY も WAYLAND_DISPLAY "
+                                 "も設定されていません）"));
     if (const Result<> usable = DataFolder::makeUsable(*folder); !usable)
         return usageError(usable.error());
     o.dataFolder = *folder;

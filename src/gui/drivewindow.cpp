@@ -15,6 +15,7 @@
 #include "windowplace.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHeaderView>
@@ -31,13 +32,22 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString Title = QStringLiteral("走行計算");
-const QString Calculating = QStringLiteral("メイン画面のセッティングから計算しています");
-const QString TypedModuleHint =
-    QStringLiteral("メイン画面のモジュールがピッチ（48P・0.5M など）でないときに入力します");
-const QString StatusName = QStringLiteral("走行計算の状況表示");
-const QString SurveyName = QStringLiteral("指定減速比調査の結果");
-const QString ModuleName = QStringLiteral("モジュールの出どころ");
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(DriveWindow)
+};
+} // namespace
+
+namespace {
+QString Title() { return Tr::tr("走行計算"); }
+QString Calculating() { return Tr::tr("メイン画面のセッティングから計算しています"); }
+QString TypedModuleHint()
+{
+    return Tr::tr("メイン画面のモジュールがピッチ（48P・0.5M など）でないときに入力します");
+}
+QString StatusName() { return Tr::tr("走行計算の状況表示"); }
+QString SurveyName() { return Tr::tr("指定減速比調査の結果"); }
+QString ModuleName() { return Tr::tr("モジュールの出どころ"); }
 } // namespace
 
 DriveWindow::DriveWindow(MainLink& main)
@@ -48,7 +58,7 @@ DriveWindow::DriveWindow(MainLink& main)
     // To a screen reader the window is a window, not a filler inside another.
     AccessibleRole::install<DriveWindow, QAccessible::Window>();
     setObjectName(QStringLiteral("drive"));
-    setWindowTitle(Title);
+    setWindowTitle(Title());
     // The main window's face and palette, whatever the desktop's theme.
     setAttribute(Qt::WA_WindowPropagation);
     // Without a printer the page goes where プリント puts its PDF.
@@ -58,7 +68,7 @@ DriveWindow::DriveWindow(MainLink& main)
     left->addWidget(buildInputs());
     m_status = DriveLook::statusLine(this);
     m_announcer = new Announcer(this);
-    m_status->setAccessibleName(StatusName);
+    m_status->setAccessibleName(StatusName());
     left->addWidget(m_status);
     for (int index : {DriveTool::Current, DriveTool::Steps}) {
         m_tables.insert(index, new SheetTable(this));
@@ -70,8 +80,8 @@ DriveWindow::DriveWindow(MainLink& main)
     middle->addWidget(buildWanted());
     m_tables.insert(DriveTool::Reference, new SheetTable(this));
     middle->addWidget(m_tables[DriveTool::Reference]);
-    middle->addWidget(addButton(QStringLiteral("takeReference"), QStringLiteral("基準にする"),
-                                QStringLiteral("現在のセッティングを基準にする")),
+    middle->addWidget(addButton(QStringLiteral("takeReference"), Tr::tr("基準にする"),
+                                Tr::tr("現在のセッティングを基準にする")),
                       0, Qt::AlignRight);
     m_tables.insert(DriveTool::Pitches, new SheetTable(this));
     middle->addWidget(m_tables[DriveTool::Pitches]);
@@ -79,14 +89,14 @@ DriveWindow::DriveWindow(MainLink& main)
     middle->addWidget(buildButtons());
 
     auto* right = new QVBoxLayout;
-    right->addWidget(DriveLook::heading(QStringLiteral("ロールアウト表（mm）"), this));
+    right->addWidget(DriveLook::heading(Tr::tr("ロールアウト表（mm）"), this));
     m_rollouts = new RatioGridView(m_tool.rollouts(), this);
     m_rollouts->setObjectName(QStringLiteral("rollouts"));
-    m_rollouts->setAccessibleName(QStringLiteral("ロールアウト表"));
+    m_rollouts->setAccessibleName(Tr::tr("ロールアウト表"));
     m_controls.insert(m_rollouts->objectName(), m_rollouts);
     right->addWidget(m_rollouts, 1);
     auto* marks = DriveLook::plain(
-        QStringLiteral("赤：指定減速比の%1以内　青：最も近い組合せ（メイン画面の調査と同じ）")
+        Tr::tr("赤：指定減速比の%1以内　青：最も近い組合せ（メイン画面の調査と同じ）")
             .arg(RatioGrid::bandText()),
         this);
     marks->setWordWrap(true);
@@ -112,7 +122,7 @@ DriveWindow::DriveWindow(MainLink& main)
     scroll->setFrameShape(QFrame::NoFrame);
     // Tab goes from field to field; the area follows the focus by itself.
     scroll->setFocusPolicy(Qt::NoFocus);
-    scroll->setAccessibleName(Title);
+    scroll->setAccessibleName(Title());
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(scroll);
@@ -200,19 +210,19 @@ QGridLayout* DriveWindow::headedGrid(QWidget* box, const QString& heading, int c
 QWidget* DriveWindow::buildInputs()
 {
     auto* box = new QWidget(this);
-    QGridLayout* grid = headedGrid(box, QStringLiteral("走行条件"), 3);
+    QGridLayout* grid = headedGrid(box, Tr::tr("走行条件"), 3);
     using F = DriveTool::Fields;
-    addField(grid, 1, QStringLiteral("tyreDiameter"), &F::tyreDiameter, Drive::Field::TyreDiameter,
-             QStringLiteral("mm"));
-    addField(grid, 2, QStringLiteral("kv"), &F::kv, Drive::Field::Kv, QStringLiteral("rpm/V"));
-    addField(grid, 3, QStringLiteral("voltage"), &F::voltage, Drive::Field::Voltage,
+    addField(grid, 1, QStringLiteral("tyreDiameter"), &F::tyreDiameter,
+             Drive::Field::TyreDiameter(), QStringLiteral("mm"));
+    addField(grid, 2, QStringLiteral("kv"), &F::kv, Drive::Field::Kv(), QStringLiteral("rpm/V"));
+    addField(grid, 3, QStringLiteral("voltage"), &F::voltage, Drive::Field::Voltage(),
              QStringLiteral("V"));
-    addField(grid, 4, QStringLiteral("motorRpm"), &F::motorRpm, Drive::Field::MotorRpm,
-             QStringLiteral("rpm（入力するとKV値×電圧より優先）"));
-    addField(grid, 5, QStringLiteral("moduleTyped"), &F::moduleTyped, Drive::Field::Module,
+    addField(grid, 4, QStringLiteral("motorRpm"), &F::motorRpm, Drive::Field::MotorRpm(),
+             Tr::tr("rpm（入力するとKV値×電圧より優先）"));
+    addField(grid, 5, QStringLiteral("moduleTyped"), &F::moduleTyped, Drive::Field::Module(),
              QStringLiteral("mm"));
     m_moduleNote = DriveLook::plain(QString(), this);
-    m_moduleNote->setAccessibleName(ModuleName);
+    m_moduleNote->setAccessibleName(ModuleName());
     m_moduleNote->setWordWrap(true);
     grid->addWidget(m_moduleNote, 6, 0, 1, 3);
     return box;
@@ -221,18 +231,20 @@ QWidget* DriveWindow::buildInputs()
 QWidget* DriveWindow::buildWanted()
 {
     auto* box = new QWidget(this);
-    QGridLayout* grid = headedGrid(box, QStringLiteral("目標から減速比を調べる"), 4);
+    QGridLayout* grid = headedGrid(box, Tr::tr("目標から減速比を調べる"), 4);
     using F = DriveTool::Fields;
     const struct
     {
         const char *field, *button;
         QString F::*member;
-        QString caption, unit;
+        QString caption, unit, survey;
     } rows[] = {
-        {"wantedRollout", "surveyRollout", &F::wantedRollout, Drive::Field::WantedRollout, "mm"},
-        {"wantedSpeed", "surveySpeed", &F::wantedSpeed, Drive::Field::WantedSpeed, "km/h"},
-        {"wantedWheelRpm", "surveyWheelRpm", &F::wantedWheelRpm, Drive::Field::WantedWheelRpm,
-         "rpm"},
+        {"wantedRollout", "surveyRollout", &F::wantedRollout, Drive::Field::WantedRollout(), "mm",
+         Tr::tr("指定ロールアウトで指定減速比調査")},
+        {"wantedSpeed", "surveySpeed", &F::wantedSpeed, Drive::Field::WantedSpeed(), "km/h",
+         Tr::tr("指定最高速度で指定減速比調査")},
+        {"wantedWheelRpm", "surveyWheelRpm", &F::wantedWheelRpm, Drive::Field::WantedWheelRpm(),
+         "rpm", Tr::tr("指定タイヤ回転数で指定減速比調査")},
     };
     int row = 1;
     for (const auto& r : rows) {
@@ -241,11 +253,10 @@ QWidget* DriveWindow::buildWanted()
             addField(grid, row, QString::fromLatin1(r.field), r.member, r.caption, r.unit);
         // Return in the field asks for the survey, as its button does.
         connect(edit, &QLineEdit::returnPressed, this, [this, button] { handle(button); });
-        grid->addWidget(addButton(button, QStringLiteral("調査"), r.caption + "で指定減速比調査"),
-                        row++, 3);
+        grid->addWidget(addButton(button, Tr::tr("調査"), r.survey), row++, 3);
     }
     m_surveyNote = DriveLook::plain(QString(), this);
-    m_surveyNote->setAccessibleName(SurveyName);
+    m_surveyNote->setAccessibleName(SurveyName());
     m_surveyNote->setWordWrap(true);
     grid->addWidget(m_surveyNote, row, 0, 1, 4);
     return box;
@@ -257,13 +268,13 @@ QWidget* DriveWindow::buildButtons()
     auto* row = new QHBoxLayout(box);
     row->setContentsMargins(0, 0, 0, 0);
     row->addStretch();
-    row->addWidget(addButton(QStringLiteral("printSheet"), QStringLiteral("印刷"),
-                             QStringLiteral("走行計算を印刷")));
-    row->addWidget(addButton(QStringLiteral("explain"), QStringLiteral("計算式の説明"),
-                             QStringLiteral("計算式の説明")));
-    auto* close = new QPushButton(QStringLiteral("閉じる"), box);
+    row->addWidget(
+        addButton(QStringLiteral("printSheet"), Tr::tr("印刷"), Tr::tr("走行計算を印刷")));
+    row->addWidget(
+        addButton(QStringLiteral("explain"), Tr::tr("計算式の説明"), Tr::tr("計算式の説明")));
+    auto* close = new QPushButton(Tr::tr("閉じる"), box);
     close->setObjectName(QStringLiteral("close"));
-    close->setAccessibleName(QStringLiteral("走行計算を閉じる"));
+    close->setAccessibleName(Tr::tr("走行計算を閉じる"));
     close->setAutoDefault(true);
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     m_controls.insert(close->objectName(), close);
@@ -372,11 +383,11 @@ void DriveWindow::render()
     }
     const bool fromMain = !m_tool.moduleNote().isEmpty();
     m_controls.value(QStringLiteral("moduleTyped"))->setEnabled(!fromMain);
-    DriveLook::show(m_moduleNote, ModuleName, fromMain ? m_tool.moduleNote() : TypedModuleHint);
-    const QString status = m_tool.status().isEmpty() ? Calculating : m_tool.status();
+    DriveLook::show(m_moduleNote, ModuleName(), fromMain ? m_tool.moduleNote() : TypedModuleHint());
+    const QString status = m_tool.status().isEmpty() ? Calculating() : m_tool.status();
     QStringList news;
     if (m_status->text() != status) {
-        DriveLook::show(m_status, StatusName, status);
+        DriveLook::show(m_status, StatusName(), status);
         news << m_status->accessibleName();
     }
     // The figures change away from the focus (a voltage typed, a SET in the
@@ -386,8 +397,8 @@ void DriveWindow::render()
         news << m_headline;
     }
     news.removeAll(QString());
-    m_announcer->announce(news.join(QStringLiteral("、")));
-    DriveLook::show(m_surveyNote, SurveyName, m_tool.surveyNote());
+    m_announcer->announce(news.join(Tr::tr("、")));
+    DriveLook::show(m_surveyNote, SurveyName(), m_tool.surveyNote());
     for (auto it = m_tables.cbegin(); it != m_tables.cend(); ++it)
         it.value()->setTable(m_tool.sheet().tables.value(it.key()));
     m_rollouts->sync();

@@ -4,11 +4,19 @@
 
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFontMetrics>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTimer>
+
+namespace {
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(FieldAccessible)
+};
+} // namespace
 
 namespace {
 
@@ -159,7 +167,7 @@ protected:
 
 namespace FieldAccessible {
 
-QString emptyField(const QString& name) { return name + QStringLiteral("、空欄"); }
+QString emptyField(const QString& name) { return Tr::tr("%1、空欄").arg(name); }
 
 void install(QApplication& app)
 {

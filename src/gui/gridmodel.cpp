@@ -6,6 +6,15 @@
 #include "colours.h"
 #include "form/flexgrid.h"
 
+#include <QCoreApplication>
+
+namespace {
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(RatioGrid)
+};
+} // namespace
+
 namespace {
 // The headings are the grid's first row and column; the grid holds no others.
 int headings(int fixed, int count) { return qMin(qMin(fixed, 1), count); }
@@ -83,9 +92,9 @@ QVariant GridModel::cellData(const GridCell& cell, int role) const
     case Qt::AccessibleDescriptionRole:
         // What the red and the light blue tell the eye, told to the ear.
         if (cell.colour == Colour::LightBlue)
-            return QStringLiteral("最も近い組合せ");
+            return Tr::tr("最も近い組合せ");
         if (cell.colour == Colour::Red)
-            return QStringLiteral("指定減速比の%1以内").arg(RatioGrid::bandText());
+            return Tr::tr("指定減速比の%1以内").arg(RatioGrid::bandText());
         return {};
     default:
         return {};

@@ -23,6 +23,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLayout>
@@ -37,6 +38,13 @@
 #include <QWindow>
 
 #include <cmath>
+
+namespace {
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(MainWindow)
+};
+} // namespace
 
 namespace {
 
@@ -59,8 +67,8 @@ void describe(QWidget* widget, const ControlSpec& desc, const QString& shown)
 {
     if (desc.picksQuantity)
         widget->setAccessibleDescription(
-            shown == GearCalc::Star ? GearCalc::Star + QStringLiteral(" 計算する値に選ばれています")
-                                    : QStringLiteral("押すと計算する値に選びます"));
+            shown == GearCalc::Star ? Tr::tr("%1 計算する値に選ばれています").arg(GearCalc::Star)
+                                    : Tr::tr("押すと計算する値に選びます"));
     else if (desc.kind == ControlKind::Label)
         widget->setAccessibleName(shown.isEmpty() || shown == desc.role ? desc.role
                                                                         : desc.role + u' ' + shown);
@@ -84,7 +92,7 @@ MainWindow::MainWindow(const QString& dataFolder, QWidget* parent)
       m_keypad(new KeyboardKeypad(this)), m_announcer(new Announcer(m_backdrop))
 {
     setObjectName(QStringLiteral("GIADSP"));
-    setWindowTitle(ControlTable::WindowCaption);
+    setWindowTitle(ControlTable::windowCaption());
     // The design's face, whatever the desktop's theme; controls add their own colours.
     setPalette(Colours::design());
     setCentralWidget(m_backdrop);
@@ -155,7 +163,7 @@ QWidget* MainWindow::createControl(const ControlSpec& desc, Control* control, QW
     case ControlKind::Combo: {
         auto* combo = new SelectorBox(parent);
         // The field inside takes the focus; a screen reader names it after the box.
-        combo->lineEdit()->setAccessibleName(desc.role + QStringLiteral("の入力欄"));
+        combo->lineEdit()->setAccessibleName(Tr::tr("%1の入力欄").arg(desc.role));
         combo->setEditText(desc.caption);
         combo->installEventFilter(this);
         connect(combo, &QComboBox::editTextChanged, this, [combo, control](const QString& text) {
@@ -336,9 +344,9 @@ void MainWindow::addZoomActions()
         QKeySequence key;
         double step; // 0: back to the design size
     } steps[] = {
-        {"zoomIn", QStringLiteral("拡大"), QKeySequence::ZoomIn, Zoom::Step},
-        {"zoomOut", QStringLiteral("縮小"), QKeySequence::ZoomOut, -Zoom::Step},
-        {"zoomReset", QStringLiteral("標準の大きさ"), QKeySequence(Qt::CTRL | Qt::Key_0), 0},
+        {"zoomIn", Tr::tr("拡大"), QKeySequence::ZoomIn, Zoom::Step},
+        {"zoomOut", Tr::tr("縮小"), QKeySequence::ZoomOut, -Zoom::Step},
+        {"zoomReset", Tr::tr("標準の大きさ"), QKeySequence(Qt::CTRL | Qt::Key_0), 0},
     };
     for (const auto& s : steps) {
         auto* action = menu->addAction(s.caption);
@@ -405,7 +413,7 @@ void MainWindow::showHandlerResult()
         if (const QString news = RatioGrid::surveyNews(grid); !news.isEmpty())
             m_news.append(news);
     }
-    m_announcer->announce(m_news.join(QStringLiteral("、")));
+    m_announcer->announce(m_news.join(Tr::tr("、")));
     m_news.clear();
     emit formChanged();
 }

@@ -1,6 +1,7 @@
 #include "notebookchartview.h"
 
 #include <QBitArray>
+#include <QCoreApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -12,6 +13,13 @@
 #include <algorithm>
 #include <cmath>
 #include <tuple>
+
+namespace {
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(NotebookChart)
+};
+} // namespace
 
 namespace {
 // The program's red and blue, as the grid marks them, strong enough on white.
@@ -208,7 +216,7 @@ void NotebookChartView::paintPlot(QPainter& p, const QRectF& box, const Notebook
     p.setPen(QPen(Qt::black, 1));
     p.drawRect(frame);
     if (plot.empty()) {
-        p.drawText(frame, Qt::AlignCenter, QStringLiteral("グラフにする記録がありません"));
+        p.drawText(frame, Qt::AlignCenter, Tr::tr("グラフにする記録がありません"));
         return;
     }
     p.setPen(QPen(QColor(220, 220, 220), 1));
@@ -291,7 +299,7 @@ void NotebookChartView::paintPlot(QPainter& p, const QRectF& box, const Notebook
             const QPointF at = placed(*s.latest, plot.x, s.axis, frame);
             p.setPen(QPen(Qt::black, 1.5));
             p.drawEllipse(at, Mark + 4, Mark + 4);
-            p.drawText(at + QPointF(Mark + 6, -Mark - 4), QStringLiteral("最新"));
+            p.drawText(at + QPointF(Mark + 6, -Mark - 4), Tr::tr("最新"));
         }
         if (s.selected) {
             // The run chosen in the list, boxed.

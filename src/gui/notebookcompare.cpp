@@ -5,11 +5,19 @@
 
 #include <QAbstractListModel>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableWidget>
+
+namespace {
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(NotebookCompare)
+};
+} // namespace
 
 namespace {
 
@@ -34,14 +42,14 @@ public:
         for (int column : {Notebook::Date, Notebook::Track, Notebook::Gears, Notebook::Rollout})
             if (const QString text = m_notebook.cellText(index.row(), column); !text.isEmpty())
                 parts << text;
-        return parts.join(QStringLiteral("　"));
+        return parts.join(Tr::tr("　"));
     }
 
 private:
     const Notebook& m_notebook;
 };
 
-const QString Differs = QStringLiteral("（違う）");
+QString Differs() { return Tr::tr("（違う）"); }
 } // namespace
 
 NotebookCompareDialog::NotebookCompareDialog(const Notebook& notebook, qsizetype left,
@@ -49,14 +57,14 @@ NotebookCompareDialog::NotebookCompareDialog(const Notebook& notebook, qsizetype
     : QDialog(parent), m_notebook(notebook)
 {
     setObjectName(QStringLiteral("compare"));
-    setWindowTitle(QStringLiteral("記録を比べる"));
+    setWindowTitle(Tr::tr("記録を比べる"));
     setFont(DriveLook::font());
     auto* runs = new ShownRuns(notebook, this);
     auto* grid = new QGridLayout(this);
     int column = 1;
     for (auto [combo, name, caption, at] :
-         {std::tuple{&m_left, "left", QStringLiteral("左の記録"), left},
-          std::tuple{&m_right, "right", QStringLiteral("右の記録"), right}}) {
+         {std::tuple{&m_left, "left", Tr::tr("左の記録"), left},
+          std::tuple{&m_right, "right", Tr::tr("右の記録"), right}}) {
         *combo = new QComboBox(this);
         (*combo)->setObjectName(QString::fromLatin1(name));
         (*combo)->setAccessibleName(caption);
@@ -69,10 +77,9 @@ NotebookCompareDialog::NotebookCompareDialog(const Notebook& notebook, qsizetype
     }
     m_table = new QTableWidget(this);
     m_table->setObjectName(QStringLiteral("differences"));
-    m_table->setAccessibleName(QStringLiteral("二つの記録の比較"));
+    m_table->setAccessibleName(Tr::tr("二つの記録の比較"));
     m_table->setColumnCount(3);
-    m_table->setHorizontalHeaderLabels(
-        {QStringLiteral("項目"), QStringLiteral("左の記録"), QStringLiteral("右の記録")});
+    m_table->setHorizontalHeaderLabels({Tr::tr("項目"), Tr::tr("左の記録"), Tr::tr("右の記録")});
     m_table->verticalHeader()->hide();
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -83,7 +90,7 @@ NotebookCompareDialog::NotebookCompareDialog(const Notebook& notebook, qsizetype
     m_table->horizontalHeader()->setSectionResizeMode(2, QHeaderView::Stretch);
     grid->addWidget(m_table, 1, 0, 1, 3);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    buttons->button(QDialogButtonBox::Close)->setText(QStringLiteral("閉じる"));
+    buttons->button(QDialogButtonBox::Close)->setText(Tr::tr("閉じる"));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     grid->addWidget(buttons, 2, 0, 1, 3);
     grid->setColumnStretch(1, 1);
@@ -109,7 +116,8 @@ void NotebookCompareDialog::fill()
         const NotebookDifference& d = rows[r];
         const QStringList texts = {d.heading, d.left, d.right};
         for (int c = 0; c < 3; ++c) {
-            auto* item = new QTableWidgetItem(c == 0 && d.differs ? d.heading + Differs : texts[c]);
+            auto* item =
+                new QTableWidgetItem(c == 0 && d.differs ? d.heading + Differs() : texts[c]);
             if (d.differs) {
                 item->setFont(bold);
                 item->setBackground(QColor(0xff, 0xf0, 0xb0)); // a pale yellow: look here

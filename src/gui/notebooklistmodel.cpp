@@ -4,13 +4,23 @@
 #include "notebook/notebookmessages.h"
 
 #include <QColor>
+#include <QCoreApplication>
 #include <QFont>
 #include <QHash>
 
 namespace {
-const QHash<int, QString> BestWords = {{Notebook::Lap, QStringLiteral("、最速")},
-                                       {Notebook::Temp, QStringLiteral("、最も低い温度")}};
-const QString HottestWords = QStringLiteral("、最も高い温度");
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(NotebookList)
+};
+} // namespace
+
+namespace {
+QHash<int, QString> BestWords()
+{
+    return {{Notebook::Lap, Tr::tr("、最速")}, {Notebook::Temp, Tr::tr("、最も低い温度")}};
+}
+QString HottestWords() { return Tr::tr("、最も高い温度"); }
 } // namespace
 
 NotebookListModel::NotebookListModel(const Notebook& notebook, QObject* parent)
@@ -38,8 +48,8 @@ QVariant NotebookListModel::data(const QModelIndex& index, int role) const
                       (index.column() == Notebook::Temp && id == m_notebook.coolest());
     // The hottest motor stands out too, as a warning.
     const bool hottest = index.column() == Notebook::Temp && id == m_notebook.hottest();
-    const QString words = best      ? BestWords.value(index.column())
-                          : hottest ? HottestWords
+    const QString words = best      ? BestWords().value(index.column())
+                          : hottest ? HottestWords()
                                     : QString();
     if (role == Qt::DisplayRole)
         return m_notebook.cellText(index.row(), index.column());

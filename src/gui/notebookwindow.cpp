@@ -20,6 +20,7 @@
 #include <QBuffer>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QEvent>
 #include <QFormLayout>
@@ -45,7 +46,14 @@
 #include <utility>
 
 namespace {
-const QString All = QStringLiteral("（すべて）");
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(NotebookWindow)
+};
+} // namespace
+
+namespace {
+QString All() { return Tr::tr("（すべて）"); }
 } // namespace
 
 NotebookWindow::NotebookWindow(MainLink& main)
@@ -62,7 +70,7 @@ NotebookWindow::NotebookWindow(MainLink& main)
     m_model = new NotebookListModel(m_notebook, this);
     m_list = new QTableView(this);
     m_list->setObjectName(QStringLiteral("list"));
-    m_list->setAccessibleName(QStringLiteral("記録の一覧"));
+    m_list->setAccessibleName(Tr::tr("記録の一覧"));
     m_list->setModel(m_model);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -99,7 +107,7 @@ NotebookWindow::NotebookWindow(MainLink& main)
     });
     m_chart = new NotebookChartView(this);
     m_chart->setObjectName(QStringLiteral("chart"));
-    m_chart->setAccessibleName(QStringLiteral("モーター温度とベストラップのグラフ"));
+    m_chart->setAccessibleName(Tr::tr("モーター温度とベストラップのグラフ"));
     m_chart->setPointText([this](qint64 id) { return m_notebook.pointText(id); });
     connect(m_chart, &NotebookChartView::pointPicked, this, &NotebookWindow::chooseRun);
     connect(m_chart, &NotebookChartView::stepped, this, [this](int delta) {
@@ -116,8 +124,8 @@ NotebookWindow::NotebookWindow(MainLink& main)
     });
     m_axis = new QComboBox(this);
     m_axis->setObjectName(QStringLiteral("axis"));
-    m_axis->setAccessibleName(QStringLiteral("グラフの横軸"));
-    m_axis->addItems({QStringLiteral("ロールアウト別"), QStringLiteral("減速比別")});
+    m_axis->setAccessibleName(Tr::tr("グラフの横軸"));
+    m_axis->addItems({Tr::tr("ロールアウト別"), Tr::tr("減速比別")});
     m_controls.insert(m_axis->objectName(), m_axis);
     connect(m_axis, &QComboBox::activated, this, [this](int index) {
         m_notebook.setChartAxis(index == 0 ? NotebookChart::XKind::Rollout
@@ -141,7 +149,7 @@ NotebookWindow::NotebookWindow(MainLink& main)
     auto* chartColumn = new QVBoxLayout(m_chartBox);
     chartColumn->setContentsMargins(0, 0, 0, 0);
     auto* axisRow = new QHBoxLayout;
-    axisRow->addWidget(DriveLook::plain(QStringLiteral("グラフの横軸"), this));
+    axisRow->addWidget(DriveLook::plain(Tr::tr("グラフの横軸"), this));
     axisRow->addWidget(m_axis);
     axisRow->addStretch();
     chartColumn->addLayout(axisRow);
@@ -162,7 +170,7 @@ NotebookWindow::NotebookWindow(MainLink& main)
     auto* editorColumn = new QVBoxLayout(m_editorBox);
     editorColumn->setContentsMargins(0, 0, 0, 0);
     editorColumn->addWidget(m_editor, 1);
-    editorColumn->addWidget(addButton(QStringLiteral("save"), QStringLiteral("保存")));
+    editorColumn->addWidget(addButton(QStringLiteral("save"), Tr::tr("保存")));
     m_split->addWidget(m_editorBox);
     m_split->addWidget(m_chartBox);
     m_split->setStretchFactor(0, 3);
@@ -186,11 +194,14 @@ void NotebookWindow::rescale()
     // Widths from the texts a column holds at most, never from measuring
     // every row.
     const QFontMetrics fm(font());
-    const QStringList widest = {
-        QStringLiteral("2026/12/07 15:30"), QStringLiteral("ＷＷＷＷＷＷＷ"),
-        QStringLiteral("ＷＷＷＷＷＷＷ"),   QStringLiteral("ピニオン/スパー"),
-        QStringLiteral("10.000"),           QStringLiteral("ロールアウト"),
-        QStringLiteral("モーター温度"),     QStringLiteral("ベストラップ")};
+    const QStringList widest = {QStringLiteral("2026/12/07 15:30"),
+                                Tr::tr("ＷＷＷＷＷＷＷ"),
+                                Tr::tr("ＷＷＷＷＷＷＷ"),
+                                Tr::tr("ピニオン/スパー"),
+                                QStringLiteral("10.000"),
+                                Tr::tr("ロールアウト"),
+                                Tr::tr("モーター温度"),
+                                Tr::tr("ベストラップ")};
     // The headings in the rows' face and zoom (the application's face is
     // not zoomed), each with room for the sort mark.
     QHeaderView* headings = m_list->horizontalHeader();
@@ -231,11 +242,11 @@ QWidget* NotebookWindow::buildFilters()
     auto* box = new QWidget(this);
     auto* row = new QHBoxLayout(box);
     row->setContentsMargins(0, 0, 0, 0);
-    for (auto [combo, name, caption] : {std::tuple{&m_car, "car", QStringLiteral("マシン")},
-                                        std::tuple{&m_track, "track", QStringLiteral("コース")}}) {
+    for (auto [combo, name, caption] : {std::tuple{&m_car, "car", Tr::tr("マシン")},
+                                        std::tuple{&m_track, "track", Tr::tr("コース")}}) {
         *combo = new QComboBox(this);
         (*combo)->setObjectName(QString::fromLatin1(name));
-        (*combo)->setAccessibleName(caption + QStringLiteral("で絞り込む"));
+        (*combo)->setAccessibleName(Tr::tr("%1で絞り込む").arg(caption));
         (*combo)->setMinimumContentsLength(10);
         (*combo)->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         connect(*combo, &QComboBox::activated, this, &NotebookWindow::filterChosen);
@@ -251,7 +262,7 @@ QWidget* NotebookWindow::buildEditor()
     auto* box = new QWidget(this);
     auto* form = new QFormLayout(box);
     form->setContentsMargins(0, 0, 0, 0);
-    form->addRow(DriveLook::heading(QStringLiteral("選んだ記録"), this));
+    form->addRow(DriveLook::heading(Tr::tr("選んだ記録"), this));
     auto addField = [&](const QString& name, const QString& caption) {
         auto* edit = new QLineEdit(this);
         edit->setObjectName(name);
@@ -263,7 +274,7 @@ QWidget* NotebookWindow::buildEditor()
         m_controls.insert(name, edit);
         return edit;
     };
-    m_date = addField(QStringLiteral("field:taken"), QStringLiteral("日時"));
+    m_date = addField(QStringLiteral("field:taken"), Tr::tr("日時"));
     connect(m_date, &QLineEdit::textEdited, this,
             [this](const QString& text) { m_notebook.draftDate = text.trimmed(); });
     for (const NotebookField& f : notebookFields()) {
@@ -283,18 +294,18 @@ QWidget* NotebookWindow::buildButtons()
     auto* box = new QWidget(this);
     auto* row = new QHBoxLayout(box);
     row->setContentsMargins(0, 0, 0, 0);
-    row->addWidget(addButton(QStringLiteral("record"), QStringLiteral("記録する")));
-    row->addWidget(addButton(QStringLiteral("restore"), QStringLiteral("この設定を呼び出す")));
-    row->addWidget(addButton(QStringLiteral("remove"), QStringLiteral("削除")));
-    auto* compare = new QPushButton(QStringLiteral("比べる…"), this);
+    row->addWidget(addButton(QStringLiteral("record"), Tr::tr("記録する")));
+    row->addWidget(addButton(QStringLiteral("restore"), Tr::tr("この設定を呼び出す")));
+    row->addWidget(addButton(QStringLiteral("remove"), Tr::tr("削除")));
+    auto* compare = new QPushButton(Tr::tr("比べる…"), this);
     compare->setObjectName(QStringLiteral("compare"));
-    compare->setAccessibleName(QStringLiteral("二つの記録を比べる"));
+    compare->setAccessibleName(Tr::tr("二つの記録を比べる"));
     compare->setAutoDefault(true);
     connect(compare, &QPushButton::clicked, this, &NotebookWindow::compareRuns);
     m_controls.insert(compare->objectName(), compare);
     row->addWidget(compare);
     row->addStretch();
-    auto* more = new QPushButton(QStringLiteral("印刷・保存"), this);
+    auto* more = new QPushButton(Tr::tr("印刷・保存"), this);
     more->setObjectName(QStringLiteral("more"));
     auto* menu = new QMenu(more);
     const struct
@@ -302,14 +313,14 @@ QWidget* NotebookWindow::buildButtons()
         const char* name;
         QString caption;
     } items[] = {
-        {"printEntry", QStringLiteral("この記録のセッティングシートを印刷…")},
-        {"pdfEntry", QStringLiteral("この記録のセッティングシートをPDFに保存…")},
-        {"printHistory", QStringLiteral("マシンの履歴を印刷…")},
-        {"pdfHistory", QStringLiteral("マシンの履歴をPDFに保存…")},
-        {"printChart", QStringLiteral("グラフを印刷…")},
-        {"png", QStringLiteral("グラフをPNGで保存…")},
-        {"exportCsv", QStringLiteral("表示中の記録をCSVで書き出す…")},
-        {"importCsv", QStringLiteral("CSVから読み込む…")},
+        {"printEntry", Tr::tr("この記録のセッティングシートを印刷…")},
+        {"pdfEntry", Tr::tr("この記録のセッティングシートをPDFに保存…")},
+        {"printHistory", Tr::tr("マシンの履歴を印刷…")},
+        {"pdfHistory", Tr::tr("マシンの履歴をPDFに保存…")},
+        {"printChart", Tr::tr("グラフを印刷…")},
+        {"png", Tr::tr("グラフをPNGで保存…")},
+        {"exportCsv", Tr::tr("表示中の記録をCSVで書き出す…")},
+        {"importCsv", Tr::tr("CSVから読み込む…")},
     };
     for (const auto& item : items) {
         const QString name = QString::fromLatin1(item.name);
@@ -325,9 +336,9 @@ QWidget* NotebookWindow::buildButtons()
     more->setMenu(menu);
     m_controls.insert(more->objectName(), more);
     row->addWidget(more);
-    auto* close = new QPushButton(QStringLiteral("閉じる"), this);
+    auto* close = new QPushButton(Tr::tr("閉じる"), this);
     close->setObjectName(QStringLiteral("close"));
-    close->setAccessibleName(QStringLiteral("セッティング記録を閉じる"));
+    close->setAccessibleName(Tr::tr("セッティング記録を閉じる"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     row->addWidget(close);
     return box;
@@ -398,8 +409,7 @@ void NotebookWindow::arrange(bool anew)
     if (panes != m_panes) {
         m_shared->clear();
         QList<QWidget*> split = {m_listBox, m_editorBox, m_chartBox};
-        const QStringList titles = {QStringLiteral("一覧"), QStringLiteral("選んだ記録"),
-                                    QStringLiteral("グラフ")};
+        const QStringList titles = {Tr::tr("一覧"), Tr::tr("選んだ記録"), Tr::tr("グラフ")};
         const int inSplit = panes == Panes::Three ? 3 : panes == Panes::ListBesideTabs ? 1 : 0;
         for (int i = 0; i < 3; ++i) {
             if (i < inSplit) {
@@ -465,7 +475,7 @@ void NotebookWindow::handle(const QString& name)
     const QString& now = m_notebook.trackLine();
     m_announcer->announce(now == line || m_notebook.done().isEmpty()
                               ? m_notebook.done()
-                              : m_notebook.done() + QStringLiteral("。") + now);
+                              : Tr::tr("%1。%2").arg(m_notebook.done(), now));
 }
 
 void NotebookWindow::filterChosen()
@@ -537,7 +547,7 @@ void NotebookWindow::renderFilters()
          {std::tuple{m_car, m_notebook.carNames(), m_notebook.carFilter()},
           std::tuple{m_track, m_notebook.trackNames(), m_notebook.trackFilter()}}) {
         const QSignalBlocker blocker(combo);
-        const QStringList items = QStringList{All} + names;
+        const QStringList items = QStringList{All()} + names;
         QStringList shown;
         for (int i = 0; i < combo->count(); ++i)
             shown << combo->itemText(i);
@@ -552,7 +562,7 @@ void NotebookWindow::renderFilters()
 void NotebookWindow::renderTrackLine()
 {
     const QString& line = m_notebook.trackLine();
-    DriveLook::show(m_trackLine, QStringLiteral("このコースの記録"), line);
+    DriveLook::show(m_trackLine, Tr::tr("このコースの記録"), line);
     m_trackLine->setVisible(!line.isEmpty());
 }
 

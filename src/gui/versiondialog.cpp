@@ -42,7 +42,7 @@ VersionDialog::VersionDialog(QWidget* parent) : QDialog(parent)
     setObjectName(QStringLiteral("verdsp"));
     // The window's face, not the desktop theme's.
     setPalette(Colours::design());
-    setWindowTitle(VersionTexts::Caption);
+    setWindowTitle(VersionTexts::caption());
     setFont(AppSetup::font(ControlTable::GothicFace, 9));
     setFixedSize(Twips::toPx(VersionTexts::ClientWidth), Twips::toPx(VersionTexts::ClientHeight));
 

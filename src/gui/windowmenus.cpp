@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMainWindow>
@@ -14,6 +15,13 @@
 #include <QShortcut>
 #include <QToolTip>
 #include <algorithm>
+
+namespace {
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(WindowMenus)
+};
+} // namespace
 
 namespace {
 
@@ -44,7 +52,7 @@ void reachBar(QMainWindow* window)
 
 QString withKey(const QAction* action)
 {
-    return QStringLiteral("%1（%2）")
+    return Tr::tr("%1（%2）")
         .arg(action->text(), action->shortcut().toString(QKeySequence::NativeText));
 }
 

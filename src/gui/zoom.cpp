@@ -1,10 +1,18 @@
 #include "zoom.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
 #include <cmath>
+
+namespace {
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(Zoom)
+};
+} // namespace
 
 namespace Zoom {
 
@@ -37,8 +45,8 @@ QString settingsPath()
 QString settingsProblem()
 {
     return usable() ? QString()
-                    : QStringLiteral("設定ファイル %1 は通常のファイルではないため、"
-                                     "読み書きせずに標準の設定で起動しました")
+                    : Tr::tr("設定ファイル %1 は通常のファイルではないため、"
+                             "読み書きせずに標準の設定で起動しました")
                           .arg(settingsPath());
 }
 

@@ -3,6 +3,15 @@
 #include "common/messages.h"
 #include "common/textfile.h"
 
+#include <QCoreApplication>
+
+namespace {
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(MachineRegistry)
+};
+} // namespace
+
 namespace MachineRegistry {
 
 namespace {
@@ -16,16 +25,16 @@ Result<> validate(const Form& f)
         return Failure{Messages::quoteInMachineName()};
     // The panel's own "0" means no ratio was transferred.
     if (f.panelSecondaryRatio().text == u"0")
-        return Failure{Messages::notSet(QStringLiteral("２次減速比"))};
+        return Failure{Messages::notSet(Tr::tr("２次減速比"))};
     for (const Control* c : {&f.panelSpurStart(), &f.panelSpurWidth(), &f.panelSpurInterval()})
         if (isUnset(*c))
-            return Failure{Messages::notSet(QStringLiteral("スパー範囲"))};
+            return Failure{Messages::notSet(Tr::tr("スパー範囲"))};
     for (const Control* c :
          {&f.panelPinionStart(), &f.panelPinionWidth(), &f.panelPinionInterval()})
         if (isUnset(*c))
-            return Failure{Messages::notSet(QStringLiteral("ピニオン範囲"))};
+            return Failure{Messages::notSet(Tr::tr("ピニオン範囲"))};
     if (f.panelModule().text.isEmpty())
-        return Failure{Messages::notSet(QStringLiteral("モジュール"))};
+        return Failure{Messages::notSet(Tr::tr("モジュール"))};
     return {};
 }
 
@@ -49,15 +58,15 @@ bool rewriteList(Form& f, Host& host, const DataFolder& files, const QString& na
 } // namespace
 
 const RecordFile::Field<MachineRecord> MachineRecord::Fields[9] = {
-    {&MachineRecord::Name, "マシン名"},
-    {&MachineRecord::Module, "モジュール"},
-    {&MachineRecord::SecondaryRatio, "２次減速比"},
-    {&MachineRecord::SpurStart, "スパー範囲の開始"},
-    {&MachineRecord::SpurSpan, "スパー範囲の幅"},
-    {&MachineRecord::PinionStart, "ピニオン範囲の開始"},
-    {&MachineRecord::PinionSpan, "ピニオン範囲の幅"},
-    {&MachineRecord::SpurInterval, "スパーの計算間隔"},
-    {&MachineRecord::PinionInterval, "ピニオンの計算間隔"},
+    {&MachineRecord::Name, QT_TRANSLATE_NOOP("RecordFile", "マシン名")},
+    {&MachineRecord::Module, QT_TRANSLATE_NOOP("RecordFile", "モジュール")},
+    {&MachineRecord::SecondaryRatio, QT_TRANSLATE_NOOP("RecordFile", "２次減速比")},
+    {&MachineRecord::SpurStart, QT_TRANSLATE_NOOP("RecordFile", "スパー範囲の開始")},
+    {&MachineRecord::SpurSpan, QT_TRANSLATE_NOOP("RecordFile", "スパー範囲の幅")},
+    {&MachineRecord::PinionStart, QT_TRANSLATE_NOOP("RecordFile", "ピニオン範囲の開始")},
+    {&MachineRecord::PinionSpan, QT_TRANSLATE_NOOP("RecordFile", "ピニオン範囲の幅")},
+    {&MachineRecord::SpurInterval, QT_TRANSLATE_NOOP("RecordFile", "スパーの計算間隔")},
+    {&MachineRecord::PinionInterval, QT_TRANSLATE_NOOP("RecordFile", "ピニオンの計算間隔")},
 };
 
 Result<RecordFile::Snapshot> read(const DataFolder& files)

@@ -4,6 +4,14 @@
 #include "common/textfile.h"
 
 #include <QByteArrayMatcher>
+#include <QCoreApplication>
+
+namespace {
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(Manual)
+};
+} // namespace
 
 namespace Manual {
 
@@ -22,20 +30,22 @@ void showPanel(Form& form)
 
 const QStringList& topicTitles()
 {
+    // help.txt finds a topic by its Japanese title, whatever the window's
+    // language; a help file in another language finds it by the translation.
     static const QStringList titles = {
-        QStringLiteral("２次減速比の調査"),
-        QStringLiteral("スパーギア歯数の調査"),
-        QStringLiteral("ピニオンギア歯数の調査"),
-        QStringLiteral("減速比の調査"),
-        QStringLiteral("指定減速比の調査"),
-        QStringLiteral("指定減速比調査時のパラメータ"),
-        QStringLiteral("マシンの選択＆登録"),
-        QStringLiteral("計算結果のプリント"),
+        QT_TRANSLATE_NOOP("Manual", "２次減速比の調査"),
+        QT_TRANSLATE_NOOP("Manual", "スパーギア歯数の調査"),
+        QT_TRANSLATE_NOOP("Manual", "ピニオンギア歯数の調査"),
+        QT_TRANSLATE_NOOP("Manual", "減速比の調査"),
+        QT_TRANSLATE_NOOP("Manual", "指定減速比の調査"),
+        QT_TRANSLATE_NOOP("Manual", "指定減速比調査時のパラメータ"),
+        QT_TRANSLATE_NOOP("Manual", "マシンの選択＆登録"),
+        QT_TRANSLATE_NOOP("Manual", "計算結果のプリント"),
         // The tools' topics, under ツール → ツールの説明.
-        QStringLiteral("ツールメニュー"),
-        QStringLiteral("走行計算"),
-        QStringLiteral("セッティング記録"),
-        QStringLiteral("キー操作"),
+        QT_TRANSLATE_NOOP("Manual", "ツールメニュー"),
+        QT_TRANSLATE_NOOP("Manual", "走行計算"),
+        QT_TRANSLATE_NOOP("Manual", "セッティング記録"),
+        QT_TRANSLATE_NOOP("Manual", "キー操作"),
     };
     return titles;
 }
@@ -92,18 +102,16 @@ void ShowManualTopic(Form& form, Host& host, const QString& helpPath, const QStr
             if (item == EndItem)
                 return;
             if (form.manualPanel().items.size() > MaxTopicRows) {
-                host.message(
-                    QStringLiteral("取り扱い説明「%1」が長すぎるため、先頭の%2行だけを表示します")
-                        .arg(title)
-                        .arg(MaxTopicRows));
+                host.message(Tr::tr("取り扱い説明「%1」が長すぎるため、先頭の%2行だけを表示します")
+                                 .arg(title)
+                                 .arg(MaxTopicRows));
                 return;
             }
             form.manualPanel().items.append(item);
         }
     }
     if (inTopic)
-        host.message(
-            QStringLiteral("取り扱い説明「%1」の終わり（end）が見つかりません").arg(title));
+        host.message(Tr::tr("取り扱い説明「%1」の終わり（end）が見つかりません").arg(title));
 }
 
 void close(Form& form)

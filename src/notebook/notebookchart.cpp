@@ -1,5 +1,6 @@
 #include "notebookchart.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QSet>
 
@@ -7,6 +8,13 @@
 #include <cmath>
 #include <limits>
 #include <utility>
+
+namespace {
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(NotebookChart)
+};
+} // namespace
 
 namespace NotebookChart {
 
@@ -133,11 +141,11 @@ QString xTitle(XKind kind)
 {
     switch (kind) {
     case XKind::Rollout:
-        return QStringLiteral("ロールアウト（mm）");
+        return Tr::tr("ロールアウト（mm）");
     case XKind::Ratio:
-        return QStringLiteral("減速比");
+        return Tr::tr("減速比");
     case XKind::Time:
-        return QStringLiteral("日付");
+        return Tr::tr("日付");
     }
     return QString();
 }
@@ -146,15 +154,14 @@ namespace {
 // What a chart against the gearing is drawn against.
 QString gearWord(XKind kind)
 {
-    return kind == XKind::Rollout ? QStringLiteral("ロールアウト") : QStringLiteral("減速比");
+    return kind == XKind::Rollout ? Tr::tr("ロールアウト") : Tr::tr("減速比");
 }
 } // namespace
 
 QString title(XKind kind)
 {
-    return kind == XKind::Time
-               ? QStringLiteral("モーター温度とベストラップの推移")
-               : QStringLiteral("モーター温度とベストラップ（%1別）").arg(gearWord(kind));
+    return kind == XKind::Time ? Tr::tr("モーター温度とベストラップの推移")
+                               : Tr::tr("モーター温度とベストラップ（%1別）").arg(gearWord(kind));
 }
 
 namespace {
@@ -249,9 +256,9 @@ Plot build(const std::vector<NotebookRow>& rows, const std::vector<qsizetype>& w
     p.lapHi = lHi;
     p.x = niceAxis(xLo, xHi, xTitle(kind), kind == XKind::Time);
     p.temp = p.temps.isEmpty() ? niceAxis(0, 100, QString())
-                               : niceAxis(tLo, tHi, QStringLiteral("モーター温度（℃）"));
+                               : niceAxis(tLo, tHi, Tr::tr("モーター温度（℃）"));
     p.lap = p.laps.isEmpty() ? niceAxis(0, 10, QString())
-                             : niceAxis(lLo, lHi, QStringLiteral("ベストラップ（秒）"));
+                             : niceAxis(lLo, lHi, Tr::tr("ベストラップ（秒）"));
     return p;
 }
 
@@ -280,31 +287,29 @@ QList<qint64> Plot::runsAcross() const
 QString summary(const Plot& plot)
 {
     if (plot.empty())
-        return title(plot.kind) + QStringLiteral("。記録された温度やラップがありません");
+        return Tr::tr("%1。記録された温度やラップがありません").arg(title(plot.kind));
     auto range = [](qsizetype count, double lo, double hi, const QString& what,
                     const QString& unit) {
-        const QString span =
-            lo == hi ? QString::number(lo) : QStringLiteral("%1～%2").arg(lo).arg(hi);
-        return QStringLiteral("%1 %2点 %3%4").arg(what).arg(count).arg(span, unit);
+        const QString span = lo == hi ? QString::number(lo) : Tr::tr("%1～%2").arg(lo).arg(hi);
+        return Tr::tr("%1 %2点 %3%4").arg(what).arg(count).arg(span, unit);
     };
     QStringList parts;
     if (!plot.temps.isEmpty())
-        parts << range(plot.temps.size(), plot.tempLo, plot.tempHi, QStringLiteral("温度"),
+        parts << range(plot.temps.size(), plot.tempLo, plot.tempHi, Tr::tr("温度"),
                        QStringLiteral("℃"));
     if (!plot.laps.isEmpty())
-        parts << range(plot.laps.size(), plot.lapLo, plot.lapHi, QStringLiteral("ラップ"),
-                       QStringLiteral("秒"));
+        parts << range(plot.laps.size(), plot.lapLo, plot.lapHi, Tr::tr("ラップ"), Tr::tr("秒"));
     QString text = title(plot.kind) + u'。' + parts.join(u'、');
     const std::optional<QPointF> latest = plot.latestTemp ? plot.latestTemp : plot.latestLap;
     if (latest) {
         const QString at = plot.kind == XKind::Time
                                ? tickText(plot.x, latest->x())
                                : QStringLiteral("%1 %2").arg(gearWord(plot.kind)).arg(latest->x());
-        text += QStringLiteral("。最新 ") + at;
+        text += Tr::tr("。最新 %1").arg(at);
         if (plot.latestTemp)
-            text += QStringLiteral("、%1℃").arg(plot.latestTemp->y());
+            text += Tr::tr("、%1℃").arg(plot.latestTemp->y());
         if (plot.latestLap)
-            text += QStringLiteral("、%1秒").arg(plot.latestLap->y());
+            text += Tr::tr("、%1秒").arg(plot.latestLap->y());
     }
     return text;
 }

@@ -9,7 +9,7 @@
 namespace NotebookCsv {
 
 namespace {
-const QString DateHeading = QStringLiteral("日時");
+const QString DateHeading = QStringLiteral(ZELTAN_KEY("日時"));
 
 // After any apostrophes, a character that starts a formula.
 bool startsFormula(QStringView s)

@@ -22,22 +22,62 @@ const QList<NotebookField>& notebookFields()
     // Tooth counts and ratios are what the main window takes: whole counts
     // within 16 bits, ratios above 0.
     static const QList<NotebookField> fields = {
-        {"car", QStringLiteral("マシン"), &E::car, F::Text},
-        {"track", QStringLiteral("コース"), &E::track, F::Text},
-        {"conditions", QStringLiteral("路面・気温"), &E::conditions, F::Text},
-        {"secondary", QStringLiteral("２次減速比"), &E::secondary, F::Number, {0, 100, true}},
-        {"spur", QStringLiteral("スパーギア歯数"), &E::spur, F::Count, {1, 32767}},
-        {"pinion", QStringLiteral("ピニオンギア歯数"), &E::pinion, F::Count, {1, 32767}},
-        {"total", QStringLiteral("減速比"), &E::total, F::Number, {0, 1000, true}},
-        {"module", QStringLiteral("モジュール"), &E::module, F::Text},
-        {"tyre", QStringLiteral("タイヤ径(mm)"), &E::tyre, F::Number, {1, 1000}},
-        {"rollout", QStringLiteral("ロールアウト(mm)"), &E::rollout, F::Number, {0, 100000, true}},
-        {"kv", QStringLiteral("モーターKV値"), &E::kv, F::Number, {1, 200000}},
-        {"motor_rpm", QStringLiteral("モーター回転数"), &E::motorRpm, F::Number, {1, 10000000}},
-        {"voltage", QStringLiteral("バッテリー電圧(V)"), &E::voltage, F::Number, {0.1, 100}},
-        {"motor_temp", QStringLiteral("モーター温度(℃)"), &E::motorTemp, F::Number, {-50, 300}},
-        {"lap", QStringLiteral("ベストラップ(秒)"), &E::lap, F::Number, {0.001, 3600}},
-        {"note", QStringLiteral("メモ"), &E::note, F::Text},
+        {"car", QT_TRANSLATE_NOOP("NotebookField", "マシン"), &E::car, F::Text},
+        {"track", QT_TRANSLATE_NOOP("NotebookField", "コース"), &E::track, F::Text},
+        {"conditions", QT_TRANSLATE_NOOP("NotebookField", "路面・気温"), &E::conditions, F::Text},
+        {"secondary",
+         QT_TRANSLATE_NOOP("NotebookField", "２次減速比"),
+         &E::secondary,
+         F::Number,
+         {0, 100, true}},
+        {"spur",
+         QT_TRANSLATE_NOOP("NotebookField", "スパーギア歯数"),
+         &E::spur,
+         F::Count,
+         {1, 32767}},
+        {"pinion",
+         QT_TRANSLATE_NOOP("NotebookField", "ピニオンギア歯数"),
+         &E::pinion,
+         F::Count,
+         {1, 32767}},
+        {"total",
+         QT_TRANSLATE_NOOP("NotebookField", "減速比"),
+         &E::total,
+         F::Number,
+         {0, 1000, true}},
+        {"module", QT_TRANSLATE_NOOP("NotebookField", "モジュール"), &E::module, F::Text},
+        {"tyre",
+         QT_TRANSLATE_NOOP("NotebookField", "タイヤ径(mm)"),
+         &E::tyre,
+         F::Number,
+         {1, 1000}},
+        {"rollout",
+         QT_TRANSLATE_NOOP("NotebookField", "ロールアウト(mm)"),
+         &E::rollout,
+         F::Number,
+         {0, 100000, true}},
+        {"kv", QT_TRANSLATE_NOOP("NotebookField", "モーターKV値"), &E::kv, F::Number, {1, 200000}},
+        {"motor_rpm",
+         QT_TRANSLATE_NOOP("NotebookField", "モーター回転数"),
+         &E::motorRpm,
+         F::Number,
+         {1, 10000000}},
+        {"voltage",
+         QT_TRANSLATE_NOOP("NotebookField", "バッテリー電圧(V)"),
+         &E::voltage,
+         F::Number,
+         {0.1, 100}},
+        {"motor_temp",
+         QT_TRANSLATE_NOOP("NotebookField", "モーター温度(℃)"),
+         &E::motorTemp,
+         F::Number,
+         {-50, 300}},
+        {"lap",
+         QT_TRANSLATE_NOOP("NotebookField", "ベストラップ(秒)"),
+         &E::lap,
+         F::Number,
+         {0.001, 3600}},
+        {"note", QT_TRANSLATE_NOOP("NotebookField", "メモ"), &E::note, F::Text},
     };
     return fields;
 }
@@ -49,6 +89,11 @@ const NotebookField& notebookField(const char* column)
             return f;
     Q_UNREACHABLE();
     return notebookFields().first();
+}
+
+QString NotebookField::label() const
+{
+    return QCoreApplication::translate("NotebookField", heading);
 }
 
 QString NotebookRange::text() const
@@ -65,22 +110,23 @@ bool NotebookField::accepts(double value) const
 std::optional<QString> NotebookField::problem(const QString& value) const
 {
     if (value.size() > MaxTextLength)
-        return NotebookMessages::tooLong(heading, MaxTextLength, value.size());
+        return NotebookMessages::tooLong(label(), MaxTextLength, value.size());
     if (kind == Text || value.trimmed().isEmpty())
         return std::nullopt;
     const auto number = NumberText::toDouble(value);
     if (!number)
-        return NotebookMessages::notANumber(heading, value.trimmed());
+        return NotebookMessages::notANumber(label(), value.trimmed());
     if (!accepts(*number))
-        return kind == Count ? NotebookMessages::notACount(heading, range.text())
-                             : NotebookMessages::outOfRange(heading, range.text());
+        return kind == Count ? NotebookMessages::notACount(label(), range.text())
+                             : NotebookMessages::outOfRange(label(), range.text());
     return std::nullopt;
 }
 
 QList<NotebookDifference> notebookCompare(const NotebookEntry& left, const NotebookEntry& right)
 {
     const QString l = notebookDateText(left.taken), r = notebookDateText(right.taken);
-    QList<NotebookDifference> out = {{QStringLiteral("日時"), l, r, l != r}};
+    QList<NotebookDifference> out = {
+        {QCoreApplication::translate("NotebookField", "日時"), l, r, l != r}};
     for (const NotebookField& f : notebookFields()) {
         const QString a = (left.*f.member).trimmed(), b = (right.*f.member).trimmed();
         bool differs = a != b;
@@ -89,7 +135,7 @@ QList<NotebookDifference> notebookCompare(const NotebookEntry& left, const Noteb
             if (x && y)
                 differs = *x != *y;
         }
-        out.append({f.heading, left.*f.member, right.*f.member, differs});
+        out.append({f.label(), left.*f.member, right.*f.member, differs});
     }
     return out;
 }

@@ -45,7 +45,7 @@ struct NotebookField
 {
     enum Kind { Text, Number, Count };
     const char* column;
-    QString heading;
+    const char* heading; // the CSV's heading, in every language
     QString NotebookEntry::*member;
     Kind kind;
     NotebookRange range = {}; // Number and Count only
@@ -57,6 +57,8 @@ struct NotebookField
     // not whole, outside the range), naming the field and its range; none
     // for a blank or good value. The value is trimmed as stored.
     std::optional<QString> problem(const QString& value) const;
+    // The heading as the window, the sheet and the messages show it.
+    QString label() const;
     // Whether a stored value is one the field takes (blank is not).
     bool accepts(double value) const;
 };

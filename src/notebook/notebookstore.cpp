@@ -3,6 +3,7 @@
 #include "notebook/notebookmessages.h"
 
 #include <QAtomicInteger>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
@@ -20,6 +21,13 @@
 #include <cmath>
 #include <optional>
 #include <sqlite3.h>
+
+namespace {
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(NotebookStore)
+};
+} // namespace
 
 namespace {
 
@@ -203,7 +211,7 @@ Result<> NotebookStore::connect(const QString& path)
     if (!db.isValid()) {
         close();
         return Failure{NotebookMessages::cannotOpen(
-            path, QStringLiteral("Qt SQL の SQLite ドライバー（libqt6sql6-sqlite）がありません"))};
+            path, Tr::tr("Qt SQL の SQLite ドライバー（libqt6sql6-sqlite）がありません"))};
     }
     db.setDatabaseName(path);
     if (!db.open()) {

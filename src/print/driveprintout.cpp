@@ -4,8 +4,16 @@
 #include "print/pagedraw.h"
 #include "print/printout.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <numeric>
+
+namespace {
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(DrivePrintOut)
+};
+} // namespace
 
 namespace DrivePrintOut {
 
@@ -23,9 +31,12 @@ constexpr int BandHeight = 3400;
 constexpr int GridSize = 7;
 constexpr int GridBottom = PageHeight - 700;
 constexpr int Inset = 40;
-const QString GridHeading = QStringLiteral("ロールアウト表（mm）　赤：指定減速比の%"
-                                           "1以内　青：最も近い組合せ（メイン画面の調査と同じ）")
-                                .arg(RatioGrid::bandText());
+QString GridHeading()
+{
+    return Tr::tr("ロールアウト表（mm）　赤：指定減速比の%"
+                  "1以内　青：最も近い組合せ（メイン画面の調査と同じ）")
+        .arg(RatioGrid::bandText());
+}
 
 using PageDraw::inkOf;
 using PageDraw::line;
@@ -131,7 +142,7 @@ QString drawGrid(PrintPage& page, const FlexGrid& grid, int top)
     }
     if (shownRows == rows.size() && shownCols == cols.size())
         return QString();
-    return QStringLiteral("（表はスパー%1～%2、ピニオン%3～%4を印刷）")
+    return Tr::tr("（表はスパー%1～%2、ピニオン%3～%4を印刷）")
         .arg(grid.cell(0, cols.value(1)).text, grid.cell(0, cols.value(shownCols - 1)).text,
              grid.cell(rows.value(1), 0).text, grid.cell(rows.value(shownRows - 1), 0).text);
 }
@@ -146,7 +157,7 @@ PrintPage buildPage(const Sheet& sheet, const FlexGrid& rollouts)
     text(page, 7500, 450, sheet.status, 10);
     text(page, Left, 800, sheet.conditions, 9);
     const int top = drawTables(page, sheet.tables) + Gap / 2;
-    text(page, Left, top, GridHeading, TableSize, true);
+    text(page, Left, top, GridHeading(), TableSize, true);
     const QString part = drawGrid(page, rollouts, top + RowPitch);
     text(page, Left, GridBottom + 150, sheet.note + part, TableSize);
     return page;

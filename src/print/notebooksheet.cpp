@@ -6,11 +6,19 @@
 #include "print/pagedraw.h"
 #include "print/printout.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QSet>
 
 #include <algorithm>
 #include <cmath>
+
+namespace {
+struct Tr
+{
+    Q_DECLARE_TR_FUNCTIONS(NotebookSheet)
+};
+} // namespace
 
 namespace NotebookSheet {
 
@@ -67,7 +75,7 @@ QStringList wrapped(const QString& s, int width)
 void footer(PrintPage& page, int bottom)
 {
     text(page, Margin, bottom - 300,
-         QStringLiteral("ZELTAN %1　%2")
+         Tr::tr("ZELTAN %1　%2")
              .arg(NotebookMessages::Title(),
                   QDate::currentDate().toString(QStringLiteral("yyyy/MM/dd"))),
          8);
@@ -102,7 +110,7 @@ void drawPlot(PrintPage& page, const NotebookChart::Plot& plot, int x, int y, in
     line(page, left, top, left, bottom);
     line(page, right, top, right, bottom);
     if (plot.empty()) {
-        text(page, left + 300, top + ph / 2, QStringLiteral("グラフにする記録がありません"), 9);
+        text(page, left + 300, top + ph / 2, Tr::tr("グラフにする記録がありません"), 9);
         return;
     }
     for (double t : plot.x.ticks) {
@@ -136,7 +144,7 @@ void drawPlot(PrintPage& page, const NotebookChart::Plot& plot, int x, int y, in
         line(page, px + 110, py - 110, px + 110, py + 110);
         line(page, px + 110, py + 110, px - 110, py + 110);
         line(page, px - 110, py + 110, px - 110, py - 110);
-        text(page, px + 140, py - 260, QStringLiteral("最新"), 7, true);
+        text(page, px + 140, py - 260, Tr::tr("最新"), 7, true);
     }
 }
 
@@ -144,11 +152,10 @@ PrintPage entryPage(const NotebookEntry& e)
 {
     PrintPage page = blank(false);
     const int right = ShortSide - Margin;
-    text(page, Margin, Margin,
-         cut(QStringLiteral("セッティングシート　") + e.car, right - Margin, 16), 16, true);
+    text(page, Margin, Margin, cut(Tr::tr("セッティングシート　%1").arg(e.car), right - Margin, 16),
+         16, true);
     text(page, Margin, Margin + 500,
-         cut(QStringLiteral("%1　%2").arg(notebookDateText(e.taken), e.track), right - Margin, 12),
-         12);
+         cut(Tr::tr("%1　%2").arg(notebookDateText(e.taken), e.track), right - Margin, 12), 12);
     int y = Margin + 1100;
     constexpr int Pitch = 420;
     line(page, Margin, y - 60, right, y - 60);
@@ -161,7 +168,7 @@ PrintPage entryPage(const NotebookEntry& e)
         line(page, Margin, y - 60, right, y - 60);
     }
     y += 200;
-    text(page, Margin + 100, y, QStringLiteral("メモ"), 11);
+    text(page, Margin + 100, y, Tr::tr("メモ"), 11);
     for (const QString& l : wrapped(e.note, 38)) {
         text(page, Margin + 1300, y, l, 11);
         y += 300;
@@ -175,9 +182,9 @@ PrintPage historyPage(const QString& car, const QList<NotebookEntry>& entries,
 {
     PrintPage page = blank(false);
     const int right = ShortSide - Margin;
-    text(page, Margin, Margin, cut(QStringLiteral("セッティング履歴　") + car, right - Margin, 16),
-         16, true);
-    text(page, Margin, Margin + 500, QStringLiteral("%1件").arg(entries.size()), 10);
+    text(page, Margin, Margin, cut(Tr::tr("セッティング履歴　%1").arg(car), right - Margin, 16), 16,
+         true);
+    text(page, Margin, Margin + 500, Tr::tr("%1件").arg(entries.size()), 10);
     // The note takes its lines from the chart's height; the list stays put.
     constexpr int NotePitch = 200;
     const QStringList noteLines = note.isEmpty() ? QStringList() : wrapped(note, 60);
@@ -192,11 +199,9 @@ PrintPage historyPage(const QString& car, const QList<NotebookEntry>& entries,
         QString heading;
         int x;
     } columns[] = {
-        {QStringLiteral("日時"), 0},          {QStringLiteral("コース"), 1500},
-        {QStringLiteral("路面・気温"), 3000}, {QStringLiteral("P/S"), 4500},
-        {QStringLiteral("減速比"), 5300},     {QStringLiteral("ロールアウト"), 6300},
-        {QStringLiteral("温度"), 7500},       {QStringLiteral("ラップ"), 8200},
-        {QStringLiteral("メモ"), 9000},
+        {Tr::tr("日時"), 0},           {Tr::tr("コース"), 1500}, {Tr::tr("路面・気温"), 3000},
+        {QStringLiteral("P/S"), 4500}, {Tr::tr("減速比"), 5300}, {Tr::tr("ロールアウト"), 6300},
+        {Tr::tr("温度"), 7500},        {Tr::tr("ラップ"), 8200}, {Tr::tr("メモ"), 9000},
     };
     constexpr int Pitch = 240, Size = 7, Gap = 80;
     int y = Margin + 6400;
@@ -239,9 +244,9 @@ PrintPage chartPage(const NotebookChart::Plot& byGear, const NotebookChart::Plot
                     const QString& car, const QString& track)
 {
     PrintPage page = blank(true);
-    const QString all = QStringLiteral("すべて");
+    const QString all = Tr::tr("すべて");
     text(page, Margin, Margin - 200,
-         cut(QStringLiteral("セッティング記録のグラフ　マシン：%1　コース：%2")
+         cut(Tr::tr("セッティング記録のグラフ　マシン：%1　コース：%2")
                  .arg(car.isEmpty() ? all : car, track.isEmpty() ? all : track),
              LongSide - 2 * Margin, 14),
          14, true);

@@ -39,7 +39,7 @@ PrintPage buildPage(const Form& f)
     };
     for (const auto& h : headings)
         text(page, h.x, h.y, h.control.text, 14);
-    text(page, FrameLeft, FrameTop + FrameRows * RowPitch + Inset, ControlTable::ContactLine, 8);
+    text(page, FrameLeft, FrameTop + FrameRows * RowPitch + Inset, ControlTable::contactLine(), 8);
 
     const int right = FrameLeft + FrameCols * ColPitch;
     const int bottom = FrameTop + FrameRows * RowPitch;

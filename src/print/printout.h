@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/usertext.h"
 #include "form/form.h"
 #include "platform/printpage.h"
 
@@ -7,7 +8,7 @@
 // four quantities, the ratio grid inside a ruled frame, the contact line.
 namespace PrintOut {
 
-inline const QString Face = QStringLiteral("MS Pｺﾞｼｯｸ");
+inline const QString Face = QStringLiteral(ZELTAN_KEY("MS Pｺﾞｼｯｸ"));
 
 // Builds the page from the window.
 PrintPage buildPage(const Form& form);

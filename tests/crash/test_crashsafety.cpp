@@ -93,7 +93,7 @@ TEST_F(CrashSafety, EveryWriteKilledOrFailingAtEveryStepLeavesOldOrNewFiles)
                 restarted.Form_Load();
                 // A module deleted for good is missing from the saved inputs then.
                 if (op.name == QStringLiteral("module-delete") && after == newBytes)
-                    host.messages.removeAll(ModuleTable::MissingModule);
+                    host.messages.removeAll(ModuleTable::missingModule());
                 EXPECT_TRUE(host.messages.isEmpty()) << op.name << " " << qPrintable(step) << ": "
                                                      << host.messages.join('\n').toStdString();
                 const QStringList listed = restarted.form().List1.items;

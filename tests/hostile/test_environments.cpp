@@ -120,7 +120,7 @@ const struct
          QFile::setPermissions(dir.file("GIA.DAT"), {});
      },
      [](Giadsp&, FakeHost&, TempFolder& dir) { return savedAsAnotherUser(dir); },
-     {"GIA.DAT を読み込めませんでした：" + denied, ModuleTable::MissingModule,
+     {"GIA.DAT を読み込めませんでした：" + denied, ModuleTable::missingModule(),
       "２次減速比が設定されていません", "GIA.DAT を読み込めないため保存しませんでした：" + denied},
      std::nullopt},
     {"a tab in a machine name read from masin.dat blocks no save",

@@ -48,7 +48,7 @@ TEST_F(PrintOutPage, HeadingsContactLineAndRules)
                     {"spur", 4000, 800, "スパーギア歯数"},
                     {"pinion", 7500, 800, "ピニオンギア歯数"},
                     {"total", 11000, 800, "減速比"},
-                    {"contact line", 500, 10850, ControlTable::ContactLine}};
+                    {"contact line", 500, 10850, ControlTable::contactLine()}};
     for (const auto& h : headings) {
         SCOPED_TRACE(h.name);
         const PageOp* op = textAt(page, h.x, h.y);
