@@ -1026,7 +1026,7 @@ Top speed is a theoretical figure with no load and no slip. On track it changes 
     </message>
     <message>
         <source>スパー計算終了 ピニオンも変更</source>
-        <translation>Spur done, pinion changed</translation>
+        <translation>Spur done (pinion changed)</translation>
     </message>
     <message>
         <source>ピニオンギア歯数</source>
@@ -1046,7 +1046,7 @@ Top speed is a theoretical figure with no load and no slip. On track it changes 
     </message>
     <message>
         <source>ピニオン計算終了 スパーも変更</source>
-        <translation>Pinion done, spur changed</translation>
+        <translation>Pinion done (spur changed)</translation>
     </message>
     <message>
         <source>減速比</source>
