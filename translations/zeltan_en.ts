@@ -282,7 +282,7 @@ Run "%1 --help" to see how to use it</translation>
     </message>
     <message>
         <source>登録マシン一覧（選択で上部に転記します）</source>
-        <translation>Registered cars (pick one to load it)</translation>
+        <translation>Registered cars (pick to load)</translation>
     </message>
     <message>
         <source>登録マシン一覧の見出し</source>
@@ -1198,15 +1198,15 @@ Top speed is a theoretical figure with no load and no slip. On track it changes 
     </message>
     <message>
         <source>%1が0のため計算できません</source>
-        <translation>Can't calculate: %1 is 0</translation>
+        <translation>%1 is 0, so no result can be calculated</translation>
     </message>
     <message>
         <source>計算した%1が大きすぎて表示できません</source>
-        <translation>The calculated %1 is too large to show</translation>
+        <translation>%1: the result is too large to show</translation>
     </message>
     <message>
         <source>計算した%1が範囲%2を超えています</source>
-        <translation>The calculated %1 is outside the range %2</translation>
+        <translation>%1: the result is outside the range %2</translation>
     </message>
     <message>
         <source>%1「%2」が大きすぎて計算できません</source>
@@ -1214,7 +1214,7 @@ Top speed is a theoretical figure with no load and no slip. On track it changes 
     </message>
     <message>
         <source>%1「%2」から求めた減速比が小さすぎます</source>
-        <translation>The final ratio worked out from %1 “%2” is too small</translation>
+        <translation>%1 “%2” gives a final ratio that is too small</translation>
     </message>
     <message>
         <source>基準の%1</source>
@@ -1254,11 +1254,11 @@ Top speed is a theoretical figure with no load and no slip. On track it changes 
     </message>
     <message>
         <source>%1範囲の終わり（開始＋幅）が範囲%2を超えています</source>
-        <translation>End of the %1 range (start + width) is outside the range %2</translation>
+        <translation>%1 range end (start + width) is outside the range %2</translation>
     </message>
     <message>
         <source>%1範囲の値が多すぎます（%2個まで）。幅を小さくするか計算間隔を大きくして下さい</source>
-        <translation>Too many values in the %1 range (%2 at most). Use a smaller width or a bigger step</translation>
+        <translation>%1 range has too many values (%2 at most). Use a smaller width or a bigger step</translation>
     </message>
     <message>
         <source>ピニオン範囲に0が含まれているため計算できません</source>
@@ -1431,7 +1431,7 @@ Top speed is a theoretical figure with no load and no slip. On track it changes 
     </message>
     <message>
         <source>モーター温度とベストラップ（%1別）</source>
-        <translation>Motor temp and best lap (by %1)</translation>
+        <translation>Motor temp and best lap vs. %1</translation>
     </message>
     <message>
         <source>モーター温度（℃）</source>
@@ -1665,7 +1665,7 @@ The damaged file was moved to %1 and a new notebook file was created.</translati
     </message>
     <message>
         <source>日時は「2026/12/07 15:30」の形で入力して下さい</source>
-        <translation>Enter the date like “2026/12/07 15:30”</translation>
+        <translation>Enter the date as “2026/12/07 15:30”</translation>
     </message>
     <message>
         <source>記録しました</source>
