@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Fails when a Japanese text in src/ stands outside the catalogue.
+"""Fails when a Japanese text in src/ stands outside the catalogue, or (given
+a .ts file and lupdate) when the translation lacks one.
 
 Every word the user reads goes through Qt's translation (tr, translate,
 QT_TR_NOOP, QT_TRANSLATE_NOOP), so lupdate finds it and a translation can
@@ -66,9 +67,43 @@ def outside(path):
     return bad
 
 
+def untranslated(ts, root, lupdate):
+    """Texts of src/ the translation lacks, leaves unfinished, or words with other placeholders."""
+    import subprocess
+    import tempfile
+    import xml.etree.ElementTree as ET
+
+    def messages(path):
+        out = {}
+        for context in ET.parse(path).getroot().iter('context'):
+            name = context.findtext('name')
+            for m in context.iter('message'):
+                out[(name, m.findtext('source'))] = m.find('translation')
+        return out
+
+    have = messages(ts)
+    with tempfile.TemporaryDirectory() as tmp:
+        fresh = pathlib.Path(tmp) / 'fresh.ts'
+        subprocess.run([lupdate, '-silent', '-locations', 'none', str(root), '-ts', str(fresh)],
+                       check=True)
+        wanted = messages(fresh)
+    bad = []
+    for key in wanted:
+        t = have.get(key)
+        if t is None:
+            bad.append(f'{ts}: not in the translation: {key}')
+        elif t.get('type') in ('unfinished', 'obsolete', 'vanished') or not (t.text or '').strip():
+            bad.append(f'{ts}: not translated: {key}')
+        elif sorted(re.findall(r'%L?\d', key[1])) != sorted(re.findall(r'%L?\d', t.text)):
+            bad.append(f'{ts}: other placeholders: {key} -> {t.text!r}')
+    return bad
+
+
 def main():
     root = pathlib.Path(sys.argv[1])
     bad = [b for p in sorted(root.rglob('*')) if p.suffix in ('.cpp', '.h') for b in outside(p)]
+    if len(sys.argv) > 3:
+        bad += untranslated(pathlib.Path(sys.argv[2]), root, sys.argv[3])
     for b in bad:
         print(b)
     if bad:

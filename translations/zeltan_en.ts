@@ -39,7 +39,7 @@ Default: $XDG_DATA_HOME/zeltan
         <source>
 使い方は「%1 --help」で表示されます</source>
         <translation>
-Run "%1 --help" to see how to use it</translation>
+Run &quot;%1 --help&quot; to see how to use it</translation>
     </message>
     <message>
         <source>--data-dir の後にフォルダを指定してください</source>
@@ -47,11 +47,11 @@ Run "%1 --help" to see how to use it</translation>
     </message>
     <message>
         <source>不明なオプション「%1」です</source>
-        <translation>Unknown option "%1"</translation>
+        <translation>Unknown option &quot;%1&quot;</translation>
     </message>
     <message>
         <source>余分な引数「%1」があります</source>
-        <translation>Unexpected argument "%1"</translation>
+        <translation>Unexpected argument &quot;%1&quot;</translation>
     </message>
     <message>
         <source>--data-dir は1回だけ指定してください</source>
@@ -60,6 +60,16 @@ Run "%1 --help" to see how to use it</translation>
     <message>
         <source>画面がありません：ZELTAN はデスクトップ（X11 または Wayland）の上で動きます（DISPLAY も WAYLAND_DISPLAY も設定されていません）</source>
         <translation>No display: ZELTAN runs on a desktop (X11 or Wayland), but neither DISPLAY nor WAYLAND_DISPLAY is set</translation>
+    </message>
+    <message>
+        <source>画面の言語：ja（日本語）または en（英語）。
+既定はツールメニューで選んだ言語、なければシステムの言語</source>
+        <translation>Language of the windows: ja (Japanese) or en (English).
+By default the one chosen in the Tools menu, else the system&apos;s</translation>
+    </message>
+    <message>
+        <source>--lang には ja か en を指定してください</source>
+        <translation>--lang takes ja or en</translation>
     </message>
 </context>
 <context>
@@ -636,7 +646,7 @@ Run "%1 --help" to see how to use it</translation>
     <name>DrivePrintOut</name>
     <message>
         <source>ロールアウト表（mm）&#x3000;赤：指定減速比の%1以内&#x3000;青：最も近い組合せ（メイン画面の調査と同じ）</source>
-        <translation>Rollout table (mm)   Red: within %1 of the wanted ratio   Blue: closest pair (same as the main window's ratio search)</translation>
+        <translation>Rollout table (mm)   Red: within %1 of the wanted ratio   Blue: closest pair (same as the main window&apos;s ratio search)</translation>
     </message>
     <message>
         <source>（表はスパー%1～%2、ピニオン%3～%4を印刷）</source>
@@ -735,7 +745,7 @@ Run "%1 --help" to see how to use it</translation>
     </message>
     <message>
         <source>比較できません</source>
-        <translation>Can't compare</translation>
+        <translation>Can&apos;t compare</translation>
     </message>
     <message>
         <source>他のピッチでの相当</source>
@@ -785,7 +795,7 @@ Center distance = m × (spur teeth + pinion teeth) ÷ 2
 Final ratio from a target = tire diameter × π ÷ target rollout,
    motor rpm × tire diameter × π × 60 ÷ 1000000 ÷ target top speed,
    or motor rpm ÷ target wheel rpm
-   The main window's ratio search is then run for this final ratio.
+   The main window&apos;s ratio search is then run for this final ratio.
 
 Top speed is a theoretical figure with no load and no slip. On track it changes with load, voltage sag, tire ballooning and wheelspin.</translation>
     </message>
@@ -841,7 +851,7 @@ Top speed is a theoretical figure with no load and no slip. On track it changes 
     </message>
     <message>
         <source>メイン画面のモジュールがピッチ（48P・0.5M など）でないときに入力します</source>
-        <translation>Enter this when the main window's module is not a pitch (48P, 0.5M etc.)</translation>
+        <translation>Enter this when the main window&apos;s module is not a pitch (48P, 0.5M etc.)</translation>
     </message>
     <message>
         <source>走行計算の状況表示</source>
@@ -873,7 +883,7 @@ Top speed is a theoretical figure with no load and no slip. On track it changes 
     </message>
     <message>
         <source>赤：指定減速比の%1以内&#x3000;青：最も近い組合せ（メイン画面の調査と同じ）</source>
-        <translation>Red: within %1 of the wanted ratio   Blue: closest pair (same as the main window's ratio search)</translation>
+        <translation>Red: within %1 of the wanted ratio   Blue: closest pair (same as the main window&apos;s ratio search)</translation>
     </message>
     <message>
         <source>走行条件</source>
@@ -939,15 +949,15 @@ Top speed is a theoretical figure with no load and no slip. On track it changes 
     <name>Files</name>
     <message>
         <source>%1 のリンク先が見つからないため書き込めませんでした</source>
-        <translation>Couldn't write %1: the file it links to is missing</translation>
+        <translation>Couldn&apos;t write %1: the file it links to is missing</translation>
     </message>
     <message>
         <source>「%1」はファイルに保存できない文字です。別の文字に置き換えて下さい</source>
-        <translation>“%1” is a character that can't be saved to the file. Please use another one</translation>
+        <translation>“%1” is a character that can&apos;t be saved to the file. Please use another one</translation>
     </message>
     <message>
         <source>%1 が見つかりません</source>
-        <translation>Can't find %1</translation>
+        <translation>Can&apos;t find %1</translation>
     </message>
     <message>
         <source>%1 が大きすぎるため読み込めませんでした</source>
@@ -963,15 +973,15 @@ Top speed is a theoretical figure with no load and no slip. On track it changes 
     </message>
     <message>
         <source>フォルダ %1 に書き込めません。書き込み権限と空き容量を確認して下さい</source>
-        <translation>Can't write to folder %1. Check the write permission and the free space</translation>
+        <translation>Can&apos;t write to folder %1. Check the write permission and the free space</translation>
     </message>
     <message>
         <source>フォルダ名「%1」には、このシステムの文字コードで読めないバイトがあります</source>
-        <translation>The folder name “%1” has bytes that this system's encoding can't read</translation>
+        <translation>The folder name “%1” has bytes that this system&apos;s encoding can&apos;t read</translation>
     </message>
     <message>
         <source>HOME が設定されていないため、データフォルダの場所を決められません</source>
-        <translation>HOME is not set, so the data folder can't be located</translation>
+        <translation>HOME is not set, so the data folder can&apos;t be located</translation>
     </message>
     <message>
         <source>データフォルダ「%1」はフォルダではありません</source>
@@ -979,19 +989,19 @@ Top speed is a theoretical figure with no load and no slip. On track it changes 
     </message>
     <message>
         <source>データフォルダ「%1」を作成できません</source>
-        <translation>Can't create the data folder “%1”</translation>
+        <translation>Can&apos;t create the data folder “%1”</translation>
     </message>
     <message>
         <source>データフォルダ「%1」に書き込めません</source>
-        <translation>Can't write to the data folder “%1”</translation>
+        <translation>Can&apos;t write to the data folder “%1”</translation>
     </message>
     <message>
         <source>データフォルダ %1 を作成できませんでした</source>
-        <translation>Couldn't create the data folder %1</translation>
+        <translation>Couldn&apos;t create the data folder %1</translation>
     </message>
     <message>
         <source>%1 を作成できませんでした</source>
-        <translation>Couldn't create %1</translation>
+        <translation>Couldn&apos;t create %1</translation>
     </message>
 </context>
 <context>
@@ -1114,6 +1124,14 @@ Top speed is a theoretical figure with no load and no slip. On track it changes 
         <source>、</source>
         <translation>, </translation>
     </message>
+    <message>
+        <source>言語（Language）</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>次回の起動から切り替わります</source>
+        <translation>Takes effect at the next start</translation>
+    </message>
 </context>
 <context>
     <name>Manual</name>
@@ -1172,6 +1190,10 @@ Top speed is a theoretical figure with no load and no slip. On track it changes 
     <message>
         <source>取り扱い説明「%1」の終わり（end）が見つかりません</source>
         <translation>The manual topic “%1” has no closing “end” line</translation>
+    </message>
+    <message>
+        <source>help.txt</source>
+        <translation>help-en.txt</translation>
     </message>
 </context>
 <context>
@@ -1246,7 +1268,7 @@ Top speed is a theoretical figure with no load and no slip. On track it changes 
     </message>
     <message>
         <source>モジュール「%1」はモジュール表にないため、今のモジュールのままです</source>
-        <translation>Module “%1” isn't in the module table, so the current module is kept</translation>
+        <translation>Module “%1” isn&apos;t in the module table, so the current module is kept</translation>
     </message>
     <message>
         <source>%1の計算間隔は1以上にして下さい</source>
@@ -1262,7 +1284,7 @@ Top speed is a theoretical figure with no load and no slip. On track it changes 
     </message>
     <message>
         <source>ピニオン範囲に0が含まれているため計算できません</source>
-        <translation>The pinion range includes 0, so it can't be calculated</translation>
+        <translation>The pinion range includes 0, so it can&apos;t be calculated</translation>
     </message>
     <message>
         <source>%1の歯数の範囲が広すぎます（%2個まで）</source>
@@ -1282,7 +1304,7 @@ Top speed is a theoretical figure with no load and no slip. On track it changes 
     </message>
     <message>
         <source>モジュール名に「&quot;」は使えません</source>
-        <translation>Module names can't contain the " character</translation>
+        <translation>Module names can&apos;t contain the &quot; character</translation>
     </message>
     <message>
         <source>同じモジュールが有りますが、上書きしますか？</source>
@@ -1298,7 +1320,7 @@ Top speed is a theoretical figure with no load and no slip. On track it changes 
     </message>
     <message>
         <source>マシン名に「&quot;」は使えません</source>
-        <translation>Car names can't contain the " character</translation>
+        <translation>Car names can&apos;t contain the &quot; character</translation>
     </message>
     <message>
         <source>マシン名を選択して下さい</source>
@@ -1310,15 +1332,15 @@ Top speed is a theoretical figure with no load and no slip. On track it changes 
     </message>
     <message>
         <source>%1 を読み込めませんでした</source>
-        <translation>Couldn't read %1</translation>
+        <translation>Couldn&apos;t read %1</translation>
     </message>
     <message>
         <source>%1 に書き込めませんでした</source>
-        <translation>Couldn't write to %1</translation>
+        <translation>Couldn&apos;t write to %1</translation>
     </message>
     <message>
         <source>%1 を読み込めないため保存しませんでした</source>
-        <translation>Not saved, because %1 can't be read</translation>
+        <translation>Not saved, because %1 can&apos;t be read</translation>
     </message>
     <message>
         <source>%1 は読み取り専用のため保存しませんでした</source>
@@ -1326,7 +1348,7 @@ Top speed is a theoretical figure with no load and no slip. On track it changes 
     </message>
     <message>
         <source>%1 は通常のファイルではないため使えません</source>
-        <translation>%1 can't be used because it isn't a regular file</translation>
+        <translation>%1 can&apos;t be used because it isn&apos;t a regular file</translation>
     </message>
 </context>
 <context>
@@ -1608,12 +1630,12 @@ Top speed is a theoretical figure with no load and no slip. On track it changes 
     <message>
         <source>セッティング記録のファイル %1 を開けませんでした：
 %2</source>
-        <translation>Couldn't open the setup notebook file %1:
+        <translation>Couldn&apos;t open the setup notebook file %1:
 %2</translation>
     </message>
     <message>
         <source>セッティング記録のファイル %1 は新しい版のZELTAN（形式 %2）で作られているため、この版では開けません</source>
-        <translation>The setup notebook file %1 was made by a newer ZELTAN (format %2), so this version can't open it</translation>
+        <translation>The setup notebook file %1 was made by a newer ZELTAN (format %2), so this version can&apos;t open it</translation>
     </message>
     <message>
         <source>セッティング記録のファイルが壊れていました。
@@ -1624,19 +1646,19 @@ The damaged file was moved to %1 and a new notebook file was created.</translati
     <message>
         <source>セッティング記録のファイル %1 が壊れていますが、別の名前に移せませんでした：
 %2</source>
-        <translation>The setup notebook file %1 is damaged, but it couldn't be moved aside:
+        <translation>The setup notebook file %1 is damaged, but it couldn&apos;t be moved aside:
 %2</translation>
     </message>
     <message>
         <source>セッティング記録に書き込めませんでした（何も変更していません）：
 %1</source>
-        <translation>Couldn't write to the setup notebook (nothing was changed):
+        <translation>Couldn&apos;t write to the setup notebook (nothing was changed):
 %1</translation>
     </message>
     <message>
         <source>セッティング記録を読めませんでした：
 %1</source>
-        <translation>Couldn't read the setup notebook:
+        <translation>Couldn&apos;t read the setup notebook:
 %1</translation>
     </message>
     <message>
@@ -1686,7 +1708,7 @@ The damaged file was moved to %1 and a new notebook file was created.</translati
     <message>
         <source>別のプログラム（別のZELTANやsqlite3など）がセッティング記録のファイルを使っているため、書き込めませんでした。
 入力した内容は残っています。少し待ってからもう一度保存して下さい。</source>
-        <translation>Another program (another ZELTAN, sqlite3 or the like) is using the setup notebook file, so it couldn't be written.
+        <translation>Another program (another ZELTAN, sqlite3 or the like) is using the setup notebook file, so it couldn&apos;t be written.
 What you entered is still there. Wait a moment, then save again.</translation>
     </message>
     <message>
@@ -1723,7 +1745,7 @@ Save what you entered as a new run?
     </message>
     <message>
         <source>セッティング記録のファイルが開かれていません</source>
-        <translation>The setup notebook file isn't open</translation>
+        <translation>The setup notebook file isn&apos;t open</translation>
     </message>
     <message>
         <source>PNGファイルに保存しました：
@@ -1737,11 +1759,11 @@ Save what you entered as a new run?
     </message>
     <message>
         <source>CSVファイルの1行目がセッティング記録の見出しではありません</source>
-        <translation>The first line of the CSV file isn't the setup notebook's heading</translation>
+        <translation>The first line of the CSV file isn&apos;t the setup notebook&apos;s heading</translation>
     </message>
     <message>
         <source>引用符が閉じていません</source>
-        <translation>A quote isn't closed</translation>
+        <translation>A quote isn&apos;t closed</translation>
     </message>
     <message>
         <source>項目が%1個あります（%2個のはずです）</source>
@@ -1751,7 +1773,7 @@ Save what you entered as a new run?
         <source>%1件の記録を追加します（すでにある%2件は追加しません）。
 %3
 追加してよろしいですか？</source>
-        <translation>Adding %1 runs (%2 already there won't be added).
+        <translation>Adding %1 runs (%2 already there won&apos;t be added).
 %3
 Go ahead?</translation>
     </message>
@@ -1801,11 +1823,11 @@ Go ahead?</translation>
     </message>
     <message>
         <source>ロールアウトを大きくしてもモーター温度が上がっていないため、ロールアウトの目安は出せません。</source>
-        <translation>Motor temp doesn't rise with a bigger rollout, so there is no rollout advice.</translation>
+        <translation>Motor temp doesn&apos;t rise with a bigger rollout, so there is no rollout advice.</translation>
     </message>
     <message>
         <source>ロールアウトとモーター温度の関係がはっきりしないため（R² %1、0.5未満）、ロールアウトの目安は出せません。</source>
-        <translation>Rollout and motor temp don't line up clearly (R² %1, under 0.5), so there is no rollout advice.</translation>
+        <translation>Rollout and motor temp don&apos;t line up clearly (R² %1, under 0.5), so there is no rollout advice.</translation>
     </message>
     <message>
         <source>どのロールアウトでもモーター温度が%1℃を超える予測のため、ロールアウトの目安は出せません。</source>
@@ -1986,19 +2008,19 @@ Go ahead?</translation>
     </message>
     <message>
         <source>この記録のセッティングシートを印刷…</source>
-        <translation>Print this run's setup sheet…</translation>
+        <translation>Print this run&apos;s setup sheet…</translation>
     </message>
     <message>
         <source>この記録のセッティングシートをPDFに保存…</source>
-        <translation>Save this run's setup sheet as PDF…</translation>
+        <translation>Save this run&apos;s setup sheet as PDF…</translation>
     </message>
     <message>
         <source>マシンの履歴を印刷…</source>
-        <translation>Print the car's history…</translation>
+        <translation>Print the car&apos;s history…</translation>
     </message>
     <message>
         <source>マシンの履歴をPDFに保存…</source>
-        <translation>Save the car's history as PDF…</translation>
+        <translation>Save the car&apos;s history as PDF…</translation>
     </message>
     <message>
         <source>グラフを印刷…</source>
@@ -2061,7 +2083,7 @@ Go ahead?</translation>
     </message>
     <message>
         <source>印刷できませんでした：%1</source>
-        <translation>Couldn't print: %1</translation>
+        <translation>Couldn&apos;t print: %1</translation>
     </message>
     <message>
         <source>プリンターは接続されていますか？接続されていない場合はエラー停止します。</source>
@@ -2078,11 +2100,11 @@ Go ahead?</translation>
     <name>Printing</name>
     <message>
         <source>印刷システム（CUPS）のライブラリを読み込めません</source>
-        <translation>Can't load the printing system (CUPS) library</translation>
+        <translation>Can&apos;t load the printing system (CUPS) library</translation>
     </message>
     <message>
         <source>印刷サーバー（%1）が応答しません</source>
-        <translation>The print server (%1) isn't responding</translation>
+        <translation>The print server (%1) isn&apos;t responding</translation>
     </message>
     <message>
         <source>（%1）</source>
@@ -2090,7 +2112,7 @@ Go ahead?</translation>
     </message>
     <message>
         <source>印刷ジョブを受け付けていません</source>
-        <translation>The printer isn't accepting print jobs</translation>
+        <translation>The printer isn&apos;t accepting print jobs</translation>
     </message>
     <message>
         <source>停止しています</source>
@@ -2098,11 +2120,11 @@ Go ahead?</translation>
     </message>
     <message>
         <source>印刷ジョブの状態を確かめられません（%1）</source>
-        <translation>Can't check the print job's status (%1)</translation>
+        <translation>Can&apos;t check the print job&apos;s status (%1)</translation>
     </message>
     <message>
         <source>印刷サーバーに文書が最後まで届きませんでした（%1）</source>
-        <translation>The document didn't fully reach the print server (%1)</translation>
+        <translation>The document didn&apos;t fully reach the print server (%1)</translation>
     </message>
     <message>
         <source>印刷ジョブは取り消されました（%1）</source>
@@ -2118,7 +2140,7 @@ Go ahead?</translation>
     </message>
     <message>
         <source>印刷システムに接続できません（%1）</source>
-        <translation>Can't connect to the printing system (%1)</translation>
+        <translation>Can&apos;t connect to the printing system (%1)</translation>
     </message>
     <message>
         <source>プリンターが見つかりません</source>
@@ -2132,11 +2154,11 @@ Go ahead?</translation>
     </message>
     <message>
         <source>A4の用紙を設定できませんでした</source>
-        <translation>Couldn't set A4 paper</translation>
+        <translation>Couldn&apos;t set A4 paper</translation>
     </message>
     <message>
         <source>用紙の向きを設定できませんでした</source>
-        <translation>Couldn't set the page orientation</translation>
+        <translation>Couldn&apos;t set the page orientation</translation>
     </message>
     <message>
         <source>PDFファイルの名前が指定されていません</source>
@@ -2148,11 +2170,11 @@ Go ahead?</translation>
     </message>
     <message>
         <source>PDFファイル「%1」を書き込めませんでした</source>
-        <translation>Couldn't write the PDF file “%1”</translation>
+        <translation>Couldn&apos;t write the PDF file “%1”</translation>
     </message>
     <message>
         <source>印刷するページを作れませんでした</source>
-        <translation>Couldn't make the pages to print</translation>
+        <translation>Couldn&apos;t make the pages to print</translation>
     </message>
     <message>
         <source>プリンターが設定されていません</source>
@@ -2160,7 +2182,7 @@ Go ahead?</translation>
     </message>
     <message>
         <source>フォルダ「%1」を作成できませんでした</source>
-        <translation>Couldn't create the folder “%1”</translation>
+        <translation>Couldn&apos;t create the folder “%1”</translation>
     </message>
 </context>
 <context>
@@ -2320,7 +2342,7 @@ Go ahead?</translation>
     <name>RecordSyntax</name>
     <message>
         <source>%1に改行やタブなどの制御文字は使えません</source>
-        <translation>%1 can't contain line breaks, tabs or other control characters</translation>
+        <translation>%1 can&apos;t contain line breaks, tabs or other control characters</translation>
     </message>
 </context>
 <context>
@@ -2380,7 +2402,7 @@ Go ahead?</translation>
     <name>Zoom</name>
     <message>
         <source>設定ファイル %1 は通常のファイルではないため、読み書きせずに標準の設定で起動しました</source>
-        <translation>The settings file %1 isn't a regular file, so ZELTAN started with the default settings without reading or writing it</translation>
+        <translation>The settings file %1 isn&apos;t a regular file, so ZELTAN started with the default settings without reading or writing it</translation>
     </message>
 </context>
 </TS>

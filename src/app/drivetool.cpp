@@ -184,7 +184,7 @@ void DriveTool::fillSheet(const MainSetup& now)
     m_moduleNote = fromName ? Tr::tr("メイン画面のモジュール %1：m %2")
                                   .arg(f.module().text.trimmed(), Drive::moduleText(*fromName))
                             : QString();
-    m_sheet.title = Tr::tr("走行計算　%1").arg(f.machineTitle().text);
+    m_sheet.title = Tr::tr("走行計算　%1").arg(f.shown(f.machineTitle()));
     m_sheet.status = f.statusLine().text;
     m_sheet.conditions = DriveSheet::conditions(inputs(), module);
     m_sheet.note = DriveSheet::note();

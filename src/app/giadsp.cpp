@@ -215,7 +215,8 @@ void Giadsp::Command28_Click() { MachineRegistry::transferModule(m_form); }
 
 void Giadsp::manualTopic_Click(int topic)
 {
-    Manual::ShowManualTopic(m_form, m_host, m_files.help(), Manual::topicTitles().value(topic));
+    Manual::ShowManualTopic(m_form, m_host, m_files.path(Manual::fileName()),
+                            Manual::topicTitles().value(topic));
 }
 
 void Giadsp::torisetutoziru_Click()
@@ -224,7 +225,10 @@ void Giadsp::torisetutoziru_Click()
         Manual::close(m_form);
 }
 
-void Giadsp::torisetuhiraku_Click() { Manual::reopen(m_form, m_host, m_files.help()); }
+void Giadsp::torisetuhiraku_Click()
+{
+    Manual::reopen(m_form, m_host, m_files.path(Manual::fileName()));
+}
 void Giadsp::Command30_Click() { Manual::close(m_form); }
 
 // ---- Menu bar ------------------------------------------------------------

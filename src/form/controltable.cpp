@@ -39,6 +39,11 @@ QString word(const QString& source)
 template <typename Spec> QList<Spec> translated(QList<Spec> table)
 {
     for (Spec& s : table) {
+        if constexpr (requires { s.storedCaption; })
+            if (s.storedCaption) {
+                s.role = word(s.role);
+                continue;
+            }
         s.caption = word(s.caption);
         if constexpr (requires { s.role; })
             s.role = word(s.role);
@@ -47,6 +52,11 @@ template <typename Spec> QList<Spec> translated(QList<Spec> table)
 }
 
 } // namespace
+
+QString shownText(const ControlSpec& desc, const QString& text)
+{
+    return desc.storedCaption && text == desc.caption ? word(text) : text;
+}
 
 QString windowCaption() { return QCoreApplication::translate("ControlTable", "ギア比確認"); }
 
@@ -68,7 +78,7 @@ const QList<ControlSpec>& controls()
         {.name = "Label13", .left = 240, .top = 240, .width = 14775, .height = 615,
          .caption = QT_TRANSLATE_NOOP("ControlTable", "ギア比確認ツール"), .face = MinchoFace, .pointSize = 26, .bold = true,
          .foreground = TitleBlue, .background = Black, .bordered = true, .align = Centre,
-         .role = QT_TRANSLATE_NOOP("ControlTable", "マシン名の表示")},
+         .role = QT_TRANSLATE_NOOP("ControlTable", "マシン名の表示"), .storedCaption = true},
 
         // Quantity panel: name, value, selector, SET per row.
         {.name = "Label1", .left = 240, .top = 1080, .width = 3255, .height = 375,

@@ -48,6 +48,9 @@ struct ControlSpec
     QString click = QString();
     // One of the buttons that carry ★ while their quantity is the one SET calculates.
     bool picksQuantity = false;
+    // The caption is data a file keeps (GIA.DAT's machine name): the Form
+    // holds it as written, and only the screen and the page translate it.
+    bool storedCaption = false;
     // Keyboard keys (Qt::Key) that press this button while no field has the focus.
     QList<int> keys = {};
 };
@@ -91,6 +94,9 @@ QString contactLine();
 
 const QList<ControlSpec>& controls();
 const ControlSpec* find(const QString& name);
+// A control's text as the screen and the page show it: a stored caption still
+// at its design text reads in the window's language.
+QString shownText(const ControlSpec& desc, const QString& text);
 const QList<LineSpec>& lines();
 const QList<MenuSpec>& menus();
 // Control names in keyboard focus order.

@@ -35,6 +35,12 @@ void Form::resetToDesign(Control& c) const
     }
 }
 
+QString Form::shown(const Control& c) const
+{
+    const ControlSpec* desc = ControlTable::find(nameOf(c));
+    return desc ? ControlTable::shownText(*desc, c.text) : c.text;
+}
+
 Control* Form::control(QStringView name)
 {
     const auto it = members().constFind(name.toString());

@@ -109,6 +109,9 @@ struct Form
     QString nameOf(const Control& control) const;
     // Back to the caption and visibility the control table gives it.
     void resetToDesign(Control& control) const;
+    // The control's text as the screen and the page show it: the machine
+    // title's design caption in the window's language, every other text as held.
+    QString shown(const Control& control) const;
 
     // A selector never set shows its own control name ("Combo1"); that, or
     // nothing at all, counts as not set.

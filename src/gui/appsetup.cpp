@@ -5,15 +5,14 @@
 #include "fieldaccessible.h"
 #include "focusring.h"
 #include "form/controltable.h"
+#include "language.h"
 #include "platform/datafolder.h"
 #include "zoom.h"
 
 #include <QApplication>
 #include <QFont>
 #include <QFontMetrics>
-#include <QLibraryInfo>
 #include <QLocale>
-#include <QTranslator>
 
 #include <fontconfig/fontconfig.h>
 
@@ -63,17 +62,9 @@ void installFontSubstitutes()
     QFont::insertSubstitutions(ControlTable::MinchoFace, mincho);
 }
 
-void apply(QApplication& app)
+void apply(QApplication& app, Language::Choice language)
 {
-    const QLocale japanese(QLocale::Japanese, QLocale::Japan);
-    QLocale::setDefault(japanese);
-
-    auto* translator = new QTranslator(&app);
-    if (translator->load(japanese, QStringLiteral("qtbase"), QStringLiteral("_"),
-                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(translator);
-    else
-        delete translator; // English button texts are better than none
+    Language::install(app, language);
 
     installFontSubstitutes();
     // The window is designed on one face; a desktop theme changes none of its

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "language.h"
+
 #include <QFont>
 #include <QString>
 
@@ -9,9 +11,9 @@ class QApplication;
 
 namespace AppSetup {
 
-// Japanese texts on Qt's own buttons (はい / いいえ), the Japanese locale, the
+// The language (Qt's own buttons and the locale with it: はい / いいえ), the
 // stand-ins for the Windows faces, the design's colours and the window icon.
-void apply(QApplication& app);
+void apply(QApplication& app, Language::Choice language = Language::Choice::Japanese);
 
 // Reads fontconfig's configuration and font caches on a thread of its own,
 // started before QApplication. Join it before the window is made: Qt's own

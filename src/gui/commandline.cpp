@@ -103,7 +103,12 @@ Outcome parse(const QList<QByteArray>& argv)
                                             "既定は $XDG_DATA_HOME/zeltan\n"
                                             "（通常 ~/.local/share/zeltan）"),
                                      QStringLiteral("DIR"));
-    parser.addOptions({help, version, dataDir});
+    const QCommandLineOption lang(
+        QStringLiteral("lang"),
+        Tr::tr("画面の言語：ja（日本語）または en（英語）。\n"
+               "既定はツールメニューで選んだ言語、なければシステムの言語"),
+        QStringLiteral("ja|en"));
+    parser.addOptions({help, version, dataDir, lang});
     for (const QtOption& qt : QtOptions) {
         QCommandLineOption option(QString::fromLatin1(qt.name));
         if (qt.takesValue)
@@ -132,6 +137,11 @@ Outcome parse(const QList<QByteArray>& argv)
         return finished(QStringLiteral("%1 %2\n").arg(Program, QStringLiteral(ZELTAN_VERSION)));
 
     Outcome o;
+    if (parser.isSet(lang)) {
+        o.language = Language::fromCode(parser.values(lang).constLast());
+        if (!o.language)
+            return usageError(Tr::tr("--lang には ja か en を指定してください") + hint);
+    }
     Result<QString> folder = DataFolder::defaultLocation();
     if (parser.isSet(dataDir)) {
         if (parser.values(dataDir).size() > 1)
@@ -157,6 +167,20 @@ Outcome parse(const QList<QByteArray>& argv)
         return usageError(usable.error());
     o.dataFolder = *folder;
     return o;
+}
+
+std::optional<Language::Choice> languageAsked(const QList<QByteArray>& argv)
+{
+    std::optional<Language::Choice> asked;
+    for (qsizetype i = 1; i < argv.size(); ++i) {
+        for (const QByteArray& option : {QByteArray("--lang"), QByteArray("-lang")}) {
+            if (argv[i] == option && i + 1 < argv.size())
+                asked = Language::fromCode(QString::fromLatin1(argv[i + 1]));
+            else if (argv[i].startsWith(option + '='))
+                asked = Language::fromCode(QString::fromLatin1(argv[i].mid(option.size() + 1)));
+        }
+    }
+    return asked;
 }
 
 } // namespace CommandLine

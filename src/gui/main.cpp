@@ -3,6 +3,7 @@
 #include "mainwindow.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 
 #include <cstdio>
 
@@ -12,7 +13,14 @@ int main(int argc, char* argv[])
     for (int i = 0; i < argc; ++i)
         arguments << QByteArray(argv[i]);
     // Before QApplication, which would need a display just to print the help.
-    const CommandLine::Outcome command = CommandLine::parse(arguments);
+    CommandLine::Outcome command = CommandLine::parse(arguments);
+    const Language::Choice language = Language::choose(CommandLine::languageAsked(arguments));
+    if (!command.openWindow && language != Language::Choice::Japanese) {
+        // Told again in the chosen language: a core application needs no display.
+        QCoreApplication core(argc, argv);
+        Language::install(core, language);
+        command = CommandLine::parse(arguments);
+    }
     if (!command.openWindow) {
         std::fputs(command.out.toLocal8Bit().constData(), stdout);
         std::fputs(command.error.toLocal8Bit().constData(), stderr);
@@ -21,7 +29,7 @@ int main(int argc, char* argv[])
 
     std::jthread fontConfig = AppSetup::loadFontConfigAside();
     QApplication app(argc, argv);
-    AppSetup::apply(app);
+    AppSetup::apply(app, language);
     fontConfig.join();
 
     MainWindow window(command.dataFolder);

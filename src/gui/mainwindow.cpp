@@ -12,6 +12,7 @@
 #include "form/controltable.h"
 #include "itemlistview.h"
 #include "keyboardkeypad.h"
+#include "language.h"
 #include "notebookwindow.h"
 #include "ratiogridview.h"
 #include "selectorbox.h"
@@ -20,6 +21,7 @@
 #include "zoom.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -110,7 +112,7 @@ MainWindow::MainWindow(const QString& dataFolder, QWidget* parent)
         widget->setObjectName(desc.name);
         Colours::apply(widget, desc);
         widget->setAccessibleName(desc.role);
-        describe(widget, desc, desc.caption);
+        describe(widget, desc, ControlTable::shownText(desc, desc.caption));
         // Keyboard keys press the keypad buttons the table gives them to.
         for (int key : desc.keys)
             m_keypad->bind(key, qobject_cast<QAbstractButton*>(widget));
@@ -125,6 +127,7 @@ MainWindow::MainWindow(const QString& dataFolder, QWidget* parent)
         entry.widget->setVisible(!entry.desc->hiddenAtStart);
     buildMenus();
     addZoomActions();
+    addLanguageActions();
     setFocusOrder();
     // The layout never changes: the window is exactly the menu bar over the client area.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
@@ -145,7 +148,7 @@ QWidget* MainWindow::createControl(const ControlSpec& desc, Control* control, QW
     const QString name = desc.name;
     switch (desc.kind) {
     case ControlKind::Label: {
-        auto* label = new QLabel(desc.caption, parent);
+        auto* label = new QLabel(ControlTable::shownText(desc, desc.caption), parent);
         label->setTextFormat(Qt::PlainText); // captions are data, never markup
         label->setAlignment(alignmentOf(desc.align));
         if (desc.bordered) {
@@ -362,6 +365,32 @@ void MainWindow::addZoomActions()
     }
 }
 
+void MainWindow::addLanguageActions()
+{
+    QAction* tools = m_actions.value(QStringLiteral("tuuru"));
+    QMenu* menu = tools ? tools->menu() : nullptr;
+    if (!menu)
+        return;
+    QMenu* languages = menu->addMenu(Tr::tr("言語（Language）"));
+    languages->menuAction()->setObjectName(QStringLiteral("language"));
+    // The windows are built in one language; a new one takes the next start.
+    languages->addAction(Tr::tr("次回の起動から切り替わります"))->setEnabled(false);
+    auto* group = new QActionGroup(languages);
+    const Language::Choice chosen = Language::saved().value_or(Language::current());
+    // Each language by its own name, whatever the window speaks now.
+    for (const auto& [choice, name] :
+         {std::pair{Language::Choice::Japanese, QStringLiteral(ZELTAN_KEY("日本語"))},
+          std::pair{Language::Choice::English, QStringLiteral("English")}}) {
+        QAction* action = languages->addAction(name);
+        action->setObjectName(QStringLiteral("language_") + Language::code(choice));
+        action->setCheckable(true);
+        action->setChecked(choice == chosen);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [choice] { Language::save(choice); });
+        m_actions.insert(action->objectName(), action);
+    }
+}
+
 void MainWindow::showEvent(QShowEvent* event)
 {
     QMainWindow::showEvent(event);
@@ -451,9 +480,10 @@ void MainWindow::renderEntry(Entry& entry)
     switch (entry.desc->kind) {
     case ControlKind::Label: {
         auto* label = static_cast<QLabel*>(widget);
-        if (label->text() != c.text) {
-            label->setText(c.text);
-            describe(label, *entry.desc, c.text);
+        if (const QString shown = ControlTable::shownText(*entry.desc, c.text);
+            label->text() != shown) {
+            label->setText(shown);
+            describe(label, *entry.desc, shown);
             // A result the user is not on is told to a screen reader after
             // the handler, the status line first.
             if (isNews(entry.control)) {

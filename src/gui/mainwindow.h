@@ -81,6 +81,7 @@ private:
     void buildMenus();
     void setFocusOrder();
     void addZoomActions();
+    void addLanguageActions();
     // Places every control at its twips at the current zoom.
     void placeControls();
     // The window moved inside, or onto, the available area of its screen.

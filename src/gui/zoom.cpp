@@ -27,13 +27,13 @@ bool usable()
     const QFileInfo file(settingsPath());
     return !file.exists() || file.isFile();
 }
+} // namespace
 
 QSettings settings()
 {
     return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("zeltan"),
                      QStringLiteral("zeltan"));
 }
-} // namespace
 
 // As QSettings names it, without making a QSettings (which opens the file at once).
 QString settingsPath()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSettings>
 #include <QSize>
 #include <QString>
 
@@ -26,6 +27,9 @@ QString settingsPath();
 // Why the preferences file is neither read nor written (it is a FIFO, a
 // folder, a device …), or "" when it is usable or not there yet.
 QString settingsProblem();
+// The preferences file, for the other choices kept beside the zoom. Read or
+// write it only when settingsProblem() is "".
+QSettings settings();
 
 // The zoom the user chose, 1.0 when none.
 double saved();

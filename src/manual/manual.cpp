@@ -47,8 +47,16 @@ const QStringList& topicTitles()
         QT_TRANSLATE_NOOP("Manual", "セッティング記録"),
         QT_TRANSLATE_NOOP("Manual", "キー操作"),
     };
-    return titles;
+    static const QStringList inLanguage = [] {
+        QStringList t;
+        for (const QString& title : titles)
+            t << QCoreApplication::translate("Manual", title.toUtf8().constData());
+        return t;
+    }();
+    return inLanguage;
 }
+
+QString fileName() { return QCoreApplication::translate("Manual", "help.txt"); }
 
 void ShowManualTopic(Form& form, Host& host, const QString& helpPath, const QString& title)
 {

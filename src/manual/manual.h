@@ -10,8 +10,12 @@
 namespace Manual {
 
 // The topic titles in help.txt, in the order of the manual's eight menu items
-// and the four of ツール → ツールの説明.
+// and the four of ツール → ツールの説明; in another language, the titles of
+// that language's help file.
 const QStringList& topicTitles();
+// The help file of the window's language: help.txt, or the translation's own
+// (help-en.txt). Each is found in the data folder.
+QString fileName();
 
 // Replaces the panel's rows by an empty row and the topic read from help.txt
 // (its title, then its items up to "end"), and shows the panel.

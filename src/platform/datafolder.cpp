@@ -90,7 +90,7 @@ Result<> DataFolder::seedShippedFiles() const
     if (!m_dir.exists() && !QDir().mkpath(m_dir.absolutePath()))
         return Failure{
             Tr::tr("データフォルダ %1 を作成できませんでした").arg(m_dir.absolutePath())};
-    for (const char* name : {"module.dat", "GIA.DAT", "help.txt"}) {
+    for (const char* name : {"module.dat", "GIA.DAT", "help.txt", "help-en.txt"}) {
         const QString target = path(QString::fromLatin1(name));
         // An empty shipped file is what an older version left when it was
         // stopped while seeding; no user keeps one on purpose.

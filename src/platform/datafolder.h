@@ -35,7 +35,7 @@ public:
     // save after the user's work.
     static Result<> makeUsable(const QString& folder);
 
-    // Writes the shipped module.dat, GIA.DAT and help.txt into the folder when
+    // Writes the shipped module.dat, GIA.DAT, help.txt and help-en.txt into the folder when
     // they are missing there (creating the folder too); fails with the first
     // file that could not be written.
     Result<> seedShippedFiles() const;

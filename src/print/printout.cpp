@@ -38,7 +38,7 @@ PrintPage buildPage(const Form& f)
         {13500, 800, f.totalRatio()},
     };
     for (const auto& h : headings)
-        text(page, h.x, h.y, h.control.text, 14);
+        text(page, h.x, h.y, f.shown(h.control), 14);
     text(page, FrameLeft, FrameTop + FrameRows * RowPitch + Inset, ControlTable::contactLine(), 8);
 
     const int right = FrameLeft + FrameCols * ColPitch;
