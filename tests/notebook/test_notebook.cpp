@@ -1,4 +1,6 @@
+#include "app/gearbox.h"
 #include "app/notebook.h"
+#include "notebook/gearmessages.h"
 #include "notebook/notebookcsv.h"
 #include "notebook/notebookmessages.h"
 #include "print/notebooksheet.h"
@@ -471,6 +473,60 @@ INSTANTIATE_TEST_SUITE_P(Tracks, NotebookTrack, ::testing::ValuesIn(trackCases),
                                  n.begin(), n.end(), [](char c) { return !isalnum(c); }, '_');
                              return n;
                          });
+
+// The gears typed in their window: refused whole with the reason, else kept
+// in the file and carried by the CSV, which older files without them still read.
+TEST_F(NotebookTest, OwnedGearsAreCheckedKeptAndShared)
+{
+    GearBox box(app, host);
+    ASSERT_TRUE(box.open());
+    const auto limits = OwnedGears::limits(25.4 / 48);
+    struct
+    {
+        const char *spurs, *pinions;
+        QString message;
+    } const refused[] = {
+        {"84-90", "25-17",
+         GearMessages::problem({{}, OwnedGears::Problem::Backwards, "25-17"},
+                               GearMessages::PinionField(), "48P", limits)},
+        {"84, 200", "22",
+         GearMessages::problem({{}, OwnedGears::Problem::OutsideLimits, "200"},
+                               GearMessages::SpurField(), "48P", limits)},
+    };
+    for (const auto& r : refused) {
+        host.messages.clear();
+        EXPECT_FALSE(box.setGears("48P", r.spurs, r.pinions));
+        EXPECT_EQ(host.messages, QStringList{r.message});
+    }
+    EXPECT_TRUE(box.inventory().isEmpty());
+    ASSERT_TRUE(box.setGears("48P", "84-86, 90", "17-25, 28, 20-22"));
+    EXPECT_EQ(box.done(), GearMessages::gearsSaved("48P", 4, 10));
+    host.messages.clear();
+    EXPECT_FALSE(box.setMount("A", "48P", "120", "110"));
+    EXPECT_EQ(host.messages, QStringList{GearMessages::mountBackwards(120, 110)});
+    ASSERT_TRUE(box.setMount("A", "48P", "105", "112"));
+
+    // Another connection (a second window, a restart) reads it as typed.
+    GearBox again(app, host);
+    ASSERT_TRUE(again.open());
+    EXPECT_EQ(again.spursText("48P"), "84-86, 90");
+    EXPECT_EQ(again.pinionsText("48P"), "17-25, 28");
+    EXPECT_EQ(again.mountMost("A", "48P"), "112");
+
+    const QByteArray bytes = NotebookCsv::write({run("A", "筑波", "60", 0)}, box.inventory());
+    const auto back = NotebookCsv::readAll(bytes);
+    ASSERT_TRUE(back) << back.error().toStdString();
+    EXPECT_EQ(back->entries.size(), 1);
+    EXPECT_TRUE(back->inventory == box.inventory());
+    EXPECT_TRUE(
+        NotebookCsv::readAll(NotebookCsv::write({run("A", "筑波", "60", 0)}))->inventory.isEmpty());
+    QByteArray bad = bytes;
+    bad.replace("84-86, 90", "84-86, 7");
+    EXPECT_EQ(NotebookCsv::readAll(bad).error(),
+              NotebookMessages::csvLine(
+                  4, GearMessages::problem({{}, OwnedGears::Problem::OutsideLimits, "7"},
+                                           GearMessages::SpurField(), "48P", limits)));
+}
 
 // ---- Two runs side by side ----------------------------------------------------
 
