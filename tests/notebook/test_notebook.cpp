@@ -474,6 +474,51 @@ INSTANTIATE_TEST_SUITE_P(Tracks, NotebookTrack, ::testing::ValuesIn(trackCases),
                              return n;
                          });
 
+// The advice names the owned pair closest under it. The newest run, 84/22 at
+// 31.00 mm, scales every pair: k = 31 × 84 ÷ 22, a pair rolls k × p ÷ s:
+// 84/21 29.59, 86/21 28.90, 86/22 30.28, 84/22 31.00, 84/23 32.41, 86/23 31.65.
+TEST_F(NotebookTest, TheAdviceNamesTheOwnedPairUnderIt)
+{
+    QList<NotebookEntry> entries;
+    for (int i = 0; i < 5; ++i) {
+        NotebookEntry e = run("A", "筑波", QString::number(55 + 5 * i), i);
+        e.rollout = QString::number(27 + i) + ".00";
+        e.module = "48P";
+        entries << e;
+    }
+    seed(entries);
+    notebook.open(Now);
+    notebook.setFilter("A", "筑波");
+    EXPECT_TRUE(notebook.trackLine().endsWith("5回の走行から）。"))
+        << notebook.trackLine().toStdString();
+    {
+        NotebookStore store;
+        ASSERT_TRUE(store.open(db()));
+        ASSERT_TRUE(store.setGears({"48P", {84, 86}, {21, 22, 23}}));
+    }
+    struct
+    {
+        double limit;
+        CarMount mount;
+        const char* ending;
+    } const steps[] = {
+        {70, {}, "30.0 mm（予測、5回の走行から）。→ 手持ち 84/21"},
+        {74, {}, "30.8 mm（予測、5回の走行から）。→ 手持ち 86/22"},
+        {74, {"A", "48P", 106, 107}, "→ 手持ち 86/21"}, // 84/21 and 86/22 do not fit
+        {74, {"A", "48P", 130, 140}, "→ 手持ちで収まる組合せなし"},
+    };
+    for (const auto& step : steps) {
+        if (!step.mount.car.isEmpty()) {
+            NotebookStore store;
+            ASSERT_TRUE(store.open(db()));
+            ASSERT_TRUE(store.setMount(step.mount));
+        }
+        notebook.setTempLimit(step.limit);
+        EXPECT_TRUE(notebook.trackLine().endsWith(QString::fromUtf8(step.ending)))
+            << notebook.trackLine().toStdString();
+    }
+}
+
 // The gears typed in their window: refused whole with the reason, else kept
 // in the file and carried by the CSV, which older files without them still read.
 TEST_F(NotebookTest, OwnedGearsAreCheckedKeptAndShared)
