@@ -84,6 +84,8 @@ public:
     static constexpr double DefaultTempLimit = 70.0;
     double tempLimit() const { return m_tempLimit; }
     void setTempLimit(double limit);
+    // The gears owned or a mount changed: the advice names its pair anew.
+    void gearsChanged() { refilter(); }
     // Whether a shown run holds a value outside its field's range.
     bool hasStray(qsizetype i) const;
     QString carName(qint32 car) const { return m_index.cars.value(car); }

@@ -16,6 +16,7 @@
 #include "print/gridexport.h"
 #include "selectorbox.h"
 #include "windowplace.h"
+#include "zoom.h"
 
 #include <QBuffer>
 #include <QCloseEvent>
@@ -42,6 +43,7 @@
 #include <QVBoxLayout>
 
 #include <exception>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -58,6 +60,7 @@ NotebookWindow::NotebookWindow(MainLink& main)
     setWindowTitle(NotebookMessages::Title());
     setAttribute(Qt::WA_WindowPropagation);
     m_host.printer().setPdfFolder(PagePrinter::documentsFolder());
+    m_notebook.setTempLimit(Preferences::tempLimit());
 
     m_model = new NotebookListModel(m_notebook, this);
     m_list = new QTableView(this);
@@ -293,6 +296,20 @@ QWidget* NotebookWindow::buildButtons()
     connect(compare, &QPushButton::clicked, this, &NotebookWindow::compareRuns);
     m_controls.insert(compare->objectName(), compare);
     row->addWidget(compare);
+    for (const auto& [name, caption, spoken, run] :
+         {std::tuple{"gearBox", QT_TR_NOOP("手持ちギア…"),
+                     QT_TR_NOOP("手持ちギアとマウントを登録する"), &NotebookWindow::openGearBox},
+          std::tuple{"tempLimit", QT_TR_NOOP("温度上限…"),
+                     QT_TR_NOOP("ロールアウトの目安の温度上限を決める"),
+                     &NotebookWindow::askTempLimit}}) {
+        auto* button = new QPushButton(tr(caption), this);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setAccessibleName(tr(spoken));
+        button->setAutoDefault(true);
+        connect(button, &QPushButton::clicked, this, run);
+        m_controls.insert(button->objectName(), button);
+        row->addWidget(button);
+    }
     row->addStretch();
     auto* more = new QPushButton(QStringLiteral("印刷・保存"), this);
     more->setObjectName(QStringLiteral("more"));

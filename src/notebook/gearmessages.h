@@ -167,6 +167,15 @@ inline QString importedGears(int modules, int mounts)
 }
 
 inline QString TempLimitTitle() { return Tr::tr("温度上限"); }
-inline QString tempLimitAsk() { return Tr::tr("モーター温度の上限（℃）："); }
+inline QString tempLimitAsk()
+{
+    return Tr::tr("ロールアウトの目安で、モーター温度をこの温度以下に収めます（℃）：");
+}
+inline QString tempLimitNotSaved(const QString& path)
+{
+    return Tr::tr("温度上限を設定ファイル %1 に保存できませんでした。"
+                  "この起動のあいだだけ使います")
+        .arg(path);
+}
 
 } // namespace GearMessages
