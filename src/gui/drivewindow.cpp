@@ -128,7 +128,9 @@ DriveWindow::DriveWindow(MainLink& main)
                                "moduleTyped",    "wantedRollout",
                                "surveyRollout",  "wantedSpeed",
                                "surveySpeed",    "wantedWheelRpm",
-                               "surveyWheelRpm", "takeReference",
+                               "surveyWheelRpm", "ownedOnly",
+                               "keepRollout",    "gearBox",
+                               "ownedPairs",     "takeReference",
                                "rollouts",       "printSheet",
                                "explain",        "close"};
     for (qsizetype i = 1; i < order.size(); ++i)
