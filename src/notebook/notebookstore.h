@@ -89,6 +89,7 @@ private:
     Result<> configure();
     Result<> migrate();
     Result<> addGearTables();
+    static Result<> mergeGears(QSqlDatabase& db, const GearInventory& incoming);
     Result<> change(const std::function<Result<>(QSqlDatabase&)>& work);
     qint64 dataVersion() const;
 
