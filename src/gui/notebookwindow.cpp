@@ -284,8 +284,10 @@ QWidget* NotebookWindow::buildEditor()
 QWidget* NotebookWindow::buildButtons()
 {
     auto* box = new QWidget(this);
-    auto* row = new QHBoxLayout(box);
-    row->setContentsMargins(0, 0, 0, 0);
+    auto* rows = new QVBoxLayout(box);
+    rows->setContentsMargins(0, 0, 0, 0);
+    auto* row = new QHBoxLayout;
+    rows->addLayout(row);
     row->addWidget(addButton(QStringLiteral("record"), QStringLiteral("記録する")));
     row->addWidget(addButton(QStringLiteral("restore"), QStringLiteral("この設定を呼び出す")));
     row->addWidget(addButton(QStringLiteral("remove"), QStringLiteral("削除")));
@@ -296,20 +298,6 @@ QWidget* NotebookWindow::buildButtons()
     connect(compare, &QPushButton::clicked, this, &NotebookWindow::compareRuns);
     m_controls.insert(compare->objectName(), compare);
     row->addWidget(compare);
-    for (const auto& [name, caption, spoken, run] :
-         {std::tuple{"gearBox", QT_TR_NOOP("手持ちギア…"),
-                     QT_TR_NOOP("手持ちギアとマウントを登録する"), &NotebookWindow::openGearBox},
-          std::tuple{"tempLimit", QT_TR_NOOP("温度上限…"),
-                     QT_TR_NOOP("ロールアウトの目安の温度上限を決める"),
-                     &NotebookWindow::askTempLimit}}) {
-        auto* button = new QPushButton(tr(caption), this);
-        button->setObjectName(QString::fromLatin1(name));
-        button->setAccessibleName(tr(spoken));
-        button->setAutoDefault(true);
-        connect(button, &QPushButton::clicked, this, run);
-        m_controls.insert(button->objectName(), button);
-        row->addWidget(button);
-    }
     row->addStretch();
     auto* more = new QPushButton(QStringLiteral("印刷・保存"), this);
     more->setObjectName(QStringLiteral("more"));
@@ -347,6 +335,25 @@ QWidget* NotebookWindow::buildButtons()
     close->setAccessibleName(QStringLiteral("セッティング記録を閉じる"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     row->addWidget(close);
+    // The gears and the advice's limit on a line of their own: one more
+    // button on the first would widen the window past a small screen.
+    row = new QHBoxLayout;
+    for (const auto& [name, caption, spoken, run] :
+         {std::tuple{"gearBox", QT_TR_NOOP("手持ちギア…"),
+                     QT_TR_NOOP("手持ちギアとマウントを登録する"), &NotebookWindow::openGearBox},
+          std::tuple{"tempLimit", QT_TR_NOOP("温度上限…"),
+                     QT_TR_NOOP("ロールアウトの目安の温度上限を決める"),
+                     &NotebookWindow::askTempLimit}}) {
+        auto* button = new QPushButton(tr(caption), this);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setAccessibleName(tr(spoken));
+        button->setAutoDefault(true);
+        connect(button, &QPushButton::clicked, this, run);
+        m_controls.insert(button->objectName(), button);
+        row->addWidget(button);
+    }
+    row->addStretch();
+    rows->addLayout(row);
     return box;
 }
 
