@@ -121,7 +121,36 @@ bool GearBox::setMount(const QString& car, const QString& module, const QString&
         return false;
     }
     const bool forget = least.trimmed().isEmpty() && most.trimmed().isEmpty();
-    if (!forget) {
+    // Centre distances ("26.5mm") become the tooth sums they allow.
+    const bool inMm = least.trimmed().endsWith(u"mm", Qt::CaseInsensitive) ||
+                      most.trimmed().endsWith(u"mm", Qt::CaseInsensitive);
+    if (!forget && inMm) {
+        const auto module = Drive::moduleFromName(m.module);
+        if (!module) {
+            m_host.message(M::mountMmNeedsPitch(m.module));
+            return false;
+        }
+        double mm[2] = {0, 0};
+        int i = 0;
+        for (QString typed : {least, most}) {
+            typed = typed.trimmed();
+            if (typed.endsWith(u"mm", Qt::CaseInsensitive))
+                typed.chop(2);
+            const auto n = NumberText::toDouble(typed);
+            if (!n || !(*n > 0) || *n > 1000) {
+                m_host.message(M::mountNotCount(typed));
+                return false;
+            }
+            mm[i++] = *n;
+        }
+        const OwnedGears::Mount sums = OwnedGears::mountOfCentres(mm[0], mm[1], *module);
+        m.least = sums.least;
+        m.most = sums.most;
+        if (m.least > m.most) {
+            m_host.message(M::mountBackwards(m.least, m.most));
+            return false;
+        }
+    } else if (!forget) {
         for (const auto& [typed, value] : {std::pair{least, &m.least}, {most, &m.most}}) {
             const auto n = NumberText::toDouble(typed);
             if (!n || *n != std::floor(*n) || *n < 1 || *n > 999) {

@@ -84,6 +84,15 @@ QString text(const QList<int>& teeth)
     return pieces.join(QStringLiteral(", "));
 }
 
+Mount mountOfCentres(double leastMm, double mostMm, double moduleMm)
+{
+    // Centre distances are read and typed to a hundredth of a millimetre:
+    // 27.78 mm for 48P's 105 teeth is 27.7812… exactly, 104.995 teeth.
+    constexpr double Slack = 0.02;
+    return {int(std::ceil(2.0 * leastMm / moduleMm - Slack)),
+            int(std::floor(2.0 * mostMm / moduleMm + Slack))};
+}
+
 std::vector<Pair> rank(const QList<int>& spurs, const QList<int>& pinions, const Mount& mount,
                        double secondary, double tyre, double wanted)
 {

@@ -51,6 +51,10 @@ struct Mount
     }
 };
 
+// A mount given as centre distances (mm) instead: the tooth sums whose
+// centre distance, module × sum ÷ 2, lies within them.
+Mount mountOfCentres(double leastMm, double mostMm, double moduleMm);
+
 struct Pair
 {
     int spur = 0, pinion = 0;

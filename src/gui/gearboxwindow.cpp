@@ -68,7 +68,9 @@ GearBoxWindow::GearBoxWindow(MainLink& main, QWidget* parent)
     for (QLineEdit* e : {m_least, m_most})
         connect(e, &QLineEdit::editingFinished, this, [this, e] { commitMount(e); });
     form->addRow(DriveLook::plain(
-        Tr::tr("空欄ならどの組合せも載るものとします。両方を消すと登録を消します。"), this));
+        Tr::tr("「27.5mm」のように中心距離でも入力できます（歯数の和にして保存します）。"
+               "空欄ならどの組合せも載るものとします。両方を消すと登録を消します。"),
+        this));
 
     m_status = DriveLook::statusLine(this);
     m_status->setAccessibleName(statusName());
@@ -104,7 +106,13 @@ void GearBoxWindow::open()
         const QSignalBlocker a(m_module), b(m_car);
         m_module->clear();
         m_module->addItems(m_box.moduleNames());
+        // The registered machines, then any other car a mount was kept for.
         QStringList cars;
+        const ItemList& machines = f.machineList().items;
+        for (qsizetype i = 0; i < machines.size(); ++i)
+            if (const QString name = machines.at(i).trimmed();
+                !name.isEmpty() && !cars.contains(name))
+                cars << name;
         for (const CarMount& m : m_box.inventory().mounts)
             if (!cars.contains(m.car))
                 cars << m.car;

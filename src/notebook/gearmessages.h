@@ -41,8 +41,15 @@ inline QString problem(const OwnedGears::Parsed& parsed, const QString& field,
 }
 inline QString mountNotCount(const QString& value)
 {
-    return Tr::tr("マウントの歯数の和「%1」は 1～999 の整数で入力して下さい")
+    return Tr::tr("マウントの歯数の和「%1」は 1～999 の整数で、中心距離なら「27.5mm」の形で"
+                  "入力して下さい")
         .arg(UserText::elided(value));
+}
+inline QString mountMmNeedsPitch(const QString& module)
+{
+    return Tr::tr("%1 はピッチ（48P・0.5M など）ではないため、マウントを中心距離（mm）では"
+                  "登録できません。歯数の和で入力して下さい")
+        .arg(module);
 }
 inline QString mountBackwards(int least, int most)
 {

@@ -60,6 +60,15 @@ TEST(OwnedGears, ModuleLimits)
     EXPECT_EQ(OwnedGears::limits(0.4).least, 8);
 }
 
+TEST(OwnedGears, MountOfCentreDistances)
+{
+    // 48P: m = 0.529167 mm; 27 mm is 102.05 teeth, 29 mm 109.6, 27.78 mm 104.995.
+    const OwnedGears::Mount a = OwnedGears::mountOfCentres(27.0, 29.0, 25.4 / 48);
+    EXPECT_EQ(std::pair(a.least, a.most), std::pair(103, 109));
+    const OwnedGears::Mount b = OwnedGears::mountOfCentres(27.78, 27.78, 25.4 / 48);
+    EXPECT_EQ(std::pair(b.least, b.most), std::pair(105, 105));
+}
+
 TEST(OwnedGears, WritesListsAsTyped)
 {
     EXPECT_EQ(OwnedGears::text(span(17, 25, {28})), QStringLiteral("17-25, 28"));

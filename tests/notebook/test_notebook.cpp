@@ -549,7 +549,8 @@ TEST_F(NotebookTest, OwnedGearsAreCheckedKeptAndShared)
     host.messages.clear();
     EXPECT_FALSE(box.setMount("A", "48P", "120", "110"));
     EXPECT_EQ(host.messages, QStringList{GearMessages::mountBackwards(120, 110)});
-    ASSERT_TRUE(box.setMount("A", "48P", "105", "112"));
+    ASSERT_TRUE(box.setMount("A", "48P", "27.78mm", "29.7 mm")); // 105 to 112 teeth
+    EXPECT_EQ(box.done(), GearMessages::mountSaved("A", "48P", 105, 112));
 
     // Another connection (a second window, a restart) reads it as typed.
     GearBox again(app, host);
