@@ -937,6 +937,38 @@ Top speed is a theoretical figure with no load and no slip. On track it changes 
         <source>、</source>
         <translation>, </translation>
     </message>
+    <message>
+        <source>手持ちのギアで調べた結果</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>手持ちのギアだけ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>指定減速比調査で手持ちのギアだけを調べる</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ロールアウトを保つ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>今のタイヤ径でロールアウトを保つ手持ちの組合せ</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>手持ちギア…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>手持ちギアとマウントを登録する</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>手持ちの組合せ（近い順）</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>FieldAccessible</name>
@@ -1002,6 +1034,77 @@ Top speed is a theoretical figure with no load and no slip. On track it changes 
     <message>
         <source>%1 を作成できませんでした</source>
         <translation>Couldn&apos;t create %1</translation>
+    </message>
+</context>
+<context>
+    <name>GearBoxWindow</name>
+    <message>
+        <source>手持ちギアの状況表示</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>モジュールごとの手持ちギア</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>手持ちギアのモジュール</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>モジュール</source>
+        <translation type="unfinished">Module</translation>
+    </message>
+    <message>
+        <source>スパー</source>
+        <translation type="unfinished">Spur</translation>
+    </message>
+    <message>
+        <source>ピニオン</source>
+        <translation type="unfinished">Pinion</translation>
+    </message>
+    <message>
+        <source>マシンのモーターマウント</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>マウントのマシン名</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>マシン名</source>
+        <translation type="unfinished">Car name</translation>
+    </message>
+    <message>
+        <source>マウントが載せられる歯数の和の最小</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>歯数の和（スパー＋ピニオン）の最小</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>マウントが載せられる歯数の和の最大</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>歯数の和（スパー＋ピニオン）の最大</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>「27.5mm」のように中心距離でも入力できます（歯数の和にして保存します）。空欄ならどの組合せも載るものとします。両方を消すと登録を消します。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation type="unfinished">Close</translation>
+    </message>
+    <message>
+        <source>手持ちギアを閉じる</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>例：17-25, 28（%1 は %2～%3 枚）</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1073,6 +1176,134 @@ Top speed is a theoretical figure with no load and no slip. On track it changes 
     <message>
         <source>１次減速比（スパー÷ピニオン）</source>
         <translation>Primary ratio (spur ÷ pinion)</translation>
+    </message>
+</context>
+<context>
+    <name>GearMessages</name>
+    <message>
+        <source>手持ちギア</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>手持ちのスパーギア</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>手持ちのピニオンギア</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1の「%2」は歯数でも「17-25」のような範囲でもありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1の「%2」は範囲が逆です（「17-25」のように小さい歯数から書いて下さい）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1の「%2」は、%3 で使える歯数（%4～%5）を外れています</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>マウントの歯数の和「%1」は 1～999 の整数で、中心距離なら「27.5mm」の形で入力して下さい</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 はピッチ（48P・0.5M など）ではないため、マウントを中心距離（mm）では登録できません。歯数の和で入力して下さい</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>マウントの歯数の和の最小 %1 が最大 %2 より大きくなっています</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>マウントを登録するマシン名を入力して下さい</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>モジュールが選ばれていません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 の手持ちギアを保存しました（スパー%2枚、ピニオン%3枚）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 の %2 のマウントを保存しました（歯数の和 %3～%4）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 の %2 のマウントの登録を消しました（どの組合せも載るものとします）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 の手持ちギアが登録されていません（手持ちギア…で登録できます）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 の手持ちギアに、%2 のマウント（歯数の和 %3～%4）に載る組合せがありません</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ピニオン%1/スパー%2&#x3000;減速比 %3、ロールアウト %4 mm、%5%</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>手持ちのギアだけで %1 %2（ロールアウト %3 mm）を調べました。%5以内の組合せは%4通りです（近い順）：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>手持ちのギアだけで %1 %2 を調べましたが、%3以内の組合せはありません。最も近いのは %4 です。</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>基準のロールアウト %1 mm をタイヤ径 %2 mm で保つ手持ちの組合せ（近い順）：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%2 の記録のロールアウト %1 mm をタイヤ径 %3 mm で保つ手持ちの組合せ（近い順）：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ピニオン%1/スパー%2&#x3000;ロールアウト %3 mm → %4 mm（%5%）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>基準のセッティングがありません。先に「基準にする」を押して下さい</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>→ 手持ち %1/%2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>→ 手持ちで収まる組合せなし</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>追加する記録はありませんが、手持ちギア %1 モジュール分とマウント %2 件があります。
+手持ちギアに加え、マウントは同じマシンとモジュールのものを置き換えます。よろしいですか？</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ほかに手持ちギア %1 モジュール分とマウント %2 件（手持ちギアに加え、マウントは置き換えます）</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>手持ちギア %1 モジュール分とマウント %2 件を読み込みました</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>温度上限</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ロールアウトの目安で、モーター温度をこの温度以下に収めます（℃）：</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>温度上限を設定ファイル %1 に保存できませんでした。この起動のあいだだけ使います</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -2061,6 +2292,22 @@ Go ahead?</translation>
     <message>
         <source>このコースの記録</source>
         <translation>Runs on this track</translation>
+    </message>
+    <message>
+        <source>手持ちギア…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>手持ちギアとマウントを登録する</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>温度上限…</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>ロールアウトの目安の温度上限を決める</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

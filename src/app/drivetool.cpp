@@ -50,7 +50,7 @@ bool sameHeadings(const FlexGrid& a, const FlexGrid& b)
 }
 } // namespace
 
-DriveTool::DriveTool(Giadsp& main, Host& host) : m_main(main), m_host(host) {}
+DriveTool::DriveTool(Giadsp& main, Host& host) : m_main(main), m_host(host), m_gears(main, host) {}
 
 QString DriveTool::filePath() const { return m_main.files().path(DriveFile::FileName); }
 
@@ -63,6 +63,7 @@ const ClickTable<DriveTool>& DriveTool::clicks()
         ZELTAN_ADD_CLICK(t, DriveTool, surveySpeed);
         ZELTAN_ADD_CLICK(t, DriveTool, surveyWheelRpm);
         ZELTAN_ADD_CLICK(t, DriveTool, takeReference);
+        ZELTAN_ADD_CLICK(t, DriveTool, keepRollout);
         ZELTAN_ADD_CLICK(t, DriveTool, printSheet);
         ZELTAN_ADD_CLICK(t, DriveTool, explain);
         return t;
@@ -298,6 +299,10 @@ void DriveTool::survey(Drive::Target target, const QString& field, const QString
     const auto ratio = Drive::wantedRatio(*tool, target, wanted);
     if (!ratio) {
         m_host.message(ratio.error());
+        return;
+    }
+    if (ownedOnly) {
+        ownedSurvey(*tool, *ratio, field, wanted);
         return;
     }
     const QString ratioText = NumberText::ratio5(*ratio);

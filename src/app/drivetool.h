@@ -12,6 +12,7 @@
 // (Label11) and Command5 is raised, exactly as if it had been typed there.
 // The fields and the reference setup are kept in drive.dat in the data folder.
 
+#include "app/gearbox.h"
 #include "app/giadsp.h"
 #include "calc/drive.h"
 #include "form/clicktable.h"
@@ -41,6 +42,9 @@ public:
 
     // What the user typed; the front end writes here as the text changes.
     Fields fields;
+    // 手持ちのギアだけ: the wanted-value surveys rank the gears owned that the
+    // car's mount takes, and leave the main window as it is.
+    bool ownedOnly = false;
 
     // Reads drive.dat and works everything out; call when the window opens.
     void open();
@@ -58,6 +62,12 @@ public:
     void surveySpeed_Click();
     void surveyWheelRpm_Click();
     void takeReference_Click();
+    // ロールアウトを保つ: the owned pairs that keep the reference's rollout (or
+    // the chosen notebook run's) on the tyre typed now.
+    void keepRollout_Click();
+    // The notebook's chosen run, whose rollout ロールアウトを保つ keeps in
+    // place of the reference's; "" rollout forgets it.
+    void setChosenRun(const QString& rollout, const QString& taken);
     void printSheet_Click();
     void explain_Click();
     // A field was left: drive.dat is written when the inputs changed.
@@ -75,6 +85,10 @@ public:
     // 27.40mm、最高速度 50.4km/h、基準比 ロールアウト +3.5%、速度 +3.5%"; "" while
     // the status line tells why there are none.
     const QString& headline() const { return m_headline; }
+    // What the last survey over the owned gears or ロールアウトを保つ found:
+    // a heading sentence, then a pair a line, closest first.
+    const QString& ownedNote() const { return m_ownedNote; }
+    const QStringList& ownedPairs() const { return m_ownedPairs; }
     // The rollout table: the main ratio grid with a rollout in each ratio cell.
     const FlexGrid& rollouts() const { return m_rollouts; }
     // Whether the last handler ran one of the main window's, which must then
@@ -102,6 +116,11 @@ private:
     Drive::Setup currentSetup() const;
     bool hasReference() const;
     void survey(Drive::Target target, const QString& field, const QString& wanted);
+    void ownedSurvey(const Drive::Tool& tool, double ratio, const QString& field,
+                     const QString& wanted);
+    // The owned gears for the main window's car and module, read afresh;
+    // none (told) when the notebook cannot be read or nothing is owned.
+    std::optional<GearBox::Owned> ownedNow(double& secondary);
     void followGrid();
     void replaceRollouts(FlexGrid next);
     QList<Drive::PitchRange> pitchRanges() const;
@@ -115,6 +134,10 @@ private:
     QStringList m_savedLines;
     DrivePrintOut::Sheet m_sheet;
     QString m_status, m_surveyNote, m_moduleNote, m_headline;
+    GearBox m_gears;
+    QString m_ownedNote;
+    QStringList m_ownedPairs;
+    QString m_chosenRollout, m_chosenTaken;
     FlexGrid m_rollouts;
     // What the rollout table was made from: the main grid's revision, the
     // secondary ratio and the tyre; unchanged, the table is not made again.

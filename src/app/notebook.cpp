@@ -4,6 +4,7 @@
 #include "common/numbertext.h"
 #include "common/usertext.h"
 #include "form/controltable.h"
+#include "notebook/gearmessages.h"
 #include "notebook/notebookmessages.h"
 
 #include <QCoreApplication>
@@ -12,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <numbers>
 
 namespace {
 struct Tr
@@ -204,15 +206,21 @@ void Notebook::describeTrack(const NotebookRow* best)
 {
     namespace M = NotebookMessages;
     m_trackLine.clear();
-    m_advice = RolloutAdvice::advise({}, TempLimit);
+    m_advice = RolloutAdvice::advise({}, m_tempLimit);
     if (m_carFilter.isEmpty() || m_trackFilter.isEmpty() || m_shown.empty())
         return;
     const auto& rows = m_index.rows;
     qint64 newest = rows[size_t(m_shown.front())].taken;
+    // The newest run with its gearing and rollout: what an owned pair's rollout is scaled from.
+    const NotebookRow* geared = nullptr;
     std::vector<RolloutAdvice::Point> points;
     for (qsizetype i : m_shown) {
         const NotebookRow& r = rows[size_t(i)];
         newest = std::max(newest, r.taken);
+        if (r.spur > 0 && r.pinion > 0 &&
+            NotebookRow::has(r.charted(r.rollout, NotebookRow::Rollout)) &&
+            (!geared || r.taken > geared->taken))
+            geared = &r;
         const double rollout = r.charted(r.rollout, NotebookRow::Rollout),
                      temp = r.charted(r.temp, NotebookRow::Temp);
         if (NotebookRow::has(rollout) && NotebookRow::has(temp))
@@ -234,8 +242,40 @@ void Notebook::describeTrack(const NotebookRow* best)
         m_trackLine = M::trackMemoryNoLap(newestText, runs);
     }
 
-    m_advice = RolloutAdvice::advise(points, TempLimit);
-    m_trackLine += adviceText(m_advice, TempLimit);
+    m_advice = RolloutAdvice::advise(points, m_tempLimit);
+    m_trackLine += adviceText(m_advice, m_tempLimit);
+    if (m_advice.advised() && geared)
+        m_trackLine += ownedAdvice(*geared);
+}
+
+void Notebook::setTempLimit(double limit)
+{
+    m_tempLimit = limit;
+    refilter();
+}
+
+QString Notebook::ownedAdvice(const NotebookRow& newest)
+{
+    // Nothing owned, or the file unreadable: the advice stands without it.
+    const auto inventory = m_store.inventory();
+    const auto run = m_store.entry(newest.id);
+    if (!inventory || !run)
+        return QString();
+    const OwnedGearList* gears = inventory->gearsOf(run->module.trimmed());
+    if (!gears || gears->spurs.isEmpty() || gears->pinions.isEmpty())
+        return QString();
+    OwnedGears::Mount mount;
+    if (const CarMount* m = inventory->mountOf(run->car, run->module.trimmed()))
+        mount = {m->least, m->most};
+    // A pair's rollout scales from the newest run's: rollout × (its spur/pinion)
+    // ÷ (the pair's), the car's secondary ratio and tyre being the same. As a
+    // secondary of 1 and a tyre of k/π, rank() works it out.
+    const double k = newest.rollout * newest.spur / newest.pinion;
+    const auto ranked =
+        OwnedGears::rank(gears->spurs, gears->pinions, mount, 1.0, k / std::numbers::pi, 1.0);
+    const auto below = OwnedGears::closestBelow(ranked, m_advice.rollout);
+    return below ? GearMessages::adviceOwned(below->pinion, below->spur)
+                 : GearMessages::adviceOwnedNone();
 }
 
 void Notebook::sortBy(int column, bool descending)
@@ -432,6 +472,9 @@ bool Notebook::select(qint64 id)
     }
     draft = m_loaded = loaded;
     draftDate = m_loadedDate = loaded.taken.isValid() ? notebookDateText(loaded.taken) : QString();
+    // 走行計算's ロールアウトを保つ keeps the chosen run's rollout.
+    if (DriveTool* drive = m_main.driveTool())
+        drive->setChosenRun(loaded.rollout, draftDate);
     return true;
 }
 

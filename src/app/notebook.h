@@ -80,8 +80,12 @@ public:
     const QString& trackLine() const { return m_trackLine; }
     // The advice behind that line (refused TooFewRuns when no track is chosen).
     const RolloutAdvice::Advice& advice() const { return m_advice; }
-    // The motor temperature the advice keeps under, in ℃.
-    static constexpr double TempLimit = 70.0;
+    // The motor temperature the advice keeps under, in ℃ (温度上限, a setting).
+    static constexpr double DefaultTempLimit = 70.0;
+    double tempLimit() const { return m_tempLimit; }
+    void setTempLimit(double limit);
+    // The gears owned or a mount changed: the advice names its pair anew.
+    void gearsChanged() { refilter(); }
     // Whether a shown run holds a value outside its field's range.
     bool hasStray(qsizetype i) const;
     QString carName(qint32 car) const { return m_index.cars.value(car); }
@@ -140,6 +144,8 @@ private:
     void refilter();
     QString rowText(const NotebookRow& r, int column) const;
     void describeTrack(const NotebookRow* best);
+    // "→ 手持ち 112/31": the owned pair closest under the advised rollout, or "".
+    QString ownedAdvice(const NotebookRow& newest);
     void sortShown();
     // Tells a failed change; else brings the list up to date with the run
     // changed (0: many, all read again).
@@ -157,6 +163,7 @@ private:
     qint64 m_selected = 0;
     NotebookEntry m_loaded;
     QString m_loadedDate;
+    double m_tempLimit = DefaultTempLimit;
     NotebookChart::XKind m_axis = NotebookChart::XKind::Rollout;
     quint64 m_revision = 0;
     bool m_ranMain = false;

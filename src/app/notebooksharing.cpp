@@ -5,6 +5,7 @@
 
 #include "common/textfile.h"
 #include "common/usertext.h"
+#include "notebook/gearmessages.h"
 #include "notebook/notebookcsv.h"
 #include "notebook/notebookmessages.h"
 #include "print/gridexport.h"
@@ -44,7 +45,13 @@ void Notebook::exportCsv_Click()
         m_host.message(entries.error());
         return;
     }
-    PageDelivery::saveCsv(m_host, NotebookCsv::write(*entries),
+    // The gears owned and the mounts go along, whatever runs are shown.
+    const auto inventory = m_store.inventory();
+    if (!inventory) {
+        m_host.message(inventory.error());
+        return;
+    }
+    PageDelivery::saveCsv(m_host, NotebookCsv::write(*entries, *inventory),
                           GridExport::fileName(QStringLiteral("notebook"), QDate::currentDate(),
                                                QStringLiteral("csv")));
 }
@@ -67,11 +74,13 @@ void Notebook::importCsv(const QString& path)
         m_host.message(bytes.error());
         return;
     }
-    const auto read = NotebookCsv::read(*bytes);
-    if (!read) {
-        m_host.message(read.error());
+    const auto contents = NotebookCsv::readAll(*bytes);
+    if (!contents) {
+        m_host.message(contents.error());
         return;
     }
+    const QList<NotebookEntry>* read = &contents->entries;
+    const GearInventory& gears = contents->inventory;
     QList<qint64> ids;
     for (const NotebookRow& r : m_index.rows)
         ids << r.id;
@@ -96,7 +105,19 @@ void Notebook::importCsv(const QString& path)
         adding << e;
     }
     if (adding.isEmpty()) {
-        m_host.message(NotebookMessages::importNothing(duplicates));
+        if (gears.isEmpty()) {
+            m_host.message(NotebookMessages::importNothing(duplicates));
+            return;
+        }
+        if (!m_host.askYesNo(
+                GearMessages::importGearsOnly(int(gears.gears.size()), int(gears.mounts.size()))))
+            return;
+        if (const Result<> merged = m_store.merge(gears); !merged) {
+            m_host.message(merged.error());
+            return;
+        }
+        m_host.message(
+            GearMessages::importedGears(int(gears.gears.size()), int(gears.mounts.size())));
         return;
     }
     QStringList preview;
@@ -106,10 +127,12 @@ void Notebook::importCsv(const QString& path)
                             UserText::elided(e.track, 20), e.pinion, e.spur);
     if (adding.size() > 10)
         preview << NotebookMessages::moreEntries(int(adding.size() - 10));
+    if (!gears.isEmpty())
+        preview << GearMessages::importGearsToo(int(gears.gears.size()), int(gears.mounts.size()));
     if (!m_host.askYesNo(
             NotebookMessages::importPreview(int(adding.size()), duplicates, preview.join(u'\n'))))
         return;
-    const auto added = m_store.addAll(adding);
+    const auto added = m_store.addAll(adding, gears);
     if (!take(added ? Result<>() : Result<>(added.failure())))
         return;
     m_host.message(NotebookMessages::imported(*added, duplicates));

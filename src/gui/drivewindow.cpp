@@ -8,12 +8,14 @@
 #include "drivelook.h"
 #include "fieldentry.h"
 #include "form/controltable.h"
+#include "gearboxwindow.h"
 #include "mainlink.h"
 #include "ratiogridview.h"
 #include "sheettable.h"
 #include "twips.h"
 #include "windowplace.h"
 
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QGridLayout>
@@ -21,6 +23,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
@@ -48,6 +51,7 @@ QString TypedModuleHint()
 QString StatusName() { return Tr::tr("走行計算の状況表示"); }
 QString SurveyName() { return Tr::tr("指定減速比調査の結果"); }
 QString ModuleName() { return Tr::tr("モジュールの出どころ"); }
+QString ownedName() { return Tr::tr("手持ちのギアで調べた結果"); }
 } // namespace
 
 DriveWindow::DriveWindow(MainLink& main)
@@ -78,6 +82,7 @@ DriveWindow::DriveWindow(MainLink& main)
 
     auto* middle = new QVBoxLayout;
     middle->addWidget(buildWanted());
+    middle->addWidget(buildOwned());
     m_tables.insert(DriveTool::Reference, new SheetTable(this));
     middle->addWidget(m_tables[DriveTool::Reference]);
     middle->addWidget(addButton(QStringLiteral("takeReference"), Tr::tr("基準にする"),
@@ -133,7 +138,9 @@ DriveWindow::DriveWindow(MainLink& main)
                                "moduleTyped",    "wantedRollout",
                                "surveyRollout",  "wantedSpeed",
                                "surveySpeed",    "wantedWheelRpm",
-                               "surveyWheelRpm", "takeReference",
+                               "surveyWheelRpm", "ownedOnly",
+                               "keepRollout",    "gearBox",
+                               "ownedPairs",     "takeReference",
                                "rollouts",       "printSheet",
                                "explain",        "close"};
     for (qsizetype i = 1; i < order.size(); ++i)
@@ -260,6 +267,51 @@ QWidget* DriveWindow::buildWanted()
     m_surveyNote->setWordWrap(true);
     grid->addWidget(m_surveyNote, row, 0, 1, 4);
     return box;
+}
+
+QWidget* DriveWindow::buildOwned()
+{
+    auto* box = new QWidget(this);
+    auto* column = new QVBoxLayout(box);
+    column->setContentsMargins(0, 0, 0, 0);
+    auto* row = new QHBoxLayout;
+    auto* only = new QCheckBox(tr("手持ちのギアだけ"), box);
+    only->setObjectName(QStringLiteral("ownedOnly"));
+    only->setAccessibleName(tr("指定減速比調査で手持ちのギアだけを調べる"));
+    connect(only, &QCheckBox::toggled, this, [this](bool on) { m_tool.ownedOnly = on; });
+    m_controls.insert(only->objectName(), only);
+    row->addWidget(only);
+    row->addStretch();
+    row->addWidget(addButton(QStringLiteral("keepRollout"), tr("ロールアウトを保つ"),
+                             tr("今のタイヤ径でロールアウトを保つ手持ちの組合せ")));
+    auto* gears = new QPushButton(tr("手持ちギア…"), box);
+    gears->setObjectName(QStringLiteral("gearBox"));
+    gears->setAccessibleName(tr("手持ちギアとマウントを登録する"));
+    gears->setAutoDefault(true);
+    connect(gears, &QPushButton::clicked, this, &DriveWindow::openGearBox);
+    m_controls.insert(gears->objectName(), gears);
+    row->addWidget(gears);
+    column->addLayout(row);
+    m_ownedNote = DriveLook::plain(QString(), box);
+    m_ownedNote->setWordWrap(true);
+    m_ownedNote->setAccessibleName(ownedName());
+    column->addWidget(m_ownedNote);
+    m_ownedPairs = new QListWidget(box);
+    m_ownedPairs->setObjectName(QStringLiteral("ownedPairs"));
+    m_ownedPairs->setAccessibleName(tr("手持ちの組合せ（近い順）"));
+    m_ownedPairs->setFont(DriveLook::font());
+    m_ownedPairs->setMaximumHeight(m_ownedPairs->fontMetrics().height() * 7);
+    m_ownedPairs->hide();
+    m_controls.insert(m_ownedPairs->objectName(), m_ownedPairs);
+    column->addWidget(m_ownedPairs);
+    return box;
+}
+
+void DriveWindow::openGearBox()
+{
+    if (!m_gearBox)
+        m_gearBox = new GearBoxWindow(m_main, this);
+    m_gearBox->open();
 }
 
 QWidget* DriveWindow::buildButtons()
@@ -399,6 +451,20 @@ void DriveWindow::render()
     news.removeAll(QString());
     m_announcer->announce(news.join(Tr::tr("、")));
     DriveLook::show(m_surveyNote, SurveyName(), m_tool.surveyNote());
+    if (m_ownedNote->text() != m_tool.ownedNote()) {
+        DriveLook::show(m_ownedNote, ownedName(), m_tool.ownedNote());
+        // Said whole, the closest pair with it: the list is where the focus is not.
+        QStringList said{m_tool.ownedNote()};
+        if (!m_tool.ownedPairs().isEmpty())
+            said << m_tool.ownedPairs().first();
+        m_announcer->announce(said.join(QStringLiteral(" ")), Announcer::EvenIfSaid);
+    }
+    if (m_ownedPairs->count() != m_tool.ownedPairs().size() ||
+        (m_ownedPairs->count() > 0 && m_ownedPairs->item(0)->text() != m_tool.ownedPairs()[0])) {
+        m_ownedPairs->clear();
+        m_ownedPairs->addItems(m_tool.ownedPairs());
+        m_ownedPairs->setVisible(!m_tool.ownedPairs().isEmpty());
+    }
     for (auto it = m_tables.cbegin(); it != m_tables.cend(); ++it)
         it.value()->setTable(m_tool.sheet().tables.value(it.key()));
     m_rollouts->sync();

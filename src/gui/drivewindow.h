@@ -9,6 +9,8 @@
 class MainLink;
 class QGridLayout;
 class Announcer;
+class GearBoxWindow;
+class QListWidget;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -44,6 +46,9 @@ private:
     QWidget* buildInputs();
     QWidget* buildWanted();
     QWidget* buildButtons();
+    // 手持ちのギアだけ, ロールアウトを保つ, 手持ちギア… and what they found.
+    QWidget* buildOwned();
+    void openGearBox();
     // Beside the main window, the whole sheet where the screen has room,
     // never past the screen's available area.
     void placeOnScreen();
@@ -72,4 +77,7 @@ private:
     QLabel* m_moduleNote = nullptr;
     QLabel* m_surveyNote = nullptr;
     RatioGridView* m_rollouts = nullptr;
+    QLabel* m_ownedNote = nullptr;
+    QListWidget* m_ownedPairs = nullptr;
+    GearBoxWindow* m_gearBox = nullptr;
 };

@@ -16,6 +16,7 @@
 #include "print/gridexport.h"
 #include "selectorbox.h"
 #include "windowplace.h"
+#include "zoom.h"
 
 #include <QBuffer>
 #include <QCloseEvent>
@@ -43,6 +44,7 @@
 #include <QVBoxLayout>
 
 #include <exception>
+#include <tuple>
 #include <utility>
 
 namespace {
@@ -66,6 +68,7 @@ NotebookWindow::NotebookWindow(MainLink& main)
     setWindowTitle(NotebookMessages::Title());
     setAttribute(Qt::WA_WindowPropagation);
     m_host.printer().setPdfFolder(PagePrinter::documentsFolder());
+    m_notebook.setTempLimit(Preferences::tempLimit());
 
     m_model = new NotebookListModel(m_notebook, this);
     m_list = new QTableView(this);
@@ -292,8 +295,10 @@ QWidget* NotebookWindow::buildEditor()
 QWidget* NotebookWindow::buildButtons()
 {
     auto* box = new QWidget(this);
-    auto* row = new QHBoxLayout(box);
-    row->setContentsMargins(0, 0, 0, 0);
+    auto* rows = new QVBoxLayout(box);
+    rows->setContentsMargins(0, 0, 0, 0);
+    auto* row = new QHBoxLayout;
+    rows->addLayout(row);
     row->addWidget(addButton(QStringLiteral("record"), Tr::tr("記録する")));
     row->addWidget(addButton(QStringLiteral("restore"), Tr::tr("この設定を呼び出す")));
     row->addWidget(addButton(QStringLiteral("remove"), Tr::tr("削除")));
@@ -341,6 +346,25 @@ QWidget* NotebookWindow::buildButtons()
     close->setAccessibleName(Tr::tr("セッティング記録を閉じる"));
     connect(close, &QPushButton::clicked, this, &QWidget::close);
     row->addWidget(close);
+    // The gears and the advice's limit on a line of their own: one more
+    // button on the first would widen the window past a small screen.
+    row = new QHBoxLayout;
+    for (const auto& [name, caption, spoken, run] :
+         {std::tuple{"gearBox", QT_TR_NOOP("手持ちギア…"),
+                     QT_TR_NOOP("手持ちギアとマウントを登録する"), &NotebookWindow::openGearBox},
+          std::tuple{"tempLimit", QT_TR_NOOP("温度上限…"),
+                     QT_TR_NOOP("ロールアウトの目安の温度上限を決める"),
+                     &NotebookWindow::askTempLimit}}) {
+        auto* button = new QPushButton(tr(caption), this);
+        button->setObjectName(QString::fromLatin1(name));
+        button->setAccessibleName(tr(spoken));
+        button->setAutoDefault(true);
+        connect(button, &QPushButton::clicked, this, run);
+        m_controls.insert(button->objectName(), button);
+        row->addWidget(button);
+    }
+    row->addStretch();
+    rows->addLayout(row);
     return box;
 }
 

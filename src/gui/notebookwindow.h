@@ -10,6 +10,7 @@
 
 class MainLink;
 class Announcer;
+class GearBoxWindow;
 class NotebookChartView;
 class NotebookListModel;
 class QComboBox;
@@ -46,6 +47,9 @@ public:
     void saveChartPng();
     // Two listed runs side by side: the chosen one and the one listed after it.
     void compareRuns();
+    // 手持ちギア… and 温度上限… (notebookwindowgears.cpp).
+    void openGearBox();
+    void askTempLimit();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -101,4 +105,5 @@ private:
     std::optional<QList<qint64>> m_runsAcross; // the chart's runs left to right
     bool m_waited = false; // the busy pointer shows while another program holds the lock
     Announcer* m_announcer = nullptr;
+    GearBoxWindow* m_gearBox = nullptr;
 };

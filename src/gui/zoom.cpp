@@ -81,3 +81,35 @@ void save(double zoom)
 }
 
 } // namespace Zoom
+
+namespace Preferences {
+
+namespace {
+const QString TempKey = QStringLiteral("advice/tempLimit");
+}
+
+double tempLimit()
+{
+    constexpr double Default = 70.0;
+    if (!Zoom::settingsProblem().isEmpty())
+        return Default;
+    bool ok = false;
+    const double limit = QSettings(QSettings::NativeFormat, QSettings::UserScope,
+                                   QStringLiteral("zeltan"), QStringLiteral("zeltan"))
+                             .value(TempKey, Default)
+                             .toDouble(&ok);
+    return ok && limit >= LeastTempLimit && limit <= MostTempLimit ? limit : Default;
+}
+
+bool saveTempLimit(double limit)
+{
+    if (!Zoom::settingsProblem().isEmpty())
+        return false;
+    QSettings s(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("zeltan"),
+                QStringLiteral("zeltan"));
+    s.setValue(TempKey, limit);
+    s.sync();
+    return s.status() == QSettings::NoError;
+}
+
+} // namespace Preferences

@@ -36,3 +36,15 @@ double saved();
 void save(double zoom);
 
 } // namespace Zoom
+
+// The other preferences kept in the same file.
+namespace Preferences {
+
+// 温度上限: the motor temperature the rollout advice keeps under, in ℃;
+// 70 when none was chosen or what the file holds makes no sense.
+double tempLimit();
+// False when the file could not be written (the choice then lasts this session).
+bool saveTempLimit(double limit);
+inline constexpr double LeastTempLimit = 20, MostTempLimit = 200;
+
+} // namespace Preferences

@@ -1,10 +1,17 @@
 #include "notebookcsv.h"
 
+#include "calc/drive.h"
+#include "calc/ownedgears.h"
 #include "common/numbertext.h"
 #include "common/recordsyntax.h"
+#include "common/usertext.h"
+#include "notebook/gearmessages.h"
 #include "notebook/notebookmessages.h"
 
 #include <QStringDecoder>
+
+#include <cmath>
+#include <tuple>
 
 namespace NotebookCsv {
 
@@ -104,7 +111,23 @@ QStringList headings()
     return h;
 }
 
-QByteArray write(const QList<NotebookEntry>& entries)
+QStringList gearHeadings()
+{
+    // File keys, never translated.
+    return {QStringLiteral(ZELTAN_KEY("手持ちギアのモジュール")),
+            QStringLiteral(ZELTAN_KEY("手持ちのスパーギア")),
+            QStringLiteral(ZELTAN_KEY("手持ちのピニオンギア"))};
+}
+
+QStringList mountHeadings()
+{
+    return {QStringLiteral(ZELTAN_KEY("マウントのマシン名")),
+            QStringLiteral(ZELTAN_KEY("マウントのモジュール")),
+            QStringLiteral(ZELTAN_KEY("歯数の和の最小")),
+            QStringLiteral(ZELTAN_KEY("歯数の和の最大"))};
+}
+
+QByteArray write(const QList<NotebookEntry>& entries, const GearInventory& inventory)
 {
     QString text;
     auto addRow = [&text](const QStringList& cells) {
@@ -120,10 +143,61 @@ QByteArray write(const QList<NotebookEntry>& entries)
             cells << e.*f.member;
         addRow(cells);
     }
+    if (!inventory.gears.isEmpty()) {
+        addRow(gearHeadings());
+        for (const OwnedGearList& g : inventory.gears)
+            addRow({g.module, OwnedGears::text(g.spurs), OwnedGears::text(g.pinions)});
+    }
+    if (!inventory.mounts.isEmpty()) {
+        addRow(mountHeadings());
+        for (const CarMount& m : inventory.mounts)
+            addRow({m.car, m.module, QString::number(m.least), QString::number(m.most)});
+    }
     return QByteArray("\xEF\xBB\xBF") + text.toUtf8();
 }
 
 Result<QList<NotebookEntry>> read(QByteArrayView bytes)
+{
+    auto all = readAll(bytes);
+    if (!all)
+        return all.failure();
+    return all->entries;
+}
+
+namespace {
+// A row of the gears' section, or why not.
+Result<OwnedGearList> gearRow(const QStringList& cells)
+{
+    OwnedGearList g{RecordSyntax::singleLine(cells[0]).trimmed(), {}, {}};
+    const auto limits = OwnedGears::limits(Drive::moduleFromName(g.module));
+    for (const auto& [cell, field, teeth] :
+         {std::tuple{cells[1], GearMessages::SpurField(), &g.spurs},
+          std::tuple{cells[2], GearMessages::PinionField(), &g.pinions}}) {
+        const auto parsed = OwnedGears::parse(cell, limits);
+        if (parsed.problem != OwnedGears::Problem::None)
+            return Failure{GearMessages::problem(parsed, field, g.module, limits)};
+        *teeth = parsed.teeth;
+    }
+    return g;
+}
+
+Result<CarMount> mountRow(const QStringList& cells)
+{
+    CarMount m{RecordSyntax::singleLine(cells[0]).trimmed(),
+               RecordSyntax::singleLine(cells[1]).trimmed()};
+    for (const auto& [cell, value] : {std::pair{cells[2], &m.least}, {cells[3], &m.most}}) {
+        const auto n = NumberText::toDouble(cell);
+        if (!n || *n != std::floor(*n) || *n < 1 || *n > 999)
+            return Failure{GearMessages::mountNotCount(cell)};
+        *value = int(*n);
+    }
+    if (m.least > m.most)
+        return Failure{GearMessages::mountBackwards(m.least, m.most)};
+    return m;
+}
+} // namespace
+
+Result<Contents> readAll(QByteArrayView bytes)
 {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     QString text = utf8(bytes);
@@ -136,10 +210,38 @@ Result<QList<NotebookEntry>> read(QByteArrayView bytes)
     const QStringList wanted = headings();
     if (rows.isEmpty() || rows.first() != wanted)
         return Failure{NotebookMessages::CsvNoHeader()};
-    QList<NotebookEntry> entries;
+    Contents contents;
+    QList<NotebookEntry>& entries = contents.entries;
+    const QStringList gearsWanted = gearHeadings(), mountsWanted = mountHeadings();
+    enum { Runs, Gears, Mounts } section = Runs;
     for (qsizetype r = 1; r < rows.size(); ++r) {
         const QStringList& cells = rows[r];
         const int line = lines[r];
+        if (cells == gearsWanted || cells == mountsWanted) {
+            section = cells == gearsWanted ? Gears : Mounts;
+            continue;
+        }
+        if (section != Runs) {
+            const qsizetype size = section == Gears ? gearsWanted.size() : mountsWanted.size();
+            if (cells.size() != size)
+                return Failure{NotebookMessages::csvLine(
+                    line, NotebookMessages::csvFieldCount(int(cells.size()), int(size)))};
+            QStringList plain;
+            for (const QString& c : cells)
+                plain << restored(c);
+            if (section == Gears) {
+                const auto g = gearRow(plain);
+                if (!g)
+                    return Failure{NotebookMessages::csvLine(line, g.error())};
+                contents.inventory.gears << *g;
+            } else {
+                const auto m = mountRow(plain);
+                if (!m)
+                    return Failure{NotebookMessages::csvLine(line, m.error())};
+                contents.inventory.mounts << *m;
+            }
+            continue;
+        }
         if (cells.size() != wanted.size())
             return Failure{NotebookMessages::csvLine(
                 line, NotebookMessages::csvFieldCount(int(cells.size()), int(wanted.size())))};
@@ -157,7 +259,7 @@ Result<QList<NotebookEntry>> read(QByteArrayView bytes)
         }
         entries << e;
     }
-    return entries;
+    return contents;
 }
 
 } // namespace NotebookCsv

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/result.h"
+#include "notebook/gearinventory.h"
 #include "notebook/notebookentry.h"
 
 #include <QByteArray>
@@ -16,8 +17,18 @@
 namespace NotebookCsv {
 
 QStringList headings();
-QByteArray write(const QList<NotebookEntry>& entries);
+// The gears owned and the mounts follow the runs, each under a heading row
+// of its own; a file without them (every older one) reads as before.
+QStringList gearHeadings();
+QStringList mountHeadings();
+QByteArray write(const QList<NotebookEntry>& entries, const GearInventory& inventory = {});
+struct Contents
+{
+    QList<NotebookEntry> entries;
+    GearInventory inventory;
+};
 // Every row or none: the first problem names its line.
+Result<Contents> readAll(QByteArrayView bytes);
 Result<QList<NotebookEntry>> read(QByteArrayView bytes);
 
 // A cell as written, and back.

@@ -289,6 +289,10 @@ Result<NotebookStore::Opened> NotebookStore::open(const QString& path, const QDa
         ready = configure();
     if (ready)
         ready = migrate();
+    // Without them (a read-only file of an older program) the runs still open;
+    // reading the gears then tells why they are not there.
+    if (ready)
+        static_cast<void>(addGearTables());
     if (!ready) {
         close();
         return ready.failure();
@@ -406,9 +410,11 @@ Result<qint64> NotebookStore::add(const NotebookEntry& entry)
     return id;
 }
 
-Result<int> NotebookStore::addAll(const QList<NotebookEntry>& entries)
+Result<int> NotebookStore::addAll(const QList<NotebookEntry>& entries, const GearInventory& gears)
 {
     const Result<> done = change([&](QSqlDatabase& db) -> Result<> {
+        if (const Result<> merged = mergeGears(db, gears); !merged)
+            return merged;
         for (NotebookEntry e : entries) {
             e.id = 0;
             if (const auto written = writeEntry(db, e); !written)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/result.h"
+#include "notebook/gearinventory.h"
 #include "notebook/notebookentry.h"
 
 #include <QDateTime>
@@ -40,8 +41,8 @@ public:
     QString path() const { return m_path; }
 
     Result<qint64> add(const NotebookEntry& entry);
-    // All or none.
-    Result<int> addAll(const QList<NotebookEntry>& entries);
+    // All or none, with the gears and mounts a CSV brought (merged as merge() does).
+    Result<int> addAll(const QList<NotebookEntry>& entries, const GearInventory& gears = {});
     Result<> update(const NotebookEntry& entry);
     Result<> remove(qint64 id);
 
@@ -56,6 +57,17 @@ public:
     Result<> follow(NotebookIndex& index, qint64 id) const;
     // Whether another connection changed the file since the last index().
     bool changedElsewhere() const;
+
+    // The gears owned and the cars' mounts (tables made on opening when
+    // missing, so a file stays readable by a program that knows only runs).
+    Result<GearInventory> inventory() const;
+    // Replaces one module's lists; both empty forgets the module.
+    Result<> setGears(const OwnedGearList& gears);
+    // Replaces one car's mount for a module; most 0 forgets it.
+    Result<> setMount(const CarMount& mount);
+    // What a CSV brings: its gears added to those owned, its mounts over
+    // those of the same car and module. All or none.
+    Result<> merge(const GearInventory& incoming);
 
     // Another program holding the write lock is waited for this long, then
     // told as such (Locked); while waiting, tick runs every few hundredths
@@ -76,6 +88,8 @@ private:
     Result<> refuseNewer();
     Result<> configure();
     Result<> migrate();
+    Result<> addGearTables();
+    static Result<> mergeGears(QSqlDatabase& db, const GearInventory& incoming);
     Result<> change(const std::function<Result<>(QSqlDatabase&)>& work);
     qint64 dataVersion() const;
 

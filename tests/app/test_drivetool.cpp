@@ -1,5 +1,6 @@
 #include "app/drivetool.h"
 #include "common/colour.h"
+#include "notebook/gearmessages.h"
 #include "support/appfixture.h"
 
 #include <algorithm>
@@ -171,6 +172,56 @@ TEST_F(DriveToolTest, WantedFiguresRunTheMainWindowsSurvey)
     }
     EXPECT_EQ(tool.surveyNote(), "指定タイヤ回転数 4000 → 減速比 7.40000 で指定減速比調査しました");
     EXPECT_TRUE(host.messages.isEmpty()) << host.messages.join(u'|').toStdString();
+}
+
+// Owned 70, 72, 75 and 20…23 on 2.5 and 64 mm (80.425 mm × p ÷ s): within
+// 2.5 % of 25.28 mm lie 70/22 (25.28), 72/23 (25.69) and 75/23 (24.66) only;
+// worn to 61 mm, 70/23 keeps 25.28 closest (25.19, −0.4 %).
+TEST_F(DriveToolTest, OwnedGearsOnlyAndKeepingTheRollout)
+{
+    GearBox box(app, host);
+    ASSERT_TRUE(box.open());
+    ASSERT_TRUE(box.setGears("48P", "70, 72, 75", "20-23"));
+    tool.ownedOnly = true;
+    const QString status = f.Label12.text;
+    struct
+    {
+        QString wanted;
+        QStringList starts;
+        QString note;
+    } const rows[] = {
+        {"25.28",
+         {"ピニオン22/スパー70", "ピニオン23/スパー72", "ピニオン23/スパー75"},
+         GearMessages::ownedFound("指定ロールアウト", "25.28", "25.28", 3, "±2.5%")},
+        {"30",
+         {},
+         GearMessages::ownedNoneInBand("指定ロールアウト", "30", "±2.5%",
+                                       GearMessages::pair(23, 70, "7.6087", "26.43", "-11.9"))},
+    };
+    for (const auto& r : rows) {
+        tool.fields.wantedRollout = r.wanted;
+        raise("surveyRollout");
+        EXPECT_FALSE(tool.ranMainHandler());
+        EXPECT_EQ(f.Label12.text, status); // the main window's survey did not run
+        EXPECT_EQ(tool.ownedNote(), r.note);
+        ASSERT_EQ(tool.ownedPairs().size(), r.starts.size());
+        for (qsizetype i = 0; i < r.starts.size(); ++i)
+            EXPECT_TRUE(tool.ownedPairs()[i].startsWith(r.starts[i]))
+                << tool.ownedPairs()[i].toStdString();
+    }
+    EXPECT_TRUE(host.messages.isEmpty()) << host.messages.join(u'|').toStdString();
+
+    raise("keepRollout");
+    EXPECT_EQ(host.messages, QStringList{GearMessages::keepNoReference()});
+    raise("takeReference");
+    tool.fields.tyreDiameter = "61";
+    raise("keepRollout");
+    EXPECT_EQ(tool.ownedNote(), GearMessages::keepFound("25.28", "61.00"));
+    ASSERT_FALSE(tool.ownedPairs().isEmpty());
+    EXPECT_EQ(tool.ownedPairs()[0], GearMessages::keepPair(23, 70, "25.28", "25.19", "-0.4"));
+    tool.setChosenRun("30.00", "2026/12/07 15:30"); // a run chosen in セッティング記録
+    raise("keepRollout");
+    EXPECT_EQ(tool.ownedNote(), GearMessages::keepFoundRun("30.00", "2026/12/07 15:30", "61.00"));
 }
 
 TEST_F(DriveToolTest, RolloutTableFollowsTheMainGridAndTheTyre)

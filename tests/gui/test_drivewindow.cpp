@@ -192,7 +192,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(m_drive));
         m_drive->control(QStringLiteral("tyreDiameter"))->setFocus();
         QStringList visited{QStringLiteral("tyreDiameter")};
-        for (int i = 0; i < 14; ++i) {
+        for (int i = 0; i < 17; ++i) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             visited << QApplication::focusWidget()->objectName();
         }
@@ -200,8 +200,9 @@ private slots:
                  QStringList({"tyreDiameter", "kv", "voltage", "motorRpm",
                               // the module comes from the main window: skipped
                               "wantedRollout", "surveyRollout", "wantedSpeed", "surveySpeed",
-                              "wantedWheelRpm", "surveyWheelRpm", "takeReference", "rollouts",
-                              "printSheet", "explain", "close"}));
+                              "wantedWheelRpm", "surveyWheelRpm", "ownedOnly", "keepRollout",
+                              "gearBox", // the owned pairs' list is hidden while empty
+                              "takeReference", "rollouts", "printSheet", "explain", "close"}));
         // Return presses the focused button; in a plain field it closes nothing.
         QTest::keyClick(m_drive->control(QStringLiteral("takeReference")), Qt::Key_Return);
         QCOMPARE(m_drive->table(DriveTool::Reference)->cell(0, 1)->text(),

@@ -1,4 +1,6 @@
+#include "app/gearbox.h"
 #include "app/notebook.h"
+#include "notebook/gearmessages.h"
 #include "notebook/notebookcsv.h"
 #include "notebook/notebookmessages.h"
 #include "print/notebooksheet.h"
@@ -471,6 +473,106 @@ INSTANTIATE_TEST_SUITE_P(Tracks, NotebookTrack, ::testing::ValuesIn(trackCases),
                                  n.begin(), n.end(), [](char c) { return !isalnum(c); }, '_');
                              return n;
                          });
+
+// The advice names the owned pair closest under it. The newest run, 84/22 at
+// 31.00 mm, scales every pair: k = 31 × 84 ÷ 22, a pair rolls k × p ÷ s:
+// 84/21 29.59, 86/21 28.90, 86/22 30.28, 84/22 31.00, 84/23 32.41, 86/23 31.65.
+TEST_F(NotebookTest, TheAdviceNamesTheOwnedPairUnderIt)
+{
+    QList<NotebookEntry> entries;
+    for (int i = 0; i < 5; ++i) {
+        NotebookEntry e = run("A", "筑波", QString::number(55 + 5 * i), i);
+        e.rollout = QString::number(27 + i) + ".00";
+        e.module = "48P";
+        entries << e;
+    }
+    seed(entries);
+    notebook.open(Now);
+    notebook.setFilter("A", "筑波");
+    EXPECT_TRUE(notebook.trackLine().endsWith("5回の走行から）。"))
+        << notebook.trackLine().toStdString();
+    {
+        NotebookStore store;
+        ASSERT_TRUE(store.open(db()));
+        ASSERT_TRUE(store.setGears({"48P", {84, 86}, {21, 22, 23}}));
+    }
+    struct
+    {
+        double limit;
+        CarMount mount;
+        const char* ending;
+    } const steps[] = {
+        {70, {}, "30.0 mm（予測、5回の走行から）。→ 手持ち 84/21"},
+        {74, {}, "30.8 mm（予測、5回の走行から）。→ 手持ち 86/22"},
+        {74, {"A", "48P", 106, 107}, "→ 手持ち 86/21"}, // 84/21 and 86/22 do not fit
+        {74, {"A", "48P", 130, 140}, "→ 手持ちで収まる組合せなし"},
+    };
+    for (const auto& step : steps) {
+        if (!step.mount.car.isEmpty()) {
+            NotebookStore store;
+            ASSERT_TRUE(store.open(db()));
+            ASSERT_TRUE(store.setMount(step.mount));
+        }
+        notebook.setTempLimit(step.limit);
+        EXPECT_TRUE(notebook.trackLine().endsWith(QString::fromUtf8(step.ending)))
+            << notebook.trackLine().toStdString();
+    }
+}
+
+// The gears typed in their window: refused whole with the reason, else kept
+// in the file and carried by the CSV, which older files without them still read.
+TEST_F(NotebookTest, OwnedGearsAreCheckedKeptAndShared)
+{
+    GearBox box(app, host);
+    ASSERT_TRUE(box.open());
+    const auto limits = OwnedGears::limits(25.4 / 48);
+    struct
+    {
+        const char *spurs, *pinions;
+        QString message;
+    } const refused[] = {
+        {"84-90", "25-17",
+         GearMessages::problem({{}, OwnedGears::Problem::Backwards, "25-17"},
+                               GearMessages::PinionField(), "48P", limits)},
+        {"84, 200", "22",
+         GearMessages::problem({{}, OwnedGears::Problem::OutsideLimits, "200"},
+                               GearMessages::SpurField(), "48P", limits)},
+    };
+    for (const auto& r : refused) {
+        host.messages.clear();
+        EXPECT_FALSE(box.setGears("48P", r.spurs, r.pinions));
+        EXPECT_EQ(host.messages, QStringList{r.message});
+    }
+    EXPECT_TRUE(box.inventory().isEmpty());
+    ASSERT_TRUE(box.setGears("48P", "84-86, 90", "17-25, 28, 20-22"));
+    EXPECT_EQ(box.done(), GearMessages::gearsSaved("48P", 4, 10));
+    host.messages.clear();
+    EXPECT_FALSE(box.setMount("A", "48P", "120", "110"));
+    EXPECT_EQ(host.messages, QStringList{GearMessages::mountBackwards(120, 110)});
+    ASSERT_TRUE(box.setMount("A", "48P", "27.78mm", "29.7 mm")); // 105 to 112 teeth
+    EXPECT_EQ(box.done(), GearMessages::mountSaved("A", "48P", 105, 112));
+
+    // Another connection (a second window, a restart) reads it as typed.
+    GearBox again(app, host);
+    ASSERT_TRUE(again.open());
+    EXPECT_EQ(again.spursText("48P"), "84-86, 90");
+    EXPECT_EQ(again.pinionsText("48P"), "17-25, 28");
+    EXPECT_EQ(again.mountMost("A", "48P"), "112");
+
+    const QByteArray bytes = NotebookCsv::write({run("A", "筑波", "60", 0)}, box.inventory());
+    const auto back = NotebookCsv::readAll(bytes);
+    ASSERT_TRUE(back) << back.error().toStdString();
+    EXPECT_EQ(back->entries.size(), 1);
+    EXPECT_TRUE(back->inventory == box.inventory());
+    EXPECT_TRUE(
+        NotebookCsv::readAll(NotebookCsv::write({run("A", "筑波", "60", 0)}))->inventory.isEmpty());
+    QByteArray bad = bytes;
+    bad.replace("84-86, 90", "84-86, 7");
+    EXPECT_EQ(NotebookCsv::readAll(bad).error(),
+              NotebookMessages::csvLine(
+                  4, GearMessages::problem({{}, OwnedGears::Problem::OutsideLimits, "7"},
+                                           GearMessages::SpurField(), "48P", limits)));
+}
 
 // ---- Two runs side by side ----------------------------------------------------
 
