@@ -939,35 +939,35 @@ Top speed is a theoretical figure with no load and no slip. On track it changes 
     </message>
     <message>
         <source>手持ちのギアで調べた結果</source>
-        <translation type="unfinished"></translation>
+        <translation>Owned-gear search result</translation>
     </message>
     <message>
         <source>手持ちのギアだけ</source>
-        <translation type="unfinished"></translation>
+        <translation>Owned gears only</translation>
     </message>
     <message>
         <source>指定減速比調査で手持ちのギアだけを調べる</source>
-        <translation type="unfinished"></translation>
+        <translation>Ratio search over owned gears only</translation>
     </message>
     <message>
         <source>ロールアウトを保つ</source>
-        <translation type="unfinished"></translation>
+        <translation>Keep rollout</translation>
     </message>
     <message>
         <source>今のタイヤ径でロールアウトを保つ手持ちの組合せ</source>
-        <translation type="unfinished"></translation>
+        <translation>Owned pairs that keep the rollout at the current tire diameter</translation>
     </message>
     <message>
         <source>手持ちギア…</source>
-        <translation type="unfinished"></translation>
+        <translation>Owned gears…</translation>
     </message>
     <message>
         <source>手持ちギアとマウントを登録する</source>
-        <translation type="unfinished"></translation>
+        <translation>Register owned gears and motor mounts</translation>
     </message>
     <message>
         <source>手持ちの組合せ（近い順）</source>
-        <translation type="unfinished"></translation>
+        <translation>Owned pairs (closest first)</translation>
     </message>
 </context>
 <context>
@@ -1040,71 +1040,71 @@ Top speed is a theoretical figure with no load and no slip. On track it changes 
     <name>GearBoxWindow</name>
     <message>
         <source>手持ちギアの状況表示</source>
-        <translation type="unfinished"></translation>
+        <translation>Owned gears status</translation>
     </message>
     <message>
         <source>モジュールごとの手持ちギア</source>
-        <translation type="unfinished"></translation>
+        <translation>Owned gears by module</translation>
     </message>
     <message>
         <source>手持ちギアのモジュール</source>
-        <translation type="unfinished"></translation>
+        <translation>Module of the owned gears</translation>
     </message>
     <message>
         <source>モジュール</source>
-        <translation type="unfinished">Module</translation>
+        <translation>Module</translation>
     </message>
     <message>
         <source>スパー</source>
-        <translation type="unfinished">Spur</translation>
+        <translation>Spur</translation>
     </message>
     <message>
         <source>ピニオン</source>
-        <translation type="unfinished">Pinion</translation>
+        <translation>Pinion</translation>
     </message>
     <message>
         <source>マシンのモーターマウント</source>
-        <translation type="unfinished"></translation>
+        <translation>Motor mount per car</translation>
     </message>
     <message>
         <source>マウントのマシン名</source>
-        <translation type="unfinished"></translation>
+        <translation>Car name for the mount</translation>
     </message>
     <message>
         <source>マシン名</source>
-        <translation type="unfinished">Car name</translation>
+        <translation>Car name</translation>
     </message>
     <message>
         <source>マウントが載せられる歯数の和の最小</source>
-        <translation type="unfinished"></translation>
+        <translation>Smallest tooth sum the mount takes</translation>
     </message>
     <message>
         <source>歯数の和（スパー＋ピニオン）の最小</source>
-        <translation type="unfinished"></translation>
+        <translation>Min tooth sum (spur + pinion)</translation>
     </message>
     <message>
         <source>マウントが載せられる歯数の和の最大</source>
-        <translation type="unfinished"></translation>
+        <translation>Largest tooth sum the mount takes</translation>
     </message>
     <message>
         <source>歯数の和（スパー＋ピニオン）の最大</source>
-        <translation type="unfinished"></translation>
+        <translation>Max tooth sum (spur + pinion)</translation>
     </message>
     <message>
         <source>「27.5mm」のように中心距離でも入力できます（歯数の和にして保存します）。空欄ならどの組合せも載るものとします。両方を消すと登録を消します。</source>
-        <translation type="unfinished"></translation>
+        <translation>You can also enter a center distance, like “27.5mm” (it is saved as a tooth sum). Blank means any pair fits. Clear both to remove the mount.</translation>
     </message>
     <message>
         <source>閉じる</source>
-        <translation type="unfinished">Close</translation>
+        <translation>Close</translation>
     </message>
     <message>
         <source>手持ちギアを閉じる</source>
-        <translation type="unfinished"></translation>
+        <translation>Close owned gears</translation>
     </message>
     <message>
         <source>例：17-25, 28（%1 は %2～%3 枚）</source>
-        <translation type="unfinished"></translation>
+        <translation>e.g. 17-25, 28 (%1: %2–%3 teeth)</translation>
     </message>
 </context>
 <context>
@@ -1182,128 +1182,129 @@ Top speed is a theoretical figure with no load and no slip. On track it changes 
     <name>GearMessages</name>
     <message>
         <source>手持ちギア</source>
-        <translation type="unfinished"></translation>
+        <translation>Owned gears</translation>
     </message>
     <message>
         <source>手持ちのスパーギア</source>
-        <translation type="unfinished"></translation>
+        <translation>Owned spurs</translation>
     </message>
     <message>
         <source>手持ちのピニオンギア</source>
-        <translation type="unfinished"></translation>
+        <translation>Owned pinions</translation>
     </message>
     <message>
         <source>%1の「%2」は歯数でも「17-25」のような範囲でもありません</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: “%2” is neither a tooth count nor a range like “17-25”</translation>
     </message>
     <message>
         <source>%1の「%2」は範囲が逆です（「17-25」のように小さい歯数から書いて下さい）</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: “%2” is backwards (put the smaller tooth count first, like “17-25”)</translation>
     </message>
     <message>
         <source>%1の「%2」は、%3 で使える歯数（%4～%5）を外れています</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: “%2” is outside the tooth counts %3 allows (%4–%5)</translation>
     </message>
     <message>
         <source>マウントの歯数の和「%1」は 1～999 の整数で、中心距離なら「27.5mm」の形で入力して下さい</source>
-        <translation type="unfinished"></translation>
+        <translation>Mount tooth sum “%1”: enter a whole number 1–999, or a center distance like “27.5mm”</translation>
     </message>
     <message>
         <source>%1 はピッチ（48P・0.5M など）ではないため、マウントを中心距離（mm）では登録できません。歯数の和で入力して下さい</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 is not a pitch (48P, 0.5M etc.), so the mount can&apos;t be set as a center distance (mm). Enter a tooth sum instead</translation>
     </message>
     <message>
         <source>マウントの歯数の和の最小 %1 が最大 %2 より大きくなっています</source>
-        <translation type="unfinished"></translation>
+        <translation>The mount&apos;s min tooth sum %1 is larger than its max %2</translation>
     </message>
     <message>
         <source>マウントを登録するマシン名を入力して下さい</source>
-        <translation type="unfinished"></translation>
+        <translation>Please enter the car name for the mount</translation>
     </message>
     <message>
         <source>モジュールが選ばれていません</source>
-        <translation type="unfinished"></translation>
+        <translation>No module chosen</translation>
     </message>
     <message>
         <source>%1 の手持ちギアを保存しました（スパー%2枚、ピニオン%3枚）</source>
-        <translation type="unfinished"></translation>
+        <translation>Saved the owned gears for %1 (%2 spurs, %3 pinions)</translation>
     </message>
     <message>
         <source>%1 の %2 のマウントを保存しました（歯数の和 %3～%4）</source>
-        <translation type="unfinished"></translation>
+        <translation>Saved the %2 mount for %1 (tooth sum %3–%4)</translation>
     </message>
     <message>
         <source>%1 の %2 のマウントの登録を消しました（どの組合せも載るものとします）</source>
-        <translation type="unfinished"></translation>
+        <translation>Removed the %2 mount for %1 (any pair now fits)</translation>
     </message>
     <message>
         <source>%1 の手持ちギアが登録されていません（手持ちギア…で登録できます）</source>
-        <translation type="unfinished"></translation>
+        <translation>No owned gears for %1 (add them under Owned gears…)</translation>
     </message>
     <message>
         <source>%1 の手持ちギアに、%2 のマウント（歯数の和 %3～%4）に載る組合せがありません</source>
-        <translation type="unfinished"></translation>
+        <translation>No pair of your owned %1 gears fits the %2 mount (tooth sum %3–%4)</translation>
     </message>
     <message>
         <source>ピニオン%1/スパー%2&#x3000;減速比 %3、ロールアウト %4 mm、%5%</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinion %1/spur %2   final ratio %3, rollout %4 mm, %5%</translation>
     </message>
     <message>
         <source>手持ちのギアだけで %1 %2（ロールアウト %3 mm）を調べました。%5以内の組合せは%4通りです（近い順）：</source>
-        <translation type="unfinished"></translation>
+        <translation>Searched owned gears only for %1 %2 (rollout %3 mm). %4 pairs within %5 (closest first):</translation>
     </message>
     <message>
         <source>手持ちのギアだけで %1 %2 を調べましたが、%3以内の組合せはありません。最も近いのは %4 です。</source>
-        <translation type="unfinished"></translation>
+        <translation>Searched owned gears only for %1 %2: no pair within %3. The closest is %4.</translation>
     </message>
     <message>
         <source>基準のロールアウト %1 mm をタイヤ径 %2 mm で保つ手持ちの組合せ（近い順）：</source>
-        <translation type="unfinished"></translation>
+        <translation>Owned pairs that keep the baseline rollout of %1 mm at tire diameter %2 mm (closest first):</translation>
     </message>
     <message>
         <source>%2 の記録のロールアウト %1 mm をタイヤ径 %3 mm で保つ手持ちの組合せ（近い順）：</source>
-        <translation type="unfinished"></translation>
+        <translation>Owned pairs that keep the %1 mm rollout of the %2 run at tire diameter %3 mm (closest first):</translation>
     </message>
     <message>
         <source>ピニオン%1/スパー%2&#x3000;ロールアウト %3 mm → %4 mm（%5%）</source>
-        <translation type="unfinished"></translation>
+        <translation>Pinion %1/spur %2   rollout %3 mm → %4 mm (%5%)</translation>
     </message>
     <message>
         <source>基準のセッティングがありません。先に「基準にする」を押して下さい</source>
-        <translation type="unfinished"></translation>
+        <translation>No baseline setup. Press “Set as baseline” first</translation>
     </message>
     <message>
         <source>→ 手持ち %1/%2</source>
-        <translation type="unfinished"></translation>
+        <translation>→ owned %1/%2</translation>
     </message>
     <message>
         <source>→ 手持ちで収まる組合せなし</source>
-        <translation type="unfinished"></translation>
+        <translation>→ no owned pair fits</translation>
     </message>
     <message>
         <source>追加する記録はありませんが、手持ちギア %1 モジュール分とマウント %2 件があります。
 手持ちギアに加え、マウントは同じマシンとモジュールのものを置き換えます。よろしいですか？</source>
-        <translation type="unfinished"></translation>
+        <translation>No runs to add, but there are owned gears for %1 modules and %2 mounts.
+The gears are added to yours; each mount replaces the one for the same car and module. Go ahead?</translation>
     </message>
     <message>
         <source>ほかに手持ちギア %1 モジュール分とマウント %2 件（手持ちギアに加え、マウントは置き換えます）</source>
-        <translation type="unfinished"></translation>
+        <translation>Also owned gears for %1 modules and %2 mounts (gears are added, mounts replaced)</translation>
     </message>
     <message>
         <source>手持ちギア %1 モジュール分とマウント %2 件を読み込みました</source>
-        <translation type="unfinished"></translation>
+        <translation>Imported owned gears for %1 modules and %2 mounts</translation>
     </message>
     <message>
         <source>温度上限</source>
-        <translation type="unfinished"></translation>
+        <translation>Temp limit</translation>
     </message>
     <message>
         <source>ロールアウトの目安で、モーター温度をこの温度以下に収めます（℃）：</source>
-        <translation type="unfinished"></translation>
+        <translation>Keep the motor temp at or under this for the rollout advice (°C):</translation>
     </message>
     <message>
         <source>温度上限を設定ファイル %1 に保存できませんでした。この起動のあいだだけ使います</source>
-        <translation type="unfinished"></translation>
+        <translation>Couldn&apos;t save the temp limit to the settings file %1. It is used until you quit</translation>
     </message>
 </context>
 <context>
@@ -2295,19 +2296,19 @@ Go ahead?</translation>
     </message>
     <message>
         <source>手持ちギア…</source>
-        <translation type="unfinished"></translation>
+        <translation>Owned gears…</translation>
     </message>
     <message>
         <source>手持ちギアとマウントを登録する</source>
-        <translation type="unfinished"></translation>
+        <translation>Register owned gears and motor mounts</translation>
     </message>
     <message>
         <source>温度上限…</source>
-        <translation type="unfinished"></translation>
+        <translation>Temp limit…</translation>
     </message>
     <message>
         <source>ロールアウトの目安の温度上限を決める</source>
-        <translation type="unfinished"></translation>
+        <translation>Set the temp limit for the rollout advice</translation>
     </message>
 </context>
 <context>

@@ -23,7 +23,7 @@ QString pairText(const OwnedGears::Pair& p)
 std::optional<GearBox::Owned> DriveTool::ownedNow(double& secondary)
 {
     const Form& f = m_main.form();
-    const auto read = Drive::positive(Drive::Field::Secondary, f.secondaryRatio().text);
+    const auto read = Drive::positive(Drive::Field::Secondary(), f.secondaryRatio().text);
     if (!read) {
         m_host.message(read.error());
         return std::nullopt;
@@ -91,7 +91,7 @@ void DriveTool::keepRollout_Click()
     namespace M = GearMessages;
     double old = 0;
     if (!m_chosenRollout.isEmpty()) {
-        const auto read = Drive::positive(Drive::Field::ReferenceRollout, m_chosenRollout);
+        const auto read = Drive::positive(Drive::Field::ReferenceRollout(), m_chosenRollout);
         if (!read) {
             m_host.message(read.error());
             return;
