@@ -354,15 +354,44 @@ void NotebookWindow::open()
 void NotebookWindow::paintEvent(QPaintEvent* event)
 {
     if (m_opened && !std::exchange(m_readAsked, true))
-        m_host.afterDrawing([this] { readNotebook(); });
+        m_host.afterDrawing([this] { startReading(); });
     QWidget::paintEvent(event);
+}
+
+void NotebookWindow::startReading()
+{
+    if (std::exchange(m_read, true))
+        return;
+    // The thread's news comes back through this window's event queue; the
+    // notebook waits for the thread before the window goes.
+    m_notebook.openAside([this] {
+        QMetaObject::invokeMethod(this, &NotebookWindow::readProgress, Qt::QueuedConnection);
+    });
+    if (!m_notebook.opening())
+        render(); // refused at once, and told
+}
+
+void NotebookWindow::readProgress()
+{
+    if (!m_notebook.opening())
+        return;
+    bool changed = m_notebook.takeList();
+    if (m_notebook.openingRead()) {
+        m_notebook.finishOpening();
+        changed = true;
+    }
+    if (changed)
+        render();
 }
 
 void NotebookWindow::readNotebook()
 {
-    if (std::exchange(m_read, true))
+    if (!std::exchange(m_read, true))
+        m_notebook.open();
+    else if (m_notebook.opening())
+        m_notebook.finishOpening();
+    else
         return;
-    m_notebook.open();
     render();
 }
 

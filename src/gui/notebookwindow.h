@@ -58,8 +58,12 @@ private:
     QWidget* buildEditor();
     QWidget* buildButtons();
     QPushButton* addButton(const QString& name, const QString& caption);
-    // Opens the notebook file and lists it, once; the first frame asks for it.
+    // Opens the notebook file and lists it, once, waiting for a read begun
+    // by the first frame (startReading) if there is one.
     void readNotebook();
+    void startReading();
+    // The reading thread's news: the list read, the file checked.
+    void readProgress();
     void filterChosen();
     // Makes a run of the chart the chosen one, as a pick in the list would.
     void chooseRun(qint64 id);
