@@ -488,7 +488,9 @@ void NotebookWindow::handle(const QString& name)
     if (m_notebook.ranMainHandler())
         m_main.showHandlerResult();
     const QString line = m_notebook.trackLine();
-    render();
+    // Both charts of a season of runs cost most of a frame to work out and
+    // draw: the list and the fields show the click's result first.
+    render(true);
     // A run recorded, changed or deleted on the chosen track changes what
     // its line says, which is far from the focus.
     const QString& now = m_notebook.trackLine();
@@ -536,7 +538,7 @@ void NotebookWindow::rowChosen()
         render();
 }
 
-void NotebookWindow::render()
+void NotebookWindow::render(bool chartLater)
 {
     renderFilters();
     renderTrackLine();
@@ -557,7 +559,15 @@ void NotebookWindow::render()
         }
     }
     renderEditor();
-    renderChart();
+    if (!chartLater) {
+        m_chartStale = false;
+        renderChart();
+    } else if (!std::exchange(m_chartStale, true)) {
+        m_host.afterDrawing([this] {
+            if (std::exchange(m_chartStale, false))
+                renderChart();
+        });
+    }
 }
 
 void NotebookWindow::renderFilters()

@@ -68,7 +68,9 @@ private:
     // Makes a run of the chart the chosen one, as a pick in the list would.
     void chooseRun(qint64 id);
     void rowChosen();
-    void render();
+    // Draws everything from the model; chartLater leaves the charts to the
+    // frame after (a run noted is listed within the frame of its click).
+    void render(bool chartLater = false);
     void renderFilters();
     void renderTrackLine();
     void renderEditor();
@@ -103,6 +105,7 @@ private:
     NotebookListModel* m_model = nullptr;
     NotebookChartView* m_chart = nullptr;
     std::optional<QList<qint64>> m_runsAcross; // the chart's runs left to right
+    bool m_chartStale = false;                 // the charts wait for the frame after
     bool m_waited = false; // the busy pointer shows while another program holds the lock
     Announcer* m_announcer = nullptr;
 };
