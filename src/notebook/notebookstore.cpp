@@ -1,5 +1,6 @@
 #include "notebookstore.h"
 
+#include "common/numbertext.h"
 #include "notebook/notebookmessages.h"
 
 #include <QAtomicInteger>
@@ -581,10 +582,10 @@ NotebookRow rowOf(sqlite3_stmt* statement, QHash<std::pair<qint64, int>, QString
         const int size = sqlite3_column_bytes(statement, i);
         if (!text || size == 0)
             return NotebookRow::None;
-        double value = NotebookRow::None;
         const char* first = text + (text[0] == '+' ? 1 : 0);
-        const auto [end, ec] = std::from_chars(first, text + size, value);
-        if (ec != std::errc() || end != text + size || !field.accepts(value)) {
+        const std::optional<double> number = NumberText::readDecimal(first, text + size);
+        double value = number.value_or(NotebookRow::None);
+        if (!number || !field.accepts(value)) {
             r.strays |= which;
             strayTexts.insert({r.id, which}, QString::fromUtf8(text, size));
             if (!std::isfinite(value))
