@@ -171,12 +171,12 @@ bool Notebook::openingRead() const
     return m_opening->checked.has_value();
 }
 
-void Notebook::finishOpening()
+bool Notebook::finishOpening()
 {
     if (!m_opening)
-        return;
+        return false;
     m_opening->reader.join();
-    takeList();
+    bool changed = takeList();
     const std::unique_ptr<Opening> o = std::move(m_opening);
     const Result<QString>& damage = *o->checked;
     if (!damage) {
@@ -184,19 +184,22 @@ void Notebook::finishOpening()
         m_index = NotebookIndex();
         indexChanged();
         m_host.message(damage.error());
-        return;
+        return true;
     }
     QString moved;
     if (const auto ready = m_store.checked(*damage, o->now, &moved); !ready) {
         m_host.message(ready.error());
-        return;
+        return true;
     }
     if (!moved.isEmpty())
         m_host.message(NotebookMessages::damaged(moved));
     // Read again when the thread's read failed, or the file changed since
     // the window connected (another copy, a migration, a fresh file).
-    if (!o->taken || m_store.changedElsewhere())
+    if (!o->taken || m_store.changedElsewhere()) {
         reload();
+        changed = true;
+    }
+    return changed;
 }
 
 bool Notebook::reload()

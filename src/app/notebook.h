@@ -54,8 +54,9 @@ public:
                    const QDateTime& now = QDateTime::currentDateTime());
     // Lists what the thread read, once; true when the list changed.
     bool takeList();
-    // Waits for the check, then does with its outcome what open() does.
-    void finishOpening();
+    // Waits for the check, then does with its outcome what open() does;
+    // true when that changed the list (or told something).
+    bool finishOpening();
     bool opening() const { return m_opening != nullptr; }
     // Whether the thread is done, so finishOpening() will not wait.
     bool openingRead() const;

@@ -376,10 +376,9 @@ void NotebookWindow::readProgress()
     if (!m_notebook.opening())
         return;
     bool changed = m_notebook.takeList();
-    if (m_notebook.openingRead()) {
-        m_notebook.finishOpening();
-        changed = true;
-    }
+    // A file found sound changes nothing more on screen.
+    if (m_notebook.openingRead())
+        changed = m_notebook.finishOpening() || changed;
     if (changed)
         render();
 }
