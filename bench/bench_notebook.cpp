@@ -134,12 +134,14 @@ void read(NotebookWindow* window)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
 }
 
-// Until the list shows what the thread read (or the opening is over).
+// Until the list shows what the thread read (or the opening is over), and
+// the views have laid it out (the item views do it on a timer) to be drawn.
 void listed(NotebookWindow* window, quint64 revision)
 {
     for (int i = 0;
          i < 1000 && window->notebook().revision() == revision && !window->notebook().isOpen(); ++i)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 // What a racer waits for in a session: the first Ctrl+L (a window of its own
