@@ -94,6 +94,49 @@ public:
         }
     }
 
+    // Whether a window shows more than one colour: a frame with content, not
+    // a blank put out before the widgets drew.
+    bool hasContent(xcb_window_t window)
+    {
+        xcb_get_geometry_reply_t* g =
+            xcb_get_geometry_reply(m_conn, xcb_get_geometry(m_conn, window), nullptr);
+        if (!g)
+            return false;
+        xcb_get_image_reply_t* image =
+            xcb_get_image_reply(m_conn,
+                                xcb_get_image(m_conn, XCB_IMAGE_FORMAT_Z_PIXMAP, window, 0, 0,
+                                              g->width, g->height, ~0u),
+                                nullptr);
+        free(g);
+        if (!image)
+            return false;
+        const uint8_t* data = xcb_get_image_data(image);
+        const int length = xcb_get_image_data_length(image);
+        // Depth 24 comes as 4 bytes a pixel; the padding byte is not looked at.
+        bool mixed = false;
+        for (int i = 4; i + 3 <= length && !mixed; i += 4)
+            mixed = data[i] != data[0] || data[i + 1] != data[1] || data[i + 2] != data[2];
+        free(image);
+        return mixed;
+    }
+
+    // Forgets a window's damage so far: its next pixels are told again
+    // (a bounding-box damage object tells only growth).
+    void subtract(xcb_window_t window)
+    {
+        const auto it = m_damages.find(window);
+        if (it == m_damages.end())
+            return;
+        struct
+        {
+            uint8_t major, minor;
+            uint16_t length;
+            uint32_t damage, repair, parts;
+        } request{0, 0, 0, it->second, 0, 0};
+        send(3, &request, sizeof request, true);
+        xcb_flush(m_conn);
+    }
+
 private:
     // Every top-level window gets a damage object as soon as it is created,
     // before the program can map or draw it.

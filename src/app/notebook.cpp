@@ -13,7 +13,10 @@
 #include <algorithm>
 #include <cmath>
 #include <memory>
+#include <mutex>
 #include <numbers>
+#include <optional>
+#include <thread>
 
 namespace {
 struct Tr
@@ -52,7 +55,24 @@ QStringList Notebook::columnTitles()
         Tr::tr("減速比"), Tr::tr("ロールアウト"), Tr::tr("モーター温度"), Tr::tr("ベストラップ")};
 }
 
+// What the reading thread hands over, under its lock.
+struct Notebook::Opening
+{
+    QDateTime now;
+    std::mutex lock;
+    std::optional<Result<NotebookIndex>> listed;
+    bool taken = false;
+    std::optional<Result<QString>> checked;
+    std::thread reader;
+};
+
 Notebook::Notebook(Giadsp& main, Host& host) : m_main(main), m_host(host) {}
+
+Notebook::~Notebook()
+{
+    if (m_opening)
+        m_opening->reader.join();
+}
 
 QString Notebook::filePath() const { return m_main.files().path(FileName); }
 
@@ -81,6 +101,7 @@ bool Notebook::raise(QStringView name)
 {
     m_ranMain = false;
     m_done.clear();
+    finishOpening();
     return clicks().run(*this, name);
 }
 
@@ -96,6 +117,98 @@ void Notebook::open(const QDateTime& now)
     if (!opened->damagedMovedTo.isEmpty())
         m_host.message(NotebookMessages::damaged(opened->damagedMovedTo));
     reload();
+}
+
+void Notebook::openAside(std::function<void()> progress, const QDateTime& now)
+{
+    if (m_opening)
+        return;
+    if (const auto attached = m_store.attach(filePath()); !attached) {
+        m_host.message(attached.error());
+        return;
+    }
+    m_opening = std::make_unique<Opening>();
+    m_opening->now = now;
+    Opening* o = m_opening.get();
+    m_opening->reader = std::thread([o, progress = std::move(progress), path = filePath()] {
+        NotebookStore::readAside(
+            path,
+            [&](Result<NotebookIndex> index) {
+                {
+                    const std::lock_guard hold(o->lock);
+                    o->listed = std::move(index);
+                }
+                if (progress)
+                    progress();
+            },
+            [&](Result<QString> damage) {
+                {
+                    const std::lock_guard hold(o->lock);
+                    o->checked = std::move(damage);
+                }
+                if (progress)
+                    progress();
+            });
+    });
+}
+
+bool Notebook::takeList()
+{
+    if (!m_opening)
+        return false;
+    std::optional<Result<NotebookIndex>> listed;
+    {
+        const std::lock_guard hold(m_opening->lock);
+        // A file found damaged is listed fresh, never as read.
+        const bool damaged =
+            m_opening->checked && (!*m_opening->checked || !(*m_opening->checked)->isEmpty());
+        if (m_opening->taken || !m_opening->listed || !*m_opening->listed || damaged)
+            return false;
+        m_opening->taken = true;
+        listed = std::move(m_opening->listed);
+    }
+    m_index = std::move(**listed);
+    indexChanged();
+    return true;
+}
+
+bool Notebook::openingRead() const
+{
+    if (!m_opening)
+        return false;
+    const std::lock_guard hold(m_opening->lock);
+    return m_opening->checked.has_value();
+}
+
+bool Notebook::finishOpening()
+{
+    if (!m_opening)
+        return false;
+    m_opening->reader.join();
+    bool changed = takeList();
+    const std::unique_ptr<Opening> o = std::move(m_opening);
+    const Result<QString>& damage = *o->checked;
+    if (!damage) {
+        m_store.close();
+        m_index = NotebookIndex();
+        indexChanged();
+        m_host.message(damage.error());
+        return true;
+    }
+    QString moved;
+    if (const auto ready = m_store.checked(*damage, o->now, &moved); !ready) {
+        m_host.message(ready.error());
+        return true;
+    }
+    if (!moved.isEmpty())
+        m_host.message(NotebookMessages::damaged(moved));
+    // Read again when the thread's read failed, or the file changed since
+    // the window connected (another copy, a migration, a fresh file).
+    if (!o->taken || m_store.changedElsewhere()) {
+        reload();
+        changed = true;
+    }
+    return changed;
 }
 
 bool Notebook::reload()
@@ -121,7 +234,11 @@ void Notebook::indexChanged()
     refilter();
 }
 
-bool Notebook::followOtherCopies() { return m_store.changedElsewhere() && reload(); }
+bool Notebook::followOtherCopies()
+{
+    // The opening reads what others wrote when it ends.
+    return !opening() && m_store.changedElsewhere() && reload();
+}
 
 void Notebook::refilter()
 {
@@ -456,6 +573,7 @@ bool Notebook::select(qint64 id)
 {
     if (id == m_selected)
         return true;
+    finishOpening();
     if (draftChanged() && m_host.askYesNo(NotebookMessages::AskSaveDraft())) {
         save_Click();
         if (draftChanged())

@@ -27,6 +27,7 @@
 #include <QStringView>
 
 #include <functional>
+#include <memory>
 #include <vector>
 
 class Notebook
@@ -39,11 +40,27 @@ public:
 
     // host: this window's own door.
     Notebook(Giadsp& main, Host& host);
+    ~Notebook();
 
     // Opens the notebook file and lists it; problems are told. now names a
     // damaged file moved aside.
     void open(const QDateTime& now = QDateTime::currentDateTime());
-    bool isOpen() const { return m_store.isOpen(); }
+    // The same, with the file read and checked on a thread of its own, so a
+    // window keeps drawing: progress runs on that thread when the list can be
+    // taken (takeList) and again when the check is done (finishOpening, which
+    // also waits for it). Every handler finishes the opening first, so nothing
+    // is written to a file not yet checked.
+    void openAside(std::function<void()> progress,
+                   const QDateTime& now = QDateTime::currentDateTime());
+    // Lists what the thread read, once; true when the list changed.
+    bool takeList();
+    // Waits for the check, then does with its outcome what open() does;
+    // true when that changed the list (or told something).
+    bool finishOpening();
+    bool opening() const { return m_opening != nullptr; }
+    // Whether the thread is done, so finishOpening() will not wait.
+    bool openingRead() const;
+    bool isOpen() const { return m_store.isOpen() && !opening(); }
     QString filePath() const;
 
     // ---- The list ----
@@ -153,9 +170,11 @@ private:
     // The names by number and the shown list, after the index changed.
     void indexChanged();
 
+    struct Opening;
     Giadsp& m_main;
     Host& m_host;
     NotebookStore m_store;
+    std::unique_ptr<Opening> m_opening;
     NotebookIndex m_index;
     QHash<QString, qint32> m_carIds, m_trackIds;
     std::vector<qsizetype> m_shown;

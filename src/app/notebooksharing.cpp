@@ -65,6 +65,7 @@ void Notebook::importCsv_Click()
 
 void Notebook::importCsv(const QString& path)
 {
+    finishOpening();
     if (!isOpen()) {
         m_host.message(NotebookMessages::NotOpen());
         return;

@@ -248,4 +248,46 @@ QString fixedExactly(double value, int decimals)
     return out;
 }
 
+std::optional<double> readDecimalExactly(const char* first, const char* last)
+{
+    double value = 0;
+    const auto [end, ec] = std::from_chars(first, last, value);
+    if (ec != std::errc() || end != last)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<double> readDecimal(const char* first, const char* last)
+{
+    // Up to 15 digits make a whole number below 2^53 and up to 22 decimals
+    // a power of ten that a double holds exactly; their quotient is then
+    // rounded once, to the double from_chars gives (Clinger's fast path).
+    static constexpr double Tens[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                      1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                      1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    const char* p = first;
+    const bool negative = p != last && *p == '-';
+    if (negative)
+        ++p;
+    quint64 whole = 0;
+    int digits = 0, decimals = 0;
+    bool point = false;
+    for (; p != last; ++p) {
+        if (*p >= '0' && *p <= '9') {
+            if (++digits > 15)
+                return readDecimalExactly(first, last);
+            whole = whole * 10 + quint64(*p - '0');
+            decimals += point;
+        } else if (*p == '.' && !point) {
+            point = true;
+        } else {
+            return readDecimalExactly(first, last);
+        }
+    }
+    if (digits == 0)
+        return readDecimalExactly(first, last);
+    const double value = double(whole) / Tens[decimals];
+    return negative ? -value : value;
+}
+
 } // namespace NumberText

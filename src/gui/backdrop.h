@@ -26,6 +26,9 @@ private:
         QPoint baseline; // where the text starts on its baseline
     };
     void fitFooter();
+    // Fits the lines anew, keeps what was found and redraws if a remembered
+    // stretch was not it (fonts installed or removed since).
+    void checkFooter();
 
     QList<FittedLine> m_footer; // one per footer line, empty until painted at this zoom
 };

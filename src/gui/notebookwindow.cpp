@@ -389,15 +389,43 @@ void NotebookWindow::open()
 void NotebookWindow::paintEvent(QPaintEvent* event)
 {
     if (m_opened && !std::exchange(m_readAsked, true))
-        m_host.afterDrawing([this] { readNotebook(); });
+        m_host.afterDrawing([this] { startReading(); });
     QWidget::paintEvent(event);
+}
+
+void NotebookWindow::startReading()
+{
+    if (std::exchange(m_read, true))
+        return;
+    // The thread's news comes back through this window's event queue; the
+    // notebook waits for the thread before the window goes.
+    m_notebook.openAside([this] {
+        QMetaObject::invokeMethod(this, &NotebookWindow::readProgress, Qt::QueuedConnection);
+    });
+    if (!m_notebook.opening())
+        render(); // refused at once, and told
+}
+
+void NotebookWindow::readProgress()
+{
+    if (!m_notebook.opening())
+        return;
+    bool changed = m_notebook.takeList();
+    // A file found sound changes nothing more on screen.
+    if (m_notebook.openingRead())
+        changed = m_notebook.finishOpening() || changed;
+    if (changed)
+        render();
 }
 
 void NotebookWindow::readNotebook()
 {
-    if (std::exchange(m_read, true))
+    if (!std::exchange(m_read, true))
+        m_notebook.open();
+    else if (m_notebook.opening())
+        m_notebook.finishOpening();
+    else
         return;
-    m_notebook.open();
     render();
 }
 
@@ -493,7 +521,9 @@ void NotebookWindow::handle(const QString& name)
     if (m_notebook.ranMainHandler())
         m_main.showHandlerResult();
     const QString line = m_notebook.trackLine();
-    render();
+    // Both charts of a season of runs cost most of a frame to work out and
+    // draw: the list and the fields show the click's result first.
+    render(true);
     // A run recorded, changed or deleted on the chosen track changes what
     // its line says, which is far from the focus.
     const QString& now = m_notebook.trackLine();
@@ -541,7 +571,7 @@ void NotebookWindow::rowChosen()
         render();
 }
 
-void NotebookWindow::render()
+void NotebookWindow::render(bool chartLater)
 {
     renderFilters();
     renderTrackLine();
@@ -562,7 +592,15 @@ void NotebookWindow::render()
         }
     }
     renderEditor();
-    renderChart();
+    if (!chartLater) {
+        m_chartStale = false;
+        renderChart();
+    } else if (!std::exchange(m_chartStale, true)) {
+        m_host.afterDrawing([this] {
+            if (std::exchange(m_chartStale, false))
+                renderChart();
+        });
+    }
 }
 
 void NotebookWindow::renderFilters()

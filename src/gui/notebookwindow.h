@@ -62,13 +62,19 @@ private:
     QWidget* buildEditor();
     QWidget* buildButtons();
     QPushButton* addButton(const QString& name, const QString& caption);
-    // Opens the notebook file and lists it, once; the first frame asks for it.
+    // Opens the notebook file and lists it, once, waiting for a read begun
+    // by the first frame (startReading) if there is one.
     void readNotebook();
+    void startReading();
+    // The reading thread's news: the list read, the file checked.
+    void readProgress();
     void filterChosen();
     // Makes a run of the chart the chosen one, as a pick in the list would.
     void chooseRun(qint64 id);
     void rowChosen();
-    void render();
+    // Draws everything from the model; chartLater leaves the charts to the
+    // frame after (a run noted is listed within the frame of its click).
+    void render(bool chartLater = false);
     void renderFilters();
     void renderTrackLine();
     void renderEditor();
@@ -103,6 +109,7 @@ private:
     NotebookListModel* m_model = nullptr;
     NotebookChartView* m_chart = nullptr;
     std::optional<QList<qint64>> m_runsAcross; // the chart's runs left to right
+    bool m_chartStale = false;                 // the charts wait for the frame after
     bool m_waited = false; // the busy pointer shows while another program holds the lock
     Announcer* m_announcer = nullptr;
     GearBoxWindow* m_gearBox = nullptr;

@@ -1,5 +1,6 @@
 #include "notebookstore.h"
 
+#include "common/numbertext.h"
 #include "notebook/notebookmessages.h"
 
 #include <QAtomicInteger>
@@ -253,36 +254,55 @@ Result<NotebookStore::Opened> NotebookStore::open(const QString& path, const QDa
         return Failure{NotebookMessages::newerFile(path, int(qMin<quint32>(*found, INT_MAX)))};
     if (const auto connected = connect(path); !connected)
         return connected.failure();
-    Opened opened;
-    QString damage;
-    {
-        QSqlQuery q(database());
-        if (!q.exec(QStringLiteral("PRAGMA quick_check"))) {
-            if (!meansDamaged(q.lastError())) {
-                const QString reason = q.lastError().text();
-                q = QSqlQuery();
-                close();
-                return Failure{NotebookMessages::cannotOpen(path, reason)};
-            }
-            damage = q.lastError().text();
-        } else if (!q.next() || q.value(0).toString() != QLatin1String("ok")) {
-            damage = q.value(0).toString();
-        }
-    }
-    if (!damage.isEmpty()) {
+    const auto damage = quickCheck();
+    if (!damage) {
         close();
-        // The broken file is kept for whoever can rescue it, never overwritten.
-        const QString moved = dated(path, now);
-        QFile file(path);
-        if (!file.rename(moved))
-            return Failure{NotebookMessages::damagedNotMoved(path, file.errorString())};
-        if (QFileInfo::exists(path + "-wal"))
-            QFile::rename(path + "-wal", moved + "-wal");
-        QFile::remove(path + "-shm");
-        opened.damagedMovedTo = moved;
-        if (const auto connected = connect(path); !connected)
-            return connected.failure();
+        return damage.failure();
     }
+    Opened opened;
+    if (!damage->isEmpty()) {
+        const auto moved = setAside(now);
+        if (!moved)
+            return moved.failure();
+        opened.damagedMovedTo = *moved;
+    }
+    if (const Result<> ready = prepare(); !ready)
+        return ready.failure();
+    return opened;
+}
+
+Result<QString> NotebookStore::quickCheck()
+{
+    QSqlQuery q(database());
+    if (!q.exec(QStringLiteral("PRAGMA quick_check"))) {
+        if (!meansDamaged(q.lastError()))
+            return Failure{NotebookMessages::cannotOpen(m_path, q.lastError().text())};
+        return q.lastError().text();
+    }
+    if (!q.next() || q.value(0).toString() != QLatin1String("ok"))
+        return q.value(0).toString();
+    return QString();
+}
+
+Result<QString> NotebookStore::setAside(const QDateTime& now)
+{
+    const QString path = m_path;
+    close();
+    // The broken file is kept for whoever can rescue it, never overwritten.
+    const QString moved = dated(path, now);
+    QFile file(path);
+    if (!file.rename(moved))
+        return Failure{NotebookMessages::damagedNotMoved(path, file.errorString())};
+    if (QFileInfo::exists(path + "-wal"))
+        QFile::rename(path + "-wal", moved + "-wal");
+    QFile::remove(path + "-shm");
+    if (const auto connected = connect(path); !connected)
+        return connected.failure();
+    return moved;
+}
+
+Result<> NotebookStore::prepare()
+{
     // A newer program's file is left exactly as it is.
     Result<> ready = refuseNewer();
     if (ready)
@@ -293,11 +313,59 @@ Result<NotebookStore::Opened> NotebookStore::open(const QString& path, const QDa
     // reading the gears then tells why they are not there.
     if (ready)
         static_cast<void>(addGearTables());
-    if (!ready) {
+    if (!ready)
         close();
-        return ready.failure();
+    return ready;
+}
+
+Result<> NotebookStore::attach(const QString& path)
+{
+    close();
+    if (const auto found = headerVersion(path); found && *found > quint32(SchemaVersion))
+        return Failure{NotebookMessages::newerFile(path, int(qMin<quint32>(*found, INT_MAX)))};
+    if (const auto connected = connect(path); !connected)
+        return connected.failure();
+    // Whatever is written from here on, by any other connection, shows in
+    // data_version: an index read elsewhere after this is followed safely.
+    m_indexedVersion = dataVersion();
+    return {};
+}
+
+void NotebookStore::readAside(const QString& path,
+                              const std::function<void(Result<NotebookIndex>)>& listed,
+                              const std::function<void(Result<QString>)>& checked)
+{
+    NotebookStore store;
+    if (const auto connected = store.connect(path); !connected) {
+        checked(connected.failure());
+        return;
     }
-    return opened;
+    // A file of this program's schema is listed before it is checked; any
+    // other is checked, brought up to date, then listed, as open() does.
+    const bool current = store.version() == SchemaVersion;
+    if (current)
+        listed(store.index());
+    const auto damage = store.quickCheck();
+    if (damage && damage->isEmpty() && !current) {
+        if (const Result<> ready = store.prepare(); !ready) {
+            checked(ready.failure());
+            return;
+        }
+        listed(store.index());
+    }
+    checked(damage);
+}
+
+Result<> NotebookStore::checked(const QString& damage, const QDateTime& now, QString* movedTo)
+{
+    if (!damage.isEmpty()) {
+        const auto moved = setAside(now);
+        if (!moved)
+            return moved.failure();
+        *movedTo = *moved;
+        m_indexedVersion = -1; // the fresh file is read again
+    }
+    return prepare();
 }
 
 Result<> NotebookStore::configure()
@@ -528,10 +596,10 @@ NotebookRow rowOf(sqlite3_stmt* statement, QHash<std::pair<qint64, int>, QString
         const int size = sqlite3_column_bytes(statement, i);
         if (!text || size == 0)
             return NotebookRow::None;
-        double value = NotebookRow::None;
         const char* first = text + (text[0] == '+' ? 1 : 0);
-        const auto [end, ec] = std::from_chars(first, text + size, value);
-        if (ec != std::errc() || end != text + size || !field.accepts(value)) {
+        const std::optional<double> number = NumberText::readDecimal(first, text + size);
+        double value = number.value_or(NotebookRow::None);
+        if (!number || !field.accepts(value)) {
             r.strays |= which;
             strayTexts.insert({r.id, which}, QString::fromUtf8(text, size));
             if (!std::isfinite(value))
@@ -646,7 +714,8 @@ Result<> NotebookStore::follow(NotebookIndex& index, qint64 id) const
     const int step = sqlite3_step(statement);
     if (step == SQLITE_ROW) {
         row = rowOf(statement, strays);
-        // A name with no row in its table (no file of ours has one) is left out, as index() does.
+        // A name with no row in its table (no file of ours has one) is left out, as index()
+        // does.
         auto text = [&](int i) -> std::optional<QString> {
             const auto* t = reinterpret_cast<const char*>(sqlite3_column_text(statement, i));
             if (!t)

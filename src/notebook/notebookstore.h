@@ -37,6 +37,21 @@ public:
     // dated name and a fresh one made; a file of a newer program is refused.
     Result<Opened> open(const QString& path, const QDateTime& now = QDateTime::currentDateTime());
     bool isOpen() const { return !m_name.isEmpty(); }
+
+    // open() in parts, so a window need not wait for the check and the read.
+    // attach() connects without checking (a newer program's file refused as
+    // by open()), then readAside() reads the index and checks the file on a
+    // connection of its own, on any thread: listed() gets the index of a file
+    // of this schema before the check, of any other after it; checked() the
+    // damage found ("" none). Last, checked() here does what open() does with
+    // that outcome: a damaged file set aside and a fresh one made (its name in
+    // movedTo), the schema brought up to date. Nothing may be written between
+    // attach() and checked().
+    Result<> attach(const QString& path);
+    static void readAside(const QString& path,
+                          const std::function<void(Result<NotebookIndex>)>& listed,
+                          const std::function<void(Result<QString>)>& checked);
+    Result<> checked(const QString& damage, const QDateTime& now, QString* movedTo);
     void close();
     QString path() const { return m_path; }
 
@@ -86,6 +101,13 @@ private:
     Result<> connect(const QString& path);
     std::optional<int> version() const;
     Result<> refuseNewer();
+    // The damage PRAGMA quick_check finds ("" none); a failure when the file
+    // cannot be reached at all.
+    Result<QString> quickCheck();
+    // Moves a damaged file aside under a dated name and connects to a fresh one.
+    Result<QString> setAside(const QDateTime& now);
+    // Refuses a newer schema, configures the connection and migrates (closed on failure).
+    Result<> prepare();
     Result<> configure();
     Result<> migrate();
     Result<> addGearTables();

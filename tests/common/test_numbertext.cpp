@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstring>
 #include <iomanip>
 #include <random>
 
@@ -138,6 +139,34 @@ TEST(NumberText, FastAndExactFixedAgree)
         for (int decimals = 0; decimals <= 9; ++decimals)
             EXPECT_EQ(NumberText::fixed(half, decimals), NumberText::fixedExactly(half, decimals))
                 << half << " to " << decimals;
+}
+
+// The notebook's fast reading of stored numbers against from_chars, bit for
+// bit: random plain decimals up to 18 digits, and the edges by name.
+TEST(NumberText, FastAndExactDecimalReadingAgree)
+{
+    auto same = [](const std::string& text) {
+        const auto fast = NumberText::readDecimal(text.data(), text.data() + text.size());
+        const auto exact = NumberText::readDecimalExactly(text.data(), text.data() + text.size());
+        return fast.has_value() == exact.has_value() &&
+               (!fast || std::memcmp(&*fast, &*exact, sizeof(double)) == 0);
+    };
+    std::mt19937 random(20261208);
+    for (int i = 0; i < 300000; ++i) {
+        std::string text = random() % 4 ? "" : "-";
+        const int length = 1 + int(random() % 18);
+        const int point = int(random() % unsigned(length + 2)) - 1; // -1: none
+        for (int d = 0; d < length; ++d) {
+            if (d == point)
+                text += '.';
+            text += char('0' + random() % 10);
+        }
+        ASSERT_TRUE(same(text)) << text;
+    }
+    for (const char* edge : {"0", "-0", "-0.0", "12.", ".5", "-.5", ".", "-", "", "1.2.3", "1e5",
+                             "inf", "nan", "12abc", "0.000000000000001", "999999999999999",
+                             "9999999999999999", "0.1234567890123456789012", "1e999"})
+        EXPECT_TRUE(same(edge)) << edge;
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "appsetup.h"
+#include "backdrop.h"
 #include "form/controltable.h"
 #include "gridmodel.h"
 #include "itemlistview.h"
@@ -16,6 +17,7 @@
 #include <QMessageBox>
 #include <QPointer>
 #include <QScopeGuard>
+#include <QSettings>
 
 // The window on the offscreen platform: built from the table, clicks reach
 // the handlers, fields keep what is typed, the version dialog opens and closes.
@@ -85,6 +87,33 @@ private slots:
                     qPrintable(QStringLiteral("zoom %1: %2").arg(Zoom::factor()).arg(line.text)));
             }
         }
+    }
+
+    // A footer's stretch remembered from an earlier start draws the first
+    // frame as measuring it would; one remembered wrongly (the fonts changed
+    // since) is put right once that frame is out.
+    void theFooterIsDrawnAlikeFittedOrRemembered_data()
+    {
+        QTest::addColumn<bool>("wrong");
+        QTest::newRow("remembered as fitted") << false;
+        QTest::newRow("remembered wrongly") << true;
+    }
+    void theFooterIsDrawnAlikeFittedOrRemembered()
+    {
+        QFETCH(bool, wrong);
+        QSettings memory(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("zeltan"),
+                         QStringLiteral("zeltan"));
+        memory.remove(QStringLiteral("footer"));
+        const QImage fitted = Backdrop().grab().toImage();
+        memory.beginGroup(QStringLiteral("footer"));
+        QCOMPARE(memory.childKeys().size(), ControlTable::footer().size());
+        if (wrong)
+            for (const QString& key : memory.childKeys())
+                memory.setValue(key, 60);
+        memory.endGroup();
+        Backdrop again;
+        QCOMPARE(again.grab().toImage() == fitted, !wrong);
+        QTRY_VERIFY(again.grab().toImage() == fitted);
     }
 
     void startsWithTheStarOnTotalRatioAndTheManualHidden()

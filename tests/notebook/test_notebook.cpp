@@ -132,17 +132,25 @@ const FileCase fileCases[] = {
      1, true, NotebookMessages::damaged("%2"), 0},
 };
 
-class NotebookFiles : public NotebookTest, public ::testing::WithParamInterface<FileCase>
+class NotebookFiles : public NotebookTest,
+                      public ::testing::WithParamInterface<std::tuple<FileCase, bool>>
 {
 };
 
+// Opened at once, or read and checked on a thread while the window draws:
+// the same outcome either way.
 TEST_P(NotebookFiles, OpenTellsAndKeeps)
 {
-    const FileCase& c = GetParam();
+    const auto& [c, aside] = GetParam();
     c.make(db());
     const QByteArray before = dir.bytes(Notebook::FileName);
     const QString moved = db() + ".damaged-20261207-153000";
-    notebook.open(Now);
+    if (aside) {
+        notebook.openAside({}, Now);
+        notebook.finishOpening();
+    } else {
+        notebook.open(Now);
+    }
     EXPECT_EQ(host.messages.join('|').toStdString(),
               QString(c.message).replace("%1", db()).replace("%2", moved).toStdString());
     EXPECT_EQ(QFile::exists(moved), c.movedAside);
@@ -162,9 +170,11 @@ TEST_P(NotebookFiles, OpenTellsAndKeeps)
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Files, NotebookFiles, ::testing::ValuesIn(fileCases),
+INSTANTIATE_TEST_SUITE_P(Files, NotebookFiles,
+                         ::testing::Combine(::testing::ValuesIn(fileCases), ::testing::Bool()),
                          [](const auto& info) {
-                             std::string n = info.param.name;
+                             std::string n = std::get<0>(info.param).name +
+                                             std::string(std::get<1>(info.param) ? "_aside" : "");
                              std::replace_if(
                                  n.begin(), n.end(), [](char c) { return !isalnum(c); }, '_');
                              return n;
@@ -996,6 +1006,23 @@ INSTANTIATE_TEST_SUITE_P(Follow, NotebookFollows,
                                            FollowCase{"own_changes_again", 2, 0},
                                            FollowCase{"another_copy_writes_too", 3, 7}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Another copy writes while the list is read on a thread, before or after
+// the read: what it wrote is listed once the opening is done, as read whole.
+TEST_F(NotebookTest, RunsNotedElsewhereWhileTheListIsReadAreListed)
+{
+    seed({run("A", "x", "60", 0), run("B", "y", "61", 1)});
+    notebook.openAside({}, Now);
+    NotebookStore other;
+    ASSERT_TRUE(other.open(db()));
+    ASSERT_TRUE(other.add(run("C", "x", "62", 2)));
+    const bool listedEarly = notebook.takeList();
+    notebook.finishOpening();
+    notebook.setFilter({}, {});
+    EXPECT_EQ(notebook.shownCount(), 3) << "listed before the check: " << listedEarly;
+    EXPECT_TRUE(notebook.isOpen());
+    EXPECT_TRUE(host.messages.isEmpty());
+}
 
 // ---- Pages -----------------------------------------------------------------
 
