@@ -2432,6 +2432,12 @@ Go ahead?</translation>
         <source>フォルダ「%1」を作成できませんでした</source>
         <translation>Couldn&apos;t create the folder “%1”</translation>
     </message>
+    <message>
+        <source>PDFファイル「%1」を書き込めませんでした：
+%2</source>
+        <translation>Couldn&apos;t write the PDF file “%1”:
+%2</translation>
+    </message>
 </context>
 <context>
     <name>Ranges</name>

@@ -214,9 +214,15 @@ Host::PrintResult PagePrinter::printToPdf(const PrintPage& page, const QString& 
     // A file has no unprintable border.
     const QPageLayout paper(QPageSize(QPageSize::A4), orientationOf(page), QMarginsF());
     const std::optional<QByteArray> pdf = pdfOf(page, paper, copies);
-    if (!pdf || !TextFile::writeBytesAtomically(path, *pdf))
+    if (!pdf)
         return result(Host::PrintResult::Outcome::Failed,
                       Tr::tr("PDFファイル「%1」を書き込めませんでした").arg(shown));
+    // The writer's message names the file and the system's reason (disk
+    // full, no permission), which the user needs to put it right.
+    if (const Result<> written = TextFile::writeBytesAtomically(path, *pdf); !written)
+        return result(
+            Host::PrintResult::Outcome::Failed,
+            Tr::tr("PDFファイル「%1」を書き込めませんでした：\n%2").arg(shown, written.error()));
     return result(Host::PrintResult::Outcome::SavedAsPdf, QDir::toNativeSeparators(path));
 }
 
