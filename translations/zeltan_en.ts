@@ -741,7 +741,7 @@ By default the one chosen in the Tools menu, else the system&apos;s</translation
     </message>
     <message>
         <source>「基準にする」で現在の設定を基準にします</source>
-        <translation>Press “Set as baseline” to make the current setup the baseline</translation>
+        <translation>“Set as baseline” takes the current setup</translation>
     </message>
     <message>
         <source>比較できません</source>
@@ -883,7 +883,7 @@ Top speed is a theoretical figure with no load and no slip. On track it changes 
     </message>
     <message>
         <source>赤：指定減速比の%1以内&#x3000;青：最も近い組合せ（メイン画面の調査と同じ）</source>
-        <translation>Red: within %1 of the wanted ratio   Blue: closest pair (same as the main window&apos;s ratio search)</translation>
+        <translation>Red: within %1 of the wanted ratio   Blue: closest pair</translation>
     </message>
     <message>
         <source>走行条件</source>
@@ -891,7 +891,7 @@ Top speed is a theoretical figure with no load and no slip. On track it changes 
     </message>
     <message>
         <source>rpm（入力するとKV値×電圧より優先）</source>
-        <translation>rpm (overrides kV × voltage when entered)</translation>
+        <translation>rpm (overrides kV × V)</translation>
     </message>
     <message>
         <source>目標から減速比を調べる</source>

@@ -281,7 +281,7 @@ QWidget* NotebookWindow::buildEditor()
     connect(m_date, &QLineEdit::textEdited, this,
             [this](const QString& text) { m_notebook.draftDate = text.trimmed(); });
     for (const NotebookField& f : notebookFields()) {
-        QLineEdit* edit = addField(QStringLiteral("field:") + QLatin1String(f.column), f.heading);
+        QLineEdit* edit = addField(QStringLiteral("field:") + QLatin1String(f.column), f.label());
         if (f.kind != NotebookField::Text)
             edit->setAlignment(Qt::AlignRight);
         m_fields.insert(edit, f.member);

@@ -162,7 +162,7 @@ PrintPage entryPage(const NotebookEntry& e)
     for (const NotebookField& f : notebookFields()) {
         if (f.member == &NotebookEntry::car || f.member == &NotebookEntry::note)
             continue;
-        text(page, Margin + 100, y, f.heading, 11);
+        text(page, Margin + 100, y, f.label(), 11);
         text(page, Margin + 3600, y, cut(e.*f.member, right - Margin - 3600, 11), 11, true);
         y += Pitch;
         line(page, Margin, y - 60, right, y - 60);
