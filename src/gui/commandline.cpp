@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace {
 struct Tr
@@ -57,7 +58,9 @@ Outcome finished(const QString& text)
 QString helpText(const QCommandLineParser& parser)
 {
     return parser.helpText()
-        .replace(QStringLiteral("Usage: <executable_name> [options]"),
+        // Qt names the program by its path once an application object exists
+        // (the help in another language is made under one).
+        .replace(QRegularExpression(QStringLiteral("^Usage: \\S+ \\[options\\]")),
                  Tr::tr("使い方: %1 [オプション]").arg(Program))
         .replace(QStringLiteral("\nOptions:\n"), Tr::tr("\nオプション:\n"));
 }
