@@ -56,6 +56,11 @@ QString speedWithUnit(double kmh, System system)
            speedUnit(system);
 }
 
+QString lengthSpaced(double mm, System system)
+{
+    return lengthText(mm, system) + u' ' + lengthUnit(system);
+}
+
 QString typedToMetric(Quantity quantity, const QString& typed, System system)
 {
     if (system == System::Metric)

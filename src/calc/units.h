@@ -34,6 +34,8 @@ QString speedUnit(System system);
 // always wrote it, "1.079 in" in inches.
 QString lengthWithUnit(double mm, System system);
 QString speedWithUnit(double kmh, System system);
+// The figure, a blank and its unit, as the owned-gear notes write it: "30.12 mm".
+QString lengthSpaced(double mm, System system);
 
 // A field's text typed in the chosen unit as the metric text the model keeps
 // ("2.52" in → "64.008"). Blank and what is no number pass unchanged, so the

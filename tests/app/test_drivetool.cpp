@@ -192,11 +192,11 @@ TEST_F(DriveToolTest, OwnedGearsOnlyAndKeepingTheRollout)
     } const rows[] = {
         {"25.28",
          {"ピニオン22/スパー70", "ピニオン23/スパー72", "ピニオン23/スパー75"},
-         GearMessages::ownedFound("指定ロールアウト", "25.28", "25.28", 3, "±2.5%")},
+         GearMessages::ownedFound("指定ロールアウト", "25.28", "25.28 mm", 3, "±2.5%")},
         {"30",
          {},
          GearMessages::ownedNoneInBand("指定ロールアウト", "30", "±2.5%",
-                                       GearMessages::pair(23, 70, "7.6087", "26.43", "-11.9"))},
+                                       GearMessages::pair(23, 70, "7.6087", "26.43 mm", "-11.9"))},
     };
     for (const auto& r : rows) {
         tool.fields.wantedRollout = r.wanted;
@@ -216,12 +216,13 @@ TEST_F(DriveToolTest, OwnedGearsOnlyAndKeepingTheRollout)
     raise("takeReference");
     tool.fields.tyreDiameter = "61";
     raise("keepRollout");
-    EXPECT_EQ(tool.ownedNote(), GearMessages::keepFound("25.28", "61.00"));
+    EXPECT_EQ(tool.ownedNote(), GearMessages::keepFound("25.28 mm", "61.00 mm"));
     ASSERT_FALSE(tool.ownedPairs().isEmpty());
-    EXPECT_EQ(tool.ownedPairs()[0], GearMessages::keepPair(23, 70, "25.28", "25.19", "-0.4"));
+    EXPECT_EQ(tool.ownedPairs()[0], GearMessages::keepPair(23, 70, "25.28 mm", "25.19 mm", "-0.4"));
     tool.setChosenRun("30.00", "2026/12/07 15:30"); // a run chosen in セッティング記録
     raise("keepRollout");
-    EXPECT_EQ(tool.ownedNote(), GearMessages::keepFoundRun("30.00", "2026/12/07 15:30", "61.00"));
+    EXPECT_EQ(tool.ownedNote(),
+              GearMessages::keepFoundRun("30.00 mm", "2026/12/07 15:30", "61.00 mm"));
 }
 
 TEST_F(DriveToolTest, RolloutTableFollowsTheMainGridAndTheTyre)
