@@ -331,4 +331,41 @@ TEST_F(DriveToolTest, PrintGoesThroughTheSamePathAsPrint)
     EXPECT_TRUE(host.messages.last().contains("タイヤ径 × π ÷ 減速比"));
 }
 
+// Inches and mph are a view: the page and the window's texts change, the
+// fields the tool keeps do not.
+TEST_F(DriveToolTest, InchesAndMphOnScreenAndOnPaper)
+{
+    tool.units = Units::System::Imperial;
+    tool.refresh();
+    host.answers = {true};
+    raise("printSheet");
+    ASSERT_EQ(host.pages.size(), 1);
+    QStringList texts;
+    for (const PageOp& op : host.pages[0].ops)
+        texts << op.text;
+    const QString rollout = value(DriveTool::Current, "ロールアウト"),
+                  unit = value(DriveTool::Current, "ロールアウト", 2),
+                  speed = value(DriveTool::Current, "最高速度（理論値・無負荷）"),
+                  headline = tool.headline();
+    tool.fields.wantedRollout = "25.4";
+    raise("surveyRollout");
+    const struct
+    {
+        const char* name;
+        bool found;
+    } rows[] = {
+        {"rollout 25.28 mm", rollout == "0.995"},
+        {"its unit", unit == "in"},
+        {"44.9 km/h", speed == "27.9"},
+        {"tyre on paper", texts.join('|').contains("タイヤ径 2.52 in")},
+        {"table heading on paper", texts.join('|').contains("ロールアウト表（in）")},
+        {"rollout on paper", texts.contains("0.995")},
+        {"survey note as typed", tool.surveyNote().startsWith("指定ロールアウト 1 in → 減速比")},
+        {"heard", headline == "ロールアウト 0.995 in、最高速度 27.9 mph"},
+        {"kept metric", tool.fields.tyreDiameter == "64" && tool.fields.wantedRollout == "25.4"},
+    };
+    for (const auto& r : rows)
+        EXPECT_TRUE(r.found) << r.name;
+}
+
 } // namespace
