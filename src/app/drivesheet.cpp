@@ -23,15 +23,18 @@ using Drive::FigureName::Rollout;
 using Drive::FigureName::Total;
 using Drive::FigureName::WheelRpm;
 QString Speed() { return Tr::tr("最高速度（理論値・無負荷）"); }
-const QString Mm = QStringLiteral("mm");
 const QString Rpm = QStringLiteral("rpm");
-const QString Kmh = QStringLiteral("km/h");
 
 QString shown(const std::optional<double>& value, QString (*text)(double))
 {
     return value ? text(*value) : None;
 }
 QString shown(const QString& typed) { return typed.trimmed().isEmpty() ? None : typed.trimmed(); }
+// A typed length kept in mm, in the units shown.
+QString shownLength(const QString& mm, System units)
+{
+    return shown(Units::metricToTyped(Units::Quantity::Length, mm, units));
+}
 
 QString pair(double spur, double pinion)
 {
@@ -43,10 +46,12 @@ QString percent(double value) { return Drive::percentText(value) + u'%'; }
 } // namespace
 
 Table current(const Drive::Setup& setup, const std::optional<Drive::Figures>& f,
-              std::optional<double> module)
+              std::optional<double> module, System units)
 {
+    const QString length = Units::lengthUnit(units);
     const auto mm = [&](std::optional<double> Drive::Figures::*member) {
-        return f ? shown((*f).*member, Drive::mmText) : None;
+        const std::optional<double> value = f ? (*f).*member : std::nullopt;
+        return value ? Units::lengthText(*value, units) : None;
     };
     return {Tr::tr("現在のセッティング（メイン画面）"),
             {Tr::tr("項目"), Tr::tr("値"), Tr::tr("単位")},
@@ -55,36 +60,40 @@ Table current(const Drive::Setup& setup, const std::optional<Drive::Figures>& f,
                 {Spur(), shown(setup.spur), QStringLiteral("T")},
                 {Pinion(), shown(setup.pinion), QStringLiteral("T")},
                 {Total(), f ? NumberText::ratio5(f->total) : None, QString()},
-                {Rollout(), f ? Drive::mmText(f->rollout) : None, Mm},
+                {Rollout(), f ? Units::lengthText(f->rollout, units) : None, length},
                 {Drive::Field::MotorRpm(), f ? shown(f->motorRpm, Drive::rpmText) : None, Rpm},
                 {WheelRpm(), f ? shown(f->wheelRpm, Drive::rpmText) : None, Rpm},
-                {Speed(), f ? shown(f->speed, Drive::speedText) : None, Kmh},
-                {Tr::tr("モジュール m"), f ? shown(module, Drive::moduleText) : None, Mm},
-                {Tr::tr("スパー ピッチ円直径"), mm(&Drive::Figures::spurDiameter), Mm},
-                {Tr::tr("ピニオン ピッチ円直径"), mm(&Drive::Figures::pinionDiameter), Mm},
-                {CentreDistance(), mm(&Drive::Figures::centreDistance), Mm},
+                {Speed(), f && f->speed ? Units::speedText(*f->speed, units) : None,
+                 Units::speedUnit(units)},
+                // A gear's module is millimetres by its definition, in any unit.
+                {Tr::tr("モジュール m"), f ? shown(module, Drive::moduleText) : None,
+                 QStringLiteral("mm")},
+                {Tr::tr("スパー ピッチ円直径"), mm(&Drive::Figures::spurDiameter), length},
+                {Tr::tr("ピニオン ピッチ円直径"), mm(&Drive::Figures::pinionDiameter), length},
+                {CentreDistance(), mm(&Drive::Figures::centreDistance), length},
             }};
 }
 
-QString conditions(const Drive::Inputs& in, std::optional<double> module)
+QString conditions(const Drive::Inputs& in, std::optional<double> module, System units)
 {
     const QString name = in.moduleName.trimmed();
     const QString moduleText = !module ? None
                                : Drive::moduleFromName(name)
                                    ? Tr::tr("%1（m %2）").arg(name, Drive::moduleText(*module))
                                    : QStringLiteral("m %1 mm").arg(Drive::moduleText(*module));
-    const auto item = [](const QString& field, const QString& typed, const QString& unit) {
-        return field + u' ' + shown(typed) + (unit.isEmpty() ? QString() : u' ' + unit);
+    const auto item = [](const QString& field, const QString& shownText, const QString& unit) {
+        return field + u' ' + shownText + (unit.isEmpty() ? QString() : u' ' + unit);
     };
-    return QStringList({item(TyreDiameter(), in.tyreDiameter, Mm),
-                        item(Drive::Field::Kv(), in.kv, QStringLiteral("rpm/V")),
-                        item(Drive::Field::Voltage(), in.voltage, QStringLiteral("V")),
-                        item(Drive::Field::MotorRpm(), in.motorRpm, Rpm),
-                        Drive::Field::Module() + u' ' + moduleText})
+    return QStringList(
+               {item(TyreDiameter(), shownLength(in.tyreDiameter, units), Units::lengthUnit(units)),
+                item(Drive::Field::Kv(), shown(in.kv), QStringLiteral("rpm/V")),
+                item(Drive::Field::Voltage(), shown(in.voltage), QStringLiteral("V")),
+                item(Drive::Field::MotorRpm(), shown(in.motorRpm), Rpm),
+                Drive::Field::Module() + u' ' + moduleText})
         .join(Tr::tr("　"));
 }
 
-Table steps(const QList<Drive::ToothStep>& steps, const Drive::Gear& gear)
+Table steps(const QList<Drive::ToothStep>& steps, const Drive::Gear& gear, System units)
 {
     Table t{Tr::tr("１歯の変更"),
             {Tr::tr("変更"), Tr::tr("スパー/ピニオン"), Total(), Rollout(), Tr::tr("最高速度"),
@@ -96,14 +105,16 @@ Table steps(const QList<Drive::ToothStep>& steps, const Drive::Gear& gear)
         // Rollout() and speed change alike: both follow the ratio's inverse.
         t.rows.append({what + (delta > 0 ? QStringLiteral(" +1") : QStringLiteral(" -1")),
                        pair(gear.spur + s.spurDelta, gear.pinion + s.pinionDelta),
-                       NumberText::ratio5(s.figures.total), Drive::mmText(s.figures.rollout),
-                       shown(s.figures.speed, Drive::speedText), percent(s.change.rollout)});
+                       NumberText::ratio5(s.figures.total),
+                       Units::lengthText(s.figures.rollout, units),
+                       s.figures.speed ? Units::speedText(*s.figures.speed, units) : None,
+                       percent(s.change.rollout)});
     }
     return t;
 }
 
 Table reference(const std::optional<Side>& before, const Side& after,
-                const std::optional<Drive::Change>& change, const QString& problem)
+                const std::optional<Drive::Change>& change, const QString& problem, System units)
 {
     Table t{Tr::tr("基準との比較"),
             {Tr::tr("項目"), Tr::tr("基準"), Tr::tr("現在"), Tr::tr("変化率")},
@@ -125,27 +136,29 @@ Table reference(const std::optional<Side>& before, const Side& after,
                    shown(after.setup.spur) + u'/' + shown(after.setup.pinion), QString()});
     t.rows.append(
         {Secondary(), shown(before->setup.secondary), shown(after.setup.secondary), QString()});
-    t.rows.append({TyreDiameter(), shown(before->tyre), shown(after.tyre), QString()});
+    t.rows.append({TyreDiameter(), shownLength(before->tyre, units), shownLength(after.tyre, units),
+                   QString()});
     using F = const Drive::Figures&;
     const auto& c = change;
     both(
         Total(), [](F f) { return NumberText::ratio5(f.total); },
         c ? std::optional(c->total) : std::nullopt);
     both(
-        Rollout(), [](F f) { return Drive::mmText(f.rollout); },
+        Rollout(), [units](F f) { return Units::lengthText(f.rollout, units); },
         c ? std::optional(c->rollout) : std::nullopt);
     both(
         WheelRpm(), [](F f) { return shown(f.wheelRpm, Drive::rpmText); },
         c ? c->wheelRpm : std::nullopt);
     both(
-        Tr::tr("最高速度"), [](F f) { return shown(f.speed, Drive::speedText); },
+        Tr::tr("最高速度"),
+        [units](F f) { return f.speed ? Units::speedText(*f.speed, units) : None; },
         c ? c->speed : std::nullopt);
     if (!problem.isEmpty())
         t.rows.append({Tr::tr("比較できません"), problem, QString(), QString()});
     return t;
 }
 
-Table pitches(const Drive::Result<QList<Drive::Equivalent>>& found)
+Table pitches(const Drive::Result<QList<Drive::Equivalent>>& found, System units)
 {
     Table t{Tr::tr("他のピッチでの相当"),
             {Tr::tr("ピッチ"), QStringLiteral("m"), Tr::tr("減速比が近い組合せ"), Total(),
@@ -160,7 +173,7 @@ Table pitches(const Drive::Result<QList<Drive::Equivalent>>& found)
         const auto& c = e.nearestCentre;
         t.rows.append({e.name, Drive::moduleText(e.module), r ? pair(r->spur, r->pinion) : None,
                        r ? NumberText::ratio5(r->total) : None, c ? pair(c->spur, c->pinion) : None,
-                       c ? Drive::mmText(c->centreDistance) : None});
+                       c ? Units::lengthText(c->centreDistance, units) : None});
     }
     return t;
 }

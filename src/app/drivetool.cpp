@@ -187,17 +187,19 @@ void DriveTool::fillSheet(const MainSetup& now)
                             : QString();
     m_sheet.title = Tr::tr("走行計算　%1").arg(f.shown(f.machineTitle()));
     m_sheet.status = f.statusLine().text;
-    m_sheet.conditions = DriveSheet::conditions(inputs(), module);
+    m_sheet.conditions = DriveSheet::conditions(inputs(), module, units);
     m_sheet.note = DriveSheet::note();
+    m_sheet.lengthUnit = Units::lengthUnit(units);
     m_sheet.tables = {
-        DriveSheet::current(now.setup, now.figures, module),
+        DriveSheet::current(now.setup, now.figures, module, units),
         {},
         DriveSheet::steps(now.figures ? Drive::toothSteps(*now.tool, *now.gear)
                                       : QList<Drive::ToothStep>(),
-                          now.gear ? *now.gear : Drive::Gear()),
+                          now.gear ? *now.gear : Drive::Gear(), units),
         DriveSheet::pitches(now.figures
                                 ? Drive::pitchEquivalents(*now.tool, *now.gear, pitchRanges())
-                                : Result<QList<Drive::Equivalent>>(Failure{m_status})),
+                                : Result<QList<Drive::Equivalent>>(Failure{m_status}),
+                            units),
     };
 }
 
@@ -216,7 +218,7 @@ DriveSheet::Table DriveTool::comparison(const MainSetup& now) const
 {
     const DriveSheet::Side after{now.setup, fields.tyreDiameter, now.figures};
     if (!hasReference())
-        return DriveSheet::reference(std::nullopt, after, std::nullopt, QString());
+        return DriveSheet::reference(std::nullopt, after, std::nullopt, QString(), units);
     const auto then = referenceFigures();
     QString problem = then ? QString() : then.error();
     std::optional<Drive::Change> change;
@@ -228,7 +230,7 @@ DriveSheet::Table DriveTool::comparison(const MainSetup& now) const
     }
     const DriveSheet::Side before{m_reference, m_referenceInputs.tyreDiameter,
                                   then ? std::optional(*then) : std::nullopt};
-    return DriveSheet::reference(before, after, change, problem);
+    return DriveSheet::reference(before, after, change, problem, units);
 }
 
 QString DriveTool::headlineOf(const MainSetup& now) const
@@ -237,9 +239,9 @@ QString DriveTool::headlineOf(const MainSetup& now) const
         return QString();
     const Drive::Figures& f = *now.figures;
     // The figures a racer acts on, each a phrase of its own, listed.
-    QStringList said{Tr::tr("ロールアウト %1mm").arg(Drive::mmText(f.rollout))};
+    QStringList said{Tr::tr("ロールアウト %1").arg(Units::lengthWithUnit(f.rollout, units))};
     if (f.speed)
-        said << Tr::tr("最高速度 %1km/h").arg(Drive::speedText(*f.speed));
+        said << Tr::tr("最高速度 %1").arg(Units::speedWithUnit(*f.speed, units));
     if (hasReference()) {
         const auto then = referenceFigures();
         const auto change = then ? Drive::compare(*then, f) : Result<Drive::Change>(then.failure());
@@ -256,13 +258,15 @@ QString DriveTool::headlineOf(const MainSetup& now) const
 void DriveTool::followGrid()
 {
     const Form& f = m_main.form();
-    const GridKey key{f.MSFlexGrid1.revision(), f.secondaryRatio().text, fields.tyreDiameter};
+    const GridKey key{f.MSFlexGrid1.revision(), f.secondaryRatio().text, fields.tyreDiameter,
+                      units};
     if (m_gridKey == key)
         return;
     // A survey refills the main grid with the same spurs and pinions: only its
     // marks change, and the rollouts are taken over instead of written anew.
     const bool sameValues = m_gridKey && m_gridKey->secondary == key.secondary &&
-                            m_gridKey->tyre == key.tyre && sameHeadings(f.MSFlexGrid1, m_rollouts);
+                            m_gridKey->tyre == key.tyre && m_gridKey->units == key.units &&
+                            sameHeadings(f.MSFlexGrid1, m_rollouts);
     m_gridKey = key;
     if (sameValues) {
         replaceRollouts(withTexts(f.MSFlexGrid1, &m_rollouts));
@@ -271,7 +275,7 @@ void DriveTool::followGrid()
     const auto secondary = Drive::positive(Drive::Field::Secondary(), f.secondaryRatio().text);
     const auto tyre = Drive::positive(Drive::Field::TyreDiameter(), fields.tyreDiameter);
     if (secondary && tyre) {
-        if (auto grid = Drive::rolloutGrid(f.MSFlexGrid1, *secondary, *tyre)) {
+        if (auto grid = Drive::rolloutGrid(f.MSFlexGrid1, *secondary, *tyre, units)) {
             replaceRollouts(*grid);
             return;
         }
@@ -301,20 +305,28 @@ void DriveTool::survey(Drive::Target target, const QString& field, const QString
         m_host.message(ratio.error());
         return;
     }
+    // Told as typed: in inches or mph when those are shown.
+    QString shown = wanted;
+    if (units != Units::System::Metric && target != Drive::Target::WheelRpm) {
+        const bool length = target == Drive::Target::Rollout;
+        shown = Units::metricToTyped(length ? Units::Quantity::Length : Units::Quantity::Speed,
+                                     wanted.trimmed(), units) +
+                u' ' + (length ? Units::lengthUnit(units) : Units::speedUnit(units));
+    }
     if (ownedOnly) {
-        ownedSurvey(*tool, *ratio, field, wanted);
+        ownedSurvey(*tool, *ratio, field, shown);
         return;
     }
     const QString ratioText = NumberText::ratio5(*ratio);
     if (NumberText::toDouble(ratioText).value_or(0.0) == 0.0) {
-        m_host.message(Messages::ratioTooSmall(field, wanted));
+        m_host.message(Messages::ratioTooSmall(field, shown));
         return;
     }
     save();
     m_main.surveyRatio(ratioText);
     m_ranMain = true;
     m_surveyNote = Tr::tr("%1 %2 → 減速比 %3 で指定減速比調査しました")
-                       .arg(field, UserText::elided(wanted.trimmed()), ratioText);
+                       .arg(field, UserText::elided(shown.trimmed()), ratioText);
     refresh();
 }
 

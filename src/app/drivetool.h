@@ -45,6 +45,9 @@ public:
     // 手持ちのギアだけ: the wanted-value surveys rank the gears owned that the
     // car's mount takes, and leave the main window as it is.
     bool ownedOnly = false;
+    // The units the texts show; the fields hold mm and km/h whatever is chosen
+    // (the front end converts a value typed in inches or mph as it arrives).
+    Units::System units = Units::System::Metric;
 
     // Reads drive.dat and works everything out; call when the window opens.
     void open();
@@ -145,6 +148,7 @@ private:
     {
         quint64 revision = 0;
         QString secondary, tyre;
+        Units::System units = Units::System::Metric;
         bool operator==(const GridKey&) const = default;
     };
     std::optional<GridKey> m_gridKey;

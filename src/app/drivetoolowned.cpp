@@ -13,10 +13,10 @@ namespace {
 // More would not fit the pane; they are further off anyway.
 constexpr size_t ShownPairs = 10;
 
-QString pairText(const OwnedGears::Pair& p)
+QString pairText(const OwnedGears::Pair& p, Units::System units)
 {
     return GearMessages::pair(p.pinion, p.spur, NumberText::fixed(p.total, 4),
-                              Drive::mmText(p.rollout), Drive::percentText(p.off));
+                              Units::lengthSpaced(p.rollout, units), Drive::percentText(p.off));
 }
 } // namespace
 
@@ -68,13 +68,13 @@ void DriveTool::ownedSurvey(const Drive::Tool& tool, double ratio, const QString
     const auto inBand = std::count_if(ranked.begin(), ranked.end(), OwnedGears::inBand);
     const QString shownWanted = UserText::elided(wanted.trimmed());
     if (inBand > 0) {
-        m_ownedNote = M::ownedFound(field, shownWanted, Drive::mmText(wantedRollout), int(inBand),
-                                    RatioGrid::bandText());
+        m_ownedNote = M::ownedFound(field, shownWanted, Units::lengthSpaced(wantedRollout, units),
+                                    int(inBand), RatioGrid::bandText());
         for (size_t i = 0; i < std::min(size_t(inBand), ShownPairs); ++i)
-            m_ownedPairs << pairText(ranked[i]);
+            m_ownedPairs << pairText(ranked[i], units);
     } else {
-        m_ownedNote =
-            M::ownedNoneInBand(field, shownWanted, RatioGrid::bandText(), pairText(ranked.front()));
+        m_ownedNote = M::ownedNoneInBand(field, shownWanted, RatioGrid::bandText(),
+                                         pairText(ranked.front(), units));
     }
     m_surveyNote.clear();
     refresh();
@@ -127,13 +127,14 @@ void DriveTool::keepRollout_Click()
         return;
     }
     save();
-    const QString oldText = Drive::mmText(old), tyre = Drive::mmText(tool->tyre);
+    const QString oldText = Units::lengthSpaced(old, units),
+                  tyre = Units::lengthSpaced(tool->tyre, units);
     m_ownedNote = m_chosenRollout.isEmpty() ? M::keepFound(oldText, tyre)
                                             : M::keepFoundRun(oldText, m_chosenTaken, tyre);
     m_ownedPairs.clear();
     for (size_t i = 0; i < std::min(ranked.size(), ShownPairs); ++i)
         m_ownedPairs << M::keepPair(ranked[i].pinion, ranked[i].spur, oldText,
-                                    Drive::mmText(ranked[i].rollout),
+                                    Units::lengthSpaced(ranked[i].rollout, units),
                                     Drive::percentText(ranked[i].off));
     refresh();
 }

@@ -2,6 +2,7 @@
 
 #include "common/result.h"
 
+#include "calc/units.h"
 #include "common/numbertext.h"
 #include "form/flexgrid.h"
 
@@ -151,8 +152,9 @@ Result<Table> rolloutTable(const QList<int>& spurs, const QList<int>& pinions, d
                            double tyre);
 
 // A copy of a filled ratio grid with each ratio cell showing its rollout
-// ("0.00"); headings, colours and bold marks stay.
-Result<FlexGrid> rolloutGrid(const FlexGrid& ratioGrid, double secondary, double tyre);
+// ("0.00" mm, "0.000" in); headings, colours and bold marks stay.
+Result<FlexGrid> rolloutGrid(const FlexGrid& ratioGrid, double secondary, double tyre,
+                             Units::System units = Units::System::Metric);
 
 // Pitch equivalents: for each pitch other than the tool's module, the pair with
 // the nearest total ratio and the pair with the nearest centre distance within

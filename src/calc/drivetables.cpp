@@ -40,7 +40,8 @@ Result<Table> rolloutTable(const QList<int>& spurs, const QList<int>& pinions, d
     return table;
 }
 
-Result<FlexGrid> rolloutGrid(const FlexGrid& ratioGrid, double secondary, double tyre)
+Result<FlexGrid> rolloutGrid(const FlexGrid& ratioGrid, double secondary, double tyre,
+                             Units::System units)
 {
     // The headings are the counts; columns and rows beyond the ranges have none.
     QList<int> spurs, pinions, cols, rows;
@@ -63,7 +64,7 @@ Result<FlexGrid> rolloutGrid(const FlexGrid& ratioGrid, double secondary, double
     for (qsizetype i = 0; i < rows.size(); ++i) {
         for (qsizetype j = 0; j < cols.size(); ++j) {
             grid.setCurrentCell(rows[i], cols[j]);
-            grid.setText(mmText((*table)[i][j]));
+            grid.setText(Units::lengthText((*table)[i][j], units));
         }
     }
     grid.setCurrentCell(0, 0);

@@ -13,6 +13,7 @@
 #include "ratiogridview.h"
 #include "sheettable.h"
 #include "twips.h"
+#include "unitchoice.h"
 #include "windowplace.h"
 
 #include <QCheckBox>
@@ -52,6 +53,14 @@ QString StatusName() { return Tr::tr("走行計算の状況表示"); }
 QString SurveyName() { return Tr::tr("指定減速比調査の結果"); }
 QString ModuleName() { return Tr::tr("モジュールの出どころ"); }
 QString ownedName() { return Tr::tr("手持ちのギアで調べた結果"); }
+QString RolloutHeading(Units::System units)
+{
+    return Tr::tr("ロールアウト表（%1）").arg(Units::lengthUnit(units));
+}
+QString unitOf(Units::Quantity quantity, Units::System units)
+{
+    return quantity == Units::Quantity::Length ? Units::lengthUnit(units) : Units::speedUnit(units);
+}
 } // namespace
 
 DriveWindow::DriveWindow(MainLink& main)
@@ -94,7 +103,8 @@ DriveWindow::DriveWindow(MainLink& main)
     middle->addWidget(buildButtons());
 
     auto* right = new QVBoxLayout;
-    right->addWidget(DriveLook::heading(Tr::tr("ロールアウト表（mm）"), this));
+    m_rolloutHeading = DriveLook::heading(RolloutHeading(Units::System::Metric), this);
+    right->addWidget(m_rolloutHeading);
     m_rollouts = new RatioGridView(m_tool.rollouts(), this);
     m_rollouts->setObjectName(QStringLiteral("rollouts"));
     m_rollouts->setAccessibleName(Tr::tr("ロールアウト表"));
@@ -152,7 +162,9 @@ DriveWindow::DriveWindow(MainLink& main)
     connect(print, &QShortcut::activated, this, [this] { handle(QStringLiteral("printSheet")); });
     connect(&m_main, &MainLink::formChanged, this, &DriveWindow::followMain);
     connect(&m_main, &MainLink::zoomChanged, this, &DriveWindow::rescale);
+    connect(&m_main, &MainLink::unitsChanged, this, &DriveWindow::followUnits);
     rescale();
+    followUnits();
 }
 
 DriveWindow::~DriveWindow()
@@ -170,7 +182,7 @@ DriveWindow::~DriveWindow()
 
 QLineEdit* DriveWindow::addField(QGridLayout* grid, int row, const QString& name,
                                  QString DriveTool::Fields::*field, const QString& caption,
-                                 const QString& unit)
+                                 const QString& unit, std::optional<Units::Quantity> quantity)
 {
     grid->addWidget(DriveLook::heading(caption, this, Qt::AlignLeft | Qt::AlignVCenter), row, 0);
     auto* edit = new QLineEdit(this);
@@ -178,16 +190,25 @@ QLineEdit* DriveWindow::addField(QGridLayout* grid, int row, const QString& name
     edit->setAccessibleName(caption);
     edit->setAlignment(Qt::AlignRight);
     FieldEntry::keepSingleLine(edit);
-    connect(edit, &QLineEdit::textEdited, this, [this, field](const QString& text) {
-        m_tool.fields.*field = RecordSyntax::singleLine(text);
+    connect(edit, &QLineEdit::textEdited, this, [this, field, quantity](const QString& text) {
+        const QString typed = RecordSyntax::singleLine(text);
+        // Inches and mph become mm and km/h here, once: the tool and drive.dat
+        // hold metric texts only.
+        m_tool.fields.*field =
+            quantity ? Units::typedToMetric(*quantity, typed, m_tool.units) : typed;
         m_tool.refresh();
         render();
     });
     connect(edit, &QLineEdit::editingFinished, this, [this] { m_tool.fieldLeft(); });
     grid->addWidget(edit, row, 1);
-    grid->addWidget(DriveLook::plain(unit, this), row, 2);
+    QLabel* unitLabel = DriveLook::plain(unit, this);
+    grid->addWidget(unitLabel, row, 2);
     m_controls.insert(name, edit);
     m_fields.insert(edit, field);
+    if (quantity) {
+        m_quantities.insert(edit, *quantity);
+        m_unitLabels.insert(edit, unitLabel);
+    }
     return edit;
 }
 
@@ -220,7 +241,7 @@ QWidget* DriveWindow::buildInputs()
     QGridLayout* grid = headedGrid(box, Tr::tr("走行条件"), 3);
     using F = DriveTool::Fields;
     addField(grid, 1, QStringLiteral("tyreDiameter"), &F::tyreDiameter,
-             Drive::Field::TyreDiameter(), QStringLiteral("mm"));
+             Drive::Field::TyreDiameter(), QStringLiteral("mm"), Units::Quantity::Length);
     addField(grid, 2, QStringLiteral("kv"), &F::kv, Drive::Field::Kv(), QStringLiteral("rpm/V"));
     addField(grid, 3, QStringLiteral("voltage"), &F::voltage, Drive::Field::Voltage(),
              QStringLiteral("V"));
@@ -245,19 +266,20 @@ QWidget* DriveWindow::buildWanted()
         const char *field, *button;
         QString F::*member;
         QString caption, unit, survey;
+        std::optional<Units::Quantity> quantity;
     } rows[] = {
         {"wantedRollout", "surveyRollout", &F::wantedRollout, Drive::Field::WantedRollout(), "mm",
-         Tr::tr("指定ロールアウトで指定減速比調査")},
+         Tr::tr("指定ロールアウトで指定減速比調査"), Units::Quantity::Length},
         {"wantedSpeed", "surveySpeed", &F::wantedSpeed, Drive::Field::WantedSpeed(), "km/h",
-         Tr::tr("指定最高速度で指定減速比調査")},
+         Tr::tr("指定最高速度で指定減速比調査"), Units::Quantity::Speed},
         {"wantedWheelRpm", "surveyWheelRpm", &F::wantedWheelRpm, Drive::Field::WantedWheelRpm(),
-         "rpm", Tr::tr("指定タイヤ回転数で指定減速比調査")},
+         "rpm", Tr::tr("指定タイヤ回転数で指定減速比調査"), std::nullopt},
     };
     int row = 1;
     for (const auto& r : rows) {
         const QString button = QString::fromLatin1(r.button);
-        QLineEdit* edit =
-            addField(grid, row, QString::fromLatin1(r.field), r.member, r.caption, r.unit);
+        QLineEdit* edit = addField(grid, row, QString::fromLatin1(r.field), r.member, r.caption,
+                                   r.unit, r.quantity);
         // Return in the field asks for the survey, as its button does.
         connect(edit, &QLineEdit::returnPressed, this, [this, button] { handle(button); });
         grid->addWidget(addButton(button, Tr::tr("調査"), r.survey), row++, 3);
@@ -424,11 +446,35 @@ void DriveWindow::handle(const QString& name)
     render();
 }
 
+void DriveWindow::followUnits()
+{
+    m_tool.units = UnitChoice::current();
+    for (auto it = m_unitLabels.cbegin(); it != m_unitLabels.cend(); ++it)
+        it.value()->setText(unitOf(m_quantities.value(it.key()), m_tool.units));
+    m_rolloutHeading->setText(RolloutHeading(m_tool.units));
+    if (!m_opened)
+        return;
+    m_tool.refresh();
+    render();
+}
+
 void DriveWindow::render()
 {
     for (auto it = m_fields.cbegin(); it != m_fields.cend(); ++it) {
-        const QString& text = m_tool.fields.*it.value();
-        if (it.key()->text() != text) {
+        const QString& kept = m_tool.fields.*it.value();
+        const auto quantity = m_quantities.find(it.key());
+        if (quantity == m_quantities.cend()) {
+            if (it.key()->text() != kept) {
+                const QSignalBlocker blocker(it.key());
+                it.key()->setText(kept);
+            }
+            continue;
+        }
+        // What the user typed in inches stays as typed while it still means
+        // the value kept; a value from elsewhere is shown in the chosen unit.
+        const QString text = Units::metricToTyped(*quantity, kept, m_tool.units);
+        if (it.key()->text() != text &&
+            Units::typedToMetric(*quantity, it.key()->text(), m_tool.units) != kept) {
             const QSignalBlocker blocker(it.key());
             it.key()->setText(text);
         }

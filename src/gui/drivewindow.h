@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/drivetool.h"
+#include "calc/units.h"
 #include "qthost.h"
 
 #include <QHash>
@@ -54,9 +55,13 @@ private:
     void placeOnScreen();
     // Fonts, field widths and the rollout table at the windows' zoom.
     void rescale();
+    // quantity: a length or speed typed in the chosen units; none for the
+    // fields that have one unit only (KV, voltage, rpm, module).
     QLineEdit* addField(QGridLayout* grid, int row, const QString& name,
                         QString DriveTool::Fields::*field, const QString& caption,
-                        const QString& unit);
+                        const QString& unit, std::optional<Units::Quantity> quantity = {});
+    // The chosen units into the tool, the unit words and the texts.
+    void followUnits();
     QPushButton* addButton(const QString& name, const QString& caption,
                            const QString& accessibleName);
     void followMain();
@@ -69,6 +74,9 @@ private:
     bool m_opened = false;
     QHash<QString, QWidget*> m_controls;
     QHash<QLineEdit*, QString DriveTool::Fields::*> m_fields;
+    QHash<QLineEdit*, Units::Quantity> m_quantities; // the fields typed in the chosen units
+    QHash<QLineEdit*, QLabel*> m_unitLabels;
+    QLabel* m_rolloutHeading = nullptr;
     QHash<int, SheetTable*> m_tables;
     QLabel* m_status = nullptr;
     QString m_headline; // as last said

@@ -28,8 +28,9 @@ public:
     void showHandlerResult() const { m_show(); }
 
 signals:
-    void formChanged(); // the main window's results were drawn anew
-    void zoomChanged(); // the windows' zoom changed
+    void formChanged();  // the main window's results were drawn anew
+    void zoomChanged();  // the windows' zoom changed
+    void unitsChanged(); // mm/km/h or inches/mph chosen (UnitChoice::current())
 
 private:
     QWidget& m_window;

@@ -17,6 +17,7 @@
 #include "ratiogridview.h"
 #include "selectorbox.h"
 #include "twips.h"
+#include "unitchoice.h"
 #include "windowmenus.h"
 #include "zoom.h"
 
@@ -389,6 +390,10 @@ void MainWindow::addLanguageActions()
         connect(action, &QAction::triggered, this, [choice] { Language::save(choice); });
         m_actions.insert(action->objectName(), action);
     }
+    // Units change at once: the windows that show lengths draw themselves again.
+    QMenu* units = UnitChoice::addMenu(menu, [this] { emit m_link.unitsChanged(); });
+    for (QAction* action : units->actions())
+        m_actions.insert(action->objectName(), action);
 }
 
 void MainWindow::showEvent(QShowEvent* event)

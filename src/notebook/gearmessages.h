@@ -92,11 +92,12 @@ inline QString noneFits(const QString& module, const QString& car, int least, in
         .arg(least)
         .arg(most);
 }
+// Lengths come with their unit ("30.12 mm", "1.186 in", Units::lengthSpaced).
 // One ranked pair: "ピニオン31/スパー112 減速比 8.1290、ロールアウト 30.12 mm、+0.4%".
 inline QString pair(int pinion, int spur, const QString& total, const QString& rollout,
                     const QString& off)
 {
-    return Tr::tr("ピニオン%1/スパー%2　減速比 %3、ロールアウト %4 mm、%5%")
+    return Tr::tr("ピニオン%1/スパー%2　減速比 %3、ロールアウト %4、%5%")
         .arg(pinion)
         .arg(spur)
         .arg(total, rollout, off);
@@ -104,7 +105,7 @@ inline QString pair(int pinion, int spur, const QString& total, const QString& r
 inline QString ownedFound(const QString& field, const QString& wanted, const QString& rollout,
                           int inBand, const QString& band)
 {
-    return Tr::tr("手持ちのギアだけで %1 %2（ロールアウト %3 mm）を調べました。"
+    return Tr::tr("手持ちのギアだけで %1 %2（ロールアウト %3）を調べました。"
                   "%5以内の組合せは%4通りです（近い順）：")
         .arg(field, wanted, rollout)
         .arg(inBand)
@@ -119,12 +120,12 @@ inline QString ownedNoneInBand(const QString& field, const QString& wanted, cons
 }
 inline QString keepFound(const QString& old, const QString& tyre)
 {
-    return Tr::tr("基準のロールアウト %1 mm をタイヤ径 %2 mm で保つ手持ちの組合せ（近い順）：")
+    return Tr::tr("基準のロールアウト %1 をタイヤ径 %2 で保つ手持ちの組合せ（近い順）：")
         .arg(old, tyre);
 }
 inline QString keepFoundRun(const QString& old, const QString& taken, const QString& tyre)
 {
-    return Tr::tr("%2 の記録のロールアウト %1 mm をタイヤ径 %3 mm で保つ"
+    return Tr::tr("%2 の記録のロールアウト %1 をタイヤ径 %3 で保つ"
                   "手持ちの組合せ（近い順）：")
         .arg(old, taken, tyre);
 }
@@ -132,7 +133,7 @@ inline QString keepFoundRun(const QString& old, const QString& taken, const QStr
 inline QString keepPair(int pinion, int spur, const QString& old, const QString& now,
                         const QString& off)
 {
-    return Tr::tr("ピニオン%1/スパー%2　ロールアウト %3 mm → %4 mm（%5%）")
+    return Tr::tr("ピニオン%1/スパー%2　ロールアウト %3 → %4（%5%）")
         .arg(pinion)
         .arg(spur)
         .arg(old, now, off);

@@ -31,11 +31,11 @@ constexpr int BandHeight = 3400;
 constexpr int GridSize = 7;
 constexpr int GridBottom = PageHeight - 700;
 constexpr int Inset = 40;
-QString GridHeading()
+QString GridHeading(const QString& unit)
 {
-    return Tr::tr("ロールアウト表（mm）　赤：指定減速比の%"
-                  "1以内　青：最も近い組合せ（メイン画面の調査と同じ）")
-        .arg(RatioGrid::bandText());
+    return Tr::tr("ロールアウト表（%1）　赤：指定減速比の%"
+                  "2以内　青：最も近い組合せ（メイン画面の調査と同じ）")
+        .arg(unit, RatioGrid::bandText());
 }
 
 using PageDraw::inkOf;
@@ -157,7 +157,7 @@ PrintPage buildPage(const Sheet& sheet, const FlexGrid& rollouts)
     text(page, 7500, 450, sheet.status, 10);
     text(page, Left, 800, sheet.conditions, 9);
     const int top = drawTables(page, sheet.tables) + Gap / 2;
-    text(page, Left, top, GridHeading(), TableSize, true);
+    text(page, Left, top, GridHeading(sheet.lengthUnit), TableSize, true);
     const QString part = drawGrid(page, rollouts, top + RowPitch);
     text(page, Left, GridBottom + 150, sheet.note + part, TableSize);
     return page;

@@ -26,7 +26,8 @@ struct Sheet
     QString status;     // the main window's status line
     QString conditions; // tyre, motor and module in one line
     QList<Table> tables;
-    QString note; // under the rollout table
+    QString note;                              // under the rollout table
+    QString lengthUnit = QStringLiteral("mm"); // of the rollout table: "mm" or "in"
 };
 
 // A4 landscape. The rollout table gets what room the tables leave; rows and

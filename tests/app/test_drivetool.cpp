@@ -192,11 +192,11 @@ TEST_F(DriveToolTest, OwnedGearsOnlyAndKeepingTheRollout)
     } const rows[] = {
         {"25.28",
          {"ピニオン22/スパー70", "ピニオン23/スパー72", "ピニオン23/スパー75"},
-         GearMessages::ownedFound("指定ロールアウト", "25.28", "25.28", 3, "±2.5%")},
+         GearMessages::ownedFound("指定ロールアウト", "25.28", "25.28 mm", 3, "±2.5%")},
         {"30",
          {},
          GearMessages::ownedNoneInBand("指定ロールアウト", "30", "±2.5%",
-                                       GearMessages::pair(23, 70, "7.6087", "26.43", "-11.9"))},
+                                       GearMessages::pair(23, 70, "7.6087", "26.43 mm", "-11.9"))},
     };
     for (const auto& r : rows) {
         tool.fields.wantedRollout = r.wanted;
@@ -216,12 +216,13 @@ TEST_F(DriveToolTest, OwnedGearsOnlyAndKeepingTheRollout)
     raise("takeReference");
     tool.fields.tyreDiameter = "61";
     raise("keepRollout");
-    EXPECT_EQ(tool.ownedNote(), GearMessages::keepFound("25.28", "61.00"));
+    EXPECT_EQ(tool.ownedNote(), GearMessages::keepFound("25.28 mm", "61.00 mm"));
     ASSERT_FALSE(tool.ownedPairs().isEmpty());
-    EXPECT_EQ(tool.ownedPairs()[0], GearMessages::keepPair(23, 70, "25.28", "25.19", "-0.4"));
+    EXPECT_EQ(tool.ownedPairs()[0], GearMessages::keepPair(23, 70, "25.28 mm", "25.19 mm", "-0.4"));
     tool.setChosenRun("30.00", "2026/12/07 15:30"); // a run chosen in セッティング記録
     raise("keepRollout");
-    EXPECT_EQ(tool.ownedNote(), GearMessages::keepFoundRun("30.00", "2026/12/07 15:30", "61.00"));
+    EXPECT_EQ(tool.ownedNote(),
+              GearMessages::keepFoundRun("30.00 mm", "2026/12/07 15:30", "61.00 mm"));
 }
 
 TEST_F(DriveToolTest, RolloutTableFollowsTheMainGridAndTheTyre)
@@ -328,6 +329,43 @@ TEST_F(DriveToolTest, PrintGoesThroughTheSamePathAsPrint)
     raise("explain");
     EXPECT_TRUE(host.messages.last().contains("無負荷・スリップなしの理論値"));
     EXPECT_TRUE(host.messages.last().contains("タイヤ径 × π ÷ 減速比"));
+}
+
+// Inches and mph are a view: the page and the window's texts change, the
+// fields the tool keeps do not.
+TEST_F(DriveToolTest, InchesAndMphOnScreenAndOnPaper)
+{
+    tool.units = Units::System::Imperial;
+    tool.refresh();
+    host.answers = {true};
+    raise("printSheet");
+    ASSERT_EQ(host.pages.size(), 1);
+    QStringList texts;
+    for (const PageOp& op : host.pages[0].ops)
+        texts << op.text;
+    const QString rollout = value(DriveTool::Current, "ロールアウト"),
+                  unit = value(DriveTool::Current, "ロールアウト", 2),
+                  speed = value(DriveTool::Current, "最高速度（理論値・無負荷）"),
+                  headline = tool.headline();
+    tool.fields.wantedRollout = "25.4";
+    raise("surveyRollout");
+    const struct
+    {
+        const char* name;
+        bool found;
+    } rows[] = {
+        {"rollout 25.28 mm", rollout == "0.995"},
+        {"its unit", unit == "in"},
+        {"44.9 km/h", speed == "27.9"},
+        {"tyre on paper", texts.join('|').contains("タイヤ径 2.52 in")},
+        {"table heading on paper", texts.join('|').contains("ロールアウト表（in）")},
+        {"rollout on paper", texts.contains("0.995")},
+        {"survey note as typed", tool.surveyNote().startsWith("指定ロールアウト 1 in → 減速比")},
+        {"heard", headline == "ロールアウト 0.995 in、最高速度 27.9 mph"},
+        {"kept metric", tool.fields.tyreDiameter == "64" && tool.fields.wantedRollout == "25.4"},
+    };
+    for (const auto& r : rows)
+        EXPECT_TRUE(r.found) << r.name;
 }
 
 } // namespace

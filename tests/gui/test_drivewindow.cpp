@@ -55,6 +55,14 @@ private:
                 return t->cell(r, 1)->text();
         return QStringLiteral("<no row>");
     }
+    QString unitOf(const QString& row) const
+    {
+        const SheetTable* t = m_drive->table(DriveTool::Current);
+        for (int r = 0; r < t->rowCount(); ++r)
+            if (t->cell(r, 0)->text() == row)
+                return t->cell(r, 2)->text();
+        return QStringLiteral("<no row>");
+    }
 
 private slots:
     void initTestCase()
@@ -216,6 +224,35 @@ private slots:
                 QVERIFY2(!w->accessibleName().isEmpty() || !w->isVisible(),
                          qPrintable(w->objectName() + w->metaObject()->className()));
         }
+    }
+
+    // Inches and mph on the screen, mm and km/h in the tool and drive.dat: a
+    // value typed in inches is kept as a metric session typing it in mm would.
+    void inchesAndMphAreShownAndTypedButKeptMetric()
+    {
+        type("tyreDiameter", QStringLiteral("64"));
+        const double mm = figure(QStringLiteral("ロールアウト")).toDouble();
+        m_main->menuAction(QStringLiteral("units_imperial"))->trigger();
+        auto* tyre = qobject_cast<QLineEdit*>(m_drive->control(QStringLiteral("tyreDiameter")));
+        QCOMPARE(tyre->text(), QStringLiteral("2.52"));
+        const QString inches = figure(QStringLiteral("ロールアウト"));
+        QCOMPARE(inches.section(u'.', 1).size(), 3);
+        QVERIFY2(qAbs(inches.toDouble() * 25.4 - mm) < 0.02, qPrintable(inches));
+        QCOMPARE(unitOf(QStringLiteral("ロールアウト")), QStringLiteral("in"));
+        QCOMPARE(unitOf(QStringLiteral("最高速度（理論値・無負荷）")), QStringLiteral("mph"));
+        type("tyreDiameter", QStringLiteral("2.6"));
+        type("wantedSpeed", QStringLiteral("31.3"));
+        QCOMPARE(m_drive->tool().fields.tyreDiameter, QStringLiteral("66.04"));
+        QCOMPARE(m_drive->tool().fields.wantedSpeed, QStringLiteral("50.3724672"));
+        QCOMPARE(tyre->text(), QStringLiteral("2.6")); // as typed, not rewritten
+        m_drive->tool().fieldLeft();
+        QFile saved(QDir(AppSetup::dataFolder()).filePath(QStringLiteral("drive.dat")));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readLine(), QByteArray("66.04\r\n"));
+        // Back in mm the field shows what is kept.
+        m_main->menuAction(QStringLiteral("units_metric"))->trigger();
+        QCOMPARE(tyre->text(), QStringLiteral("66.04"));
+        QCOMPARE(unitOf(QStringLiteral("ロールアウト")), QStringLiteral("mm"));
     }
 
     // Last: it ends the program with a field still being typed in.

@@ -106,7 +106,7 @@ private slots:
         auto* pairs = qobject_cast<QListWidget*>(drive->control("ownedPairs"));
         QVERIFY(pairs && pairs->count() > 0);
         QVERIFY2(pairs->item(0)->text().startsWith(
-                     GearMessages::pair(28, 89, "7.9464", "25.30", "+0.1")),
+                     GearMessages::pair(28, 89, "7.9464", "25.30 mm", "+0.1")),
                  qPrintable(pairs->item(0)->text()));
 
         // The advice of the five runs, with the owned pair under it: 77/24
