@@ -645,12 +645,12 @@ By default the one chosen in the Tools menu, else the system&apos;s</translation
 <context>
     <name>DrivePrintOut</name>
     <message>
-        <source>ロールアウト表（mm）&#x3000;赤：指定減速比の%1以内&#x3000;青：最も近い組合せ（メイン画面の調査と同じ）</source>
-        <translation>Rollout table (mm)   Red: within %1 of the wanted ratio   Blue: closest pair (same as the main window&apos;s ratio search)</translation>
-    </message>
-    <message>
         <source>（表はスパー%1～%2、ピニオン%3～%4を印刷）</source>
         <translation>(Table printed for spur %1–%2, pinion %3–%4)</translation>
+    </message>
+    <message>
+        <source>ロールアウト表（%1）&#x3000;赤：指定減速比の%2以内&#x3000;青：最も近い組合せ（メイン画面の調査と同じ）</source>
+        <translation>Rollout table (%1)   Red: within %2 of the wanted ratio   Blue: closest pair (same as the main window&apos;s ratio search)</translation>
     </message>
 </context>
 <context>
@@ -815,14 +815,6 @@ Top speed is a theoretical figure with no load and no slip. On track it changes 
         <translation>Drive calculator – %1</translation>
     </message>
     <message>
-        <source>ロールアウト %1mm</source>
-        <translation>Rollout %1 mm</translation>
-    </message>
-    <message>
-        <source>最高速度 %1km/h</source>
-        <translation>Top speed %1 km/h</translation>
-    </message>
-    <message>
         <source>基準比 ロールアウト %1</source>
         <translation>vs. baseline: rollout %1</translation>
     </message>
@@ -837,6 +829,14 @@ Top speed is a theoretical figure with no load and no slip. On track it changes 
     <message>
         <source>%1 %2 → 減速比 %3 で指定減速比調査しました</source>
         <translation>%1 %2 → ratio search run for final ratio %3</translation>
+    </message>
+    <message>
+        <source>ロールアウト %1</source>
+        <translation>Rollout %1</translation>
+    </message>
+    <message>
+        <source>最高速度 %1</source>
+        <translation>Top speed %1</translation>
     </message>
 </context>
 <context>
@@ -872,10 +872,6 @@ Top speed is a theoretical figure with no load and no slip. On track it changes 
     <message>
         <source>現在のセッティングを基準にする</source>
         <translation>Make the current setup the baseline</translation>
-    </message>
-    <message>
-        <source>ロールアウト表（mm）</source>
-        <translation>Rollout table (mm)</translation>
     </message>
     <message>
         <source>ロールアウト表</source>
@@ -968,6 +964,10 @@ Top speed is a theoretical figure with no load and no slip. On track it changes 
     <message>
         <source>手持ちの組合せ（近い順）</source>
         <translation>Owned pairs (closest first)</translation>
+    </message>
+    <message>
+        <source>ロールアウト表（%1）</source>
+        <translation>Rollout table (%1)</translation>
     </message>
 </context>
 <context>
@@ -1245,28 +1245,8 @@ Top speed is a theoretical figure with no load and no slip. On track it changes 
         <translation>No pair of your owned %1 gears fits the %2 mount (tooth sum %3–%4)</translation>
     </message>
     <message>
-        <source>ピニオン%1/スパー%2&#x3000;減速比 %3、ロールアウト %4 mm、%5%</source>
-        <translation>Pinion %1/spur %2   final ratio %3, rollout %4 mm, %5%</translation>
-    </message>
-    <message>
-        <source>手持ちのギアだけで %1 %2（ロールアウト %3 mm）を調べました。%5以内の組合せは%4通りです（近い順）：</source>
-        <translation>Searched owned gears only for %1 %2 (rollout %3 mm). %4 pairs within %5 (closest first):</translation>
-    </message>
-    <message>
         <source>手持ちのギアだけで %1 %2 を調べましたが、%3以内の組合せはありません。最も近いのは %4 です。</source>
         <translation>Searched owned gears only for %1 %2: no pair within %3. The closest is %4.</translation>
-    </message>
-    <message>
-        <source>基準のロールアウト %1 mm をタイヤ径 %2 mm で保つ手持ちの組合せ（近い順）：</source>
-        <translation>Owned pairs that keep the baseline rollout of %1 mm at tire diameter %2 mm (closest first):</translation>
-    </message>
-    <message>
-        <source>%2 の記録のロールアウト %1 mm をタイヤ径 %3 mm で保つ手持ちの組合せ（近い順）：</source>
-        <translation>Owned pairs that keep the %1 mm rollout of the %2 run at tire diameter %3 mm (closest first):</translation>
-    </message>
-    <message>
-        <source>ピニオン%1/スパー%2&#x3000;ロールアウト %3 mm → %4 mm（%5%）</source>
-        <translation>Pinion %1/spur %2   rollout %3 mm → %4 mm (%5%)</translation>
     </message>
     <message>
         <source>基準のセッティングがありません。先に「基準にする」を押して下さい</source>
@@ -1305,6 +1285,26 @@ The gears are added to yours; each mount replaces the one for the same car and m
     <message>
         <source>温度上限を設定ファイル %1 に保存できませんでした。この起動のあいだだけ使います</source>
         <translation>Couldn&apos;t save the temp limit to the settings file %1. It is used until you quit</translation>
+    </message>
+    <message>
+        <source>ピニオン%1/スパー%2&#x3000;減速比 %3、ロールアウト %4、%5%</source>
+        <translation>Pinion %1/spur %2   final ratio %3, rollout %4, %5%</translation>
+    </message>
+    <message>
+        <source>手持ちのギアだけで %1 %2（ロールアウト %3）を調べました。%5以内の組合せは%4通りです（近い順）：</source>
+        <translation>Searched owned gears only for %1 %2 (rollout %3). %4 pairs within %5 (closest first):</translation>
+    </message>
+    <message>
+        <source>基準のロールアウト %1 をタイヤ径 %2 で保つ手持ちの組合せ（近い順）：</source>
+        <translation>Owned pairs that keep the baseline rollout %1 on a %2 tire (closest first):</translation>
+    </message>
+    <message>
+        <source>%2 の記録のロールアウト %1 をタイヤ径 %3 で保つ手持ちの組合せ（近い順）：</source>
+        <translation>Owned pairs that keep the rollout %1 of the %2 run on a %3 tire (closest first):</translation>
+    </message>
+    <message>
+        <source>ピニオン%1/スパー%2&#x3000;ロールアウト %3 → %4（%5%）</source>
+        <translation>Pinion %1/spur %2   rollout %3 → %4 (%5%)</translation>
     </message>
 </context>
 <context>
@@ -2612,6 +2612,21 @@ Go ahead?</translation>
     <message>
         <source>指定減速比</source>
         <translation>Wanted ratio</translation>
+    </message>
+</context>
+<context>
+    <name>UnitChoice</name>
+    <message>
+        <source>単位</source>
+        <translation>Units</translation>
+    </message>
+    <message>
+        <source>ミリメートルと km/h</source>
+        <translation>Millimeters and km/h</translation>
+    </message>
+    <message>
+        <source>インチと mph</source>
+        <translation>Inches and mph</translation>
     </message>
 </context>
 <context>

@@ -57,7 +57,8 @@ Outcome finished(const QString& text)
 // Qt's headings in Japanese, like the rest of the text.
 QString helpText(const QCommandLineParser& parser)
 {
-    return parser.helpText()
+    return parser
+        .helpText()
         // Qt names the program by its path once an application object exists
         // (the help in another language is made under one).
         .replace(QRegularExpression(QStringLiteral("^Usage: \\S+ \\[options\\]")),

@@ -15,6 +15,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScrollArea>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -233,6 +234,9 @@ private slots:
         type("tyreDiameter", QStringLiteral("64"));
         const double mm = figure(QStringLiteral("ロールアウト")).toDouble();
         m_main->menuAction(QStringLiteral("units_imperial"))->trigger();
+        // The tests share one settings file: metric again even when a check fails.
+        const auto metric =
+            qScopeGuard([this] { m_main->menuAction(QStringLiteral("units_metric"))->trigger(); });
         auto* tyre = qobject_cast<QLineEdit*>(m_drive->control(QStringLiteral("tyreDiameter")));
         QCOMPARE(tyre->text(), QStringLiteral("2.52"));
         const QString inches = figure(QStringLiteral("ロールアウト"));
