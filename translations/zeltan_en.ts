@@ -1656,14 +1656,6 @@ The gears are added to yours; each mount replaces the one for the same car and m
 <context>
     <name>NotebookChart</name>
     <message>
-        <source>グラフにする記録がありません</source>
-        <translation>No runs to chart</translation>
-    </message>
-    <message>
-        <source>最新</source>
-        <translation>Latest</translation>
-    </message>
-    <message>
         <source>ロールアウト（mm）</source>
         <translation>Rollout (mm)</translation>
     </message>
@@ -2065,13 +2057,6 @@ Go ahead?</translation>
         <source>どのロールアウトでもモーター温度が%1℃を超える予測のため、ロールアウトの目安は出せません。</source>
         <translation>Motor temp is predicted to go over %1°C at every rollout, so there is no rollout advice.</translation>
     </message>
-</context>
-<context>
-    <name>NotebookSheet</name>
-    <message>
-        <source>ZELTAN %1&#x3000;%2</source>
-        <translation>ZELTAN %1   %2</translation>
-    </message>
     <message>
         <source>グラフにする記録がありません</source>
         <translation>No runs to chart</translation>
@@ -2079,6 +2064,13 @@ Go ahead?</translation>
     <message>
         <source>最新</source>
         <translation>Latest</translation>
+    </message>
+</context>
+<context>
+    <name>NotebookSheet</name>
+    <message>
+        <source>ZELTAN %1&#x3000;%2</source>
+        <translation>ZELTAN %1   %2</translation>
     </message>
     <message>
         <source>セッティングシート&#x3000;%1</source>

@@ -333,6 +333,8 @@ DefaultPrinter defaultPrinter()
     });
 }
 
+QString noPrinter() { return Tr::tr("プリンターが見つかりません"); }
+
 QString silence()
 {
     const DefaultPrinter printer = defaultPrinter();
@@ -365,7 +367,7 @@ QString whyNot(const QString& printer)
         if (connection.silent())
             return silentServer();
         if (!dest)
-            return Tr::tr("プリンターが見つかりません");
+            return noPrinter();
         const State state = stateOf(connection, *dest);
         return connection.silent() ? silentServer() : whyNot(state);
     });

@@ -25,6 +25,9 @@ DefaultPrinter defaultPrinter();
 // which would wait for it on the window's thread.
 QString silence();
 
+// What a print is told when no printer is there to take it.
+QString noPrinter();
+
 // For its lifetime the window's thread finds no print server, so that Qt's
 // printer list cannot wait on a silent one.
 class NoServerHere

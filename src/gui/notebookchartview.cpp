@@ -1,5 +1,7 @@
 #include "notebookchartview.h"
 
+#include "notebook/notebookmessages.h"
+
 #include <QBitArray>
 #include <QCoreApplication>
 #include <QHelpEvent>
@@ -216,7 +218,7 @@ void NotebookChartView::paintPlot(QPainter& p, const QRectF& box, const Notebook
     p.setPen(QPen(Qt::black, 1));
     p.drawRect(frame);
     if (plot.empty()) {
-        p.drawText(frame, Qt::AlignCenter, Tr::tr("グラフにする記録がありません"));
+        p.drawText(frame, Qt::AlignCenter, NotebookMessages::noRunsToChart());
         return;
     }
     p.setPen(QPen(QColor(220, 220, 220), 1));
@@ -299,7 +301,7 @@ void NotebookChartView::paintPlot(QPainter& p, const QRectF& box, const Notebook
             const QPointF at = placed(*s.latest, plot.x, s.axis, frame);
             p.setPen(QPen(Qt::black, 1.5));
             p.drawEllipse(at, Mark + 4, Mark + 4);
-            p.drawText(at + QPointF(Mark + 6, -Mark - 4), Tr::tr("最新"));
+            p.drawText(at + QPointF(Mark + 6, -Mark - 4), NotebookMessages::latestMark());
         }
         if (s.selected) {
             // The run chosen in the list, boxed.

@@ -246,7 +246,7 @@ Host::PrintResult PagePrinter::submit(const QString& printer, const PrintPage& p
     // in the page's orientation.
     QPrinter probe(QPrinterInfo::printerInfo(printer), QPrinter::HighResolution);
     if (!probe.isValid())
-        return printerFailed(printer, Tr::tr("プリンターが見つかりません"));
+        return printerFailed(printer, CupsJob::noPrinter());
     if (const QString refused = setUp(probe, page); !refused.isEmpty())
         return printerFailed(printer, refused);
     const std::optional<QByteArray> pdf = pdfOf(page, probe.pageLayout(), 1);

@@ -14,6 +14,9 @@ struct Tr
 };
 
 inline QString Title() { return Tr::tr("セッティング記録"); }
+// The charts' words, on the screen and on the page alike.
+inline QString noRunsToChart() { return Tr::tr("グラフにする記録がありません"); }
+inline QString latestMark() { return Tr::tr("最新"); }
 
 inline QString cannotOpen(const QString& path, const QString& reason)
 {

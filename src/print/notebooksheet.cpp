@@ -110,7 +110,7 @@ void drawPlot(PrintPage& page, const NotebookChart::Plot& plot, int x, int y, in
     line(page, left, top, left, bottom);
     line(page, right, top, right, bottom);
     if (plot.empty()) {
-        text(page, left + 300, top + ph / 2, Tr::tr("グラフにする記録がありません"), 9);
+        text(page, left + 300, top + ph / 2, NotebookMessages::noRunsToChart(), 9);
         return;
     }
     for (double t : plot.x.ticks) {
@@ -144,7 +144,7 @@ void drawPlot(PrintPage& page, const NotebookChart::Plot& plot, int x, int y, in
         line(page, px + 110, py - 110, px + 110, py + 110);
         line(page, px + 110, py + 110, px - 110, py + 110);
         line(page, px - 110, py + 110, px - 110, py - 110);
-        text(page, px + 140, py - 260, Tr::tr("最新"), 7, true);
+        text(page, px + 140, py - 260, NotebookMessages::latestMark(), 7, true);
     }
 }
 
