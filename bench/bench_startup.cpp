@@ -107,16 +107,7 @@ double cpuOf(pid_t pid)
 long statusKbOf(pid_t pid, const char* field)
 {
     const std::string path = "/proc/" + std::to_string(pid) + "/status";
-    FILE* f = std::fopen(path.c_str(), "r");
-    char line[256];
-    long kb = -1;
-    const size_t n = std::strlen(field);
-    while (f && std::fgets(line, sizeof line, f))
-        if (std::strncmp(line, field, n) == 0 && line[n] == ':')
-            kb = std::strtol(line + n + 1, nullptr, 10);
-    if (f)
-        std::fclose(f);
-    return kb;
+    return ChildProcess::statusKb(field, path.c_str());
 }
 
 std::map<std::string, std::string> tokens(const std::string& text)

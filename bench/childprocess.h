@@ -42,10 +42,11 @@ inline long long cpuNs()
     return ts.tv_sec * 1000000000LL + ts.tv_nsec;
 }
 
-// A field of /proc/self/status in kB ("VmHWM", "VmRSS", "RssAnon"), or -1.
-inline long statusKb(const char* field)
+// A field of a process's status in kB ("VmHWM", "VmRSS", "RssAnon"), or -1;
+// this process's unless another status file is named.
+inline long statusKb(const char* field, const char* status = "/proc/self/status")
 {
-    FILE* f = std::fopen("/proc/self/status", "r");
+    FILE* f = std::fopen(status, "r");
     if (!f)
         return -1;
     char line[256];

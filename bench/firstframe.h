@@ -11,6 +11,8 @@
 #include <QStyle>
 #include <QWidget>
 
+#include "childprocess.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -31,20 +33,7 @@ inline long long nowNs()
     return ts.tv_sec * 1000000000LL + ts.tv_nsec;
 }
 
-// A field of /proc/self/status in kB ("VmHWM", "RssAnon"), or -1.
-inline long statusKb(const char* field)
-{
-    FILE* f = std::fopen("/proc/self/status", "r");
-    char line[256];
-    long kb = -1;
-    const size_t n = std::strlen(field);
-    while (f && std::fgets(line, sizeof line, f))
-        if (std::strncmp(line, field, n) == 0 && line[n] == ':')
-            kb = std::strtol(line + n + 1, nullptr, 10);
-    if (f)
-        std::fclose(f);
-    return kb;
-}
+using ChildProcess::statusKb;
 
 struct Marks
 {

@@ -36,9 +36,9 @@ QString word(const QString& source)
                : QCoreApplication::translate("ControlTable", source.toUtf8().constData());
 }
 
-template <typename Spec> QList<Spec> translated(QList<Spec> table)
+template <typename Row> QList<Row> translated(QList<Row> table)
 {
-    for (Spec& s : table) {
+    for (Row& s : table) {
         if constexpr (requires { s.storedCaption; })
             if (s.storedCaption) {
                 s.role = word(s.role);
