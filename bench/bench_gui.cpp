@@ -17,7 +17,7 @@
 
 #include "appsetup.h"
 #include "benchwindow.h"
-#include "form/flexgrid.h"
+#include "common/flexgrid.h"
 #include "guibench.h"
 #include "itemlistview.h"
 #include "mainwindow.h"

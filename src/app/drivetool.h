@@ -16,7 +16,7 @@
 #include "app/giadsp.h"
 #include "calc/drive.h"
 #include "form/clicktable.h"
-#include "form/flexgrid.h"
+#include "common/flexgrid.h"
 #include "platform/host.h"
 #include "print/driveprintout.h"
 

@@ -4,7 +4,7 @@
 
 #include "calc/units.h"
 #include "common/numbertext.h"
-#include "form/flexgrid.h"
+#include "common/flexgrid.h"
 
 #include <QCoreApplication>
 #include <QList>

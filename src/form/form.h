@@ -1,7 +1,7 @@
 #pragma once
 
-#include "flexgrid.h"
-#include "itemlist.h"
+#include "common/flexgrid.h"
+#include "common/itemlist.h"
 
 #include <QString>
 #include <QStringList>

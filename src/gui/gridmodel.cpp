@@ -4,7 +4,7 @@
 #include "common/colour.h"
 
 #include "colours.h"
-#include "form/flexgrid.h"
+#include "common/flexgrid.h"
 
 #include <QCoreApplication>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "form/itemlist.h"
+#include "common/itemlist.h"
 
 #include <QListView>
 

@@ -1,7 +1,7 @@
 #include "ratiogridview.h"
 
 #include "calc/ratiogrid.h"
-#include "form/flexgrid.h"
+#include "common/flexgrid.h"
 #include "gridheader.h"
 #include "gridmodel.h"
 #include "print/gridexport.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "form/flexgrid.h"
+#include "common/flexgrid.h"
 #include "platform/printpage.h"
 
 #include <QList>

@@ -1,6 +1,6 @@
 #include "calc/ratiogrid.h"
 #include "common/colour.h"
-#include "form/flexgrid.h"
+#include "common/flexgrid.h"
 #include "form/form.h"
 
 #include <QSet>
