@@ -15,8 +15,8 @@
 #include "app/gearbox.h"
 #include "app/giadsp.h"
 #include "calc/drive.h"
-#include "form/clicktable.h"
 #include "common/flexgrid.h"
+#include "form/clicktable.h"
 #include "platform/host.h"
 #include "print/driveprintout.h"
 

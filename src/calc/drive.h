@@ -3,8 +3,8 @@
 #include "common/result.h"
 
 #include "calc/units.h"
-#include "common/numbertext.h"
 #include "common/flexgrid.h"
+#include "common/numbertext.h"
 
 #include <QCoreApplication>
 #include <QList>

@@ -1,7 +1,7 @@
 #include "common/colour.h"
+#include "common/flexgrid.h"
 #include "fieldaccessible.h"
 #include "form/controltable.h"
-#include "common/flexgrid.h"
 #include "windowfixture.h"
 
 #include <QAccessible>
