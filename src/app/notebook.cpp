@@ -15,6 +15,7 @@
 #include <memory>
 #include <mutex>
 #include <numbers>
+#include <numeric>
 #include <optional>
 #include <thread>
 
@@ -402,17 +403,54 @@ void Notebook::sortBy(int column, bool descending)
     refilter();
 }
 
+namespace {
+// Each name's place in the locale's order, equal for names it orders alike,
+// so a sort compares numbers instead of collating names at every step; the
+// last place is the blank name a number beyond the list has.
+std::vector<int> nameRanks(QList<QString> names)
+{
+    names.append(QString());
+    std::vector<qsizetype> order(size_t(names.size()));
+    std::iota(order.begin(), order.end(), 0);
+    auto compare = [&](qsizetype a, qsizetype b) {
+        return QString::localeAwareCompare(names[a], names[b]);
+    };
+    std::stable_sort(order.begin(), order.end(),
+                     [&](qsizetype a, qsizetype b) { return compare(a, b) < 0; });
+    std::vector<int> ranks(order.size());
+    int rank = 0;
+    for (size_t i = 0; i < order.size(); ++i) {
+        if (i > 0 && compare(order[i - 1], order[i]) != 0)
+            ++rank;
+        ranks[size_t(order[i])] = rank;
+    }
+    return ranks;
+}
+} // namespace
+
 void Notebook::sortShown()
 {
     // The index is newest first already.
     if (m_sortColumn == Date && m_sortDescending)
         return;
     const auto& rows = m_index.rows;
+    const bool byCar = m_sortColumn == Car;
+    const std::vector<int> ranks = byCar || m_sortColumn == Track
+                                       ? nameRanks(byCar ? m_index.cars : m_index.tracks)
+                                       : std::vector<int>();
+    auto rankOf = [&](qint32 number) {
+        return double(number >= 0 && size_t(number) < ranks.size() - 1 ? ranks[size_t(number)]
+                                                                       : ranks.back());
+    };
     // Blank and stray values go last, whichever way the column is sorted.
-    auto value = [this](const NotebookRow& r) -> double {
+    auto value = [&](const NotebookRow& r) -> double {
         switch (m_sortColumn) {
         case Date:
             return double(r.taken);
+        case Car:
+            return rankOf(r.car);
+        case Track:
+            return rankOf(r.track);
         case Gears:
             return r.pinion < 0 ? NAN : r.pinion * 100000.0 + std::max(r.spur, 0);
         case Ratio:
@@ -426,21 +464,19 @@ void Notebook::sortShown()
         }
         return NAN;
     };
-    const bool byName = m_sortColumn == Car || m_sortColumn == Track;
+    // Each row's key is worked out once, not at every comparison.
+    std::vector<std::pair<double, qsizetype>> keyed;
+    keyed.reserve(size_t(m_shown.size()));
+    for (qsizetype i : m_shown)
+        keyed.emplace_back(value(rows[size_t(i)]), i);
     const bool down = m_sortDescending;
-    std::stable_sort(m_shown.begin(), m_shown.end(), [&](qsizetype a, qsizetype b) {
-        const NotebookRow &ra = rows[size_t(a)], &rb = rows[size_t(b)];
-        if (byName) {
-            const QString na = m_sortColumn == Car ? carName(ra.car) : trackName(ra.track);
-            const QString nb = m_sortColumn == Car ? carName(rb.car) : trackName(rb.track);
-            const int order = QString::localeAwareCompare(na, nb);
-            return down ? order > 0 : order < 0;
-        }
-        const double va = value(ra), vb = value(rb);
-        if (std::isnan(va) || std::isnan(vb))
-            return !std::isnan(va) && std::isnan(vb);
-        return down ? va > vb : va < vb;
+    std::stable_sort(keyed.begin(), keyed.end(), [down](const auto& a, const auto& b) {
+        if (std::isnan(a.first) || std::isnan(b.first))
+            return !std::isnan(a.first) && std::isnan(b.first);
+        return down ? a.first > b.first : a.first < b.first;
     });
+    for (size_t k = 0; k < keyed.size(); ++k)
+        m_shown[qsizetype(k)] = keyed[k].second;
 }
 
 void Notebook::setFilter(const QString& car, const QString& track)

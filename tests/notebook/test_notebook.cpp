@@ -409,6 +409,11 @@ TEST_F(NotebookTest, FilterByCarAndTrackNewestFirst)
     EXPECT_EQ(notebook.hottest(), notebook.shownRow(3).id);
     notebook.sortBy(Notebook::Temp, true);
     EXPECT_EQ(temps(), QStringList({"63.0℃", "62.0℃", "61.0℃", "60.0℃", ""}));
+    // By name in the locale's order, runs of one name kept newest first.
+    notebook.sortBy(Notebook::Car, false);
+    EXPECT_EQ(temps(), QStringList({"", "63.0℃", "62.0℃", "60.0℃", "61.0℃"}));
+    notebook.sortBy(Notebook::Car, true);
+    EXPECT_EQ(temps(), QStringList({"61.0℃", "63.0℃", "62.0℃", "60.0℃", ""}));
     notebook.sortBy(Notebook::Date, true);
     EXPECT_EQ(temps(), QStringList({"", "63.0℃", "62.0℃", "61.0℃", "60.0℃"}));
 }
