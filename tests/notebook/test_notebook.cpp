@@ -57,7 +57,8 @@ NotebookEntry run(const QString& car, const QString& track, const QString& temp,
 class NotebookTest : public AppFixture
 {
 protected:
-    Notebook notebook{app, host};
+    DriveTool drive{app, host};
+    Notebook notebook{app, host, drive};
     QString db() const { return dir.file(Notebook::FileName); }
 
     void seed(const QList<NotebookEntry>& entries)
