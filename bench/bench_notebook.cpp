@@ -181,7 +181,7 @@ void sessionCases(int runs, int count)
             filter{"car filter changed, list and charts drawn", 16, {}, {}, {}};
         for (int r = 0; r < runs; ++r) {
             const Case::Mark start;
-            auto* window = new NotebookWindow(main.link());
+            auto* window = new NotebookWindow(main.session(), main.link());
             window->open();
             // The first frame: painted when the platform exposes the window.
             for (int i = 0; i < 1000 && !window->windowHandle()->isExposed(); ++i)
@@ -241,7 +241,7 @@ void trackCase(int runs, int count)
     main.start();
     main.show();
     settle();
-    auto* window = new NotebookWindow(main.link());
+    auto* window = new NotebookWindow(main.session(), main.link());
     window->open();
     read(window);
     settle();
@@ -332,7 +332,7 @@ int main(int argc, char** argv)
             before = long(mallinfo2().uordblks);
         NotebookWindow* window = nullptr;
         open.timed([&] {
-            window = new NotebookWindow(main.link());
+            window = new NotebookWindow(main.session(), main.link());
             window->open();
             read(window);
             drawn();

@@ -12,6 +12,8 @@
 #include <QCoreApplication>
 #include <QStringList>
 
+#include <utility>
+
 namespace {
 
 // 走行計算's own sentences, through Qt's translation.
@@ -91,6 +93,20 @@ void DriveTool::open()
     // Written again only once something differs from what was read.
     m_savedLines = savedLines();
     refresh();
+}
+
+void DriveTool::show()
+{
+    if (std::exchange(m_shown, true))
+        refresh();
+    else
+        open();
+}
+
+void DriveTool::catchUp()
+{
+    if (!m_shown)
+        open();
 }
 
 QStringList DriveTool::savedLines() const

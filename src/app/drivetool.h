@@ -49,8 +49,17 @@ public:
     // (the front end converts a value typed in inches or mph as it arrives).
     Units::System units = Units::System::Metric;
 
-    // Reads drive.dat and works everything out; call when the window opens.
+    // Reads drive.dat and works everything out.
     void open();
+    // Its window shows it: drive.dat is read the first time (open()), and
+    // from then on the window's inputs are what counts; later openings work
+    // everything out again.
+    void show();
+    bool shown() const { return m_shown; }
+    // Before its window first showed it, 走行計算 is what drive.dat holds
+    // now, which another copy of the program may have just written: read
+    // again for whoever reads or restores the inputs (セッティング記録).
+    void catchUp();
     // Works everything out again from the fields and the main window: after
     // each typed change and after every handler of the main window. Problems
     // go to the status line only; messages are for the buttons.
@@ -153,4 +162,5 @@ private:
     };
     std::optional<GridKey> m_gridKey;
     bool m_ranMain = false;
+    bool m_shown = false;
 };

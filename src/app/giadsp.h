@@ -46,8 +46,6 @@
     X(tmasinst) X(tprinto) X(ttuuru) X(tsoukou) X(tkiroku) X(tkey)
 // clang-format on
 
-class DriveTool;
-
 class Giadsp
 {
 public:
@@ -72,10 +70,6 @@ public:
     {
         m_openNotebookWindow = std::move(open);
     }
-    // The 走行計算 of a window opened once, whose inputs セッティング記録
-    // reads and restores; none before (they then go through drive.dat).
-    void setDriveTool(DriveTool* tool) { m_driveTool = tool; }
-    DriveTool* driveTool() const { return m_driveTool; }
 
     void Form_Load();
 
@@ -130,5 +124,4 @@ private:
     std::optional<QStringList> m_unsavedInputs; // GIA.DAT's values waiting to be written
     std::function<void()> m_openDriveWindow;
     std::function<void()> m_openNotebookWindow;
-    DriveTool* m_driveTool = nullptr;
 };

@@ -26,29 +26,6 @@ struct Tr
 };
 } // namespace
 
-namespace {
-
-// The 走行計算 to read or restore: the open one, or one made for the moment
-// over drive.dat, which reads and writes the file as the window does.
-class DriveAccess
-{
-public:
-    DriveAccess(DriveTool* open, Giadsp& main, Host& host)
-    {
-        if (!open) {
-            m_own = std::make_unique<DriveTool>(main, host);
-            m_own->open();
-        }
-        m_tool = open ? open : m_own.get();
-    }
-    DriveTool& operator*() { return *m_tool; }
-
-private:
-    std::unique_ptr<DriveTool> m_own;
-    DriveTool* m_tool;
-};
-} // namespace
-
 QStringList Notebook::columnTitles()
 {
     return {
@@ -67,11 +44,16 @@ struct Notebook::Opening
     std::thread reader;
 };
 
-Notebook::Notebook(Giadsp& main, Host& host) : m_main(main), m_host(host) {}
-
-Notebook::~Notebook()
+Notebook::Notebook(Giadsp& main, Host& host, DriveTool& drive)
+    : m_main(main), m_host(host), m_drive(drive)
 {
-    if (m_opening)
+}
+
+Notebook::~Notebook() { waitForReading(); }
+
+void Notebook::waitForReading()
+{
+    if (m_opening && m_opening->reader.joinable())
         m_opening->reader.join();
 }
 
@@ -185,7 +167,7 @@ bool Notebook::finishOpening()
 {
     if (!m_opening)
         return false;
-    m_opening->reader.join();
+    waitForReading();
     bool changed = takeList();
     const std::unique_ptr<Opening> o = std::move(m_opening);
     const Result<QString>& damage = *o->checked;
@@ -627,8 +609,8 @@ bool Notebook::select(qint64 id)
     draft = m_loaded = loaded;
     draftDate = m_loadedDate = loaded.taken.isValid() ? notebookDateText(loaded.taken) : QString();
     // 走行計算's ロールアウトを保つ keeps the chosen run's rollout.
-    if (DriveTool* drive = m_main.driveTool())
-        drive->setChosenRun(loaded.rollout, draftDate);
+    if (m_drive.shown())
+        m_drive.setChosenRun(loaded.rollout, draftDate);
     return true;
 }
 
@@ -768,8 +750,8 @@ void Notebook::record_Click()
     if (!select(0))
         return;
     NotebookEntry e = fromWindows();
-    DriveAccess drive(m_main.driveTool(), m_main, m_host);
-    const DriveTool::Fields& typed = (*drive).fields;
+    m_drive.catchUp();
+    const DriveTool::Fields& typed = m_drive.fields;
     e.tyre = typed.tyreDiameter.trimmed();
     e.kv = typed.kv.trimmed();
     e.voltage = typed.voltage.trimmed();
@@ -808,8 +790,8 @@ void Notebook::restore_Click()
         return;
     m_main.restoreGearing({e->car, e->module, e->secondary, e->spur, e->pinion, e->total});
     m_ranMain = true;
-    DriveAccess drive(m_main.driveTool(), m_main, m_host);
-    DriveTool::Fields& typed = (*drive).fields;
+    m_drive.catchUp();
+    DriveTool::Fields& typed = m_drive.fields;
     // What the run did not note stays as 走行計算 has it.
     if (!e->tyre.isEmpty())
         typed.tyreDiameter = e->tyre;
@@ -818,7 +800,7 @@ void Notebook::restore_Click()
         typed.voltage = e->voltage;
         typed.motorRpm = e->motorRpm;
     }
-    (*drive).fieldLeft();
-    (*drive).refresh();
+    m_drive.fieldLeft();
+    m_drive.refresh();
     m_done = NotebookMessages::Restored();
 }

@@ -3,7 +3,7 @@
 // The window "セッティング記録" as a headless model: a racer's notebook of runs.
 //
 //   main window's Form (Label6…Label9, Combo7, Label13) ─┐
-//   走行計算's inputs (its DriveTool, or drive.dat) ──────┴─► record ─► NotebookStore (SQLite)
+//   走行計算's inputs (its DriveTool) ────────────────────┴─► record ─► NotebookStore (SQLite)
 //   NotebookStore ─► index (small rows) ─► filter by car and track ─► list, charts ─► gui/
 //   selected entry ─► restore ─► main window's four quantities, 走行計算's tyre and motor
 //
@@ -38,8 +38,9 @@ public:
     static QStringList columnTitles();
     static inline const QString FileName = QStringLiteral("notebook.db");
 
-    // host: this window's own door.
-    Notebook(Giadsp& main, Host& host);
+    // host: this window's own door; drive: 走行計算, whose inputs a run
+    // notes and restores.
+    Notebook(Giadsp& main, Host& host, DriveTool& drive);
     ~Notebook();
 
     // Opens the notebook file and lists it; problems are told. now names a
@@ -58,6 +59,9 @@ public:
     // true when that changed the list (or told something).
     bool finishOpening();
     bool opening() const { return m_opening != nullptr; }
+    // Waits for the thread, leaving what it found to finishOpening(): a
+    // window going away hears nothing more from it.
+    void waitForReading();
     // Whether the thread is done, so finishOpening() will not wait.
     bool openingRead() const;
     bool isOpen() const { return m_store.isOpen() && !opening(); }
@@ -173,6 +177,7 @@ private:
     struct Opening;
     Giadsp& m_main;
     Host& m_host;
+    DriveTool& m_drive;
     NotebookStore m_store;
     std::unique_ptr<Opening> m_opening;
     NotebookIndex m_index;

@@ -2,7 +2,7 @@
 
 #include "accessiblerole.h"
 #include "announcer.h"
-#include "app/giadsp.h"
+#include "app/session.h"
 #include "calc/ratiogrid.h"
 #include "common/recordsyntax.h"
 #include "drivelook.h"
@@ -14,7 +14,6 @@
 #include "sheettable.h"
 #include "twips.h"
 #include "unitchoice.h"
-#include "windowplace.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -63,17 +62,14 @@ QString unitOf(Units::Quantity quantity, Units::System units)
 }
 } // namespace
 
-DriveWindow::DriveWindow(MainLink& main)
-    : QWidget(&main.window(), Qt::Window), m_main(main), m_host(this), m_tool(main.app(), m_host)
+DriveWindow::DriveWindow(Session& session, MainLink& main)
+    : ToolWindow(&main.window(), QStringLiteral("drive"), Title()), m_session(session),
+      m_main(main), m_host(this), m_tool(session.drive())
 {
-    // セッティング記録 reads and restores this window's inputs, open or closed.
-    m_main.app().setDriveTool(&m_tool);
+    // What the tool has to say sits over this window.
+    m_session.driveDoor().lead(m_host);
     // To a screen reader the window is a window, not a filler inside another.
     AccessibleRole::install<DriveWindow, QAccessible::Window>();
-    setObjectName(QStringLiteral("drive"));
-    setWindowTitle(Title());
-    // The main window's face and palette, whatever the desktop's theme.
-    setAttribute(Qt::WA_WindowPropagation);
     // Without a printer the page goes where プリント puts its PDF.
     m_host.printer().setPdfFolder(PagePrinter::documentsFolder());
 
@@ -156,12 +152,10 @@ DriveWindow::DriveWindow(MainLink& main)
     for (qsizetype i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(m_controls.value(order[i - 1]), m_controls.value(order[i]));
 
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &QWidget::close);
     auto* print = new QShortcut(QKeySequence::Print, this);
     connect(print, &QShortcut::activated, this, [this] { handle(QStringLiteral("printSheet")); });
     connect(&m_main, &MainLink::formChanged, this, &DriveWindow::followMain);
-    connect(&m_main, &MainLink::zoomChanged, this, &DriveWindow::rescale);
+    followZoom(m_main);
     connect(&m_main, &MainLink::unitsChanged, this, &DriveWindow::followUnits);
     rescale();
     followUnits();
@@ -169,9 +163,9 @@ DriveWindow::DriveWindow(MainLink& main)
 
 DriveWindow::~DriveWindow()
 {
-    m_main.app().setDriveTool(nullptr);
     // Closing the window leaves the field being typed in: what it holds is kept.
     m_tool.fieldLeft();
+    m_session.driveDoor().leadHome();
     // The base class deletes the children after the tool is gone: nothing they
     // send on the way out (a field losing its focus) may reach it.
     for (QObject* child : findChildren<QObject*>())
@@ -332,7 +326,7 @@ QWidget* DriveWindow::buildOwned()
 void DriveWindow::openGearBox()
 {
     if (!m_gearBox)
-        m_gearBox = new GearBoxWindow(m_main, this);
+        m_gearBox = new GearBoxWindow(m_session.app(), this);
     m_gearBox->open();
 }
 
@@ -346,32 +340,21 @@ QWidget* DriveWindow::buildButtons()
         addButton(QStringLiteral("printSheet"), Tr::tr("印刷"), Tr::tr("走行計算を印刷")));
     row->addWidget(
         addButton(QStringLiteral("explain"), Tr::tr("計算式の説明"), Tr::tr("計算式の説明")));
-    auto* close = new QPushButton(Tr::tr("閉じる"), box);
-    close->setObjectName(QStringLiteral("close"));
-    close->setAccessibleName(Tr::tr("走行計算を閉じる"));
-    close->setAutoDefault(true);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    QPushButton* close = addCloseButton(Tr::tr("閉じる"), Tr::tr("走行計算を閉じる"));
     m_controls.insert(close->objectName(), close);
     row->addWidget(close);
     return box;
 }
 
-void DriveWindow::open()
+void DriveWindow::opening(bool first)
 {
-    if (!m_opened) {
-        m_opened = true;
-        m_tool.open();
-        render();
+    m_tool.show();
+    render();
+    if (first) {
         placeOnScreen();
         // Once laid out, widened by what the rollout table still lacks.
         QTimer::singleShot(0, this, &DriveWindow::placeOnScreen);
-    } else {
-        m_tool.refresh();
-        render();
     }
-    show();
-    raise();
-    activateWindow();
 }
 
 void DriveWindow::rescale()
@@ -385,7 +368,7 @@ void DriveWindow::rescale()
     m_rollouts->setMinimumSize(Twips::toPx(RatioGrid::WidthTwips),
                                Twips::toPx(RatioGrid::HeightTwips));
     m_rollouts->rescale();
-    if (m_opened)
+    if (opened())
         placeOnScreen();
 }
 
@@ -413,9 +396,7 @@ void DriveWindow::placeOnScreen()
     if (!isVisible())
         wanted += QSize(margins.left() + margins.right(), margins.top() + margins.bottom()) +
                   QSize(style()->pixelMetric(QStyle::PM_ScrollBarExtent), 2);
-    const QRect place = placeBeside(m_main.window(), wanted, QPoint(60, 60));
-    resize(place.size());
-    move(place.topLeft());
+    moveBeside(m_main.window(), wanted, QPoint(60, 60));
 }
 
 void DriveWindow::closeEvent(QCloseEvent* event)
@@ -452,7 +433,7 @@ void DriveWindow::followUnits()
     for (auto it = m_unitLabels.cbegin(); it != m_unitLabels.cend(); ++it)
         it.value()->setText(unitOf(m_quantities.value(it.key()), m_tool.units));
     m_rolloutHeading->setText(RolloutHeading(m_tool.units));
-    if (!m_opened)
+    if (!opened())
         return;
     m_tool.refresh();
     render();

@@ -3,11 +3,12 @@
 #include "app/drivetool.h"
 #include "calc/units.h"
 #include "qthost.h"
+#include "toolwindow.h"
 
 #include <QHash>
-#include <QWidget>
 
 class MainLink;
+class Session;
 class QGridLayout;
 class Announcer;
 class GearBoxWindow;
@@ -22,23 +23,26 @@ class SheetTable;
 // straight into the DriveTool, buttons run its handlers by name, and after
 // each of them (and after every handler of the main window, through
 // formChanged) the tool's texts are drawn again.
-class DriveWindow : public QWidget
+class DriveWindow : public ToolWindow
 {
     Q_OBJECT
 
 public:
-    explicit DriveWindow(MainLink& main);
+    // Shows and edits the session's DriveTool.
+    DriveWindow(Session& session, MainLink& main);
     ~DriveWindow() override;
 
     DriveTool& tool() { return m_tool; }
-    // Reads drive.dat on the first opening, then shows the window in front.
-    void open();
     // A control by name ("tyreDiameter", "surveyRollout", "rollouts" …), or nullptr.
     QWidget* control(const QString& name) const { return m_controls.value(name); }
     SheetTable* table(DriveTool::TableIndex index) const { return m_tables.value(index); }
     RatioGridView* rolloutView() const { return m_rollouts; }
 
 protected:
+    // The tool reads drive.dat at the first opening (DriveTool::show).
+    void opening(bool first) override;
+    // Fonts, field widths and the rollout table at the windows' zoom.
+    void rescale() override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -53,8 +57,6 @@ private:
     // Beside the main window, the whole sheet where the screen has room,
     // never past the screen's available area.
     void placeOnScreen();
-    // Fonts, field widths and the rollout table at the windows' zoom.
-    void rescale();
     // quantity: a length or speed typed in the chosen units; none for the
     // fields that have one unit only (KV, voltage, rpm, module).
     QLineEdit* addField(QGridLayout* grid, int row, const QString& name,
@@ -68,10 +70,10 @@ private:
     void handle(const QString& name);
     void render();
 
+    Session& m_session;
     MainLink& m_main;
     QtHost m_host;
-    DriveTool m_tool;
-    bool m_opened = false;
+    DriveTool& m_tool;
     QHash<QString, QWidget*> m_controls;
     QHash<QLineEdit*, QString DriveTool::Fields::*> m_fields;
     QHash<QLineEdit*, Units::Quantity> m_quantities; // the fields typed in the chosen units

@@ -5,7 +5,6 @@
 #include "calc/drive.h"
 #include "drivelook.h"
 #include "fieldentry.h"
-#include "mainlink.h"
 #include "notebook/gearmessages.h"
 #include "windowplace.h"
 
@@ -14,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QShortcut>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
@@ -26,12 +24,10 @@ struct Tr
 QString statusName() { return Tr::tr("手持ちギアの状況表示"); }
 } // namespace
 
-GearBoxWindow::GearBoxWindow(MainLink& main, QWidget* parent)
-    : QWidget(parent, Qt::Window), m_main(main), m_host(this), m_box(main.app(), m_host)
+GearBoxWindow::GearBoxWindow(Giadsp& app, QWidget* parent)
+    : ToolWindow(parent, QStringLiteral("gearbox"), GearMessages::Title()), m_app(app),
+      m_host(this), m_box(app, m_host)
 {
-    setObjectName(QStringLiteral("gearbox"));
-    setWindowTitle(GearMessages::Title());
-    setAttribute(Qt::WA_WindowPropagation);
     auto* outer = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     outer->addLayout(form);
@@ -77,14 +73,8 @@ GearBoxWindow::GearBoxWindow(MainLink& main, QWidget* parent)
     m_status->setWordWrap(true);
     outer->addWidget(m_status);
     m_announcer = new Announcer(this);
-    auto* close = new QPushButton(Tr::tr("閉じる"), this);
-    close->setObjectName(QStringLiteral("close"));
-    close->setAccessibleName(Tr::tr("手持ちギアを閉じる"));
-    close->setAutoDefault(true);
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
-    outer->addWidget(close, 0, Qt::AlignRight);
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &QWidget::close);
+    outer->addWidget(addCloseButton(Tr::tr("閉じる"), Tr::tr("手持ちギアを閉じる")), 0,
+                     Qt::AlignRight);
 }
 
 QLineEdit* GearBoxWindow::addField(const QString& name, const QString& caption)
@@ -98,10 +88,10 @@ QLineEdit* GearBoxWindow::addField(const QString& name, const QString& caption)
     return edit;
 }
 
-void GearBoxWindow::open()
+void GearBoxWindow::opening(bool)
 {
     m_box.open();
-    const Form& f = m_main.app().form();
+    const Form& f = m_app.form();
     {
         const QSignalBlocker a(m_module), b(m_car);
         m_module->clear();
@@ -132,11 +122,9 @@ void GearBoxWindow::open()
         move(parentWidget()->geometry().topLeft() + QPoint(60, 60));
         resize(place.size());
     }
-    show();
-    raise();
-    activateWindow();
-    m_module->setFocus();
 }
+
+QWidget* GearBoxWindow::firstFocus() { return m_module; }
 
 void GearBoxWindow::moduleChosen()
 {

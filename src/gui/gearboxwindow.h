@@ -2,12 +2,12 @@
 
 #include "app/gearbox.h"
 #include "qthost.h"
+#include "toolwindow.h"
 
 #include <QHash>
-#include <QWidget>
 
-class MainLink;
 class Announcer;
+class Giadsp;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -15,23 +15,27 @@ class QLineEdit;
 // The window 手持ちギア: a module's owned spurs and pinions, typed as ranges,
 // and a car's motor mount for it. A field is stored when it is left or
 // Return is pressed; a refused one keeps what was typed and says why.
-class GearBoxWindow : public QWidget
+class GearBoxWindow : public ToolWindow
 {
     Q_OBJECT
 
 public:
+    // app: the main window's handlers, whose module and car it shows;
     // parent: the tool window it was opened from, over which it stays.
-    GearBoxWindow(MainLink& main, QWidget* parent);
+    GearBoxWindow(Giadsp& app, QWidget* parent);
 
     GearBox& box() { return m_box; }
-    // Reads the file again and shows the main window's module and car.
-    void open();
     // A control by name ("module", "spurs", "pinions", "car", "least", "most").
     QWidget* control(const QString& name) const { return m_controls.value(name); }
 
 signals:
     // A list or a mount was stored.
     void changed();
+
+protected:
+    // Every opening reads the file again and shows the main window's module and car.
+    void opening(bool first) override;
+    QWidget* firstFocus() override;
 
 private:
     QLineEdit* addField(const QString& name, const QString& caption);
@@ -42,7 +46,7 @@ private:
     void showMount();
     void tell(const QString& text);
 
-    MainLink& m_main;
+    Giadsp& m_app;
     QtHost m_host;
     GearBox m_box;
     QHash<QString, QWidget*> m_controls;

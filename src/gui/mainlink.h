@@ -5,25 +5,22 @@
 
 #include <functional>
 
-class Giadsp;
-
 // What a tool window (走行計算, セッティング記録) needs of the main window,
-// without knowing it: where it stands on screen, the application's
-// handlers, when its results or zoom change, and how to draw a handler's
-// result there. The tool windows never reach each other or the main window
+// without knowing it: where it stands on screen, when its results or zoom
+// change, and how to draw a handler's result there. Their models come from
+// the Session; the tool windows never reach each other or the main window
 // through the widget tree.
 class MainLink : public QObject
 {
     Q_OBJECT
 
 public:
-    MainLink(QWidget& window, Giadsp& app, std::function<void()> showHandlerResult)
-        : m_window(window), m_app(app), m_show(std::move(showHandlerResult))
+    MainLink(QWidget& window, std::function<void()> showHandlerResult)
+        : m_window(window), m_show(std::move(showHandlerResult))
     {
     }
 
     QWidget& window() const { return m_window; }
-    Giadsp& app() const { return m_app; }
     // Draws on the main window what a handler run from a tool window changed.
     void showHandlerResult() const { m_show(); }
 
@@ -34,6 +31,5 @@ signals:
 
 private:
     QWidget& m_window;
-    Giadsp& m_app;
     std::function<void()> m_show;
 };

@@ -90,8 +90,8 @@ void renderItems(QComboBox* widget, ItemList& rendered, const ItemList& items)
 } // namespace
 
 MainWindow::MainWindow(const QString& dataFolder, QWidget* parent)
-    : QMainWindow(parent), m_host(this), m_app(m_host, dataFolder),
-      m_link(*this, m_app, [this] { showHandlerResult(); }), m_backdrop(new Backdrop(this)),
+    : QMainWindow(parent), m_host(this), m_session(m_host, dataFolder), m_app(m_session.app()),
+      m_link(*this, [this] { showHandlerResult(); }), m_backdrop(new Backdrop(this)),
       m_keypad(new KeyboardKeypad(this)), m_announcer(new Announcer(m_backdrop))
 {
     setObjectName(QStringLiteral("GIADSP"));
@@ -137,9 +137,8 @@ MainWindow::MainWindow(const QString& dataFolder, QWidget* parent)
 MainWindow::~MainWindow()
 {
     // Windows that follow the Form (走行計算) go while the Form is still there.
-    for (QWidget* child : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-        if (child->isWindow())
-            delete child;
+    delete m_drive;
+    delete m_notebook;
     // The controls go next: while hiding they still read the Form.
     delete takeCentralWidget();
 }
@@ -263,8 +262,8 @@ void MainWindow::closeEvent(QCloseEvent* event)
 {
     // Closing the main window ends the program: its tool windows close as
     // their own close would, asking about a run being edited.
-    for (QWidget* tool : findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly))
-        if (tool->isWindow() && tool->isVisible())
+    for (QWidget* tool : {static_cast<QWidget*>(m_drive), static_cast<QWidget*>(m_notebook)})
+        if (tool && tool->isVisible())
             tool->close();
     // A save still waiting for the window's repaint lands before the end.
     m_app.saveLastInputsNow();
@@ -414,19 +413,16 @@ QAction* MainWindow::menuAction(const QString& name) const { return m_actions.va
 
 void MainWindow::openDriveWindow()
 {
-    // One window per main window, kept when closed so it opens again as it was left.
-    auto* drive = findChild<DriveWindow*>(QString(), Qt::FindDirectChildrenOnly);
-    if (!drive)
-        drive = new DriveWindow(m_link);
-    drive->open();
+    if (!m_drive)
+        m_drive = new DriveWindow(m_session, m_link);
+    m_drive->open();
 }
 
 void MainWindow::openNotebookWindow()
 {
-    auto* notebook = findChild<NotebookWindow*>(QString(), Qt::FindDirectChildrenOnly);
-    if (!notebook)
-        notebook = new NotebookWindow(m_link);
-    notebook->open();
+    if (!m_notebook)
+        m_notebook = new NotebookWindow(m_session, m_link);
+    m_notebook->open();
 }
 
 void MainWindow::handle(const QString& name)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/giadsp.h"
+#include "app/session.h"
 #include "mainlink.h"
 #include "qthost.h"
 
@@ -10,7 +10,9 @@
 
 class Announcer;
 class Backdrop;
+class DriveWindow;
 class KeyboardKeypad;
+class NotebookWindow;
 class QAction;
 class RatioGridView;
 struct ControlSpec;
@@ -37,6 +39,7 @@ public:
     void setZoom(double zoom);
 
     Giadsp& app() { return m_app; }
+    Session& session() { return m_session; }
     // What the tool windows are given of this one.
     MainLink& link() { return m_link; }
     // The widget of a control ("Label11", "MSFlexGrid1" …), or nullptr.
@@ -93,8 +96,12 @@ private:
     bool isNews(const Control* control);
 
     QtHost m_host;
-    Giadsp m_app;
+    Session m_session;
+    Giadsp& m_app;
     MainLink m_link; // what the tool windows see of this one
+    // Made on first use and kept when closed, so each opens again as it was left.
+    DriveWindow* m_drive = nullptr;
+    NotebookWindow* m_notebook = nullptr;
     Backdrop* m_backdrop;
     RatioGridView* m_grid = nullptr;
     KeyboardKeypad* m_keypad;

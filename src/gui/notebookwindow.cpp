@@ -2,7 +2,7 @@
 
 #include "accessiblerole.h"
 #include "announcer.h"
-#include "app/giadsp.h"
+#include "app/session.h"
 #include "common/recordsyntax.h"
 #include "common/textfile.h"
 #include "drivelook.h"
@@ -15,7 +15,6 @@
 #include "pageprinter.h"
 #include "print/gridexport.h"
 #include "selectorbox.h"
-#include "windowplace.h"
 #include "zoom.h"
 
 #include <QBuffer>
@@ -35,7 +34,6 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QShortcut>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QStyle>
@@ -58,15 +56,14 @@ namespace {
 QString All() { return Tr::tr("（すべて）"); }
 } // namespace
 
-NotebookWindow::NotebookWindow(MainLink& main)
-    : QWidget(&main.window(), Qt::Window), m_main(main), m_host(this),
-      m_notebook(main.app(), m_host)
+NotebookWindow::NotebookWindow(Session& session, MainLink& main)
+    : ToolWindow(&main.window(), QStringLiteral("notebook"), NotebookMessages::Title()),
+      m_session(session), m_main(main), m_host(this), m_notebook(session.notebook())
 {
+    // What the notebook has to say sits over this window.
+    m_session.notebookDoor().lead(m_host);
     AccessibleRole::install<NotebookWindow, QAccessible::Window>();
     SelectorBox::installAccessibility(); // the filters and the axis speak their names
-    setObjectName(QStringLiteral("notebook"));
-    setWindowTitle(NotebookMessages::Title());
-    setAttribute(Qt::WA_WindowPropagation);
     m_host.printer().setPdfFolder(PagePrinter::documentsFolder());
     m_notebook.setTempLimit(Preferences::tempLimit());
 
@@ -185,9 +182,7 @@ NotebookWindow::NotebookWindow(MainLink& main)
     outer->addWidget(m_split, 1);
     outer->addWidget(buildButtons());
 
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, &QWidget::close);
-    connect(&m_main, &MainLink::zoomChanged, this, &NotebookWindow::rescale);
+    followZoom(m_main);
     rescale();
 }
 
@@ -217,7 +212,7 @@ void NotebookWindow::rescale()
         m_list->setColumnWidth(c, qMax(fm.horizontalAdvance(widest[c]) + 16,
                                        headingFm.horizontalAdvance(titles.value(c)) + mark));
     m_list->verticalHeader()->setDefaultSectionSize(fm.height() + 6);
-    if (m_opened)
+    if (opened())
         arrange(true);
 }
 
@@ -227,6 +222,11 @@ NotebookWindow::~NotebookWindow()
     for (QObject* child : findChildren<QObject*>())
         child->disconnect(this);
     m_list->setModel(nullptr);
+    // The notebook stays with the session: its reading thread and its
+    // waiting no longer reach this window.
+    m_notebook.waitForReading();
+    m_notebook.setWaiting({});
+    m_session.notebookDoor().leadHome();
 }
 
 QPushButton* NotebookWindow::addButton(const QString& name, const QString& caption)
@@ -341,10 +341,9 @@ QWidget* NotebookWindow::buildButtons()
     more->setMenu(menu);
     m_controls.insert(more->objectName(), more);
     row->addWidget(more);
-    auto* close = new QPushButton(Tr::tr("閉じる"), this);
-    close->setObjectName(QStringLiteral("close"));
-    close->setAccessibleName(Tr::tr("セッティング記録を閉じる"));
-    connect(close, &QPushButton::clicked, this, &QWidget::close);
+    QPushButton* close = addCloseButton(Tr::tr("閉じる"), Tr::tr("セッティング記録を閉じる"));
+    // Return on it leaves the window open, as it always has.
+    close->setAutoDefault(false);
     row->addWidget(close);
     // The gears and the advice's limit on a line of their own: one more
     // button on the first would widen the window past a small screen.
@@ -368,12 +367,11 @@ QWidget* NotebookWindow::buildButtons()
     return box;
 }
 
-void NotebookWindow::open()
+void NotebookWindow::opening(bool first)
 {
-    if (!m_opened) {
+    if (first) {
         // Drawn at once, empty: checking the file and reading a season of
         // runs take a few frames, which come after the first (paintEvent).
-        m_opened = true;
         render();
         placeOnScreen();
     } else {
@@ -381,14 +379,11 @@ void NotebookWindow::open()
         m_notebook.followOtherCopies();
         render();
     }
-    show();
-    raise();
-    activateWindow();
 }
 
 void NotebookWindow::paintEvent(QPaintEvent* event)
 {
-    if (m_opened && !std::exchange(m_readAsked, true))
+    if (opened() && !std::exchange(m_readAsked, true))
         m_host.afterDrawing([this] { startReading(); });
     QWidget::paintEvent(event);
 }
@@ -431,9 +426,7 @@ void NotebookWindow::readNotebook()
 
 void NotebookWindow::placeOnScreen()
 {
-    const QRect place = placeBeside(m_main.window(), QSize(1480, 660), QPoint(40, 40));
-    resize(place.size());
-    move(place.topLeft());
+    moveBeside(m_main.window(), QSize(1480, 660), QPoint(40, 40));
     arrange(true);
 }
 
@@ -489,14 +482,14 @@ void NotebookWindow::arrange(bool anew)
 void NotebookWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    if (m_opened)
+    if (opened())
         arrange(false);
 }
 
 void NotebookWindow::changeEvent(QEvent* event)
 {
     // Back in front: what another copy of the program noted meanwhile shows.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && m_opened &&
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && opened() &&
         m_notebook.followOtherCopies())
         render();
     QWidget::changeEvent(event);

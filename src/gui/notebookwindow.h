@@ -2,13 +2,14 @@
 
 #include "app/notebook.h"
 #include "qthost.h"
+#include "toolwindow.h"
 
 #include <QHash>
-#include <QWidget>
 
 #include <optional>
 
 class MainLink;
+class Session;
 class Announcer;
 class GearBoxWindow;
 class NotebookChartView;
@@ -25,17 +26,16 @@ class QTableView;
 // The modeless window セッティング記録 beside the main window: filters, the
 // list of runs, the entry being edited and the charts. Buttons run the
 // Notebook's handlers by name and then everything is drawn again from it.
-class NotebookWindow : public QWidget
+class NotebookWindow : public ToolWindow
 {
     Q_OBJECT
 
 public:
-    explicit NotebookWindow(MainLink& main);
+    // Shows the session's Notebook.
+    NotebookWindow(Session& session, MainLink& main);
     ~NotebookWindow() override;
 
     Notebook& notebook() { return m_notebook; }
-    // Opens the notebook file on the first opening, then shows the window in front.
-    void open();
     // A control by name ("record", "car", "list", "field:motor_temp" …), or nullptr.
     QWidget* control(const QString& name) const { return m_controls.value(name); }
     QTableView* list() const { return m_list; }
@@ -52,6 +52,10 @@ public:
     void askTempLimit();
 
 protected:
+    // The first opening draws the window empty; the notebook file is read
+    // after its first frame (paintEvent).
+    void opening(bool first) override;
+    void rescale() override;
     void changeEvent(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -83,12 +87,11 @@ private:
     // Lays the panes out for the window's width: side by side, or what does
     // not fit as tabs; anew also gives every pane its width again.
     void arrange(bool anew);
-    void rescale();
 
+    Session& m_session;
     MainLink& m_main;
     QtHost m_host;
-    Notebook m_notebook;
-    bool m_opened = false;
+    Notebook& m_notebook;
     bool m_readAsked = false, m_read = false;
     QHash<QString, QWidget*> m_controls;
     QHash<QLineEdit*, QString NotebookEntry::*> m_fields;

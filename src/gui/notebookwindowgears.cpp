@@ -1,5 +1,6 @@
 // セッティング記録's way to the gears owned and to the advice's temperature limit.
 
+#include "app/session.h"
 #include "gearboxwindow.h"
 #include "notebook/gearmessages.h"
 #include "notebookwindow.h"
@@ -10,7 +11,7 @@
 void NotebookWindow::openGearBox()
 {
     if (!m_gearBox) {
-        m_gearBox = new GearBoxWindow(m_main, this);
+        m_gearBox = new GearBoxWindow(m_session.app(), this);
         // The advice's "→ 手持ち …" follows what was stored.
         connect(m_gearBox, &GearBoxWindow::changed, this, [this] {
             if (m_read) {

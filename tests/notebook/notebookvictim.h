@@ -18,7 +18,8 @@ inline void recordInNotebook(Giadsp& app, FakeHost& host, const QByteArray& step
             std::raise(SIGKILL);
         return false;
     });
-    Notebook notebook(app, host);
+    DriveTool drive(app, host);
+    Notebook notebook(app, host, drive);
     notebook.open();
     app.form().Label13.text = QStringLiteral("Crash car");
     notebook.record_Click();

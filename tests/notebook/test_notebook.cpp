@@ -57,7 +57,8 @@ NotebookEntry run(const QString& car, const QString& track, const QString& temp,
 class NotebookTest : public AppFixture
 {
 protected:
-    Notebook notebook{app, host};
+    DriveTool drive{app, host};
+    Notebook notebook{app, host, drive};
     QString db() const { return dir.file(Notebook::FileName); }
 
     void seed(const QList<NotebookEntry>& entries)
@@ -243,6 +244,47 @@ TEST_F(NotebookTest, RecordEditRestoreDelete)
     EXPECT_FALSE(store.entry(id));
     EXPECT_EQ(host.messages, QStringList());
 }
+
+// 記録する and 呼び出す go through 走行計算 as it stands: its window's inputs
+// once shown, as typed; before, drive.dat as another copy last wrote it.
+struct DriveInputsCase
+{
+    const char* name;
+    bool shown;
+    QString tyre; // recorded, then restored into drive.dat
+};
+
+const DriveInputsCase driveInputsCases[] = {
+    {"never_shown_reads_the_file_afresh", false, "60"},
+    {"shown_keeps_what_was_typed", true, "66"},
+};
+
+class NotebookDriveInputs : public NotebookTest,
+                            public ::testing::WithParamInterface<DriveInputsCase>
+{
+};
+
+TEST_P(NotebookDriveInputs, RecordAndRestore)
+{
+    const DriveInputsCase& c = GetParam();
+    quantities("2.6", "84", "22", "9.92727");
+    dir.write("drive.dat", {"64", "4000", "7.4", "", ""});
+    if (c.shown) {
+        drive.show();
+        drive.fields.tyreDiameter = "66"; // typed, the field not left yet
+    }
+    dir.write("drive.dat", {"60", "4000", "7.4", "", ""});
+    notebook.open(Now);
+    notebook.record_Click();
+    EXPECT_EQ(notebook.draft.tyre, c.tyre);
+    dir.write("drive.dat", {"58", "4000", "7.4", "", ""});
+    notebook.restore_Click();
+    EXPECT_EQ(dir.lines("drive.dat").value(0), c.tyre);
+    EXPECT_EQ(host.messages, QStringList());
+}
+
+INSTANTIATE_TEST_SUITE_P(DriveInputs, NotebookDriveInputs, ::testing::ValuesIn(driveInputsCases),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // この設定を呼び出す leaves what typing the run's values and SET would.
 struct RestoreCase
