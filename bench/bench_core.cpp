@@ -3,8 +3,8 @@
 // summary at the end compares each handler with one 60 Hz frame: a handler
 // well inside a frame never makes the window stutter.
 
+#include "app/mainsheet.h"
 #include "benchwindow.h"
-#include "print/printout.h"
 
 #include <benchmark/benchmark.h>
 
@@ -133,7 +133,7 @@ void BM_BuildPage(benchmark::State& state)
     w.rangesFrom(state);
     w.survey();
     for (auto _ : state) {
-        const PrintPage page = PrintOut::buildPage(w.form());
+        const PrintPage page = MainSheet::buildPage(w.form());
         benchmark::DoNotOptimize(page.ops.size());
     }
     w.failed(state);

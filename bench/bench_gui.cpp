@@ -15,6 +15,7 @@
 //
 //   bench_gui [scale of the iterations, default 1] [only cases naming this text]
 
+#include "app/mainsheet.h"
 #include "appsetup.h"
 #include "benchwindow.h"
 #include "common/flexgrid.h"
@@ -22,7 +23,6 @@
 #include "itemlistview.h"
 #include "mainwindow.h"
 #include "pageprinter.h"
-#include "print/printout.h"
 
 #include <QAction>
 #include <QApplication>
@@ -214,7 +214,7 @@ int main(int argc, char** argv)
         };
     };
     auto buildPage = [](GuiBench& b) {
-        const PrintPage page = PrintOut::buildPage(b.form());
+        const PrintPage page = MainSheet::buildPage(b.form());
         if (page.ops.isEmpty())
             std::fprintf(stderr, "an empty page\n");
     };
@@ -266,7 +266,7 @@ int main(int argc, char** argv)
         {"print page to PDF (PagePrinter::printToPdf, 200 x 200)", pageAfterSurvey(200),
          [&home](GuiBench& b) {
              const QString pdf = QDir(home.path()).filePath(QStringLiteral("page.pdf"));
-             PagePrinter::printToPdf(PrintOut::buildPage(b.form()), pdf);
+             PagePrinter::printToPdf(MainSheet::buildPage(b.form()), pdf);
          },
          20,
          [&home](GuiBench&) {

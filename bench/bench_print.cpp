@@ -8,11 +8,11 @@
 //   bench_print [runs, default 20]
 
 #include "app/giadsp.h"
+#include "app/mainsheet.h"
 #include "appsetup.h"
 #include "childprocess.h"
 #include "gui/pdfsupport.h"
 #include "pageprinter.h"
-#include "print/printout.h"
 #include "printers/privatecups.h"
 #include "support/fakehost.h"
 
@@ -61,12 +61,12 @@ int main(int argc, char** argv)
     runWorkedSurvey(window);
 
     const double printMs = medianMs(runs, [&] {
-        return PagePrinter().print(PrintOut::buildPage(window.form())).outcome ==
+        return PagePrinter().print(MainSheet::buildPage(window.form())).outcome ==
                Host::PrintResult::Outcome::Printed;
     });
     const QString pdf = scratch.filePath(QStringLiteral("page.pdf"));
     const double pdfMs = medianMs(runs, [&] {
-        return PagePrinter::printToPdf(PrintOut::buildPage(window.form()), pdf).outcome ==
+        return PagePrinter::printToPdf(MainSheet::buildPage(window.form()), pdf).outcome ==
                Host::PrintResult::Outcome::SavedAsPdf;
     });
     std::printf("== bench_print: %d runs, medians\n", runs);

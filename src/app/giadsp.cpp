@@ -2,6 +2,10 @@
 
 #include "app/keypad.h"
 #include "app/lastinputs.h"
+#include "app/machinepanel.h"
+#include "app/mainsheet.h"
+#include "app/manualpanel.h"
+#include "app/modulepanel.h"
 #include "app/pagedelivery.h"
 #include "calc/gearcalc.h"
 #include "calc/rangelabels.h"
@@ -10,12 +14,9 @@
 #include "common/messages.h"
 #include "common/numbertext.h"
 #include "common/textfile.h"
-#include "gearmodules/moduletable.h"
-#include "machines/machineregistry.h"
 #include "manual/manual.h"
 #include "platform/busypointer.h"
 #include "print/gridexport.h"
-#include "print/printout.h"
 
 #include <QDate>
 
@@ -59,9 +60,9 @@ void Giadsp::Form_Load()
 
     RatioGrid::layout(f.MSFlexGrid1);
 
-    MachineRegistry::ensureExists(m_host, m_files);
-    MachineRegistry::fillList(f, m_host, m_files);
-    ModuleTable::fillSelector(f, m_host, m_files);
+    MachinePanel::ensureExists(m_host, m_files);
+    MachinePanel::fillList(f, m_host, m_files);
+    ModulePanel::fillSelector(f, m_host, m_files);
 
     const Result<QStringList> saved = TextFile::read(m_files.lastInputs());
     if (!saved && !saved.missing())
@@ -163,7 +164,7 @@ void Giadsp::Combo4_Click() { ShowRangeLabels(); }
 
 void Giadsp::Combo7_Click()
 {
-    ModuleTable::showCreationMode(m_form);
+    ModulePanel::showCreationMode(m_form);
     LoadSelectedModule();
     ShowRangeLabels();
 }
@@ -172,13 +173,13 @@ void Giadsp::Command29_Click()
 {
     // Values the grid refused are not stored as a module either.
     if (BuildRatioGrid())
-        ModuleTable::storeTypedModule(m_form, m_host, m_files, m_rememberedModule);
+        ModulePanel::storeTypedModule(m_form, m_host, m_files, m_rememberedModule);
 }
 
 // ---- Machines ------------------------------------------------------------
 
-void Giadsp::Command22_Click() { MachineRegistry::registerMachine(m_form, m_host, m_files); }
-void Giadsp::Command27_Click() { MachineRegistry::deleteSelected(m_form, m_host, m_files); }
+void Giadsp::Command22_Click() { MachinePanel::registerMachine(m_form, m_host, m_files); }
+void Giadsp::Command27_Click() { MachinePanel::deleteSelected(m_form, m_host, m_files); }
 
 void Giadsp::List1_Click()
 {
@@ -186,7 +187,7 @@ void Giadsp::List1_Click()
     const QString name = f.machineList().listText();
     if (name.isEmpty())
         return;
-    for (const auto& machine : MachineRegistry::recordsNamed(name, m_host, m_files)) {
+    for (const auto& machine : MachinePanel::recordsNamed(name, m_host, m_files)) {
         f.machineTitle().text = machine.Name;
         f.module().text = machine.Module;
         LoadSelectedModule();
@@ -205,37 +206,37 @@ void Giadsp::List1_Click()
     SaveLastInputs();
 }
 
-void Giadsp::Command23_Click() { MachineRegistry::transferAll(m_form); }
-void Giadsp::Command24_Click() { MachineRegistry::transferSecondary(m_form); }
-void Giadsp::Command25_Click() { MachineRegistry::transferSpur(m_form); }
-void Giadsp::Command26_Click() { MachineRegistry::transferPinion(m_form); }
-void Giadsp::Command28_Click() { MachineRegistry::transferModule(m_form); }
+void Giadsp::Command23_Click() { MachinePanel::transferAll(m_form); }
+void Giadsp::Command24_Click() { MachinePanel::transferSecondary(m_form); }
+void Giadsp::Command25_Click() { MachinePanel::transferSpur(m_form); }
+void Giadsp::Command26_Click() { MachinePanel::transferPinion(m_form); }
+void Giadsp::Command28_Click() { MachinePanel::transferModule(m_form); }
 
 // ---- Manual --------------------------------------------------------------
 
 void Giadsp::manualTopic_Click(int topic)
 {
-    Manual::ShowManualTopic(m_form, m_host, m_files.path(Manual::fileName()),
-                            Manual::topicTitles().value(topic));
+    ManualPanel::ShowManualTopic(m_form, m_host, m_files.path(Manual::fileName()),
+                                 Manual::topicTitles().value(topic));
 }
 
 void Giadsp::torisetutoziru_Click()
 {
     if (m_form.manualPanel().visible)
-        Manual::close(m_form);
+        ManualPanel::close(m_form);
 }
 
 void Giadsp::torisetuhiraku_Click()
 {
-    Manual::reopen(m_form, m_host, m_files.path(Manual::fileName()));
+    ManualPanel::reopen(m_form, m_host, m_files.path(Manual::fileName()));
 }
-void Giadsp::Command30_Click() { Manual::close(m_form); }
+void Giadsp::Command30_Click() { ManualPanel::close(m_form); }
 
 // ---- Menu bar ------------------------------------------------------------
 
 void Giadsp::purinto_Click()
 {
-    PageDelivery::printAfterQuestion(m_host, [this] { return PrintOut::buildPage(m_form); });
+    PageDelivery::printAfterQuestion(m_host, [this] { return MainSheet::buildPage(m_form); });
 }
 void Giadsp::verinf_Click() { m_host.showVersionDialog(); }
 void Giadsp::owaru_Click() { m_host.quit(); }
@@ -247,8 +248,8 @@ void Giadsp::soukou_Click()
     if (m_openDriveWindow)
         m_openDriveWindow();
 }
-void Giadsp::purebyuu_Click() { PageDelivery::preview(m_host, PrintOut::buildPage(m_form)); }
-void Giadsp::insatu_Click() { PageDelivery::printWithDialog(m_host, PrintOut::buildPage(m_form)); }
+void Giadsp::purebyuu_Click() { PageDelivery::preview(m_host, MainSheet::buildPage(m_form)); }
+void Giadsp::insatu_Click() { PageDelivery::printWithDialog(m_host, MainSheet::buildPage(m_form)); }
 
 // The saved files are named after the car whose results they hold.
 QString Giadsp::exportName(const QString& extension) const
@@ -258,7 +259,7 @@ QString Giadsp::exportName(const QString& extension) const
 
 void Giadsp::pdfhozon_Click()
 {
-    PageDelivery::savePdf(m_host, PrintOut::buildPage(m_form), exportName(QStringLiteral("pdf")));
+    PageDelivery::savePdf(m_host, MainSheet::buildPage(m_form), exportName(QStringLiteral("pdf")));
 }
 
 void Giadsp::csvhozon_Click()
@@ -309,7 +310,7 @@ void Giadsp::SurveyWantedRatio()
     Survey::SurveyWantedRatio(m_form, *request);
 }
 
-void Giadsp::LoadSelectedModule() { ModuleTable::LoadSelectedModule(m_form, m_host, m_files); }
+void Giadsp::LoadSelectedModule() { ModulePanel::LoadSelectedModule(m_form, m_host, m_files); }
 
 bool Giadsp::BuildRatioGrid()
 {

@@ -3,10 +3,10 @@
 #include "common/messages.h"
 #include "common/numbertext.h"
 #include "common/recordsyntax.h"
-#include "form/controltable.h"
 
 #include <QCoreApplication>
 #include <cmath>
+#include <optional>
 
 namespace {
 struct Tr
@@ -17,56 +17,50 @@ struct Tr
 
 namespace ModuleTable {
 
-QString newNamePlaceholder() { return ControlTable::find(QStringLiteral("Text2"))->caption; }
-
 QString missingModule() { return Tr::tr("システム中に設定されたモジュールが存在しません"); }
 
 namespace {
 
 // A hostile file must not make a selector list of tens of thousands of items.
 constexpr int MaxListItems = 1000;
-constexpr int MaxListedModules = 10000;
 
-void fillCountList(Control& combo, const QString& fromText, const QString& toText)
+Selector countList(const QString& fromText, const QString& toText, const QString& start)
 {
+    Selector list{{}, start};
     const auto from = NumberText::toCount(fromText);
     if (!from)
-        return;
+        return list;
     const int to = NumberText::toCount(toText).value_or(*from);
     int v = *from;
     do {
-        combo.items.append(NumberText::count(v));
+        list.items.append(NumberText::count(v));
         ++v;
-    } while (v <= to && combo.items.size() < MaxListItems);
+    } while (v <= to && list.items.size() < MaxListItems);
+    return list;
 }
 
-void fillWidths(Control& combo)
+Selector widths()
 {
+    Selector list{{}, QStringLiteral("15")};
     for (int i = 1; i <= 30; ++i)
-        combo.items.append(NumberText::count(i));
-    combo.text = QStringLiteral("15");
+        list.items.append(NumberText::count(i));
+    return list;
 }
 
 // A range start stored in a new module: a whole number that stays in 16 bits
 // once the 30 further counts of its list are added.
-std::optional<int> listStart(const Control& combo, const QString& field, Host& host)
+Result<int> listStart(const QString& text, const QString& field)
 {
-    const auto value = NumberText::toDouble(combo.text);
-    if (!value || *value != std::floor(*value)) {
-        host.message(Messages::notWhole(field, combo.text));
-        return std::nullopt;
-    }
-    if (*value < -32768 || *value + 30 > 32767) {
-        host.message(Messages::listStartTooLarge(field, combo.text));
-        return std::nullopt;
-    }
+    const auto value = NumberText::toDouble(text);
+    if (!value || *value != std::floor(*value))
+        return Failure{Messages::notWhole(field, text)};
+    if (*value < -32768 || *value + 30 > 32767)
+        return Failure{Messages::listStartTooLarge(field, text)};
     // A tab passed as a blank above; it is refused here, where the message
     // names the selector typed in (the record's own check would name the
     // list's first count, which the start fills too).
-    if (RecordSyntax::firstControl(combo.text) >= 0) {
-        host.message(RecordSyntax::controlMessage(field));
-        return std::nullopt;
-    }
+    if (RecordSyntax::firstControl(text) >= 0)
+        return Failure{RecordSyntax::controlMessage(field)};
     return int(*value);
 }
 
@@ -89,116 +83,65 @@ Result<RecordFile::Snapshot> read(const DataFolder& files)
     return RecordFile::read(files.modules());
 }
 
-void fillSelector(Form& form, Host& host, const DataFolder& files)
+Result<Offer> offered(const DataFolder& files)
 {
     const auto table = read(files);
-    form.module().clearList();
-    if (!table) {
-        host.message(table.error());
-        return;
-    }
-    // A selector of a million modules helps nobody and costs the window
-    // hundreds of megabytes; the rest can still be typed in and loaded.
-    form.module().items = ItemList::keysOf(*table, MaxListedModules);
-    if (table->size() > MaxListedModules)
-        host.message(Messages::tooManyModules(MaxListedModules));
+    if (!table)
+        return table.failure();
+    return Offer{ItemList::keysOf(*table, MaxListedModules), table->size() > MaxListedModules};
 }
 
-void LoadSelectedModule(Form& form, Host& host, const DataFolder& files)
+Result<Ranges> rangesOf(const DataFolder& files, const QString& name)
 {
-    for (Control* c : {&form.spurRangeStart(), &form.spurRangeWidth(), &form.pinionRangeStart(),
-                       &form.pinionRangeWidth()}) {
-        c->clearList();
-        c->text.clear();
-    }
     const auto table = read(files);
-    const QList<qsizetype> matches =
-        table ? table->indexesOf(form.module().text) : QList<qsizetype>();
-    if (matches.isEmpty()) {
-        host.message(table ? missingModule() : table.error());
-        return;
-    }
+    if (!table)
+        return table.failure();
+    const QList<qsizetype> matches = table->indexesOf(name);
+    if (matches.isEmpty())
+        return Failure{missingModule()};
     const ModuleRecord found = table->record<ModuleRecord>(matches.first());
-    form.spurInterval().text = found.SpurInterval;
-    form.pinionInterval().text = found.PinionInterval;
-    fillCountList(form.spurRangeStart(), found.SpurListFrom, found.SpurListTo);
-    form.spurRangeStart().text = found.SpurStart;
-    fillWidths(form.spurRangeWidth());
-    fillCountList(form.pinionRangeStart(), found.PinionListFrom, found.PinionListTo);
-    form.pinionRangeStart().text = found.PinionStart;
-    fillWidths(form.pinionRangeWidth());
+    return Ranges{countList(found.SpurListFrom, found.SpurListTo, found.SpurStart),
+                  widths(),
+                  countList(found.PinionListFrom, found.PinionListTo, found.PinionStart),
+                  widths(),
+                  found.SpurInterval,
+                  found.PinionInterval};
 }
 
-void showCreationMode(Form& form)
+Result<Storing> planStore(const DataFolder& files, const NewModule& m)
 {
-    const bool creating = form.module().text == Template;
-    if (creating)
-        form.newModuleName().text = newNamePlaceholder();
-    form.newModuleHint().visible = creating;
-    form.newModuleName().visible = creating;
-}
-
-void storeTypedModule(Form& form, Host& host, const DataFolder& files, QString& remembered)
-{
-    remembered.clear();
-    const QString name = form.newModuleName().text;
-    if (name == Template || name == newNamePlaceholder() || name.isEmpty())
-        return;
-    if (name.contains(u'"')) {
-        host.message(Messages::quoteInModuleName());
-        return;
-    }
-    const auto spurFrom = listStart(form.spurRangeStart(), Tr::tr("スパー範囲の開始"), host);
+    if (m.name.contains(u'"'))
+        return Failure{Messages::quoteInModuleName()};
+    const auto spurFrom = listStart(m.spurStart, Tr::tr("スパー範囲の開始"));
     if (!spurFrom)
-        return;
-    const auto pinionFrom = listStart(form.pinionRangeStart(), Tr::tr("ピニオン範囲の開始"), host);
+        return spurFrom.failure();
+    const auto pinionFrom = listStart(m.pinionStart, Tr::tr("ピニオン範囲の開始"));
     if (!pinionFrom)
-        return;
+        return pinionFrom.failure();
     // The starts go into fields 5 and 9 too, which is what loading the module
     // puts back into the start selectors.
-    const ModuleRecord added{name,
-                             form.spurRangeStart().text,
-                             NumberText::count(*spurFrom + 30),
-                             form.spurInterval().text,
-                             form.spurRangeStart().text,
-                             form.pinionRangeStart().text,
-                             NumberText::count(*pinionFrom + 30),
-                             form.pinionInterval().text,
-                             form.pinionRangeStart().text};
+    const ModuleRecord added{
+        m.name,       m.spurStart,   NumberText::count(*spurFrom + 30),   m.spurInterval,
+        m.spurStart,  m.pinionStart, NumberText::count(*pinionFrom + 30), m.pinionInterval,
+        m.pinionStart};
 
     const auto table = read(files);
-    if (!table && !table.missing()) {
-        host.message(table.error());
-        return;
-    }
-    const bool exists = table && !table->indexesOf(name).isEmpty();
+    if (!table && !table.missing())
+        return table.failure();
+    return Storing{added, table && !table->indexesOf(m.name).isEmpty()};
+}
 
-    bool writeNew = true;
-    if (exists && !host.askYesNo(Messages::askOverwriteModule())) {
-        if (!host.askYesNo(Messages::askDeleteModule())) {
-            form.newModuleHint().visible = false;
-            form.newModuleName().visible = false;
-            return;
-        }
-        remembered = form.module().text;
-        writeNew = false;
-    }
-
+Result<ItemList> store(const DataFolder& files, const Storing& planned, Store how)
+{
     const Result<RecordFile::Snapshot> now = RecordFile::replaceByName(
-        files.modules(), files.modulesWork(), name,
-        writeNew ? std::optional<QStringList>(RecordFile::valuesOf(added, ModuleRecord::Fields))
-                 : std::nullopt,
+        files.modules(), files.modulesWork(), planned.record.Name,
+        how == Store::Write
+            ? std::optional<QStringList>(RecordFile::valuesOf(planned.record, ModuleRecord::Fields))
+            : std::nullopt,
         RecordFile::namesOf(ModuleRecord::Fields));
-    if (!now) {
-        host.message(now.error());
-        return;
-    }
-    form.module().clearList();
-    form.module().items = ItemList::keysOf(*now);
-    form.module().text = remembered.isEmpty() ? form.newModuleName().text : remembered;
-    form.newModuleName().text.clear();
-    form.newModuleHint().visible = false;
-    form.newModuleName().visible = false;
+    if (!now)
+        return now.failure();
+    return ItemList::keysOf(*now);
 }
 
 } // namespace ModuleTable

@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 
+#include <optional>
+
 namespace {
 struct Tr
 {
@@ -16,43 +18,39 @@ namespace MachineRegistry {
 
 namespace {
 
-// Whether the panel may be stored, or the first check of "登録" it fails.
-Result<> validate(const Form& f)
+// The panel's own "0" (or nothing) means no value was transferred.
+bool isUnset(const QString& text) { return text.isEmpty() || text == u"0"; }
+
+// Whether the car may be stored, or the first check of "登録" it fails.
+Result<> validate(const MachineRecord& car)
 {
-    if (f.machineName().text.isEmpty())
+    if (car.Name.isEmpty())
         return Failure{Messages::enterMachineName()};
-    if (f.machineName().text.contains(u'"'))
+    if (car.Name.contains(u'"'))
         return Failure{Messages::quoteInMachineName()};
-    // The panel's own "0" means no ratio was transferred.
-    if (f.panelSecondaryRatio().text == u"0")
+    if (car.SecondaryRatio == u"0")
         return Failure{Messages::notSet(Tr::tr("２次減速比"))};
-    for (const Control* c : {&f.panelSpurStart(), &f.panelSpurWidth(), &f.panelSpurInterval()})
-        if (isUnset(*c))
+    for (const QString* v : {&car.SpurStart, &car.SpurSpan, &car.SpurInterval})
+        if (isUnset(*v))
             return Failure{Messages::notSet(Tr::tr("スパー範囲"))};
-    for (const Control* c :
-         {&f.panelPinionStart(), &f.panelPinionWidth(), &f.panelPinionInterval()})
-        if (isUnset(*c))
+    for (const QString* v : {&car.PinionStart, &car.PinionSpan, &car.PinionInterval})
+        if (isUnset(*v))
             return Failure{Messages::notSet(Tr::tr("ピニオン範囲"))};
-    if (f.panelModule().text.isEmpty())
+    if (car.Module.isEmpty())
         return Failure{Messages::notSet(Tr::tr("モジュール"))};
     return {};
 }
 
-// Rewrites masin.dat without the records of that name (the added one first)
-// and shows the list as it now stands, none selected.
-bool rewriteList(Form& f, Host& host, const DataFolder& files, const QString& name,
-                 const std::optional<QStringList>& added)
+// Rewrites masin.dat without the records of that name (the added one first).
+Result<ItemList> rewrite(const DataFolder& files, const QString& name,
+                         const std::optional<QStringList>& added)
 {
     const Result<RecordFile::Snapshot> now =
         RecordFile::replaceByName(files.machines(), files.machinesWork(), name, added,
                                   RecordFile::namesOf(MachineRecord::Fields));
-    if (!now) {
-        host.message(now.error());
-        return false;
-    }
-    f.machineList().clearList();
-    f.machineList().items = ItemList::keysOf(*now);
-    return true;
+    if (!now)
+        return now.failure();
+    return ItemList::keysOf(*now);
 }
 
 } // namespace
@@ -74,101 +72,44 @@ Result<RecordFile::Snapshot> read(const DataFolder& files)
     return RecordFile::read(files.machines());
 }
 
-void ensureExists(Host& host, const DataFolder& files)
+Result<> ensureExists(const DataFolder& files)
 {
-    if (const Result<> made = TextFile::createIfMissing(files.machines(), QByteArray()); !made)
-        host.message(made.error());
+    return TextFile::createIfMissing(files.machines(), QByteArray());
 }
 
-void fillList(Form& form, Host& host, const DataFolder& files)
+Result<ItemList> names(const DataFolder& files)
 {
     const auto registry = read(files);
-    if (!registry && !registry.missing()) // a missing one is made at start-up
-        host.message(registry.error());
-    form.machineList().clearList();
     if (registry)
-        form.machineList().items = ItemList::keysOf(*registry);
+        return ItemList::keysOf(*registry);
+    if (registry.missing())
+        return ItemList();
+    return registry.failure();
 }
 
-void registerMachine(Form& f, Host& host, const DataFolder& files)
+Result<ItemList> add(const DataFolder& files, const MachineRecord& car)
 {
-    if (const Result<> valid = validate(f); !valid) {
-        host.message(valid.error());
-        return;
-    }
-    const MachineRecord added{
-        f.machineName().text,      f.panelModule().text,       f.panelSecondaryRatio().text,
-        f.panelSpurStart().text,   f.panelSpurWidth().text,    f.panelPinionStart().text,
-        f.panelPinionWidth().text, f.panelSpurInterval().text, f.panelPinionInterval().text};
-    if (!rewriteList(f, host, files, added.Name,
-                     RecordFile::valuesOf(added, MachineRecord::Fields)))
-        return;
-    f.machineName().text.clear();
-    f.panelSecondaryRatio().text = QStringLiteral("0");
-    for (Control* c :
-         {&f.panelSpurStart(), &f.panelSpurWidth(), &f.panelPinionStart(), &f.panelPinionWidth(),
-          &f.panelSpurInterval(), &f.panelPinionInterval(), &f.panelModule()})
-        c->text.clear();
+    if (const Result<> valid = validate(car); !valid)
+        return valid.failure();
+    return rewrite(files, car.Name, RecordFile::valuesOf(car, MachineRecord::Fields));
 }
 
-void deleteSelected(Form& f, Host& host, const DataFolder& files)
+Result<ItemList> remove(const DataFolder& files, const QString& name)
 {
-    const QString name = f.machineList().listText();
-    if (name.isEmpty()) {
-        host.message(Messages::pickMachine());
-        return;
-    }
-    if (!rewriteList(f, host, files, name, std::nullopt))
-        return;
-    f.machineName().text.clear();
-    f.panelSecondaryRatio().text = QStringLiteral("0");
-    for (Control* c :
-         {&f.panelSpurStart(), &f.panelSpurWidth(), &f.panelPinionStart(), &f.panelPinionWidth()})
-        c->text.clear();
+    if (name.isEmpty())
+        return Failure{Messages::pickMachine()};
+    return rewrite(files, name, std::nullopt);
 }
 
-QList<MachineRecord> recordsNamed(const QString& name, Host& host, const DataFolder& files)
+Result<QList<MachineRecord>> recordsNamed(const DataFolder& files, const QString& name)
 {
     const auto registry = read(files);
+    if (!registry)
+        return registry.failure();
     QList<MachineRecord> matches;
-    if (!registry) {
-        host.message(registry.error());
-        return matches;
-    }
     for (const qsizetype i : registry->indexesOf(name))
         matches.append(registry->record<MachineRecord>(i));
     return matches;
 }
-
-void transferAll(Form& f)
-{
-    f.machineName().text = f.machineTitle().text;
-    f.panelSecondaryRatio().text = f.secondaryRatio().text;
-    f.panelSpurStart().text = f.spurRangeStart().text;
-    f.panelSpurWidth().text = f.spurRangeWidth().text;
-    f.panelPinionStart().text = f.pinionRangeStart().text;
-    f.panelPinionWidth().text = f.pinionRangeWidth().text;
-    f.panelSpurInterval().text = f.spurInterval().text;
-    f.panelPinionInterval().text = f.pinionInterval().text;
-    f.panelModule().text = f.module().text;
-}
-
-void transferSecondary(Form& f) { f.panelSecondaryRatio().text = f.secondaryRatio().text; }
-
-void transferSpur(Form& f)
-{
-    f.panelSpurStart().text = f.spurRangeStart().text;
-    f.panelSpurWidth().text = f.spurRangeWidth().text;
-    f.panelSpurInterval().text = f.spurInterval().text;
-}
-
-void transferPinion(Form& f)
-{
-    f.panelPinionStart().text = f.pinionRangeStart().text;
-    f.panelPinionWidth().text = f.pinionRangeWidth().text;
-    f.panelPinionInterval().text = f.pinionInterval().text;
-}
-
-void transferModule(Form& f) { f.panelModule().text = f.module().text; }
 
 } // namespace MachineRegistry

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "common/itemlist.h"
 #include "common/recordfile.h"
-#include "form/form.h"
+#include "common/result.h"
 #include "platform/datafolder.h"
-#include "platform/host.h"
 
 #include <QList>
 #include <QString>
@@ -23,28 +23,24 @@ struct MachineRecord
 // masin.dat as it stands (read again only when it changed).
 Result<RecordFile::Snapshot> read(const DataFolder& files);
 
-// Creates masin.dat empty when it is missing; a message when that fails.
-void ensureExists(Host& host, const DataFolder& files);
+// Creates masin.dat empty when it is missing.
+Result<> ensureExists(const DataFolder& files);
 
-// Refills List1 with the names of masin.dat in file order, none selected.
-void fillList(Form& form, Host& host, const DataFolder& files);
+// The names of masin.dat in file order; none while it is missing (it is made
+// at start-up).
+Result<ItemList> names(const DataFolder& files);
 
-// "登録": validates the panel, then stores it as the first record, replacing
-// every record of that name.
-void registerMachine(Form& form, Host& host, const DataFolder& files);
+// "登録": checks the car (a name, a secondary ratio, both ranges with their
+// intervals, a module, in that order), then stores it as the first record,
+// replacing every record of that name. The names masin.dat then holds.
+Result<ItemList> add(const DataFolder& files, const MachineRecord& car);
 
-// "削除": removes every record of the name selected in List1.
-void deleteSelected(Form& form, Host& host, const DataFolder& files);
+// "削除": removes every record of that name (none given: the user is asked to
+// pick one). The names masin.dat then holds.
+Result<ItemList> remove(const DataFolder& files, const QString& name);
 
-// The records of the selected name, in file order (a name stored twice gives
-// both, and the last one stands when they are applied in turn).
-QList<MachineRecord> recordsNamed(const QString& name, Host& host, const DataFolder& files);
-
-// The transfer buttons: copies from the inputs into the panel.
-void transferAll(Form& form);
-void transferSecondary(Form& form);
-void transferSpur(Form& form);
-void transferPinion(Form& form);
-void transferModule(Form& form);
+// The records of that name, in file order (a name stored twice gives both,
+// and the last one stands when they are applied in turn).
+Result<QList<MachineRecord>> recordsNamed(const DataFolder& files, const QString& name);
 
 } // namespace MachineRegistry

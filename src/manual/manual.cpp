@@ -20,12 +20,6 @@ const QString EndItem = QStringLiteral("end");
 // A topic is a screenful or two; a help.txt without "end" must not fill the
 // panel with millions of rows.
 constexpr int MaxTopicRows = 10000;
-
-void showPanel(Form& form)
-{
-    form.manualPanel().visible = true;
-    form.manualClose().visible = true;
-}
 } // namespace
 
 const QStringList& topicTitles()
@@ -58,17 +52,12 @@ const QStringList& topicTitles()
 
 QString fileName() { return QCoreApplication::translate("Manual", "help.txt"); }
 
-void ShowManualTopic(Form& form, Host& host, const QString& helpPath, const QString& title)
+Result<Topic> readTopic(const QString& helpPath, const QString& title)
 {
-    form.manualPanel().clearList();
-    form.manualPanel().items.append(QString());
-    showPanel(form);
-
     const Result<QByteArray> file = TextFile::readBytes(helpPath);
-    if (!file) {
-        host.message(file.error());
-        return;
-    }
+    if (!file)
+        return file.failure();
+    Topic topic;
     // Items are decoded one at a time and only the shown topic is kept, so a
     // huge help.txt costs no more than its bytes.
     bool inTopic = false;
@@ -108,34 +97,20 @@ void ShowManualTopic(Form& form, Host& host, const QString& helpPath, const QStr
                 continue;
             inTopic = true;
             if (item == EndItem)
-                return;
-            if (form.manualPanel().items.size() > MaxTopicRows) {
-                host.message(Tr::tr("取り扱い説明「%1」が長すぎるため、先頭の%2行だけを表示します")
-                                 .arg(title)
-                                 .arg(MaxTopicRows));
-                return;
+                return topic;
+            if (topic.rows.size() >= MaxTopicRows) {
+                topic.notice =
+                    Tr::tr("取り扱い説明「%1」が長すぎるため、先頭の%2行だけを表示します")
+                        .arg(title)
+                        .arg(MaxTopicRows);
+                return topic;
             }
-            form.manualPanel().items.append(item);
+            topic.rows.append(item);
         }
     }
     if (inTopic)
-        host.message(Tr::tr("取り扱い説明「%1」の終わり（end）が見つかりません").arg(title));
-}
-
-void close(Form& form)
-{
-    form.manualPanel().visible = false;
-    form.manualClose().visible = false;
-}
-
-void reopen(Form& form, Host& host, const QString& helpPath)
-{
-    if (form.manualPanel().visible)
-        return;
-    if (!form.manualPanel().items.value(1).isEmpty())
-        showPanel(form);
-    else
-        ShowManualTopic(form, host, helpPath, topicTitles().first());
+        topic.notice = Tr::tr("取り扱い説明「%1」の終わり（end）が見つかりません").arg(title);
+    return topic;
 }
 
 } // namespace Manual

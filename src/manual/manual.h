@@ -1,12 +1,11 @@
 #pragma once
 
-#include "form/form.h"
-#include "platform/host.h"
+#include "common/result.h"
 
 #include <QString>
 #include <QStringList>
 
-// The built-in manual: topics of help.txt shown in the panel List2.
+// The built-in manual: topics of help.txt, shown in the panel List2.
 namespace Manual {
 
 // The topic titles in help.txt, in the order of the manual's eight menu items
@@ -17,15 +16,15 @@ const QStringList& topicTitles();
 // (help-en.txt). Each is found in the data folder.
 QString fileName();
 
-// Replaces the panel's rows by an empty row and the topic read from help.txt
-// (its title, then its items up to "end"), and shows the panel.
-void ShowManualTopic(Form& form, Host& host, const QString& helpPath, const QString& title);
-
-// Hides the panel; the rows stay for reopening.
-void close(Form& form);
-
-// Shows the panel again with the rows as they were; loads the first topic
-// when no topic was loaded before.
-void reopen(Form& form, Host& host, const QString& helpPath);
+// A topic as help.txt holds it: its title, then its items up to "end". A
+// topic cut short (too long, or no "end") keeps the rows read and says so in
+// notice; a title help.txt lacks gives no rows. Fails only when help.txt
+// cannot be read.
+struct Topic
+{
+    QStringList rows;
+    QString notice;
+};
+Result<Topic> readTopic(const QString& helpPath, const QString& title);
 
 } // namespace Manual

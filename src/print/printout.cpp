@@ -1,6 +1,5 @@
 #include "printout.h"
 
-#include "form/controltable.h"
 #include "print/pagedraw.h"
 
 namespace PrintOut {
@@ -19,9 +18,9 @@ using PageDraw::line;
 using PageDraw::text;
 } // namespace
 
-QString field8(const QString& s) { return s.left(8).rightJustified(8, u' '); }
+QString field8(const QString& t) { return t.left(8).rightJustified(8, u' '); }
 
-PrintPage buildPage(const Form& f)
+PrintPage buildPage(const Sheet& s)
 {
     PrintPage page;
     page.landscape = true;
@@ -30,16 +29,16 @@ PrintPage buildPage(const Form& f)
     const struct
     {
         int x, y;
-        const Control& control;
+        const QString& text;
     } headings[] = {
-        {500, 400, f.machineTitle()},    {7500, 400, f.statusLine()},   {500, 800, f.Label1},
-        {3000, 800, f.secondaryRatio()}, {4000, 800, f.Label2},         {6500, 800, f.spurTeeth()},
-        {7500, 800, f.Label3},           {10000, 800, f.pinionTeeth()}, {11000, 800, f.Label4},
-        {13500, 800, f.totalRatio()},
+        {500, 400, s.machine},        {7500, 400, s.status},      {500, 800, s.secondaryHeading},
+        {3000, 800, s.secondary},     {4000, 800, s.spurHeading}, {6500, 800, s.spur},
+        {7500, 800, s.pinionHeading}, {10000, 800, s.pinion},     {11000, 800, s.totalHeading},
+        {13500, 800, s.total},
     };
     for (const auto& h : headings)
-        text(page, h.x, h.y, f.shown(h.control), 14);
-    text(page, FrameLeft, FrameTop + FrameRows * RowPitch + Inset, ControlTable::contactLine(), 8);
+        text(page, h.x, h.y, h.text, 14);
+    text(page, FrameLeft, FrameTop + FrameRows * RowPitch + Inset, s.contactLine, 8);
 
     const int right = FrameLeft + FrameCols * ColPitch;
     const int bottom = FrameTop + FrameRows * RowPitch;
@@ -51,7 +50,7 @@ PrintPage buildPage(const Form& f)
     // Row 0 is always visited; a later row only while its first cell holds a
     // text; a row ends at its first empty cell. Grid row 30 has no frame row
     // of its own (its place is the contact line), so the walk stops before it.
-    const FlexGrid& grid = f.MSFlexGrid1;
+    const FlexGrid& grid = s.grid;
     for (int r = 0; r < FrameRows && r < grid.rows(); ++r) {
         if (r > 0 && grid.cell(r, 0).text.isEmpty())
             break;

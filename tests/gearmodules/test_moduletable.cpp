@@ -1,3 +1,4 @@
+#include "gearmodules/moduletable.h"
 #include "support/appfixture.h"
 
 namespace {
@@ -67,13 +68,14 @@ TEST_F(Modules, TheTemplateEntersCreationMode)
 TEST_F(Modules, OddRecordsStillGiveAtLeastOneItem)
 {
     dir.write("module.dat", {"", "Z,95,90,1,95,30,20,1,30", "Z,60,90,1,60,15,45,1,20", "Short,50"});
-    pick("Z"); // the first of two records of that name
-    EXPECT_EQ(f.Combo1.items, QStringList{"95"});
-    EXPECT_EQ(f.Combo3.items, QStringList{"30"});
-    pick("Short");
-    EXPECT_EQ(f.Combo1.items, QStringList{"50"});
-    EXPECT_EQ(f.Combo1.text, "");
-    EXPECT_TRUE(host.messages.isEmpty());
+    const auto z = ModuleTable::rangesOf(app.files(), "Z"); // the first of two records of that name
+    ASSERT_TRUE(z) << z.error().toStdString();
+    EXPECT_EQ(z->spurStart.items, QStringList{"95"});
+    EXPECT_EQ(z->pinionStart.items, QStringList{"30"});
+    const auto shortOne = ModuleTable::rangesOf(app.files(), "Short");
+    ASSERT_TRUE(shortOne) << shortOne.error().toStdString();
+    EXPECT_EQ(shortOne->spurStart.items, QStringList{"50"});
+    EXPECT_EQ(shortOne->spurStart.text, "");
 }
 
 TEST_F(Modules, AMissingModuleIsReportedAndEmptiesTheRangeSelectors)
@@ -186,13 +188,27 @@ TEST_F(Modules, NamesAndStartsThatCannotBeStoredAreRefused)
     const QByteArray before = dir.bytes("module.dat");
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        host.messages.clear();
-        create(QString::fromUtf8(c.module), c.spurStart, "20");
-        ASSERT_EQ(host.messages.size(), 1) << c.module;
-        EXPECT_TRUE(host.messages[0].contains(QString::fromUtf8(c.messagePart)))
-            << host.messages[0].toStdString();
+        // The selectors' checks refuse the plan; a name no file can hold
+        // passes them and is refused by the write.
+        const auto planned = ModuleTable::planStore(
+            app.files(), {QString::fromUtf8(c.module), c.spurStart, "1", "20", "1"});
+        const Result<ItemList> stored =
+            planned ? ModuleTable::store(app.files(), *planned, ModuleTable::Store::Write)
+                    : Result<ItemList>(planned.failure());
+        ASSERT_FALSE(stored) << c.module;
+        EXPECT_TRUE(stored.error().contains(QString::fromUtf8(c.messagePart)))
+            << stored.error().toStdString();
         EXPECT_EQ(dir.bytes("module.dat"), before);
     }
+}
+
+TEST_F(Modules, ARefusedStartIsToldOnceAndKeepsTheName)
+{
+    create("N", "70.5", "20");
+    EXPECT_EQ(host.messages, QStringList{"スパー範囲の開始「70.5」は整数で指定して下さい"});
+    EXPECT_TRUE(host.questions.isEmpty());
+    EXPECT_EQ(f.Text2.text, "N");
+    EXPECT_TRUE(f.Text2.visible);
 }
 
 TEST_F(Modules, NamesWithCommasAndBlanksRoundTrip)

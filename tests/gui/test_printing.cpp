@@ -1,4 +1,5 @@
 #include "app/giadsp.h"
+#include "app/mainsheet.h"
 #include "appsetup.h"
 #include "common/colour.h"
 #include "pageprinter.h"
@@ -87,7 +88,7 @@ private slots:
         Giadsp app(host, m_dir.path());
         runWorkedSurvey(app);
         QCOMPARE(app.form().MSFlexGrid1.cell(6, 11).text, QStringLiteral("8.000"));
-        m_survey = PrintOut::buildPage(app.form());
+        m_survey = MainSheet::buildPage(app.form());
         m_surveyPdf = m_dir.filePath(QStringLiteral("survey.pdf"));
         const Host::PrintResult result = PagePrinter::printToPdf(m_survey, m_surveyPdf);
         QCOMPARE(result.outcome, Host::PrintResult::Outcome::SavedAsPdf);

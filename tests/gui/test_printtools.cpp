@@ -1,10 +1,10 @@
 #include "app/giadsp.h"
+#include "app/mainsheet.h"
 #include "app/pagedelivery.h"
 #include "appsetup.h"
 #include "mainwindow.h"
 #include "pdfsupport.h"
 #include "print/gridexport.h"
-#include "print/printout.h"
 #include "qthost.h"
 #include "support/fakehost.h"
 
@@ -195,7 +195,7 @@ private slots:
         m_answerPath = chosen.isEmpty() ? QString() : QDir(m_documents).filePath(chosen);
         const QString title = form().machineTitle().text;
         if (pdf)
-            PageDelivery::savePdf(m_host, PrintOut::buildPage(form()),
+            PageDelivery::savePdf(m_host, MainSheet::buildPage(form()),
                                   GridExport::fileName(title, Day, QStringLiteral("pdf")));
         else
             PageDelivery::saveCsv(m_host, GridExport::csv(form().MSFlexGrid1),
@@ -253,7 +253,7 @@ private slots:
         QDir(m_documents).removeRecursively();
         m_answerPath = chosen.isEmpty() ? QString() : QDir(m_documents).filePath(chosen);
         m_copies = copies;
-        PageDelivery::printWithDialog(m_host, PrintOut::buildPage(form()));
+        PageDelivery::printWithDialog(m_host, MainSheet::buildPage(form()));
 
         // Without a printer, "print to file" starts in Documents.
         QCOMPARE(m_printToFileStarts.size(), 1);
@@ -288,7 +288,7 @@ private slots:
             shot = dialog.grab().toImage();
             return int(QDialog::Rejected);
         });
-        PageDelivery::preview(m_host, PrintOut::buildPage(form()));
+        PageDelivery::preview(m_host, MainSheet::buildPage(form()));
         m_host.setDialogRunner([this](QDialog& dialog) { return answer(dialog); });
 
         QCOMPARE(pages, 1);

@@ -1,9 +1,9 @@
 #include "app/giadsp.h"
+#include "app/mainsheet.h"
 #include "appsetup.h"
 #include "pageprinter.h"
 #include "pdfsupport.h"
 #include "print/notebooksheet.h"
-#include "print/printout.h"
 #include "printers/cupsproxy.h"
 #include "printers/privatecups.h"
 #include "support/fakehost.h"
@@ -156,7 +156,7 @@ private slots:
         QTemporaryDir data;
         Giadsp app(host, data.path());
         runWorkedSurvey(app);
-        m_page = PrintOut::buildPage(app.form());
+        m_page = MainSheet::buildPage(app.form());
     }
 
     void eachJobEndsAsTheServerSaid_data()

@@ -1,3 +1,4 @@
+#include "machines/machineregistry.h"
 #include "support/appfixture.h"
 
 namespace {
@@ -83,13 +84,25 @@ TEST_F(Machines, RegisterValidationsInTheirOrder)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        panel(QString::fromUtf8(c.machine), c.values);
-        host.messages.clear();
-        press("Command22");
-        EXPECT_EQ(host.messages, QStringList{QString::fromUtf8(c.message)});
+        const QStringList& v = c.values;
+        const MachineRegistry::MachineRecord car{
+            QString::fromUtf8(c.machine), v[0], v[1], v[2], v[3], v[5], v[6], v[4], v[7]};
+        const auto stored = MachineRegistry::add(app.files(), car);
+        ASSERT_FALSE(stored);
+        EXPECT_EQ(stored.error(), QString::fromUtf8(c.message));
         EXPECT_FALSE(dir.exists("masin.dat"));
-        EXPECT_EQ(f.Text1.text, QString::fromUtf8(c.machine)); // the panel stays
     }
+}
+
+TEST_F(Machines, ARefusedRegistrationIsToldAndKeepsThePanel)
+{
+    panel("a\"b");
+    press("Command22");
+    EXPECT_EQ(host.messages, QStringList{"マシン名に「\"」は使えません"});
+    EXPECT_FALSE(dir.exists("masin.dat"));
+    EXPECT_EQ(f.Text1.text, "a\"b");
+    EXPECT_EQ(f.Label20.text, "2.6");
+    EXPECT_EQ(f.Label34.text, "48P");
 }
 
 TEST_F(Machines, DeletingRemovesEveryRecordOfTheNameAndPartOfThePanel)

@@ -1,3 +1,4 @@
+#include "manual/manual.h"
 #include "support/appfixture.h"
 
 namespace {
@@ -25,10 +26,42 @@ TEST_F(ManualPanel, ATopicShowsItsTitleAndRowsUpToLowerCaseEnd)
     EXPECT_TRUE(host.messages.isEmpty());
 }
 
-TEST_F(ManualPanel, TheFirstOccurrenceOfATitleWins)
+TEST_F(ManualPanel, TopicsAsHelpTxtHoldsThem)
 {
-    press("tgensokuhi");
-    EXPECT_EQ(rows(), (QStringList{"", "減速比の調査", "本文"}));
+    const struct
+    {
+        const char* name;
+        const char* title;
+        QStringList rows;
+    } cases[] = {
+        {"up to lower-case end",
+         "２次減速比の調査",
+         {"２次減速比の調査", "一行目", "", "a", "b", "c,d", "End", "END"}},
+        {"the first occurrence wins", "減速比の調査", {"減速比の調査", "本文"}},
+        {"a title help.txt lacks", "計算結果のプリント", {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto topic = Manual::readTopic(dir.file("help.txt"), QString::fromUtf8(c.title));
+        ASSERT_TRUE(topic) << topic.error().toStdString();
+        EXPECT_EQ(topic->rows, c.rows);
+        EXPECT_EQ(topic->notice, "");
+    }
+}
+
+TEST_F(ManualPanel, ATopicTooLongKeepsItsFirstRowsAndSaysSo)
+{
+    dir.write("help.txt",
+              QStringList{"マシンの選択＆登録"} + QStringList(10001, "行") + QStringList{"end"});
+    const auto topic = Manual::readTopic(dir.file("help.txt"), "マシンの選択＆登録");
+    ASSERT_TRUE(topic);
+    EXPECT_EQ(topic->rows.size(), 10000);
+    EXPECT_EQ(topic->rows.first(), "マシンの選択＆登録");
+    EXPECT_EQ(topic->notice,
+              "取り扱い説明「マシンの選択＆登録」が長すぎるため、先頭の10000行だけを表示します");
+    press("tmasinst");
+    EXPECT_EQ(rows().size(), 10001); // after the panel's empty row
+    EXPECT_EQ(host.messages, QStringList{topic->notice});
 }
 
 TEST_F(ManualPanel, StateTable)

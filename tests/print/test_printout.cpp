@@ -1,9 +1,27 @@
+#include "app/mainsheet.h"
 #include "common/colour.h"
 #include "form/controltable.h"
 #include "print/printout.h"
 #include "support/appfixture.h"
 
 namespace {
+
+QList<PageOp> texts(const PrintPage& page)
+{
+    QList<PageOp> out;
+    for (const PageOp& op : page.ops)
+        if (op.kind == PageOp::Kind::Text)
+            out.append(op);
+    return out;
+}
+
+const PageOp* textAt(const PrintPage& page, int x, int y)
+{
+    for (const PageOp& op : page.ops)
+        if (op.kind == PageOp::Kind::Text && op.x == x && op.y == y)
+            return &op;
+    return nullptr;
+}
 
 class PrintOutPage : public AppFixture
 {
@@ -14,27 +32,18 @@ protected:
         quantities("2.5", "0", "0", "8");
         press("Command5");
     }
-    QList<PageOp> texts(const PrintPage& page) const
-    {
-        QList<PageOp> out;
-        for (const PageOp& op : page.ops)
-            if (op.kind == PageOp::Kind::Text)
-                out.append(op);
-        return out;
-    }
-    const PageOp* textAt(const PrintPage& page, int x, int y) const
-    {
-        for (const PageOp& op : page.ops)
-            if (op.kind == PageOp::Kind::Text && op.x == x && op.y == y)
-                return &op;
-        return nullptr;
-    }
 };
+
+// The page of a grid alone, every heading empty.
+PrintPage gridPage(const FlexGrid& grid)
+{
+    return PrintOut::buildPage({{}, {}, {}, {}, {}, {}, {}, {}, {}, {}, {}, grid});
+}
 
 TEST_F(PrintOutPage, HeadingsContactLineAndRules)
 {
     f.Label13.text = "Car A";
-    const PrintPage page = PrintOut::buildPage(f);
+    const PrintPage page = MainSheet::buildPage(f);
     EXPECT_TRUE(page.landscape);
     EXPECT_EQ(page.face, "MS Pｺﾞｼｯｸ");
     const struct
@@ -82,7 +91,7 @@ TEST_F(PrintOutPage, TheSurveyExamplePrintsWithItsColours)
 {
     surveyExample();
     f.MSFlexGrid1.setCurrentCell(5, 5);
-    const PrintPage page = PrintOut::buildPage(f);
+    const PrintPage page = MainSheet::buildPage(f);
     const PageOp* best = textAt(page, 9900, 3170);
     ASSERT_TRUE(best);
     EXPECT_EQ(best->text, "   8.000");
@@ -111,9 +120,9 @@ TEST_F(PrintOutPage, TheSurveyExamplePrintsWithItsColours)
     EXPECT_EQ(f.MSFlexGrid1.col(), 5);
 }
 
-TEST_F(PrintOutPage, TheWalkStopsAtEmptyCells)
+TEST(PrintOutGrid, TheWalkStopsAtEmptyCells)
 {
-    FlexGrid& g = f.MSFlexGrid1;
+    FlexGrid g;
     g.setRows(31);
     g.setCols(31);
     auto put = [&](int r, int c, const QString& s) {
@@ -128,7 +137,7 @@ TEST_F(PrintOutPage, TheWalkStopsAtEmptyCells)
         put(2, c, QString::number(c));
     put(4, 0, "after an empty row");
     put(30, 0, "row 30");
-    const PrintPage page = PrintOut::buildPage(f);
+    const PrintPage page = gridPage(g);
     QStringList printed;
     for (const PageOp& op : texts(page))
         if (op.pointSize == 10)
@@ -139,17 +148,17 @@ TEST_F(PrintOutPage, TheWalkStopsAtEmptyCells)
     EXPECT_EQ(printed, expected);
 }
 
-TEST_F(PrintOutPage, AFullGridPrintsTheRowsOfTheFrameAndNoMore)
+TEST(PrintOutGrid, AFullGridPrintsTheRowsOfTheFrameAndNoMore)
 {
     // Every row of a 31-row grid filled: the frame's 30 rows take rows 0…29;
     // row 30's place is the contact line.
-    FlexGrid& g = f.MSFlexGrid1;
+    FlexGrid g;
     g.setRows(31);
     for (int r = 0; r < 31; ++r) {
         g.setCurrentCell(r, 0);
         g.setText(QString::number(r));
     }
-    const PrintPage page = PrintOut::buildPage(f);
+    const PrintPage page = gridPage(g);
     QStringList printed; // "text at y"
     for (const PageOp& op : texts(page))
         if (op.pointSize == 10)
@@ -162,7 +171,7 @@ TEST_F(PrintOutPage, AFullGridPrintsTheRowsOfTheFrameAndNoMore)
 
 TEST_F(PrintOutPage, AnEmptyGridPrintsTheFrameAndHeadingsOnly)
 {
-    const PrintPage page = PrintOut::buildPage(f);
+    const PrintPage page = MainSheet::buildPage(f);
     for (const PageOp& op : texts(page))
         EXPECT_NE(op.pointSize, 10);
     EXPECT_EQ(texts(page).size(), 11);
