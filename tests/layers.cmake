@@ -16,8 +16,9 @@ set(rank_gui 6)
 
 # Downward includes refused all the same, each "folder_folder below" with
 # its reason.
-set(forbidden calc_platform)
+set(forbidden calc_platform calc_form)
 set(why_calc_platform "calc/ only computes and returns Result<T>: app/ shows the messages and the busy pointer")
+set(why_calc_form "calc/ takes and returns values: app/formprojection turns them into the window's controls")
 
 file(GLOB_RECURSE sources RELATIVE ${SRC} ${SRC}/*.h ${SRC}/*.cpp)
 set(upward "")
