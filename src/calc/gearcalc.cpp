@@ -48,22 +48,25 @@ constexpr double AdjustLimit = 0.3 + 1e-9;
 QString PrimaryRatio() { return Tr::tr("１次減速比（スパー÷ピニオン）"); }
 
 // Every input must be set (in the order given) before any is read as a number.
-void requireSet(Check& c, const Setup& f, std::initializer_list<Quantity> inputs)
+void requireSet(Check& c, const Setup& in, std::initializer_list<Quantity> inputs)
 {
     for (Quantity q : inputs)
-        c.require(f[q].set, info(q).missing);
+        c.require(in[q].set, info(q).missing);
 }
 
-double value(Check& c, const Setup& f, Quantity q) { return c.value(info(q).fieldName, f[q].text); }
+double value(Check& c, const Setup& in, Quantity q)
+{
+    return c.value(info(q).fieldName, in[q].text);
+}
 
-Result<Outcome> calculateSecondary(const Setup& f)
+Result<Outcome> calculateSecondary(const Setup& in)
 {
     Check c;
-    requireSet(c, f, {Quantity::Spur, Quantity::Pinion, Quantity::Total});
-    const double spur = value(c, f, Quantity::Spur);
+    requireSet(c, in, {Quantity::Spur, Quantity::Pinion, Quantity::Total});
+    const double spur = value(c, in, Quantity::Spur);
     const double pinion =
-        c.divisor(value(c, f, Quantity::Pinion), info(Quantity::Pinion).fieldName);
-    const double total = value(c, f, Quantity::Total);
+        c.divisor(value(c, in, Quantity::Pinion), info(Quantity::Pinion).fieldName);
+    const double total = value(c, in, Quantity::Total);
     if (c.failed())
         return c.failure();
     const double primary = c.divisor(spur / pinion, PrimaryRatio());
@@ -78,17 +81,17 @@ Result<Outcome> calculateSecondary(const Setup& f)
 
 // Spur and pinion share one shape: compute one count from the primary ratio,
 // adjust the other when the count lies far from a whole number.
-Result<Outcome> calculateCount(const Setup& f, Quantity computed)
+Result<Outcome> calculateCount(const Setup& in, Quantity computed)
 {
     const bool spurComputed = computed == Quantity::Spur;
     const Quantity other = spurComputed ? Quantity::Pinion : Quantity::Spur;
     const QString& pinionName = info(Quantity::Pinion).fieldName;
     Check c;
-    requireSet(c, f, {Quantity::Secondary, other, Quantity::Total});
+    requireSet(c, in, {Quantity::Secondary, other, Quantity::Total});
     const double secondary =
-        c.divisor(value(c, f, Quantity::Secondary), info(Quantity::Secondary).fieldName);
-    const double otherValue = value(c, f, other);
-    const double total = value(c, f, Quantity::Total);
+        c.divisor(value(c, in, Quantity::Secondary), info(Quantity::Secondary).fieldName);
+    const double otherValue = value(c, in, other);
+    const double total = value(c, in, Quantity::Total);
     if (c.failed())
         return c.failure();
     const double primary = total / secondary;
@@ -101,7 +104,7 @@ Result<Outcome> calculateCount(const Setup& f, Quantity computed)
     const qint16 result = c.count(unrounded, info(computed).fieldName);
     double spur = spurComputed ? result : otherValue;
     double pinion = spurComputed ? otherValue : result;
-    const bool adjust = !f.keepOtherGear && std::fabs(unrounded - result) > AdjustLimit;
+    const bool adjust = !in.keepOtherGear && std::fabs(unrounded - result) > AdjustLimit;
     if (adjust) {
         if (spurComputed)
             pinion = c.count(spur / c.divisor(primary, PrimaryRatio()), info(other).fieldName);
@@ -122,14 +125,14 @@ Result<Outcome> calculateCount(const Setup& f, Quantity computed)
     return out;
 }
 
-Result<Outcome> calculateTotal(const Setup& f)
+Result<Outcome> calculateTotal(const Setup& in)
 {
     Check c;
-    requireSet(c, f, {Quantity::Secondary, Quantity::Spur, Quantity::Pinion});
-    const double secondary = value(c, f, Quantity::Secondary);
-    const double spur = value(c, f, Quantity::Spur);
+    requireSet(c, in, {Quantity::Secondary, Quantity::Spur, Quantity::Pinion});
+    const double secondary = value(c, in, Quantity::Secondary);
+    const double spur = value(c, in, Quantity::Spur);
     const double pinion =
-        c.divisor(value(c, f, Quantity::Pinion), info(Quantity::Pinion).fieldName);
+        c.divisor(value(c, in, Quantity::Pinion), info(Quantity::Pinion).fieldName);
     const double total = c.finite(spur / pinion * secondary, info(Quantity::Total).fieldName);
     if (c.failed())
         return c.failure();

@@ -162,12 +162,7 @@ TEST_F(GearCalcWindow, ARefusedCalculationClearsTheStatusAndChangesNothing)
          "Command4",
          "ピニオンギア歯数が0"},
         // A keypad entry too large for a tooth count stays on the keypad.
-        {"huge entry",
-         "Command21",
-         {"2.5", "70", "22", ""},
-         "40000",
-         "Command2",
-         "入力「40000」"},
+        {"huge entry", "Command21", {"2.5", "70", "22", ""}, "40000", "Command2", "入力「40000」"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
