@@ -16,8 +16,9 @@ set(rank_gui 6)
 
 # Downward includes refused all the same, each "folder_folder below" with
 # its reason.
-set(forbidden calc_platform)
+set(forbidden calc_platform calc_form)
 set(why_calc_platform "calc/ only computes and returns Result<T>: app/ shows the messages and the busy pointer")
+set(why_calc_form "calc/ takes and returns values: app/formprojection turns them into the window's controls")
 
 list(APPEND forbidden gearmodules_form)
 set(why_gearmodules_form "gearmodules/ takes and returns values: app/modulepanel reads and fills the selectors")

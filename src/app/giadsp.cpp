@@ -1,5 +1,6 @@
 #include "giadsp.h"
 
+#include "app/formprojection.h"
 #include "app/keypad.h"
 #include "app/lastinputs.h"
 #include "app/machinepanel.h"
@@ -126,7 +127,7 @@ void Giadsp::setRow(Quantity quantity)
 {
     const Keypad::As as = GearCalc::isToothCount(quantity) ? Keypad::As::Count : Keypad::As::Text;
     // A refused entry calculates nothing; the inputs are saved as they stand.
-    if (takeKeypadEntry(GearCalc::valueOf(m_form, quantity), as))
+    if (takeKeypadEntry(FormProjection::valueOf(m_form, quantity), as))
         CalculateSelected();
     SaveLastInputs();
 }
@@ -150,10 +151,10 @@ void Giadsp::surveyRatio(const QString& ratio)
     SaveLastInputs();
 }
 
-void Giadsp::Command18_Click() { GearCalc::select(m_form, Quantity::Secondary); }
-void Giadsp::Command19_Click() { GearCalc::select(m_form, Quantity::Spur); }
-void Giadsp::Command20_Click() { GearCalc::select(m_form, Quantity::Pinion); }
-void Giadsp::Command21_Click() { GearCalc::select(m_form, Quantity::Total); }
+void Giadsp::Command18_Click() { FormProjection::select(m_form, Quantity::Secondary); }
+void Giadsp::Command19_Click() { FormProjection::select(m_form, Quantity::Spur); }
+void Giadsp::Command20_Click() { FormProjection::select(m_form, Quantity::Pinion); }
+void Giadsp::Command21_Click() { FormProjection::select(m_form, Quantity::Total); }
 
 // ---- Range selectors and modules -----------------------------------------
 
@@ -295,26 +296,29 @@ void Giadsp::saveLastInputsNow()
 
 void Giadsp::CalculateSelected()
 {
-    if (const Result<> done = GearCalc::CalculateSelected(m_form); !done)
-        m_host.message(done.error());
+    const auto outcome = GearCalc::CalculateSelected(FormProjection::gearSetup(m_form));
+    FormProjection::show(m_form, outcome);
+    if (!outcome)
+        m_host.message(outcome.error());
 }
 
 void Giadsp::SurveyWantedRatio()
 {
-    const auto request = Survey::read(m_form);
+    const auto request = Survey::read(FormProjection::surveyInputs(m_form));
     if (!request) {
         m_host.message(request.error());
         return;
     }
     BusyPointer busy(m_host);
-    Survey::SurveyWantedRatio(m_form, *request);
+    FormProjection::show(m_form, Survey::SurveyWantedRatio(m_form.MSFlexGrid1, *request));
 }
 
 void Giadsp::LoadSelectedModule() { ModulePanel::LoadSelectedModule(m_form, m_host, m_files); }
 
 bool Giadsp::BuildRatioGrid()
 {
-    const auto table = RatioGrid::readTable(m_form);
+    const auto table =
+        RatioGrid::readTable(FormProjection::selection(m_form), m_form.secondaryRatio().text);
     if (!table) {
         m_host.message(table.error());
         return false;
@@ -322,12 +326,15 @@ bool Giadsp::BuildRatioGrid()
     // While a selector is unset there is nothing to draw, and nothing refused.
     if (*table) {
         BusyPointer busy(m_host);
-        RatioGrid::BuildRatioGrid(m_form, **table);
+        RatioGrid::BuildRatioGrid(m_form.MSFlexGrid1, **table);
     }
     return true;
 }
 
-void Giadsp::ShowRangeLabels() { RangeLabels::ShowRangeLabels(m_form); }
+void Giadsp::ShowRangeLabels()
+{
+    FormProjection::show(m_form, RangeLabels::captions(FormProjection::selection(m_form)));
+}
 
 void Giadsp::restoreGearing(const Gearing& run)
 {

@@ -19,8 +19,6 @@ namespace {
 
 struct QuantityInfo
 {
-    Control Form::*value;
-    Control Form::*selector;
     QString fieldName;    // as the window titles it
     QString missing;      // what the message says is not set
     QString announcement; // status line when selected
@@ -31,16 +29,14 @@ struct QuantityInfo
 const QuantityInfo& info(Quantity q)
 {
     static const QuantityInfo table[] = {
-        {&Form::Label6, &Form::Command18, Tr::tr("２次減速比"), Tr::tr("２次減速比"),
-         Tr::tr("2次減速比を計算表示します"), Tr::tr("２次減速比計算終了"), QString()},
-        {&Form::Label7, &Form::Command19, Tr::tr("スパーギア歯数"), Tr::tr("スパー"),
-         Tr::tr("ｽﾊﾟｰｷﾞｱ歯数を計算表示します"), Tr::tr("スパー計算終了"),
-         Tr::tr("スパー計算終了 ピニオンも変更")},
-        {&Form::Label8, &Form::Command20, Tr::tr("ピニオンギア歯数"), Tr::tr("ピニオン"),
-         Tr::tr("ﾋﾟﾆｵﾝｷﾞｱ歯数を計算表示します"), Tr::tr("ピニオン計算終了"),
-         Tr::tr("ピニオン計算終了 スパーも変更")},
-        {&Form::Label9, &Form::Command21, Tr::tr("減速比"), Tr::tr("減速比"),
-         Tr::tr("減速比を計算表示します"), Tr::tr("減速比計算終了"), QString()},
+        {Tr::tr("２次減速比"), Tr::tr("２次減速比"), Tr::tr("2次減速比を計算表示します"),
+         Tr::tr("２次減速比計算終了"), QString()},
+        {Tr::tr("スパーギア歯数"), Tr::tr("スパー"), Tr::tr("ｽﾊﾟｰｷﾞｱ歯数を計算表示します"),
+         Tr::tr("スパー計算終了"), Tr::tr("スパー計算終了 ピニオンも変更")},
+        {Tr::tr("ピニオンギア歯数"), Tr::tr("ピニオン"), Tr::tr("ﾋﾟﾆｵﾝｷﾞｱ歯数を計算表示します"),
+         Tr::tr("ピニオン計算終了"), Tr::tr("ピニオン計算終了 スパーも変更")},
+        {Tr::tr("減速比"), Tr::tr("減速比"), Tr::tr("減速比を計算表示します"),
+         Tr::tr("減速比計算終了"), QString()},
     };
     return table[int(q)];
 }
@@ -52,62 +48,63 @@ constexpr double AdjustLimit = 0.3 + 1e-9;
 QString PrimaryRatio() { return Tr::tr("１次減速比（スパー÷ピニオン）"); }
 
 // Every input must be set (in the order given) before any is read as a number.
-void requireSet(Check& c, const Form& f, std::initializer_list<Quantity> inputs)
+void requireSet(Check& c, const Setup& in, std::initializer_list<Quantity> inputs)
 {
     for (Quantity q : inputs)
-        c.require(!isUnset(f.*info(q).value), info(q).missing);
+        c.require(in[q].set, info(q).missing);
 }
 
-double value(Check& c, const Form& f, Quantity q)
+double value(Check& c, const Setup& in, Quantity q)
 {
-    return c.value(info(q).fieldName, (f.*info(q).value).text);
+    return c.value(info(q).fieldName, in[q].text);
 }
 
-Result<> calculateSecondary(Form& f)
+Result<Outcome> calculateSecondary(const Setup& in)
 {
     Check c;
-    requireSet(c, f, {Quantity::Spur, Quantity::Pinion, Quantity::Total});
-    const double spur = value(c, f, Quantity::Spur);
+    requireSet(c, in, {Quantity::Spur, Quantity::Pinion, Quantity::Total});
+    const double spur = value(c, in, Quantity::Spur);
     const double pinion =
-        c.divisor(value(c, f, Quantity::Pinion), info(Quantity::Pinion).fieldName);
-    const double total = value(c, f, Quantity::Total);
+        c.divisor(value(c, in, Quantity::Pinion), info(Quantity::Pinion).fieldName);
+    const double total = value(c, in, Quantity::Total);
     if (c.failed())
-        return c.done();
+        return c.failure();
     const double primary = c.divisor(spur / pinion, PrimaryRatio());
     const double secondary = c.finite(total / primary, info(Quantity::Secondary).fieldName);
     if (c.failed())
-        return c.done();
-    f.secondaryRatio().text = NumberText::ratio5(secondary);
-    f.statusLine().text = info(Quantity::Secondary).finished;
-    return {};
+        return c.failure();
+    Outcome out;
+    out.values[size_t(Quantity::Secondary)] = NumberText::ratio5(secondary);
+    out.status = info(Quantity::Secondary).finished;
+    return out;
 }
 
 // Spur and pinion share one shape: compute one count from the primary ratio,
 // adjust the other when the count lies far from a whole number.
-Result<> calculateCount(Form& f, Quantity computed)
+Result<Outcome> calculateCount(const Setup& in, Quantity computed)
 {
     const bool spurComputed = computed == Quantity::Spur;
     const Quantity other = spurComputed ? Quantity::Pinion : Quantity::Spur;
     const QString& pinionName = info(Quantity::Pinion).fieldName;
     Check c;
-    requireSet(c, f, {Quantity::Secondary, other, Quantity::Total});
+    requireSet(c, in, {Quantity::Secondary, other, Quantity::Total});
     const double secondary =
-        c.divisor(value(c, f, Quantity::Secondary), info(Quantity::Secondary).fieldName);
-    const double otherValue = value(c, f, other);
-    const double total = value(c, f, Quantity::Total);
+        c.divisor(value(c, in, Quantity::Secondary), info(Quantity::Secondary).fieldName);
+    const double otherValue = value(c, in, other);
+    const double total = value(c, in, Quantity::Total);
     if (c.failed())
-        return c.done();
+        return c.failure();
     const double primary = total / secondary;
     if (!spurComputed)
         c.divisor(primary, PrimaryRatio());
     if (c.failed())
-        return c.done();
+        return c.failure();
 
     const double unrounded = spurComputed ? primary * otherValue : otherValue / primary;
     const qint16 result = c.count(unrounded, info(computed).fieldName);
     double spur = spurComputed ? result : otherValue;
     double pinion = spurComputed ? otherValue : result;
-    const bool adjust = !f.keepOtherGear().checked && std::fabs(unrounded - result) > AdjustLimit;
+    const bool adjust = !in.keepOtherGear && std::fabs(unrounded - result) > AdjustLimit;
     if (adjust) {
         if (spurComputed)
             pinion = c.count(spur / c.divisor(primary, PrimaryRatio()), info(other).fieldName);
@@ -117,70 +114,55 @@ Result<> calculateCount(Form& f, Quantity computed)
     c.divisor(pinion, pinionName);
     const double achieved = c.finite(spur / pinion * secondary, info(Quantity::Total).fieldName);
     if (c.failed())
-        return c.done();
+        return c.failure();
 
-    (f.*info(computed).value).text = NumberText::count(result);
+    Outcome out;
+    out.values[size_t(computed)] = NumberText::count(result);
     if (adjust)
-        (f.*info(other).value).text = NumberText::count(int(spurComputed ? pinion : spur));
-    f.statusLine().text = adjust ? info(computed).finishedBoth : info(computed).finished;
-    f.totalRatio().text = NumberText::ratio5(achieved);
-    return {};
+        out.values[size_t(other)] = NumberText::count(int(spurComputed ? pinion : spur));
+    out.status = adjust ? info(computed).finishedBoth : info(computed).finished;
+    out.values[size_t(Quantity::Total)] = NumberText::ratio5(achieved);
+    return out;
 }
 
-Result<> calculateTotal(Form& f)
+Result<Outcome> calculateTotal(const Setup& in)
 {
     Check c;
-    requireSet(c, f, {Quantity::Secondary, Quantity::Spur, Quantity::Pinion});
-    const double secondary = value(c, f, Quantity::Secondary);
-    const double spur = value(c, f, Quantity::Spur);
+    requireSet(c, in, {Quantity::Secondary, Quantity::Spur, Quantity::Pinion});
+    const double secondary = value(c, in, Quantity::Secondary);
+    const double spur = value(c, in, Quantity::Spur);
     const double pinion =
-        c.divisor(value(c, f, Quantity::Pinion), info(Quantity::Pinion).fieldName);
+        c.divisor(value(c, in, Quantity::Pinion), info(Quantity::Pinion).fieldName);
     const double total = c.finite(spur / pinion * secondary, info(Quantity::Total).fieldName);
     if (c.failed())
-        return c.done();
-    f.totalRatio().text = NumberText::ratio5(total);
-    f.statusLine().text = info(Quantity::Total).finished;
-    return {};
+        return c.failure();
+    Outcome out;
+    out.values[size_t(Quantity::Total)] = NumberText::ratio5(total);
+    out.status = info(Quantity::Total).finished;
+    return out;
 }
 
 } // namespace
 
-void select(Form& form, Quantity quantity)
-{
-    for (Quantity q : {Quantity::Secondary, Quantity::Spur, Quantity::Pinion, Quantity::Total})
-        (form.*info(q).selector).text = q == quantity ? Star : QString();
-    form.statusLine().text = info(quantity).announcement;
-}
-
-Quantity starred(const Form& form)
-{
-    for (Quantity q : {Quantity::Secondary, Quantity::Spur, Quantity::Pinion, Quantity::Total})
-        if ((form.*info(q).selector).text == Star)
-            return q;
-    return Quantity::Total;
-}
-
-Control& valueOf(Form& form, Quantity quantity) { return form.*info(quantity).value; }
+QString announcement(Quantity quantity) { return info(quantity).announcement; }
 
 bool isToothCount(Quantity quantity)
 {
     return quantity == Quantity::Spur || quantity == Quantity::Pinion;
 }
 
-Result<> CalculateSelected(Form& form)
+Result<Outcome> CalculateSelected(const Setup& setup)
 {
-    form.statusLine().text.clear();
-    const Quantity quantity = starred(form);
-    switch (quantity) {
+    switch (setup.starred) {
     case Quantity::Secondary:
-        return calculateSecondary(form);
+        return calculateSecondary(setup);
     case Quantity::Spur:
     case Quantity::Pinion:
-        return calculateCount(form, quantity);
+        return calculateCount(setup, setup.starred);
     case Quantity::Total:
         break;
     }
-    return calculateTotal(form);
+    return calculateTotal(setup);
 }
 
 } // namespace GearCalc

@@ -17,7 +17,7 @@ struct Tr
 namespace RangeLabels {
 
 namespace {
-QString caption(const QString& title, const Control& start, const Control& width)
+QString caption(const QString& title, const InputText& start, const InputText& width)
 {
     const auto s = NumberText::toCount(start.text);
     const auto w = NumberText::toCount(width.text);
@@ -28,13 +28,12 @@ QString caption(const QString& title, const Control& start, const Control& width
 }
 } // namespace
 
-void ShowRangeLabels(Form& f)
+std::optional<Captions> captions(const Ranges::Selection& s)
 {
-    if (Ranges::anyUnset(f, Ranges::Selectors::RangesOnly))
-        return;
-    f.spurRangeLabel().text = caption(Tr::tr("スパー範囲"), f.spurRangeStart(), f.spurRangeWidth());
-    f.pinionRangeLabel().text =
-        caption(Tr::tr("ピニオン範囲"), f.pinionRangeStart(), f.pinionRangeWidth());
+    if (Ranges::anyUnset(s, Ranges::Selectors::RangesOnly))
+        return std::nullopt;
+    return Captions{caption(Tr::tr("スパー範囲"), s.spurStart, s.spurWidth),
+                    caption(Tr::tr("ピニオン範囲"), s.pinionStart, s.pinionWidth)};
 }
 
 } // namespace RangeLabels

@@ -20,9 +20,9 @@ namespace {
 
 struct AxisFields
 {
-    const Control& start;
-    const Control& width;
-    const Control& interval;
+    const InputText& start;
+    const InputText& width;
+    const InputText& interval;
     QString name; // スパー or ピニオン
     // Each field's own name in messages, whole.
     QString startName, widthName, intervalName;
@@ -56,37 +56,34 @@ Result<QList<int>> readAxis(const AxisFields& a, EmptyInterval empty)
 
 } // namespace
 
-bool anyUnset(const Form& f, Selectors which)
+bool anyUnset(const Selection& s, Selectors which)
 {
-    for (const Control* c :
-         {&f.spurRangeStart(), &f.spurRangeWidth(), &f.pinionRangeStart(), &f.pinionRangeWidth()})
-        if (f.isUnsetSelector(*c))
+    for (const InputText* c : {&s.spurStart, &s.spurWidth, &s.pinionStart, &s.pinionWidth})
+        if (!c->set)
             return true;
-    return which == Selectors::WithIntervals &&
-           (f.isUnsetSelector(f.spurInterval()) || f.isUnsetSelector(f.pinionInterval()));
+    return which == Selectors::WithIntervals && (!s.spurInterval.set || !s.pinionInterval.set);
 }
 
-Result<Axes> read(const Form& f, EmptyInterval empty)
+Result<Axes> read(const Selection& s, EmptyInterval empty)
 {
     Check c;
     const auto spurs = c.take(
-        readAxis({f.spurRangeStart(), f.spurRangeWidth(), f.spurInterval(), Tr::tr("スパー"),
+        readAxis({s.spurStart, s.spurWidth, s.spurInterval, Tr::tr("スパー"),
                   Tr::tr("スパー範囲の開始"), Tr::tr("スパー範囲の幅"), Tr::tr("スパーの計算間隔")},
                  empty));
     if (c.failed())
         return c.failure();
-    const auto pinions = c.take(readAxis(
-        {f.pinionRangeStart(), f.pinionRangeWidth(), f.pinionInterval(), Tr::tr("ピニオン"),
-         Tr::tr("ピニオン範囲の開始"), Tr::tr("ピニオン範囲の幅"), Tr::tr("ピニオンの計算間隔")},
-        empty));
+    const auto pinions = c.take(readAxis({s.pinionStart, s.pinionWidth, s.pinionInterval,
+                                          Tr::tr("ピニオン"), Tr::tr("ピニオン範囲の開始"),
+                                          Tr::tr("ピニオン範囲の幅"), Tr::tr("ピニオンの計算間隔")},
+                                         empty));
     if (!c.failed() && pinions.contains(0))
         c.fail(Messages::pinionRangeHoldsZero());
     return c.result(Axes{spurs, pinions});
 }
 
-Result<double> secondaryRatio(const Form& f, EmptyRatio empty)
+Result<double> secondaryRatio(const QString& text, EmptyRatio empty)
 {
-    const QString& text = f.secondaryRatio().text;
     const QString field = Tr::tr("２次減速比");
     if (text.isEmpty() && empty == EmptyRatio::AsZero)
         return 0.0;

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "calc/inputtext.h"
 #include "common/result.h"
-#include "form/form.h"
 
 #include <QList>
 
@@ -20,22 +20,29 @@ struct Axes
     QList<int> pinions;
 };
 
+// The six range selectors as the window shows them, each set or not.
+struct Selection
+{
+    InputText spurStart, spurWidth, pinionStart, pinionWidth;
+    InputText spurInterval, pinionInterval;
+};
+
 // Which selectors anyUnset looks at: the starts and widths, or the intervals too.
 enum class Selectors { RangesOnly, WithIntervals };
-bool anyUnset(const Form& form, Selectors which);
+bool anyUnset(const Selection& selection, Selectors which);
 
 // What an empty interval selector means: a text to read like any other, or 1.
 enum class EmptyInterval { AsTyped, AsOne };
 
-// Reads the six range selectors. Texts that are not whole numbers within 16
+// Reads the six range selectors, set or not. Texts that are not whole numbers within 16
 // bits, ends beyond 16 bits, intervals below 1 and ranges of more than
 // MaxValues values give the first problem, by the field's name.
-Result<Axes> read(const Form& form, EmptyInterval empty);
+Result<Axes> read(const Selection& selection, EmptyInterval empty);
 
 // What an empty secondary ratio means: not set, or 0.
 enum class EmptyRatio { NotSet, AsZero };
 
-// The secondary ratio of the quantity panel as a number.
-Result<double> secondaryRatio(const Form& form, EmptyRatio empty);
+// The secondary ratio of the quantity panel, as held, as a number.
+Result<double> secondaryRatio(const QString& text, EmptyRatio empty);
 
 } // namespace Ranges

@@ -124,19 +124,18 @@ std::optional<Best> fill(FlexGrid& grid, const Ranges::Axes& axes, double second
     return best;
 }
 
-Result<std::optional<Table>> readTable(const Form& form)
+Result<std::optional<Table>> readTable(const Ranges::Selection& selection, const QString& secondary)
 {
-    if (Ranges::anyUnset(form, Ranges::Selectors::WithIntervals))
+    if (Ranges::anyUnset(selection, Ranges::Selectors::WithIntervals))
         return std::optional<Table>();
     Check c;
-    const auto axes = c.take(Ranges::read(form, Ranges::EmptyInterval::AsTyped));
-    const double secondary = c.take(Ranges::secondaryRatio(form, Ranges::EmptyRatio::AsZero));
-    return c.result(std::optional<Table>(Table{axes, secondary}));
+    const auto axes = c.take(Ranges::read(selection, Ranges::EmptyInterval::AsTyped));
+    const double ratio = c.take(Ranges::secondaryRatio(secondary, Ranges::EmptyRatio::AsZero));
+    return c.result(std::optional<Table>(Table{axes, ratio}));
 }
 
-void BuildRatioGrid(Form& form, const Table& table)
+void BuildRatioGrid(FlexGrid& grid, const Table& table)
 {
-    FlexGrid& grid = form.MSFlexGrid1;
     fill(grid, table.axes, table.secondary, std::nullopt);
     grid.setCurrentCell(0, 0);
     grid.show();

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "calc/ranges.h"
+#include "common/flexgrid.h"
 #include "common/result.h"
-#include "form/form.h"
 
 #include <QString>
 #include <optional>
@@ -63,10 +63,11 @@ struct Table
 };
 
 // The plain table's inputs, read from the range selectors and the secondary
-// ratio; none while a selector is unset, when the grid stays as it is.
-Result<std::optional<Table>> readTable(const Form& form);
+// ratio as held; none while a selector is unset, when the grid stays as it is.
+Result<std::optional<Table>> readTable(const Ranges::Selection& selection,
+                                       const QString& secondary);
 
 // Fills the grid with the plain table, no cell marked, and shows it.
-void BuildRatioGrid(Form& form, const Table& table);
+void BuildRatioGrid(FlexGrid& grid, const Table& table);
 
 } // namespace RatioGrid

@@ -3,7 +3,6 @@
 #include "common/messages.h"
 
 #include "calc/check.h"
-#include "calc/gearcalc.h"
 #include "calc/ratiogrid.h"
 #include "common/colour.h"
 #include "common/numbertext.h"
@@ -19,40 +18,39 @@ struct Tr
 
 namespace Survey {
 
-Result<Request> read(const Form& form)
+Result<Request> read(const Inputs& inputs)
 {
     const QString secondaryName = Tr::tr("２次減速比");
     Check c;
-    c.require(!form.totalRatio().text.isEmpty(), Tr::tr("減速比"));
-    const double wanted = c.value(Tr::tr("指定減速比"), form.totalRatio().text);
+    c.require(!inputs.wanted.isEmpty(), Tr::tr("減速比"));
+    const double wanted = c.value(Tr::tr("指定減速比"), inputs.wanted);
     const double secondary =
-        c.divisor(c.take(Ranges::secondaryRatio(form, Ranges::EmptyRatio::NotSet)), secondaryName);
+        c.divisor(c.take(Ranges::secondaryRatio(inputs.secondary, Ranges::EmptyRatio::NotSet)),
+                  secondaryName);
     if (c.failed())
         return c.failure();
-    const auto axes = c.take(Ranges::read(form, Ranges::EmptyInterval::AsOne));
-    return c.result(Request{wanted, secondary, axes});
+    const auto axes = c.take(Ranges::read(inputs.ranges, Ranges::EmptyInterval::AsOne));
+    return c.result(Request{wanted, secondary, axes, inputs.wanted, inputs.module});
 }
 
-void SurveyWantedRatio(Form& form, const Request& request)
+Outcome SurveyWantedRatio(FlexGrid& grid, const Request& request)
 {
-    GearCalc::select(form, GearCalc::Quantity::Total);
-    const QString module = form.module().text, wanted = form.totalRatio().text;
-    FlexGrid& grid = form.MSFlexGrid1;
+    Outcome out;
     const auto best = RatioGrid::fill(grid, request.axes, request.secondary, request.wanted);
     if (best) {
-        form.statusLine().text = Messages::surveyed(module, wanted);
-        form.spurTeeth().text = NumberText::count(best->spur);
-        form.pinionTeeth().text = NumberText::count(best->pinion);
-        form.totalRatio().text = NumberText::ratio5(best->ratio);
+        out.status = Messages::surveyed(request.module, request.wantedText);
+        out.taken = Outcome::Taken{NumberText::count(best->spur), NumberText::count(best->pinion),
+                                   NumberText::ratio5(best->ratio)};
         grid.setCurrentCell(best->row, best->col);
         grid.setColour(Colour::LightBlue);
         grid.setBold(true);
         grid.setText(NumberText::ratio3(best->ratio));
     } else {
-        form.statusLine().text = Messages::surveyedNone(module, wanted);
+        out.status = Messages::surveyedNone(request.module, request.wantedText);
     }
     grid.setCurrentCell(0, 0);
     grid.show();
+    return out;
 }
 
 } // namespace Survey

@@ -1,25 +1,41 @@
+#include "calc/rangelabels.h"
 #include "calc/ratiogrid.h"
 #include "common/colour.h"
-#include "support/appfixture.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
-class RatioGridBuild : public AppFixture
+// The six range selectors, every one set: spur start, width, pinion start,
+// width, intervals.
+Ranges::Selection selection(const QString& spurStart, const QString& spurWidth,
+                            const QString& pinionStart, const QString& pinionWidth,
+                            const QString& spurStep = "1", const QString& pinionStep = "1")
+{
+    return {{spurStart, true},   {spurWidth, true}, {pinionStart, true},
+            {pinionWidth, true}, {spurStep, true},  {pinionStep, true}};
+}
+
+class RatioGridBuild : public ::testing::Test
 {
 protected:
-    void rebuild()
+    FlexGrid grid;
+
+    RatioGridBuild() { RatioGrid::layout(grid); }
+
+    void rebuild(const Ranges::Selection& selection, const QString& secondary)
     {
-        f.Text2.text.clear(); // no module is stored, only the grid rebuilt
-        press("Command29");
+        const auto table = RatioGrid::readTable(selection, secondary);
+        ASSERT_TRUE(table) << table.error().toStdString();
+        ASSERT_TRUE(*table);
+        RatioGrid::BuildRatioGrid(grid, **table);
     }
 };
 
 TEST_F(RatioGridBuild, FillsHeadersAndPlainRatios)
 {
-    ranges("80", "2", "20", "1");
-    f.Label6.text = "2.5";
-    rebuild();
-    const FlexGrid& g = f.MSFlexGrid1;
+    rebuild(selection("80", "2", "20", "1"), "2.5");
+    const FlexGrid& g = grid;
     EXPECT_EQ(
         QStringList({g.cell(0, 0).text, g.cell(0, 1).text, g.cell(0, 2).text, g.cell(0, 3).text}),
         QStringList({"P/S", "80", "81", "82"}));
@@ -32,60 +48,54 @@ TEST_F(RatioGridBuild, FillsHeadersAndPlainRatios)
     EXPECT_EQ(g.cell(2, 3).colour, Colour::Black);
     EXPECT_FALSE(g.cell(2, 3).bold);
     EXPECT_EQ(g.rows(), 31);
-    EXPECT_EQ(host.busyDepth, 0);
     EXPECT_TRUE(g.isVisible());
 }
 
 TEST_F(RatioGridBuild, StepsAndZeroSecondaryRatio)
 {
-    ranges("70", "15", "20", "0", "5", "1");
-    f.Label6.text = "0";
-    rebuild();
-    const FlexGrid& g = f.MSFlexGrid1;
-    EXPECT_EQ(QStringList({g.cell(0, 1).text, g.cell(0, 2).text, g.cell(0, 3).text,
-                           g.cell(0, 4).text, g.cell(0, 5).text}),
-              QStringList({"70", "75", "80", "85", ""}));
-    for (int c = 1; c <= 4; ++c)
-        EXPECT_EQ(g.cell(1, c).text, "0.000");
+    const struct
+    {
+        const char* name;
+        const char* secondary;
+    } cases[] = {{"zero", "0"}, {"empty counts as zero", ""}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        rebuild(selection("70", "15", "20", "0", "5", "1"), c.secondary);
+        EXPECT_EQ(QStringList({grid.cell(0, 1).text, grid.cell(0, 2).text, grid.cell(0, 3).text,
+                               grid.cell(0, 4).text, grid.cell(0, 5).text}),
+                  QStringList({"70", "75", "80", "85", ""}));
+        for (int col = 1; col <= 4; ++col)
+            EXPECT_EQ(grid.cell(1, col).text, "0.000");
+    }
 }
 
-TEST_F(RatioGridBuild, AnUnsetSelectorLeavesTheGridAsItWas)
+TEST(RatioGridTable, NoneWhileASelectorIsUnset)
 {
-    ranges("80", "2", "20", "1");
-    f.Label6.text = "2.5";
-    rebuild();
-    const QString before = f.MSFlexGrid1.cell(1, 1).text;
-    for (int i = 1; i <= 6; ++i) {
-        Control* combo = f.control(QStringLiteral("Combo%1").arg(i));
-        const QString saved = combo->text;
-        for (const QString& unset : {QStringLiteral("Combo%1").arg(i), QString()}) {
-            combo->text = unset;
-            f.Label6.text = "5";
-            rebuild();
-            EXPECT_EQ(f.MSFlexGrid1.cell(1, 1).text, before) << i;
-            EXPECT_TRUE(host.messages.isEmpty());
-        }
-        combo->text = saved;
+    for (int i = 0; i < 6; ++i) {
+        Ranges::Selection s = selection("80", "2", "20", "1");
+        InputText* selectors[] = {&s.spurStart,   &s.spurWidth,    &s.pinionStart,
+                                  &s.pinionWidth, &s.spurInterval, &s.pinionInterval};
+        selectors[i]->set = false;
+        const auto table = RatioGrid::readTable(s, "5");
+        ASSERT_TRUE(table) << i;
+        EXPECT_FALSE(*table) << i;
     }
 }
 
 TEST_F(RatioGridBuild, ThirtyOneValuesAreAllShown)
 {
-    ranges("60", "30", "10", "30");
-    f.Label6.text = "1";
-    rebuild();
-    EXPECT_EQ(f.MSFlexGrid1.cols(), 32);
-    EXPECT_EQ(f.MSFlexGrid1.rows(), 32);
-    EXPECT_EQ(f.MSFlexGrid1.cell(0, 31).text, "90");
-    EXPECT_EQ(f.MSFlexGrid1.cell(31, 0).text, "40");
+    rebuild(selection("60", "30", "10", "30"), "1");
+    EXPECT_EQ(grid.cols(), 32);
+    EXPECT_EQ(grid.rows(), 32);
+    EXPECT_EQ(grid.cell(0, 31).text, "90");
+    EXPECT_EQ(grid.cell(31, 0).text, "40");
     // A later, smaller range gives the grid its usual 31 × 31 back.
-    ranges("60", "5", "10", "5");
-    rebuild();
-    EXPECT_EQ(f.MSFlexGrid1.cols(), 31);
-    EXPECT_EQ(f.MSFlexGrid1.cell(0, 31).text, "");
+    rebuild(selection("60", "5", "10", "5"), "1");
+    EXPECT_EQ(grid.cols(), 31);
+    EXPECT_EQ(grid.cell(0, 31).text, "");
 }
 
-TEST_F(RatioGridBuild, RangeLabelsFollowTheStartAsTyped)
+TEST(RangeLabels, FollowTheStartAsTyped)
 {
     const struct
     {
@@ -100,18 +110,29 @@ TEST_F(RatioGridBuild, RangeLabelsFollowTheStartAsTyped)
          "スパー範囲 ( 70.5～85 )",
          "ピニオン範囲 ( 20～30 )"},
         {"text", {"abc", "15", "20", "10"}, "スパー範囲 ( abc～? )", "ピニオン範囲 ( 20～30 )"},
-        // Unset selectors leave both captions as they were.
-        {"unset", {"71", "Combo2", "20", "10"}, "スパー範囲 ( abc～? )", "ピニオン範囲 ( 20～30 )"},
-        {"empty", {"71", "15", "20", ""}, "スパー範囲 ( abc～? )", "ピニオン範囲 ( 20～30 )"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        ranges(c.selectors[0], c.selectors[1], c.selectors[2], c.selectors[3]);
-        press("Combo1");
-        EXPECT_EQ(f.Label5.text, QString::fromUtf8(c.spur));
-        EXPECT_EQ(f.Label10.text, QString::fromUtf8(c.pinion));
+        const QStringList& s = c.selectors;
+        const auto captions = RangeLabels::captions(selection(s[0], s[1], s[2], s[3]));
+        ASSERT_TRUE(captions);
+        EXPECT_EQ(captions->spur, QString::fromUtf8(c.spur));
+        EXPECT_EQ(captions->pinion, QString::fromUtf8(c.pinion));
     }
-    EXPECT_FALSE(app.raise(u"Combo5")); // the intervals have no handler
+}
+
+TEST(RangeLabels, NoneWhileARangeSelectorIsUnset)
+{
+    for (int i = 0; i < 4; ++i) {
+        Ranges::Selection s = selection("71", "15", "20", "10");
+        InputText* selectors[] = {&s.spurStart, &s.spurWidth, &s.pinionStart, &s.pinionWidth};
+        selectors[i]->set = false;
+        EXPECT_FALSE(RangeLabels::captions(s)) << i;
+    }
+    // The intervals play no part in the captions.
+    Ranges::Selection s = selection("71", "15", "20", "10");
+    s.spurInterval.set = s.pinionInterval.set = false;
+    EXPECT_TRUE(RangeLabels::captions(s));
 }
 
 // The grid's legend, the 走行計算 legend and sheet and the cells' descriptions

@@ -1,35 +1,64 @@
+#include "calc/ratiogrid.h"
+#include "calc/survey.h"
 #include "common/colour.h"
-#include "support/appfixture.h"
+
+#include <gtest/gtest.h>
 
 namespace {
 
-class Survey : public AppFixture
+// A selector as the window counts it: unset when empty or showing its own name.
+InputText selector(const QString& text)
+{
+    return {text, !text.isEmpty() && !(text.startsWith("Combo") && text.size() == 6)};
+}
+
+class SurveyRun : public ::testing::Test
 {
 protected:
-    // The survey example: spurs 70…85, pinions 20…35, secondary 2.5, wanted 8.
-    void example()
+    FlexGrid grid;
+    Survey::Inputs inputs;
+
+    SurveyRun() { RatioGrid::layout(grid); }
+
+    // The six range selectors: spur start, width, pinion start, width, intervals.
+    void ranges(const QString& spurStart, const QString& spurWidth, const QString& pinionStart,
+                const QString& pinionWidth, const QString& spurStep = "1",
+                const QString& pinionStep = "1")
     {
-        exampleRanges("ABC");
-        quantities("2.5", "0", "0", "0");
-        f.Label11.text = "8";
-        press("Command5");
+        inputs.ranges = {selector(spurStart),   selector(spurWidth), selector(pinionStart),
+                         selector(pinionWidth), selector(spurStep),  selector(pinionStep)};
     }
-    const GridCell& cell(int r, int c) const { return f.MSFlexGrid1.cell(r, c); }
+    // The secondary ratio and the wanted total, as typed.
+    void ratios(const QString& secondary, const QString& wanted)
+    {
+        inputs.secondary = secondary;
+        inputs.wanted = wanted;
+    }
+    Survey::Outcome run()
+    {
+        const auto request = Survey::read(inputs);
+        EXPECT_TRUE(request) << request.error().toStdString();
+        return request ? Survey::SurveyWantedRatio(grid, *request) : Survey::Outcome();
+    }
+    // The survey example: spurs 70…85, pinions 20…35, secondary 2.5, wanted 8.
+    Survey::Outcome example()
+    {
+        ranges("70", "15", "20", "15");
+        inputs.module = "ABC";
+        ratios("2.5", "8");
+        return run();
+    }
+    const GridCell& cell(int r, int c) const { return grid.cell(r, c); }
 };
 
-TEST_F(Survey, TheWorkedExampleHoldsCellByCell)
+TEST_F(SurveyRun, TheWorkedExampleHoldsCellByCell)
 {
-    press("Command19"); // the star moves back to the total
-    example();
-    EXPECT_EQ(f.Label7.text, "80");
-    EXPECT_EQ(f.Label8.text, "25");
-    EXPECT_EQ(f.Label9.text, "8.00000");
-    EXPECT_EQ(f.Label12.text, "ABC 指定減速比 8");
-    EXPECT_EQ(f.Label11.text, "0");
-    EXPECT_EQ(f.Command21.text, "★");
-    EXPECT_EQ(f.Command19.text, "");
-    EXPECT_TRUE(host.messages.isEmpty());
-
+    const auto outcome = example();
+    ASSERT_TRUE(outcome.taken);
+    EXPECT_EQ(outcome.taken->spur, "80");
+    EXPECT_EQ(outcome.taken->pinion, "25");
+    EXPECT_EQ(outcome.taken->total, "8.00000");
+    EXPECT_EQ(outcome.status, "ABC 指定減速比 8");
     EXPECT_EQ(cell(0, 0).text, "P/S");
     for (int i = 1; i <= 16; ++i) {
         EXPECT_EQ(cell(0, i).text, QString::number(69 + i));
@@ -67,25 +96,24 @@ TEST_F(Survey, TheWorkedExampleHoldsCellByCell)
     EXPECT_EQ(cell(3, 1).colour, Colour::Red);
     EXPECT_EQ(cell(5, 10).text, "8.229"); // spur 79, pinion 24
     EXPECT_EQ(cell(5, 10).colour, Colour::Black);
-    EXPECT_EQ(f.MSFlexGrid1.row(), 0);
-    EXPECT_EQ(f.MSFlexGrid1.col(), 0);
-    EXPECT_TRUE(f.MSFlexGrid1.isVisible());
-    EXPECT_EQ(host.busyDepth, 0);
-    EXPECT_GE(host.busyCalls, 1);
+    EXPECT_EQ(grid.row(), 0);
+    EXPECT_EQ(grid.col(), 0);
+    EXPECT_TRUE(grid.isVisible());
 }
 
-TEST_F(Survey, TiesGoToTheFirstCellInScanOrder)
+TEST_F(SurveyRun, TiesGoToTheFirstCellInScanOrder)
 {
     ranges("60", "25", "20", "10");
-    quantities("2.5", "0", "0", "8");
-    press("Command5");
-    EXPECT_EQ(f.Label7.text, "64");
-    EXPECT_EQ(f.Label8.text, "20");
+    ratios("2.5", "8");
+    const auto outcome = run();
+    ASSERT_TRUE(outcome.taken);
+    EXPECT_EQ(outcome.taken->spur, "64");
+    EXPECT_EQ(outcome.taken->pinion, "20");
     EXPECT_EQ(cell(1, 5).colour, Colour::LightBlue);
     EXPECT_EQ(cell(6, 21).colour, Colour::Red); // 80 / 25, equally close
 }
 
-TEST_F(Survey, QuotientsExactlyAtTheBandEdgesAreBlack)
+TEST_F(SurveyRun, QuotientsExactlyAtTheBandEdgesAreBlack)
 {
     // A ratio of exactly 1 (spur 40 / pinion 40) against wanted 0.975 and
     // 1.025; the neighbouring spur is the exact match and takes the best.
@@ -99,8 +127,8 @@ TEST_F(Survey, QuotientsExactlyAtTheBandEdgesAreBlack)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         ranges(c.spurStart, "1", "40", "0");
-        quantities("1", "0", "0", c.wanted);
-        press("Command5");
+        ratios("1", c.wanted);
+        run();
         EXPECT_EQ(cell(1, c.edgeColumn).text, "1.000");
         EXPECT_EQ(cell(1, c.edgeColumn).colour, Colour::Black) << c.wanted;
         EXPECT_FALSE(cell(1, c.edgeColumn).bold);
@@ -108,7 +136,7 @@ TEST_F(Survey, QuotientsExactlyAtTheBandEdgesAreBlack)
     }
 }
 
-TEST_F(Survey, RangeShapes)
+TEST_F(SurveyRun, RangeShapes)
 {
     const struct
     {
@@ -124,51 +152,50 @@ TEST_F(Survey, RangeShapes)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         ranges("70", c.width, "20", "0", c.step, "");
-        quantities("2.5", "0", "0", "8");
-        host.messages.clear();
-        press("Command5");
+        ratios("2.5", "8");
+        const auto request = Survey::read(inputs);
         if (c.columns < 0) {
-            EXPECT_EQ(host.messages.size(), 1);
+            EXPECT_FALSE(request);
             continue;
         }
+        ASSERT_TRUE(request) << request.error().toStdString();
+        Survey::SurveyWantedRatio(grid, *request);
         int columns = 0;
         while (!cell(0, columns + 1).text.isEmpty())
             ++columns;
         EXPECT_EQ(columns, c.columns) << c.width << "/" << c.step;
-        EXPECT_GE(f.MSFlexGrid1.cols(), c.columns + 1);
-        EXPECT_TRUE(host.messages.isEmpty());
+        EXPECT_GE(grid.cols(), c.columns + 1);
     }
 }
 
-TEST_F(Survey, AWantedRatioOfZeroTakesTheSmallestRatio)
+TEST_F(SurveyRun, AWantedRatioOfZeroTakesTheSmallestRatio)
 {
     ranges("70", "2", "20", "2");
-    quantities("2.5", "0", "0", "0");
-    press("Command5");
-    EXPECT_EQ(f.Label7.text, "70");
-    EXPECT_EQ(f.Label8.text, "22");
+    ratios("2.5", "0");
+    const auto outcome = run();
+    ASSERT_TRUE(outcome.taken);
+    EXPECT_EQ(outcome.taken->spur, "70");
+    EXPECT_EQ(outcome.taken->pinion, "22");
     for (int r = 1; r <= 3; ++r)
         for (int c = 1; c <= 3; ++c)
             EXPECT_NE(cell(r, c).colour, Colour::Red);
 }
 
-TEST_F(Survey, NothingWithinTenKeepsTheInputsAndShowsNoStaleBest)
+TEST_F(SurveyRun, NothingWithinTenTakesNothingAndShowsNoStaleBest)
 {
     example();
     ranges("70", "2", "20", "2");
-    quantities("2.5", "80", "25", "30");
-    press("Command5");
-    EXPECT_EQ(f.Label7.text, "80");
-    EXPECT_EQ(f.Label8.text, "25");
-    EXPECT_EQ(f.Label9.text, "30");
-    EXPECT_TRUE(f.Label12.text.startsWith("ABC 指定減速比 30"));
-    EXPECT_EQ(f.Label12.text, "ABC 指定減速比 30 該当なし"); // short enough for the status line
-    for (int r = 0; r < f.MSFlexGrid1.rows(); ++r)
-        for (int c = 0; c < f.MSFlexGrid1.cols(); ++c)
+    ratios("2.5", "30");
+    const auto outcome = run();
+    EXPECT_FALSE(outcome.taken);
+    EXPECT_TRUE(outcome.status.startsWith("ABC 指定減速比 30"));
+    EXPECT_EQ(outcome.status, "ABC 指定減速比 30 該当なし"); // short enough for the status line
+    for (int r = 0; r < grid.rows(); ++r)
+        for (int c = 0; c < grid.cols(); ++c)
             EXPECT_NE(cell(r, c).colour, Colour::LightBlue);
 }
 
-TEST_F(Survey, BadInputsAreReportedAndChangeNothing)
+TEST_F(SurveyRun, BadInputsAreReportedFirstProblemFirst)
 {
     static const std::string huge = "1" + std::string(305, '0');
     const struct
@@ -205,50 +232,44 @@ TEST_F(Survey, BadInputsAreReportedAndChangeNothing)
         {"wanted text", {"70", "15", "20", "15", "1", "1"}, "2.5", "8.1.2", "指定減速比「8.1.2」"},
         {"no wanted", {"70", "15", "20", "15", "1", "1"}, "2.5", "", "減速比が設定されていません"},
     };
-    example();
-    const FlexGrid before = f.MSFlexGrid1;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const QStringList& s = c.selectors;
         ranges(s[0], s[1], s[2], s[3], s[4], s[5]);
-        press("Command20");
-        quantities(c.secondary, "80", "25", c.wanted);
-        host.messages.clear();
-        press("Command5");
-        ASSERT_EQ(host.messages.size(), 1) << c.messagePart;
-        EXPECT_TRUE(host.messages[0].contains(QString::fromUtf8(c.messagePart)))
-            << host.messages[0].toStdString();
-        EXPECT_EQ(f.Command20.text, "★");
-        EXPECT_EQ(f.Label9.text, QString::fromUtf8(c.wanted));
-        EXPECT_EQ(f.MSFlexGrid1.cell(6, 11).colour, before.cell(6, 11).colour);
-        EXPECT_EQ(f.MSFlexGrid1.cell(1, 1).text, before.cell(1, 1).text);
-        EXPECT_EQ(dir.lines("GIA.DAT").value(4), QString::fromUtf8(c.wanted)); // still saved
+        ratios(c.secondary, c.wanted);
+        const auto request = Survey::read(inputs);
+        ASSERT_FALSE(request) << c.messagePart;
+        EXPECT_TRUE(request.error().contains(QString::fromUtf8(c.messagePart)))
+            << request.error().toStdString();
     }
 }
 
-TEST_F(Survey, TwoHundredValuesGrowTheGridToFit)
+TEST_F(SurveyRun, TwoHundredValuesGrowTheGridToFit)
 {
     ranges("1", "199", "1", "199");
-    quantities("1", "0", "0", "1");
-    press("Command5");
-    EXPECT_EQ(f.MSFlexGrid1.rows(), 201);
-    EXPECT_EQ(f.MSFlexGrid1.cols(), 201);
+    ratios("1", "1");
+    const auto outcome = run();
+    EXPECT_EQ(grid.rows(), 201);
+    EXPECT_EQ(grid.cols(), 201);
     EXPECT_EQ(cell(200, 0).text, "200");
     EXPECT_EQ(cell(0, 200).text, "200");
     EXPECT_EQ(cell(200, 200).text, "1.000");
-    EXPECT_EQ(f.Label7.text, "1"); // first of the ties
-    EXPECT_EQ(f.Label8.text, "1");
+    ASSERT_TRUE(outcome.taken);
+    EXPECT_EQ(outcome.taken->spur, "1"); // first of the ties
+    EXPECT_EQ(outcome.taken->pinion, "1");
 }
 
-TEST_F(Survey, ASecondSurveyTakesTheRoundedBestAsItsWantedRatio)
+TEST_F(SurveyRun, ASecondSurveyTakesTheRoundedBestAsItsWantedRatio)
 {
     ranges("70", "15", "20", "15");
-    quantities("2.5", "0", "0", "7.9");
-    press("Command5");
-    const QString first = f.Label9.text;
-    press("Command5");
-    EXPECT_EQ(f.Label9.text, first);
-    EXPECT_TRUE(f.Label12.text.endsWith(" 指定減速比 " + first));
+    ratios("2.5", "7.9");
+    const auto first = run();
+    ASSERT_TRUE(first.taken);
+    ratios("2.5", first.taken->total);
+    const auto second = run();
+    ASSERT_TRUE(second.taken);
+    EXPECT_EQ(second.taken->total, first.taken->total);
+    EXPECT_TRUE(second.status.endsWith(" 指定減速比 " + first.taken->total));
 }
 
 } // namespace

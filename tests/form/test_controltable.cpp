@@ -1,3 +1,4 @@
+#include "app/formprojection.h"
 #include "app/giadsp.h"
 #include "calc/gearcalc.h"
 #include "form/controltable.h"
@@ -84,7 +85,7 @@ TEST(ControlTable, TheStarButtonsAreTheOnesThatPickAQuantity)
     using Q = GearCalc::Quantity;
     for (Q quantity : {Q::Secondary, Q::Spur, Q::Pinion, Q::Total}) {
         Form form;
-        GearCalc::select(form, quantity);
+        FormProjection::select(form, quantity);
         int stars = 0;
         for (const ControlSpec& desc : ControlTable::controls()) {
             const Control* c = form.control(desc.name);
