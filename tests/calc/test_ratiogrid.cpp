@@ -10,7 +10,7 @@ protected:
     void rebuild()
     {
         f.Text2.text.clear(); // no module is stored, only the grid rebuilt
-        press("Command29");
+        press(ControlId::Command29);
     }
 };
 
@@ -107,11 +107,11 @@ TEST_F(RatioGridBuild, RangeLabelsFollowTheStartAsTyped)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         ranges(c.selectors[0], c.selectors[1], c.selectors[2], c.selectors[3]);
-        press("Combo1");
+        press(ControlId::Combo1);
         EXPECT_EQ(f.Label5.text, QString::fromUtf8(c.spur));
         EXPECT_EQ(f.Label10.text, QString::fromUtf8(c.pinion));
     }
-    EXPECT_FALSE(app.raise(u"Combo5")); // the intervals have no handler
+    EXPECT_FALSE(app.raise(ControlId::Combo5)); // the intervals have no handler
 }
 
 // The grid's legend, the 走行計算 legend and sheet and the cells' descriptions
