@@ -28,25 +28,25 @@ using Quantity = GearCalc::Quantity;
 
 Giadsp::Giadsp(Host& host, const QString& folder) : m_host(host), m_files(folder) {}
 
-const ClickTable<Giadsp>& Giadsp::clicks()
+bool Giadsp::raise(ControlId id)
 {
-    static const ClickTable<Giadsp> table = [] {
-        ClickTable<Giadsp> t;
-#define ZELTAN_REGISTER_CLICK(name) ZELTAN_ADD_CLICK(t, Giadsp, name);
-        ZELTAN_CLICK_HANDLERS(ZELTAN_REGISTER_CLICK)
-#undef ZELTAN_REGISTER_CLICK
-        int topic = 0;
-#define ZELTAN_REGISTER_TOPIC(name)                                                                \
-    t.add(QStringLiteral(#name), QStringLiteral("manualTopic_Click"),                              \
-          [i = topic++](Giadsp& g) { g.manualTopic_Click(i); });
-        ZELTAN_MANUAL_TOPICS(ZELTAN_REGISTER_TOPIC)
-#undef ZELTAN_REGISTER_TOPIC
-        return t;
-    }();
-    return table;
+    // Each handler registered once against its id, from the same lists that declare it.
+    switch (id) {
+#define ZELTAN_RUN_CLICK(name, ...)                                                                \
+    case ControlId::name:                                                                          \
+        name##_Click();                                                                            \
+        return true;
+        ZELTAN_IDS(ZELTAN_SKIP, ZELTAN_SKIP, ZELTAN_RUN_CLICK, ZELTAN_RUN_CLICK, ZELTAN_SKIP)
+#undef ZELTAN_RUN_CLICK
+    default:
+        break;
+    }
+    if (const int topic = ControlIds::manualTopic(id); topic >= 0) {
+        manualTopic_Click(topic);
+        return true;
+    }
+    return false;
 }
-
-bool Giadsp::raise(QStringView name) { return clicks().run(*this, name); }
 
 // ---- Start-up ------------------------------------------------------------
 

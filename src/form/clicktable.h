@@ -2,26 +2,24 @@
 
 #include <QList>
 #include <QString>
-#include <QStringList>
 #include <QStringView>
 #include <QtGlobal>
 
 #include <functional>
 #include <utility>
 
-// Clicks by name: every handler of a window is registered once, under the
-// name of its control or menu item ("Command2", "owaru"), with its own name
-// ("Command2_Click") so the control table can be checked against it. The front
-// ends run a click by that name and nothing else.
+// Clicks by name for a tool window's model (走行計算, セッティング記録): each
+// handler registered once, under the name of its button ("surveyRollout").
+// The main window's controls are raised by their ControlId instead.
 template <typename Owner> class ClickTable
 {
 public:
     using Run = std::function<void(Owner&)>;
 
-    void add(QString name, QString handler, Run run)
+    void add(QString name, Run run)
     {
         Q_ASSERT(!find(name)); // one handler per name
-        m_entries.append({std::move(name), std::move(handler), std::move(run)});
+        m_entries.append({std::move(name), std::move(run)});
     }
 
     // Runs the handler registered under name; false when there is none.
@@ -34,31 +32,14 @@ public:
         return true;
     }
 
-    // The names a click can be run by, in the order they were registered.
-    QStringList names() const
-    {
-        QStringList names;
-        for (const Entry& entry : m_entries)
-            names << entry.name;
-        return names;
-    }
-
-    // The handler's name behind a control or menu item, or "" for none.
-    QString handlerOf(QStringView name) const
-    {
-        const Entry* entry = find(name);
-        return entry ? entry->handler : QString();
-    }
-
 private:
     struct Entry
     {
         QString name;
-        QString handler;
         Run run;
     };
 
-    // A few dozen names, looked up once per click: a plain scan is enough.
+    // A few names, looked up once per click: a plain scan is enough.
     const Entry* find(QStringView name) const
     {
         for (const Entry& entry : m_entries)
@@ -70,6 +51,6 @@ private:
     QList<Entry> m_entries;
 };
 
-// Registers Owner::name_Click under the control's name.
+// Registers Owner::name_Click under the button's name.
 #define ZELTAN_ADD_CLICK(table, Owner, name)                                                       \
-    (table).add(QStringLiteral(#name), QStringLiteral(#name "_Click"), &Owner::name##_Click)
+    (table).add(QStringLiteral(#name), &Owner::name##_Click)

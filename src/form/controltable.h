@@ -1,14 +1,19 @@
 #pragma once
 
 #include "common/usertext.h"
+#include "form/controlid.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <QStringView>
+
+#include <optional>
 
 // The window as data: one entry per control with its kind, place (twips, from
 // the top-left of the client area), design caption, font and look, role and
-// click handler; the lines, the menus and the focus order. The Qt front end
+// place in the focus order; the lines and the menus. Its name, readable alias
+// and click handler come with its id (form/controlid.h). The Qt front end
 // builds its widgets from this in one loop, and tests check places and looks
 // without a display.
 
@@ -29,7 +34,7 @@ inline const QString MinchoFace = QStringLiteral(ZELTAN_KEY("ＭＳ 明朝"));
 // One control, whole: an entry names only what differs from these defaults.
 struct ControlSpec
 {
-    QString name;
+    ControlId id;
     ControlKind kind = ControlKind::Label;
     int left = 0, top = 0, width = 0, height = 0;
     QString caption = QString();             // design caption or text ("" for none)
@@ -44,8 +49,8 @@ struct ControlSpec
     // What a user calls the control, as a screen reader says it (its
     // accessible name); the Form's readable alias says the same in code.
     QString role = QString();
-    // The handler a click runs ("Command2_Click"), or "" when a click runs nothing.
-    QString click = QString();
+    // Its place in the keyboard focus order, from 1; 0 for a control Tab passes by.
+    int tab = 0;
     // One of the buttons that carry ★ while their quantity is the one SET calculates.
     bool picksQuantity = false;
     // The caption is data a file keeps (GIA.DAT's machine name): the Form
@@ -53,6 +58,13 @@ struct ControlSpec
     bool storedCaption = false;
     // Keyboard keys (Qt::Key) that press this button while no field has the focus.
     QList<int> keys = {};
+
+    // Given by the id, never written in an entry: the window's name
+    // ("Label13"), the Form's readable alias ("machineTitle", or "") and the
+    // handler a click runs ("Command2_Click", or "" when a click runs nothing).
+    QString name = QString();
+    QString alias = QString();
+    QString click = QString();
 };
 
 struct LineSpec
@@ -65,11 +77,14 @@ struct LineSpec
 // A menu, or one of its items: the handler an item's click runs, like a control's.
 struct MenuSpec
 {
-    QString name;
+    ControlId id;
     QString caption;
-    QString parent = QString();   // "" for the menu bar
+    std::optional<ControlId> parent = std::nullopt; // none for the menu bar
     QString shortcut = QString(); // portable key text ("Ctrl+P"), shown in the menu
-    QString click = QString();    // the handler, "" for a menu of items
+
+    // Given by the id: the window's name and the handler ("" for a menu of items).
+    QString name = QString();
+    QString click = QString();
 };
 
 struct FooterText
@@ -92,14 +107,22 @@ constexpr int ClientHeight = 10680; // twips
 // print-out.
 QString contactLine();
 
+// The window's name of a control or menu item ("Command2", "owaru").
+QString nameOf(ControlId id);
+// The id of that name: for names that come from outside the program's code
+// (a test's script, an object name); none for an unknown name.
+std::optional<ControlId> idOf(QStringView name);
+
 const QList<ControlSpec>& controls();
+// The entry of a control; nullptr for a menu item or an unknown name.
+const ControlSpec* find(ControlId id);
 const ControlSpec* find(const QString& name);
 // A control's text as the screen and the page show it: a stored caption still
 // at its design text reads in the window's language.
 QString shownText(const ControlSpec& desc, const QString& text);
 const QList<LineSpec>& lines();
 const QList<MenuSpec>& menus();
-// Control names in keyboard focus order.
+// Control names in keyboard focus order (the entries' tab column).
 const QStringList& focusOrder();
 const QList<FooterText>& footer();
 

@@ -2,34 +2,42 @@
 
 #include "controltable.h"
 
-#include <QHash>
+#include <array>
+#include <optional>
 
 namespace {
 using Member = Control Form::*;
 
-const QHash<QString, Member>& members()
+// Each control's member by its id; none for the grid and the menus.
+constexpr std::array<Member, ControlIds::Count> Members = [] {
+    std::array<Member, ControlIds::Count> members{};
+#define ZELTAN_MEMBER(name, ...) members[ControlIds::index(ControlId::name)] = &Form::name;
+    ZELTAN_CONTROLS(ZELTAN_MEMBER, ZELTAN_MEMBER, ZELTAN_MEMBER, ZELTAN_MEMBER)
+#undef ZELTAN_MEMBER
+    return members;
+}();
+
+// The id of one of the form's controls.
+std::optional<ControlId> idOf(const Form& form, const Control& control)
 {
-    static const QHash<QString, Member> table = [] {
-        QHash<QString, Member> t;
-#define ZELTAN_ENTRY(name) t.insert(QStringLiteral(#name), &Form::name);
-        ZELTAN_CONTROLS(ZELTAN_ENTRY)
-#undef ZELTAN_ENTRY
-        return t;
-    }();
-    return table;
+    for (std::size_t i = 0; i < Members.size(); ++i)
+        if (Members[i] && &(form.*Members[i]) == &control)
+            return static_cast<ControlId>(i);
+    return std::nullopt;
 }
 } // namespace
 
 Form::Form()
 {
     for (const ControlSpec& desc : ControlTable::controls())
-        if (Control* c = control(desc.name))
+        if (Control* c = control(desc.id))
             resetToDesign(*c);
 }
 
 void Form::resetToDesign(Control& c) const
 {
-    if (const ControlSpec* desc = ControlTable::find(nameOf(c))) {
+    const std::optional<ControlId> id = idOf(*this, c);
+    if (const ControlSpec* desc = id ? ControlTable::find(*id) : nullptr) {
         c.text = desc->caption;
         c.visible = !desc->hiddenAtStart;
     }
@@ -37,14 +45,23 @@ void Form::resetToDesign(Control& c) const
 
 QString Form::shown(const Control& c) const
 {
-    const ControlSpec* desc = ControlTable::find(nameOf(c));
+    const std::optional<ControlId> id = idOf(*this, c);
+    const ControlSpec* desc = id ? ControlTable::find(*id) : nullptr;
     return desc ? ControlTable::shownText(*desc, c.text) : c.text;
 }
 
+Control* Form::control(ControlId id)
+{
+    const Member member = Members[ControlIds::index(id)];
+    return member ? &(this->*member) : nullptr;
+}
+
+const Control* Form::control(ControlId id) const { return const_cast<Form*>(this)->control(id); }
+
 Control* Form::control(QStringView name)
 {
-    const auto it = members().constFind(name.toString());
-    return it == members().constEnd() ? nullptr : &(this->*(*it));
+    const std::optional<ControlId> id = ControlTable::idOf(name);
+    return id ? control(*id) : nullptr;
 }
 
 const Control* Form::control(QStringView name) const
@@ -54,8 +71,6 @@ const Control* Form::control(QStringView name) const
 
 QString Form::nameOf(const Control& control) const
 {
-    for (auto it = members().constBegin(); it != members().constEnd(); ++it)
-        if (&(this->*(*it)) == &control)
-            return it.key();
-    return QString();
+    const std::optional<ControlId> id = idOf(*this, control);
+    return id ? ControlTable::nameOf(*id) : QString();
 }

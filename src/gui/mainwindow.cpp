@@ -107,7 +107,7 @@ MainWindow::MainWindow(const QString& dataFolder, QWidget* parent)
     m_host.printer().setPdfFolder(PagePrinter::documentsFolder());
 
     for (const ControlSpec& desc : ControlTable::controls()) {
-        Control* control = m_app.form().control(desc.name);
+        Control* control = m_app.form().control(desc.id);
         Q_ASSERT(control || desc.kind == ControlKind::Grid);
         QWidget* widget = createControl(desc, control, m_backdrop);
         widget->setObjectName(desc.name);
@@ -145,7 +145,7 @@ MainWindow::~MainWindow()
 
 QWidget* MainWindow::createControl(const ControlSpec& desc, Control* control, QWidget* parent)
 {
-    const QString name = desc.name;
+    const ControlId id = desc.id;
     switch (desc.kind) {
     case ControlKind::Label: {
         auto* label = new QLabel(ControlTable::shownText(desc, desc.caption), parent);
@@ -160,7 +160,7 @@ QWidget* MainWindow::createControl(const ControlSpec& desc, Control* control, QW
     case ControlKind::Button: {
         auto* button = new QPushButton(desc.caption, parent);
         button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this, [this, name] { handle(name); });
+        connect(button, &QPushButton::clicked, this, [this, id] { handle(id); });
         return button;
     }
     case ControlKind::Combo: {
@@ -173,9 +173,9 @@ QWidget* MainWindow::createControl(const ControlSpec& desc, Control* control, QW
             control->text = RecordSyntax::singleLine(text);
             FieldEntry::followTypedText(combo, control->text);
         });
-        connect(combo, &QComboBox::activated, this, [this, combo, control, name](int index) {
+        connect(combo, &QComboBox::activated, this, [this, combo, control, id](int index) {
             control->text = combo->itemText(index);
-            handle(name);
+            handle(id);
         });
         return combo;
     }
@@ -188,20 +188,20 @@ QWidget* MainWindow::createControl(const ControlSpec& desc, Control* control, QW
         // A changed row is a click, by mouse or arrow keys; clicking the row
         // that is already selected is one as well, and so are Space and
         // Return. Tabbing in is not.
-        connect(list, &ItemListView::currentRowChanged, this, [this, control, name](int row) {
+        connect(list, &ItemListView::currentRowChanged, this, [this, control, id](int row) {
             m_listRowChangedByPress = true;
             control->listIndex = row;
-            handle(name);
+            handle(id);
         });
-        connect(list, &ItemListView::rowClicked, this, [this, control, name](int row) {
+        connect(list, &ItemListView::rowClicked, this, [this, control, id](int row) {
             if (m_listRowChangedByPress)
                 return;
             control->listIndex = row;
-            handle(name);
+            handle(id);
         });
-        connect(list, &ItemListView::rowPicked, this, [this, control, name](int row) {
+        connect(list, &ItemListView::rowPicked, this, [this, control, id](int row) {
             control->listIndex = row;
-            handle(name);
+            handle(id);
         });
         return list;
     }
@@ -227,7 +227,7 @@ QWidget* MainWindow::createControl(const ControlSpec& desc, Control* control, QW
 
 void MainWindow::buildMenus()
 {
-    m_actions = WindowMenus::build(this, [this](const QString& name) { handle(name); });
+    m_actions = WindowMenus::build(this, [this](ControlId id) { handle(id); });
 }
 
 void MainWindow::setFocusOrder()
@@ -425,11 +425,11 @@ void MainWindow::openNotebookWindow()
     m_notebook->open();
 }
 
-void MainWindow::handle(const QString& name)
+void MainWindow::handle(ControlId id)
 {
     // The handler may run modal dialogs of its own; the Form is drawn once it returns.
-    if (!m_app.raise(name))
-        qWarning("no handler for %s", qPrintable(name));
+    if (!m_app.raise(id))
+        qWarning("no handler for %s", qPrintable(ControlTable::nameOf(id)));
     showHandlerResult();
 }
 

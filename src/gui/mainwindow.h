@@ -19,7 +19,7 @@ struct ControlSpec;
 
 // The window "ギア比確認" on screen. Every widget is built from the control
 // table; each user edit goes straight into the Form, a click runs the
-// control's handler by name, and then the whole Form is rendered back with
+// control's handler by its id, and then the whole Form is rendered back with
 // signals blocked, so code that sets a selector never raises its click.
 class MainWindow : public QMainWindow
 {
@@ -90,7 +90,7 @@ private:
     // The window moved inside, or onto, the available area of its screen.
     void keepOnScreen();
     // Runs the handler of a control or menu item, then renders the Form.
-    void handle(const QString& name);
+    void handle(ControlId id);
     void renderEntry(Entry& entry);
     // Whether a changed label is a result a screen reader hears of as news.
     bool isNews(const Control* control);

@@ -9,6 +9,7 @@
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMainWindow>
+#include <QMap>
 #include <QMenu>
 #include <QMenuBar>
 #include <QProxyStyle>
@@ -91,7 +92,7 @@ protected:
 
 namespace WindowMenus {
 
-QHash<QString, QAction*> build(QMainWindow* window, const std::function<void(const QString&)>& run)
+QHash<QString, QAction*> build(QMainWindow* window, const std::function<void(ControlId)>& run)
 {
     QMenuBar* bar = window->menuBar();
     bar->setNativeMenuBar(false); // the fixed layout counts on a bar inside the window
@@ -104,12 +105,12 @@ QHash<QString, QAction*> build(QMainWindow* window, const std::function<void(con
     bar->setStyle(style);
 
     QHash<QString, QAction*> actions;
-    QHash<QString, QMenu*> submenus;
+    QMap<ControlId, QMenu*> submenus;
     const QList<MenuSpec>& menuTable = ControlTable::menus();
     for (const MenuSpec& desc : menuTable) {
         const bool hasItems = std::any_of(menuTable.begin(), menuTable.end(),
-                                          [&](const MenuSpec& s) { return s.parent == desc.name; });
-        QMenu* parentMenu = submenus.value(desc.parent);
+                                          [&](const MenuSpec& s) { return s.parent == desc.id; });
+        QMenu* parentMenu = desc.parent ? submenus.value(*desc.parent) : nullptr;
         QAction* action = nullptr;
         if (hasItems) {
             auto* menu = new QMenu(desc.caption, parentMenu ? static_cast<QWidget*>(parentMenu)
@@ -117,7 +118,7 @@ QHash<QString, QAction*> build(QMainWindow* window, const std::function<void(con
             // A popup is a window of its own: it would take the desktop's looks.
             menu->setPalette(window->palette());
             menu->setFont(face);
-            submenus.insert(desc.name, menu);
+            submenus.insert(desc.id, menu);
             action = menu->menuAction();
             // A menu's shortcut opens it, as a click on its title does.
             if (!parentMenu)
@@ -125,13 +126,13 @@ QHash<QString, QAction*> build(QMainWindow* window, const std::function<void(con
                                  [bar, action] { bar->setActiveAction(action); });
         } else {
             action = new QAction(desc.caption, window);
-            const QString name = desc.name;
-            QObject::connect(action, &QAction::triggered, window, [run, name] { run(name); });
+            const ControlId id = desc.id;
+            QObject::connect(action, &QAction::triggered, window, [run, id] { run(id); });
         }
         action->setObjectName(desc.name);
         action->setShortcut(QKeySequence(desc.shortcut, QKeySequence::PortableText));
         // The tools' keys work from the tool windows too (Ctrl+L from 走行計算).
-        if (desc.parent == QLatin1String("tuuru"))
+        if (desc.parent == ControlId::tuuru)
             action->setShortcutContext(Qt::ApplicationShortcut);
         if (parentMenu)
             parentMenu->addAction(action);

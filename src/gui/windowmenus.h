@@ -1,5 +1,7 @@
 #pragma once
 
+#include "form/controlid.h"
+
 #include <QHash>
 #include <QString>
 #include <functional>
@@ -13,7 +15,7 @@ class QMainWindow;
 // keyboard at its first menu.
 namespace WindowMenus {
 
-// Every menu and item by name; an item's action runs run(name).
-QHash<QString, QAction*> build(QMainWindow* window, const std::function<void(const QString&)>& run);
+// Every menu and item by name; an item's action runs run(its id).
+QHash<QString, QAction*> build(QMainWindow* window, const std::function<void(ControlId)>& run);
 
 } // namespace WindowMenus

@@ -9,14 +9,17 @@ namespace {
 // Presses keys by caption and returns the display.
 QString press(Giadsp& app, const QString& start, const QStringList& keys)
 {
-    static const QHash<QString, QString> buttons = {
-        {"7", "Command6"},  {"8", "Command7"},  {"9", "Command8"},   {"4", "Command9"},
-        {"5", "Command10"}, {"6", "Command11"}, {"1", "Command12"},  {"2", "Command13"},
-        {"3", "Command14"}, {"0", "Command15"}, {"・", "Command16"}, {"CLS", "Command17"},
+    using enum ControlId;
+    static const QHash<QString, ControlId> buttons = {
+        {"7", Command6},  {"8", Command7},  {"9", Command8},   {"4", Command9},
+        {"5", Command10}, {"6", Command11}, {"1", Command12},  {"2", Command13},
+        {"3", Command14}, {"0", Command15}, {"・", Command16}, {"CLS", Command17},
     };
     app.form().Label11.text = start;
-    for (const QString& key : keys)
+    for (const QString& key : keys) {
+        EXPECT_TRUE(buttons.contains(key)) << qPrintable(key);
         EXPECT_TRUE(app.raise(buttons.value(key)));
+    }
     return app.form().Label11.text;
 }
 

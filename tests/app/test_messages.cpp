@@ -26,7 +26,7 @@ struct Window
     Form& f = app.form();
     DriveTool drive{app, host};
 
-    void press(const char* name) { app.raise(QString::fromLatin1(name)); }
+    void press(ControlId id) { app.raise(id); }
     void tell(const Result<>& done) { host.message(done ? QStringLiteral("done") : done.error()); }
 };
 
@@ -37,13 +37,13 @@ using Act = std::function<void(Window&)>;
 
 // The four quantities (secondary, spur, pinion, total) with one starred, then
 // a SET with nothing typed: the starred one is worked out.
-Act calculated(const char* selector, const QStringList& values)
+Act calculated(ControlId selector, const QStringList& values)
 {
     return [=](Window& w) {
         w.press(selector);
         for (int i = 0; i < 4; ++i)
             w.f.control(QStringLiteral("Label%1").arg(i + 6))->text = values[i];
-        w.press("Command4");
+        w.press(ControlId::Command4);
     };
 }
 // 指定減速比調査 with the six range selectors (spur start, width, pinion start,
@@ -55,7 +55,7 @@ Act surveyed(const QStringList& selectors, const QString& secondary, const QStri
             w.f.control(QStringLiteral("Combo%1").arg(i + 1))->text = selectors[i];
         w.f.Label6.text = secondary;
         w.f.Label9.text = wanted;
-        w.press("Command5");
+        w.press(ControlId::Command5);
     };
 }
 // A new module from the template, named, with this spur start.
@@ -63,10 +63,10 @@ Act moduleCreated(const QString& name, const QString& spurStart)
 {
     return [=](Window& w) {
         w.f.Combo7.text = QStringLiteral("XXモジュール");
-        w.press("Combo7");
+        w.press(ControlId::Combo7);
         w.f.Text2.text = name;
         w.f.Combo1.text = spurStart;
-        w.press("Command29");
+        w.press(ControlId::Command29);
     };
 }
 
@@ -78,25 +78,25 @@ const struct
 } rows[] = {
     // ---- Calculations --------------------------------------------------------
     {"a quantity not set",
-     calculated("Command21", {"", "70", "22", ""}),
+     calculated(ControlId::Command21, {"", "70", "22", ""}),
      {"２次減速比が設定されていません"}},
     {"a quantity that is no number",
-     calculated("Command21", {"2.5", "70", "abc", ""}),
+     calculated(ControlId::Command21, {"2.5", "70", "abc", ""}),
      {"ピニオンギア歯数「abc」は数値ではありません"}},
     {"a zero pinion",
-     calculated("Command21", {"2.5", "70", "0.0", ""}),
+     calculated(ControlId::Command21, {"2.5", "70", "0.0", ""}),
      {"ピニオンギア歯数が0のため計算できません"}},
     {"a zero secondary ratio",
-     calculated("Command19", {"0.00", "", "22", "8"}),
+     calculated(ControlId::Command19, {"0.00", "", "22", "8"}),
      {"２次減速比が0のため計算できません"}},
     {"a zero primary ratio",
-     calculated("Command20", {"2.5", "70", "", "0.0"}),
+     calculated(ControlId::Command20, {"2.5", "70", "", "0.0"}),
      {"１次減速比（スパー÷ピニオン）が0のため計算できません"}},
     {"a tooth count beyond 16 bits",
-     calculated("Command19", {"0.001", "", "22", "8"}),
+     calculated(ControlId::Command19, {"0.001", "", "22", "8"}),
      {"計算したスパーギア歯数が範囲（-32768～32767）を超えています"}},
     {"a ratio beyond any number",
-     calculated("Command21", {QString(308, u'9'), "80", "25", ""}),
+     calculated(ControlId::Command21, {QString(308, u'9'), "80", "25", ""}),
      {"計算した減速比が大きすぎて表示できません"}},
     // ---- 指定減速比調査 and the grid ------------------------------------------
     {"a wanted ratio that is no number",
@@ -134,7 +134,7 @@ const struct
     {"the grid rebuilt over an interval below 1",
      [](Window& w) {
          w.f.Combo6.text = "-1";
-         w.press("Command29");
+         w.press(ControlId::Command29);
      },
      {"ピニオンの計算間隔は1以上にして下さい"}},
     // ---- Modules -------------------------------------------------------------
@@ -160,26 +160,26 @@ const struct
     {"a character no file can hold",
      [](Window& w) {
          w.f.Label13.text = "Car😀";
-         w.press("Command4");
+         w.press(ControlId::Command4);
      },
      {"「😀」はファイルに保存できない文字です。別の文字に置き換えて下さい"}},
     {"a tab in a saved input",
      [](Window& w) {
          w.f.Combo1.text = "70\t";
-         w.press("Command4");
+         w.press(ControlId::Command4);
      },
      {"スパー範囲の開始に改行やタブなどの制御文字は使えません"}},
     {"a full disk",
      [](Window& w) {
          TextFile::fileSystemCalls().fsync = [](int) { return errno = ENOSPC, -1; };
-         w.press("Command4");
+         w.press(ControlId::Command4);
      },
      {"GIA.DAT に書き込めませんでした：" + qt_error_string(ENOSPC)}},
     {"a GIA.DAT linked to nowhere",
      [](Window& w) {
          QFile::remove(w.dir.file("GIA.DAT"));
          QFile::link("gone/GIA.DAT", w.dir.file("GIA.DAT"));
-         w.press("Command4");
+         w.press(ControlId::Command4);
      },
      {"GIA.DAT のリンク先が見つからないため書き込めませんでした"}},
     {"a masin.dat linked to nowhere at start",
@@ -192,25 +192,25 @@ const struct
     {"a missing help.txt",
      [](Window& w) {
          QFile::remove(w.dir.file("help.txt"));
-         w.press("tsitei");
+         w.press(ControlId::tsitei);
      },
      {"help.txt が見つかりません"}},
     {"a help.txt beyond any sensible size",
      [](Window& w) {
          QFile::resize(w.dir.file("help.txt"), 65LL * 1024 * 1024); // sparse
-         w.press("tsitei");
+         w.press(ControlId::tsitei);
      },
      {"help.txt が大きすぎるため読み込めませんでした"}},
     {"a topic without its end",
      [](Window& w) {
          w.dir.write("help.txt", {Topic, "一"});
-         w.press("tmasinst");
+         w.press(ControlId::tmasinst);
      },
      {"取り扱い説明「マシンの選択＆登録」の終わり（end）が見つかりません"}},
     {"a topic too long to show",
      [](Window& w) {
          w.dir.write("help.txt", QStringList{Topic} + QStringList(10001, "行"));
-         w.press("tmasinst");
+         w.press(ControlId::tmasinst);
      },
      {"取り扱い説明「マシンの選択＆登録」が長すぎるため、先頭の10000行だけを表示します"}},
     {"a folder that refuses the lock",

@@ -29,7 +29,7 @@ inline void runWorkedSurvey(Giadsp& app)
     f.Combo7.text = QStringLiteral("48P");
     f.Label6.text = QStringLiteral("2.5");
     f.Label11.text = QStringLiteral("8");
-    app.raise(u"Command5");
+    app.raise(ControlId::Command5);
 }
 
 // A poppler tool's standard output, or none when it cannot read the file.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/giadsp.h"
+#include "form/controltable.h"
 #include "support/fakehost.h"
 #include "support/tempfolder.h"
 
@@ -52,6 +53,13 @@ protected:
         ranges("70", "15", "20", "15");
         f.Combo7.text = module;
     }
-    void press(const char* name) { ASSERT_TRUE(app.raise(QString::fromLatin1(name))) << name; }
+    void press(ControlId id) { ASSERT_TRUE(app.raise(id)) << qPrintable(ControlTable::nameOf(id)); }
+    // A control a test's rows name, found through the control table.
+    void press(const char* name)
+    {
+        const std::optional<ControlId> id = ControlTable::idOf(QString::fromLatin1(name));
+        ASSERT_TRUE(id) << name;
+        press(*id);
+    }
     QString cellText(int row, int col) const { return f.MSFlexGrid1.cell(row, col).text; }
 };
