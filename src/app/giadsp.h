@@ -23,7 +23,6 @@
 #include <functional>
 #include <optional>
 
-
 class Giadsp
 {
 public:

@@ -227,7 +227,7 @@ TEST_F(DriveToolTest, OwnedGearsOnlyAndKeepingTheRollout)
 
 TEST_F(DriveToolTest, RolloutTableFollowsTheMainGridAndTheTyre)
 {
-    press("Command29"); // the grid of the ranges: spurs 70…85, pinions 20…35
+    press(ControlId::Command29); // the grid of the ranges: spurs 70…85, pinions 20…35
     tool.refresh();
     const quint64 before = tool.rollouts().revision();
     tool.refresh(); // nothing changed: the same table
@@ -238,7 +238,7 @@ TEST_F(DriveToolTest, RolloutTableFollowsTheMainGridAndTheTyre)
     EXPECT_EQ(tool.rollouts().cell(0, 1).text, "70");
     EXPECT_EQ(tool.rollouts().cell(1, 1).text, "23.70");
     ranges("60", "199", "10", "199");
-    press("Command29");
+    press(ControlId::Command29);
     tool.refresh();
     EXPECT_EQ(tool.rollouts().rows(), 201);
     EXPECT_EQ(tool.rollouts().cell(200, 200).text, "66.93"); // 259/209 × 2.5 on 66 mm

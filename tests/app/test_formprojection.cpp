@@ -189,12 +189,12 @@ TEST_F(GearCalcWindow, EverySetPressSavesTwelveLinesEvenAfterAMessage)
     quantities("2.5", "70", "22", "");
     ranges("70", "15", "20", "15");
     f.Combo7.text = " 48P";
-    press("Command4");
+    press(ControlId::Command4);
     EXPECT_EQ(dir.bytes("GIA.DAT"), cp932({"\"Car, A\"", "2.5", "70", "22", "7.95455", "\" 48P\"",
                                            "70", "15", "20", "15", "1", "1"}));
 
     f.Label6.text.clear();
-    press("Command4");
+    press(ControlId::Command4);
     EXPECT_EQ(host.messages.last(), "２次減速比が設定されていません");
     EXPECT_EQ(dir.lines("GIA.DAT").size(), 12);
     EXPECT_EQ(dir.lines("GIA.DAT")[1], "");
@@ -206,11 +206,11 @@ class SurveyWindow : public AppFixture
 
 TEST_F(SurveyWindow, TheKeypadsWantedRatioIsSurveyedAndTheBestTaken)
 {
-    press("Command19"); // the star moves back to the total
+    press(ControlId::Command19); // the star moves back to the total
     exampleRanges("ABC");
     quantities("2.5", "0", "0", "0");
     f.Label11.text = "8";
-    press("Command5");
+    press(ControlId::Command5);
     EXPECT_EQ(f.Label7.text, "80");
     EXPECT_EQ(f.Label8.text, "25");
     EXPECT_EQ(f.Label9.text, "8.00000");
@@ -227,7 +227,7 @@ TEST_F(SurveyWindow, TheKeypadsWantedRatioIsSurveyedAndTheBestTaken)
     // Nothing within 10.0: the inputs stay as they were.
     ranges("70", "2", "20", "2");
     quantities("2.5", "80", "25", "30");
-    press("Command5");
+    press(ControlId::Command5);
     EXPECT_EQ(QStringList({f.Label7.text, f.Label8.text, f.Label9.text}),
               QStringList({"80", "25", "30"}));
     EXPECT_EQ(f.Label12.text, "ABC 指定減速比 30 該当なし");
@@ -248,16 +248,16 @@ TEST_F(SurveyWindow, ARefusedSurveyChangesNothingButIsSaved)
     };
     exampleRanges("ABC");
     quantities("2.5", "0", "0", "8");
-    press("Command5");
+    press(ControlId::Command5);
     const FlexGrid before = f.MSFlexGrid1;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const QStringList& s = c.selectors;
         ranges(s[0], s[1], s[2], s[3], s[4], s[5]);
-        press("Command20");
+        press(ControlId::Command20);
         quantities("2.5", "80", "25", c.wanted);
         host.messages.clear();
-        press("Command5");
+        press(ControlId::Command5);
         ASSERT_EQ(host.messages.size(), 1) << c.messagePart;
         EXPECT_TRUE(host.messages[0].contains(QString::fromUtf8(c.messagePart)))
             << host.messages[0].toStdString();
@@ -275,7 +275,7 @@ protected:
     void rebuild()
     {
         f.Text2.text.clear(); // no module is stored, only the grid rebuilt
-        press("Command29");
+        press(ControlId::Command29);
     }
 };
 
@@ -316,11 +316,11 @@ TEST_F(RangeWindow, UnsetSelectorsLeaveTheRangeCaptionsAsTheyWere)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         ranges(c.selectors[0], c.selectors[1], c.selectors[2], c.selectors[3]);
-        press("Combo1");
+        press(ControlId::Combo1);
         EXPECT_EQ(f.Label5.text, QString::fromUtf8(c.spur));
         EXPECT_EQ(f.Label10.text, QString::fromUtf8(c.pinion));
     }
-    EXPECT_FALSE(app.raise(u"Combo5")); // the intervals have no handler
+    EXPECT_FALSE(app.raise(ControlId::Combo5)); // the intervals have no handler
 }
 
 } // namespace

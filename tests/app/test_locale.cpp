@@ -25,12 +25,12 @@ TEST_F(CommaLocale, CalculationGridAndSavedInputsUseThePoint)
 {
     quantities("0", "70", "22", "0");
     f.Label11.text = "2.5";
-    press("Command1");
+    press(ControlId::Command1);
     EXPECT_EQ(f.Label9.text, "7.95455");
     EXPECT_TRUE(dir.bytes("GIA.DAT").contains("\r\n7.95455\r\n"));
 
     ranges("75", "15", "20", "15");
-    press("Command29");
+    press(ControlId::Command29);
     EXPECT_EQ(cellText(1, 1), "9.375");
 }
 

@@ -20,12 +20,12 @@ protected:
     void storeModule(const QString& name)
     {
         f.Combo7.text = "XXモジュール";
-        press("Combo7");
+        press(ControlId::Combo7);
         f.Text2.text = name;
         f.Combo1.text = "70";
         f.Combo3.text = "20";
         host.answers = {true};
-        press("Command29");
+        press(ControlId::Command29);
     }
     static QList<QByteArray> records(const QByteArray& file)
     {
@@ -71,13 +71,13 @@ TEST_F(RoundTrip, TypedTextSurvivesARestartOrIsRefused)
             const QString where = QString("%1 / %2").arg(field.name, t.name);
             if (field.name == QStringLiteral("Text1")) {
                 fillPanel(t.typed);
-                press("Command22");
+                press(ControlId::Command22);
             } else if (field.name == QStringLiteral("Text2")) {
                 storeModule(t.typed);
             } else {
                 quantities("2.5", "70", "22", "0");
                 f.Combo1.text = t.typed;
-                press("Command1");
+                press(ControlId::Command1);
             }
             FakeHost host2;
             Giadsp next(host2, dir.path());
@@ -146,15 +146,15 @@ TEST_F(RoundTrip, RewritesKeepTheBytesOfEveryRecordTheyDoNotChange)
         if (a.name == QStringLiteral("register")) {
             expected.insert(3, "Victim,48P");
             fillPanel("New");
-            press("Command22");
+            press(ControlId::Command22);
         } else if (a.name == QStringLiteral("delete undecodable")) {
             expected.removeFirst();
             expected.insert(2, "Victim,48P");
             f.List1.listIndex = 0; // shown with U+FFFD for its bad bytes
-            press("Command27");
+            press(ControlId::Command27);
         } else if (a.name == QStringLiteral("delete")) {
             f.List1.listIndex = f.List1.items.indexOf("Victim");
-            press("Command27");
+            press(ControlId::Command27);
         } else {
             storeModule("Victim");
         }

@@ -56,11 +56,11 @@ TEST_F(Startup, AFreshFolderGetsTheShippedFilesAndOpensFromThem)
 TEST_F(Startup, TheWindowComesBackAsTheUserLeftIt)
 {
     app.Form_Load();
-    press("Command20");
+    press(ControlId::Command20);
     f.Combo1.text = "95"; // outside the module's list
     f.Combo2.text = "10";
     f.Label11.text = "80";
-    press("Command2"); // spur SET, star on the pinion
+    press(ControlId::Command2); // spur SET, star on the pinion
     const QStringList before = LastInputs::collect(f);
     const QStringList after = restartCaptions();
     EXPECT_EQ(after, before);
@@ -78,7 +78,7 @@ TEST_F(Startup, EachOfTheTwelveLinesHasItsOwnControl)
     dir.write("GIA.DAT", lines);
     EXPECT_EQ(restartCaptions(), lines);
     app.Form_Load();
-    press("Command4"); // nothing typed: the inputs are saved as they stand
+    press(ControlId::Command4); // nothing typed: the inputs are saved as they stand
     EXPECT_EQ(dir.bytes("GIA.DAT"), cp932(lines));
     EXPECT_TRUE(host.messages.isEmpty()) << host.messages.join('\n').toStdString();
 }
@@ -87,7 +87,7 @@ TEST_F(Startup, ASurveyComesBackAsAPlainTable)
 {
     app.Form_Load();
     f.Label11.text = "8";
-    press("Command5");
+    press(ControlId::Command5);
     restartCaptions();
     EXPECT_EQ(restarted.Label9.text, f.Label9.text);
     for (int r = 0; r < restarted.MSFlexGrid1.rows(); ++r)
@@ -101,7 +101,7 @@ TEST_F(Startup, ExitWithoutACalculationLosesTheChange)
     const QByteArray saved = dir.bytes("GIA.DAT");
     f.Combo1.text = "61";
     f.Label11.text = "123";
-    press("owaru");
+    press(ControlId::owaru);
     EXPECT_EQ(host.quits, 1);
     EXPECT_EQ(dir.bytes("GIA.DAT"), saved);
     EXPECT_NE(restartCaptions().value(6), "61");
@@ -152,8 +152,8 @@ TEST_F(Startup, UnreadableFilesAreReportedAndTheWindowStillOpens)
 
 TEST_F(Startup, VersionDialogAndExitGoThroughTheHost)
 {
-    press("verinf");
-    press("verinf");
+    press(ControlId::verinf);
+    press(ControlId::verinf);
     EXPECT_EQ(host.versionDialogs, 2);
     EXPECT_FALSE(dir.exists("GIA.DAT") && dir.bytes("GIA.DAT").isEmpty());
 }

@@ -15,7 +15,7 @@ protected:
     void pick(const QString& module)
     {
         f.Combo7.text = module;
-        press("Combo7");
+        press(ControlId::Combo7);
     }
     // Creation mode with a typed name and the selectors as given.
     void create(const QString& name, const QString& spurStart, const QString& pinionStart,
@@ -27,7 +27,7 @@ protected:
         f.Combo3.text = pinionStart;
         f.Combo5.text = spurStep;
         f.Combo6.text = pinionStep;
-        press("Command29");
+        press(ControlId::Command29);
     }
 };
 
@@ -234,7 +234,7 @@ TEST_F(Modules, TemplateNamesOnlyRebuildTheGrid)
         pick("48P");
         f.Text2.text = QString::fromUtf8(c.typed);
         f.Label6.text = "2.5";
-        press("Command29");
+        press(ControlId::Command29);
         EXPECT_EQ(dir.bytes("module.dat"), before);
         EXPECT_EQ(f.MSFlexGrid1.cell(1, 1).text, "9.375"); // 75 / 20 × 2.5
         EXPECT_TRUE(host.questions.isEmpty());

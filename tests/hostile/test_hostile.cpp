@@ -38,7 +38,7 @@ TEST_F(Hostile, HugeLinesNulBytesAndInvalidCp932StillOpen)
     // Registering another car copies every record it does not change byte for byte.
     fillPanel("New");
     host.messages.clear();
-    press("Command22");
+    press(ControlId::Command22);
     EXPECT_TRUE(host.messages.isEmpty());
     const auto before = RecordFile::Snapshot::of(bytes);
     const auto after = RecordFile::Snapshot::of(dir.bytes("masin.dat"));
@@ -71,7 +71,7 @@ TEST_F(Hostile, AFileBeyondAnySensibleSizeIsReportedNotLoaded)
     EXPECT_TRUE(host.messages.join('\n').contains("masin.dat"));
     EXPECT_TRUE(f.List1.items.isEmpty());
     fillPanel("New");
-    press("Command22");
+    press(ControlId::Command22);
     EXPECT_EQ(QFileInfo(dir.file("masin.dat")).size(), 65LL * 1024 * 1024);
 }
 
@@ -84,10 +84,10 @@ TEST_F(Hostile, FoldersInPlaceOfEveryFileAreReportedAndKept)
     app.Form_Load();
     EXPECT_FALSE(host.messages.isEmpty());
     f.Label11.text = "8";
-    press("Command4");
+    press(ControlId::Command4);
     fillPanel("New");
-    press("Command22");
-    press("tsitei");
+    press(ControlId::Command22);
+    press(ControlId::tsitei);
     for (const char* name : {"GIA.DAT", "module.dat", "masin.dat", "help.txt", "mawork.dat"})
         EXPECT_TRUE(QFileInfo(dir.file(name)).isDir()) << name;
 }
@@ -195,7 +195,7 @@ TEST_F(Hostile, AHugeModuleTableListsItsFirstModulesAndStillLoadsAnyTyped)
         << qPrintable(host.messages.join('\n'));
     f.Combo7.text = "M10000"; // beyond the list, typed in
     host.messages.clear();
-    press("Combo7");
+    press(ControlId::Combo7);
     EXPECT_TRUE(host.messages.isEmpty());
     EXPECT_EQ(f.Combo1.text, "70");
 }

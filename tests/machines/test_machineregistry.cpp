@@ -28,7 +28,7 @@ protected:
     void select(const QString& name)
     {
         f.List1.listIndex = int(f.List1.items.indexOf(name));
-        press("List1");
+        press(ControlId::List1);
     }
 };
 
@@ -37,7 +37,7 @@ TEST_F(Machines, RegisteringWritesTheRecordFirstAndEmptiesThePanel)
     dir.write("masin.dat", {"B,48P,2.5,70,15,20,15,1,1", "Car A,48P,1,1,1,1,1,1,1",
                             "C,48P,2.5,70,15,20,15,1,1"});
     panel("Car A");
-    press("Command22");
+    press(ControlId::Command22);
     EXPECT_TRUE(host.messages.isEmpty());
     EXPECT_EQ(dir.bytes("masin.dat"),
               cp932({"Car A,48P,2.6,80,15,20,15,1,1", "B,48P,2.5,70,15,20,15,1,1",
@@ -52,7 +52,7 @@ TEST_F(Machines, RegisteringWritesTheRecordFirstAndEmptiesThePanel)
         EXPECT_EQ(c->text, "");
 
     panel("Car A");
-    press("Command22");
+    press(ControlId::Command22);
     EXPECT_EQ(f.List1.items, (QStringList{"Car A", "B", "C"})); // one record per name
 }
 
@@ -97,7 +97,7 @@ TEST_F(Machines, RegisterValidationsInTheirOrder)
 TEST_F(Machines, ARefusedRegistrationIsToldAndKeepsThePanel)
 {
     panel("a\"b");
-    press("Command22");
+    press(ControlId::Command22);
     EXPECT_EQ(host.messages, QStringList{"マシン名に「\"」は使えません"});
     EXPECT_FALSE(dir.exists("masin.dat"));
     EXPECT_EQ(f.Text1.text, "a\"b");
@@ -109,13 +109,13 @@ TEST_F(Machines, DeletingRemovesEveryRecordOfTheNameAndPartOfThePanel)
 {
     dir.write("masin.dat", {"A,48P,2.5,70,15,20,15,1,1", "B,48P,2.5,70,15,20,15,1,1",
                             "A,48P,3,70,15,20,15,1,1"});
-    press("Command27");
+    press(ControlId::Command27);
     EXPECT_EQ(host.messages, QStringList{"マシン名を選択して下さい"});
 
     f.List1.items = {"A", "B"};
     f.List1.listIndex = 0;
     panel("x");
-    press("Command27");
+    press(ControlId::Command27);
     EXPECT_EQ(dir.bytes("masin.dat"), cp932({"B,48P,2.5,70,15,20,15,1,1"}));
     EXPECT_EQ(f.List1.items, QStringList{"B"});
     EXPECT_EQ(f.List1.listIndex, -1);
@@ -130,9 +130,9 @@ TEST_F(Machines, DeletingRemovesEveryRecordOfTheNameAndPartOfThePanel)
 TEST_F(Machines, NamesWithCommasAndBlanksReadBackExactly)
 {
     panel(" Car, 2 ");
-    press("Command22");
+    press(ControlId::Command22);
     EXPECT_EQ(dir.lines("masin.dat").first(), "\" Car, 2 \",48P,2.6,80,15,20,15,1,1");
-    press("Command27"); // nothing selected yet
+    press(ControlId::Command27); // nothing selected yet
     select(" Car, 2 ");
     EXPECT_EQ(f.Label13.text, " Car, 2 ");
     EXPECT_EQ(f.Label6.text, "2.6");
@@ -141,11 +141,11 @@ TEST_F(Machines, NamesWithCommasAndBlanksReadBackExactly)
 TEST_F(Machines, SelectingRestoresTheSettingsAndRunsTheSurveyAt5_5)
 {
     dir.write("masin.dat", {"Car A,48P,2.6,80,10,20,15,1,1"});
-    press("Command22"); // fills nothing: validation message
+    press(ControlId::Command22); // fills nothing: validation message
     host.messages.clear();
     f.List1.items = {"Car A"};
     f.Label5.text = "before";
-    press("Command19");
+    press(ControlId::Command19);
     select("Car A");
     EXPECT_TRUE(host.messages.isEmpty());
     EXPECT_EQ(f.Label13.text, "Car A");
@@ -224,10 +224,10 @@ TEST_F(Machines, TransferButtonsCopyTheirGroups)
                 << c.button << " " << name.toStdString();
     }
     panel("Car A");
-    press("Command22");
+    press(ControlId::Command22);
     f.Label13.text.clear();
-    press("Command23");
-    press("Command22");
+    press(ControlId::Command23);
+    press(ControlId::Command22);
     EXPECT_EQ(host.messages.last(), "マシン名を入力して下さい");
 }
 
@@ -237,7 +237,7 @@ TEST_F(Machines, AFailedRewriteKeepsTheFileAndTheList)
     f.List1.items = {"B"};
     panel("New");
     TextFile::setFaultHook([](const char* step) { return qstrcmp(step, "work-write") != 0; });
-    press("Command22");
+    press(ControlId::Command22);
     TextFile::setFaultHook(nullptr);
     ASSERT_EQ(host.messages.size(), 1);
     EXPECT_TRUE(host.messages[0].contains("mawork.dat"));

@@ -59,61 +59,61 @@ TEST_F(ManualPanel, ATopicTooLongKeepsItsFirstRowsAndSaysSo)
     EXPECT_EQ(topic->rows.first(), "マシンの選択＆登録");
     EXPECT_EQ(topic->notice,
               "取り扱い説明「マシンの選択＆登録」が長すぎるため、先頭の10000行だけを表示します");
-    press("tmasinst");
+    press(ControlId::tmasinst);
     EXPECT_EQ(rows().size(), 10001); // after the panel's empty row
     EXPECT_EQ(host.messages, QStringList{topic->notice});
 }
 
 TEST_F(ManualPanel, StateTable)
 {
-    press("torisetutoziru"); // empty: nothing happens
+    press(ControlId::torisetutoziru); // empty: nothing happens
     EXPECT_TRUE(hidden());
     EXPECT_TRUE(rows().isEmpty());
 
-    press("torisetuhiraku"); // empty → the first topic
+    press(ControlId::torisetuhiraku); // empty → the first topic
     EXPECT_TRUE(shown());
     EXPECT_EQ(rows().value(1), "２次減速比の調査");
 
-    press("tgensokuhi"); // showing → replaced, still shown
+    press(ControlId::tgensokuhi); // showing → replaced, still shown
     EXPECT_TRUE(shown());
     EXPECT_EQ(rows().value(1), "減速比の調査");
 
-    press("torisetuhiraku"); // showing: nothing
+    press(ControlId::torisetuhiraku); // showing: nothing
     EXPECT_EQ(rows().value(1), "減速比の調査");
 
-    press("Command30"); // → kept
+    press(ControlId::Command30); // → kept
     EXPECT_TRUE(hidden());
     dir.write("help.txt", {"減速比の調査", "changed", "end"});
-    press("torisetuhiraku"); // kept → the old rows, the file is not read
+    press(ControlId::torisetuhiraku); // kept → the old rows, the file is not read
     EXPECT_TRUE(shown());
     EXPECT_EQ(rows(), (QStringList{"", "減速比の調査", "本文"}));
 
-    press("torisetutoziru");
+    press(ControlId::torisetutoziru);
     EXPECT_TRUE(hidden());
     EXPECT_EQ(rows().size(), 3);
 }
 
 TEST_F(ManualPanel, AMissingTitleShowsOneEmptyRowAndReopenLoadsTheFirstTopic)
 {
-    press("tprinto");
+    press(ControlId::tprinto);
     EXPECT_TRUE(shown());
     EXPECT_EQ(rows(), QStringList{""});
     EXPECT_TRUE(host.messages.isEmpty());
-    press("Command30");
-    press("torisetuhiraku");
+    press(ControlId::Command30);
+    press(ControlId::torisetuhiraku);
     EXPECT_EQ(rows().value(1), "２次減速比の調査");
 }
 
 TEST_F(ManualPanel, ATopicWithoutEndAndAMissingFileAreReported)
 {
     dir.write("help.txt", {"マシンの選択＆登録", "一", "二"});
-    press("tmasinst");
+    press(ControlId::tmasinst);
     EXPECT_EQ(rows(), (QStringList{"", "マシンの選択＆登録", "一", "二"}));
     ASSERT_EQ(host.messages.size(), 1);
     EXPECT_TRUE(host.messages[0].contains("end"));
 
     QFile::remove(dir.file("help.txt"));
-    press("tsitei");
+    press(ControlId::tsitei);
     EXPECT_TRUE(shown());
     EXPECT_EQ(rows(), QStringList{""});
     EXPECT_EQ(host.messages.size(), 2);

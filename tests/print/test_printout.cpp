@@ -30,7 +30,7 @@ protected:
     {
         exampleRanges("48P");
         quantities("2.5", "0", "0", "8");
-        press("Command5");
+        press(ControlId::Command5);
     }
 };
 
@@ -179,7 +179,7 @@ TEST_F(PrintOutPage, AnEmptyGridPrintsTheFrameAndHeadingsOnly)
 
 TEST_F(PrintOutPage, TheQuestionTheBusyPointerAndTheOutcomeMessages)
 {
-    press("purinto");
+    press(ControlId::purinto);
     EXPECT_EQ(
         host.questions,
         QStringList{"プリンターは接続されていますか？接続されていない場合はエラー停止します。"});
@@ -206,7 +206,7 @@ TEST_F(PrintOutPage, TheQuestionTheBusyPointerAndTheOutcomeMessages)
         host.answers = {true};
         host.printResult = {c.outcome, c.detail};
         host.messages.clear();
-        press("purinto");
+        press(ControlId::purinto);
         EXPECT_EQ(host.messages, QStringList{QString::fromUtf8(c.message)});
         EXPECT_EQ(host.busyDepth, 0);
     }
