@@ -28,11 +28,9 @@ struct Control
     }
 };
 
-// An input caption that is empty or exactly "0" counts as not set.
-inline bool isUnset(const Control& c) { return c.text.isEmpty() || c.text == u"0"; }
-
-// Every control of the main window, named as the window names them. The
-// controls are the only store of working values, as on the window itself.
+// Every control of the main window, named as the window names them: the
+// window's state as its controls hold it. The core never sees it;
+// app/formprojection and the panels turn it into values and back.
 struct Form
 {
 #define ZELTAN_DECLARE(name, ...) Control name;
@@ -65,11 +63,4 @@ struct Form
     // The control's text as the screen and the page show it: the machine
     // title's design caption in the window's language, every other text as held.
     QString shown(const Control& control) const;
-
-    // A selector never set shows its own control name ("Combo1"); that, or
-    // nothing at all, counts as not set.
-    bool isUnsetSelector(const Control& selector) const
-    {
-        return selector.text.isEmpty() || selector.text == nameOf(selector);
-    }
 };
