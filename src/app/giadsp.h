@@ -3,12 +3,15 @@
 // The main window "ギア比確認" as a headless model.
 //
 //   user ─► Qt widgets (gui/) ─► Form: every control's text, list, visibility, grid cells
-//                  │ raise(Command2) ─► handler (here) ─► calc/ gearmodules/ machines/ manual/
-//                  print/ ◄── render the Form back onto the widgets after each handler
+//                  │ raise(ControlId::Command2) ─► handler (here)
+//                  │     ─► app/formprojection and the panels: the controls as values
+//                  │     ─► calc/ gearmodules/ machines/ manual/ print/ (values in, values out)
+//                  │     ◄─ the results written back into the Form, messages through Host
+//                  └─ render the Form back onto the widgets after each handler
 //
 // Handlers are named after the window's events and stay short: each delegates
-// to the folder that owns the work. The platform (message boxes, busy pointer,
-// printer, version dialog, quit) is reached only through Host.
+// to the panel or projection that owns the work. The platform (message boxes,
+// busy pointer, printer, version dialog, quit) is reached only through Host.
 
 #include "app/keypad.h"
 #include "calc/gearcalc.h"
