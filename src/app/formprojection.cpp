@@ -1,5 +1,7 @@
 #include "formprojection.h"
 
+#include "form/controltable.h"
+
 namespace FormProjection {
 
 namespace {
@@ -31,6 +33,14 @@ InputText input(const Control& caption)
 InputText selector(const Form& form, const Control& selector)
 {
     return {selector.text, !selector.text.isEmpty() && selector.text != form.nameOf(selector)};
+}
+
+std::optional<QString> car(const Form& form)
+{
+    const ControlSpec* title = ControlTable::find(ControlId::Label13);
+    if (title && form.machineTitle().text == title->caption)
+        return std::nullopt;
+    return form.machineTitle().text.trimmed();
 }
 
 Control& valueOf(Form& form, Quantity quantity) { return form.*controlsOf(quantity).value; }

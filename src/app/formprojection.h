@@ -20,6 +20,10 @@ InputText input(const Control& caption);
 // nothing at all, counts as not set.
 InputText selector(const Form& form, const Control& selector);
 
+// The car the machine title names; none while it shows its own design
+// caption, which names no car.
+std::optional<QString> car(const Form& form);
+
 // The caption that holds a quantity's value (Label6 … Label9).
 Control& valueOf(Form& form, GearCalc::Quantity quantity);
 // The quantity whose selector carries the star (the total when none does).

@@ -1,9 +1,9 @@
 #include "gearbox.h"
 
+#include "app/formprojection.h"
 #include "app/notebook.h"
 #include "calc/drive.h"
 #include "common/numbertext.h"
-#include "form/controltable.h"
 #include "gearmodules/moduletable.h"
 #include "notebook/gearmessages.h"
 
@@ -178,10 +178,7 @@ bool GearBox::setMount(const QString& car, const QString& module, const QString&
 
 QString GearBox::currentCar(const Form& form)
 {
-    const ControlSpec* title = ControlTable::find(form.nameOf(form.machineTitle()));
-    if (title && form.machineTitle().text == title->caption)
-        return QString();
-    return form.machineTitle().text.trimmed();
+    return FormProjection::car(form).value_or(QString());
 }
 
 GearBox::Owned GearBox::owned(const QString& car, const QString& module) const

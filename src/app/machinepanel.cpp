@@ -17,6 +17,17 @@ bool showList(Form& f, Host& host, const Result<ItemList>& now)
     return true;
 }
 
+// The name, the secondary ratio and the ranges back to nothing transferred
+// (a deletion keeps the intervals and the module).
+void emptyPanel(Form& f)
+{
+    f.machineName().text.clear();
+    f.panelSecondaryRatio().text = QStringLiteral("0");
+    for (Control* c :
+         {&f.panelSpurStart(), &f.panelSpurWidth(), &f.panelPinionStart(), &f.panelPinionWidth()})
+        c->text.clear();
+}
+
 } // namespace
 
 void ensureExists(Host& host, const DataFolder& files)
@@ -43,11 +54,8 @@ void registerMachine(Form& f, Host& host, const DataFolder& files)
         f.panelPinionWidth().text, f.panelSpurInterval().text, f.panelPinionInterval().text};
     if (!showList(f, host, MachineRegistry::add(files, car)))
         return;
-    f.machineName().text.clear();
-    f.panelSecondaryRatio().text = QStringLiteral("0");
-    for (Control* c :
-         {&f.panelSpurStart(), &f.panelSpurWidth(), &f.panelPinionStart(), &f.panelPinionWidth(),
-          &f.panelSpurInterval(), &f.panelPinionInterval(), &f.panelModule()})
+    emptyPanel(f);
+    for (Control* c : {&f.panelSpurInterval(), &f.panelPinionInterval(), &f.panelModule()})
         c->text.clear();
 }
 
@@ -55,11 +63,7 @@ void deleteSelected(Form& f, Host& host, const DataFolder& files)
 {
     if (!showList(f, host, MachineRegistry::remove(files, f.machineList().listText())))
         return;
-    f.machineName().text.clear();
-    f.panelSecondaryRatio().text = QStringLiteral("0");
-    for (Control* c :
-         {&f.panelSpurStart(), &f.panelSpurWidth(), &f.panelPinionStart(), &f.panelPinionWidth()})
-        c->text.clear();
+    emptyPanel(f);
 }
 
 QList<MachineRegistry::MachineRecord> recordsNamed(const QString& name, Host& host,
@@ -71,19 +75,6 @@ QList<MachineRegistry::MachineRecord> recordsNamed(const QString& name, Host& ho
         return {};
     }
     return *records;
-}
-
-void transferAll(Form& f)
-{
-    f.machineName().text = f.machineTitle().text;
-    f.panelSecondaryRatio().text = f.secondaryRatio().text;
-    f.panelSpurStart().text = f.spurRangeStart().text;
-    f.panelSpurWidth().text = f.spurRangeWidth().text;
-    f.panelPinionStart().text = f.pinionRangeStart().text;
-    f.panelPinionWidth().text = f.pinionRangeWidth().text;
-    f.panelSpurInterval().text = f.spurInterval().text;
-    f.panelPinionInterval().text = f.pinionInterval().text;
-    f.panelModule().text = f.module().text;
 }
 
 void transferSecondary(Form& f) { f.panelSecondaryRatio().text = f.secondaryRatio().text; }
@@ -103,5 +94,14 @@ void transferPinion(Form& f)
 }
 
 void transferModule(Form& f) { f.panelModule().text = f.module().text; }
+
+void transferAll(Form& f)
+{
+    f.machineName().text = f.machineTitle().text;
+    transferSecondary(f);
+    transferSpur(f);
+    transferPinion(f);
+    transferModule(f);
+}
 
 } // namespace MachinePanel

@@ -5,10 +5,10 @@
 namespace ManualPanel {
 
 namespace {
-void showPanel(Form& form)
+void showPanel(Form& form, bool shown = true)
 {
-    form.manualPanel().visible = true;
-    form.manualClose().visible = true;
+    form.manualPanel().visible = shown;
+    form.manualClose().visible = shown;
 }
 } // namespace
 
@@ -30,11 +30,7 @@ void ShowManualTopic(Form& form, Host& host, const QString& helpPath, const QStr
         host.message(topic->notice);
 }
 
-void close(Form& form)
-{
-    form.manualPanel().visible = false;
-    form.manualClose().visible = false;
-}
+void close(Form& form) { showPanel(form, false); }
 
 void reopen(Form& form, Host& host, const QString& helpPath)
 {

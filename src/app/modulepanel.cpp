@@ -14,15 +14,15 @@ void put(Control& selector, const ModuleTable::Selector& values)
     selector.text = values.text;
 }
 
-void hideNewName(Form& form)
+void showNewName(Form& form, bool shown)
 {
-    form.newModuleHint().visible = false;
-    form.newModuleName().visible = false;
+    form.newModuleHint().visible = shown;
+    form.newModuleName().visible = shown;
 }
 
 } // namespace
 
-QString newNamePlaceholder() { return ControlTable::find(QStringLiteral("Text2"))->caption; }
+QString newNamePlaceholder() { return ControlTable::find(ControlId::Text2)->caption; }
 
 void fillSelector(Form& form, Host& host, const DataFolder& files)
 {
@@ -62,8 +62,7 @@ void showCreationMode(Form& form)
     const bool creating = form.module().text == ModuleTable::Template;
     if (creating)
         form.newModuleName().text = newNamePlaceholder();
-    form.newModuleHint().visible = creating;
-    form.newModuleName().visible = creating;
+    showNewName(form, creating);
 }
 
 void storeTypedModule(Form& form, Host& host, const DataFolder& files, QString& remembered)
@@ -83,7 +82,7 @@ void storeTypedModule(Form& form, Host& host, const DataFolder& files, QString& 
     ModuleTable::Store how = ModuleTable::Store::Write;
     if (planned->exists && !host.askYesNo(Messages::askOverwriteModule())) {
         if (!host.askYesNo(Messages::askDeleteModule())) {
-            hideNewName(form);
+            showNewName(form, false);
             return;
         }
         remembered = form.module().text;
@@ -99,7 +98,7 @@ void storeTypedModule(Form& form, Host& host, const DataFolder& files, QString& 
     form.module().items = *names;
     form.module().text = remembered.isEmpty() ? form.newModuleName().text : remembered;
     form.newModuleName().text.clear();
-    hideNewName(form);
+    showNewName(form, false);
 }
 
 } // namespace ModulePanel

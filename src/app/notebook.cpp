@@ -1,9 +1,9 @@
 #include "notebook.h"
 
+#include "app/formprojection.h"
 #include "calc/drive.h"
 #include "common/numbertext.h"
 #include "common/usertext.h"
-#include "form/controltable.h"
 #include "notebook/gearmessages.h"
 #include "notebook/notebookmessages.h"
 
@@ -92,6 +92,8 @@ bool Notebook::raise(QStringView name)
 
 void Notebook::open(const QDateTime& now)
 {
+    if (followedOpen())
+        return;
     const auto opened = m_store.open(filePath(), now);
     if (!opened) {
         m_host.message(opened.error());
@@ -102,9 +104,19 @@ void Notebook::open(const QDateTime& now)
     reload();
 }
 
+bool Notebook::followedOpen()
+{
+    // The session keeps the notebook read and checked from an earlier window:
+    // only what another copy wrote since is read.
+    if (!isOpen())
+        return false;
+    followOtherCopies();
+    return true;
+}
+
 void Notebook::openAside(std::function<void()> progress, const QDateTime& now)
 {
-    if (m_opening)
+    if (m_opening || followedOpen())
         return;
     if (const auto attached = m_store.attach(filePath()); !attached) {
         m_host.message(attached.error());
@@ -718,10 +730,7 @@ NotebookEntry Notebook::fromWindows() const
     e.taken.setTime(QTime(e.taken.time().hour(), e.taken.time().minute(), e.taken.time().second()));
     // Until a car is picked the title shows the window's own caption, which
     // names no car: the car of the filter is meant then, or none.
-    const ControlSpec* title = ControlTable::find(f.nameOf(f.machineTitle()));
-    e.car = f.machineTitle().text.trimmed();
-    if (title && f.machineTitle().text == title->caption)
-        e.car = m_carFilter;
+    e.car = FormProjection::car(f).value_or(m_carFilter);
     e.secondary = f.secondaryRatio().text.trimmed();
     e.spur = f.spurTeeth().text.trimmed();
     e.pinion = f.pinionTeeth().text.trimmed();

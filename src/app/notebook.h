@@ -44,7 +44,8 @@ public:
     ~Notebook();
 
     // Opens the notebook file and lists it; problems are told. now names a
-    // damaged file moved aside.
+    // damaged file moved aside. Open already (an earlier window's), it only
+    // lists what another copy wrote since.
     void open(const QDateTime& now = QDateTime::currentDateTime());
     // The same, with the file read and checked on a thread of its own, so a
     // window keeps drawing: progress runs on that thread when the list can be
@@ -173,6 +174,8 @@ private:
     bool take(Result<> done, qint64 changed = 0);
     // The names by number and the shown list, after the index changed.
     void indexChanged();
+    // Already open: follows other copies instead of opening again (true).
+    bool followedOpen();
 
     struct Opening;
     Giadsp& m_main;

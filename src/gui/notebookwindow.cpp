@@ -392,13 +392,6 @@ void NotebookWindow::startReading()
 {
     if (std::exchange(m_read, true))
         return;
-    // The session read and checked the file for an earlier window: only what
-    // another copy wrote since is read.
-    if (m_notebook.isOpen()) {
-        m_notebook.followOtherCopies();
-        render();
-        return;
-    }
     // The thread's news comes back through this window's event queue; the
     // notebook waits for the thread before the window goes.
     m_notebook.openAside([this] {
@@ -422,12 +415,9 @@ void NotebookWindow::readProgress()
 
 void NotebookWindow::readNotebook()
 {
-    if (!std::exchange(m_read, true)) {
-        if (m_notebook.isOpen())
-            m_notebook.followOtherCopies();
-        else
-            m_notebook.open();
-    } else if (m_notebook.opening())
+    if (!std::exchange(m_read, true))
+        m_notebook.open();
+    else if (m_notebook.opening())
         m_notebook.finishOpening();
     else
         return;

@@ -1069,6 +1069,11 @@ TEST_F(NotebookTest, RunsNotedElsewhereWhileTheListIsReadAreListed)
     EXPECT_EQ(notebook.shownCount(), 3) << "listed before the check: " << listedEarly;
     EXPECT_TRUE(notebook.isOpen());
     EXPECT_TRUE(host.messages.isEmpty());
+    // A later window of the session reads only what was written since.
+    ASSERT_TRUE(other.add(run("D", "x", "63", 3)));
+    notebook.openAside({}, Now);
+    EXPECT_FALSE(notebook.opening());
+    EXPECT_EQ(notebook.shownCount(), 4);
 }
 
 // ---- Pages -----------------------------------------------------------------
