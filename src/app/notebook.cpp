@@ -8,6 +8,7 @@
 #include "notebook/notebookmessages.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QLatin1String>
 
 #include <algorithm>
@@ -18,6 +19,8 @@
 #include <numeric>
 #include <optional>
 #include <thread>
+
+#include <sys/stat.h>
 
 namespace {
 struct Tr
@@ -33,15 +36,52 @@ QStringList Notebook::columnTitles()
         Tr::tr("減速比"), Tr::tr("ロールアウト"), Tr::tr("モーター温度"), Tr::tr("ベストラップ")};
 }
 
+namespace {
+// Which file a path names: a file put in its place (a backup restored) is another.
+std::optional<std::pair<dev_t, ino_t>> fileAt(const QString& path)
+{
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return std::nullopt;
+    return std::pair{st.st_dev, st.st_ino};
+}
+} // namespace
+
 // What the reading thread hands over, under its lock.
 struct Notebook::Opening
 {
     QDateTime now;
     std::mutex lock;
+    std::function<void()> progress; // who hears of it; none while read ahead
     std::optional<Result<NotebookIndex>> listed;
     bool taken = false;
     std::optional<Result<QString>> checked;
+    // A reading no window asked for yet, and the file it read.
+    bool ahead = false;
+    std::optional<std::pair<dev_t, ino_t>> file;
     std::thread reader;
+
+    void tell()
+    {
+        std::function<void()> hear;
+        {
+            const std::lock_guard hold(lock);
+            hear = progress;
+        }
+        if (hear)
+            hear();
+    }
+    void listen(std::function<void()> hear)
+    {
+        bool news;
+        {
+            const std::lock_guard hold(lock);
+            progress = hear;
+            news = listed || checked;
+        }
+        if (news && hear)
+            hear();
+    }
 };
 
 Notebook::Notebook(Giadsp& main, Host& host, DriveTool& drive)
@@ -92,6 +132,10 @@ bool Notebook::raise(QStringView name)
 
 void Notebook::open(const QDateTime& now)
 {
+    if (adoptReadAhead(now)) {
+        finishOpening();
+        return;
+    }
     if (followedOpen())
         return;
     const auto opened = m_store.open(filePath(), now);
@@ -116,16 +160,61 @@ bool Notebook::followedOpen()
 
 void Notebook::openAside(std::function<void()> progress, const QDateTime& now)
 {
+    if (adoptReadAhead(now)) {
+        m_opening->listen(std::move(progress));
+        return;
+    }
     if (m_opening || followedOpen())
         return;
     if (const auto attached = m_store.attach(filePath()); !attached) {
         m_host.message(attached.error());
         return;
     }
+    startReading(std::move(progress), now);
+}
+
+void Notebook::readAhead()
+{
+    if (m_opening || m_store.isOpen())
+        return;
+    const auto file = fileAt(filePath());
+    // A file that is not there yet, cannot be read or is to be brought up to
+    // date is for the window to tell of and to change.
+    if (!file || !m_store.attach(filePath()))
+        return;
+    if (!m_store.isCurrent()) {
+        m_store.close();
+        return;
+    }
+    startReading({}, QDateTime::currentDateTime());
+    m_opening->ahead = true;
+    m_opening->file = file;
+}
+
+bool Notebook::adoptReadAhead(const QDateTime& now)
+{
+    if (!m_opening || !m_opening->ahead)
+        return false;
+    if (fileAt(filePath()) == m_opening->file) {
+        m_opening->ahead = false;
+        m_opening->now = now;
+        return true;
+    }
+    // Another file now stands at the path: what was read of the old one is
+    // neither listed nor acted on.
+    waitForReading();
+    m_opening.reset();
+    m_store.close();
+    return false;
+}
+
+void Notebook::startReading(std::function<void()> progress, const QDateTime& now)
+{
     m_opening = std::make_unique<Opening>();
     m_opening->now = now;
+    m_opening->progress = std::move(progress);
     Opening* o = m_opening.get();
-    m_opening->reader = std::thread([o, progress = std::move(progress), path = filePath()] {
+    m_opening->reader = std::thread([o, path = filePath()] {
         NotebookStore::readAside(
             path,
             [&](Result<NotebookIndex> index) {
@@ -133,23 +222,21 @@ void Notebook::openAside(std::function<void()> progress, const QDateTime& now)
                     const std::lock_guard hold(o->lock);
                     o->listed = std::move(index);
                 }
-                if (progress)
-                    progress();
+                o->tell();
             },
             [&](Result<QString> damage) {
                 {
                     const std::lock_guard hold(o->lock);
                     o->checked = std::move(damage);
                 }
-                if (progress)
-                    progress();
+                o->tell();
             });
     });
 }
 
 bool Notebook::takeList()
 {
-    if (!m_opening)
+    if (!m_opening || m_opening->ahead)
         return false;
     std::optional<Result<NotebookIndex>> listed;
     {
@@ -177,7 +264,7 @@ bool Notebook::openingRead() const
 
 bool Notebook::finishOpening()
 {
-    if (!m_opening)
+    if (!m_opening || (m_opening->ahead && !adoptReadAhead(QDateTime::currentDateTime())))
         return false;
     waitForReading();
     bool changed = takeList();

@@ -54,6 +54,11 @@ public:
     // is written to a file not yet checked.
     void openAside(std::function<void()> progress,
                    const QDateTime& now = QDateTime::currentDateTime());
+    // Starts that reading before any window asks, silently, when the file is
+    // there: the first opening of a session then finds its list read and its
+    // file checked. What the check found is acted on and told only when a
+    // window opens the notebook, and only if the file is still the one read.
+    void readAhead();
     // Lists what the thread read, once; true when the list changed.
     bool takeList();
     // Waits for the check, then does with its outcome what open() does;
@@ -178,6 +183,10 @@ private:
     bool followedOpen();
 
     struct Opening;
+    void startReading(std::function<void()> progress, const QDateTime& now);
+    // A reading started ahead becomes the window's opening, unless the file
+    // was replaced since (then it is dropped, unread); false when there is none.
+    bool adoptReadAhead(const QDateTime& now);
     Giadsp& m_main;
     Host& m_host;
     DriveTool& m_drive;

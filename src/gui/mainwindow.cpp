@@ -555,6 +555,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
             window->removeEventFilter(this);
             QMetaObject::invokeMethod(
                 this, [this] { m_host.showHeldMessages(); }, Qt::QueuedConnection);
+            // A season of runs takes a few frames to read and check: done
+            // now, on a thread of its own, セッティング記録 opens listed.
+            m_host.afterDrawing([this] { m_session.notebook().readAhead(); });
         }
         break;
     case QEvent::MouseButtonPress:

@@ -372,6 +372,12 @@ void NotebookWindow::opening(bool first)
     if (first) {
         // Drawn at once, empty: checking the file and reading a season of
         // runs take a few frames, which come after the first (paintEvent).
+        // A list read ahead is in it already; what the check found is told
+        // once the window is on the screen.
+        if (m_notebook.opening()) {
+            startReading();
+            m_notebook.takeList();
+        }
         render();
         placeOnScreen();
     } else {

@@ -95,6 +95,8 @@ public:
     // I/O error would (the transaction is rolled back).
     using FaultHook = std::function<bool(const char* step)>;
     static void setFaultHook(FaultHook hook);
+    // Whether the file is of this program's schema: reading it then changes nothing.
+    bool isCurrent() const { return version() == SchemaVersion; }
 
 private:
     QSqlDatabase database() const;

@@ -126,6 +126,31 @@ private slots:
         QCOMPARE(nb->list()->model()->rowCount(), 0);
     }
 
+    // Once the main window's first frame is out the session reads the notebook
+    // ahead: セッティング記録 then opens listed, in its own first frame.
+    void opensListedAfterTheReadAhead()
+    {
+        m_fixture.close();
+        m_fixture.open([](const QString& folder) {
+            NotebookStore store;
+            QVERIFY(store.open(QDir(folder).filePath(Notebook::FileName)));
+            QList<NotebookEntry> runs(2);
+            runs[0].taken = QDateTime(QDate(2026, 12, 8), QTime(9, 0));
+            runs[1].taken = QDateTime(QDate(2026, 12, 8), QTime(9, 30));
+            runs[0].car = runs[1].car = QStringLiteral("TRF");
+            QVERIFY(store.addAll(runs));
+        });
+        m_window = m_fixture.window();
+        Notebook& notebook = m_window->session().notebook();
+        QTRY_VERIFY(notebook.opening());
+        notebook.waitForReading();
+        m_window->menuAction(QStringLiteral("kiroku"))->trigger();
+        auto* nb = m_window->findChild<NotebookWindow*>();
+        QVERIFY(nb && nb->isVisible());
+        QCOMPARE(nb->list()->model()->rowCount(), 2);
+        QTRY_VERIFY(notebook.isOpen());
+    }
+
     void tabReachesEveryButtonFromTheList()
     {
         NotebookWindow* nb = openNotebook();

@@ -11,6 +11,7 @@
 #include <QSqlQuery>
 #include <QVariant>
 #include <array>
+#include <cstdio>
 #include <gtest/gtest.h>
 #include <random>
 #include <thread>
@@ -133,24 +134,35 @@ const FileCase fileCases[] = {
      1, true, NotebookMessages::damaged("%2"), 0},
 };
 
+enum class Opened { AtOnce, Aside, ReadAhead };
+
 class NotebookFiles : public NotebookTest,
-                      public ::testing::WithParamInterface<std::tuple<FileCase, bool>>
+                      public ::testing::WithParamInterface<std::tuple<FileCase, Opened>>
 {
 };
 
-// Opened at once, or read and checked on a thread while the window draws:
-// the same outcome either way.
+// Opened at once, read and checked on a thread while the window draws, or
+// read ahead before any window asked: the same outcome every way.
 TEST_P(NotebookFiles, OpenTellsAndKeeps)
 {
-    const auto& [c, aside] = GetParam();
+    const auto& [c, how] = GetParam();
     c.make(db());
     const QByteArray before = dir.bytes(Notebook::FileName);
     const QString moved = db() + ".damaged-20261207-153000";
-    if (aside) {
+    if (how == Opened::ReadAhead) {
+        notebook.readAhead();
+        notebook.waitForReading();
+        // Nothing is told, moved or made before a window opens the notebook.
+        EXPECT_TRUE(host.messages.isEmpty());
+        EXPECT_FALSE(QFile::exists(moved));
+        EXPECT_EQ(dir.bytes(Notebook::FileName), before);
+        EXPECT_EQ(QFile::exists(db()), !before.isNull());
+    }
+    if (how == Opened::AtOnce) {
+        notebook.open(Now);
+    } else {
         notebook.openAside({}, Now);
         notebook.finishOpening();
-    } else {
-        notebook.open(Now);
     }
     EXPECT_EQ(host.messages.join('|').toStdString(),
               QString(c.message).replace("%1", db()).replace("%2", moved).toStdString());
@@ -172,10 +184,15 @@ TEST_P(NotebookFiles, OpenTellsAndKeeps)
 }
 
 INSTANTIATE_TEST_SUITE_P(Files, NotebookFiles,
-                         ::testing::Combine(::testing::ValuesIn(fileCases), ::testing::Bool()),
+                         ::testing::Combine(::testing::ValuesIn(fileCases),
+                                            ::testing::Values(Opened::AtOnce, Opened::Aside,
+                                                              Opened::ReadAhead)),
                          [](const auto& info) {
-                             std::string n = std::get<0>(info.param).name +
-                                             std::string(std::get<1>(info.param) ? "_aside" : "");
+                             std::string n = std::get<0>(info.param).name;
+                             if (std::get<1>(info.param) == Opened::Aside)
+                                 n += "_aside";
+                             if (std::get<1>(info.param) == Opened::ReadAhead)
+                                 n += "_read_ahead";
                              std::replace_if(
                                  n.begin(), n.end(), [](char c) { return !isalnum(c); }, '_');
                              return n;
@@ -1075,6 +1092,66 @@ TEST_F(NotebookTest, RunsNotedElsewhereWhileTheListIsReadAreListed)
     EXPECT_FALSE(notebook.opening());
     EXPECT_EQ(notebook.shownCount(), 4);
 }
+
+// Read ahead at start-up, then opened by a window: what changed in between is
+// what the window lists.
+struct ReadAheadCase
+{
+    const char* name;
+    std::function<void(const QString& path)> meanwhile;
+    qsizetype listed;
+};
+
+const ReadAheadCase readAheadCases[] = {
+    {"nothing changed", [](const QString&) {}, 2},
+    {"another copy noted a run",
+     [](const QString& p) {
+         NotebookStore other;
+         ASSERT_TRUE(other.open(p));
+         ASSERT_TRUE(other.add(run("C", "x", "62", 2)));
+     },
+     3},
+    {"a backup of one run put in its place",
+     [](const QString& p) {
+         const QString backup = p + ".backup";
+         {
+             NotebookStore store;
+             ASSERT_TRUE(store.open(backup));
+             ASSERT_TRUE(store.add(run("Z", "z", "50", 9)));
+         }
+         ASSERT_EQ(
+             ::rename(QFile::encodeName(backup).constData(), QFile::encodeName(p).constData()), 0);
+     },
+     1},
+};
+
+class NotebookReadAhead : public NotebookTest, public ::testing::WithParamInterface<ReadAheadCase>
+{
+};
+
+TEST_P(NotebookReadAhead, TheWindowListsTheFileAsItIsThen)
+{
+    seed({run("A", "x", "60", 0), run("B", "y", "61", 1)});
+    notebook.readAhead();
+    notebook.waitForReading();
+    GetParam().meanwhile(db());
+    int told = 0;
+    notebook.openAside([&] { ++told; }, Now);
+    notebook.finishOpening();
+    notebook.setFilter({}, {});
+    EXPECT_EQ(notebook.shownCount(), GetParam().listed);
+    EXPECT_TRUE(notebook.isOpen());
+    EXPECT_TRUE(host.messages.isEmpty());
+    EXPECT_GT(told, 0) << "the window hears of a read done before it asked";
+}
+
+INSTANTIATE_TEST_SUITE_P(ReadAhead, NotebookReadAhead, ::testing::ValuesIn(readAheadCases),
+                         [](const auto& info) {
+                             std::string n = info.param.name;
+                             std::replace_if(
+                                 n.begin(), n.end(), [](char c) { return !isalnum(c); }, '_');
+                             return n;
+                         });
 
 // ---- Pages -----------------------------------------------------------------
 
