@@ -135,6 +135,7 @@ const FileCase fileCases[] = {
 };
 
 enum class Opened { AtOnce, Aside, ReadAhead };
+const char* const openedAs[] = {"", "_aside", "_read_ahead"};
 
 class NotebookFiles : public NotebookTest,
                       public ::testing::WithParamInterface<std::tuple<FileCase, Opened>>
@@ -188,11 +189,8 @@ INSTANTIATE_TEST_SUITE_P(Files, NotebookFiles,
                                             ::testing::Values(Opened::AtOnce, Opened::Aside,
                                                               Opened::ReadAhead)),
                          [](const auto& info) {
-                             std::string n = std::get<0>(info.param).name;
-                             if (std::get<1>(info.param) == Opened::Aside)
-                                 n += "_aside";
-                             if (std::get<1>(info.param) == Opened::ReadAhead)
-                                 n += "_read_ahead";
+                             std::string n = std::get<0>(info.param).name +
+                                             std::string(openedAs[int(std::get<1>(info.param))]);
                              std::replace_if(
                                  n.begin(), n.end(), [](char c) { return !isalnum(c); }, '_');
                              return n;
@@ -1103,15 +1101,15 @@ struct ReadAheadCase
 };
 
 const ReadAheadCase readAheadCases[] = {
-    {"nothing changed", [](const QString&) {}, 2},
-    {"another copy noted a run",
+    {"nothing_changed", [](const QString&) {}, 2},
+    {"another_copy_noted_a_run",
      [](const QString& p) {
          NotebookStore other;
          ASSERT_TRUE(other.open(p));
          ASSERT_TRUE(other.add(run("C", "x", "62", 2)));
      },
      3},
-    {"a backup of one run put in its place",
+    {"a_backup_of_one_run_put_in_its_place",
      [](const QString& p) {
          const QString backup = p + ".backup";
          {
@@ -1146,12 +1144,7 @@ TEST_P(NotebookReadAhead, TheWindowListsTheFileAsItIsThen)
 }
 
 INSTANTIATE_TEST_SUITE_P(ReadAhead, NotebookReadAhead, ::testing::ValuesIn(readAheadCases),
-                         [](const auto& info) {
-                             std::string n = info.param.name;
-                             std::replace_if(
-                                 n.begin(), n.end(), [](char c) { return !isalnum(c); }, '_');
-                             return n;
-                         });
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // ---- Pages -----------------------------------------------------------------
 
