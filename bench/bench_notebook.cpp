@@ -159,6 +159,21 @@ void listed(NotebookWindow* window, quint64 revision)
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
+// A session's first Ctrl+L, timed from start until the window is drawn
+// (painted when the platform exposes it), then until its list and charts are.
+NotebookWindow* firstOpening(MainWindow& main, const Case::Mark& start, Case& shown, Case& filled)
+{
+    auto* window = new NotebookWindow(main.session(), main.link());
+    window->open();
+    for (int i = 0; i < 1000 && !window->windowHandle()->isExposed(); ++i)
+        QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    shown.since(start);
+    listed(window, window->notebook().revision());
+    drawn();
+    filled.since(start);
+    return window;
+}
+
 // What a racer waits for in a session: the first Ctrl+L (a window of its own
 // over the file: drawn, then the list filled from the reading thread, then
 // the file checked), 記録する until the new run is listed, then until it is
@@ -187,15 +202,7 @@ void sessionCases(int runs, int count)
                 settle();
                 main.session().notebook().waitForReading();
                 const Case::Mark start;
-                auto* window = new NotebookWindow(main.session(), main.link());
-                window->open();
-                for (int i = 0; i < 1000 && !window->windowHandle()->isExposed(); ++i)
-                    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-                aheadShown.since(start);
-                listed(window, window->notebook().revision());
-                drawn();
-                ahead.since(start);
-                delete window;
+                delete firstOpening(main, start, aheadShown, ahead);
                 settle();
             }
             // A session of its own each time: the session keeps its notebook
@@ -207,15 +214,7 @@ void sessionCases(int runs, int count)
             main.show();
             settle();
             const Case::Mark start;
-            auto* window = new NotebookWindow(main.session(), main.link());
-            window->open();
-            // The first frame: painted when the platform exposes the window.
-            for (int i = 0; i < 1000 && !window->windowHandle()->isExposed(); ++i)
-                QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-            shown.since(start);
-            listed(window, window->notebook().revision());
-            drawn();
-            first.since(start);
+            NotebookWindow* window = firstOpening(main, start, shown, first);
             read(window);
             drawn();
             checked.since(start);
