@@ -183,6 +183,17 @@ QString dated(const QString& path, const QDateTime& now)
 
 } // namespace
 
+namespace {
+// SQLite's own handle under a Qt connection; none for another driver.
+sqlite3* sqliteOf(const QSqlDatabase& db)
+{
+    const QVariant handle = db.driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
+        return nullptr;
+    return *static_cast<sqlite3* const*>(handle.constData());
+}
+} // namespace
+
 NotebookStore::NotebookStore() = default;
 NotebookStore::~NotebookStore() { close(); }
 
@@ -208,24 +219,28 @@ Result<> NotebookStore::connect(const QString& path)
     static QAtomicInteger<quint64> counter;
     m_name = QStringLiteral("zeltan-notebook-%1").arg(counter.fetchAndAddRelaxed(1));
     m_path = path;
-    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
-    if (!db.isValid()) {
-        close();
-        return Failure{NotebookMessages::cannotOpen(
-            path, Tr::tr("Qt SQL の SQLite ドライバー（libqt6sql6-sqlite）がありません"))};
+    std::optional<Failure> failed;
+    {
+        // Gone before close(): a connection still held when it is removed
+        // is warned about.
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_name);
+        if (!db.isValid()) {
+            failed = Failure{NotebookMessages::cannotOpen(
+                path, Tr::tr("Qt SQL の SQLite ドライバー（libqt6sql6-sqlite）がありません"))};
+        } else {
+            db.setDatabaseName(path);
+            if (!db.open())
+                failed = Failure{NotebookMessages::cannotOpen(path, db.lastError().text())};
+        }
     }
-    db.setDatabaseName(path);
-    if (!db.open()) {
-        const QString reason = db.lastError().text();
+    if (failed) {
         close();
-        return Failure{NotebookMessages::cannotOpen(path, reason)};
+        return *failed;
     }
     // Another copy of the program writing at the same moment is waited for,
     // a little, without freezing the window.
-    const QVariant handle = db.driver()->handle();
-    if (handle.isValid() && qstrcmp(handle.typeName(), "sqlite3*") == 0)
-        sqlite3_busy_handler(*static_cast<sqlite3* const*>(handle.constData()),
-                             &NotebookStore::busy, this);
+    if (sqlite3* handle = sqliteOf(database()))
+        sqlite3_busy_handler(handle, &NotebookStore::busy, this);
     return {};
 }
 
@@ -568,14 +583,6 @@ bool NotebookStore::changedElsewhere() const
 }
 
 namespace {
-
-sqlite3* sqliteOf(const QSqlDatabase& db)
-{
-    const QVariant handle = db.driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0)
-        return nullptr;
-    return *static_cast<sqlite3* const*>(handle.constData());
-}
 
 // The columns rowOf() reads, in its order.
 constexpr const char* RowColumns = "e.id, e.taken, e.car_id, e.track_id, e.spur, e.pinion,"

@@ -196,6 +196,26 @@ INSTANTIATE_TEST_SUITE_P(Files, NotebookFiles,
                              return n;
                          });
 
+// A path that cannot be opened (a folder there): read ahead in silence,
+// told once when opened, and no connection left behind to be warned about.
+TEST_F(NotebookTest, APathThatCannotBeOpenedIsToldOnceAndCleanly)
+{
+    ASSERT_TRUE(QDir().mkpath(db()));
+    static QStringList warnings;
+    warnings.clear();
+    const QtMessageHandler before = qInstallMessageHandler(
+        [](QtMsgType, const QMessageLogContext&, const QString& text) { warnings << text; });
+    notebook.readAhead();
+    const qsizetype toldAhead = host.messages.size();
+    notebook.open(Now);
+    qInstallMessageHandler(before);
+    EXPECT_EQ(toldAhead, 0);
+    ASSERT_EQ(host.messages.size(), 1);
+    EXPECT_TRUE(host.messages[0].contains(db())) << host.messages[0].toStdString();
+    EXPECT_EQ(warnings.join('|').toStdString(), "");
+    EXPECT_FALSE(notebook.isOpen());
+}
+
 // ---- Recording, editing, restoring, deleting ---------------------------------
 
 // Before a car is picked the title shows the window's caption, never a car.
