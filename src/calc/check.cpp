@@ -51,32 +51,32 @@ int Check::whole(const QString& field, const QString& text)
     return v.value_or(0);
 }
 
-double Check::divisor(double v, const QString& what)
+double Check::divisor(double v, StepName what)
 {
     if (!m_failed && v == 0.0)
-        fail(Messages::zeroDivisor(what));
+        fail(Messages::zeroDivisor(what.text()));
     return m_failed ? 0.0 : v;
 }
 
-double Check::quotient(double a, double b, const QString& divisor, const QString& result)
+double Check::quotient(double a, double b, StepName divisor, StepName result)
 {
     const double d = this->divisor(b, divisor);
     return finite(m_failed ? 0.0 : a / d, result);
 }
 
-double Check::finite(double v, const QString& what)
+double Check::finite(double v, StepName what)
 {
     if (!m_failed && !std::isfinite(v))
-        fail(Messages::tooLargeToShow(what));
+        fail(Messages::tooLargeToShow(what.text()));
     return m_failed ? 0.0 : v;
 }
 
-qint16 Check::count(double v, const QString& what)
+qint16 Check::count(double v, StepName what)
 {
     if (m_failed)
         return 0;
     const auto c = NumberText::countOf(v);
     if (!c)
-        fail(Messages::computedBeyondCounts(what));
+        fail(Messages::computedBeyondCounts(what.text()));
     return c.value_or(0);
 }

@@ -103,21 +103,20 @@ Result<Figures> figures(const Tool& tool, const Gear& gear)
 {
     Check c;
     Figures f;
-    f.total = c.finite(c.quotient(gear.spur, gear.pinion, Field::Pinion(), FigureName::Total()) *
+    f.total = c.finite(c.quotient(gear.spur, gear.pinion, Field::Pinion, FigureName::Total) *
                            gear.secondary,
-                       FigureName::Total());
-    f.rollout = c.quotient(Pi * tool.tyre, f.total, FigureName::Total(), FigureName::Rollout());
+                       FigureName::Total);
+    f.rollout = c.quotient(Pi * tool.tyre, f.total, FigureName::Total, FigureName::Rollout);
     if (tool.motorRpm) {
         f.motorRpm = tool.motorRpm;
-        f.wheelRpm =
-            c.quotient(*tool.motorRpm, f.total, FigureName::Total(), FigureName::WheelRpm());
-        f.speed = c.finite(*f.wheelRpm * Pi * tool.tyre * 60.0 / MmPerKm, FigureName::Speed());
+        f.wheelRpm = c.quotient(*tool.motorRpm, f.total, FigureName::Total, FigureName::WheelRpm);
+        f.speed = c.finite(*f.wheelRpm * Pi * tool.tyre * 60.0 / MmPerKm, FigureName::Speed);
     }
     if (tool.module) {
-        f.spurDiameter = c.finite(*tool.module * gear.spur, FigureName::PitchDiameter());
-        f.pinionDiameter = c.finite(*tool.module * gear.pinion, FigureName::PitchDiameter());
+        f.spurDiameter = c.finite(*tool.module * gear.spur, FigureName::PitchDiameter);
+        f.pinionDiameter = c.finite(*tool.module * gear.pinion, FigureName::PitchDiameter);
         f.centreDistance =
-            c.finite(*tool.module * (gear.spur + gear.pinion) / 2.0, FigureName::CentreDistance());
+            c.finite(*tool.module * (gear.spur + gear.pinion) / 2.0, FigureName::CentreDistance);
     }
     return c.result(f);
 }
