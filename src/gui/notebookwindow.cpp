@@ -89,7 +89,8 @@ NotebookWindow::NotebookWindow(Session& session, MainLink& main)
     connect(headings, &QHeaderView::sortIndicatorChanged, this,
             [this](int column, Qt::SortOrder order) {
                 m_notebook.sortBy(column, order == Qt::DescendingOrder);
-                render();
+                // The charts show the same runs in any order: the list first.
+                render(true);
             });
     m_controls.insert(m_list->objectName(), m_list);
     connect(m_list->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
