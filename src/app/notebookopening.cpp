@@ -34,9 +34,8 @@ struct Notebook::Opening
     std::optional<Result<NotebookIndex>> listed;
     bool taken = false;
     std::optional<Result<QString>> checked;
-    // A reading no window asked for yet, and the file it read.
-    bool ahead = false;
-    std::optional<std::pair<dev_t, ino_t>> file;
+    // Read ahead, no window having asked yet: the file it read.
+    std::optional<std::pair<dev_t, ino_t>> aheadOf;
     std::thread reader;
 
     void tell()
@@ -132,16 +131,15 @@ void Notebook::readAhead()
         return;
     }
     startReading({}, QDateTime::currentDateTime());
-    m_opening->ahead = true;
-    m_opening->file = file;
+    m_opening->aheadOf = file;
 }
 
 bool Notebook::adoptReadAhead(const QDateTime& now)
 {
-    if (!m_opening || !m_opening->ahead)
+    if (!m_opening || !m_opening->aheadOf)
         return false;
-    if (fileAt(filePath()) == m_opening->file) {
-        m_opening->ahead = false;
+    if (fileAt(filePath()) == m_opening->aheadOf) {
+        m_opening->aheadOf.reset();
         m_opening->now = now;
         return true;
     }
@@ -181,7 +179,7 @@ void Notebook::startReading(std::function<void()> progress, const QDateTime& now
 
 bool Notebook::takeList()
 {
-    if (!m_opening || m_opening->ahead)
+    if (!m_opening || m_opening->aheadOf)
         return false;
     std::optional<Result<NotebookIndex>> listed;
     {
@@ -209,7 +207,7 @@ bool Notebook::openingRead() const
 
 bool Notebook::finishOpening()
 {
-    if (!m_opening || (m_opening->ahead && !adoptReadAhead(QDateTime::currentDateTime())))
+    if (!m_opening || (m_opening->aheadOf && !adoptReadAhead(QDateTime::currentDateTime())))
         return false;
     waitForReading();
     bool changed = takeList();
