@@ -211,11 +211,18 @@ Plot build(const std::vector<NotebookRow>& rows, const std::vector<qsizetype>& w
         ids->reserve(qsizetype(which.size()));
     double xLo = INFINITY, xHi = -INFINITY, tLo = INFINITY, tHi = -INFINITY, lLo = INFINITY,
            lHi = -INFINITY;
-    bool first = true;
+    // The newest run is marked whichever way the list is sorted.
+    const NotebookRow* newestRun = nullptr;
+    for (qsizetype i : which) {
+        const NotebookRow& r = rows[size_t(i)];
+        if (!newestRun || r.taken > newestRun->taken ||
+            (r.taken == newestRun->taken && r.id > newestRun->id))
+            newestRun = &r;
+    }
     for (qsizetype i : which) {
         const NotebookRow& r = rows[size_t(i)];
         const auto [x, temp, lap] = pointOf(r, kind);
-        const bool newest = std::exchange(first, false);
+        const bool newest = &r == newestRun;
         if (!std::isfinite(x))
             continue;
         if (selected != 0 && r.id == selected)
@@ -264,8 +271,8 @@ Plot build(const std::vector<NotebookRow>& rows, const std::vector<qsizetype>& w
 
 QList<qint64> Plot::runsAcross() const
 {
-    // Points are in the list's order, newest first; a run with both has its
-    // temperature and its lap at one x.
+    // Points are in the list's order; a run with both has its temperature and
+    // its lap at one x.
     std::vector<std::pair<double, qint64>> all;
     all.reserve(size_t(temps.size() + laps.size()));
     for (qsizetype i = 0; i < temps.size(); ++i)

@@ -484,6 +484,10 @@ TEST_F(NotebookTest, FilterByCarAndTrackNewestFirst)
     EXPECT_EQ(temps(), QStringList({"60.0℃", "61.0℃", "62.0℃", "63.0℃", ""}));
     EXPECT_EQ(notebook.coolest(), notebook.shownRow(0).id);
     EXPECT_EQ(notebook.hottest(), notebook.shownRow(3).id);
+    notebook.setFilter("A", "筑波");
+    EXPECT_EQ(notebook.chart(NotebookChart::XKind::Time).latestTemp->y(), 63.0)
+        << "the newest run, not the first listed";
+    notebook.setFilter({}, {});
     notebook.sortBy(Notebook::Temp, true);
     EXPECT_EQ(temps(), QStringList({"63.0℃", "62.0℃", "61.0℃", "60.0℃", ""}));
     // By name in the locale's order, runs of one name kept newest first.
